@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace tavolier {
+
+// The one pseudo-random generator of the program. Every rule that draws (the
+// shuffles, the opponents' estimates, the card sound, the blink) takes it by
+// reference; the number and the order of draws are part of the game.
+//
+// Three sources share one interface so that the hot loops never call through a
+// pointer: the fast default (four xoshiro256** lanes generated in blocks), the
+// documented splitmix64 stream that replays a deal anywhere, and a script of
+// queued values for tests.
+class Random {
+public:
+    enum class Kind { Xoshiro, SplitMix64, Scripted };
+
+    // Seeded from the clock.
+    Random();
+    // The fast generator from a fixed seed (tests, benchmarks, the CLI).
+    explicit Random(std::uint64_t seed);
+
+    // The documented stream: x += 0x9E3779B97F4A7C15, mixed, reduced by
+    // "z mod n". Re-seeding from the clock leaves it untouched.
+    [[nodiscard]] static Random splitMix64(std::uint64_t state);
+    // Returns the queued values in order; once they run out it continues with
+    // the fast generator seeded with 0 (see scriptExhausted()).
+    [[nodiscard]] static Random scripted(std::vector<int> values);
+
+    Random(const Random&) = delete;
+    Random& operator=(const Random&) = delete;
+    Random(Random&&) = default;
+    Random& operator=(Random&&) = default;
+
+    // Re-seeds the fast generator from the clock; a splitmix64 stream or a
+    // script is left as it is.
+    void seedFromClock();
+    void seed(std::uint64_t seed);
+
+    // A uniform integer in 0..n-1 (n >= 1).
+    [[nodiscard]] int below(int n);
+
+    // Fills out[0..count) with draws below 52, exactly as count calls of
+    // below(52) would, but fast for the default generator. The opponents'
+    // shuffles take their 202 draws per trial through here.
+    void below52Block(std::uint8_t* out, int count);
+
+    // Appends more values to a script.
+    void enqueue(std::initializer_list<int> values);
+
+    [[nodiscard]] Kind kind() const { return m_kind; }
+    // How many draws have been made since construction.
+    [[nodiscard]] std::uint64_t drawCount() const { return m_draws; }
+    // A script that ran out of values has fallen back to the fast generator.
+    [[nodiscard]] bool scriptExhausted() const { return m_scriptExhausted; }
+    // When on, the bound of every draw is kept (tests pin the order of draws).
+    void recordBounds(bool on) { m_recordBounds = on; }
+    [[nodiscard]] const std::vector<int>& bounds() const { return m_bounds; }
+
+private:
+    static constexpr int kLanes = 4;
+    static constexpr int kBlock = 256; // raw numbers generated per refill
+
+    std::uint64_t nextRaw();
+    void refill();
+    int scriptedBelow(int n);
+
+    Kind m_kind = Kind::Xoshiro;
+    // xoshiro256** lanes: m_lane[word][lane], so one word of all lanes is contiguous.
+    std::array<std::array<std::uint64_t, kLanes>, 4> m_lane {};
+    std::array<std::uint64_t, kBlock> m_buffer {};
+    int m_next = kBlock;
+    std::uint64_t m_splitmix = 0;
+    std::deque<int> m_script;
+    bool m_scriptExhausted = false;
+    std::uint64_t m_draws = 0;
+    bool m_recordBounds = false;
+    std::vector<int> m_bounds;
+};
+
+} // namespace tavolier

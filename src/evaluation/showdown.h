@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tavolier {
+
+class Table;
+
+// Out-of-hand results of the showdown by seat number (index 0 unused).
+inline constexpr std::int32_t kShowdownSentinel[9] { 0, -195, -165, -115, -110, -170, -120, -150, -180 };
+
+// Scores all eight seats, names the hands still in, splits the pot among the
+// best (once per hand), counts the statistics, writes the settings, starts the
+// win animation and announces any seat at the match target.
+void showdown(Table& table);
+
+} // namespace tavolier

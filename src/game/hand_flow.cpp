@@ -1,0 +1,12 @@
+#include "game/hand_flow.h"
+
+#include "game/table.h"
+
+namespace tavolier {
+
+// Placeholders until the hand flow lands.
+void startupDeal(Table&) { }
+void newgame(Table&) { }
+void advanceStreet(Table&) { }
+
+} // namespace tavolier

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace tavolier {
+
+class Table;
+
+// The first hand of a run, dealt by the window's construction after the
+// settings are read and the decks are built.
+void startupDeal(Table& table);
+
+// "Deal": writes the settings, checks for a finished match, resets the hand,
+// posts the blinds and runs the opponents before the human.
+void newgame(Table& table);
+
+// The street goes up by one: the table is redrawn and, while the street is
+// below 5 and sound is on, a card sound plays (one draw below 100).
+void advanceStreet(Table& table);
+
+} // namespace tavolier

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/table_view.h"
+#include "game/table_state.h"
+
+#include <array>
+#include <string_view>
+
+namespace tavolier {
+
+// Everything that depends on a seat's position, written once and indexed by
+// seat number (index 0 unused).
+struct SeatInfo {
+    std::string_view key;     // settings key under "Cash"
+    std::string_view caption; // name label on the table
+    std::string_view name;    // name used in texts ("Chong wins")
+    Label chipsLabel;
+    Label statusLabel;
+    int deckPosition;         // deck positions of its hole cards: this and the next
+};
+
+// clang-format off
+inline constexpr std::array<SeatInfo, kSeatCount + 1> kSeats { {
+    { "", "", "", Label::cash, Label::playerstatus, 0 },
+    { "robot",   "Marc:",   "Marc",   Label::lblrcash,    Label::robotstatus,   14 },
+    { "expert",  "Edmund:", "Edmund", Label::lblecash,    Label::expertstatus,  12 },
+    { "pinhead", "Robert:", "Robert", Label::lblpinhcash, Label::pinheadstatus, 10 },
+    { "champ",   "Cindy:",  "Cindy",  Label::lblccash,    Label::champstatus,    8 },
+    { "master",  "Carlos:", "Carlos", Label::lblmcash,    Label::masterstatus,   6 },
+    { "geek",    "Jack:",   "Jack",   Label::lblgcash,    Label::geekstatus,     4 },
+    { "freak",   "Chong:",  "Chong",  Label::lblfcash,    Label::freakstatus,    0 },
+    { "player",  "You:",    "You",    Label::cash,        Label::playerstatus,   2 },
+} };
+
+// The order in which chips are written to the settings file.
+inline constexpr std::array<int, kSeatCount> kCashWriteOrder { 7, 8, 6, 5, 4, 3, 2, 1 };
+// The seven opponents in the order of play.
+inline constexpr std::array<int, 7> kOpponents { 7, 6, 5, 4, 3, 2, 1 };
+// clang-format on
+
+[[nodiscard]] constexpr const SeatInfo& seatInfo(int number)
+{
+    return kSeats[static_cast<std::size_t>(number)];
+}
+
+} // namespace tavolier

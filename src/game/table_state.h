@@ -1,0 +1,100 @@
+#pragma once
+
+#include "game/card.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tavolier {
+
+// Seat numbers: 8 the human, 7 Chong, 6 Jack, 5 Carlos, 4 Cindy, 3 Robert,
+// 2 Edmund, 1 Marc. Play runs from higher to lower numbers, 1 wrapping to 8.
+inline constexpr int kHuman = 8;
+inline constexpr int kSeatCount = 8;
+
+// The street of the hand: 1 pre-flop, 2 flop, 3 turn, 4 river, 5 showdown.
+using Street = std::int32_t;
+
+// One seat at the table. A seat with chips < 1 sits out until a new match;
+// chips may go below zero (blinds, calls and raises are not checked).
+struct Seat {
+    std::int32_t chips = 1200;
+    bool folded = false;
+    bool openBet = false; // opponents only: holds the bet the human must answer
+    std::array<Card, 2> holeCards {};
+};
+
+// The whole state of the match and of the hand in progress. Exactly one
+// exists, owned by the main window (or by a test); every rule works on it
+// through plain field access.
+struct TableState {
+    std::array<Seat, kSeatCount + 1> seats {}; // by seat number; [0] is unused
+
+    Street street = 1;
+    std::int32_t blindMarker = 1;
+    std::int32_t anchorSeat = 1;
+    std::int32_t smallBet = 4;
+    std::int32_t bigBet = 8;
+    std::int32_t smallBlind = 2;
+    std::int32_t bigBlind = 4;
+    std::int32_t pot = 6;
+    std::int32_t toCall = 4;
+    std::int32_t raiseAmount = 4;
+    std::int32_t outCount = 0;
+    std::int32_t initialChips = 1200;
+    std::int32_t untilMargin = 600;
+
+    std::array<Card, 52> deck {};
+    std::array<Card, 52> spareDeck {};
+    std::array<Card, 5> board {};
+
+    // Evaluator input and output.
+    std::array<Card, 7> evalCards {};
+    std::array<Card, 2> actorCards {};
+    std::int32_t handScore = 0;
+    std::int32_t kickerValue = 0;
+
+    bool potSettled = false;
+    std::int32_t handsPlayed = 0;
+    std::int32_t handsWon = 0;
+    std::int32_t showdowns = 0;
+    bool soundOn = true;
+    std::int32_t aiLevelCode = 400;
+    std::int32_t cardBackImage = 52;
+
+    // The opponents' estimate and decisions.
+    std::int32_t oddsScore = 0;
+    bool raiseBarred = false;
+    std::int32_t raiseChance = 0;
+    bool staysIn = false;
+
+    // The showdown.
+    std::array<std::int32_t, kSeatCount + 1> seatResults {}; // by seat number
+    std::int32_t winnerCount = 0;
+
+    [[nodiscard]] Seat& seat(int number) { return seats[static_cast<std::size_t>(number)]; }
+    [[nodiscard]] const Seat& seat(int number) const { return seats[static_cast<std::size_t>(number)]; }
+    // In the hand: chips above zero and not folded.
+    [[nodiscard]] bool inHand(int number) const
+    {
+        const Seat& s = seat(number);
+        return s.chips > 0 && !s.folded;
+    }
+};
+
+// The next seat in the order of play: one lower, 1 wrapping to 8.
+[[nodiscard]] constexpr int nextSeat(int number) { return number == 1 ? kSeatCount : number - 1; }
+
+// Adds without leaving the 32-bit range: stacks and pots can come from a
+// hand-edited settings file and hold anything an int32 holds.
+[[nodiscard]] constexpr std::int32_t clampedAdd(std::int32_t a, std::int64_t b)
+{
+    const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+    if (sum > INT32_MAX)
+        return INT32_MAX;
+    if (sum < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<std::int32_t>(sum);
+}
+
+} // namespace tavolier

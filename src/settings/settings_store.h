@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tavolier {
+
+// The one error of the program: a settings write that could not be made. It
+// ends the handler that made the write; the window shows its message.
+class SettingsWriteError : public std::runtime_error {
+public:
+    SettingsWriteError()
+        : std::runtime_error("Unable to write to tavolier.ini")
+    {
+    }
+};
+
+// Integer and boolean keys by section and key name (matched without regard
+// to case). The game writes through it at fixed moments and reads it once at
+// start-up.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored value, or fallback when the key is missing or not a number.
+    [[nodiscard]] virtual std::int32_t readInteger(std::string_view section, std::string_view key,
+        std::int32_t fallback)
+        = 0;
+    // Throws SettingsWriteError when the value cannot be stored.
+    virtual void writeInteger(std::string_view section, std::string_view key, std::int32_t value) = 0;
+
+    [[nodiscard]] bool readBoolean(std::string_view section, std::string_view key, bool fallback)
+    {
+        return readInteger(section, key, fallback ? 1 : 0) != 0;
+    }
+    void writeBoolean(std::string_view section, std::string_view key, bool value)
+    {
+        writeInteger(section, key, value ? 1 : 0);
+    }
+};
+
+// A store in memory: the CLI's default and the tests'. It keeps every write in
+// order and can be told to refuse writes.
+class MemorySettings : public SettingsStore {
+public:
+    std::int32_t readInteger(std::string_view section, std::string_view key, std::int32_t fallback) override;
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
+
+    // Refuse every write after this many more succeed (-1: never refuse).
+    int failAfter = -1;
+    // "Section/key=value" for each write, in order.
+    std::vector<std::string> writes;
+    void set(std::string_view section, std::string_view key, std::int32_t value);
+
+private:
+    static std::string keyOf(std::string_view section, std::string_view key);
+    std::map<std::string, std::int32_t> m_values;
+};
+
+} // namespace tavolier

@@ -1,0 +1,1 @@
+// The table window lands here.

@@ -1,0 +1,40 @@
+// tavolier-cli: the headless companion of the table. It scores hands, runs
+// the opponents' estimate and plays whole hands from the command line.
+#include "commands.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void usage(std::ostream& out)
+{
+    out << "usage: tavolier-cli eval [CARD x7]          score seven cards (or one hand per line on stdin)\n"
+           "       tavolier-cli odds --street N --level L --seed S CARDS...\n"
+           "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
+           "                         [--draws splitmix64:S] [--settings FILE]\n"
+           "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        usage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    const std::string_view command = args[0];
+    const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
+    if (command == "eval")
+        return tavolier::cli::runEval(rest, std::cin, std::cout, std::cerr);
+    if (command == "odds")
+        return tavolier::cli::runOdds(rest, std::cout, std::cerr);
+    if (command == "play")
+        return tavolier::cli::runPlay(rest, std::cout, std::cerr);
+    std::cerr << "tavolier-cli: unknown command '" << command << "'\n";
+    usage(std::cerr);
+    return 2;
+}
