@@ -5,6 +5,7 @@
 namespace tavolier {
 
 // Placeholders until the hand flow lands.
+void startUp(Table&) { }
 void startupDeal(Table&) { }
 void newgame(Table&) { }
 void advanceStreet(Table&) { }

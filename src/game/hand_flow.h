@@ -4,6 +4,11 @@ namespace tavolier {
 
 class Table;
 
+// The window's start-up after its controls are laid out: reads every
+// setting, shows them in the options panel, seeds the generator from the
+// clock, builds the decks, shows the chips and deals the first hand.
+void startUp(Table& table);
+
 // The first hand of a run, dealt by the window's construction after the
 // settings are read and the decks are built.
 void startupDeal(Table& table);

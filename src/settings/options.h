@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+namespace tavolier {
+
+class Table;
+
+// The options panel's handlers. They change the running table at once and
+// write the settings file at once; a refused write ends the handler there
+// (SettingsWriteError propagates to the window).
+
+// "Enter" beside "Initial cash:": moneyText is the text of the field money.
+void enterClick(Table& table, std::string_view moneyText);
+// "Enter" beside "Play until" / "someone wins:": untilText is the field until.
+void unenterClick(Table& table, std::string_view untilText);
+// Either arrow of UpDown1; positionBeforePress is what the up-down showed
+// before it moved (1..5). The window moves the up-down afterwards.
+void betchange(Table& table, int positionBeforePress);
+// A card back chosen in cardbacks (item 0..7).
+void Changeback(Table& table, int item);
+// A level chosen in Levels (item 0..3).
+void LevelsClick(Table& table, int item);
+// The sound button.
+void SoundOff1Click(Table& table);
+
+// Shows the settings in the panel at start-up: SoundOff1's caption, the card
+// back and level selections, the money and until texts, Label3 and Label4.
+void showSettingsInPanel(Table& table);
+
+} // namespace tavolier
