@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/table_view.h"
+#include "game/table_state.h"
 
 #include <array>
 
@@ -45,5 +46,11 @@ void drawCards(Table& table);
 void stampCard(Table& table, int image, int x, int y);
 // Fills the area with the background.
 void clearArea(Table& table, Rect area);
+
+// The picture of a face-down card: cardBackImage when it names one of the
+// eight backs (52..59), else -1, which draws nothing.
+[[nodiscard]] int cardBackPicture(const TableState& state);
+// Stamps card i (0 or 1) of a seat's hole cards at its place in the fan.
+void stampHoleCard(Table& table, int seat, int i, int image);
 
 } // namespace tavolier
