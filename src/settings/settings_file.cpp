@@ -1,0 +1,504 @@
+#include "settings/settings_file.h"
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavolier {
+
+namespace ini {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+[[nodiscard]] bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+[[nodiscard]] std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+[[nodiscard]] char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+[[nodiscard]] bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+enum class LineKind { blank, comment, header, key, other };
+
+// One line of the text: where it starts, where its content ends (before
+// "\r\n" or "\n") and where the next line starts, with what it holds.
+struct Line {
+    std::size_t begin = 0;
+    std::size_t contentEnd = 0;
+    std::size_t next = 0;
+    LineKind kind = LineKind::blank;
+    std::string_view name; // section or key name, trimmed
+    std::size_t valueBegin = 0; // key lines: first byte of the value after blanks
+    std::string_view value; // key lines: the value, trimmed
+};
+
+// Walks the lines of an INI text one at a time, without allocating.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text)
+        : m_text(text)
+        , m_pos(text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0) { }
+
+    [[nodiscard]] std::size_t contentStart() const {
+        return m_text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    }
+
+    bool next(Line& line) {
+        if (m_pos >= m_text.size())
+            return false;
+        line = Line {};
+        line.begin = m_pos;
+        const std::size_t newline = m_text.find('\n', m_pos);
+        if (newline == std::string_view::npos) {
+            line.contentEnd = m_text.size();
+            line.next = m_text.size();
+        } else {
+            line.contentEnd = newline;
+            line.next = newline + 1;
+        }
+        if (line.contentEnd > line.begin && m_text[line.contentEnd - 1] == '\r')
+            --line.contentEnd;
+        m_pos = line.next;
+        classify(line);
+        return true;
+    }
+
+private:
+    void classify(Line& line) const {
+        const std::string_view raw = m_text.substr(line.begin, line.contentEnd - line.begin);
+        const std::string_view content = trim(raw);
+        if (content.empty()) {
+            line.kind = LineKind::blank;
+        } else if (content.front() == ';' || content.front() == '#') {
+            line.kind = LineKind::comment;
+        } else if (content.front() == '[') {
+            line.kind = LineKind::header;
+            const std::string_view inside = content.substr(1);
+            line.name = trim(inside.substr(0, inside.find(']')));
+        } else if (const std::size_t eq = raw.find('='); eq != std::string_view::npos) {
+            line.kind = LineKind::key;
+            line.name = trim(raw.substr(0, eq));
+            std::size_t v = eq + 1;
+            while (v < raw.size() && isBlank(raw[v]))
+                ++v;
+            line.valueBegin = line.begin + v;
+            line.value = trim(raw.substr(v));
+        } else {
+            line.kind = LineKind::other;
+        }
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos;
+};
+
+[[nodiscard]] std::string_view lineEnding(std::string_view text) {
+    const std::size_t newline = text.find('\n');
+    if (newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r')
+        return "\r\n";
+    return "\n";
+}
+
+[[nodiscard]] std::optional<std::uint32_t> parseHex(std::string_view digits) {
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        int d = 0;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * 16 + static_cast<std::uint64_t>(d);
+        if (value > UINT32_MAX)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+std::string_view readablePart(std::string_view head, bool wholeFile) {
+    if (wholeFile)
+        return head;
+    const std::size_t lastNewline = head.rfind('\n');
+    return lastNewline == std::string_view::npos ? std::string_view {}
+                                                 : head.substr(0, lastNewline + 1);
+}
+
+std::optional<std::string_view> findValue(
+    std::string_view text, std::string_view section, std::string_view key) {
+    LineReader reader(text);
+    Line line;
+    bool inSection = false;
+    while (reader.next(line)) {
+        if (line.kind == LineKind::header)
+            inSection = sameName(line.name, section);
+        else if (inSection && line.kind == LineKind::key && sameName(line.name, key))
+            return line.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view value) {
+    if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
+        const auto bits = parseHex(value.substr(2));
+        if (!bits)
+            return std::nullopt;
+        // Two's complement: 0xFFFFFFFF is -1.
+        return static_cast<std::int32_t>(*bits);
+    }
+    std::string_view digits = value;
+    if (digits.starts_with('-'))
+        digits.remove_prefix(1);
+    if (digits.empty())
+        return std::nullopt;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    }
+    std::int32_t result = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+    if (error != std::errc {} || end != value.data() + value.size())
+        return std::nullopt;
+    return result;
+}
+
+Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
+    std::string_view key, std::int32_t value) {
+    const std::string number = std::to_string(value);
+    const std::string_view eol = lineEnding(text);
+
+    LineReader reader(text);
+    Line line;
+    bool inSection = false;
+    bool sectionSeen = false;
+    bool inFirstSection = false;
+    // Where a missing key goes: after the last non-blank line of the first
+    // section of that name (its header at least).
+    std::size_t keyInsertAt = 0;
+    bool keyInsertNeedsNewline = false;
+    std::size_t firstHeaderAt = std::string_view::npos;
+
+    while (reader.next(line)) {
+        if (line.kind == LineKind::header) {
+            if (firstHeaderAt == std::string_view::npos)
+                firstHeaderAt = line.begin;
+            inSection = sameName(line.name, section);
+            inFirstSection = inSection && !sectionSeen;
+            if (inSection)
+                sectionSeen = true;
+        } else if (inSection && line.kind == LineKind::key && sameName(line.name, key)) {
+            return Edit { line.valueBegin, line.contentEnd, number };
+        }
+        if (inFirstSection && line.kind != LineKind::blank) {
+            keyInsertAt = line.next;
+            keyInsertNeedsNewline = line.next == text.size() && !text.ends_with('\n');
+        }
+    }
+
+    std::string entry;
+    if (sectionSeen) {
+        if (keyInsertNeedsNewline)
+            entry += eol;
+        entry.append(key).append("=").append(number);
+        if (!keyInsertNeedsNewline)
+            entry += eol;
+        return Edit { keyInsertAt, keyInsertAt, std::move(entry) };
+    }
+
+    std::size_t at = 0;
+    if (wholeFile) {
+        at = text.size();
+        if (!text.empty() && text.back() != '\n')
+            entry += eol;
+    } else {
+        at = firstHeaderAt != std::string_view::npos ? firstHeaderAt : reader.contentStart();
+    }
+    entry.append("[").append(section).append("]").append(eol);
+    entry.append(key).append("=").append(number).append(eol);
+    return Edit { at, at, std::move(entry) };
+}
+
+} // namespace ini
+
+int FileSystemCalls::open(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+int FileSystemCalls::mkstemp(char* pathTemplate) {
+    return ::mkstemp(pathTemplate);
+}
+ssize_t FileSystemCalls::read(int fd, void* buffer, std::size_t size) {
+    return ::read(fd, buffer, size);
+}
+ssize_t FileSystemCalls::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+int FileSystemCalls::fstat(int fd, struct stat* info) {
+    return ::fstat(fd, info);
+}
+int FileSystemCalls::fchmod(int fd, mode_t mode) {
+    return ::fchmod(fd, mode);
+}
+int FileSystemCalls::fsync(int fd) {
+    return ::fsync(fd);
+}
+int FileSystemCalls::close(int fd) {
+    return ::close(fd);
+}
+int FileSystemCalls::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+int FileSystemCalls::unlink(const char* path) {
+    return ::unlink(path);
+}
+
+FileSystemCalls& FileSystemCalls::posix() {
+    static FileSystemCalls calls;
+    return calls;
+}
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class FdGuard {
+public:
+    FdGuard(FileSystemCalls& calls, int fd)
+        : m_calls(calls)
+        , m_fd(fd) { }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    ~FdGuard() {
+        if (m_fd >= 0)
+            m_calls.close(m_fd);
+    }
+    [[nodiscard]] int get() const { return m_fd; }
+    void reset(int fd) {
+        if (m_fd >= 0)
+            m_calls.close(m_fd);
+        m_fd = fd;
+    }
+    // Closes now and reports whether the close succeeded.
+    [[nodiscard]] bool close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return m_calls.close(fd) == 0;
+    }
+
+private:
+    FileSystemCalls& m_calls;
+    int m_fd;
+};
+
+[[nodiscard]] bool writeAll(FileSystemCalls& calls, int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = calls.write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Reads into buffer until it is full or the file ends; the count read, or
+// -1 on an error.
+[[nodiscard]] ssize_t readSome(FileSystemCalls& calls, int fd, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = calls.read(fd, buffer + got, size - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+} // namespace
+
+// What one access learned about the file: its first bytes (one more than the
+// read limit, to tell whether there is more) and, for a write, the open file
+// to copy the rest from.
+struct SettingsFile::Head {
+    explicit Head(FileSystemCalls& calls)
+        : fd(calls, -1) { }
+    std::string raw;
+    bool exists = false;
+    bool whole = false;
+    bool error = false;
+    mode_t mode = 0644;
+    FdGuard fd;
+};
+
+SettingsFile::SettingsFile(
+    std::filesystem::path path, FileSystemCalls& calls, std::size_t readLimit)
+    : m_path(std::move(path))
+    , m_calls(calls)
+    , m_readLimit(readLimit) {
+}
+
+void SettingsFile::readHead(Head& head, bool keepOpen) {
+    // Non-blocking so that a pipe at the path cannot hang the game; only a
+    // regular file is read.
+    const int fd = m_calls.open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0);
+    if (fd < 0) {
+        head.error = errno != ENOENT;
+        return;
+    }
+    head.fd.reset(fd);
+    head.exists = true;
+    struct stat info { };
+    if (m_calls.fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        head.error = true;
+        return;
+    }
+    head.mode = info.st_mode & 07777;
+
+    const std::size_t want = m_readLimit + 1;
+    std::size_t size = info.st_size > 0 ? std::min(static_cast<std::size_t>(info.st_size) + 1, want)
+                                        : std::min<std::size_t>(4096, want);
+    std::size_t got = 0;
+    for (;;) {
+        head.raw.resize(size);
+        const ssize_t n = readSome(m_calls, fd, head.raw.data() + got, size - got);
+        if (n < 0) {
+            head.error = true;
+            head.raw.clear();
+            return;
+        }
+        got += static_cast<std::size_t>(n);
+        if (got < size || size == want)
+            break;
+        size = std::min(size * 2, want);
+    }
+    head.raw.resize(got);
+    head.whole = got <= m_readLimit;
+    if (!keepOpen)
+        head.fd.reset(-1);
+}
+
+std::int32_t SettingsFile::readInteger(
+    std::string_view section, std::string_view key, std::int32_t fallback) {
+    Head head(m_calls);
+    readHead(head, false);
+    if (head.error || !head.exists)
+        return fallback;
+    const std::string_view bytes = std::string_view(head.raw).substr(0, m_readLimit);
+    const auto text = ini::readablePart(bytes, head.whole);
+    const auto value = ini::findValue(text, section, key);
+    if (!value)
+        return fallback;
+    return ini::parseInteger(*value).value_or(fallback);
+}
+
+void SettingsFile::writeInteger(
+    std::string_view section, std::string_view key, std::int32_t value) {
+    Head head(m_calls);
+    readHead(head, true);
+    // A file that is there but cannot be read is left alone: rewriting it
+    // from nothing would lose what it holds.
+    if (head.error)
+        throw SettingsWriteError();
+    const std::string_view bytes = std::string_view(head.raw).substr(0, m_readLimit);
+    const auto text = ini::readablePart(bytes, head.whole);
+    const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value);
+    if (head.exists && edit.replacement == text.substr(edit.begin, edit.end - edit.begin))
+        return; // already stored as it would be written
+    replaceFile(head, edit);
+}
+
+void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
+    // Replace the file a symbolic link points at, not the link.
+    std::filesystem::path target = m_path;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(m_path, ec)) {
+        const auto linked = std::filesystem::read_symlink(m_path, ec);
+        if (ec)
+            throw SettingsWriteError();
+        target = linked.is_absolute() ? linked : m_path.parent_path() / linked;
+    }
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (!head.exists)
+        std::filesystem::create_directories(folder, ec); // a failure shows at mkstemp
+
+    std::string pattern = (folder / (target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> temp(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    FdGuard out(m_calls, m_calls.mkstemp(temp.data()));
+    if (out.get() < 0)
+        throw SettingsWriteError();
+
+    bool ok = m_calls.fchmod(out.get(), head.mode) == 0;
+    const std::string_view raw = head.raw;
+    ok = ok && writeAll(m_calls, out.get(), raw.substr(0, edit.begin));
+    ok = ok && writeAll(m_calls, out.get(), edit.replacement);
+    ok = ok && writeAll(m_calls, out.get(), raw.substr(edit.end));
+    if (ok && head.fd.get() >= 0 && !head.whole) {
+        // The rest of a long file is copied through as it is.
+        std::array<char, 1 << 16> chunk;
+        for (;;) {
+            const ssize_t n = readSome(m_calls, head.fd.get(), chunk.data(), chunk.size());
+            if (n < 0) {
+                ok = false;
+                break;
+            }
+            if (n == 0)
+                break;
+            if (!writeAll(m_calls, out.get(), { chunk.data(), static_cast<std::size_t>(n) })) {
+                ok = false;
+                break;
+            }
+        }
+    }
+    ok = ok && m_calls.fsync(out.get()) == 0;
+    ok = out.close() && ok;
+    ok = ok && m_calls.rename(temp.data(), target.c_str()) == 0;
+    if (!ok) {
+        m_calls.unlink(temp.data());
+        throw SettingsWriteError();
+    }
+
+    // Make the rename itself durable; the new file is in place either way.
+    const int dir = m_calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (dir >= 0) {
+        m_calls.fsync(dir);
+        m_calls.close(dir);
+    }
+}
+
+} // namespace tavolier

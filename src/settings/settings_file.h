@@ -1,0 +1,123 @@
+#pragma once
+
+#include "settings/settings_store.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace tavolier {
+
+// The INI text itself, apart from any file: finding a key, reading a value
+// and planning the smallest edit that stores a new one. Pure functions, so
+// they can be tested and fuzzed without touching a disk.
+namespace ini {
+
+// The part of a file's head that is read: every complete line of it. When
+// the head is the whole file its last line counts even without a newline;
+// otherwise a line cut off at the end of the head is left out.
+[[nodiscard]] std::string_view readablePart(std::string_view head, bool wholeFile);
+
+// The value text of the first line that holds key in a section named
+// section (both without regard to ASCII case; sections of the same name
+// count as one, in file order). Blanks around the value are trimmed.
+[[nodiscard]] std::optional<std::string_view> findValue(
+    std::string_view text, std::string_view section, std::string_view key);
+
+// A stored integer: decimal with an optional leading "-", or, for a text
+// of more than two characters starting "0x"/"0X", hexadecimal of at most
+// 32 bits (taken as two's complement). Anything else, and any value
+// outside the 32-bit range, is nullopt.
+[[nodiscard]] std::optional<std::int32_t> parseInteger(std::string_view value);
+
+// Replace text[begin, end) with replacement.
+struct Edit {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::string replacement;
+};
+
+// The edit that stores value under section/key in text (the readable part
+// of the file; wholeFile as for readablePart). The first occurrence of the
+// key is changed in place, keeping its spelling, the blanks before the
+// value and the line's ending. A missing key goes after the last non-blank
+// line of the first section of that name; a missing section goes at the
+// end of the file, or, when the file is longer than what is read, before
+// the first section header read (at the very start, after a byte-order
+// mark, when none is). The edit always lies inside text, so the new value
+// is read back however long the file is.
+[[nodiscard]] Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
+    std::string_view key, std::int32_t value);
+
+} // namespace ini
+
+// The system calls a SettingsFile makes. The default forwards to POSIX; tests
+// override single calls to make a read or a write fail at any step (a full
+// disk, a refused rename, an interrupted read).
+class FileSystemCalls {
+public:
+    virtual ~FileSystemCalls() = default;
+    virtual int open(const char* path, int flags, mode_t mode);
+    virtual int mkstemp(char* pathTemplate);
+    virtual ssize_t read(int fd, void* buffer, std::size_t size);
+    virtual ssize_t write(int fd, const void* data, std::size_t size);
+    virtual int fstat(int fd, struct stat* info);
+    virtual int fchmod(int fd, mode_t mode);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char* from, const char* to);
+    virtual int unlink(const char* path);
+
+    // The shared POSIX instance.
+    [[nodiscard]] static FileSystemCalls& posix();
+};
+
+// The settings store on disk: one INI file at a fixed path, opened at every
+// access and never cached. Reads never fail (a missing, unreadable or damaged
+// file or key gives the caller's fallback); a write keeps every other byte of
+// the file and replaces the file atomically through a temporary file in the
+// same folder, so an interrupted or refused write leaves the old file whole.
+//
+// Only the first readLimit bytes of a file are read (a real settings file is a
+// few hundred bytes), which keeps start-up fast whatever lies at the path. A
+// write to a longer file edits inside that head and copies the rest through
+// unchanged.
+class SettingsFile : public SettingsStore {
+public:
+    static constexpr std::size_t kDefaultReadLimit = std::size_t { 1 } << 20;
+
+    explicit SettingsFile(std::filesystem::path path,
+        FileSystemCalls& calls = FileSystemCalls::posix(),
+        std::size_t readLimit = kDefaultReadLimit);
+    SettingsFile(const SettingsFile&) = delete;
+    SettingsFile& operator=(const SettingsFile&) = delete;
+
+    [[nodiscard]] std::int32_t readInteger(
+        std::string_view section, std::string_view key, std::int32_t fallback) override;
+    // Throws SettingsWriteError when the file cannot be replaced, when it
+    // exists but cannot be read (it is then left alone rather than lost), or
+    // when the path holds something other than a regular file.
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+
+private:
+    struct Head;
+    // Reads the head of the file into head; false when the file is missing
+    // (head empty) and throws nothing. Sets head.error on anything but a
+    // missing file that could not be read.
+    void readHead(Head& head, bool keepOpen);
+    void replaceFile(const Head& head, const ini::Edit& edit);
+
+    std::filesystem::path m_path;
+    FileSystemCalls& m_calls;
+    std::size_t m_readLimit;
+};
+
+} // namespace tavolier
