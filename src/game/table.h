@@ -13,6 +13,8 @@
 
 namespace tavolier {
 
+class DecisionOverride;
+
 // The pieces every rule of the game works on: the one table state, the one
 // generator, the screen, the settings store and the window's presentation
 // state. The main window (or a test, or the CLI) owns all of them; a Table
@@ -32,6 +34,9 @@ public:
     TableView& view;
     SettingsStore& settings;
     PresentationState presentation;
+    // Decides for the opponents instead of their estimate (tests only; null in
+    // play, where every decision runs the estimate and its draws).
+    DecisionOverride* decisionOverride = nullptr;
 
     // A seat's status label ("Calls", "Folds", ... or empty).
     void setStatus(int seat, std::string_view text);
