@@ -1,13 +1,253 @@
 #include "game/hand_flow.h"
 
+#include "evaluation/showdown.h"
+#include "game/deck.h"
+#include "game/hand_steps.h"
+#include "game/seats.h"
 #include "game/table.h"
+#include "opponents/opponent_turns.h"
+#include "presentation/animations.h"
+#include "presentation/card_drawing.h"
+#include "settings/options.h"
+#include "settings/settings_io.h"
 
 namespace tavolier {
 
-// Placeholders until the hand flow lands.
-void startUp(Table&) { }
-void startupDeal(Table&) { }
-void newgame(Table&) { }
-void advanceStreet(Table&) { }
+namespace {
+
+// The opening sequence of a hand, by the seat that posted the big blind:
+// whether that seat holds the open bet for the human's first answer, and
+// the opponents after it, who answer the blind and then take their turns.
+struct Opening {
+    bool bigBlindHoldsBet;
+    SeatList after;
+};
+
+// clang-format off
+    constexpr std::array<Opening, 9> kOpenings { {
+        { false, {} },
+        { true,  { 0, {} } },
+        { true,  { 1, { 1 } } },
+        { true,  { 2, { 2, 1 } } },
+        { true,  { 3, { 3, 2, 1 } } },
+        { true,  { 4, { 4, 3, 2, 1 } } },
+        { false, { 5, { 5, 4, 3, 2, 1 } } },
+        { false, { 6, { 6, 5, 4, 3, 2, 1 } } },
+        { false, { 7, { 7, 6, 5, 4, 3, 2, 1 } } },
+    } };
+// clang-format on
+
+// Small blind from the seat after blindMarker (the human is taken without
+// a look at the chips), big blind from the seat after that; the big blind
+// becomes anchorSeat. The chips leave the seats; the pot already holds them.
+void postBlinds(Table& table) {
+    TableState& s = table.state;
+    int small = s.blindMarker == kHuman ? 1 : s.blindMarker + 1;
+    while (small != kHuman && s.seat(small).chips <= 0)
+        small = nextSeat(small);
+    table.setStatus(small, "Small Blind");
+    s.seat(small).chips = clampedAdd(s.seat(small).chips, -static_cast<std::int64_t>(s.smallBlind));
+    table.showChips(small);
+    s.blindMarker = nextSeat(small);
+
+    // When nobody has chips (a hand-edited file at start-up) the search
+    // would never end: after one round nobody posts the big blind.
+    int big = s.blindMarker;
+    for (int tried = 0; tried < kSeatCount; ++tried, big = nextSeat(big)) {
+        if (s.seat(big).chips > 0) {
+            table.setStatus(big, "Big Blind");
+            s.seat(big).chips
+                = clampedAdd(s.seat(big).chips, -static_cast<std::int64_t>(s.bigBlind));
+            table.showChips(big);
+            table.showPot();
+            s.anchorSeat = big;
+            return;
+        }
+    }
+}
+
+// The opponents after the big blind answer it, then take their turns.
+void runOpening(Table& table) {
+    TableState& s = table.state;
+    const Opening& opening = kOpenings[static_cast<std::size_t>(s.anchorSeat)];
+    if (opening.bigBlindHoldsBet)
+        s.seat(s.anchorSeat).openBet = true;
+    for (int seat : opening.after) {
+        if (s.inHand(seat))
+            answerBet(table, seat);
+    }
+    runTurns(table, opening.after, false);
+}
+
+// Steps of the Deal from the reset of the hand to the opening sequence;
+// the start-up deal skips the move of the blind marker.
+void dealHand(Table& table, bool moveBlindMarker) {
+    TableState& s = table.state;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        s.seat(seat).folded = false;
+        s.seat(seat).openBet = false;
+    }
+    s.outCount = 0;
+    table.setButtonEnabled(Button::btnnew, false);
+    table.setButtonEnabled(Button::btnpass, true);
+    table.setButtonEnabled(Button::btnstay, true);
+    table.setButtonEnabled(Button::btnbet, true);
+    s.street = 1;
+    if (moveBlindMarker)
+        s.blindMarker = s.blindMarker == 1 ? kHuman : s.blindMarker - 1;
+    s.anchorSeat = moveBlindMarker ? s.blindMarker : 1;
+    for (int seat : kOpponents)
+        table.setStatus(seat, "");
+    computeBlinds(table);
+    countBrokeOpponents(table);
+    showOpeningPot(table);
+    shuffleAndDeal(s, table.random);
+    redraw(table);
+    setDealCaptions(table);
+    postBlinds(table);
+    runOpening(table);
+}
+
+// The presentation of the last hand goes; status labels turn plain white.
+void resetPreviousHand(Table& table) {
+    resetAtDeal(table);
+    table.state.potSettled = false;
+    for (int seat = kSeatCount; seat >= 1; --seat) {
+        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
+        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
+    }
+}
+
+void disableAllActions(Table& table) {
+    table.setButtonEnabled(Button::btnnew, false);
+    table.setButtonEnabled(Button::btnbet, false);
+    table.setButtonEnabled(Button::btnpass, false);
+    table.setButtonEnabled(Button::btnstay, false);
+}
+
+} // namespace
+
+bool isDealBetSize(std::int32_t amount) {
+    return amount == 2 || amount == 4 || amount == 6 || amount == 8 || amount == 10;
+}
+
+bool isRaiseBetSize(std::int32_t amount) {
+    return isDealBetSize(amount) || amount == 12 || amount == 16 || amount == 20;
+}
+
+void computeBlinds(Table& table) {
+    TableState& s = table.state;
+    s.smallBlind = s.smallBet / 2;
+    s.bigBlind = s.smallBet;
+    s.toCall = s.smallBet;
+}
+
+void countBrokeOpponents(Table& table) {
+    for (int seat : kOpponents) {
+        if (table.state.seat(seat).chips < 1)
+            table.state.outCount += 1;
+    }
+}
+
+void showOpeningPot(Table& table) {
+    TableState& s = table.state;
+    s.pot = clampedAdd(s.smallBlind, s.bigBlind);
+    table.showPot();
+    for (int seat = kSeatCount; seat >= 1; --seat)
+        table.showChips(seat);
+}
+
+void setDealCaptions(Table& table) {
+    TableState& s = table.state;
+    s.raiseAmount = s.bigBlind;
+    if (isDealBetSize(s.bigBlind)) {
+        table.setButtonCaption(Button::btnstay, "Call");
+        table.setButtonCaption(Button::btnbet, "Raise");
+    }
+    table.setButtonEnabled(Button::btnbet, true);
+}
+
+void whitenStatusLabels(Table& table) {
+    for (int seat = kSeatCount; seat >= 1; --seat)
+        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
+}
+
+void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown) {
+    TableState& s = table.state;
+    for (int seat : seats) {
+        if (onlyWhileBeforeShowdown && s.street == 5)
+            return;
+        checkOrRaise(table, seat);
+        if (s.seat(seat).openBet)
+            return;
+    }
+}
+
+void startUp(Table& table) {
+    TableState& s = table.state;
+    PresentationState& p = table.presentation;
+    p.blinkStep = 0;
+    p.oddsStale = true;
+    p.hoverShown.fill(false);
+    table.setStatus(kHuman, "");
+    s.potSettled = false;
+    table.setButtonEnabled(Button::btnnew, false);
+    s.anchorSeat = 1;
+    readAll(table.settings, s);
+    showSettingsInPanel(table);
+    table.random.seedFromClock();
+    s.street = 1;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        s.seat(seat).folded = false;
+        s.seat(seat).openBet = false;
+    }
+    s.outCount = 0;
+    initDecks(s);
+    for (int seat = kSeatCount; seat >= 1; --seat)
+        table.showChips(seat);
+    table.showPot();
+    for (int seat : kOpponents)
+        table.setStatus(seat, "");
+    startupDeal(table);
+}
+
+void startupDeal(Table& table) {
+    resetPreviousHand(table);
+    table.setStatus(kHuman, "");
+    table.state.blindMarker = 1;
+    dealHand(table, false);
+}
+
+void newgame(Table& table) {
+    TableState& s = table.state;
+    resetPreviousHand(table);
+    writeStats(table.settings, s);
+    writeChips(table.settings, s);
+    table.setStatus(kHuman, "");
+    if (s.seat(kHuman).chips < 1) {
+        table.view.message("You lose!", "Game over");
+        disableAllActions(table);
+        return;
+    }
+    bool opponentHasChips = false;
+    for (int seat : kOpponents)
+        opponentHasChips = opponentHasChips || s.seat(seat).chips >= 1;
+    if (!opponentHasChips) {
+        table.view.message("You win!", "Game over");
+        disableAllActions(table);
+        return;
+    }
+    dealHand(table, true);
+}
+
+void advanceStreet(Table& table) {
+    TableState& s = table.state;
+    s.street += 1;
+    redraw(table);
+    if (s.soundOn && s.street < 5) {
+        const int r = table.random.below(100);
+        table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");
+    }
+}
 
 } // namespace tavolier

@@ -1,11 +1,122 @@
 #include "game/match.h"
 
+#include "game/deck.h"
+#include "game/hand_steps.h"
+#include "game/seats.h"
 #include "game/table.h"
+#include "presentation/animations.h"
+#include "presentation/card_drawing.h"
+#include "settings/settings_io.h"
+
+#include <charconv>
+#include <string>
 
 namespace tavolier {
 
-// Placeholders until the match end lands.
-void endHandByFolds(Table&) { }
-void NewGame1Click(Table&, std::string_view) { }
+namespace {
+
+// The chip target of the match, computed wide: both figures may come from
+// a hand-edited settings file.
+[[nodiscard]] std::int64_t chipTarget(const TableState& s) {
+    return static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
+}
+
+// The whole text as a 32-bit number (an optional sign, then digits, with
+// surrounding blanks allowed); nothing else converts.
+[[nodiscard]] bool parseWholeNumber(std::string_view text, std::int32_t& value) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc {} && end == text.data() + text.size();
+}
+
+} // namespace
+
+void endHandByFolds(Table& table) {
+    TableState& s = table.state;
+    for (int seat : kOpponents) {
+        if (s.seat(seat).chips > 0) {
+            clearArea(table, kCardPlaces[static_cast<std::size_t>(seat)].cleared);
+            table.setStatus(seat, "Folds");
+            s.seat(seat).folded = true;
+        }
+    }
+    table.setButtonEnabled(Button::btnnew, true);
+    table.setButtonEnabled(Button::btnbet, false);
+    table.setButtonEnabled(Button::btnpass, false);
+    table.setButtonEnabled(Button::btnstay, false);
+    Seat& human = s.seat(kHuman);
+    human.chips = clampedAdd(human.chips, s.pot);
+    table.showChips(kHuman);
+    table.playSoundIfOn("chip4.wav");
+    if (human.chips >= chipTarget(s)) {
+        table.view.message("You win!", "Game over");
+        table.setButtonEnabled(Button::btnnew, false);
+    }
+    s.handsPlayed = clampedAdd(s.handsPlayed, 1);
+    s.handsWon = clampedAdd(s.handsWon, 1);
+    writeChips(table.settings, s);
+}
+
+void NewGame1Click(Table& table, std::string_view moneyText) {
+    TableState& s = table.state;
+    table.random.seedFromClock();
+    if (!table.view.ask("Are you sure?", "New game"))
+        return;
+    whitenStatusLabels(table);
+    std::int32_t stack = 0;
+    if (!parseWholeNumber(moneyText, stack)) {
+        std::string text = "'";
+        text.append(moneyText);
+        text.append("' is not a valid integer value");
+        table.view.message(text, "Error");
+        return;
+    }
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        s.seat(seat).chips = stack;
+    s.initialChips = stack;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        s.seat(seat).openBet = false;
+        s.seat(seat).folded = false;
+    }
+    s.street = 1;
+    s.outCount = 0;
+    s.anchorSeat = 1;
+    s.blindMarker = 1;
+    table.setStatus(kHuman, "");
+    for (int seat : kOpponents)
+        table.setStatus(seat, "");
+    table.setButtonEnabled(Button::btnnew, false);
+    table.setButtonEnabled(Button::btnpass, true);
+    table.setButtonEnabled(Button::btnstay, true);
+    table.setButtonEnabled(Button::btnbet, true);
+    resetAtNewMatch(table);
+    computeBlinds(table);
+    countBrokeOpponents(table);
+    showOpeningPot(table);
+    setDealCaptions(table);
+
+    // The first blinds of a match fall on Edmund and Marc without a search.
+    table.setStatus(3, "");
+    table.setStatus(2, "Small Blind");
+    if (s.seat(2).chips > 0)
+        s.seat(2).chips = clampedAdd(s.seat(2).chips, -static_cast<std::int64_t>(s.smallBlind));
+    table.setStatus(1, "Big Blind");
+    if (s.seat(1).chips > 0)
+        s.seat(1).chips = clampedAdd(s.seat(1).chips, -static_cast<std::int64_t>(s.bigBlind));
+    table.showChips(2);
+    table.showChips(1);
+    table.showPot();
+    s.seat(1).openBet = true;
+
+    shuffleAndDeal(s, table.random);
+    redraw(table);
+}
 
 } // namespace tavolier

@@ -1,14 +1,224 @@
 #include "game/player_actions.h"
 
+#include "evaluation/showdown.h"
+#include "game/hand_flow.h"
+#include "game/hand_steps.h"
+#include "game/seats.h"
 #include "game/table.h"
+#include "opponents/opponent_turns.h"
+#include "presentation/animations.h"
+#include "presentation/card_drawing.h"
 
 namespace tavolier {
 
-// Placeholders until the human's actions land.
-void playerbets(Table&) { }
-void playerstays(Table&) { }
-void playerpasses(Table&) { }
-void captionsAfterRaise(Table&) { }
-void captionsAtRedraw(Table&) { }
+namespace {
+
+// Who answers when the human meets the open bet of opponent X, by X: on
+// the pre-flop (A1), on later streets (A2), when the human folds (F), and
+// whose own turns resume after the answer.
+struct AnswerLists {
+    SeatList preflop;
+    SeatList later;
+    SeatList onFold;
+    SeatList resumed;
+};
+
+// clang-format off
+    constexpr std::array<AnswerLists, 8> kAnswerLists { {
+        {},
+        /* 1 Marc   */ { { 7, { 7, 6, 5, 4, 3, 2, 1 } }, { 6, { 7, 6, 4, 5, 3, 2 } }, { 6, { 7, 6, 4, 5, 3, 2 } }, { 0, {} } },
+        /* 2 Edmund */ { { 6, { 7, 6, 5, 4, 3, 2 } },    { 5, { 7, 6, 4, 5, 3 } },    { 5, { 7, 6, 4, 5, 3 } },    { 1, { 1 } } },
+        /* 3 Robert */ { { 5, { 7, 6, 5, 4, 3 } },       { 4, { 7, 6, 4, 5 } },       { 4, { 7, 6, 4, 5 } },       { 2, { 2, 1 } } },
+        /* 4 Cindy  */ { { 4, { 7, 6, 5, 4 } },          { 3, { 7, 6, 5 } },          { 3, { 7, 6, 5 } },          { 3, { 3, 2, 1 } } },
+        /* 5 Carlos */ { { 3, { 7, 6, 5 } },             { 2, { 7, 6 } },             { 2, { 7, 6 } },             { 4, { 4, 3, 2, 1 } } },
+        /* 6 Jack   */ { { 2, { 7, 6 } },                { 1, { 7 } },                { 1, { 7 } },                { 5, { 5, 4, 3, 2, 1 } } },
+        /* 7 Chong  */ { { 1, { 7 } },                   { 0, {} },                   { 0, {} },                   { 6, { 6, 5, 4, 3, 2, 1 } } },
+    } };
+
+    // The opponents' own turns after the human's check or raise.
+    constexpr SeatList kAllOpponents { 7, { 7, 6, 5, 4, 3, 2, 1 } };
+// clang-format on
+
+// The opponent holding the open bet, or 0.
+[[nodiscard]] int openBetHolder(const TableState& s) {
+    for (int seat : kOpponents) {
+        if (s.seat(seat).openBet)
+            return seat;
+    }
+    return 0;
+}
+
+void answerAll(Table& table, const SeatList& seats) {
+    for (int seat : seats) {
+        if (table.state.inHand(seat))
+            answerBet(table, seat);
+    }
+}
+
+// btnbet comes back only while btnstay reads "Check" and the hand runs.
+void enableRaiseIfOpen(Table& table) {
+    const TableState& s = table.state;
+    if (table.buttonCaption(Button::btnstay) == "Check" && s.street < 5 && s.outCount < 7)
+        table.setButtonEnabled(Button::btnbet, true);
+}
+
+// The human pays into the pot without a look at the stack; the labels
+// are left to the caller.
+void humanPays(TableState& s, std::int32_t amount) {
+    Seat& human = s.seat(kHuman);
+    human.chips = clampedAdd(human.chips, -static_cast<std::int64_t>(amount));
+    s.pot = clampedAdd(s.pot, amount);
+}
+
+// The human calls the open bet of opponent X: the opponents of X's answer
+// list pay the same, then the turns resume after X.
+void answerOpenBet(Table& table, int holder) {
+    TableState& s = table.state;
+    const AnswerLists& lists = kAnswerLists[static_cast<std::size_t>(holder)];
+    s.seat(holder).openBet = false;
+    humanPays(s, s.toCall);
+    table.showChips(kHuman);
+    answerAll(table, s.street == 1 ? lists.preflop : lists.later);
+    table.showPot();
+    // When the answers have just ended the hand by folds, "Raise" stays off.
+    if (s.outCount < 7)
+        table.setButtonEnabled(Button::btnbet, true);
+    s.toCall = 0;
+    if (s.street >= 2 && s.street <= 4) {
+        for (int seat : kOpponents) {
+            if (s.inHand(seat))
+                table.setStatus(seat, "");
+        }
+    }
+    runTurns(table, lists.resumed, false);
+}
+
+// The opponents' turns after the human's raise; from Carlos on, a seat
+// that has folded is passed over.
+void turnsAfterRaise(Table& table) {
+    TableState& s = table.state;
+    for (int seat : kOpponents) {
+        if (s.street == 5)
+            return;
+        if (seat <= 5 && s.seat(seat).folded)
+            continue;
+        checkOrRaise(table, seat);
+        if (s.seat(seat).openBet)
+            return;
+    }
+}
+
+} // namespace
+
+void playerbets(Table& table) {
+    TableState& s = table.state;
+    resetAtHumanAction(table, false);
+    if (table.buttonCaption(Button::btnbet) == "Raise")
+        table.playSoundIfOn("chip1.wav");
+    whitenStatusLabels(table);
+    if (s.outCount < 7 && s.seat(kHuman).chips > 1) {
+        s.potSettled = false;
+        table.setButtonCaption(Button::btnstay, "Check");
+        const std::int32_t bet = s.street > 2 ? s.bigBet : s.smallBet;
+        humanPays(s, bet);
+        s.toCall = bet;
+        if (s.street == 1) {
+            // A pre-flop raise costs the human two small bets and each answer a big bet.
+            humanPays(s, s.smallBet);
+            s.toCall = s.bigBet;
+        }
+        table.setStatus(kHuman, "");
+        if (s.street == 1) {
+            const int holder = openBetHolder(s);
+            if (holder != 0)
+                answerAll(table, kAnswerLists[static_cast<std::size_t>(holder)].preflop);
+        }
+        for (int seat : kOpponents) {
+            if (s.inHand(seat))
+                table.setStatus(seat, "");
+            s.seat(seat).openBet = false;
+        }
+        if (s.street >= 2 && s.street <= 4)
+            answerAll(table, kAllOpponents);
+        table.showChips(kHuman);
+        table.showPot();
+        if (s.anchorSeat == kHuman)
+            advanceStreet(table);
+        if (s.street == 5) {
+            showdown(table);
+        } else if (s.outCount != 7) {
+            s.toCall = 0;
+            turnsAfterRaise(table);
+        }
+    }
+    enableRaiseIfOpen(table);
+}
+
+void playerstays(Table& table) {
+    TableState& s = table.state;
+    resetAtHumanAction(table, true);
+    s.potSettled = false;
+    table.setStatus(kHuman, "");
+    table.setButtonCaption(Button::btnstay, "Check");
+    whitenStatusLabels(table);
+    if (s.street == 1)
+        s.toCall = s.smallBet;
+    const int holder = openBetHolder(s);
+    if (holder != 0) {
+        answerOpenBet(table, holder);
+    } else {
+        for (int seat : kOpponents)
+            table.setStatus(seat, "");
+        s.toCall = 0;
+        runTurns(table, kAllOpponents, true);
+    }
+    s.raiseAmount = 0;
+    if (s.anchorSeat == kHuman)
+        advanceStreet(table);
+    if (s.street == 5)
+        showdown(table);
+    if (s.street == 1)
+        advanceStreet(table);
+    enableRaiseIfOpen(table);
+}
+
+void playerpasses(Table& table) {
+    TableState& s = table.state;
+    resetAtHumanAction(table, true);
+    table.playSoundIfOn("chip4.wav");
+    const int holder = openBetHolder(s);
+    if (holder != 0) {
+        s.seat(holder).openBet = false;
+        answerAll(table, kAnswerLists[static_cast<std::size_t>(holder)].onFold);
+    }
+    s.potSettled = false;
+    clearArea(table, kBoardArea);
+    whitenStatusLabels(table);
+    table.setStatus(kHuman, "Folds");
+    table.setButtonCaption(Button::btnstay, "Check");
+    s.street = 5;
+    table.setButtonEnabled(Button::btnnew, true);
+    table.setButtonEnabled(Button::btnbet, false);
+    table.setButtonEnabled(Button::btnpass, false);
+    table.setButtonEnabled(Button::btnstay, false);
+    s.seat(kHuman).folded = true;
+    redraw(table);
+    showdown(table);
+}
+
+void captionsAfterRaise(Table& table) {
+    if (isRaiseBetSize(table.state.raiseAmount))
+        table.setButtonCaption(Button::btnstay, "Call");
+    table.setButtonEnabled(Button::btnbet, false);
+}
+
+void captionsAtRedraw(Table& table) {
+    TableState& s = table.state;
+    if (s.street == 1)
+        return;
+    s.raiseAmount = s.street > 2 ? s.bigBet : s.smallBet;
+    if (isRaiseBetSize(s.raiseAmount))
+        table.setButtonCaption(Button::btnbet, "Raise");
+}
 
 } // namespace tavolier

@@ -1,11 +1,175 @@
 #include "opponents/opponent_turns.h"
 
+#include "evaluation/showdown.h"
+#include "game/hand_flow.h"
+#include "game/match.h"
+#include "game/player_actions.h"
+#include "game/seat_lists.h"
+#include "game/seats.h"
 #include "game/table.h"
+#include "opponents/odds.h"
+#include "presentation/card_drawing.h"
 
 namespace tavolier {
 
-// Placeholders until the opponents' turns land.
-void answerBet(Table&, int) { }
-void checkOrRaise(Table&, int) { }
+namespace {
+
+// Where an opponent's raise highlight is drawn: image 7 - seat of the
+// highlights list at (x, y), over the seat's portrait.
+struct HighlightPlace {
+    int x;
+    int y;
+};
+
+// clang-format off
+    constexpr std::array<HighlightPlace, 8> kHighlightPlaces { {
+        { 0, 0 },
+        { 35, 449 },   // Marc
+        { 829, 449 },  // Edmund
+        { 870, 239 },  // Robert
+        { 764, 57 },   // Cindy
+        { 397, 5 },    // Carlos
+        { 101, 57 },   // Jack
+        { 1, 239 },    // Chong
+    } };
+
+    // The seats tried, in order, for anchorSeat when a seat folds while holding
+    // it; the human takes it when none of them is still in the hand.
+    constexpr std::array<SeatList, 8> kAnchorHeirs { {
+        {},
+        { 0, {} },
+        { 1, { 1 } },
+        { 2, { 2, 1 } },
+        { 3, { 3, 2, 1 } },
+        { 4, { 4, 3, 2, 1 } },
+        { 5, { 5, 4, 3, 2, 1 } },
+        { 6, { 6, 5, 4, 3, 2, 1 } },
+    } };
+
+    // The later seats that answer a seat's raise at once, in order.
+    constexpr std::array<SeatList, 8> kRaiseAnswerers = kAnchorHeirs;
+
+    // The earlier opponents whose status is emptied after a seat's raise.
+    constexpr std::array<SeatList, 8> kEmptiedByRaise { {
+        {},
+        { 6, { 7, 6, 5, 4, 3, 2 } },
+        { 5, { 7, 6, 5, 4, 3 } },
+        { 4, { 7, 6, 5, 4 } },
+        { 3, { 7, 6, 5 } },
+        { 2, { 7, 6 } },
+        { 1, { 7 } },
+        { 0, {} },
+    } };
+// clang-format on
+
+[[nodiscard]] std::size_t at(int seat) {
+    return static_cast<std::size_t>(seat);
+}
+
+[[nodiscard]] bool decideToStay(Table& table, int seat) {
+    if (table.decisionOverride != nullptr) {
+        table.state.staysIn = table.decisionOverride->staysIn(table.state, seat);
+        return table.state.staysIn;
+    }
+    decideStay(table.state, table.random);
+    return table.state.staysIn;
+}
+
+void decideToRaise(Table& table, int seat) {
+    TableState& s = table.state;
+    if (table.decisionOverride != nullptr) {
+        s.raiseAmount
+            = table.decisionOverride->raises(s, seat) ? (s.street > 2 ? s.bigBet : s.smallBet) : 0;
+        return;
+    }
+    decideRaise(s, table.random);
+}
+
+void fold(Table& table, int seat) {
+    TableState& s = table.state;
+    clearArea(table, kCardPlaces[at(seat)].cleared);
+    table.setStatus(seat, "Folds");
+    s.seat(seat).folded = true;
+    s.outCount += 1;
+    if (s.outCount == 7)
+        endHandByFolds(table);
+    if (s.anchorSeat == seat) {
+        int heir = kHuman;
+        for (int candidate : kAnchorHeirs[at(seat)]) {
+            const Seat& c = s.seat(candidate);
+            if (!c.folded && c.chips > 0) {
+                heir = candidate;
+                break;
+            }
+        }
+        s.anchorSeat = heir;
+    }
+}
+
+void raise(Table& table, int seat) {
+    TableState& s = table.state;
+    const HighlightPlace& place = kHighlightPlaces[at(seat)];
+    table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
+    if (seat == 2)
+        table.view.refreshLabel(Label::lblecash);
+    redraw(table);
+    table.playSoundIfOn("chip1.wav");
+    table.setStatus(seat, "Raises");
+    table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
+    s.toCall = clampedAdd(s.toCall, s.raiseAmount);
+    table.pay(seat, s.toCall);
+    for (int other : kOpponents)
+        s.seat(other).openBet = other == seat;
+    for (int answerer : kRaiseAnswerers[at(seat)]) {
+        if (s.inHand(answerer))
+            answerBet(table, answerer);
+    }
+    for (int earlier : kEmptiedByRaise[at(seat)]) {
+        if (s.inHand(earlier))
+            table.setStatus(earlier, "");
+    }
+    captionsAfterRaise(table);
+}
+
+} // namespace
+
+void answerBet(Table& table, int seat) {
+    TableState& s = table.state;
+    Seat& me = s.seat(seat);
+    s.actorCards = me.holeCards;
+    const bool stays = decideToStay(table, seat);
+    if (stays && static_cast<std::int64_t>(me.chips) - s.toCall >= 0) {
+        table.setStatus(seat, "Calls");
+        table.pay(seat, s.toCall);
+        return;
+    }
+    fold(table, seat);
+}
+
+void checkOrRaise(Table& table, int seat) {
+    TableState& s = table.state;
+    s.raiseAmount = 0;
+    if (s.anchorSeat == seat)
+        advanceStreet(table);
+    if (s.street == 5) {
+        showdown(table);
+        return;
+    }
+    Seat& me = s.seat(seat);
+    me.openBet = false;
+    s.actorCards = me.holeCards;
+    if (me.chips <= 0 || me.folded)
+        return;
+    s.toCall = 0;
+    decideToRaise(table, seat);
+    if (s.raiseAmount == 0) {
+        // A pre-flop check keeps the seat's last action on its label.
+        if (s.street != 1)
+            table.setStatus(seat, "Check");
+        table.pay(seat, s.toCall);
+        return;
+    }
+    raise(table, seat);
+}
 
 } // namespace tavolier
