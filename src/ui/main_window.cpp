@@ -1,0 +1,527 @@
+#include "ui/main_window.h"
+
+#include "game/hand_flow.h"
+#include "game/match.h"
+#include "game/player_actions.h"
+#include "presentation/animations.h"
+#include "presentation/card_drawing.h"
+#include "settings/options.h"
+#include "ui/about_box.h"
+#include "ui/fonts.h"
+#include "ui/options_panel.h"
+#include "ui/sound_player.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <exception>
+
+namespace tavolier {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename E> constexpr std::size_t at(E value) {
+    return static_cast<std::size_t>(value);
+}
+
+// A seat's three labels on the table, in the order of the chips and
+// status labels (seat 8, then 7 down to 1).
+struct SeatLabels {
+    const char* nameObject;
+    const char* caption;
+    QPoint name;
+    QPoint chips;
+    QPoint status;
+};
+
+// clang-format off
+    const std::array<SeatLabels, 8> kSeatLabels { {
+        { "Label2",      "You:",    { 396, 558 }, { 434, 558 }, { 396, 575 } },
+        { "freakcash",   "Chong:",  {  24, 370 }, {  77, 370 }, {  24, 387 } },
+        { "geekcash",    "Jack:",   { 118, 183 }, { 160, 183 }, { 118, 200 } },
+        { "mastercash",  "Carlos:", { 409, 130 }, { 464, 130 }, { 409, 147 } },
+        { "champcash",   "Cindy:",  { 810, 183 }, { 860, 183 }, { 810, 200 } },
+        { "pinheadcash", "Robert:", { 891, 370 }, { 947, 370 }, { 891, 387 } },
+        { "Expert",      "Edmund:", { 736, 558 }, { 803, 558 }, { 736, 575 } },
+        { "Robot",       "Marc:",   { 168, 558 }, { 214, 558 }, { 168, 575 } },
+    } };
+
+    // Each picture list: its file and the 1x size of one picture.
+    struct StripFile {
+        const char* file;
+        int width;
+        int height;
+    };
+    const std::array<StripFile, 6> kStripFiles { {
+        { "cards.png",      62,  84 },
+        { "highlights.png", 128, 128 },
+        { "winks.png",      71, 104 },
+        { "smiles.png",     128, 128 },
+        { "procent.png",    139, 127 },
+        { "gold.png",       94,  94 },
+    } };
+// clang-format on
+
+const char* const kActionButtonStyle
+    = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
+      " stop:1 #b68d3c); }"
+      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
+      " stop:0.5 #ecd08e, stop:1 #c79d4a); }"
+      "QPushButton:pressed { background: #a88139; }"
+      "QPushButton:focus { border: 1px solid #fff4d6; }"
+      "QPushButton:disabled { color: #6e6657; border: 1px solid #3a3530;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #a9a293, stop:1 #7c766a); }";
+
+const char* const kTopButtonStyle
+    = "QPushButton { color: black; border: 1px solid #2b2b2b; border-radius: 2px; padding: 0px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfbf8, stop:1 #cfcbc0); }"
+      "QPushButton:hover { background: #fffdf2; }"
+      "QPushButton:pressed { background: #b8b4a8; }";
+
+} // namespace
+
+TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, WindowOptions options,
+    QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_random(random)
+    , m_settings(settings)
+    , m_table(state, random, *this, settings)
+    , m_options(std::move(options))
+    , m_finder(m_options.assetDirs) {
+    setObjectName("Form1");
+    setWindowTitle(QString());
+    setFixedSize(1000, 670);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setFont(uiFont("Georgia", 8, false));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_scale = m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio();
+    if (m_scale < 1.0)
+        m_scale = 1.0;
+    m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(m_scale);
+    m_canvas.fill(Qt::black);
+
+    loadPictures();
+    layOutControls();
+    m_sound = new SoundPlayer(
+        m_finder, m_options.audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None, this);
+    m_sound->setBeep([this] { beep(); });
+    wireHandlers();
+
+    // The game's own start-up: settings, panel values, seeding, decks, chips
+    // and the first deal. Then the table is painted once so the first frame
+    // already shows it.
+    guarded([this] { startUp(m_table); });
+    guarded([this] { redraw(m_table); });
+
+    m_about = new TAboutBox(m_finder, m_scale, this);
+
+    if (m_options.runTimers)
+        m_timers[at(Timer::winktimer)]->start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::loadPictures() {
+    for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
+        m_strips[i] = std::make_unique<ImageStrip>();
+        m_strips[i]->load(
+            m_finder, kStripFiles[i].file, kStripFiles[i].width, kStripFiles[i].height, m_scale);
+    }
+}
+
+const ImageStrip& TForm1::strip(ImageList list) const {
+    return *m_strips[at(list)];
+}
+
+void TForm1::layOutControls() {
+    const QFont labelFont = uiFont("Verdana", 8, true);
+    const QFont statusFont = uiFont("Verdana", 8, false);
+    auto makeLabel = [this](const QString& objectName, const QString& text, QPoint at,
+                         const QFont& font, const QColor& colour) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(objectName);
+        label->setFont(font);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        label->setPalette(pal);
+        label->move(at);
+        label->adjustSize();
+        return label;
+    };
+
+    // Seat labels: the name, the chips and the status of each seat.
+    static constexpr std::array<Label, 8> chipsLabels { Label::cash, Label::lblfcash,
+        Label::lblgcash, Label::lblmcash, Label::lblccash, Label::lblpinhcash, Label::lblecash,
+        Label::lblrcash };
+    static constexpr std::array<Label, 8> statusLabels { Label::playerstatus, Label::freakstatus,
+        Label::geekstatus, Label::masterstatus, Label::champstatus, Label::pinheadstatus,
+        Label::expertstatus, Label::robotstatus };
+    for (std::size_t i = 0; i < kSeatLabels.size(); ++i) {
+        const SeatLabels& seat = kSeatLabels[i];
+        makeLabel(seat.nameObject, seat.caption, seat.name, labelFont, Qt::yellow);
+        m_labels[at(chipsLabels[i])] = makeLabel(
+            qs(labelName(chipsLabels[i])), QString(), seat.chips, labelFont, Qt::yellow);
+        m_labels[at(statusLabels[i])] = makeLabel(
+            qs(labelName(statusLabels[i])), QString(), seat.status, statusFont, Qt::white);
+    }
+    m_labels[at(Label::betsize)]
+        = makeLabel("betsize", QString(), { 488, 266 }, uiFont("Verdana", 10, true), Qt::white);
+
+    // The action buttons in a row 64 pixels apart, the top buttons 56 apart.
+    static constexpr std::array<Button, 4> actions { Button::btnnew, Button::btnstay,
+        Button::btnbet, Button::btnpass };
+    static constexpr std::array<const char*, 4> actionCaptions { "Deal", "Check", "Raise", "Fold" };
+    static constexpr std::array<const char*, 4> actionTips { "Deal a new hand (D)",
+        "Check, or call the bet (C)", "Raise (R)", "Fold (F)" };
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        auto* button = new QPushButton(actionCaptions[i], this);
+        button->setObjectName(qs(buttonName(actions[i])));
+        button->setGeometry(395 + 64 * static_cast<int>(i), 607, 65, 33);
+        button->setFont(uiFont("Verdana", 8, true));
+        button->setStyleSheet(kActionButtonStyle);
+        button->setToolTip(actionTips[i]);
+        button->setCursor(Qt::PointingHandCursor);
+        m_buttons[at(actions[i])] = button;
+    }
+    static constexpr std::array<const char*, 3> topNames { "dxButton5", "dxButton6", "dxButton8" };
+    static constexpr std::array<const char*, 3> topCaptions { "New", "Options", "About" };
+    for (std::size_t i = 0; i < topNames.size(); ++i) {
+        auto* button = new QPushButton(topCaptions[i], this);
+        button->setObjectName(topNames[i]);
+        button->setGeometry(3 + 56 * static_cast<int>(i), 3, 57, 17);
+        button->setFont(uiFont("Tahoma", 8, false));
+        button->setStyleSheet(kTopButtonStyle);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+
+    m_panel = new OptionsPanel(m_finder, m_scale, this);
+    m_panel->hide();
+    m_labels[at(Label::Label3)] = m_panel->Label3;
+    m_labels[at(Label::Label4)] = m_panel->Label4;
+    m_buttons[at(Button::SoundOff1)] = m_panel->SoundOff1;
+
+    static constexpr std::array<int, 3> intervals { 300, 80, 150 };
+    static constexpr std::array<const char*, 3> timerNames { "winktimer", "wintimer", "goldtimer" };
+    for (std::size_t i = 0; i < m_timers.size(); ++i) {
+        m_timers[i] = new QTimer(this);
+        m_timers[i]->setObjectName(timerNames[i]);
+        m_timers[i]->setInterval(intervals[i]);
+    }
+}
+
+void TForm1::wireHandlers() {
+    auto onClick = [this](QPushButton* button, std::function<void()> handler) {
+        connect(button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler)] { guarded(handler); });
+    };
+    onClick(button(Button::btnnew), [this] { newgame(m_table); });
+    onClick(button(Button::btnstay), [this] { playerstays(m_table); });
+    onClick(button(Button::btnbet), [this] { playerbets(m_table); });
+    onClick(button(Button::btnpass), [this] { playerpasses(m_table); });
+    onClick(findChild<QPushButton*>("dxButton5"),
+        [this] { NewGame1Click(m_table, m_panel->money->text().toStdString()); });
+    onClick(
+        findChild<QPushButton*>("dxButton6"), [this] { showOptionsPanel(m_panel->isHidden()); });
+    onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
+
+    onClick(
+        m_panel->dxButton2, [this] { enterClick(m_table, m_panel->money->text().toStdString()); });
+    onClick(m_panel->dxButton3,
+        [this] { unenterClick(m_table, m_panel->until->text().toStdString()); });
+    onClick(m_panel->SoundOff1, [this] { SoundOff1Click(m_table); });
+    onClick(m_panel->dxButton1, [this] { showOptionsPanel(false); });
+    // The limits follow the position shown before the press; the up-down
+    // moves afterwards.
+    onClick(m_panel->upDownLeft, [this] {
+        betchange(m_table, m_panel->upDownPosition());
+        m_panel->stepUpDown(-1);
+    });
+    onClick(m_panel->upDownRight, [this] {
+        betchange(m_table, m_panel->upDownPosition());
+        m_panel->stepUpDown(+1);
+    });
+    connect(m_panel->cardbacks, &QButtonGroup::idClicked, this,
+        [this](int id) { guarded([this, id] { Changeback(m_table, id); }); });
+    connect(m_panel->Levels, &QButtonGroup::idClicked, this,
+        [this](int id) { guarded([this, id] { LevelsClick(m_table, id); }); });
+
+    connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { winktimerTimer(m_table); }); });
+    connect(m_timers[at(Timer::wintimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { wintimerTimer(m_table); }); });
+    connect(m_timers[at(Timer::goldtimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { goldtimerTimer(m_table); }); });
+}
+
+void TForm1::guarded(const std::function<void()>& handler) {
+    QString error;
+    try {
+        handler();
+        return;
+    } catch (const SettingsWriteError& e) {
+        error = QString::fromUtf8(e.what());
+    } catch (const std::exception& e) {
+        error = QString::fromUtf8(e.what());
+    } catch (...) {
+        error = QStringLiteral("Unexpected error");
+    }
+    message(error.toStdString(), "tavolier");
+}
+
+void TForm1::aboutbox() {
+    if (m_about != nullptr)
+        m_about->exec();
+}
+
+void TForm1::centreOnScreen() {
+    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+QPushButton* TForm1::button(Button button) const {
+    return m_buttons[at(button)];
+}
+
+QLabel* TForm1::label(Label label) const {
+    return m_labels[at(label)];
+}
+
+QTimer* TForm1::timer(Timer timer) const {
+    return m_timers[at(timer)];
+}
+
+// ---- TableView: labels, buttons and the panel's fields
+
+void TForm1::setLabelText(Label which, std::string_view text) {
+    QLabel* l = label(which);
+    l->setText(qs(text));
+    l->adjustSize();
+}
+
+void TForm1::setLabelColor(Label which, std::uint32_t rgb) {
+    QLabel* l = label(which);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(rgb & 0xFFFFFFu));
+    l->setPalette(pal);
+}
+
+void TForm1::setLabelStyle(Label which, FontStyle style) {
+    QLabel* l = label(which);
+    QFont font = l->font();
+    font.setBold(style == FontStyle::bold);
+    font.setItalic(style == FontStyle::italic);
+    l->setFont(font);
+    l->adjustSize();
+}
+
+void TForm1::refreshLabel(Label which) {
+    label(which)->update();
+}
+
+void TForm1::setButtonCaption(Button which, std::string_view caption) {
+    button(which)->setText(qs(caption));
+}
+
+void TForm1::setButtonEnabled(Button which, bool enabled) {
+    button(which)->setEnabled(enabled);
+}
+
+void TForm1::setEditText(Edit edit, std::string_view text) {
+    (edit == Edit::money ? m_panel->money : m_panel->until)->setText(qs(text));
+}
+
+void TForm1::selectRadio(RadioGroup group, int item) {
+    OptionsPanel::select(
+        group == RadioGroup::cardbacks ? m_panel->cardbacks : m_panel->Levels, item);
+}
+
+void TForm1::showOptionsPanel(bool shown) {
+    m_panel->setVisible(shown);
+    if (shown)
+        m_panel->raise();
+}
+
+// ---- TableView: the canvas
+
+bool TForm1::paintBackground() {
+    // The picture is looked up and checked at every repaint; it is decoded
+    // again only when the file has changed.
+    QString path;
+    bool doubled = false;
+    if (m_scale > 1.0) {
+        path = m_finder.find(doubledName("texasbmp2.bmp"));
+        doubled = !path.isEmpty();
+    }
+    if (path.isEmpty())
+        path = m_finder.find("texasbmp2.bmp");
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    const qint64 stamp = info.lastModified().toMSecsSinceEpoch() ^ (info.size() << 20);
+    if (path != m_backgroundPath || stamp != m_backgroundStamp || m_background.isNull()) {
+        QImage loaded;
+        if (!loaded.load(path))
+            return false;
+        loaded = loaded.convertToFormat(QImage::Format_RGB32);
+        loaded.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+        m_background = std::move(loaded);
+        m_backgroundPath = path;
+        m_backgroundStamp = stamp;
+    }
+    clearArea(Rect { 0, 0, 1012, 680 });
+    return true;
+}
+
+void TForm1::clearArea(Rect area) {
+    const QRect target = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
+                             .intersected(QRect(0, 0, 1000, 670));
+    if (target.isEmpty())
+        return;
+    QPainter painter(&m_canvas);
+    if (m_background.isNull()) {
+        painter.fillRect(target, Qt::black);
+    } else {
+        const qreal s = m_background.devicePixelRatio();
+        const QRectF source(
+            target.x() * s, target.y() * s, target.width() * s, target.height() * s);
+        painter.drawImage(QRectF(target), m_background, source);
+    }
+    touched(target);
+}
+
+void TForm1::stamp(ImageList list, int index, int x, int y) {
+    const ImageStrip& pictures = strip(list);
+    const QImage* picture = pictures.picture(index);
+    if (picture == nullptr)
+        return;
+    QPainter painter(&m_canvas);
+    const QRect target(x, y, pictures.width(), pictures.height());
+    painter.drawImage(QRectF(target), *picture);
+    touched(target);
+}
+
+void TForm1::touched(const QRect& area) {
+    update(area);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const QRectF source(
+        area.x() * m_scale, area.y() * m_scale, area.width() * m_scale, area.height() * m_scale);
+    painter.drawImage(QRectF(area), m_canvas, source);
+}
+
+// ---- TableView: sound, messages, timers
+
+void TForm1::playSound(std::string_view file) {
+    m_sound->play(file);
+}
+
+void TForm1::beep() {
+    ++m_beeps;
+    QApplication::beep();
+}
+
+void TForm1::message(std::string_view text, std::string_view caption) {
+    if (messageHook) {
+        messageHook(qs(text), qs(caption));
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, qs(caption), qs(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool TForm1::ask(std::string_view text, std::string_view caption) {
+    if (questionHook)
+        return questionHook(qs(text), qs(caption));
+    QMessageBox box(
+        QMessageBox::Question, qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TForm1::startTimer(Timer which) {
+    timer(which)->start();
+}
+
+void TForm1::stopTimer(Timer which) {
+    timer(which)->stop();
+}
+
+void TForm1::setTimerInterval(Timer which, int milliseconds) {
+    timer(which)->setInterval(std::max(0, milliseconds));
+}
+
+// ---- Mouse and keyboard
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    // Moves over the canvas and its labels count; those over buttons and the
+    // options panel do not.
+    const QPoint at = event->position().toPoint();
+    QWidget* child = childAt(at);
+    if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
+        return;
+    guarded([this, at] { FormMouseMove(m_table, at.x(), at.y()); });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPushButton* target = nullptr;
+    switch (event->key()) {
+    case Qt::Key_D:
+        target = button(Button::btnnew);
+        break;
+    case Qt::Key_C:
+        target = button(Button::btnstay);
+        break;
+    case Qt::Key_R:
+        target = button(Button::btnbet);
+        break;
+    case Qt::Key_F:
+        target = button(Button::btnpass);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // click() does nothing while the button is disabled.
+    target->click();
+}
+
+} // namespace tavolier

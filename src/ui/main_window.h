@@ -1,0 +1,135 @@
+#pragma once
+
+#include "core/random.h"
+#include "core/table_view.h"
+#include "game/table.h"
+#include "game/table_state.h"
+#include "settings/settings_store.h"
+#include "ui/assets.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tavolier {
+
+class OptionsPanel;
+class SoundPlayer;
+class TAboutBox;
+
+// How the window is set up; the defaults are the game's, tests change them.
+struct WindowOptions {
+    QStringList assetDirs = defaultAssetDirs();
+    // Device pixel ratio of the canvas; 0 takes the screen's.
+    qreal scale = 0;
+    // False keeps the sound output closed (tests, machines without audio).
+    bool audio = true;
+    // False leaves the three timers stopped at start-up (tests tick by hand).
+    bool runTimers = true;
+};
+
+// TForm1: the card table. A fixed 1000 x 670 window whose client area is a
+// retained canvas: the core stamps pictures into an image the size of the
+// client area and paintEvent only shows it. Labels and buttons are real
+// widgets over the canvas. Every handler runs inside one guard, so a refused
+// settings write ends the handler with a message and the game goes on.
+class TForm1 : public QWidget, public TableView {
+public:
+    TForm1(TableState& state, Random& random, SettingsStore& settings, WindowOptions options = {},
+        QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The table the handlers work on.
+    [[nodiscard]] Table& table() { return m_table; }
+    // The retained canvas, at the device pixel ratio of the window.
+    [[nodiscard]] const QImage& canvas() const { return m_canvas; }
+    [[nodiscard]] OptionsPanel* optionsPanel() const { return m_panel; }
+    [[nodiscard]] TAboutBox* aboutBox() const { return m_about; }
+    [[nodiscard]] QPushButton* button(Button button) const;
+    [[nodiscard]] QLabel* label(Label label) const;
+    [[nodiscard]] QTimer* timer(Timer timer) const;
+    [[nodiscard]] SoundPlayer* soundPlayer() const { return m_sound; }
+
+    // Messages and questions go to these instead of modal boxes when set.
+    std::function<void(const QString& text, const QString& caption)> messageHook;
+    std::function<bool(const QString& text, const QString& caption)> questionHook;
+
+    // Runs one handler: a refused settings write (or any other error) ends it
+    // with a message box, and nothing crosses the event loop.
+    void guarded(const std::function<void()>& handler);
+
+    // Places the window in the middle of its screen.
+    void centreOnScreen();
+
+    // TableView
+    void setLabelText(Label label, std::string_view text) override;
+    void setLabelColor(Label label, std::uint32_t rgb) override;
+    void setLabelStyle(Label label, FontStyle style) override;
+    void refreshLabel(Label label) override;
+    void setButtonCaption(Button button, std::string_view caption) override;
+    void setButtonEnabled(Button button, bool enabled) override;
+    void setEditText(Edit edit, std::string_view text) override;
+    void selectRadio(RadioGroup group, int item) override;
+    void showOptionsPanel(bool shown) override;
+    bool paintBackground() override;
+    void stamp(ImageList list, int index, int x, int y) override;
+    void clearArea(Rect area) override;
+    void playSound(std::string_view file) override;
+    void beep() override;
+    void message(std::string_view text, std::string_view caption) override;
+    bool ask(std::string_view text, std::string_view caption) override;
+    void startTimer(Timer timer) override;
+    void stopTimer(Timer timer) override;
+    void setTimerInterval(Timer timer, int milliseconds) override;
+
+    // Counts of alerts sounded (the missing background and sounds), for tests.
+    [[nodiscard]] int beepCount() const { return m_beeps; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void layOutControls();
+    void wireHandlers();
+    void loadPictures();
+    void aboutbox();
+    // The picture list behind an ImageList.
+    [[nodiscard]] const class ImageStrip& strip(ImageList list) const;
+    // Marks a logical rectangle of the canvas for repainting.
+    void touched(const QRect& area);
+
+    TableState& m_state;
+    Random& m_random;
+    SettingsStore& m_settings;
+    Table m_table;
+    WindowOptions m_options;
+    AssetFinder m_finder;
+    qreal m_scale = 1.0;
+
+    QImage m_canvas;
+    // The last background that loaded, used as the pattern that clears areas.
+    QImage m_background;
+    QString m_backgroundPath;
+    qint64 m_backgroundStamp = -1;
+
+    std::array<std::unique_ptr<ImageStrip>, 6> m_strips;
+    std::array<QLabel*, kLabelCount> m_labels {};
+    std::array<QPushButton*, kButtonCount> m_buttons {};
+    std::array<QTimer*, 3> m_timers {};
+    OptionsPanel* m_panel = nullptr;
+    TAboutBox* m_about = nullptr;
+    SoundPlayer* m_sound = nullptr;
+    int m_beeps = 0;
+};
+
+} // namespace tavolier

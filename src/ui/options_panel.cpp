@@ -1,0 +1,173 @@
+#include "ui/options_panel.h"
+
+#include "ui/fonts.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tavolier {
+
+namespace {
+
+const QColor kPanelColor(201, 253, 189);
+const QColor kFieldColor(118, 26, 18);
+
+// The panel's small push buttons share one flat look.
+const char* const kPanelButtonStyle
+    = "QPushButton { color: black; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      " stop:0 #f4f1e6, stop:1 #cfc8b2); border: 1px solid #5b4a2e; border-radius: 3px;"
+      " padding: 0px; }"
+      "QPushButton:hover { background: #fffbe9; }"
+      "QPushButton:pressed { background: #b9b097; }"
+      "QPushButton:disabled { color: #8a8a8a; }";
+
+} // namespace
+
+OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName("Panel1");
+    setGeometry(232, 104, 522, 431);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kPanelColor);
+    setPalette(pal);
+
+    // Image1: the panel's picture, a little larger than the panel itself.
+    auto* image = new QLabel(this);
+    image->setObjectName("Image1");
+    image->setGeometry(0, 0, 529, 437);
+    const QImage picture = loadPicture(finder, "options.png", scale);
+    if (!picture.isNull())
+        image->setPixmap(QPixmap::fromImage(picture));
+
+    addLabel("Initial cash:", 80, 78)->setObjectName("Label12");
+    money = new QLineEdit(this);
+    money->setObjectName("money");
+    money->setGeometry(190, 75, 54, 21);
+    dxButton2 = new QPushButton("Enter", this);
+    dxButton2->setObjectName("dxButton2");
+    dxButton2->setGeometry(252, 78, 50, 17);
+
+    addLabel("Play until", 80, 114)->setObjectName("Label13");
+    addLabel("someone wins:", 80, 128)->setObjectName("Label14");
+    until = new QLineEdit(this);
+    until->setObjectName("until");
+    until->setGeometry(190, 118, 54, 21);
+    dxButton3 = new QPushButton("Enter", this);
+    dxButton3->setObjectName("dxButton3");
+    dxButton3->setGeometry(252, 120, 50, 17);
+
+    addLabel("Sound", 384, 64)->setObjectName("Label5");
+    SoundOff1 = new QPushButton("On", this);
+    SoundOff1->setObjectName("SoundOff1");
+    SoundOff1->setGeometry(376, 88, 55, 17);
+
+    addLabel("Card Back", 376, 144)->setObjectName("Label8");
+    cardbacks = addRadioGroup({ "1", "2", "3", "4", "5", "6", "7", "8" }, 376, 168, 57, 169);
+    cardbacks->setObjectName("cardbacks");
+
+    addLabel("AI Level", 104, 192)->setObjectName("Label1");
+    Levels = addRadioGroup({ "Amateur", "Expert", "Master", "Genius" }, 78, 220, 97, 105);
+    Levels->setObjectName("Levels");
+
+    addLabel("Betting Limits:", 230, 186)->setObjectName("Label11");
+    addLabel("Small Bet:", 226, 248)->setObjectName("Label6");
+    addLabel("$", 298, 248)->setObjectName("Label10");
+    Label3 = addLabel("", 306, 248);
+    Label3->setObjectName("Label3");
+    addLabel("Big Bet:", 227, 272)->setObjectName("Label7");
+    addLabel("$", 298, 272)->setObjectName("Label9");
+    Label4 = addLabel("", 306, 272);
+    Label4->setObjectName("Label4");
+
+    // UpDown1: a horizontal pair of arrows, 80 x 17 in all.
+    upDownLeft = new QPushButton(QString::fromUtf8("\u25C0"), this);
+    upDownLeft->setObjectName("UpDown1Left");
+    upDownLeft->setGeometry(232, 312, 40, 17);
+    upDownLeft->setToolTip("Lower betting limits");
+    upDownRight = new QPushButton(QString::fromUtf8("\u25B6"), this);
+    upDownRight->setObjectName("UpDown1Right");
+    upDownRight->setGeometry(272, 312, 40, 17);
+    upDownRight->setToolTip("Higher betting limits");
+
+    dxButton1 = new QPushButton("Ok", this);
+    dxButton1->setObjectName("dxButton1");
+    dxButton1->setGeometry(238, 368, 65, 25);
+
+    for (QPushButton* button :
+        { dxButton2, dxButton3, SoundOff1, upDownLeft, upDownRight, dxButton1 }) {
+        button->setFont(uiFont("Verdana", 8, false));
+        button->setStyleSheet(kPanelButtonStyle);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    for (QLineEdit* edit : { money, until }) {
+        edit->setFont(uiFont("Verdana", 8, false));
+        edit->setStyleSheet(
+            QString("QLineEdit { background: %1; color: white; border: 1px solid #d9c48a;"
+                    " padding: 0px 2px; selection-background-color: #d4a93a; }")
+                .arg(kFieldColor.name()));
+    }
+}
+
+QLabel* OptionsPanel::addLabel(const QString& text, int x, int y) {
+    auto* label = new QLabel(text, this);
+    label->setFont(uiFont("Verdana", 8, false));
+    label->setStyleSheet("QLabel { color: white; background: transparent; }");
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QButtonGroup* OptionsPanel::addRadioGroup(
+    const QStringList& items, int x, int y, int width, int height) {
+    auto* frame = new QFrame(this);
+    frame->setGeometry(x, y, width, height);
+    frame->setStyleSheet(
+        QString("QFrame { background: %1; border: 1px solid #d9c48a; }"
+                "QRadioButton { color: white; border: none; background: transparent; }")
+            .arg(kFieldColor.name()));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 4, 4);
+    layout->setSpacing(0);
+    auto* group = new QButtonGroup(frame);
+    group->setExclusive(true);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items[i], frame);
+        radio->setFont(uiFont("Verdana", 8, false));
+        radio->setCursor(Qt::PointingHandCursor);
+        layout->addWidget(radio);
+        group->addButton(radio, i);
+    }
+    return group;
+}
+
+void OptionsPanel::stepUpDown(int direction) {
+    m_position = std::clamp(m_position + direction, 1, 5);
+}
+
+void OptionsPanel::select(QButtonGroup* group, int item) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    if (item < 0 || buttons.isEmpty()) {
+        group->setExclusive(false);
+        for (QAbstractButton* button : buttons)
+            button->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    const int last = static_cast<int>(buttons.size()) - 1;
+    if (QAbstractButton* button = group->button(std::min(item, last)))
+        button->setChecked(true);
+}
+
+int OptionsPanel::selected(const QButtonGroup* group) {
+    return group->checkedId();
+}
+
+} // namespace tavolier

@@ -1,1 +1,0 @@
-// The table window lands here.
