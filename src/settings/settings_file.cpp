@@ -238,7 +238,7 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
     std::size_t at = 0;
     if (wholeFile) {
         at = text.size();
-        if (!text.empty() && text.back() != '\n')
+        if (text.size() > reader.contentStart() && text.back() != '\n')
             entry += eol;
     } else {
         at = firstHeaderAt != std::string_view::npos ? firstHeaderAt : reader.contentStart();

@@ -1,0 +1,140 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tavolier {
+namespace {
+
+using namespace std::string_literals;
+
+std::string applied(std::string_view text, const ini::Edit& edit) {
+    std::string out(text.substr(0, edit.begin));
+    out += edit.replacement;
+    out += text.substr(edit.end);
+    return out;
+}
+
+std::string written(
+    std::string_view text, std::string_view section, std::string_view key, std::int32_t value) {
+    return applied(text, ini::planWrite(text, true, section, key, value));
+}
+
+TEST(StoredIntegers, ReadsDecimalAndNegative) {
+    EXPECT_EQ(ini::parseInteger("0"), 0);
+    EXPECT_EQ(ini::parseInteger("1200"), 1200);
+    EXPECT_EQ(ini::parseInteger("-30"), -30);
+    EXPECT_EQ(ini::parseInteger("007"), 7);
+    EXPECT_EQ(ini::parseInteger("2147483647"), INT32_MAX);
+    EXPECT_EQ(ini::parseInteger("-2147483648"), INT32_MIN);
+}
+
+TEST(StoredIntegers, ReadsHexadecimalOnlyWhenLongerThanThePrefix) {
+    EXPECT_EQ(ini::parseInteger("0x100"), 256);
+    EXPECT_EQ(ini::parseInteger("0XfF"), 255);
+    EXPECT_EQ(ini::parseInteger("0x7FFFFFFF"), INT32_MAX);
+    // All 32 bits set is -1, as a 32-bit register holds it.
+    EXPECT_EQ(ini::parseInteger("0xFFFFFFFF"), -1);
+    EXPECT_EQ(ini::parseInteger("0x0000000000010"), 16);
+    EXPECT_EQ(ini::parseInteger("0x"), std::nullopt);
+    EXPECT_EQ(ini::parseInteger("0X"), std::nullopt);
+    EXPECT_EQ(ini::parseInteger("0x1g"), std::nullopt);
+    EXPECT_EQ(ini::parseInteger("-0x10"), std::nullopt);
+    EXPECT_EQ(ini::parseInteger("0x100000000"), std::nullopt);
+}
+
+TEST(StoredIntegers, RejectsEverythingElse) {
+    for (const char* bad : { "", "-", "abc", "yes", "12a", "1 2", "+5", "1.5", "1e3", "2147483648",
+             "-2147483649", "99999999999999999999999", " 5", "\x01",
+             "\xEF\xBB\xBF"
+             "5" }) {
+        EXPECT_EQ(ini::parseInteger(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(IniLookup, MatchesSectionsAndKeysWithoutRegardToCase) {
+    const std::string_view text = "[settings]\nSOUND=0\n[Cash]\n  Freak = 77  \n";
+    EXPECT_EQ(ini::findValue(text, "Settings", "Sound"), "0");
+    EXPECT_EQ(ini::findValue(text, "CASH", "freak"), "77");
+    EXPECT_EQ(ini::findValue(text, "Cash", "Sound"), std::nullopt);
+    EXPECT_EQ(ini::findValue(text, "Stats", "freak"), std::nullopt);
+}
+
+TEST(IniLookup, KeysBeforeAnySectionOrInCommentsDoNotCount) {
+    const std::string_view text = "Sound=0\n[Settings]\n;Sound=5\n# Sound=6\nSound\n";
+    EXPECT_EQ(ini::findValue(text, "Settings", "Sound"), std::nullopt);
+}
+
+TEST(IniLookup, FirstOccurrenceWinsAcrossRepeatedSections) {
+    const std::string_view text = "[Cash]\nuntil=1\nuntil=2\n[Bet]\nSmall=6\n[cash]\nuntil=3\n"
+                                  "initial=900\n";
+    EXPECT_EQ(ini::findValue(text, "Cash", "until"), "1");
+    // A key only in the second section of that name is still found.
+    EXPECT_EQ(ini::findValue(text, "Cash", "initial"), "900");
+}
+
+TEST(IniLookup, HandlesCrLfByteOrderMarkAndNulBytes) {
+    const std::string text = "\xEF\xBB\xBF[Bet]\r\nSmall=6\r\nBig=1\0\r\n"s;
+    EXPECT_EQ(ini::findValue(text, "Bet", "Small"), "6");
+    ASSERT_TRUE(ini::findValue(text, "Bet", "Big").has_value());
+    EXPECT_EQ(ini::parseInteger(*ini::findValue(text, "Bet", "Big")), std::nullopt);
+}
+
+TEST(IniLookup, ReadablePartDropsACutOffLastLine) {
+    EXPECT_EQ(ini::readablePart("[a]\nb=1\nc=2", true), "[a]\nb=1\nc=2");
+    EXPECT_EQ(ini::readablePart("[a]\nb=1\nc=2", false), "[a]\nb=1\n");
+    EXPECT_EQ(ini::readablePart("no newline at all", false), "");
+}
+
+TEST(IniWrite, ReplacesTheValueInPlaceKeepingEverythingElse) {
+    const std::string text = "; my settings\r\n[CASH]\r\n  Until =  0x100  \r\n\r\nx=y\r\n";
+    EXPECT_EQ(written(text, "Cash", "until", 700),
+        "; my settings\r\n[CASH]\r\n  Until =  700\r\n\r\nx=y\r\n");
+}
+
+TEST(IniWrite, ChangesOnlyTheFirstOfDuplicateKeys) {
+    EXPECT_EQ(
+        written("[Cash]\nuntil=1\nuntil=2\n", "Cash", "until", 9), "[Cash]\nuntil=9\nuntil=2\n");
+    EXPECT_EQ(written("[Cash]\nx=1\n[Cash]\nuntil=2\n", "Cash", "until", 9),
+        "[Cash]\nx=1\n[Cash]\nuntil=9\n");
+}
+
+TEST(IniWrite, AddsAMissingKeyAfterTheLastLineOfItsSection) {
+    EXPECT_EQ(written("[Bet]\nSmall=2\n\n[Card]\nback=53\n", "Bet", "Big", 4),
+        "[Bet]\nSmall=2\nBig=4\n\n[Card]\nback=53\n");
+    EXPECT_EQ(written("[Bet]\r\n", "Bet", "Big", 4), "[Bet]\r\nBig=4\r\n");
+    // A last line without a newline gets one before the new key.
+    EXPECT_EQ(written("[Bet]\nSmall=2", "Bet", "Big", 4), "[Bet]\nSmall=2\nBig=4");
+}
+
+TEST(IniWrite, AddsAMissingSectionAtTheEnd) {
+    EXPECT_EQ(written("", "Settings", "Sound", 0), "[Settings]\nSound=0\n");
+    EXPECT_EQ(written("\xEF\xBB\xBF", "Settings", "Sound", 1), "\xEF\xBB\xBF[Settings]\nSound=1\n");
+    EXPECT_EQ(written("[Cash]\r\nfreak=5", "Levels", "comp", 600),
+        "[Cash]\r\nfreak=5\r\n[Levels]\r\ncomp=600\r\n");
+}
+
+TEST(IniWrite, KeepsANewSectionInsideTheReadPartOfALongFile) {
+    const std::string head = "\xEF\xBB\xBFjunk\n[Cash]\nfreak=1\n";
+    const ini::Edit edit = ini::planWrite(head, false, "Bet", "Small", 6);
+    EXPECT_EQ(edit.begin, 8u);
+    EXPECT_EQ(applied(head, edit), "\xEF\xBB\xBFjunk\n[Bet]\nSmall=6\n[Cash]\nfreak=1\n");
+    // With no header in the part read, the section goes first.
+    const ini::Edit first = ini::planWrite("garbage\n", false, "Bet", "Small", 6);
+    EXPECT_EQ(first.begin, 0u);
+}
+
+TEST(IniWrite, WhatIsWrittenReadsBackAndTheOtherKeysStay) {
+    std::string text = "[Cash]\nfreak=3\n[Stats]\nshowdowns=4\n";
+    text = written(text, "cash", "PLAYER", -30);
+    text = written(text, "Settings", "Sound", 0);
+    text = written(text, "Cash", "freak", INT32_MIN);
+    EXPECT_EQ(ini::parseInteger(*ini::findValue(text, "Cash", "player")), -30);
+    EXPECT_EQ(ini::parseInteger(*ini::findValue(text, "Settings", "Sound")), 0);
+    EXPECT_EQ(ini::parseInteger(*ini::findValue(text, "Cash", "freak")), INT32_MIN);
+    EXPECT_EQ(ini::findValue(text, "Stats", "showdowns"), "4");
+}
+
+} // namespace
+} // namespace tavolier
