@@ -193,6 +193,22 @@ TEST_F(CardDrawing, MissingBackgroundBeepsAndStillDrawsCards) {
     EXPECT_EQ(cardStamps().size(), 16u);
 }
 
+TEST_F(CardDrawing, EveryRedrawAfterPreFlopResetsTheRaiseToTheStreetsBet) {
+    state.smallBet = 6;
+    state.bigBet = 12;
+    state.raiseAmount = 0;
+    state.street = 1;
+    drawCards(table);
+    EXPECT_EQ(state.raiseAmount, 0);
+    state.street = 2;
+    drawCards(table);
+    EXPECT_EQ(state.raiseAmount, 6);
+    state.street = 3;
+    state.raiseAmount = 0;
+    drawCards(table);
+    EXPECT_EQ(state.raiseAmount, 12);
+}
+
 TEST_F(CardDrawing, RepeatingTheDrawingGivesTheSamePicture) {
     state.street = 3;
     drawCards(table);
