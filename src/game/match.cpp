@@ -9,7 +9,6 @@
 #include "settings/settings_io.h"
 
 #include <charconv>
-#include <string>
 
 namespace tavolier {
 
@@ -72,10 +71,7 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     whitenStatusLabels(table);
     std::int32_t stack = 0;
     if (!parseWholeNumber(moneyText, stack)) {
-        std::string text = "'";
-        text.append(moneyText);
-        text.append("' is not a valid integer value");
-        table.view.message(text, "Error");
+        table.view.message("Invalid value", "New game");
         return;
     }
     for (int seat = 1; seat <= kSeatCount; ++seat)
