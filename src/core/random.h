@@ -12,9 +12,10 @@ namespace tavolier {
 // reference; the number and the order of draws are part of the game.
 //
 // Three sources share one interface so that the hot loops never call through a
-// pointer: the fast default (four xoshiro256** lanes generated in blocks), the
-// documented splitmix64 stream that replays a deal anywhere, and a script of
-// queued values for tests.
+// pointer: the fast default (eight xoshiro256** lanes generated in blocks, each
+// 64-bit number split into two 32-bit words, one word per draw), the documented
+// splitmix64 stream that replays a deal anywhere, and a script of queued values
+// for tests.
 class Random {
 public:
     enum class Kind { Xoshiro, SplitMix64, Scripted };
@@ -41,7 +42,8 @@ public:
     void seedFromClock();
     void seed(std::uint64_t seed);
 
-    // A uniform integer in 0..n-1 (n >= 1).
+    // A uniform integer in 0..n-1 (n >= 1); the fast generator takes one
+    // 32-bit word w per draw and returns (w * n) >> 32.
     [[nodiscard]] int below(int n);
 
     // Fills out[0..count) with draws below 52, exactly as count calls of
@@ -62,18 +64,22 @@ public:
     [[nodiscard]] const std::vector<int>& bounds() const { return m_bounds; }
 
 private:
-    static constexpr int kLanes = 4;
-    static constexpr int kBlock = 256; // raw numbers generated per refill
+    static constexpr int kLanes = 8;
+    static constexpr int kSteps = 64; // steps of every lane per refill
+    static constexpr int kWords = 2 * kLanes * kSteps; // 32-bit words per refill
 
-    std::uint64_t nextRaw();
+    std::uint32_t nextWord();
     void refill();
     int scriptedBelow(int n);
 
     Kind m_kind = Kind::Xoshiro;
     // xoshiro256** lanes: m_lane[word][lane], so one word of all lanes is contiguous.
-    std::array<std::array<std::uint64_t, kLanes>, 4> m_lane {};
-    std::array<std::uint64_t, kBlock> m_buffer {};
-    int m_next = kBlock;
+    alignas(64) std::uint64_t m_lane[4][kLanes] {};
+    // The current block: word 2i is the low half of raw number i, 2i + 1 its high half.
+    alignas(64) std::array<std::uint32_t, kWords> m_words {};
+    // The same block's words as draws below 52, converted at the refill.
+    alignas(64) std::array<std::uint8_t, kWords> m_below52 {};
+    int m_next = kWords;
     std::uint64_t m_splitmix = 0;
     std::deque<int> m_script;
     bool m_scriptExhausted = false;

@@ -1,10 +1,294 @@
 #include "opponents/odds.h"
 
+#include "evaluation/hand_evaluator.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace tavolier {
 
-// Placeholders until the estimate lands.
-void estimateOdds(TableState& state, Random&) { state.oddsScore = 50; }
-void decideRaise(TableState& state, Random&) { state.raiseAmount = 0; }
-void decideStay(TableState& state, Random&) { state.staysIn = true; }
+namespace {
+
+// Every trial shuffles the spare deck by this many swaps, two draws each.
+constexpr int kTrialSwaps = 101;
+constexpr int kTrialDraws = 2 * kTrialSwaps;
+// The simulated hands start at these spare-deck positions.
+constexpr int kSimulatedHands = 6;
+constexpr int kHandStride = 7;
+// A hand-edited level code cannot run more trials than this.
+constexpr std::int64_t kMaxTrials = 10001;
+
+// The level codes that come with a divisor: the four levels and the odds badge.
+[[nodiscard]] bool hasDivisor(std::int32_t n) {
+    return n == 400 || n == 600 || n == 800 || n == 900 || n == 2000;
+}
+
+// N + 1 trials, but never fewer than none nor more than the cap, and no
+// overflow for the largest code.
+[[nodiscard]] int trialCount(std::int32_t n) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(n) + 1, 0, kMaxTrials));
+}
+
+// Pre-flop shape of the two hole cards, with S the score of the hole cards,
+// the hidden flop and the two placeholders. Later rules overwrite earlier ones.
+[[nodiscard]] std::int32_t holeCardBonus(Card c0, Card c1, std::int32_t s, bool badge) {
+    const std::int32_t r0 = c0.rank;
+    const std::int32_t r1 = c1.rank;
+    const bool suited = c0.suit == c1.suit;
+    std::int32_t bonus = 0;
+    if (!badge) {
+        if (s > 100 && r0 > 7 && r1 > 7)
+            bonus = 20;
+        if (s > 108 && r0 > 5 && r1 > 8)
+            bonus = 20;
+        if (s > 108 && r0 > 8 && r1 > 5)
+            bonus = 20;
+        if (bonus == 20)
+            return bonus;
+    }
+    if (r0 > 4 && r1 > 7 && suited)
+        bonus = 7;
+    if (r0 > 7 && r1 > 4 && suited)
+        bonus = 7;
+    if (r0 > 6 && r1 > 6 && suited)
+        bonus = 7;
+    if (r0 > 8 && r1 > 8)
+        bonus = 10;
+    if (r0 > 7 && r1 > 7 && suited)
+        bonus = 12;
+    const bool low = r0 < 4 || r1 < 4;
+    if (low && r0 != r1 && !suited)
+        bonus = -20;
+    if (r0 < 6 && r1 < 6 && r0 != r1)
+        bonus = -20;
+    return bonus;
+}
+
+// On the flop a weak pair, low two pairs or a bare high card bar raising.
+[[nodiscard]] bool flopCautions(std::int32_t s, const std::array<Card, 5>& board) {
+    const std::int32_t top = std::max({ board[0].rank, board[1].rank, board[2].rank });
+    if (s >= 100 && s <= 149 && s - 100 < top)
+        return true;
+    if (s >= 200 && s <= 208 && s - 200 < top)
+        return true;
+    return false;
+}
+
+// How many board cards the street shows to every hand: 3, 4 or 5 from the
+// flop on, none pre-flop (or on any other street value).
+[[nodiscard]] int sharedBoardCards(Street street) {
+    switch (street) {
+    case 2:
+        return 3;
+    case 3:
+        return 4;
+    case 4:
+        return 5;
+    default:
+        return 0;
+    }
+}
+
+// Scores the slots into the table's evaluator output.
+std::int32_t scoreInto(TableState& state, const std::array<Card, 7>& slots) {
+    state.evalCards = slots;
+    evaluateHand(state);
+    return state.handScore;
+}
+
+// The simulation proper. The spare deck is worked on as a byte permutation
+// of its starting order, so the 101 swaps of a trial move bytes only; the
+// cards are looked up when a hand is built. Returns W, the trials in which
+// the acting seat's hand beat all six simulated hands, and leaves the spare
+// deck, evalCards, handScore and kickerValue as the trials left them.
+std::int32_t runTrials(TableState& state, Random& random, int trials) {
+    if (trials <= 0)
+        return 0;
+    const Street street = state.street;
+    const int shared = sharedBoardCards(street);
+    const std::array<Card, 52> cards = state.spareDeck;
+    const std::array<Card, 5> board = state.board;
+    alignas(64) std::uint8_t deck[64];
+    for (int p = 0; p < 52; ++p)
+        deck[p] = static_cast<std::uint8_t>(p);
+    alignas(64) std::uint8_t draws[kTrialDraws + 6];
+
+    // The acting seat's slots: the hole cards, the board as far as the
+    // street shows it; pre-flop slots 5 and 6 carry over from trial to trial.
+    std::array<Card, 7> actor = state.evalCards;
+    actor[0] = state.actorCards[0];
+    actor[1] = state.actorCards[1];
+    for (int i = 0; i < shared; ++i)
+        actor[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
+
+    const int carryFrom = street == 1 ? 5 : (shared == 0 ? 2 : 7);
+
+    std::int32_t wins = 0;
+    std::array<Card, 7> hand {};
+    for (int t = 0; t < trials; ++t) {
+        random.below52Block(draws, kTrialDraws);
+        for (int s = 0; s < kTrialDraws; s += 2) {
+            const std::uint8_t j = draws[s];
+            const std::uint8_t k = draws[s + 1];
+            const std::uint8_t a = deck[j];
+            const std::uint8_t b = deck[k];
+            deck[j] = b;
+            deck[k] = a;
+        }
+
+        switch (street) {
+        case 1:
+            actor[2] = cards[deck[48]];
+            actor[3] = cards[deck[49]];
+            actor[4] = cards[deck[50]];
+            break;
+        case 2:
+            actor[5] = cards[deck[50]];
+            actor[6] = cards[deck[51]];
+            break;
+        case 3:
+            actor[6] = cards[deck[51]];
+            break;
+        default:
+            break;
+        }
+        const std::int32_t own = evaluate(actor).score;
+
+        // Stop at the first simulated hand that beats the seat: the trial
+        // is lost either way. The last hand's evaluation, which the table
+        // keeps, is redone after the final trial.
+        bool beatAll = true;
+        for (int h = 0; h < kSimulatedHands; ++h) {
+            const int base = h * kHandStride;
+            for (int i = 0; i < 7; ++i)
+                hand[static_cast<std::size_t>(i)] = cards[deck[base + i]];
+            for (int i = 0; i < shared; ++i)
+                hand[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
+            if (own < evaluate(hand).score) {
+                beatAll = false;
+                break;
+            }
+        }
+        wins += beatAll ? 1 : 0;
+
+        // The slots the street does not refill keep what the last
+        // simulated hand put there: 5 and 6 pre-flop, 2 to 6 on a street
+        // that shows no board (the showdown's badge).
+        const int last = (kSimulatedHands - 1) * kHandStride;
+        for (int i = carryFrom; i < 7; ++i)
+            actor[static_cast<std::size_t>(i)] = cards[deck[last + i]];
+    }
+
+    const int last = (kSimulatedHands - 1) * kHandStride;
+    for (int i = 0; i < 7; ++i)
+        hand[static_cast<std::size_t>(i)] = cards[deck[last + i]];
+    for (int i = 0; i < shared; ++i)
+        hand[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
+    scoreInto(state, hand);
+    for (int p = 0; p < 52; ++p)
+        state.spareDeck[static_cast<std::size_t>(p)] = cards[deck[p]];
+    return wins;
+}
+
+} // namespace
+
+void estimateOdds(TableState& state, Random& random) {
+    const std::int32_t n = state.aiLevelCode;
+    std::int32_t bonus = 0;
+    state.evalCards[0] = state.actorCards[0];
+    state.evalCards[1] = state.actorCards[1];
+
+    if (state.street == 1) {
+        std::array<Card, 7> slots = state.evalCards;
+        slots[2] = state.board[0];
+        slots[3] = state.board[1];
+        slots[4] = state.board[2];
+        slots[5] = kPlaceholderA;
+        slots[6] = kPlaceholderB;
+        const std::int32_t s = scoreInto(state, slots);
+        bonus = holeCardBonus(state.actorCards[0], state.actorCards[1], s, n == 2000);
+    }
+
+    if (state.street >= 2 && state.street <= 4 && random.below(100) > 50)
+        state.raiseBarred = true;
+
+    if (state.street == 2) {
+        std::array<Card, 7> slots = state.evalCards;
+        slots[2] = state.board[0];
+        slots[3] = state.board[1];
+        slots[4] = state.board[2];
+        slots[5] = kPlaceholderA;
+        slots[6] = kPlaceholderB;
+        if (flopCautions(scoreInto(state, slots), state.board))
+            state.raiseBarred = true;
+    }
+
+    const std::int32_t wins = runTrials(state, random, trialCount(n));
+
+    // Only the known level codes have a divisor; any other code keeps the
+    // previous percentage and adds the bonus to it.
+    if (hasDivisor(n))
+        state.oddsScore = wins / (n / 100) + bonus;
+    else
+        state.oddsScore = clampedAdd(state.oddsScore, bonus);
+}
+
+void decideRaise(TableState& state, Random& random) {
+    state.raiseBarred = false;
+    state.raiseAmount = 0;
+    state.raiseChance = 0;
+    estimateOdds(state, random);
+
+    // clang-format off
+    // By street: above the first score raise with the first chance, above the
+    // second with the second.
+    struct RaiseRow { std::int32_t over1, chance1, over2, chance2; };
+    static constexpr RaiseRow kRows[] = {
+        { 30, 50, 40, 100 }, // pre-flop
+        { 20, 50, 30, 100 }, // flop
+        { 20, 60, 30, 100 }, // turn
+        { 20, 90, 25, 100 }, // river
+    };
+    // clang-format on
+    const Street street = state.street;
+    if (street >= 1 && street <= 4) {
+        const RaiseRow& row = kRows[street - 1];
+        if (state.oddsScore > row.over2)
+            state.raiseChance = row.chance2;
+        else if (state.oddsScore > row.over1)
+            state.raiseChance = row.chance1;
+    }
+
+    const int r = random.below(100);
+    if (r > 100 - state.raiseChance && !state.raiseBarred)
+        state.raiseAmount = street <= 2 ? state.smallBet : state.bigBet;
+}
+
+void decideStay(TableState& state, Random& random) {
+    state.raiseBarred = false;
+    estimateOdds(state, random);
+
+    // clang-format off
+    // By street: with at most `limit` seats out fold below `few`, with more
+    // seats out fold below `many`.
+    struct StayRow { std::int32_t limit, few, many; };
+    static constexpr StayRow kRows[] = {
+        { 3, 27, 21 }, // pre-flop
+        { 2, 20, 10 }, // flop
+        { 2, 20, 7 },  // turn
+        { 2, 15, 2 },  // river
+    };
+    // clang-format on
+    state.staysIn = true;
+    const Street street = state.street;
+    if (street >= 1 && street <= 4) {
+        const StayRow& row = kRows[street - 1];
+        const std::int32_t floor = state.outCount <= row.limit ? row.few : row.many;
+        if (state.oddsScore < floor)
+            state.staysIn = false;
+    }
+}
 
 } // namespace tavolier
