@@ -1,12 +1,169 @@
-// tavolier-assetgen OUTDIR: paints every picture and synthesises every sound.
+// tavolier-assetgen OUTDIR: paints every picture and synthesises every sound
+// the game loads. The output is the same bytes at every run: no clocks, fixed
+// seeds, fixed JPEG quality.
+#include "assetgen.h"
+
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstdio>
+
+using namespace tavolier::assetgen;
+
+namespace {
+
+bool save(const QImage& img, const QString& path, const char* format, int quality = -1)
+{
+    QImageWriter writer(path, format);
+    if (quality >= 0)
+        writer.setQuality(quality);
+    if (!writer.write(img)) {
+        std::fprintf(stderr, "tavolier-assetgen: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// A portrait in its 128 x 128 box over the table pixels it is stamped on.
+QImage portrait(const QImage& table, int who, Ring ring, Mood mood, Eyes eyes, int scale)
+{
+    QImage img = cropAt(table, kPortraitPos[who], kPortraitSize, kPortraitSize, scale);
+    QPainter p(&img);
+    prepare(p, scale);
+    paintPortrait(p, who, ring, mood, eyes);
+    return img;
+}
+
+QImage questionBadge(const QImage& table, Ring ring, int scale)
+{
+    QImage img = cropAt(table, kBadgePos, kPortraitSize, kPortraitSize, scale);
+    QPainter p(&img);
+    prepare(p, scale);
+    paintQuestionBadge(p, ring);
+    return img;
+}
+
+// Every picture at one scale; suffix "" or "@2x".
+bool paintAll(const QString& dir, int scale)
+{
+    const QString sfx = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    auto file = [&](const char* base, const char* ext) {
+        return dir + QLatin1Char('/') + QLatin1String(base) + sfx + QLatin1Char('.')
+               + QLatin1String(ext);
+    };
+    bool ok = true;
+
+    const QImage bare = paintBareTable(scale);
+
+    std::vector<QImage> highlights;
+    for (int k = 0; k < kPeople; ++k)
+        highlights.push_back(portrait(bare, k, Ring::Green, Mood::Calm, Eyes::Open, scale));
+    for (int k = 0; k < kPeople; ++k)
+        highlights.push_back(portrait(bare, k, Ring::Gold, Mood::Calm, Eyes::Open, scale));
+    highlights.push_back(questionBadge(bare, Ring::Green, scale));
+    highlights.push_back(questionBadge(bare, Ring::Gold, scale));
+
+    std::vector<QImage> smiles;
+    for (int k = 0; k < kPeople; ++k)
+        smiles.push_back(portrait(bare, k, Ring::Red, Mood::Smile, Eyes::Open, scale));
+    smiles.push_back(questionBadge(bare, Ring::Red, scale));
+
+    // Blink crops: cut from the gold-ring drawing at the blink offset.
+    std::vector<QImage> winks(3 * kPeople);
+    for (int k = 0; k < kPeople; ++k) {
+        const Pos off{kBlinkPos[k].x - kPortraitPos[k].x, kBlinkPos[k].y - kPortraitPos[k].y};
+        const QImage closed = portrait(bare, k, Ring::Gold, Mood::Calm, Eyes::Closed, scale);
+        const QImage closing = portrait(bare, k, Ring::Gold, Mood::Calm, Eyes::Closing, scale);
+        winks[k] = cropAt(closed, off, kWinkWidth, kWinkHeight, scale);
+        winks[kPeople + k] = cropAt(highlights[kPeople + k], off, kWinkWidth, kWinkHeight, scale);
+        winks[2 * kPeople + k] = cropAt(closing, off, kWinkWidth, kWinkHeight, scale);
+    }
+
+    // Odds badges: plaques over the bare table; the last one is the
+    // question-mark badge exactly as the background carries it.
+    std::vector<QImage> procent;
+    for (int grade = 0; grade < 7; ++grade) {
+        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
+        QPainter p(&img);
+        prepare(p, scale);
+        paintOddsBadge(p, grade);
+        procent.push_back(img);
+    }
+    {
+        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
+        QPainter p(&img);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage((kBadgePos.x - kProcentPos.x) * scale, (kBadgePos.y - kProcentPos.y) * scale,
+                    highlights[15]);
+        procent.push_back(img);
+    }
+
+    // The background: the bare table with the plain portraits and the badge.
+    QImage background = bare.convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter p(&background);
+        for (int k = 0; k < kPeople; ++k)
+            p.drawImage(kPortraitPos[k].x * scale, kPortraitPos[k].y * scale,
+                        highlights[kPeople + k]);
+        p.drawImage(kProcentPos.x * scale, kProcentPos.y * scale, procent[7]);
+    }
+
+    std::vector<QImage> gold;
+    gold.push_back(cropAt(background, kGoldPos, kGoldSize, kGoldSize, scale));
+    for (int frame = 0; frame < 2; ++frame) {
+        QImage img = gold.front().copy();
+        QPainter p(&img);
+        prepare(p, scale);
+        paintGoldFigure(p, frame);
+        gold.push_back(img);
+    }
+
+    std::vector<QImage> cards;
+    for (int i = 0; i < 60; ++i) {
+        QImage img = cropAt(bare, kBoardPos[2], kCardWidth, kCardHeight, scale);
+        QPainter p(&img);
+        prepare(p, scale);
+        if (i < 52)
+            paintCardFace(p, i / 13, i % 13);
+        else
+            paintCardBack(p, i - 52);
+        cards.push_back(img);
+    }
+
+    if (scale == 1)
+        ok &= save(background.convertToFormat(QImage::Format_RGB888), dir + "/texasbmp2.bmp", "bmp");
+    else
+        ok &= save(background, file("texasbmp2", "png"), "png");
+    ok &= save(hstrip(cards), file("cards", "png"), "png");
+    ok &= save(hstrip(highlights), file("highlights", "png"), "png");
+    ok &= save(hstrip(smiles), file("smiles", "png"), "png");
+    ok &= save(hstrip(winks), file("winks", "png"), "png");
+    ok &= save(hstrip(procent), file("procent", "png"), "png");
+    ok &= save(hstrip(gold), file("gold", "png"), "png");
+    ok &= save(paintOptionsPanel(scale), file("options", "png"), "png");
+    ok &= save(paintRules(scale).convertToFormat(QImage::Format_RGB888), file("rules", "jpg"), "jpg",
+               92);
+    return ok;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2)
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tavolier-assetgen OUTDIR\n");
         return 2;
-    QDir().mkpath(QString::fromLocal8Bit(argv[1]));
-    return 0;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "tavolier-assetgen: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = paintAll(dir, 1) && paintAll(dir, 2);
+    ok = ok && save(paintIcon(256), dir + "/tavolier.png", "png");
+    ok = ok && writeSounds(dir);
+    return ok ? 0 : 1;
 }

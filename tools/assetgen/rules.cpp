@@ -1,0 +1,212 @@
+// The rules page shown by "About": fixed-limit hold'em as this table plays it,
+// with the hand ranking illustrated by small cards.
+#include "assetgen.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <QTextDocument>
+
+namespace tavolier::assetgen {
+namespace {
+
+const QColor kInk(0x2a, 0x24, 0x1e);
+const QColor kGreen(0x17, 0x52, 0x2e);
+const QColor kPaper(0xf6, 0xef, 0xdc);
+constexpr qreal kMargin = 16;
+constexpr qreal kWidth = kRulesWidth - 2 * kMargin;
+
+// Rich text laid out once in window pixels, so 1x and 2x break lines alike.
+qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, qreal x = kMargin)
+{
+    QTextDocument doc;
+    doc.setDocumentMargin(0);
+    QFont body = pixelFont(QStringLiteral("DejaVu Sans"), 10.5);
+    body.setHintingPreference(QFont::PreferNoHinting);
+    doc.setDefaultFont(body);
+    doc.setDefaultStyleSheet(QStringLiteral("b { color: #17522e; }"));
+    doc.setTextWidth(width);
+    doc.setHtml(QStringLiteral("<div style='color:#2a241e'>") + html + QStringLiteral("</div>"));
+    p.save();
+    p.translate(x, y);
+    QAbstractTextDocumentLayout::PaintContext ctx;
+    ctx.palette.setColor(QPalette::Text, kInk);
+    doc.documentLayout()->draw(&p, ctx);
+    p.restore();
+    return y + doc.size().height();
+}
+
+qreal heading(QPainter& p, qreal y, const QString& text)
+{
+    QFont f = pixelFont(QStringLiteral("DejaVu Serif"), 13.5, QFont::Bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    QPainterPath path;
+    path.addText(kMargin, y + 12, f, text);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen);
+    p.drawPath(path);
+    const qreal end = path.boundingRect().right() + 8;
+    p.setPen(QPen(QColor(0xc9, 0xa2, 0x4a), 0.9));
+    p.drawLine(QPointF(end, y + 8), QPointF(kRulesWidth - kMargin, y + 8));
+    return y + 17;
+}
+
+// A small card for the examples: rank over suit on white.
+void miniCard(QPainter& p, QPointF at, const QString& rank, int suit)
+{
+    const QRectF r(at.x(), at.y(), 15, 20);
+    p.setPen(QPen(QColor(0x8a, 0x8a, 0x8a), 0.7));
+    p.setBrush(QColor(0xfe, 0xfd, 0xf8));
+    p.drawRoundedRect(r, 2.2, 2.2);
+    const QColor ink = suitColour(suit);
+    QFont f = pixelFont(QStringLiteral("DejaVu Sans Condensed"), 9.5, QFont::Bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    drawCentredText(p, QPointF(r.center().x(), r.top() + 6), rank, f, ink);
+    paintSuit(p, suit, QPointF(r.center().x(), r.top() + 14.5), 7.5, ink);
+}
+
+struct Example {
+    const char* name;
+    const char* note;
+    const char* ranks[5];
+    int suits[5];
+};
+
+const Example kRanking[9] = {
+    {"Straight flush", "five in a row, one suit", {"9", "8", "7", "6", "5"}, {2, 2, 2, 2, 2}},
+    {"Four of a kind", "four cards of one rank", {"Q", "Q", "Q", "Q", "7"}, {0, 1, 2, 3, 1}},
+    {"Full house", "three of a kind and a pair", {"K", "K", "K", "4", "4"}, {3, 2, 0, 1, 3}},
+    {"Flush", "five of one suit", {"A", "J", "8", "5", "2"}, {1, 1, 1, 1, 1}},
+    {"Straight", "five in a row (A-2-3-4-5 too)", {"10", "9", "8", "7", "6"}, {0, 2, 3, 1, 0}},
+    {"Three of a kind", "three cards of one rank", {"8", "8", "8", "K", "3"}, {2, 3, 0, 1, 3}},
+    {"Two pairs", "two different pairs", {"J", "J", "5", "5", "A"}, {3, 1, 0, 2, 0}},
+    {"One pair", "two cards of one rank", {"A", "A", "9", "6", "2"}, {2, 0, 3, 1, 2}},
+    {"High card", "none of the above", {"A", "Q", "9", "6", "3"}, {3, 1, 0, 2, 1}},
+};
+
+} // namespace
+
+QImage paintRules(int scale)
+{
+    QImage img = newImage(kRulesWidth, kRulesHeight, scale, kPaper);
+    QPainter p(&img);
+    prepare(p, scale);
+
+    QRadialGradient paper(QPointF(212, 260), 420);
+    paper.setColorAt(0, QColor(0xfa, 0xf5, 0xe6));
+    paper.setColorAt(1, QColor(0xe8, 0xdc, 0xbc));
+    p.fillRect(QRectF(0, 0, kRulesWidth, kRulesHeight), paper);
+
+    // Title band.
+    QLinearGradient band(0, 0, 0, 54);
+    band.setColorAt(0, QColor(0x1e, 0x70, 0x40));
+    band.setColorAt(1, QColor(0x0e, 0x48, 0x26));
+    p.fillRect(QRectF(0, 0, kRulesWidth, 54), band);
+    p.fillRect(QRectF(0, 54, kRulesWidth, 2), QColor(0xc9, 0xa2, 0x4a));
+    QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold);
+    title.setHintingPreference(QFont::PreferNoHinting);
+    drawCentredText(p, QPointF(212.5, 22), QStringLiteral("Texas Hold'em"), title,
+                    QColor(0xf4, 0xd8, 0x86), 1.5);
+    QFont sub = pixelFont(QStringLiteral("DejaVu Serif"), 11);
+    sub.setItalic(true);
+    sub.setHintingPreference(QFont::PreferNoHinting);
+    drawCentredText(p, QPointF(212.5, 43), QStringLiteral("fixed-limit, as played at this table"), sub,
+                    QColor(0xe8, 0xf0, 0xe0));
+    const qreal suitX[4] = {40, 60, 365, 385};
+    for (int s = 0; s < 4; ++s)
+        paintSuit(p, s, QPointF(suitX[s], 28), 12, QColor(0xc9, 0xa2, 0x4a));
+
+    qreal y = 62;
+    y = heading(p, y, QStringLiteral("The deal and the blinds"));
+    y = drawHtml(p, y,
+                 QStringLiteral(
+                     "You and seven opponents each get two cards face down. Before the deal the "
+                     "next two players post the blinds: the <b>small blind</b> is half a small "
+                     "bet, the <b>big blind</b> one small bet (with limits of 4 and 8: 2 and 4).")) +
+        5;
+    y = heading(p, y, QStringLiteral("Fixed bets"));
+    y = drawHtml(p, y,
+                 QStringLiteral(
+                     "Every bet and raise has one fixed size: the <b>small bet</b> before the flop "
+                     "and on the flop, the <b>big bet</b> (twice as much) on the turn and the "
+                     "river. Answer a bet with <b>Call</b> or <b>Fold</b>; with nothing to answer, "
+                     "<b>Check</b> or <b>Raise</b>.")) +
+        5;
+
+    y = heading(p, y, QStringLiteral("The four streets"));
+    const char* streets[4][2] = {{"Pre-flop", "two cards each"},
+                                 {"Flop", "three on the board"},
+                                 {"Turn", "a fourth card"},
+                                 {"River", "the fifth card"}};
+    const qreal colW = (kWidth - 3 * 6) / 4;
+    for (int i = 0; i < 4; ++i) {
+        const QRectF box(kMargin + i * (colW + 6), y + 1, colW, 34);
+        p.setPen(QPen(QColor(0x17, 0x52, 0x2e, 120), 0.8));
+        p.setBrush(QColor(0x1e, 0x70, 0x40, 26));
+        p.drawRoundedRect(box, 5, 5);
+        QFont b = pixelFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold);
+        b.setHintingPreference(QFont::PreferNoHinting);
+        drawCentredText(p, QPointF(box.center().x(), box.top() + 11),
+                        QStringLiteral("%1. %2").arg(i + 1).arg(QLatin1String(streets[i][0])), b, kGreen);
+        QFont n = pixelFont(QStringLiteral("DejaVu Sans"), 9.5);
+        n.setHintingPreference(QFont::PreferNoHinting);
+        drawCentredText(p, QPointF(box.center().x(), box.top() + 25),
+                        QString::fromLatin1(streets[i][1]), n, kInk);
+    }
+    y += 39;
+    y = drawHtml(p, y,
+                 QStringLiteral(
+                     "Each street has a round of betting. At the <b>showdown</b> the best five "
+                     "cards out of your two and the five on the board win the pot; equal hands "
+                     "share it.")) +
+        5;
+
+    y = heading(p, y, QStringLiteral("Hands, best first"));
+    QFont nameFont = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
+    nameFont.setHintingPreference(QFont::PreferNoHinting);
+    QFont noteFont = pixelFont(QStringLiteral("DejaVu Sans"), 9.5);
+    noteFont.setHintingPreference(QFont::PreferNoHinting);
+    for (int i = 0; i < 9; ++i) {
+        const qreal rowY = y + i * 22.5;
+        if (i % 2 == 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x1e, 0x70, 0x40, 18));
+            p.drawRoundedRect(QRectF(kMargin - 4, rowY - 1, kWidth + 8, 22.5), 4, 4);
+        }
+        QPainterPath name;
+        name.addText(kMargin, rowY + 10, nameFont, QLatin1String(kRanking[i].name));
+        QPainterPath note;
+        note.addText(kMargin, rowY + 20, noteFont, QLatin1String(kRanking[i].note));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kGreen);
+        p.drawPath(name);
+        p.setBrush(QColor(0x5a, 0x50, 0x44));
+        p.drawPath(note);
+        for (int c = 0; c < 5; ++c)
+            miniCard(p, QPointF(kRulesWidth - kMargin - 5 * 17 + c * 17, rowY + 0.5),
+                     QLatin1String(kRanking[i].ranks[c]), kRanking[i].suits[c]);
+    }
+    y += 9 * 22.5 + 5;
+
+    y = heading(p, y, QStringLiteral("Your odds"));
+    y = drawHtml(p, y,
+                 QStringLiteral(
+                     "Hold the mouse over the badge under your cards to see how your hand rates "
+                     "against six random hands, from <b>Poor</b> through <b>Average</b> to "
+                     "<b>Excellent</b>.")) +
+        5;
+    y = heading(p, y, QStringLiteral("The buttons"));
+    drawHtml(p, y,
+             QStringLiteral("<b>Deal</b> starts the next hand. <b>New</b> starts a new match. "
+                            "<b>Options</b> sets the starting chips, the winning target, the "
+                            "limits, the card back, the opponents' level and the sound."));
+
+    // A thin frame around the page.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x8a, 0x6a, 0x2a, 140), 1));
+    p.drawRect(QRectF(3.5, 59.5, kRulesWidth - 7, kRulesHeight - 63));
+    p.end();
+    return img;
+}
+
+} // namespace tavolier::assetgen
