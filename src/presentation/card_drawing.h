@@ -38,9 +38,13 @@ inline constexpr std::array<std::array<int, 2>, 5> kBoardPlaces { {
 inline constexpr Rect kBoardArea { 315, 300, 700, 430 };
 // clang-format on
 
-// The repaint: the background (a beep when it cannot be loaded), then the cards.
+// The window's repaint: the whole background picture (a beep when it cannot
+// be loaded), then the cards. It paints over every portrait, ring, badge and
+// cleared area, so the rules of play call drawCards instead.
 void redraw(Table& table);
-// Stamps every card the table state shows.
+// Stamps every card the table state shows: what the rules of play mean by
+// redrawing the table after a change of the cards, the street, a seat's fold
+// or the card back. Portraits and badges drawn before it stay on screen.
 void drawCards(Table& table);
 // Stamps picture image of "cards" at (x, y) and touches up its corners.
 void stampCard(Table& table, int image, int x, int y);
