@@ -31,9 +31,10 @@ constexpr std::int64_t kMaxTrials = 10001;
         std::clamp<std::int64_t>(static_cast<std::int64_t>(n) + 1, 0, kMaxTrials));
 }
 
-// Pre-flop shape of the two hole cards, with S the score of the hole cards,
-// the hidden flop and the two placeholders. Later rules overwrite earlier ones.
-[[nodiscard]] std::int32_t holeCardBonus(Card c0, Card c1, std::int32_t s, bool badge) {
+} // namespace
+
+// Later rules overwrite earlier ones; a flop-made bonus of 20 ends the rules.
+std::int32_t preflopBonus(Card c0, Card c1, std::int32_t s, bool badge) {
     const std::int32_t r0 = c0.rank;
     const std::int32_t r1 = c1.rank;
     const bool suited = c0.suit == c1.suit;
@@ -66,8 +67,9 @@ constexpr std::int64_t kMaxTrials = 10001;
     return bonus;
 }
 
-// On the flop a weak pair, low two pairs or a bare high card bar raising.
-[[nodiscard]] bool flopCautions(std::int32_t s, const std::array<Card, 5>& board) {
+// A high-card hand scores 100 with the placeholders and so counts as the
+// lowest pair.
+bool flopBarsRaise(std::int32_t s, const std::array<Card, 5>& board) {
     const std::int32_t top = std::max({ board[0].rank, board[1].rank, board[2].rank });
     if (s >= 100 && s <= 149 && s - 100 < top)
         return true;
@@ -75,6 +77,8 @@ constexpr std::int64_t kMaxTrials = 10001;
         return true;
     return false;
 }
+
+namespace {
 
 // How many board cards the street shows to every hand: 3, 4 or 5 from the
 // flop on, none pre-flop (or on any other street value).
@@ -208,7 +212,7 @@ void estimateOdds(TableState& state, Random& random) {
         slots[5] = kPlaceholderA;
         slots[6] = kPlaceholderB;
         const std::int32_t s = scoreInto(state, slots);
-        bonus = holeCardBonus(state.actorCards[0], state.actorCards[1], s, n == 2000);
+        bonus = preflopBonus(state.actorCards[0], state.actorCards[1], s, n == 2000);
     }
 
     if (state.street >= 2 && state.street <= 4 && random.below(100) > 50)
@@ -221,7 +225,7 @@ void estimateOdds(TableState& state, Random& random) {
         slots[4] = state.board[2];
         slots[5] = kPlaceholderA;
         slots[6] = kPlaceholderB;
-        if (flopCautions(scoreInto(state, slots), state.board))
+        if (flopBarsRaise(scoreInto(state, slots), state.board))
             state.raiseBarred = true;
     }
 

@@ -1,0 +1,541 @@
+#include "core/random.h"
+#include "evaluation/hand_evaluator.h"
+#include "game/deck.h"
+#include "game/table_state.h"
+#include "opponents/odds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavolier {
+namespace {
+
+// A card from text such as "As" or "Td".
+Card card(const char* text) {
+    const std::string ranks = "23456789TJQKA";
+    const std::string suits = "cdhs";
+    return Card { static_cast<std::int32_t>(suits.find(text[1])),
+        static_cast<std::int32_t>(ranks.find(text[0])) };
+}
+
+// The estimate written out step by step on the table's own fields, one
+// draw at a time and all six simulated hands evaluated: the yardstick for
+// the fast loop.
+void literalEstimate(TableState& s, Random& random) {
+    const std::int32_t n = s.aiLevelCode;
+    std::int32_t bonus = 0;
+    std::int32_t wins = 0;
+    s.evalCards[0] = s.actorCards[0];
+    s.evalCards[1] = s.actorCards[1];
+    if (s.street == 1) {
+        s.evalCards[2] = s.board[0];
+        s.evalCards[3] = s.board[1];
+        s.evalCards[4] = s.board[2];
+        s.evalCards[5] = kPlaceholderA;
+        s.evalCards[6] = kPlaceholderB;
+        evaluateHand(s);
+        bonus = preflopBonus(s.actorCards[0], s.actorCards[1], s.handScore, n == 2000);
+    }
+    if (s.street >= 2 && s.street <= 4 && random.below(100) > 50)
+        s.raiseBarred = true;
+    if (s.street == 2) {
+        s.evalCards[2] = s.board[0];
+        s.evalCards[3] = s.board[1];
+        s.evalCards[4] = s.board[2];
+        s.evalCards[5] = kPlaceholderA;
+        s.evalCards[6] = kPlaceholderB;
+        evaluateHand(s);
+        if (flopBarsRaise(s.handScore, s.board))
+            s.raiseBarred = true;
+    }
+    const std::int64_t trials = std::clamp<std::int64_t>(std::int64_t { n } + 1, 0, 10001);
+    for (std::int64_t t = 0; t < trials; ++t) {
+        for (int i = 0; i < 101; ++i) {
+            const int j = random.below(52);
+            const int k = random.below(52);
+            std::swap(
+                s.spareDeck[static_cast<std::size_t>(j)], s.spareDeck[static_cast<std::size_t>(k)]);
+        }
+        s.evalCards[0] = s.actorCards[0];
+        s.evalCards[1] = s.actorCards[1];
+        if (s.street == 1) {
+            s.evalCards[2] = s.spareDeck[48];
+            s.evalCards[3] = s.spareDeck[49];
+            s.evalCards[4] = s.spareDeck[50];
+        } else if (s.street == 2) {
+            for (int i = 0; i < 3; ++i)
+                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+            s.evalCards[5] = s.spareDeck[50];
+            s.evalCards[6] = s.spareDeck[51];
+        } else if (s.street == 3) {
+            for (int i = 0; i < 4; ++i)
+                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+            s.evalCards[6] = s.spareDeck[51];
+        } else if (s.street == 4) {
+            for (int i = 0; i < 5; ++i)
+                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+        }
+        evaluateHand(s);
+        const std::int32_t own = s.handScore;
+        int beaten = 0;
+        for (int b = 0; b <= 35; b += 7) {
+            for (int i = 0; i < 7; ++i)
+                s.evalCards[static_cast<std::size_t>(i)]
+                    = s.spareDeck[static_cast<std::size_t>(b + i)];
+            const int shown = s.street == 2 ? 3 : s.street == 3 ? 4 : s.street == 4 ? 5 : 0;
+            for (int i = 0; i < shown; ++i)
+                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+            evaluateHand(s);
+            if (own >= s.handScore)
+                ++beaten;
+        }
+        if (beaten == 6)
+            ++wins;
+    }
+    if (n == 400 || n == 600 || n == 800 || n == 900 || n == 2000)
+        s.oddsScore = wins / (n / 100) + bonus;
+    else
+        s.oddsScore = clampedAdd(s.oddsScore, bonus);
+}
+
+// A freshly dealt table from a seed, with seat `seat`'s cards to assess.
+TableState dealtTable(std::uint64_t seed, Street street, std::int32_t level, int seat = 3) {
+    TableState state;
+    initDecks(state);
+    Random random(seed);
+    shuffleAndDeal(state, random);
+    state.street = street;
+    state.aiLevelCode = level;
+    state.actorCards = state.seat(seat).holeCards;
+    state.oddsScore = 33;
+    return state;
+}
+
+void expectSameTable(const TableState& a, const TableState& b) {
+    EXPECT_EQ(a.oddsScore, b.oddsScore);
+    EXPECT_EQ(a.raiseBarred, b.raiseBarred);
+    EXPECT_EQ(a.evalCards, b.evalCards);
+    EXPECT_EQ(a.handScore, b.handScore);
+    EXPECT_EQ(a.kickerValue, b.kickerValue);
+    EXPECT_EQ(a.spareDeck, b.spareDeck);
+}
+
+TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
+    for (std::int32_t level : { 400, 600, 900, 2000, 0, 57, -3 }) {
+        for (Street street : { 1, 2, 3, 4, 5 }) {
+            for (std::uint64_t seed : { 1u, 2u, 99u }) {
+                SCOPED_TRACE("level " + std::to_string(level) + " street " + std::to_string(street)
+                    + " seed " + std::to_string(seed));
+                TableState fast = dealtTable(seed, street, level);
+                TableState slow = fast;
+                Random fastRandom(seed * 31 + 5);
+                Random slowRandom(seed * 31 + 5);
+                // Two estimates in a row: the spare deck and, pre-flop, the
+                // evaluator slots carry over from one to the next.
+                for (int round = 0; round < 2; ++round) {
+                    estimateOdds(fast, fastRandom);
+                    literalEstimate(slow, slowRandom);
+                    expectSameTable(fast, slow);
+                    ASSERT_EQ(fastRandom.drawCount(), slowRandom.drawCount());
+                }
+                EXPECT_EQ(fastRandom.below(1000), slowRandom.below(1000));
+            }
+        }
+    }
+}
+
+TEST(OddsEstimate, MatchesTheStepByStepRulesForTheHumansBadgeAtTheShowdown) {
+    // The badge can be asked for with street 5 showing: no slot is
+    // refilled and every simulated hand stays random.
+    TableState fast = dealtTable(8, 5, 2000, kHuman);
+    TableState slow = fast;
+    Random a(4);
+    Random b(4);
+    estimateOdds(fast, a);
+    literalEstimate(slow, b);
+    expectSameTable(fast, slow);
+}
+
+TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
+    TableState state = dealtTable(5, 1, 900);
+    auto before = state.spareDeck;
+    Random random(12);
+    estimateOdds(state, random);
+    auto after = state.spareDeck;
+    EXPECT_NE(before, after);
+    auto order = [](Card x, Card y) { return imageIndex(x) < imageIndex(y); };
+    std::sort(before.begin(), before.end(), order);
+    std::sort(after.begin(), after.end(), order);
+    EXPECT_EQ(before, after);
+}
+
+// The draws, by their bounds: one caution draw on streets 2 to 4, then
+// 101 pairs below 52 per trial; decideRaise adds one draw below 100.
+TEST(OddsDraws, FollowTheStreetAndTheTrialCount) {
+    for (Street street : { 1, 2, 3, 4 }) {
+        for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
+            TableState state = dealtTable(3, street, level);
+            Random random(77);
+            random.recordBounds(true);
+            estimateOdds(state, random);
+            std::vector<int> expected;
+            if (street >= 2)
+                expected.push_back(100);
+            expected.insert(expected.end(), static_cast<std::size_t>((level + 1) * 202), 52);
+            EXPECT_EQ(random.bounds(), expected) << "street " << street << " level " << level;
+        }
+    }
+}
+
+TEST(OddsDraws, DecideRaiseDrawsOnceMoreAfterTheEstimateAndDecideStayDoesNot) {
+    TableState state = dealtTable(3, 3, 400);
+    Random random(1);
+    random.recordBounds(true);
+    decideRaise(state, random);
+    ASSERT_EQ(random.bounds().size(), 1u + 401u * 202u + 1u);
+    EXPECT_EQ(random.bounds().front(), 100);
+    EXPECT_EQ(random.bounds().back(), 100);
+
+    Random again(1);
+    again.recordBounds(true);
+    decideStay(state, again);
+    EXPECT_EQ(again.bounds().size(), 1u + 401u * 202u);
+}
+
+TEST(OddsDraws, TheFastBlocksDrawTheSameAsSingleDraws) {
+    // With bounds recorded the estimate takes every draw singly; the
+    // result must not depend on it.
+    TableState a = dealtTable(6, 2, 600);
+    TableState b = a;
+    Random ra(9);
+    Random rb(9);
+    rb.recordBounds(true);
+    estimateOdds(a, ra);
+    estimateOdds(b, rb);
+    expectSameTable(a, b);
+    EXPECT_EQ(ra.drawCount(), rb.drawCount());
+}
+
+TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
+    // The first trial's swaps come from the script, j before k; the rest
+    // of the trials continue from the fallback stream, the same one a
+    // second script-free generator yields after the scripted draws.
+    TableState state = dealtTable(2, 4, -1); // no trials: only the caution draw
+    initDecks(state);
+    state.aiLevelCode = 0; // one trial
+    std::vector<int> script { 7 }; // caution draw
+    for (int i = 0; i < 101; ++i) {
+        script.push_back(i % 52);
+        script.push_back((i * 5 + 3) % 52);
+    }
+    Random random = Random::scripted(script);
+    estimateOdds(state, random);
+    EXPECT_FALSE(random.scriptExhausted());
+
+    std::array<Card, 52> expected {};
+    for (int p = 0; p < 52; ++p)
+        expected[static_cast<std::size_t>(p)] = Card { p / 13, p % 13 };
+    for (int i = 0; i < 101; ++i)
+        std::swap(expected[static_cast<std::size_t>(i % 52)],
+            expected[static_cast<std::size_t>((i * 5 + 3) % 52)]);
+    EXPECT_EQ(state.spareDeck, expected);
+    // The last simulated hand is what the evaluator slots keep: on the
+    // river its slots 2 to 6 are the board.
+    EXPECT_EQ(state.evalCards[0], expected[35]);
+    EXPECT_EQ(state.evalCards[1], expected[36]);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(state.evalCards[static_cast<std::size_t>(2 + i)],
+            state.board[static_cast<std::size_t>(i)]);
+}
+
+TEST(OddsCaution, TheDrawBarsARaiseAbove50OnStreets2To4) {
+    for (Street street : { 3, 4 }) {
+        for (int r : { 0, 50, 51, 99 }) {
+            TableState state = dealtTable(1, street, -1); // no trials
+            Random random = Random::scripted({ r });
+            estimateOdds(state, random);
+            EXPECT_EQ(state.raiseBarred, r > 50) << "street " << street << " draw " << r;
+            EXPECT_EQ(random.drawCount(), 1u);
+        }
+    }
+    TableState preflop = dealtTable(1, 1, -1);
+    Random none = Random::scripted({});
+    estimateOdds(preflop, none);
+    EXPECT_FALSE(preflop.raiseBarred);
+    EXPECT_EQ(none.drawCount(), 0u);
+}
+
+TEST(OddsCaution, NeverClearsABarAlreadySet) {
+    TableState state = dealtTable(1, 3, -1);
+    state.raiseBarred = true;
+    Random random = Random::scripted({ 0 });
+    estimateOdds(state, random);
+    EXPECT_TRUE(state.raiseBarred);
+}
+
+TEST(OddsCaution, FlopRulesBarWeakPairsLowTwoPairsAndHighCards) {
+    const std::array<Card, 5> board { card("9h"), card("5c"), card("2d"), card("Kc"), card("Qs") };
+    EXPECT_FALSE(flopBarsRaise(112, board)); // pair of Aces
+    EXPECT_FALSE(flopBarsRaise(107, board)); // pair of Nines, the top card
+    EXPECT_TRUE(flopBarsRaise(103, board)); // pair of Fives
+    EXPECT_TRUE(flopBarsRaise(100, board)); // high card or Twos
+    const std::array<Card, 5> aceHigh { card("Ah"), card("5c"), card("2d"), card("Kc"),
+        card("Qs") };
+    EXPECT_FALSE(flopBarsRaise(112, aceHigh)); // top pair of Aces
+    EXPECT_TRUE(flopBarsRaise(111, aceHigh)); // Kings under the Ace
+    EXPECT_TRUE(flopBarsRaise(203, board)); // two pairs, Fives high
+    EXPECT_FALSE(flopBarsRaise(207, board)); // two pairs, Nines high
+    EXPECT_FALSE(flopBarsRaise(212, board));
+    EXPECT_FALSE(flopBarsRaise(300, board)); // three of a kind
+    EXPECT_FALSE(flopBarsRaise(150, board));
+    EXPECT_FALSE(flopBarsRaise(99, board));
+}
+
+TEST(OddsCaution, FlopHandsAreScoredWithThePlaceholders) {
+    // Needs the real evaluator: a pair of Aces over 9-5-2 scores 112 and
+    // leaves the bar to the draw; Fives made with the flop's Five bar it.
+    TableState state = dealtTable(1, 2, -1);
+    state.board = { card("9h"), card("5c"), card("2d"), card("Kc"), card("Qs") };
+    state.actorCards = { card("As"), card("Ad") };
+    Random keep = Random::scripted({ 10 });
+    estimateOdds(state, keep);
+    EXPECT_EQ(state.handScore, 112);
+    EXPECT_FALSE(state.raiseBarred);
+
+    state.actorCards = { card("5s"), card("Jd") };
+    Random bar = Random::scripted({ 10 });
+    estimateOdds(state, bar);
+    EXPECT_EQ(state.handScore, 103);
+    EXPECT_TRUE(state.raiseBarred);
+}
+
+TEST(PreflopBonus, FollowsTheHoleCardRulesInOrder) {
+    // Ace and King of one suit, the flop pairing nothing: rule 8 last, 12.
+    EXPECT_EQ(preflopBonus(card("Ah"), card("Kh"), 100, false), 12);
+    // A flop that makes more than a pair of Twos: rule 1, nothing after.
+    EXPECT_EQ(preflopBonus(card("Ah"), card("Kh"), 111, false), 20);
+    EXPECT_EQ(preflopBonus(card("Ah"), card("Kd"), 101, false), 20);
+    EXPECT_EQ(preflopBonus(card("Ah"), card("Kd"), 100, false), 10);
+    // Rules 2 and 3 need better than a pair of Tens and a Jack or better.
+    EXPECT_EQ(preflopBonus(card("8h"), card("Jd"), 109, false), 20);
+    EXPECT_EQ(preflopBonus(card("Jd"), card("8h"), 109, false), 20);
+    EXPECT_EQ(preflopBonus(card("8h"), card("Jd"), 108, false), 0);
+    EXPECT_EQ(preflopBonus(card("7h"), card("Jd"), 109, false), 0);
+    // Seven and Two offsuit: rules 10 and 11.
+    EXPECT_EQ(preflopBonus(card("7h"), card("2d"), 100, false), -20);
+    // Pair of Twos: low, but the penalties need different ranks.
+    EXPECT_EQ(preflopBonus(card("2h"), card("2d"), 100, false), 0);
+    // Five and Four suited: rule 11 only.
+    EXPECT_EQ(preflopBonus(card("5h"), card("4h"), 100, false), -20);
+    // Suited shapes: rules 4, 5 and 6 give 7.
+    EXPECT_EQ(preflopBonus(card("7s"), card("Ts"), 100, false), 7);
+    EXPECT_EQ(preflopBonus(card("Ts"), card("7s"), 100, false), 7);
+    EXPECT_EQ(preflopBonus(card("9s"), card("9s"), 100, false), 7);
+    EXPECT_EQ(preflopBonus(card("7s"), card("Ts"), 100, false), 7);
+    // A low suited card with a high one: rule 10 needs offsuit.
+    EXPECT_EQ(preflopBonus(card("3s"), card("Ks"), 100, false), 0);
+    EXPECT_EQ(preflopBonus(card("3s"), card("Kd"), 100, false), -20);
+}
+
+TEST(PreflopBonus, TheBadgeSkipsTheFlopMadeRules) {
+    EXPECT_EQ(preflopBonus(card("As"), card("Ad"), 300, true), 10);
+    EXPECT_EQ(preflopBonus(card("As"), card("Ad"), 300, false), 20);
+    EXPECT_EQ(preflopBonus(card("Ah"), card("Kh"), 300, true), 12);
+}
+
+TEST(PreflopBonus, ComesFromTheHiddenFlop) {
+    // Needs the real evaluator. Codes without a divisor keep the previous
+    // percentage, so the change of oddsScore is the bonus alone.
+    TableState state = dealtTable(1, 1, -1);
+    state.actorCards = { card("Ah"), card("Kh") };
+    state.board = { card("9c"), card("5d"), card("2s"), card("Kd"), card("Qs") };
+    state.oddsScore = 40;
+    Random random(1);
+    estimateOdds(state, random);
+    EXPECT_EQ(state.oddsScore, 52);
+    EXPECT_EQ(state.evalCards[5], kPlaceholderA);
+    EXPECT_EQ(state.evalCards[6], kPlaceholderB);
+
+    state.board[1] = card("Kc");
+    state.oddsScore = 40;
+    estimateOdds(state, random);
+    EXPECT_EQ(state.oddsScore, 60);
+}
+
+TEST(OddsResult, AHandThatWinsEveryTrialScores100AtEveryLevel) {
+    // A royal flush on the board: every hand ties, and a tie counts as beaten.
+    for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
+        TableState state = dealtTable(4, 4, level);
+        state.board = { card("As"), card("Ks"), card("Qs"), card("Js"), card("Ts") };
+        Random random(3);
+        estimateOdds(state, random);
+        EXPECT_EQ(state.oddsScore, 100) << level;
+    }
+}
+
+TEST(OddsResult, HandEditedCodesKeepThePercentageWithoutDividing) {
+    // N / 100 is 0 for codes below 100: nothing is divided, the trials still run.
+    TableState state = dealtTable(2, 3, 50);
+    state.oddsScore = 44;
+    Random random(5);
+    estimateOdds(state, random);
+    EXPECT_EQ(state.oddsScore, 44);
+    EXPECT_EQ(random.drawCount(), 1u + 51u * 202u);
+
+    // Negative codes run no trial at all.
+    state.aiLevelCode = -100;
+    Random none(5);
+    estimateOdds(state, none);
+    EXPECT_EQ(none.drawCount(), 1u);
+    EXPECT_EQ(state.oddsScore, 44);
+}
+
+TEST(OddsResult, HugeCodesAreCappedAt10001Trials) {
+    TableState state = dealtTable(2, 4, 2147483647);
+    state.oddsScore = 7;
+    Random random(5);
+    estimateOdds(state, random);
+    EXPECT_EQ(random.drawCount(), 1u + 10001u * 202u);
+    EXPECT_EQ(state.oddsScore, 7);
+}
+
+TEST(OddsResult, TheKeptPercentageCannotOverflow) {
+    TableState state = dealtTable(2, 1, -1);
+    state.actorCards = { card("7h"), card("2d") }; // -20
+    state.oddsScore = INT32_MIN + 5;
+    Random random(5);
+    estimateOdds(state, random);
+    EXPECT_EQ(state.oddsScore, INT32_MIN);
+}
+
+// decideRaise and decideStay are driven through a code without trials, so
+// the estimate keeps the oddsScore the test sets (street 2 to 4: no bonus).
+struct Decision {
+    Street street;
+    std::int32_t odds;
+    int draw;
+};
+
+TableState decisionTable(Street street, std::int32_t odds) {
+    TableState state = dealtTable(1, street, -1);
+    state.board = { card("Ah"), card("Kh"), card("Qd"), card("Jc"), card("9s") };
+    state.actorCards = { card("Ac"), card("Ad") }; // three Aces on the flop: no flop bar
+    state.oddsScore = odds;
+    state.smallBet = 4;
+    state.bigBet = 8;
+    return state;
+}
+
+TEST(DecideRaise, PicksTheChanceByStreetAndScore) {
+    // clang-format off
+        struct Row { Street street; std::int32_t odds; std::int32_t chance; };
+        const Row rows[] = {
+            { 2, 20, 0 }, { 2, 21, 50 }, { 2, 30, 50 }, { 2, 31, 100 },
+            { 3, 20, 0 }, { 3, 21, 60 }, { 3, 31, 100 },
+            { 4, 20, 0 }, { 4, 21, 90 }, { 4, 25, 90 }, { 4, 26, 100 },
+        };
+    // clang-format on
+    for (const Row& row : rows) {
+        TableState state = decisionTable(row.street, row.odds);
+        Random random = Random::scripted({ 0, 0 });
+        decideRaise(state, random);
+        EXPECT_EQ(state.raiseChance, row.chance) << row.street << " " << row.odds;
+        EXPECT_EQ(state.oddsScore, row.odds);
+    }
+}
+
+TEST(DecideRaise, RaisesWhenTheDrawClearsTheChanceAndNothingBarsIt) {
+    // Turn, chance 60: raise when R > 40.
+    for (int r : { 40, 41, 99 }) {
+        TableState state = decisionTable(3, 21);
+        Random random = Random::scripted({ 0, r });
+        decideRaise(state, random);
+        EXPECT_EQ(state.raiseAmount, r > 40 ? 8 : 0) << r;
+        EXPECT_EQ(random.drawCount(), 2u);
+    }
+    // The caution draw bars it however good the hand.
+    TableState barred = decisionTable(4, 100);
+    Random random = Random::scripted({ 51, 99 });
+    decideRaise(barred, random);
+    EXPECT_EQ(barred.raiseChance, 100);
+    EXPECT_EQ(barred.raiseAmount, 0);
+    // Chance 0 never raises.
+    TableState weak = decisionTable(4, 20);
+    Random high = Random::scripted({ 0, 99 });
+    decideRaise(weak, high);
+    EXPECT_EQ(weak.raiseAmount, 0);
+}
+
+TEST(DecideRaise, BetsSmallOnTheFirstTwoStreetsAndBigAfter) {
+    TableState flop = decisionTable(2, 50);
+    Random a = Random::scripted({ 0, 99 });
+    decideRaise(flop, a);
+    EXPECT_EQ(flop.raiseAmount, 4);
+
+    TableState turn = decisionTable(3, 50);
+    Random b = Random::scripted({ 0, 99 });
+    decideRaise(turn, b);
+    EXPECT_EQ(turn.raiseAmount, 8);
+}
+
+TEST(DecideRaise, PreflopWith41RaisesUnlessTheDrawIs0) {
+    for (int r : { 0, 1 }) {
+        TableState state = dealtTable(1, 1, -1);
+        state.actorCards = { card("2h"), card("2d") }; // bonus 0
+        state.oddsScore = 41;
+        state.raiseBarred = true; // cleared first
+        Random random = Random::scripted({ r });
+        decideRaise(state, random);
+        EXPECT_EQ(state.raiseChance, 100);
+        EXPECT_FALSE(state.raiseBarred);
+        EXPECT_EQ(state.raiseAmount, r == 0 ? 0 : state.smallBet);
+    }
+}
+
+TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
+    // clang-format off
+        struct Row { Street street; std::int32_t out; std::int32_t odds; bool stays; };
+        const Row rows[] = {
+            { 1, 3, 26, false }, { 1, 3, 27, true }, { 1, 4, 20, false }, { 1, 4, 21, true },
+            { 2, 2, 19, false }, { 2, 2, 20, true }, { 2, 3, 9, false }, { 2, 3, 10, true },
+            { 3, 2, 19, false }, { 3, 2, 20, true }, { 3, 3, 6, false }, { 3, 3, 7, true },
+            { 4, 2, 14, false }, { 4, 2, 15, true }, { 4, 3, 1, false }, { 4, 3, 2, true },
+            { 4, 7, 0, false },
+        };
+    // clang-format on
+    for (const Row& row : rows) {
+        TableState state = decisionTable(row.street, row.odds);
+        if (row.street == 1)
+            state.actorCards = { card("2h"), card("2d") }; // bonus 0
+        state.outCount = row.out;
+        state.raiseBarred = true;
+        Random random = Random::scripted({ 0 });
+        decideStay(state, random);
+        EXPECT_EQ(state.staysIn, row.stays) << row.street << " " << row.out << " " << row.odds;
+        EXPECT_FALSE(state.raiseBarred);
+    }
+}
+
+// Regression signatures: the estimate for fixed deals and seeds. Pinned
+// once checked against the step-by-step rules above; a change here means
+// the game plays differently.
+TEST(OddsSignature, FixedSeedsGiveFixedScores) {
+    std::vector<std::int32_t> scores;
+    for (Street street : { 1, 2, 3, 4 })
+        for (std::int32_t level : { 400, 900, 2000 }) {
+            TableState state = dealtTable(42, street, level);
+            Random random(1000 + street);
+            estimateOdds(state, random);
+            scores.push_back(state.oddsScore);
+        }
+    const std::vector<std::int32_t> expected { 3, 3, 2, 25, 21, 21, 15, 13, 13, 1, 1, 1 };
+    EXPECT_EQ(scores, expected);
+}
+
+} // namespace
+} // namespace tavolier
