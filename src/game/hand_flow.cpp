@@ -184,6 +184,11 @@ void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown)
 }
 
 void startUp(Table& table) {
+    prepareStartUp(table, true);
+    startupDeal(table);
+}
+
+void prepareStartUp(Table& table, bool seedFromClock) {
     TableState& s = table.state;
     PresentationState& p = table.presentation;
     p.blinkStep = 0;
@@ -195,7 +200,8 @@ void startUp(Table& table) {
     s.anchorSeat = 1;
     readAll(table.settings, s);
     showSettingsInPanel(table);
-    table.random.seedFromClock();
+    if (seedFromClock)
+        table.random.seedFromClock();
     s.street = 1;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).folded = false;
@@ -208,7 +214,6 @@ void startUp(Table& table) {
     table.showPot();
     for (int seat : kOpponents)
         table.setStatus(seat, "");
-    startupDeal(table);
 }
 
 void startupDeal(Table& table) {

@@ -9,6 +9,11 @@ class Table;
 // clock, builds the decks, shows the chips and deals the first hand.
 void startUp(Table& table);
 
+// startUp up to the first deal, with or without the clock: the command-line
+// companion and the benchmarks seed the generator themselves and may change
+// the table (the opponents' level) before startupDeal.
+void prepareStartUp(Table& table, bool seedFromClock);
+
 // The first hand of a run, dealt by the window's construction after the
 // settings are read and the decks are built.
 void startupDeal(Table& table);
