@@ -456,8 +456,8 @@ void TForm1::beep() {
 }
 
 void TForm1::message(std::string_view text, std::string_view caption) {
-    if (messageHook) {
-        messageHook(qs(text), qs(caption));
+    if (m_options.messageHook) {
+        m_options.messageHook(qs(text), qs(caption));
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, qs(caption), qs(text), QMessageBox::Ok, this);
@@ -465,8 +465,8 @@ void TForm1::message(std::string_view text, std::string_view caption) {
 }
 
 bool TForm1::ask(std::string_view text, std::string_view caption) {
-    if (questionHook)
-        return questionHook(qs(text), qs(caption));
+    if (m_options.questionHook)
+        return m_options.questionHook(qs(text), qs(caption));
     QMessageBox box(
         QMessageBox::Question, qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No, this);
     return box.exec() == QMessageBox::Yes;

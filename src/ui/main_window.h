@@ -34,6 +34,10 @@ struct WindowOptions {
     bool audio = true;
     // False leaves the three timers stopped at start-up (tests tick by hand).
     bool runTimers = true;
+    // Messages and questions go to these instead of modal boxes when set
+    // (tests); they are in place before the start-up runs.
+    std::function<void(const QString& text, const QString& caption)> messageHook;
+    std::function<bool(const QString& text, const QString& caption)> questionHook;
 };
 
 // TForm1: the card table. A fixed 1000 x 670 window whose client area is a
@@ -57,10 +61,6 @@ public:
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] QTimer* timer(Timer timer) const;
     [[nodiscard]] SoundPlayer* soundPlayer() const { return m_sound; }
-
-    // Messages and questions go to these instead of modal boxes when set.
-    std::function<void(const QString& text, const QString& caption)> messageHook;
-    std::function<bool(const QString& text, const QString& caption)> questionHook;
 
     // Runs one handler: a refused settings write (or any other error) ends it
     // with a message box, and nothing crosses the event loop.

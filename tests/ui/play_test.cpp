@@ -1,0 +1,120 @@
+// Whole hands played through the window's real buttons and keys, and the
+// guard that keeps a refused settings write inside its handler.
+#include "ui/options_panel.h"
+#include "ui_fixture.h"
+
+#include <QLabel>
+#include <QtTest/QTest>
+
+namespace tavolier::uitest {
+
+namespace {
+
+// Clicks Check/Call until the hand is over (Deal comes back); false when
+// it takes implausibly many presses.
+bool checkDownToTheEnd(TForm1& form) {
+    for (int press = 0; press < 20; ++press) {
+        if (form.button(Button::btnnew)->isEnabled())
+            return true;
+        if (!form.button(Button::btnstay)->isEnabled())
+            return false;
+        QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+    }
+    return form.button(Button::btnnew)->isEnabled();
+}
+
+} // namespace
+
+TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
+    for (std::uint64_t seed : { 1u, 2u, 3u }) {
+        WindowFixture f(seed);
+        TForm1& form = f.open();
+        form.show();
+        ASSERT_TRUE(checkDownToTheEnd(form)) << "seed " << seed;
+        EXPECT_FALSE(form.button(Button::btnstay)->isEnabled());
+        EXPECT_FALSE(form.button(Button::btnbet)->isEnabled());
+        const int chipsBefore = f.state.seat(kHuman).chips;
+
+        QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+        EXPECT_EQ(f.state.street, 1);
+        if (form.button(Button::btnnew)->isEnabled()) {
+            // Every opponent folded before the human's turn: the pot is ours.
+            EXPECT_GT(f.state.seat(kHuman).chips, chipsBefore) << "seed " << seed;
+        } else {
+            EXPECT_TRUE(form.button(Button::btnstay)->isEnabled());
+            // The Deal wrote the stacks, as they stood before the blinds, to the file.
+            EXPECT_EQ(f.file.readInteger("Cash", "player", -1), chipsBefore);
+        }
+        EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
+        EXPECT_EQ(form.label(Label::betsize)->text(), QString::number(f.state.pot));
+    }
+}
+
+TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
+    WindowFixture f(11);
+    TForm1& form = f.open();
+    form.show();
+
+    // D does nothing while a hand is running.
+    const Street street = f.state.street;
+    QTest::keyClick(&form, Qt::Key_D);
+    EXPECT_EQ(f.state.street, street);
+    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
+
+    QTest::keyClick(&form, Qt::Key_F);
+    EXPECT_TRUE(f.state.seat(kHuman).folded);
+    EXPECT_TRUE(form.button(Button::btnnew)->isEnabled());
+    EXPECT_FALSE(form.button(Button::btnpass)->isEnabled());
+
+    // F again is ignored, D deals.
+    QTest::keyClick(&form, Qt::Key_F);
+    QTest::keyClick(&form, Qt::Key_D);
+    EXPECT_FALSE(f.state.seat(kHuman).folded);
+    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
+    EXPECT_TRUE(form.button(Button::btnpass)->isEnabled());
+
+    // C plays on like the button: the opponents answer and draw their numbers.
+    const auto draws = f.random.drawCount();
+    QTest::keyClick(&form, Qt::Key_C);
+    EXPECT_GT(f.random.drawCount(), draws);
+    EXPECT_NE(form.button(Button::btnnew)->toolTip().indexOf("(D)"), -1);
+    EXPECT_NE(form.button(Button::btnstay)->toolTip().indexOf("(C)"), -1);
+}
+
+TEST(WindowPlay, RaiseThroughTheButtonPaysARaise) {
+    WindowFixture f(5);
+    TForm1& form = f.open();
+    form.show();
+    ASSERT_EQ(form.button(Button::btnbet)->text(), "Raise");
+    ASSERT_TRUE(form.button(Button::btnbet)->isEnabled());
+    const int chips = f.state.seat(kHuman).chips;
+    QTest::mouseClick(form.button(Button::btnbet), Qt::LeftButton);
+    EXPECT_LT(f.state.seat(kHuman).chips, chips);
+    EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
+}
+
+TEST(HandlerGuard, RefusedSettingsWriteEndsTheHandlerWithAMessage) {
+    WindowFixture f;
+    MemorySettings refusing;
+    TForm1& form = f.open(&refusing);
+    refusing.failAfter = 0;
+    form.show();
+
+    form.button(Button::SoundOff1)->click();
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_TRUE(f.messages[0].startsWith("Unable to write to tavolier.ini|"));
+
+    // The game goes on: a fold (which writes nothing) still works.
+    QTest::mouseClick(form.button(Button::btnpass), Qt::LeftButton);
+    EXPECT_TRUE(f.state.seat(kHuman).folded);
+}
+
+TEST(HandlerGuard, AnyExceptionStaysInsideTheHandler) {
+    WindowFixture f;
+    TForm1& form = f.open();
+    form.guarded([] { throw std::runtime_error("boom"); });
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_TRUE(f.messages[0].startsWith("boom|"));
+}
+
+} // namespace tavolier::uitest

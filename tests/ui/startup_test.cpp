@@ -1,0 +1,109 @@
+// The window's start-up: what a first run shows, and how stored values that
+// lie outside the panel's choices are shown.
+#include "ui/about_box.h"
+#include "ui/options_panel.h"
+#include "ui_fixture.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace tavolier::uitest {
+
+TEST(WindowStartUp, FirstRunWithoutSettingsFileShowsDefaultsAndADealtHand) {
+    WindowFixture f;
+    TForm1& form = f.open();
+    OptionsPanel* panel = form.optionsPanel();
+
+    EXPECT_EQ(form.button(Button::SoundOff1)->text(), "On");
+    EXPECT_EQ(OptionsPanel::selected(panel->cardbacks), 0);
+    EXPECT_EQ(OptionsPanel::selected(panel->Levels), 0);
+    EXPECT_EQ(panel->money->text(), "1200");
+    EXPECT_EQ(panel->until->text(), "600");
+    EXPECT_EQ(form.label(Label::Label3)->text(), "4");
+    EXPECT_EQ(form.label(Label::Label4)->text(), "8");
+    EXPECT_EQ(panel->upDownPosition(), 1);
+    EXPECT_TRUE(panel->isHidden());
+
+    // A hand is dealt: the blinds are in the pot and only Deal waits.
+    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
+    EXPECT_TRUE(form.button(Button::btnstay)->isEnabled());
+    EXPECT_TRUE(form.button(Button::btnpass)->isEnabled());
+    EXPECT_GT(f.state.pot, 0);
+    EXPECT_EQ(form.label(Label::betsize)->text(), QString::number(f.state.pot));
+    EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
+    EXPECT_TRUE(f.messages.empty());
+}
+
+TEST(WindowStartUp, WindowIsAFixedBlackUntitledTable) {
+    WindowFixture f;
+    TForm1& form = f.open();
+    EXPECT_EQ(form.size(), QSize(1000, 670));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_TRUE(form.windowTitle().isEmpty());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    // Controls stand where the table picture expects them.
+    EXPECT_EQ(form.button(Button::btnnew)->geometry(), QRect(395, 607, 65, 33));
+    EXPECT_EQ(form.button(Button::btnpass)->geometry(), QRect(587, 607, 65, 33));
+    EXPECT_EQ(f.named("dxButton8")->geometry(), QRect(115, 3, 57, 17));
+    EXPECT_EQ(form.label(Label::lblpinhcash)->pos(), QPoint(947, 370));
+    EXPECT_EQ(form.label(Label::robotstatus)->pos(), QPoint(168, 575));
+    EXPECT_EQ(form.label(Label::betsize)->pos(), QPoint(488, 266));
+    EXPECT_EQ(form.optionsPanel()->geometry(), QRect(232, 104, 522, 431));
+
+    // The blink runs from start-up; the two others wait for a showdown.
+    EXPECT_EQ(form.timer(Timer::winktimer)->interval(), 300);
+    EXPECT_EQ(form.timer(Timer::wintimer)->interval(), 80);
+    EXPECT_EQ(form.timer(Timer::goldtimer)->interval(), 150);
+    EXPECT_FALSE(form.timer(Timer::wintimer)->isActive());
+}
+
+TEST(WindowStartUp, StoredCardBackPastTheEndSelectsTheLastItem) {
+    WindowFixture f;
+    f.file.writeInteger("Card", "back", 52 + 9);
+    TForm1& form = f.open();
+    EXPECT_EQ(OptionsPanel::selected(form.optionsPanel()->cardbacks), 7);
+    EXPECT_EQ(f.state.cardBackImage, 61);
+}
+
+TEST(WindowStartUp, StoredLevelCodeOutsideTheTableSelectsNoLevel) {
+    WindowFixture f;
+    f.file.writeInteger("Levels", "comp", 500);
+    f.file.writeInteger("Settings", "Sound", 0);
+    TForm1& form = f.open();
+    EXPECT_EQ(OptionsPanel::selected(form.optionsPanel()->Levels), -1);
+    EXPECT_EQ(form.button(Button::SoundOff1)->text(), "Off");
+}
+
+TEST(RulesDialog, IsBuiltOnceAndShownModallyByAbout) {
+    WindowFixture f;
+    TForm1& form = f.open();
+    TAboutBox* about = form.aboutBox();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "Texas hold'em rules");
+    EXPECT_EQ(about->size(), QSize(421, 631));
+    auto* ok = about->findChild<QPushButton*>("OKButton");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_EQ(ok->geometry().topLeft(), QPoint(168, 592));
+    EXPECT_EQ(ok->width(), 81);
+    auto* picture = about->findChild<QLabel*>("Image1");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+
+    // "About" returns once the dialog's OK closes it.
+    bool wasModal = false;
+    QTimer::singleShot(50, about, [&] {
+        wasModal = about->isVisible() && about->isModal();
+        ok->click();
+    });
+    f.named("dxButton8")->click();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(form.aboutBox(), about);
+}
+
+} // namespace tavolier::uitest

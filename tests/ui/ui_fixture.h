@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/random.h"
+#include "game/table_state.h"
+#include "settings/settings_file.h"
+#include "ui/main_window.h"
+
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace tavolier::uitest {
+
+[[nodiscard]] inline QStringList generatedAssets() {
+    return { QStringLiteral(TAVOLIER_ASSET_DIR) };
+}
+
+// A table window over a settings file in a temporary folder (or a store the
+// test gives), a fixed random stream, the generated pictures, no audio and
+// no running timers. Messages and questions are recorded instead of shown.
+class WindowFixture {
+public:
+    explicit WindowFixture(std::uint64_t seed = 7, QStringList assetDirs = generatedAssets())
+        : random(Random::splitMix64(seed))
+        , file(std::filesystem::path(dir.path().toStdString()) / "tavolier.ini")
+        , m_assetDirs(std::move(assetDirs)) { }
+
+    // Builds the window; its start-up runs here.
+    TForm1& open(SettingsStore* store = nullptr) {
+        WindowOptions options;
+        options.assetDirs = m_assetDirs;
+        options.scale = 1.0;
+        options.audio = false;
+        options.runTimers = false;
+        options.messageHook = [this](const QString& text, const QString& caption) {
+            messages.push_back(text + "|" + caption);
+        };
+        options.questionHook = [this](const QString& text, const QString& caption) {
+            questions.push_back(text + "|" + caption);
+            return answerYes;
+        };
+        m_form = std::make_unique<TForm1>(state, random, store ? *store : file, options);
+        return *m_form;
+    }
+
+    [[nodiscard]] TForm1& form() { return *m_form; }
+    [[nodiscard]] QPushButton* named(const char* name) const {
+        return m_form->findChild<QPushButton*>(name);
+    }
+
+    QTemporaryDir dir;
+    TableState state;
+    Random random;
+    SettingsFile file;
+    std::vector<QString> messages;
+    std::vector<QString> questions;
+    bool answerYes = true;
+
+private:
+    QStringList m_assetDirs;
+    std::unique_ptr<TForm1> m_form;
+};
+
+} // namespace tavolier::uitest
