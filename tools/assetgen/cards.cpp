@@ -129,8 +129,8 @@ void paintIndex(QPainter& p, int suit, int rank, QColor ink)
     const QFont font = pixelFont(QStringLiteral("DejaVu Sans"), 40, QFont::Bold);
     const QFont narrow = pixelFont(QStringLiteral("DejaVu Sans Condensed"), 40, QFont::Bold);
     QPainterPath index = fittedText(QString::fromLatin1(rankText(rank)), rank == 8 ? narrow : font,
-                                    QPointF(10.2, 13.0), 16.5, rank == 8 ? 15.5 : 13.5);
-    index.addPath(suitPath(suit, QPointF(10.2, 31.0), 11.5));
+                                    QPointF(10.4, 13.6), 16.0, rank == 8 ? 15.5 : 13.5);
+    index.addPath(suitPath(suit, QPointF(10.4, 31.0), 11.0));
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPath(index);
@@ -211,11 +211,12 @@ void paintCourt(QPainter& p, int suit, int rank, QColor ink)
     robe.lineTo(cx + 15, frame.bottom());
     robe.cubicTo(cx + 14, headY + 17, cx + 11, headY + 11, cx + 4, headY + 9);
     robe.closeSubpath();
-    p.setBrush(ink);
+    const QColor cloth = suit == 1 || suit == 2 ? ink : QColor(0x34, 0x36, 0x48);
+    p.setBrush(cloth);
     p.drawPath(robe);
     QPainterPath half;
     half.addRect(QRectF(cx, headY, 20, 60));
-    p.setBrush(ink.darker(135));
+    p.setBrush(cloth.darker(140));
     p.drawPath(robe.intersected(half));
     p.setBrush(kGold);
     p.drawRect(QRectF(cx - 2.2, headY + 10, 4.4, 40));

@@ -78,6 +78,10 @@ void drawCentredText(QPainter& p, QPointF centre, const QString& text, const QFo
     if (shadow > 0.0) {
         p.setBrush(QColor(0, 0, 0, 110));
         p.drawPath(path.translated(0, shadow));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 70), shadow * 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(path);
+        p.setPen(Qt::NoPen);
     }
     p.setBrush(colour);
     p.drawPath(path);

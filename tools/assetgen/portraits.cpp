@@ -218,16 +218,17 @@ void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lips
     }
     if (lipstick) {
         QPainterPath lips;
-        lips.moveTo(m + QPointF(-5.2, 0));
-        lips.quadTo(m + QPointF(-2, -2.4), m + QPointF(0, -1.4));
-        lips.quadTo(m + QPointF(2, -2.4), m + QPointF(5.2, 0));
-        lips.quadTo(m + QPointF(0, 3.6), m + QPointF(-5.2, 0));
+        lips.moveTo(m + QPointF(-5.4, -0.8));
+        lips.quadTo(m + QPointF(-2.2, -2.6), m + QPointF(0, -1.5));
+        lips.quadTo(m + QPointF(2.2, -2.6), m + QPointF(5.4, -0.8));
+        lips.quadTo(m + QPointF(0, 4.2), m + QPointF(-5.4, -0.8));
         lips.closeSubpath();
         fill(p, lips, lip);
+        fill(p, ellipsePath(m + QPointF(0.6, 1.6), 2.2, 0.8), QColor(255, 255, 255, 70));
     }
     QPainterPath line;
-    line.moveTo(m + QPointF(-5, -0.4));
-    line.quadTo(m + QPointF(0, 1.8), m + QPointF(5, -0.4));
+    line.moveTo(m + QPointF(-5, -0.9));
+    line.quadTo(m + QPointF(0, 1.9), m + QPointF(5, -0.9));
     stroke(p, line, lipstick ? lip.darker(130) : lip, 1.2);
     fill(p, ellipsePath(m + QPointF(0, 2.6), 2.6, 0.9), QColor(255, 255, 255, 40));
 }
@@ -933,7 +934,13 @@ void paintPortrait(QPainter& p, int who, Ring ring, Mood mood, Eyes eyes)
     paintDisc(p, kPeopleLook[who].backdrop);
     p.save();
     p.setClipPath(ellipsePath(kCentre, kRingInner + 0.5, kRingInner + 0.5));
+    p.save();
+    // Head and shoulders fill the disc.
+    p.translate(64, 72);
+    p.scale(1.1, 1.1);
+    p.translate(-64, -72);
     paintPerson(p, who, mood, eyes);
+    p.restore();
     // An inner shadow under the ring gives the disc depth.
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 5; ++i) {

@@ -21,7 +21,7 @@ qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, 
 {
     QTextDocument doc;
     doc.setDocumentMargin(0);
-    QFont body = pixelFont(QStringLiteral("DejaVu Sans"), 10.5);
+    QFont body = pixelFont(QStringLiteral("DejaVu Sans"), 10);
     body.setHintingPreference(QFont::PreferNoHinting);
     doc.setDefaultFont(body);
     doc.setDefaultStyleSheet(QStringLiteral("b { color: #17522e; }"));
@@ -54,15 +54,15 @@ qreal heading(QPainter& p, qreal y, const QString& text)
 // A small card for the examples: rank over suit on white.
 void miniCard(QPainter& p, QPointF at, const QString& rank, int suit)
 {
-    const QRectF r(at.x(), at.y(), 15, 20);
+    const QRectF r(at.x(), at.y(), 14, 18);
     p.setPen(QPen(QColor(0x8a, 0x8a, 0x8a), 0.7));
     p.setBrush(QColor(0xfe, 0xfd, 0xf8));
     p.drawRoundedRect(r, 2.2, 2.2);
     const QColor ink = suitColour(suit);
     QFont f = pixelFont(QStringLiteral("DejaVu Sans Condensed"), 9.5, QFont::Bold);
     f.setHintingPreference(QFont::PreferNoHinting);
-    drawCentredText(p, QPointF(r.center().x(), r.top() + 6), rank, f, ink);
-    paintSuit(p, suit, QPointF(r.center().x(), r.top() + 14.5), 7.5, ink);
+    drawCentredText(p, QPointF(r.center().x(), r.top() + 5.5), rank, f, ink);
+    paintSuit(p, suit, QPointF(r.center().x(), r.top() + 13), 7, ink);
 }
 
 struct Example {
@@ -120,18 +120,18 @@ QImage paintRules(int scale)
     y = heading(p, y, QStringLiteral("The deal and the blinds"));
     y = drawHtml(p, y,
                  QStringLiteral(
-                     "You and seven opponents each get two cards face down. Before the deal the "
-                     "next two players post the blinds: the <b>small blind</b> is half a small "
-                     "bet, the <b>big blind</b> one small bet (with limits of 4 and 8: 2 and 4).")) +
-        5;
+                     "You and seven opponents get two cards face down each. First the next two "
+                     "players post the blinds: the <b>small blind</b> is half a small bet, the "
+                     "<b>big blind</b> one small bet (with limits of 4 and 8: 2 and 4).")) +
+        6;
     y = heading(p, y, QStringLiteral("Fixed bets"));
     y = drawHtml(p, y,
                  QStringLiteral(
-                     "Every bet and raise has one fixed size: the <b>small bet</b> before the flop "
-                     "and on the flop, the <b>big bet</b> (twice as much) on the turn and the "
-                     "river. Answer a bet with <b>Call</b> or <b>Fold</b>; with nothing to answer, "
-                     "<b>Check</b> or <b>Raise</b>.")) +
-        5;
+                     "Every bet and raise has one fixed size: the <b>small bet</b> before and on the "
+                     "flop, the <b>big bet</b> (twice as much) on the turn and the river. Answer a "
+                     "bet with <b>Call</b> or <b>Fold</b>; with none to answer, <b>Check</b> or "
+                     "<b>Raise</b>.")) +
+        6;
 
     y = heading(p, y, QStringLiteral("The four streets"));
     const char* streets[4][2] = {{"Pre-flop", "two cards each"},
@@ -144,11 +144,11 @@ QImage paintRules(int scale)
         p.setPen(QPen(QColor(0x17, 0x52, 0x2e, 120), 0.8));
         p.setBrush(QColor(0x1e, 0x70, 0x40, 26));
         p.drawRoundedRect(box, 5, 5);
-        QFont b = pixelFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold);
+        QFont b = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
         b.setHintingPreference(QFont::PreferNoHinting);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 11),
                         QStringLiteral("%1. %2").arg(i + 1).arg(QLatin1String(streets[i][0])), b, kGreen);
-        QFont n = pixelFont(QStringLiteral("DejaVu Sans"), 9.5);
+        QFont n = pixelFont(QStringLiteral("DejaVu Sans"), 9);
         n.setHintingPreference(QFont::PreferNoHinting);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 25),
                         QString::fromLatin1(streets[i][1]), n, kInk);
@@ -156,10 +156,9 @@ QImage paintRules(int scale)
     y += 39;
     y = drawHtml(p, y,
                  QStringLiteral(
-                     "Each street has a round of betting. At the <b>showdown</b> the best five "
-                     "cards out of your two and the five on the board win the pot; equal hands "
-                     "share it.")) +
-        5;
+                     "Each street has a round of betting. At the <b>showdown</b> the best five of "
+                     "your two cards and the board's five win the pot; equal hands share it.")) +
+        6;
 
     y = heading(p, y, QStringLiteral("Hands, best first"));
     QFont nameFont = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
@@ -167,34 +166,34 @@ QImage paintRules(int scale)
     QFont noteFont = pixelFont(QStringLiteral("DejaVu Sans"), 9.5);
     noteFont.setHintingPreference(QFont::PreferNoHinting);
     for (int i = 0; i < 9; ++i) {
-        const qreal rowY = y + i * 22.5;
+        const qreal rowY = y + i * 20.0;
         if (i % 2 == 0) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x1e, 0x70, 0x40, 18));
-            p.drawRoundedRect(QRectF(kMargin - 4, rowY - 1, kWidth + 8, 22.5), 4, 4);
+            p.drawRoundedRect(QRectF(kMargin - 4, rowY - 1, kWidth + 8, 20), 4, 4);
         }
         QPainterPath name;
-        name.addText(kMargin, rowY + 10, nameFont, QLatin1String(kRanking[i].name));
+        name.addText(kMargin, rowY + 12.5, nameFont, QLatin1String(kRanking[i].name));
         QPainterPath note;
-        note.addText(kMargin, rowY + 20, noteFont, QLatin1String(kRanking[i].note));
+        note.addText(kMargin + 112, rowY + 12.5, noteFont, QLatin1String(kRanking[i].note));
         p.setPen(Qt::NoPen);
         p.setBrush(kGreen);
         p.drawPath(name);
         p.setBrush(QColor(0x5a, 0x50, 0x44));
         p.drawPath(note);
         for (int c = 0; c < 5; ++c)
-            miniCard(p, QPointF(kRulesWidth - kMargin - 5 * 17 + c * 17, rowY + 0.5),
+            miniCard(p, QPointF(kRulesWidth - kMargin - 5 * 16 + c * 16 + 1, rowY),
                      QLatin1String(kRanking[i].ranks[c]), kRanking[i].suits[c]);
     }
-    y += 9 * 22.5 + 5;
+    y += 9 * 20.0 + 3;
 
     y = heading(p, y, QStringLiteral("Your odds"));
     y = drawHtml(p, y,
                  QStringLiteral(
                      "Hold the mouse over the badge under your cards to see how your hand rates "
-                     "against six random hands, from <b>Poor</b> through <b>Average</b> to "
+                     "against six random hands: from <b>Poor</b> through <b>Average</b> to "
                      "<b>Excellent</b>.")) +
-        5;
+        6;
     y = heading(p, y, QStringLiteral("The buttons"));
     drawHtml(p, y,
              QStringLiteral("<b>Deal</b> starts the next hand. <b>New</b> starts a new match. "

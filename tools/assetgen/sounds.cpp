@@ -98,23 +98,23 @@ void addChip(Samples& out, std::size_t at, double pitch, double gain, std::uint6
     }
 }
 
-// Scales to the peak level and applies 5 ms raised-cosine fades at both ends.
+// Applies 5 ms raised-cosine fades at both ends, then scales to the peak level.
 std::vector<std::int16_t> finish(Samples s)
 {
+    const int fade = kRate * 5 / 1000;
+    const int n = static_cast<int>(s.size());
+    for (int i = 0; i < n; ++i) {
+        if (i < fade)
+            s[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade);
+        if (n - 1 - i < fade)
+            s[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * (n - 1 - i) / fade);
+    }
     double peak = 0;
     for (double v : s)
         peak = std::max(peak, std::abs(v));
-    const int fade = kRate * 5 / 1000;
-    const int n = static_cast<int>(s.size());
     std::vector<std::int16_t> pcm(n);
-    for (int i = 0; i < n; ++i) {
-        double g = kPeak / peak;
-        if (i < fade)
-            g *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade);
-        if (n - 1 - i < fade)
-            g *= 0.5 - 0.5 * std::cos(std::numbers::pi * (n - 1 - i) / fade);
-        pcm[i] = static_cast<std::int16_t>(std::lround(s[i] * g * 32767.0));
-    }
+    for (int i = 0; i < n; ++i)
+        pcm[i] = static_cast<std::int16_t>(std::lround(s[i] * kPeak / peak * 32767.0));
     return pcm;
 }
 

@@ -137,6 +137,7 @@ void paintFelt(QPainter& p, int scale)
         for (const Pos& b : kBoardPos)
             lp.drawRoundedRect(QRectF(b.x + 0.5, b.y + 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
         QPainterPath human;
+        human.setFillRule(Qt::WindingFill);
         for (const Pos& c : kHumanCardPos)
             human.addRoundedRect(QRectF(c.x + 0.5, c.y + 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
         lp.drawPath(human.simplified());
