@@ -136,7 +136,7 @@ void paintEye(QPainter& p, const Person& look, QPointF c, QPointF look2, Eyes ey
         stroke(p, crease, QColor(lid.red(), lid.green(), lid.blue(), 110), 0.7);
         return;
     }
-    const qreal top = eyes == Eyes::Closing ? 0.9 : 3.3;
+    const qreal top = eyes == Eyes::Closing ? 0.9 : 3.0;
     const qreal bottom = eyes == Eyes::Closing ? 1.4 : (smile ? 1.5 : 2.5);
     QPainterPath white;
     white.moveTo(c + QPointF(-4.3, 0));
@@ -145,10 +145,10 @@ void paintEye(QPainter& p, const Person& look, QPointF c, QPointF look2, Eyes ey
     white.closeSubpath();
     fill(p, white, QColor(0xf8, 0xf6, 0xf0));
     p.save();
-    p.setClipPath(white);
+    p.setClipPath(white, Qt::IntersectClip);
     const QPointF iris = c + QPointF(look2.x() * 1.2, 0.3 + look2.y() * 0.5);
-    fill(p, ellipsePath(iris, 2.45, 2.45), look.iris);
-    fill(p, ellipsePath(iris, 1.15, 1.15), QColor(0x10, 0x0c, 0x0a));
+    fill(p, ellipsePath(iris, 2.75, 2.75), look.iris);
+    fill(p, ellipsePath(iris, 1.3, 1.3), QColor(0x10, 0x0c, 0x0a));
     fill(p, ellipsePath(iris + QPointF(-0.8, -0.9), 0.65, 0.65), QColor(255, 255, 255, 230));
     // The upper lid's shadow on the eyeball.
     QLinearGradient shade(0, c.y() - 3, 0, c.y());
@@ -202,7 +202,7 @@ void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lips
         open.closeSubpath();
         fill(p, open, QColor(0x5c, 0x1c, 0x1e));
         p.save();
-        p.setClipPath(open);
+        p.setClipPath(open, Qt::IntersectClip);
         fill(p, ellipsePath(m + QPointF(0, -0.8), 6.5, 2.6), QColor(0xfa, 0xf8, 0xf2));
         fill(p, ellipsePath(m + QPointF(0, 6.2), 3.8, 2.4), QColor(0xd8, 0x6a, 0x70));
         p.restore();
@@ -225,6 +225,12 @@ void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lips
         lips.closeSubpath();
         fill(p, lips, lip);
         fill(p, ellipsePath(m + QPointF(0.6, 1.6), 2.2, 0.8), QColor(255, 255, 255, 70));
+        for (int s = -1; s <= 1; s += 2) {
+            QPainterPath corner;
+            corner.moveTo(m + QPointF(s * 4.6, -0.4));
+            corner.quadTo(m + QPointF(s * 5.8, -0.9), m + QPointF(s * 6.6, -1.8));
+            stroke(p, corner, look.skin.darker(140), 0.8);
+        }
     }
     QPainterPath line;
     line.moveTo(m + QPointF(-5, -0.9));
@@ -355,7 +361,7 @@ void paintClothes(QPainter& p, int who, const Person& look)
     case 4: { // tweed jacket, pale shirt, green tie
         fill(p, body, sideLight(20, 108, QColor(0x7e, 0x66, 0x48)));
         p.save();
-        p.setClipPath(body);
+        p.setClipPath(body, Qt::IntersectClip);
         for (int y = 84; y < 130; y += 3)
             for (int x = 14; x < 116; x += 4) {
                 QPainterPath h;
@@ -649,7 +655,7 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood)
         h.closeSubpath();
         fill(p, h, look.hair);
         p.save();
-        p.setClipPath(h);
+        p.setClipPath(h, Qt::IntersectClip);
         for (int i = 0; i < 40; ++i) {
             const qreal x = kHeadCx - w + (hash3(i, 3, 6) % 400) / 10.0;
             const qreal y = 31 + (hash3(i, 5, 6) % 110) / 10.0;
@@ -814,7 +820,7 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
     skin.setColorAt(1, look.skin.darker(112));
     fill(p, head, skin);
     p.save();
-    p.setClipPath(head);
+    p.setClipPath(head, Qt::IntersectClip);
     // Soft shade on the side away from the light.
     QLinearGradient shade(kHeadCx - look.headW, 0, kHeadCx + look.headW, 0);
     shade.setColorAt(0.55, QColor(0, 0, 0, 0));
@@ -830,17 +836,17 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
             const int s = i % 2 ? 1 : -1;
             const qreal x = kHeadCx + dx + s * (7 + (hash3(i, 1, 9) % 70) / 10.0);
             const qreal y = 62 + (hash3(i, 2, 9) % 50) / 10.0;
-            fill(p, ellipsePath(QPointF(x, y), 0.55, 0.55), QColor(0xb0, 0x70, 0x40, 150));
+            fill(p, ellipsePath(QPointF(x, y), 0.45, 0.45), QColor(0xc0, 0x84, 0x50, 95));
         }
     }
     if (who == 6) { // stubble
         QPainterPath jaw;
         jaw.addRect(QRectF(30, 66, 70, 30));
-        fill(p, jaw, QColor(0x30, 0x22, 0x1a, 38));
-        for (int i = 0; i < 90; ++i) {
+        fill(p, jaw, QColor(0x30, 0x22, 0x1a, 48));
+        for (int i = 0; i < 60; ++i) {
             const qreal x = kHeadCx - 16 + (hash3(i, 7, 3) % 320) / 10.0;
             const qreal y = 67 + (hash3(i, 8, 3) % 150) / 10.0;
-            fill(p, ellipsePath(QPointF(x, y), 0.35, 0.35), QColor(0x20, 0x18, 0x14, 110));
+            fill(p, ellipsePath(QPointF(x, y), 0.3, 0.3), QColor(0x20, 0x18, 0x14, 70));
         }
     }
     if (who == 4) { // crow's feet
