@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -193,9 +194,11 @@ std::optional<std::int32_t> parseInteger(std::string_view value) {
 }
 
 Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
-    std::string_view key, std::int32_t value) {
+    std::string_view key, std::int32_t value, std::size_t readLimit) {
     const std::string number = std::to_string(value);
     const std::string_view eol = lineEnding(text);
+    // A line that would end past what is read would not be read back.
+    const auto endsInside = [&](std::size_t end) { return end <= readLimit; };
 
     LineReader reader(text);
     Line line;
@@ -217,7 +220,12 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
             if (inSection)
                 sectionSeen = true;
         } else if (inSection && line.kind == LineKind::key && sameName(line.name, key)) {
-            return Edit { line.valueBegin, line.contentEnd, number };
+            const std::size_t newEnd
+                = line.next - (line.contentEnd - line.valueBegin) + number.size();
+            if (endsInside(newEnd))
+                return Edit { line.valueBegin, line.contentEnd, number };
+            sectionSeen = false; // a longer value would slide out: shadow it in front
+            break;
         }
         if (inFirstSection && line.kind != LineKind::blank) {
             keyInsertAt = line.next;
@@ -232,20 +240,28 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
         entry.append(key).append("=").append(number);
         if (!keyInsertNeedsNewline)
             entry += eol;
-        return Edit { keyInsertAt, keyInsertAt, std::move(entry) };
+        if (endsInside(keyInsertAt + entry.size()))
+            return Edit { keyInsertAt, keyInsertAt, std::move(entry) };
+        entry.clear(); // a section of that name goes in front instead
     }
 
-    std::size_t at = 0;
+    std::string tail;
+    tail.append("[").append(section).append("]").append(eol);
+    tail.append(key).append("=").append(number).append(eol);
     if (wholeFile) {
-        at = text.size();
-        if (text.size() > reader.contentStart() && text.back() != '\n')
-            entry += eol;
-    } else {
-        at = firstHeaderAt != std::string_view::npos ? firstHeaderAt : reader.contentStart();
+        const bool needsNewline = text.size() > reader.contentStart() && text.back() != '\n';
+        if (endsInside(text.size() + (needsNewline ? eol.size() : 0) + tail.size())) {
+            if (needsNewline)
+                entry += eol;
+            entry += tail;
+            return Edit { text.size(), text.size(), std::move(entry) };
+        }
     }
-    entry.append("[").append(section).append("]").append(eol);
-    entry.append(key).append("=").append(number).append(eol);
-    return Edit { at, at, std::move(entry) };
+    if (firstHeaderAt != std::string_view::npos && firstHeaderAt < text.size()
+        && endsInside(firstHeaderAt + tail.size()))
+        return Edit { firstHeaderAt, firstHeaderAt, std::move(tail) };
+    const std::size_t start = reader.contentStart();
+    return Edit { start, start, std::move(tail) };
 }
 
 } // namespace ini
@@ -367,7 +383,8 @@ SettingsFile::SettingsFile(
     std::filesystem::path path, FileSystemCalls& calls, std::size_t readLimit)
     : m_path(std::move(path))
     , m_calls(calls)
-    , m_readLimit(readLimit) {
+    // One byte more than the limit is read, to tell whether the file goes on.
+    , m_readLimit(std::min(readLimit, SIZE_MAX / 2)) {
 }
 
 void SettingsFile::readHead(Head& head, bool keepOpen) {
@@ -434,7 +451,7 @@ void SettingsFile::writeInteger(
         throw SettingsWriteError();
     const std::string_view bytes = std::string_view(head.raw).substr(0, m_readLimit);
     const auto text = ini::readablePart(bytes, head.whole);
-    const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value);
+    const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value, m_readLimit);
     if (head.exists && edit.replacement == text.substr(edit.begin, edit.end - edit.begin))
         return; // already stored as it would be written
     replaceFile(head, edit);

@@ -48,12 +48,16 @@ struct Edit {
 // key is changed in place, keeping its spelling, the blanks before the
 // value and the line's ending. A missing key goes after the last non-blank
 // line of the first section of that name; a missing section goes at the
-// end of the file, or, when the file is longer than what is read, before
-// the first section header read (at the very start, after a byte-order
-// mark, when none is). The edit always lies inside text, so the new value
-// is read back however long the file is.
+// end of the file.
+//
+// Only the first readLimit bytes of a file are read, so the changed line must
+// end inside them to be read back. When it would not, the key goes with its
+// own copy of the section before the first section header (at the very start,
+// after a byte-order mark, when even that is too late), where it is found
+// first. Lines near the end of what is read may then slide out of it; no byte
+// of the file is lost.
 [[nodiscard]] Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
-    std::string_view key, std::int32_t value);
+    std::string_view key, std::int32_t value, std::size_t readLimit = SIZE_MAX);
 
 } // namespace ini
 
