@@ -4,8 +4,7 @@
 
 namespace tavolier {
 
-void readAll(SettingsStore& store, TableState& state)
-{
+void readAll(SettingsStore& store, TableState& state) {
     state.soundOn = store.readBoolean("Settings", "Sound", true);
     state.showdowns = store.readInteger("Stats", "showdowns", 0);
     state.handsPlayed = store.readInteger("Stats", "handsplayed", 0);
@@ -20,15 +19,13 @@ void readAll(SettingsStore& store, TableState& state)
     state.bigBet = store.readInteger("Bet", "Big", 8);
 }
 
-void writeStats(SettingsStore& store, const TableState& state)
-{
+void writeStats(SettingsStore& store, const TableState& state) {
     store.writeInteger("Stats", "showdowns", state.showdowns);
     store.writeInteger("Stats", "handsplayed", state.handsPlayed);
     store.writeInteger("Stats", "handswon", state.handsWon);
 }
 
-void writeChips(SettingsStore& store, const TableState& state)
-{
+void writeChips(SettingsStore& store, const TableState& state) {
     for (int seat : kCashWriteOrder)
         store.writeInteger("Cash", seatInfo(seat).key, state.seat(seat).chips);
 }

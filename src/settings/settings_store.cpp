@@ -4,8 +4,7 @@
 
 namespace tavolier {
 
-std::string MemorySettings::keyOf(std::string_view section, std::string_view key)
-{
+std::string MemorySettings::keyOf(std::string_view section, std::string_view key) {
     std::string k;
     for (char c : section)
         k += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -15,14 +14,14 @@ std::string MemorySettings::keyOf(std::string_view section, std::string_view key
     return k;
 }
 
-std::int32_t MemorySettings::readInteger(std::string_view section, std::string_view key, std::int32_t fallback)
-{
+std::int32_t MemorySettings::readInteger(
+    std::string_view section, std::string_view key, std::int32_t fallback) {
     const auto it = m_values.find(keyOf(section, key));
     return it == m_values.end() ? fallback : it->second;
 }
 
-void MemorySettings::writeInteger(std::string_view section, std::string_view key, std::int32_t value)
-{
+void MemorySettings::writeInteger(
+    std::string_view section, std::string_view key, std::int32_t value) {
     if (failAfter == 0)
         throw SettingsWriteError();
     if (failAfter > 0)
@@ -31,8 +30,7 @@ void MemorySettings::writeInteger(std::string_view section, std::string_view key
     writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
 }
 
-void MemorySettings::set(std::string_view section, std::string_view key, std::int32_t value)
-{
+void MemorySettings::set(std::string_view section, std::string_view key, std::int32_t value) {
     m_values[keyOf(section, key)] = value;
 }
 

@@ -15,9 +15,7 @@ namespace tavolier {
 class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError()
-        : std::runtime_error("Unable to write to tavolier.ini")
-    {
-    }
+        : std::runtime_error("Unable to write to tavolier.ini") { }
 };
 
 // Integer and boolean keys by section and key name (matched without regard
@@ -27,18 +25,17 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored value, or fallback when the key is missing or not a number.
-    [[nodiscard]] virtual std::int32_t readInteger(std::string_view section, std::string_view key,
-        std::int32_t fallback)
+    [[nodiscard]] virtual std::int32_t readInteger(
+        std::string_view section, std::string_view key, std::int32_t fallback)
         = 0;
     // Throws SettingsWriteError when the value cannot be stored.
-    virtual void writeInteger(std::string_view section, std::string_view key, std::int32_t value) = 0;
+    virtual void writeInteger(std::string_view section, std::string_view key, std::int32_t value)
+        = 0;
 
-    [[nodiscard]] bool readBoolean(std::string_view section, std::string_view key, bool fallback)
-    {
+    [[nodiscard]] bool readBoolean(std::string_view section, std::string_view key, bool fallback) {
         return readInteger(section, key, fallback ? 1 : 0) != 0;
     }
-    void writeBoolean(std::string_view section, std::string_view key, bool value)
-    {
+    void writeBoolean(std::string_view section, std::string_view key, bool value) {
         writeInteger(section, key, value ? 1 : 0);
     }
 };
@@ -47,7 +44,8 @@ public:
 // order and can be told to refuse writes.
 class MemorySettings : public SettingsStore {
 public:
-    std::int32_t readInteger(std::string_view section, std::string_view key, std::int32_t fallback) override;
+    std::int32_t readInteger(
+        std::string_view section, std::string_view key, std::int32_t fallback) override;
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
 
     // Refuse every write after this many more succeed (-1: never refuse).
