@@ -102,9 +102,9 @@ std::int32_t scoreInto(TableState& state, const std::array<Card, 7>& slots) {
     return state.handScore;
 }
 
-// The simulation proper. The spare deck is worked on as a byte permutation
-// of its starting order, so the 101 swaps of a trial move bytes only; the
-// cards are looked up when a hand is built. Returns W, the trials in which
+// The simulation proper, on a local copy of the spare deck: a card is eight
+// bytes, so a swap is two loads and two stores and a simulated hand is seven
+// neighbouring cards. Returns W, the trials in which
 // the acting seat's hand beat all six simulated hands, and leaves the spare
 // deck, evalCards, handScore and kickerValue as the trials left them.
 std::int32_t runTrials(TableState& state, Random& random, int trials) {
@@ -112,11 +112,8 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         return 0;
     const Street street = state.street;
     const int shared = sharedBoardCards(street);
-    const std::array<Card, 52> cards = state.spareDeck;
     const std::array<Card, 5> board = state.board;
-    alignas(64) std::uint8_t deck[64];
-    for (int p = 0; p < 52; ++p)
-        deck[p] = static_cast<std::uint8_t>(p);
+    alignas(64) std::array<Card, 52> deck = state.spareDeck;
     alignas(64) std::uint8_t draws[kTrialDraws + 6];
 
     // The acting seat's slots: the hole cards, the board as far as the
@@ -136,24 +133,24 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         for (int s = 0; s < kTrialDraws; s += 2) {
             const std::uint8_t j = draws[s];
             const std::uint8_t k = draws[s + 1];
-            const std::uint8_t a = deck[j];
-            const std::uint8_t b = deck[k];
+            const Card a = deck[j];
+            const Card b = deck[k];
             deck[j] = b;
             deck[k] = a;
         }
 
         switch (street) {
         case 1:
-            actor[2] = cards[deck[48]];
-            actor[3] = cards[deck[49]];
-            actor[4] = cards[deck[50]];
+            actor[2] = deck[48];
+            actor[3] = deck[49];
+            actor[4] = deck[50];
             break;
         case 2:
-            actor[5] = cards[deck[50]];
-            actor[6] = cards[deck[51]];
+            actor[5] = deck[50];
+            actor[6] = deck[51];
             break;
         case 3:
-            actor[6] = cards[deck[51]];
+            actor[6] = deck[51];
             break;
         default:
             break;
@@ -167,7 +164,7 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         for (int h = 0; h < kSimulatedHands; ++h) {
             const int base = h * kHandStride;
             for (int i = 0; i < 7; ++i)
-                hand[static_cast<std::size_t>(i)] = cards[deck[base + i]];
+                hand[static_cast<std::size_t>(i)] = deck[static_cast<std::size_t>(base + i)];
             for (int i = 0; i < shared; ++i)
                 hand[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
             if (own < evaluate(hand).score) {
@@ -182,17 +179,16 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         // that shows no board (the showdown's badge).
         const int last = (kSimulatedHands - 1) * kHandStride;
         for (int i = carryFrom; i < 7; ++i)
-            actor[static_cast<std::size_t>(i)] = cards[deck[last + i]];
+            actor[static_cast<std::size_t>(i)] = deck[static_cast<std::size_t>(last + i)];
     }
 
     const int last = (kSimulatedHands - 1) * kHandStride;
     for (int i = 0; i < 7; ++i)
-        hand[static_cast<std::size_t>(i)] = cards[deck[last + i]];
+        hand[static_cast<std::size_t>(i)] = deck[static_cast<std::size_t>(last + i)];
     for (int i = 0; i < shared; ++i)
         hand[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
     scoreInto(state, hand);
-    for (int p = 0; p < 52; ++p)
-        state.spareDeck[static_cast<std::size_t>(p)] = cards[deck[p]];
+    state.spareDeck = deck;
     return wins;
 }
 
