@@ -126,7 +126,7 @@ Random Random::scripted(std::vector<int> values) {
 }
 
 void Random::seedFromClock() {
-    if (m_kind != Kind::Xoshiro)
+    if (m_kind != Kind::Xoshiro || m_ignoreClock)
         return;
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();
     const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();

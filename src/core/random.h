@@ -40,6 +40,9 @@ public:
     // Re-seeds the fast generator from the clock; a splitmix64 stream or a
     // script is left as it is.
     void seedFromClock();
+    // From now on seedFromClock() leaves the fast generator as it is too: the
+    // command-line companion replays a seed across "New".
+    void ignoreClock() { m_ignoreClock = true; }
     void seed(std::uint64_t seed);
 
     // A uniform integer in 0..n-1 (n >= 1); the fast generator takes one
@@ -85,6 +88,7 @@ private:
     bool m_scriptExhausted = false;
     std::uint64_t m_draws = 0;
     bool m_recordBounds = false;
+    bool m_ignoreClock = false;
     std::vector<int> m_bounds;
 };
 
