@@ -129,7 +129,7 @@ void paintGoldFigure(QPainter& p, int frame)
     // Arms: chains of small coins, raised or lowered.
     for (int s = -1; s <= 1; s += 2) {
         for (int i = 1; i <= 4; ++i) {
-            const qreal a = up ? (-0.35 - 0.16 * i) : (0.75 + 0.1 * i);
+            const qreal a = up ? (-0.35 - 0.16 * i) : (0.3 + 0.14 * i);
             const QPointF c(47 + s * (9 + i * 5.0 * std::cos(a)), 47 + i * 5.0 * std::sin(a));
             paintCoin(p, c, 4.0, 4.0);
         }

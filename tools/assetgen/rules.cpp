@@ -22,7 +22,6 @@ qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, 
     QTextDocument doc;
     doc.setDocumentMargin(0);
     QFont body = pixelFont(QStringLiteral("DejaVu Sans"), 10);
-    body.setHintingPreference(QFont::PreferNoHinting);
     doc.setDefaultFont(body);
     doc.setDefaultStyleSheet(QStringLiteral("b { color: #17522e; }"));
     doc.setTextWidth(width);
@@ -39,7 +38,6 @@ qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, 
 qreal heading(QPainter& p, qreal y, const QString& text)
 {
     QFont f = pixelFont(QStringLiteral("DejaVu Serif"), 13.5, QFont::Bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
     QPainterPath path;
     path.addText(kMargin, y + 12, f, text);
     p.setPen(Qt::NoPen);
@@ -60,7 +58,6 @@ void miniCard(QPainter& p, QPointF at, const QString& rank, int suit)
     p.drawRoundedRect(r, 2.2, 2.2);
     const QColor ink = suitColour(suit);
     QFont f = pixelFont(QStringLiteral("DejaVu Sans Condensed"), 9.5, QFont::Bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
     drawCentredText(p, QPointF(r.center().x(), r.top() + 5.5), rank, f, ink);
     paintSuit(p, suit, QPointF(r.center().x(), r.top() + 13), 7, ink);
 }
@@ -104,12 +101,10 @@ QImage paintRules(int scale)
     p.fillRect(QRectF(0, 0, kRulesWidth, 54), band);
     p.fillRect(QRectF(0, 54, kRulesWidth, 2), QColor(0xc9, 0xa2, 0x4a));
     QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold);
-    title.setHintingPreference(QFont::PreferNoHinting);
     drawCentredText(p, QPointF(212.5, 22), QStringLiteral("Texas Hold'em"), title,
                     QColor(0xf4, 0xd8, 0x86), 1.5);
     QFont sub = pixelFont(QStringLiteral("DejaVu Serif"), 11);
     sub.setItalic(true);
-    sub.setHintingPreference(QFont::PreferNoHinting);
     drawCentredText(p, QPointF(212.5, 43), QStringLiteral("fixed-limit, as played at this table"), sub,
                     QColor(0xe8, 0xf0, 0xe0));
     const qreal suitX[4] = {40, 60, 365, 385};
@@ -145,11 +140,9 @@ QImage paintRules(int scale)
         p.setBrush(QColor(0x1e, 0x70, 0x40, 26));
         p.drawRoundedRect(box, 5, 5);
         QFont b = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
-        b.setHintingPreference(QFont::PreferNoHinting);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 11),
                         QStringLiteral("%1. %2").arg(i + 1).arg(QLatin1String(streets[i][0])), b, kGreen);
         QFont n = pixelFont(QStringLiteral("DejaVu Sans"), 9);
-        n.setHintingPreference(QFont::PreferNoHinting);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 25),
                         QString::fromLatin1(streets[i][1]), n, kInk);
     }
@@ -162,9 +155,7 @@ QImage paintRules(int scale)
 
     y = heading(p, y, QStringLiteral("Hands, best first"));
     QFont nameFont = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
-    nameFont.setHintingPreference(QFont::PreferNoHinting);
     QFont noteFont = pixelFont(QStringLiteral("DejaVu Sans"), 9.5);
-    noteFont.setHintingPreference(QFont::PreferNoHinting);
     for (int i = 0; i < 9; ++i) {
         const qreal rowY = y + i * 20.0;
         if (i % 2 == 0) {
