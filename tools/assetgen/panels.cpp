@@ -90,6 +90,34 @@ QImage paintOptionsPanel(int scale)
                             pixelFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold),
                             QColor(0xf0, 0xd4, 0x84));
         }
+        // A short stack of chips beside the betting limits.
+        for (int i = 0; i < 4; ++i) {
+            const QPointF c(276, 228 - i * 4.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x6a, 0x10, 0x18));
+            p.drawEllipse(c + QPointF(0, 2.2), 15, 6);
+            p.setBrush(i % 2 ? QColor(0xc0, 0x24, 0x30) : QColor(0xe8, 0xe4, 0xd8));
+            p.drawEllipse(c, 15, 6);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(i % 2 ? QColor(255, 255, 255, 170) : QColor(0xc0, 0x24, 0x30, 170), 1.4,
+                          Qt::DashLine));
+            p.drawEllipse(c, 11, 4.2);
+        }
+        // A speaker beside the sound switch.
+        {
+            const QPointF s(440, 96);
+            QPainterPath cone;
+            cone.moveTo(s + QPointF(-4, -2.5));
+            cone.lineTo(s + QPointF(-1.5, -2.5));
+            cone.lineTo(s + QPointF(2.5, -6));
+            cone.lineTo(s + QPointF(2.5, 6));
+            cone.lineTo(s + QPointF(-1.5, 2.5));
+            cone.lineTo(s + QPointF(-4, 2.5));
+            cone.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xf0, 0xd4, 0x84));
+            p.drawPath(cone);
+        }
         // Plate behind the Ok button.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));

@@ -141,6 +141,26 @@ void paintFelt(QPainter& p, int scale)
         for (const Pos& c : kHumanCardPos)
             human.addRoundedRect(QRectF(c.x + 0.5, c.y + 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
         lp.drawPath(human.simplified());
+
+        // The house's name printed faintly between the board and the player's cards.
+        QFont serif = pixelFont(QStringLiteral("DejaVu Serif"), 15, QFont::Bold);
+        serif.setLetterSpacing(QFont::AbsoluteSpacing, 5);
+        drawCentredText(lp, QPointF(500, 452), QStringLiteral("TAVOLIER"), serif,
+                        QColor(236, 206, 128, 38));
+        lp.setPen(QPen(QColor(236, 206, 128, 34), 1.0));
+        lp.drawLine(QPointF(433, 452), QPointF(413, 452));
+        lp.drawLine(QPointF(567, 452), QPointF(587, 452));
+        for (const qreal x : {438.0, 562.0}) {
+            QPainterPath d;
+            d.moveTo(x, 449);
+            d.lineTo(x + 3, 452);
+            d.lineTo(x, 455);
+            d.lineTo(x - 3, 452);
+            d.closeSubpath();
+            lp.setPen(Qt::NoPen);
+            lp.setBrush(QColor(236, 206, 128, 38));
+            lp.drawPath(d);
+        }
     }
     addGrain(layer, 3, 7);
     p.save();
