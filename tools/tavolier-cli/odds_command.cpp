@@ -1,14 +1,169 @@
+// tavolier-cli odds: runs the opponents' estimate on given cards and prints
+// oddsScore and whether the raise is barred.
+//
+//   tavolier-cli odds --street N (--level L | --trials N) [--seed S | --draws splitmix64:S] CARDS
+//
+// CARDS are the two hole cards then the five board cards (the whole board is
+// dealt before any of it shows; pre-flop the first three are the hidden flop).
+// --level takes 400, 600, 800, 900, 2000 or a caption (Amateur, Expert,
+// Master, Genius); --trials (or --n) takes any level code as a hand-edited
+// settings file could hold it. The spare deck starts in order, as after the
+// decks are built, and the previous oddsScore is 0. --seed S seeds the fast
+// generator (default 1); --draws splitmix64:S uses the documented stream.
 #include "commands.h"
 
+#include "core/random.h"
+#include "game/deck.h"
+#include "game/table_state.h"
+#include "opponents/odds.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavolier::cli {
 
-// Placeholder until the command lands.
-int runOdds(std::span<const std::string_view>, std::ostream&, std::ostream& err)
-{
-    err << "tavolier-cli: odds is not built yet\n";
+namespace {
+
+// Whole-string integer parse; nothing else accepted.
+template <typename T> std::optional<T> parseNumber(std::string_view text) {
+    T value {};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// "As", "Td", "2c": rank 2-9 T J Q K A, suit c d h s.
+std::optional<Card> parseCard(std::string_view text) {
+    constexpr std::string_view ranks = "23456789TJQKA";
+    constexpr std::string_view suits = "cdhs";
+    if (text.size() != 2)
+        return std::nullopt;
+    const auto rank = ranks.find(text[0]);
+    const auto suit = suits.find(text[1]);
+    if (rank == std::string_view::npos || suit == std::string_view::npos)
+        return std::nullopt;
+    return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
+}
+
+std::optional<std::int32_t> parseLevel(std::string_view text) {
+    struct Caption {
+        std::string_view name;
+        std::int32_t code;
+    };
+    constexpr Caption kCaptions[]
+        = { { "amateur", 400 }, { "expert", 600 }, { "master", 800 }, { "genius", 900 } };
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    for (const Caption& caption : kCaptions)
+        if (lower == caption.name)
+            return caption.code;
+    const auto code = parseNumber<std::int32_t>(text);
+    if (code && (*code == 400 || *code == 600 || *code == 800 || *code == 900 || *code == 2000))
+        return code;
+    return std::nullopt;
+}
+
+int fail(std::ostream& err, const std::string& message) {
+    err << "tavolier-cli odds: " << message << '\n';
     return 2;
+}
+
+} // namespace
+
+int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    std::optional<std::int32_t> street;
+    std::optional<std::int32_t> level;
+    std::uint64_t seed = 1;
+    std::optional<std::uint64_t> splitMixState;
+    std::vector<Card> cards;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg.starts_with("--")) {
+            if (i + 1 >= args.size())
+                return fail(err, std::string(arg) + " needs a value");
+            const std::string_view value = args[++i];
+            if (arg == "--street") {
+                street = parseNumber<std::int32_t>(value);
+                if (!street || *street < 1 || *street > 5)
+                    return fail(err, "--street takes 1 to 5, not '" + std::string(value) + "'");
+            } else if (arg == "--level") {
+                level = parseLevel(value);
+                if (!level)
+                    return fail(err,
+                        "--level takes 400, 600, 800, 900, 2000, Amateur, Expert, Master or "
+                        "Genius, not '"
+                            + std::string(value) + "'");
+            } else if (arg == "--trials" || arg == "--n") {
+                level = parseNumber<std::int32_t>(value);
+                if (!level)
+                    return fail(err,
+                        std::string(arg) + " takes a whole number, not '" + std::string(value)
+                            + "'");
+            } else if (arg == "--seed") {
+                const auto parsed = parseNumber<std::uint64_t>(value);
+                if (!parsed)
+                    return fail(
+                        err, "--seed takes a whole number, not '" + std::string(value) + "'");
+                seed = *parsed;
+            } else if (arg == "--draws") {
+                constexpr std::string_view prefix = "splitmix64:";
+                const auto parsed = value.starts_with(prefix)
+                    ? parseNumber<std::uint64_t>(value.substr(prefix.size()))
+                    : std::nullopt;
+                if (!parsed)
+                    return fail(
+                        err, "--draws takes splitmix64:S, not '" + std::string(value) + "'");
+                splitMixState = parsed;
+            } else {
+                return fail(err, "unknown option '" + std::string(arg) + "'");
+            }
+            continue;
+        }
+        const auto card = parseCard(arg);
+        if (!card)
+            return fail(err,
+                "'" + std::string(arg) + "' is not a card (rank 2-9 T J Q K A, then suit c d h s)");
+        for (const Card& seen : cards)
+            if (seen == *card)
+                return fail(err, "card " + std::string(arg) + " given twice");
+        cards.push_back(*card);
+    }
+
+    if (!street)
+        return fail(err, "--street is required");
+    if (!level)
+        return fail(err, "--level (or --trials) is required");
+    if (cards.size() != 7)
+        return fail(err,
+            "needs 7 cards (2 hole cards, then 5 board cards), got "
+                + std::to_string(cards.size()));
+
+    TableState state;
+    initDecks(state);
+    state.street = *street;
+    state.aiLevelCode = *level;
+    state.actorCards = { cards[0], cards[1] };
+    for (std::size_t i = 0; i < 5; ++i)
+        state.board[i] = cards[2 + i];
+    state.oddsScore = 0;
+    state.raiseBarred = false;
+
+    Random random = splitMixState ? Random::splitMix64(*splitMixState) : Random(seed);
+    estimateOdds(state, random);
+
+    out << "oddsScore " << state.oddsScore << '\n';
+    out << "raiseBarred " << (state.raiseBarred ? "yes" : "no") << '\n';
+    return 0;
 }
 
 } // namespace tavolier::cli
