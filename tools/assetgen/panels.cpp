@@ -48,8 +48,8 @@ QImage paintOptionsPanel(int scale)
         }
         const QRectF field = all.adjusted(14, 14, -21, -20);
         QRadialGradient felt(field.center() + QPointF(0, -60), 360);
-        felt.setColorAt(0, QColor(0x1c, 0x6a, 0x3a));
-        felt.setColorAt(1, QColor(0x0c, 0x3e, 0x20));
+        felt.setColorAt(0, QColor(0x52, 0x32, 0x1e));
+        felt.setColorAt(1, QColor(0x26, 0x14, 0x0a));
         p.setBrush(felt);
         p.drawRoundedRect(field, 14, 14);
         p.setBrush(Qt::NoBrush);
@@ -60,6 +60,11 @@ QImage paintOptionsPanel(int scale)
         // The visible panel is 522 x 431: a dark edge marks where it ends.
         p.setPen(QPen(QColor(0, 0, 0, 160), 2));
         p.drawRect(QRectF(1, 1, 520, 429));
+    }
+    addGrain(img, 3, 99);
+    {
+        QPainter p(&img);
+        prepare(p, scale);
 
         drawCentredText(p, QPointF(261, 36), QStringLiteral("Options"),
                         pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold),
@@ -73,7 +78,7 @@ QImage paintOptionsPanel(int scale)
 
         inset(p, QRectF(66, 60, 250, 94));    // initial cash and target
         inset(p, QRectF(364, 54, 84, 62));    // sound
-        inset(p, QRectF(364, 134, 146, 212)); // card backs
+        inset(p, QRectF(364, 134, 134, 212)); // card backs
         inset(p, QRectF(66, 180, 124, 160));  // AI level
         inset(p, QRectF(212, 176, 128, 164)); // betting limits
 
@@ -82,11 +87,11 @@ QImage paintOptionsPanel(int scale)
             const qreal rowH = 169.0 / 8;
             const qreal sc = 0.24;
             p.save();
-            p.translate(446, 168 + i * rowH + (rowH - kCardHeight * sc) / 2);
+            p.translate(444, 168 + i * rowH + (rowH - kCardHeight * sc) / 2);
             p.scale(sc, sc);
             paintCardBack(p, i);
             p.restore();
-            drawCentredText(p, QPointF(474, 168 + i * rowH + rowH / 2), QString::number(i + 1),
+            drawCentredText(p, QPointF(470, 168 + i * rowH + rowH / 2), QString::number(i + 1),
                             pixelFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold),
                             QColor(0xf0, 0xd4, 0x84));
         }
@@ -105,7 +110,7 @@ QImage paintOptionsPanel(int scale)
         }
         // A speaker beside the sound switch.
         {
-            const QPointF s(440, 96);
+            const QPointF s(437, 96);
             QPainterPath cone;
             cone.moveTo(s + QPointF(-4, -2.5));
             cone.lineTo(s + QPointF(-1.5, -2.5));
@@ -117,6 +122,9 @@ QImage paintOptionsPanel(int scale)
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0xf0, 0xd4, 0x84));
             p.drawPath(cone);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(0xf0, 0xd4, 0x84), 1.1, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(s.x() - 1, s.y() - 4, 8, 8), -50 * 16, 100 * 16);
         }
         // Plate behind the Ok button.
         p.setPen(Qt::NoPen);
