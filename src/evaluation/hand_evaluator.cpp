@@ -1,18 +1,25 @@
 #include "evaluation/hand_evaluator.h"
 
+#include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tavolier {
 namespace {
 
-// Bit layouts used below.
-//  - rank counts: one nibble per rank, rank r at bits 4r..4r+3 (counts up
-//    to 7 fit, repeats of one card included);
-//  - suit masks: one 13-bit rank mask per suit, suit s at bits 16s..16s+12;
-//  - suit counts: one byte per suit, suit s at bits 8s..8s+7.
-constexpr std::uint64_t kNibbleOnes = 0x1111111111111ull; // bit 0 of each of 13 nibbles
+// Bit layouts of the two words one pass over the slots fills:
+//  - counts: rank r's count in the nibble at bits 4r..4r+3 (r = 0..12,
+//    bits 0..51), suit s's count in the three bits at 52 + 3s. Seven
+//    cards never overflow a field, repeats of one card included.
+//  - suitMasks: suit s's 13-bit rank mask at bits 16s..16s+12.
+constexpr std::uint64_t kNibbleOnes = 0x1111111111111ull; // bit 0 of each rank nibble
 constexpr std::uint32_t kRankBits = 0x1FFF;
 constexpr std::uint32_t kAceToFive = 0x100F; // Ace, Two, Three, Four, Five
+constexpr int kSuitCountShift = 52;
+// Set in suitMasks by a slot whose rank lies in 13..15: not a real card.
+constexpr std::uint64_t kOutsideFlag = std::uint64_t { 1 } << 63;
 constexpr std::int64_t kBelowAllRanks = -1;
 
 [[nodiscard]] inline int highestBit(std::uint64_t m) {
@@ -28,33 +35,53 @@ constexpr std::int64_t kBelowAllRanks = -1;
 [[nodiscard]] inline int lowestNibble(std::uint64_t m) {
     return lowestBit(m) >> 2;
 }
-[[nodiscard]] inline std::uint64_t nibble(int rank) {
+[[nodiscard]] constexpr std::uint64_t nibble(int rank) {
     return std::uint64_t { 1 } << (4 * rank);
 }
 
-// What one pass over the seven slots collects.
-struct Tally {
-    std::uint64_t rankCounts = 0;
-    std::uint64_t suitMasks = 0;
-    std::uint32_t suitCounts = 0;
-    // Ranks 0..12 of slots whose suit lies outside the card range.
-    std::uint32_t looseRanks = 0;
-    // Ranks above the card range (the placeholders), distinct, descending.
-    std::array<std::int64_t, 7> above {};
-    int aboveCount = 0;
+// What each card adds to the two words, indexed by rank * 4 + suit for
+// ranks 0..15 and suits 0..3.
+struct CardTables {
+    std::array<std::uint64_t, 64> counts {};
+    std::array<std::uint64_t, 64> suitBits {};
+};
+constexpr CardTables makeCardTables() {
+    CardTables t;
+    for (int r = 0; r < 16; ++r) {
+        for (int s = 0; s < 4; ++s) {
+            const int i = r * 4 + s;
+            if (r < 13) {
+                t.counts[i] = nibble(r) + (std::uint64_t { 1 } << (kSuitCountShift + 3 * s));
+                t.suitBits[i] = std::uint64_t { 1 } << (16 * s + r);
+            } else {
+                t.suitBits[i] = kOutsideFlag;
+            }
+        }
+    }
+    return t;
+}
+constexpr CardTables kCardTables = makeCardTables();
+
+// Ranks above the card range (the placeholders), distinct, descending.
+struct AboveRanks {
+    std::array<std::int64_t, 7> ranks {};
+    int count = 0;
 };
 
 // Hands out the highest ranks of the seven cards one after another, each
-// distinct from the ones before, after the excluded ranks 0..12 have been
-// taken out of mask; below all ranks once none is left.
-class Highs {
+// distinct from the ones before, from the ranks above the card range and
+// then from mask (real ranks, the excluded ones already taken out); below
+// all ranks once none is left.
+template <bool kWithAbove> class Highs {
 public:
-    Highs(const Tally& t, std::uint32_t mask)
-        : m_tally(t)
+    Highs(const AboveRanks* above, std::uint32_t mask)
+        : m_above(above)
         , m_mask(mask) { }
     [[nodiscard]] std::int64_t next() {
-        if (m_aboveUsed < m_tally.aboveCount)
-            return m_tally.above[m_aboveUsed++];
+        if constexpr (kWithAbove) {
+            if (m_aboveUsed < m_above->count)
+                return m_above->ranks[m_aboveUsed++];
+        }
         if (m_mask == 0)
             return kBelowAllRanks;
         const int r = highestBit(m_mask);
@@ -63,7 +90,7 @@ public:
     }
 
 private:
-    const Tally& m_tally;
+    const AboveRanks* m_above;
     std::uint32_t m_mask;
     int m_aboveUsed = 0;
 };
@@ -72,43 +99,22 @@ private:
     return { static_cast<std::int32_t>(score), static_cast<std::int32_t>(kicker) };
 }
 
-// Slots holding anything but real cards (the placeholders, or garbage):
-// ranks 0..12 are counted, suits 0..3 with them are suited, ranks above 12
-// join the highest ranks, anything else is ignored. Rare, so kept apart.
-void tallyOutside(Tally& t, const Card& c) {
-    const auto r = static_cast<std::uint32_t>(c.rank);
-    if (r < 13) {
-        t.rankCounts += nibble(c.rank);
-        if (static_cast<std::uint32_t>(c.suit) < 4) {
-            t.suitMasks |= std::uint64_t { 1 } << (16 * c.suit + c.rank);
-            t.suitCounts += 1u << (8 * c.suit);
-        } else {
-            t.looseRanks |= 1u << c.rank;
-        }
-        return;
-    }
-    if (c.rank < 0)
-        return;
-    int i = 0;
-    while (i < t.aboveCount && t.above[i] > c.rank)
-        ++i;
-    if (i < t.aboveCount && t.above[i] == c.rank)
-        return;
-    for (int j = t.aboveCount; j > i; --j)
-        t.above[j] = t.above[j - 1];
-    t.above[i] = c.rank;
-    ++t.aboveCount;
-}
-
 [[nodiscard]] inline std::uint32_t rankMaskOf(std::uint64_t suitMasks) {
     const std::uint64_t m = suitMasks | (suitMasks >> 32);
     return static_cast<std::uint32_t>(m | (m >> 16)) & kRankBits;
 }
 
+// Bit 3s set when suit s holds five or more cards (a count field of 5..7
+// has its top bit and one other).
+[[nodiscard]] inline std::uint32_t flushSuits(std::uint64_t counts) {
+    const auto c = static_cast<std::uint32_t>(counts >> kSuitCountShift);
+    return (c >> 2) & ((c >> 1) | c) & 0x249u;
+}
+
 // One straight-flush attempt from start rank s in the suit of the first
 // slot holding s: the chain counts the suited ranks s+1, s+2, ... present.
 [[nodiscard]] bool straightFlushFrom(
-    const std::array<Card, 7>& slots, const Tally& t, int s, HandValue& out) {
+    const std::array<Card, 7>& slots, std::uint64_t suitMasks, int s, HandValue& out) {
     std::int32_t suit = -1;
     for (const Card& c : slots) {
         if (c.rank == s) {
@@ -118,7 +124,7 @@ void tallyOutside(Tally& t, const Card& c) {
     }
     if (static_cast<std::uint32_t>(suit) >= 4)
         return false; // a suit outside the card range has no run
-    const auto lane = static_cast<std::uint32_t>(t.suitMasks >> (16 * suit)) & kRankBits;
+    const auto lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
     const int count = __builtin_ctz(~(lane >> (s + 1)));
     const int top = s + count;
     if (count >= 4) {
@@ -134,23 +140,23 @@ void tallyOutside(Tally& t, const Card& c) {
 
 // Straight flush (only the lowest start rank and the next one are tried)
 // and flush; reached only when some suit holds five or more cards.
-[[nodiscard]] HandValue flushHand(const std::array<Card, 7>& slots, const Tally& t,
-    std::uint32_t rankMask, std::uint32_t flushBytes) {
+[[nodiscard]] HandValue flushHand(const std::array<Card, 7>& slots, std::uint64_t counts,
+    std::uint64_t suitMasks, std::uint32_t rankMask, std::uint32_t flushes) {
     std::uint32_t starts = rankMask & (rankMask >> 1);
     HandValue out;
     if (starts != 0) {
-        if (straightFlushFrom(slots, t, __builtin_ctz(starts), out))
+        if (straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
             return out;
         starts &= starts - 1;
-        if (starts != 0 && straightFlushFrom(slots, t, __builtin_ctz(starts), out))
+        if (starts != 0 && straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
             return out;
     }
     // Seven cards hold at most one suit five times.
-    const int suit = __builtin_ctz(flushBytes) >> 3;
-    const int inSuit = static_cast<int>((t.suitCounts >> (8 * suit)) & 0xFF);
-    std::uint32_t lane = static_cast<std::uint32_t>(t.suitMasks >> (16 * suit)) & kRankBits;
+    const int suit = __builtin_ctz(flushes) / 3;
+    const int inSuit = static_cast<int>((counts >> (kSuitCountShift + 3 * suit)) & 7);
+    std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
     std::array<std::int64_t, 7> f {};
-    if (__builtin_popcount(lane) == inSuit) {
+    if (std::popcount(lane) == inSuit) {
         for (int i = 0; i < 5; ++i) {
             const int r = highestBit(lane);
             f[i] = r;
@@ -172,7 +178,9 @@ void tallyOutside(Tally& t, const Card& c) {
 }
 
 // Everything after the flush: straight, then the rank counts.
-[[nodiscard]] HandValue byRanks(const Tally& t, std::uint32_t rankMask) {
+template <bool kWithAbove>
+[[nodiscard]] HandValue byRanks(
+    std::uint64_t counts, std::uint32_t rankMask, const AboveRanks* above) {
     // With seven cards at most one run of five can exist, and the two
     // start ranks tried always reach it; the top of the run scores.
     const std::uint32_t fives
@@ -182,10 +190,9 @@ void tallyOutside(Tally& t, const Card& c) {
     if ((rankMask & kAceToFive) == kAceToFive)
         return value(403, 0);
 
-    const std::uint64_t n = t.rankCounts;
-    const std::uint64_t b0 = n & kNibbleOnes;
-    const std::uint64_t b1 = (n >> 1) & kNibbleOnes;
-    const std::uint64_t b2 = (n >> 2) & kNibbleOnes;
+    const std::uint64_t b0 = counts & kNibbleOnes;
+    const std::uint64_t b1 = (counts >> 1) & kNibbleOnes;
+    const std::uint64_t b2 = (counts >> 2) & kNibbleOnes;
     const std::uint64_t twoOrMore = b1 | b2;
 
     if (twoOrMore != 0) {
@@ -202,7 +209,7 @@ void tallyOutside(Tally& t, const Card& c) {
             const std::uint64_t three = b1 & b0 & ~b2;
             if (three != 0) {
                 const int r = lowestNibble(three);
-                Highs highs(t, rankMask & ~(1u << r));
+                Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
                 const std::int64_t k1 = highs.next();
                 const std::int64_t k2 = highs.next();
                 return value(300 + r, 5 * k1 + k2);
@@ -213,14 +220,14 @@ void tallyOutside(Tally& t, const Card& c) {
         const std::uint64_t rest = twoOrMore & ~nibble(high);
         if (rest != 0) {
             const int low = highestNibble(rest);
-            Highs highs(t, rankMask & ~(1u << high) & ~(1u << low));
+            Highs<kWithAbove> highs(above, rankMask & ~(1u << high) & ~(1u << low));
             return value(200 + high, 10 * low + highs.next());
         }
 
         const std::uint64_t two = b1 & ~(b0 | b2);
         if (two != 0) {
             const int r = lowestNibble(two);
-            Highs highs(t, rankMask & ~(1u << r));
+            Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
             const std::int64_t k1 = highs.next();
             const std::int64_t k2 = highs.next();
             const std::int64_t k3 = highs.next();
@@ -228,48 +235,82 @@ void tallyOutside(Tally& t, const Card& c) {
         }
     }
 
-    Highs highs(t, rankMask);
+    Highs<kWithAbove> highs(above, rankMask);
     const std::int64_t top = highs.next();
     const std::int64_t k1 = highs.next();
     const std::int64_t k2 = highs.next();
     return value(top, 10 * k1 + k2);
 }
 
+// Slots holding anything but real cards (the placeholders, or garbage):
+// ranks 0..12 are counted, suited when the suit is 0..3; ranks above 12
+// join the highest ranks; negative ranks are ignored.
+[[nodiscard]] HandValue evaluateOutside(const std::array<Card, 7>& slots) {
+    std::uint64_t counts = 0;
+    std::uint64_t suitMasks = 0;
+    std::uint32_t looseRanks = 0;
+    AboveRanks above;
+    for (const Card& c : slots) {
+        const auto r = static_cast<std::uint32_t>(c.rank);
+        if (r < 13) {
+            const auto s = static_cast<std::uint32_t>(c.suit);
+            if (s < 4) {
+                counts += kCardTables.counts[r * 4 + s];
+                suitMasks |= kCardTables.suitBits[r * 4 + s];
+            } else {
+                counts += nibble(c.rank);
+                looseRanks |= 1u << r;
+            }
+            continue;
+        }
+        if (c.rank < 0)
+            continue;
+        int i = 0;
+        while (i < above.count && above.ranks[i] > c.rank)
+            ++i;
+        if (i < above.count && above.ranks[i] == c.rank)
+            continue;
+        for (int j = above.count; j > i; --j)
+            above.ranks[j] = above.ranks[j - 1];
+        above.ranks[i] = c.rank;
+        ++above.count;
+    }
+    const std::uint32_t rankMask = rankMaskOf(suitMasks) | looseRanks;
+    if (const std::uint32_t flushes = flushSuits(counts); flushes != 0)
+        return flushHand(slots, counts, suitMasks, rankMask, flushes);
+    return byRanks<true>(counts, rankMask, &above);
+}
+
 } // namespace
 
-// One pass over the slots fills the rank counts and the suit masks; the steps
-// then run on bit masks. Real cards take the straight path; any slot outside
-// the card range sends the whole set through the careful tally.
+// One pass over the slots adds each card's table entries into the two words;
+// the steps then run on bit masks. Any slot outside the card range sends the
+// set through the careful tally instead (checked after the pass, which only
+// ever reads inside the tables).
 HandValue evaluate(const std::array<Card, 7>& slots) {
-    Tally t;
-    bool outside = false;
-    for (const Card& c : slots)
-        outside |= (static_cast<std::uint32_t>(c.rank) >= 13)
-            | (static_cast<std::uint32_t>(c.suit) >= 4);
-    if (!outside) {
-        for (const Card& c : slots) {
-            t.rankCounts += nibble(c.rank);
-            t.suitMasks |= std::uint64_t { 1 } << (16 * c.suit + c.rank);
-            t.suitCounts += 1u << (8 * c.suit);
-        }
-    } else {
-        for (const Card& c : slots) {
-            if (static_cast<std::uint32_t>(c.rank) < 13 && static_cast<std::uint32_t>(c.suit) < 4) {
-                t.rankCounts += nibble(c.rank);
-                t.suitMasks |= std::uint64_t { 1 } << (16 * c.suit + c.rank);
-                t.suitCounts += 1u << (8 * c.suit);
-            } else {
-                tallyOutside(t, c);
-            }
-        }
+    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
+    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
+    std::uint64_t counts = 0;
+    std::uint64_t suitMasks = 0;
+    std::uint64_t raw = 0;
+    for (const Card& c : slots) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, &c, sizeof word);
+        raw |= word;
+        const auto suit = static_cast<std::uint32_t>(word);
+        const auto rank = static_cast<std::uint32_t>(word >> 32);
+        const std::uint32_t index = (rank * 4 + suit) & 63;
+        counts += kCardTables.counts[index];
+        suitMasks |= kCardTables.suitBits[index];
     }
+    // Real cards have suit < 4 and rank < 16 (13..15 raise the flag).
+    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (suitMasks & kOutsideFlag)) != 0)
+        return evaluateOutside(slots);
 
-    const std::uint32_t rankMask = rankMaskOf(t.suitMasks) | t.looseRanks;
-    // A byte of 5..7 plus 123 sets that byte's top bit.
-    const std::uint32_t flushBytes = (t.suitCounts + 0x7B7B7B7Bu) & 0x80808080u;
-    if (flushBytes != 0)
-        return flushHand(slots, t, rankMask, flushBytes);
-    return byRanks(t, rankMask);
+    const std::uint32_t rankMask = rankMaskOf(suitMasks);
+    if (const std::uint32_t flushes = flushSuits(counts); flushes != 0)
+        return flushHand(slots, counts, suitMasks, rankMask, flushes);
+    return byRanks<false>(counts, rankMask, nullptr);
 }
 
 void evaluateHand(TableState& state) {
