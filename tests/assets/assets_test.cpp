@@ -25,37 +25,32 @@ struct Pos {
     int y;
 };
 
-constexpr Pos kPortraitPos[7] = {{1, 239}, {101, 57}, {397, 5}, {764, 57},
-                                 {870, 239}, {829, 449}, {35, 449}};
-constexpr Pos kBlinkPos[7] = {{32, 244}, {127, 57}, {429, 5}, {798, 57},
-                              {902, 244}, {862, 449}, {64, 449}};
+constexpr Pos kPortraitPos[7]
+    = { { 1, 239 }, { 101, 57 }, { 397, 5 }, { 764, 57 }, { 870, 239 }, { 829, 449 }, { 35, 449 } };
+constexpr Pos kBlinkPos[7] = { { 32, 244 }, { 127, 57 }, { 429, 5 }, { 798, 57 }, { 902, 244 },
+    { 862, 449 }, { 64, 449 } };
 
-QImage load(const QString& name)
-{
+QImage load(const QString& name) {
     QImage img(kDir + QLatin1Char('/') + name);
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QString scaled(const char* base, int scale, const char* ext = "png")
-{
-    return scale == 1 ? QStringLiteral("%1.%2").arg(QLatin1String(base), QLatin1String(ext))
-                      : QStringLiteral("%1@%2x.%3").arg(QLatin1String(base)).arg(scale).arg(
-                          QLatin1String(ext));
+QString scaled(const char* base, int scale, const char* ext = "png") {
+    return scale == 1
+        ? QStringLiteral("%1.%2").arg(QLatin1String(base), QLatin1String(ext))
+        : QStringLiteral("%1@%2x.%3").arg(QLatin1String(base)).arg(scale).arg(QLatin1String(ext));
 }
 
-QImage background(int scale)
-{
+QImage background(int scale) {
     return load(scale == 1 ? QStringLiteral("texasbmp2.bmp") : QStringLiteral("texasbmp2@2x.png"));
 }
 
 // Picture i of a horizontal strip.
-QImage picture(const QImage& strip, int i, int w)
-{
+QImage picture(const QImage& strip, int i, int w) {
     return strip.copy(i * w, 0, w, strip.height());
 }
 
-bool samePixels(const QImage& a, const QImage& b)
-{
+bool samePixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size())
         return false;
     for (int y = 0; y < a.height(); ++y)
@@ -64,8 +59,7 @@ bool samePixels(const QImage& a, const QImage& b)
     return true;
 }
 
-int distinctColours(const QImage& img)
-{
+int distinctColours(const QImage& img) {
     QSet<QRgb> seen;
     for (int y = 0; y < img.height(); y += 2)
         for (int x = 0; x < img.width(); x += 2)
@@ -81,13 +75,16 @@ struct Sheet {
 };
 
 const Sheet kSheets[] = {
-    {"cards", 60, 62, 84},   {"highlights", 16, 128, 128}, {"smiles", 8, 128, 128},
-    {"winks", 21, 71, 104},  {"procent", 8, 139, 127},     {"gold", 3, 94, 94},
+    { "cards", 60, 62, 84 },
+    { "highlights", 16, 128, 128 },
+    { "smiles", 8, 128, 128 },
+    { "winks", 21, 71, 104 },
+    { "procent", 8, 139, 127 },
+    { "gold", 3, 94, 94 },
 };
 
-TEST(AssetSheets, HaveTheirSizeAndCountAtBothScales)
-{
-    for (int scale : {1, 2}) {
+TEST(AssetSheets, HaveTheirSizeAndCountAtBothScales) {
+    for (int scale : { 1, 2 }) {
         for (const Sheet& s : kSheets) {
             const QImage strip = load(scaled(s.name, scale));
             ASSERT_FALSE(strip.isNull()) << s.name << " @" << scale;
@@ -101,8 +98,7 @@ TEST(AssetSheets, HaveTheirSizeAndCountAtBothScales)
     EXPECT_EQ(load(QStringLiteral("tavolier.png")).size(), QSize(256, 256));
 }
 
-TEST(AssetSheets, BackgroundIsA24BitBitmap)
-{
+TEST(AssetSheets, BackgroundIsA24BitBitmap) {
     QFile f(kDir + QStringLiteral("/texasbmp2.bmp"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray head = f.read(54);
@@ -111,8 +107,7 @@ TEST(AssetSheets, BackgroundIsA24BitBitmap)
     EXPECT_EQ(static_cast<unsigned char>(head[28]), 24u); // bits per pixel
 }
 
-TEST(AssetSheets, NoPictureIsBlank)
-{
+TEST(AssetSheets, NoPictureIsBlank) {
     for (const Sheet& s : kSheets) {
         const QImage strip = load(scaled(s.name, 1));
         for (int i = 0; i < s.count; ++i)
@@ -122,17 +117,15 @@ TEST(AssetSheets, NoPictureIsBlank)
     EXPECT_GT(distinctColours(load(QStringLiteral("rules.jpg"))), 200);
 }
 
-TEST(AssetSheets, EveryCardAndEveryBackIsDifferent)
-{
+TEST(AssetSheets, EveryCardAndEveryBackIsDifferent) {
     const QImage strip = load(QStringLiteral("cards.png"));
     for (int i = 0; i < 60; ++i)
         for (int j = i + 1; j < 60; ++j)
             EXPECT_FALSE(samePixels(picture(strip, i, 62), picture(strip, j, 62))) << i << " " << j;
 }
 
-TEST(BlinkCrops, OpenEyesMatchThePlainPortraitAtTheBlinkOffset)
-{
-    for (int scale : {1, 2}) {
+TEST(BlinkCrops, OpenEyesMatchThePlainPortraitAtTheBlinkOffset) {
+    for (int scale : { 1, 2 }) {
         const QImage winks = load(scaled("winks", scale));
         const QImage highlights = load(scaled("highlights", scale));
         for (int k = 0; k < 7; ++k) {
@@ -143,14 +136,14 @@ TEST(BlinkCrops, OpenEyesMatchThePlainPortraitAtTheBlinkOffset)
             EXPECT_TRUE(samePixels(open, plain.copy(dx, dy, 71 * scale, 104 * scale)))
                 << "person " << k << " @" << scale;
             // The closed frames differ from the open face only around the eyes.
-            for (int frame : {k, 14 + k}) {
+            for (int frame : { k, 14 + k }) {
                 const QImage closed = picture(winks, frame, 71 * scale);
                 EXPECT_FALSE(samePixels(closed, open)) << "frame " << frame;
                 int changedRows = 0;
                 int lowest = 0;
                 for (int y = 0; y < closed.height(); ++y)
-                    if (std::memcmp(closed.constScanLine(y), open.constScanLine(y),
-                                    closed.width() * 4)
+                    if (std::memcmp(
+                            closed.constScanLine(y), open.constScanLine(y), closed.width() * 4)
                         != 0) {
                         ++changedRows;
                         lowest = y;
@@ -162,33 +155,31 @@ TEST(BlinkCrops, OpenEyesMatchThePlainPortraitAtTheBlinkOffset)
     }
 }
 
-TEST(BackgroundPatches, CarryThePlainPortraitsAndTheBadge)
-{
-    for (int scale : {1, 2}) {
+TEST(BackgroundPatches, CarryThePlainPortraitsAndTheBadge) {
+    for (int scale : { 1, 2 }) {
         const QImage bg = background(scale);
         const QImage highlights = load(scaled("highlights", scale));
         const int s = 128 * scale;
         for (int k = 0; k < 7; ++k)
             EXPECT_TRUE(samePixels(picture(highlights, 7 + k, s),
-                                   bg.copy(kPortraitPos[k].x * scale, kPortraitPos[k].y * scale, s, s)))
+                bg.copy(kPortraitPos[k].x * scale, kPortraitPos[k].y * scale, s, s)))
                 << "portrait " << k << " @" << scale;
         // The question-mark badge as an odds badge and as a gold-ring badge.
         const QImage procent = load(scaled("procent", scale));
         EXPECT_TRUE(samePixels(picture(procent, 7, 139 * scale),
-                               bg.copy(257 * scale, 543 * scale, 139 * scale, 127 * scale)));
+            bg.copy(257 * scale, 543 * scale, 139 * scale, 127 * scale)));
         const int visible = (670 - 543) * scale;
         EXPECT_TRUE(samePixels(picture(highlights, 15, s).copy(0, 0, s, visible),
-                               bg.copy(264 * scale, 543 * scale, s, visible)));
+            bg.copy(264 * scale, 543 * scale, s, visible)));
         // The gold figure's resting frame is the bare patch of the table.
         const QImage gold = load(scaled("gold", scale));
         EXPECT_TRUE(samePixels(picture(gold, 0, 94 * scale),
-                               bg.copy(335 * scale, 453 * scale, 94 * scale, 94 * scale)));
+            bg.copy(335 * scale, 453 * scale, 94 * scale, 94 * scale)));
         EXPECT_FALSE(samePixels(picture(gold, 1, 94 * scale), picture(gold, 2, 94 * scale)));
     }
 }
 
-double luminance(QRgb c)
-{
+double luminance(QRgb c) {
     auto lin = [](int v) {
         const double s = v / 255.0;
         return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
@@ -196,16 +187,16 @@ double luminance(QRgb c)
     return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
 }
 
-TEST(BackgroundPatches, KeepSeatLabelsReadable)
-{
+TEST(BackgroundPatches, KeepSeatLabelsReadable) {
     // Name label, chips label and status label of every seat (left, top, right).
     struct Labels {
         int left;
         int top;
         int right;
     };
-    const Labels seats[] = {{396, 558, 480}, {24, 370, 110}, {118, 183, 200}, {409, 130, 500},
-                            {810, 183, 895}, {891, 370, 985}, {736, 558, 835}, {168, 558, 250}};
+    const Labels seats[]
+        = { { 396, 558, 480 }, { 24, 370, 110 }, { 118, 183, 200 }, { 409, 130, 500 },
+              { 810, 183, 895 }, { 891, 370, 985 }, { 736, 558, 835 }, { 168, 558, 250 } };
     const QImage bg = background(1);
     for (const Labels& l : seats) {
         // The felt under the text, ignoring the thin brass line and the
@@ -237,8 +228,7 @@ struct Wav {
     std::vector<std::int16_t> samples;
 };
 
-Wav readWav(const QString& name)
-{
+Wav readWav(const QString& name) {
     QFile f(kDir + QLatin1Char('/') + name);
     Wav w;
     if (!f.open(QIODevice::ReadOnly))
@@ -246,7 +236,7 @@ Wav readWav(const QString& name)
     const QByteArray d = f.readAll();
     auto u16 = [&](int at) {
         return static_cast<int>(static_cast<unsigned char>(d[at]))
-               | static_cast<int>(static_cast<unsigned char>(d[at + 1])) << 8;
+            | static_cast<int>(static_cast<unsigned char>(d[at + 1])) << 8;
     };
     auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
     if (d.size() < 44 || d.left(4) != "RIFF" || d.mid(8, 8) != "WAVEfmt " || u16(20) != 1)
@@ -262,15 +252,14 @@ Wav readWav(const QString& name)
     return w;
 }
 
-TEST(Sounds, AreShortCleanMonoPcm)
-{
+TEST(Sounds, AreShortCleanMonoPcm) {
     struct Expect {
         const char* name;
         double minMs;
         double maxMs;
     };
-    const Expect sounds[] = {{"card1.wav", 40, 70}, {"card2.wav", 40, 70},
-                             {"chip1.wav", 60, 90}, {"chip4.wav", 250, 400}};
+    const Expect sounds[] = { { "card1.wav", 40, 70 }, { "card2.wav", 40, 70 },
+        { "chip1.wav", 60, 90 }, { "chip4.wav", 250, 400 } };
     const double limit = 32767.0 * std::pow(10.0, -3.0 / 20.0);
     for (const Expect& e : sounds) {
         const Wav w = readWav(QLatin1String(e.name));
@@ -289,16 +278,15 @@ TEST(Sounds, AreShortCleanMonoPcm)
         EXPECT_LE(std::abs(w.samples.front()), 100) << e.name << " clicks at the start";
         EXPECT_LE(std::abs(w.samples.back()), 100) << e.name << " clicks at the end";
     }
-    EXPECT_NE(readWav(QStringLiteral("card1.wav")).samples,
-              readWav(QStringLiteral("card2.wav")).samples);
+    EXPECT_NE(
+        readWav(QStringLiteral("card1.wav")).samples, readWav(QStringLiteral("card2.wav")).samples);
 }
 
-TEST(Generator, WritesTheSameBytesEveryRun)
-{
+TEST(Generator, WritesTheSameBytesEveryRun) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     QProcess gen;
-    gen.start(QStringLiteral(TAVOLIER_ASSETGEN), {tmp.path()});
+    gen.start(QStringLiteral(TAVOLIER_ASSETGEN), { tmp.path() });
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0);
     const QStringList files = QDir(kDir).entryList(QDir::Files);
@@ -318,8 +306,7 @@ TEST(Generator, WritesTheSameBytesEveryRun)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -38,18 +38,19 @@ inline constexpr int kRulesHeight = 585;
 inline constexpr int kPeople = 7;
 
 // Opponents in picture order: Chong, Jack, Carlos, Cindy, Robert, Edmund, Marc.
-inline constexpr Pos kPortraitPos[kPeople] = {{1, 239},   {101, 57}, {397, 5}, {764, 57},
-                                              {870, 239}, {829, 449}, {35, 449}};
-inline constexpr Pos kBlinkPos[kPeople] = {{32, 244},  {127, 57}, {429, 5}, {798, 57},
-                                           {902, 244}, {862, 449}, {64, 449}};
-inline constexpr Pos kBadgePos{264, 543};   // question-mark / winner badge
-inline constexpr Pos kProcentPos{257, 543}; // odds badge
-inline constexpr Pos kGoldPos{335, 453};    // dancing gold figure
-inline constexpr Pos kBoardPos[5] = {{325, 310}, {395, 322}, {465, 334}, {535, 322}, {605, 310}};
-inline constexpr Pos kHumanCardPos[2] = {{503, 484}, {543, 497}};
+inline constexpr Pos kPortraitPos[kPeople]
+    = { { 1, 239 }, { 101, 57 }, { 397, 5 }, { 764, 57 }, { 870, 239 }, { 829, 449 }, { 35, 449 } };
+inline constexpr Pos kBlinkPos[kPeople] = { { 32, 244 }, { 127, 57 }, { 429, 5 }, { 798, 57 },
+    { 902, 244 }, { 862, 449 }, { 64, 449 } };
+inline constexpr Pos kBadgePos { 264, 543 }; // question-mark / winner badge
+inline constexpr Pos kProcentPos { 257, 543 }; // odds badge
+inline constexpr Pos kGoldPos { 335, 453 }; // dancing gold figure
+inline constexpr Pos kBoardPos[5]
+    = { { 325, 310 }, { 395, 322 }, { 465, 334 }, { 535, 322 }, { 605, 310 } };
+inline constexpr Pos kHumanCardPos[2] = { { 503, 484 }, { 543, 497 } };
 // Where the opponents' first hole card lies (seat order Chong..Marc).
-inline constexpr Pos kOpponentCardPos[kPeople] = {{129, 292}, {216, 146}, {511, 106}, {697, 146},
-                                                  {784, 292}, {735, 453}, {167, 453}};
+inline constexpr Pos kOpponentCardPos[kPeople] = { { 129, 292 }, { 216, 146 }, { 511, 106 },
+    { 697, 146 }, { 784, 292 }, { 735, 453 }, { 167, 453 } };
 
 enum class Ring { Green, Gold, Red };
 enum class Eyes { Open, Closed, Closing };
@@ -69,7 +70,7 @@ void prepare(QPainter& p, int scale);
 [[nodiscard]] QColor mix(QColor a, QColor b, qreal t);
 // Draws text centred on a point, with an optional soft dark shadow.
 void drawCentredText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
-                     QColor colour, qreal shadow = 0.0);
+    QColor colour, qreal shadow = 0.0);
 // Adds per-pixel grain (+-amount levels) inside the painted area of img.
 void addGrain(QImage& img, int amount, std::uint32_t seed);
 
@@ -86,7 +87,7 @@ void paintGoldFigure(QPainter& p, int frame); // 94 x 94, frame 0 or 1
 
 // cards.cpp
 void paintCardFace(QPainter& p, int suit, int rank); // 62 x 84
-void paintCardBack(QPainter& p, int design);          // 62 x 84, design 0..7
+void paintCardBack(QPainter& p, int design); // 62 x 84, design 0..7
 void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QBrush& brush);
 [[nodiscard]] QColor suitColour(int suit);
 

@@ -10,21 +10,23 @@
 namespace tavolier::assetgen {
 namespace {
 
-const char* const kRatings[7] = {"Poor", "Below\nAverage", "Average", "Good",
-                                 "Very\nGood", "Great", "Excellent"};
+const char* const kRatings[7]
+    = { "Poor", "Below\nAverage", "Average", "Good", "Very\nGood", "Great", "Excellent" };
 
-QColor gradeColour(int grade)
-{
+QColor gradeColour(int grade) {
     static const QColor colours[7] = {
-        QColor(0xc0, 0x30, 0x2a), QColor(0xd0, 0x55, 0x1e), QColor(0xdb, 0x8a, 0x14),
-        QColor(0xc4, 0xa8, 0x12), QColor(0x86, 0xae, 0x24), QColor(0x3c, 0xa0, 0x46),
+        QColor(0xc0, 0x30, 0x2a),
+        QColor(0xd0, 0x55, 0x1e),
+        QColor(0xdb, 0x8a, 0x14),
+        QColor(0xc4, 0xa8, 0x12),
+        QColor(0x86, 0xae, 0x24),
+        QColor(0x3c, 0xa0, 0x46),
         QColor(0x1a, 0x8e, 0x52),
     };
     return colours[grade];
 }
 
-void paintCoin(QPainter& p, QPointF c, qreal rx, qreal ry)
-{
+void paintCoin(QPainter& p, QPointF c, qreal rx, qreal ry) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x7a, 0x56, 0x10));
     p.drawEllipse(c + QPointF(0, ry * 0.35), rx, ry);
@@ -41,15 +43,15 @@ void paintCoin(QPainter& p, QPointF c, qreal rx, qreal ry)
 
 } // namespace
 
-void paintOddsBadge(QPainter& p, int grade)
-{
+void paintOddsBadge(QPainter& p, int grade) {
     const QColor base = gradeColour(grade);
     const QRectF plaque(9.5, 9.5, 120, 108);
     // Shadow, dark frame, coloured face.
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 4; ++i) {
         p.setBrush(QColor(0, 0, 0, 30));
-        p.drawRoundedRect(plaque.adjusted(-2 + i * 0.6, -1 + i * 0.6, 2 - i * 0.6, 4 - i * 0.6), 16, 16);
+        p.drawRoundedRect(
+            plaque.adjusted(-2 + i * 0.6, -1 + i * 0.6, 2 - i * 0.6, 4 - i * 0.6), 16, 16);
     }
     QLinearGradient frame(0, plaque.top(), 0, plaque.bottom());
     frame.setColorAt(0, QColor(0xe8, 0xc8, 0x70));
@@ -73,11 +75,11 @@ void paintOddsBadge(QPainter& p, int grade)
     p.drawPath(gloss);
 
     drawCentredText(p, QPointF(face.center().x(), face.top() + 13), QStringLiteral("YOUR HAND"),
-                    pixelFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold),
-                    QColor(255, 255, 255, 215), 0.8);
+        pixelFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold), QColor(255, 255, 255, 215), 0.8);
     const QString label = QString::fromLatin1(kRatings[grade]);
     const QStringList lines = label.split(QLatin1Char('\n'));
-    const QFont big = pixelFont(QStringLiteral("DejaVu Sans"), lines.size() == 1 ? 21 : 18, QFont::Bold);
+    const QFont big
+        = pixelFont(QStringLiteral("DejaVu Sans"), lines.size() == 1 ? 21 : 18, QFont::Bold);
     const qreal mid = face.top() + 47;
     if (lines.size() == 1) {
         QFont f = big;
@@ -111,8 +113,7 @@ void paintOddsBadge(QPainter& p, int grade)
     }
 }
 
-void paintGoldFigure(QPainter& p, int frame)
-{
+void paintGoldFigure(QPainter& p, int frame) {
     const bool up = frame == 0;
     // Shadow on the felt.
     p.setPen(Qt::NoPen);
@@ -150,8 +151,8 @@ void paintGoldFigure(QPainter& p, int frame)
     // Sparkles around the dancer.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0xf4, 0xc0, 230));
-    const QPointF sparks[2][3] = {{QPointF(16, 20), QPointF(80, 34), QPointF(74, 12)},
-                                  {QPointF(22, 36), QPointF(78, 20), QPointF(14, 12)}};
+    const QPointF sparks[2][3] = { { QPointF(16, 20), QPointF(80, 34), QPointF(74, 12) },
+        { QPointF(22, 36), QPointF(78, 20), QPointF(14, 12) } };
     for (const QPointF s : sparks[frame]) {
         QPainterPath star;
         star.moveTo(s + QPointF(0, -4));

@@ -18,8 +18,7 @@ const QColor kGold(0xd4, 0xa9, 0x3a);
 const QColor kGoldDark(0x9a, 0x74, 0x1e);
 
 // Suit shapes in a unit box centred on the origin (height 1).
-QPainterPath unitSuit(int suit)
-{
+QPainterPath unitSuit(int suit) {
     QPainterPath p;
     p.setFillRule(Qt::WindingFill);
     switch (suit) {
@@ -73,8 +72,7 @@ QPainterPath unitSuit(int suit)
     return p;
 }
 
-QPainterPath suitPath(int suit, QPointF centre, qreal height)
-{
+QPainterPath suitPath(int suit, QPointF centre, qreal height) {
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(height, height);
@@ -82,9 +80,8 @@ QPainterPath suitPath(int suit, QPointF centre, qreal height)
 }
 
 // A text path scaled to a cap height and squeezed to a maximum width, centred on c.
-QPainterPath fittedText(const QString& text, const QFont& font, QPointF c, qreal height,
-                        qreal maxWidth)
-{
+QPainterPath fittedText(
+    const QString& text, const QFont& font, QPointF c, qreal height, qreal maxWidth) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF box = path.boundingRect();
@@ -97,8 +94,7 @@ QPainterPath fittedText(const QString& text, const QFont& font, QPointF c, qreal
     return t.map(path);
 }
 
-void paintBlank(QPainter& p, QColor fill)
-{
+void paintBlank(QPainter& p, QColor fill) {
     QPainterPath outline;
     outline.addRoundedRect(kCardRect, kCardRadius, kCardRadius);
     p.setPen(Qt::NoPen);
@@ -109,8 +105,7 @@ void paintBlank(QPainter& p, QColor fill)
     p.drawPath(outline);
 }
 
-void paintBorder(QPainter& p)
-{
+void paintBorder(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 14), 1.5));
     p.drawRoundedRect(kCardRect.adjusted(1.3, 1.3, -1.3, -1.3), kCardRadius - 1, kCardRadius - 1);
@@ -118,18 +113,17 @@ void paintBorder(QPainter& p)
     p.drawRoundedRect(kCardRect, kCardRadius, kCardRadius);
 }
 
-const char* rankText(int rank)
-{
-    static const char* names[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+const char* rankText(int rank) {
+    static const char* names[13]
+        = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
     return names[rank];
 }
 
-void paintIndex(QPainter& p, int suit, int rank, QColor ink)
-{
+void paintIndex(QPainter& p, int suit, int rank, QColor ink) {
     const QFont font = pixelFont(QStringLiteral("DejaVu Sans"), 40, QFont::Bold);
     const QFont narrow = pixelFont(QStringLiteral("DejaVu Sans Condensed"), 40, QFont::Bold);
     QPainterPath index = fittedText(QString::fromLatin1(rankText(rank)), rank == 8 ? narrow : font,
-                                    QPointF(10.4, 13.6), 16.0, rank == 8 ? 15.5 : 13.5);
+        QPointF(10.4, 13.6), 16.0, rank == 8 ? 15.5 : 13.5);
     index.addPath(suitPath(suit, QPointF(10.4, 31.0), 11.0));
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
@@ -140,11 +134,10 @@ void paintIndex(QPainter& p, int suit, int rank, QColor ink)
     p.drawPath(turn.map(index));
 }
 
-void paintPip(QPainter& p, int suit, QPointF c, qreal height, QColor ink)
-{
+void paintPip(QPainter& p, int suit, QPointF c, qreal height, QColor ink) {
     const QPainterPath pip = suitPath(suit, c, height);
-    QLinearGradient shade(c.x() - height / 2, c.y() - height / 2, c.x() + height / 2,
-                          c.y() + height / 2);
+    QLinearGradient shade(
+        c.x() - height / 2, c.y() - height / 2, c.x() + height / 2, c.y() + height / 2);
     shade.setColorAt(0, ink.lighter(125));
     shade.setColorAt(1, ink.darker(115));
     p.setPen(Qt::NoPen);
@@ -152,8 +145,7 @@ void paintPip(QPainter& p, int suit, QPointF c, qreal height, QColor ink)
     p.drawPath(pip);
 }
 
-void paintAce(QPainter& p, int suit, QColor ink)
-{
+void paintAce(QPainter& p, int suit, QColor ink) {
     const QPointF c(31, 42);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kGold, 1.0));
@@ -184,8 +176,7 @@ void paintAce(QPainter& p, int suit, QColor ink)
 }
 
 // A flat court bust: crown or cap, face, collar, two-tone robe in the suit colour and gold.
-void paintCourt(QPainter& p, int suit, int rank, QColor ink)
-{
+void paintCourt(QPainter& p, int suit, int rank, QColor ink) {
     const QRectF frame(17.5, 7.5, 27, 69);
     QPainterPath clip;
     clip.addRoundedRect(frame, 2.5, 2.5);
@@ -200,8 +191,9 @@ void paintCourt(QPainter& p, int suit, int rank, QColor ink)
     p.setClipPath(clip);
     const qreal cx = frame.center().x();
     const QColor skin(0xf2, 0xc9, 0xa0);
-    const QColor hair = rank == 9 ? QColor(0x7a, 0x4a, 0x22)
-                                  : (rank == 10 ? QColor(0xd9, 0xa4, 0x3c) : QColor(0x8a, 0x8a, 0x90));
+    const QColor hair = rank == 9
+        ? QColor(0x7a, 0x4a, 0x22)
+        : (rank == 10 ? QColor(0xd9, 0xa4, 0x3c) : QColor(0x8a, 0x8a, 0x90));
     const qreal headY = 33;
 
     // Robe: a broad trapezoid with a gold band down the front.
@@ -320,8 +312,7 @@ void paintCourt(QPainter& p, int suit, int rank, QColor ink)
 }
 
 // The eight back designs, painted inside the white margin.
-void paintBackPattern(QPainter& p, int design, const QRectF& area)
-{
+void paintBackPattern(QPainter& p, int design, const QRectF& area) {
     const qreal l = area.left(), t = area.top(), r = area.right(), b = area.bottom();
     auto lattice = [&](QColor ground, QColor line) {
         p.fillRect(area, ground);
@@ -436,8 +427,8 @@ void paintBackPattern(QPainter& p, int design, const QRectF& area)
         p.drawRect(area.adjusted(5, 5, -5, -5));
         p.setPen(Qt::NoPen);
         p.setBrush(kGold);
-        for (const QPointF c : {QPointF(l + 3, t + 3), QPointF(r - 3, t + 3), QPointF(l + 3, b - 3),
-                                QPointF(r - 3, b - 3)}) {
+        for (const QPointF c : { QPointF(l + 3, t + 3), QPointF(r - 3, t + 3),
+                 QPointF(l + 3, b - 3), QPointF(r - 3, b - 3) }) {
             QPainterPath d;
             d.moveTo(c + QPointF(0, -2.5));
             d.lineTo(c + QPointF(2.5, 0));
@@ -483,13 +474,11 @@ void paintBackPattern(QPainter& p, int design, const QRectF& area)
 
 } // namespace
 
-QColor suitColour(int suit)
-{
+QColor suitColour(int suit) {
     return (suit == 1 || suit == 2) ? QColor(0xc4, 0x12, 0x2f) : QColor(0x15, 0x15, 0x1a);
 }
 
-void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QBrush& brush)
-{
+void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QBrush& brush) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(brush);
@@ -497,8 +486,7 @@ void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QBrush
     p.restore();
 }
 
-void paintCardFace(QPainter& p, int suit, int rank)
-{
+void paintCardFace(QPainter& p, int suit, int rank) {
     const QColor ink = suitColour(suit);
     paintBlank(p, kPaper);
     if (rank <= 8)
@@ -511,8 +499,7 @@ void paintCardFace(QPainter& p, int suit, int rank)
     paintBorder(p);
 }
 
-void paintCardBack(QPainter& p, int design)
-{
+void paintCardBack(QPainter& p, int design) {
     paintBlank(p, Qt::white);
     const QRectF area(3, 3, kCardWidth - 6, kCardHeight - 6);
     QPainterPath clip;

@@ -13,22 +13,20 @@ using namespace tavolier::assetgen;
 
 namespace {
 
-bool save(const QImage& img, const QString& path, const char* format, int quality = -1)
-{
+bool save(const QImage& img, const QString& path, const char* format, int quality = -1) {
     QImageWriter writer(path, format);
     if (quality >= 0)
         writer.setQuality(quality);
     if (!writer.write(img)) {
         std::fprintf(stderr, "tavolier-assetgen: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
+            qPrintable(writer.errorString()));
         return false;
     }
     return true;
 }
 
 // A portrait in its 128 x 128 box over the table pixels it is stamped on.
-QImage portrait(const QImage& table, int who, Ring ring, Mood mood, Eyes eyes, int scale)
-{
+QImage portrait(const QImage& table, int who, Ring ring, Mood mood, Eyes eyes, int scale) {
     QImage img = cropAt(table, kPortraitPos[who], kPortraitSize, kPortraitSize, scale);
     QPainter p(&img);
     prepare(p, scale);
@@ -36,8 +34,7 @@ QImage portrait(const QImage& table, int who, Ring ring, Mood mood, Eyes eyes, i
     return img;
 }
 
-QImage questionBadge(const QImage& table, Ring ring, int scale)
-{
+QImage questionBadge(const QImage& table, Ring ring, int scale) {
     QImage img = cropAt(table, kBadgePos, kPortraitSize, kPortraitSize, scale);
     QPainter p(&img);
     prepare(p, scale);
@@ -46,12 +43,11 @@ QImage questionBadge(const QImage& table, Ring ring, int scale)
 }
 
 // Every picture at one scale; suffix "" or "@2x".
-bool paintAll(const QString& dir, int scale)
-{
+bool paintAll(const QString& dir, int scale) {
     const QString sfx = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
     auto file = [&](const char* base, const char* ext) {
         return dir + QLatin1Char('/') + QLatin1String(base) + sfx + QLatin1Char('.')
-               + QLatin1String(ext);
+            + QLatin1String(ext);
     };
     bool ok = true;
 
@@ -73,7 +69,7 @@ bool paintAll(const QString& dir, int scale)
     // Blink crops: cut from the gold-ring drawing at the blink offset.
     std::vector<QImage> winks(3 * kPeople);
     for (int k = 0; k < kPeople; ++k) {
-        const Pos off{kBlinkPos[k].x - kPortraitPos[k].x, kBlinkPos[k].y - kPortraitPos[k].y};
+        const Pos off { kBlinkPos[k].x - kPortraitPos[k].x, kBlinkPos[k].y - kPortraitPos[k].y };
         const QImage closed = portrait(bare, k, Ring::Gold, Mood::Calm, Eyes::Closed, scale);
         const QImage closing = portrait(bare, k, Ring::Gold, Mood::Calm, Eyes::Closing, scale);
         winks[k] = cropAt(closed, off, kWinkWidth, kWinkHeight, scale);
@@ -96,7 +92,7 @@ bool paintAll(const QString& dir, int scale)
         QPainter p(&img);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage((kBadgePos.x - kProcentPos.x) * scale, (kBadgePos.y - kProcentPos.y) * scale,
-                    highlights[15]);
+            highlights[15]);
         procent.push_back(img);
     }
 
@@ -105,8 +101,8 @@ bool paintAll(const QString& dir, int scale)
     {
         QPainter p(&background);
         for (int k = 0; k < kPeople; ++k)
-            p.drawImage(kPortraitPos[k].x * scale, kPortraitPos[k].y * scale,
-                        highlights[kPeople + k]);
+            p.drawImage(
+                kPortraitPos[k].x * scale, kPortraitPos[k].y * scale, highlights[kPeople + k]);
         p.drawImage(kProcentPos.x * scale, kProcentPos.y * scale, procent[7]);
     }
 
@@ -133,7 +129,8 @@ bool paintAll(const QString& dir, int scale)
     }
 
     if (scale == 1)
-        ok &= save(background.convertToFormat(QImage::Format_RGB888), dir + "/texasbmp2.bmp", "bmp");
+        ok &= save(
+            background.convertToFormat(QImage::Format_RGB888), dir + "/texasbmp2.bmp", "bmp");
     else
         ok &= save(background, file("texasbmp2", "png"), "png");
     ok &= save(hstrip(cards), file("cards", "png"), "png");
@@ -143,15 +140,14 @@ bool paintAll(const QString& dir, int scale)
     ok &= save(hstrip(procent), file("procent", "png"), "png");
     ok &= save(hstrip(gold), file("gold", "png"), "png");
     ok &= save(paintOptionsPanel(scale), file("options", "png"), "png");
-    ok &= save(paintRules(scale).convertToFormat(QImage::Format_RGB888), file("rules", "jpg"), "jpg",
-               92);
+    ok &= save(
+        paintRules(scale).convertToFormat(QImage::Format_RGB888), file("rules", "jpg"), "jpg", 92);
     return ok;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: tavolier-assetgen OUTDIR\n");

@@ -14,8 +14,7 @@ namespace {
 const QColor kBrass(0xc9, 0xa2, 0x4a);
 
 // An engraved, darker inset that groups some controls.
-void inset(QPainter& p, const QRectF& r)
-{
+void inset(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawRoundedRect(r, 8, 8);
@@ -28,8 +27,7 @@ void inset(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QImage paintOptionsPanel(int scale)
-{
+QImage paintOptionsPanel(int scale) {
     QImage img = newImage(kOptionsWidth, kOptionsHeight, scale, Qt::black);
     {
         QPainter p(&img);
@@ -67,19 +65,19 @@ QImage paintOptionsPanel(int scale)
         prepare(p, scale);
 
         drawCentredText(p, QPointF(261, 36), QStringLiteral("Options"),
-                        pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold),
-                        QColor(0xf0, 0xd4, 0x84), 1.5);
+            pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold), QColor(0xf0, 0xd4, 0x84),
+            1.5);
         p.setPen(QPen(QColor(0xc9, 0xa2, 0x4a, 150), 1));
         p.drawLine(QPointF(150, 36), QPointF(205, 36));
         p.drawLine(QPointF(317, 36), QPointF(372, 36));
-        const qreal suitX[4] = {126, 140, 382, 396};
+        const qreal suitX[4] = { 126, 140, 382, 396 };
         for (int s = 0; s < 4; ++s)
             paintSuit(p, s, QPointF(suitX[s], 36), 9, QColor(0xc9, 0xa2, 0x4a, 200));
 
-        inset(p, QRectF(66, 60, 250, 94));    // initial cash and target
-        inset(p, QRectF(364, 54, 84, 62));    // sound
+        inset(p, QRectF(66, 60, 250, 94)); // initial cash and target
+        inset(p, QRectF(364, 54, 84, 62)); // sound
         inset(p, QRectF(364, 134, 134, 212)); // card backs
-        inset(p, QRectF(66, 180, 124, 160));  // AI level
+        inset(p, QRectF(66, 180, 124, 160)); // AI level
         inset(p, QRectF(212, 176, 128, 164)); // betting limits
 
         // A small preview of each card back beside the radio items.
@@ -92,8 +90,7 @@ QImage paintOptionsPanel(int scale)
             paintCardBack(p, i);
             p.restore();
             drawCentredText(p, QPointF(470, 168 + i * rowH + rowH / 2), QString::number(i + 1),
-                            pixelFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold),
-                            QColor(0xf0, 0xd4, 0x84));
+                pixelFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold), QColor(0xf0, 0xd4, 0x84));
         }
         // A short stack of chips beside the betting limits.
         for (int i = 0; i < 4; ++i) {
@@ -105,7 +102,7 @@ QImage paintOptionsPanel(int scale)
             p.drawEllipse(c, 15, 6);
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(i % 2 ? QColor(255, 255, 255, 170) : QColor(0xc0, 0x24, 0x30, 170), 1.4,
-                          Qt::DashLine));
+                Qt::DashLine));
             p.drawEllipse(c, 11, 4.2);
         }
         // A speaker beside the sound switch.
@@ -134,13 +131,12 @@ QImage paintOptionsPanel(int scale)
     return img;
 }
 
-QImage paintIcon(int size)
-{
+QImage paintIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                     | QPainter::SmoothPixmapTransform);
+    p.setRenderHints(
+        QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.scale(size / 256.0, size / 256.0);
     const QRectF tile(8, 8, 240, 240);
     p.setPen(Qt::NoPen);
@@ -187,8 +183,8 @@ QImage paintIcon(int size)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 200), 2, Qt::DashLine));
     p.drawEllipse(c, 20, 20);
-    drawCentredText(p, c, QStringLiteral("T"), pixelFont(QStringLiteral("DejaVu Serif"), 26, QFont::Bold),
-                    Qt::white, 1.2);
+    drawCentredText(p, c, QStringLiteral("T"),
+        pixelFont(QStringLiteral("DejaVu Serif"), 26, QFont::Bold), Qt::white, 1.2);
     return img;
 }
 

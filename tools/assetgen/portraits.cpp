@@ -22,34 +22,34 @@ struct Person {
     QColor brow;
     QColor iris;
     QColor backdrop;
-    qreal headW;   // half width of the head
+    qreal headW; // half width of the head
     qreal headTop; // crown above the head centre
     qreal headBot; // chin below the head centre
-    qreal jaw;     // 0.5 pointed .. 0.9 square
+    qreal jaw; // 0.5 pointed .. 0.9 square
 };
 
 const Person kPeopleLook[kPeople] = {
     // Chong
-    {QColor(0xe6, 0xbf, 0x96), QColor(0x17, 0x17, 0x1c), QColor(0x1c, 0x1a, 0x1c),
-     QColor(0x3a, 0x26, 0x1a), QColor(0x3c, 0x58, 0x74), 19.0, 24.5, 24.0, 0.72},
+    { QColor(0xe6, 0xbf, 0x96), QColor(0x17, 0x17, 0x1c), QColor(0x1c, 0x1a, 0x1c),
+        QColor(0x3a, 0x26, 0x1a), QColor(0x3c, 0x58, 0x74), 19.0, 24.5, 24.0, 0.72 },
     // Jack
-    {QColor(0xf4, 0xcf, 0xb0), QColor(0xcf, 0xa2, 0x58), QColor(0xa8, 0x7c, 0x40),
-     QColor(0x3f, 0x7a, 0xb0), QColor(0x8c, 0x6c, 0x48), 18.2, 24.0, 23.0, 0.62},
+    { QColor(0xf4, 0xcf, 0xb0), QColor(0xcf, 0xa2, 0x58), QColor(0xa8, 0x7c, 0x40),
+        QColor(0x3f, 0x7a, 0xb0), QColor(0x8c, 0x6c, 0x48), 18.2, 24.0, 23.0, 0.62 },
     // Carlos
-    {QColor(0xc4, 0x8a, 0x5a), QColor(0x24, 0x17, 0x10), QColor(0x22, 0x15, 0x0e),
-     QColor(0x4a, 0x2c, 0x18), QColor(0x8a, 0x3e, 0x2c), 19.5, 24.5, 24.5, 0.80},
+    { QColor(0xc4, 0x8a, 0x5a), QColor(0x24, 0x17, 0x10), QColor(0x22, 0x15, 0x0e),
+        QColor(0x4a, 0x2c, 0x18), QColor(0x8a, 0x3e, 0x2c), 19.5, 24.5, 24.5, 0.80 },
     // Cindy
-    {QColor(0xf7, 0xd5, 0xbe), QColor(0xb8, 0x48, 0x2a), QColor(0x8c, 0x3a, 0x22),
-     QColor(0x3f, 0x8a, 0x5a), QColor(0x5c, 0x42, 0x70), 17.6, 24.0, 23.5, 0.55},
+    { QColor(0xf7, 0xd5, 0xbe), QColor(0xb8, 0x48, 0x2a), QColor(0x8c, 0x3a, 0x22),
+        QColor(0x3f, 0x8a, 0x5a), QColor(0x5c, 0x42, 0x70), 17.6, 24.0, 23.5, 0.55 },
     // Robert
-    {QColor(0xea, 0xbd, 0x9e), QColor(0xec, 0xea, 0xe4), QColor(0xd8, 0xd6, 0xd0),
-     QColor(0x5a, 0x6e, 0x84), QColor(0x55, 0x60, 0x3c), 19.3, 24.5, 24.0, 0.70},
+    { QColor(0xea, 0xbd, 0x9e), QColor(0xec, 0xea, 0xe4), QColor(0xd8, 0xd6, 0xd0),
+        QColor(0x5a, 0x6e, 0x84), QColor(0x55, 0x60, 0x3c), 19.3, 24.5, 24.0, 0.70 },
     // Edmund
-    {QColor(0x8a, 0x57, 0x36), QColor(0x3a, 0x33, 0x30), QColor(0x2a, 0x1e, 0x18),
-     QColor(0x2a, 0x18, 0x10), QColor(0x2e, 0x4c, 0x62), 20.5, 26.0, 23.5, 0.74},
+    { QColor(0x8a, 0x57, 0x36), QColor(0x3a, 0x33, 0x30), QColor(0x2a, 0x1e, 0x18),
+        QColor(0x2a, 0x18, 0x10), QColor(0x2e, 0x4c, 0x62), 20.5, 26.0, 23.5, 0.74 },
     // Marc
-    {QColor(0xd6, 0xa0, 0x78), QColor(0x1c, 0x18, 0x17), QColor(0x1c, 0x18, 0x17),
-     QColor(0x30, 0x22, 0x18), QColor(0x70, 0x2c, 0x2c), 19.6, 24.0, 24.5, 0.86},
+    { QColor(0xd6, 0xa0, 0x78), QColor(0x1c, 0x18, 0x17), QColor(0x1c, 0x18, 0x17),
+        QColor(0x30, 0x22, 0x18), QColor(0x70, 0x2c, 0x2c), 19.6, 24.0, 24.5, 0.86 },
 };
 
 constexpr qreal kHeadCx = 64;
@@ -57,8 +57,7 @@ constexpr qreal kHeadCy = 56;
 constexpr qreal kEyeY = 57;
 constexpr qreal kEyeDx = 8.6;
 
-QPainterPath headPath(const Person& who)
-{
+QPainterPath headPath(const Person& who) {
     const qreal cx = kHeadCx, cy = kHeadCy, w = who.headW, t = who.headTop, b = who.headBot;
     QPainterPath p;
     p.moveTo(cx - w, cy);
@@ -71,37 +70,32 @@ QPainterPath headPath(const Person& who)
 }
 
 // Direction from the portrait towards the middle of the table, for the gaze.
-QPointF gaze(int who)
-{
+QPointF gaze(int who) {
     const QPointF c(kPortraitPos[who].x + 64.0, kPortraitPos[who].y + 64.0);
     QPointF d = QPointF(500, 330) - c;
     const qreal len = std::hypot(d.x(), d.y());
     return d / len;
 }
 
-QPainterPath ellipsePath(QPointF c, qreal rx, qreal ry)
-{
+QPainterPath ellipsePath(QPointF c, qreal rx, qreal ry) {
     QPainterPath p;
     p.addEllipse(c, rx, ry);
     return p;
 }
 
-void fill(QPainter& p, const QPainterPath& path, const QBrush& brush)
-{
+void fill(QPainter& p, const QPainterPath& path, const QBrush& brush) {
     p.setPen(Qt::NoPen);
     p.setBrush(brush);
     p.drawPath(path);
 }
 
-void stroke(QPainter& p, const QPainterPath& path, QColor c, qreal w)
-{
+void stroke(QPainter& p, const QPainterPath& path, QColor c, qreal w) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
 }
 
-QLinearGradient sideLight(qreal x0, qreal x1, QColor c)
-{
+QLinearGradient sideLight(qreal x0, qreal x1, QColor c) {
     QLinearGradient g(x0, 0, x1, 0);
     g.setColorAt(0, c.lighter(112));
     g.setColorAt(1, c.darker(118));
@@ -109,8 +103,7 @@ QLinearGradient sideLight(qreal x0, qreal x1, QColor c)
 }
 
 // The shoulders' outline: a broad curve from the ring's lower edge up to the neck.
-QPainterPath shoulders(qreal width, qreal top)
-{
+QPainterPath shoulders(qreal width, qreal top) {
     QPainterPath p;
     p.moveTo(64 - width, 130);
     p.cubicTo(64 - width, top + 14, 64 - width * 0.7, top + 2, 50, top - 1);
@@ -120,9 +113,8 @@ QPainterPath shoulders(qreal width, qreal top)
     return p;
 }
 
-void paintEye(QPainter& p, const Person& look, QPointF c, QPointF look2, Eyes eyes, bool smile,
-              bool lashes)
-{
+void paintEye(
+    QPainter& p, const Person& look, QPointF c, QPointF look2, Eyes eyes, bool smile, bool lashes) {
     const QColor lid = look.skin.darker(135);
     const QColor lash(0x2a, 0x1a, 0x14);
     if (eyes == Eyes::Closed) {
@@ -180,8 +172,7 @@ void paintEye(QPainter& p, const Person& look, QPointF c, QPointF look2, Eyes ey
     }
 }
 
-void paintBrows(QPainter& p, const Person& look, qreal dx, qreal lift, qreal weight)
-{
+void paintBrows(QPainter& p, const Person& look, qreal dx, qreal lift, qreal weight) {
     for (int side = -1; side <= 1; side += 2) {
         const QPointF c(kHeadCx + dx + side * kEyeDx, kEyeY - 6.3 - lift);
         QPainterPath brow;
@@ -191,8 +182,7 @@ void paintBrows(QPainter& p, const Person& look, qreal dx, qreal lift, qreal wei
     }
 }
 
-void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lipstick)
-{
+void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lipstick) {
     const QColor lip = lipstick ? QColor(0xc0, 0x3a, 0x52) : look.skin.darker(150);
     if (mood == Mood::Smile) {
         QPainterPath open;
@@ -239,8 +229,7 @@ void paintMouth(QPainter& p, const Person& look, QPointF m, Mood mood, bool lips
     fill(p, ellipsePath(m + QPointF(0, 2.6), 2.6, 0.9), QColor(255, 255, 255, 40));
 }
 
-void paintNose(QPainter& p, const Person& look, QPointF n, qreal size)
-{
+void paintNose(QPainter& p, const Person& look, QPointF n, qreal size) {
     const QColor shadow = look.skin.darker(128);
     QPainterPath bridge;
     bridge.moveTo(n + QPointF(1.2, -9));
@@ -254,8 +243,7 @@ void paintNose(QPainter& p, const Person& look, QPointF n, qreal size)
 }
 
 // Clothes and everything below the neck.
-void paintClothes(QPainter& p, int who, const Person& look)
-{
+void paintClothes(QPainter& p, int who, const Person& look) {
     const QPainterPath body = shoulders(46, 90);
     switch (who) {
     case 0: { // grey jacket, white shirt, navy tie
@@ -332,7 +320,7 @@ void paintClothes(QPainter& p, int who, const Person& look)
             fill(p, collar, QColor(0xfc, 0xfb, 0xf8));
             stroke(p, collar, QColor(0xc8, 0xc4, 0xbc), 0.8);
         }
-        stroke(p, QPainterPath(QPointF(64, 110)) , Qt::transparent, 0);
+        stroke(p, QPainterPath(QPointF(64, 110)), Qt::transparent, 0);
         for (int i = 0; i < 2; ++i)
             fill(p, ellipsePath(QPointF(64, 115 + i * 8), 1.1, 1.1), QColor(0xd0, 0xcc, 0xc4));
         break;
@@ -452,8 +440,7 @@ void paintClothes(QPainter& p, int who, const Person& look)
 }
 
 // Hair that lies behind the head (and over the shoulders).
-void paintHairBack(QPainter& p, int who, const Person& look)
-{
+void paintHairBack(QPainter& p, int who, const Person& look) {
     if (who == 3) {
         QPainterPath mass;
         mass.moveTo(64, 28);
@@ -482,8 +469,7 @@ void paintHairBack(QPainter& p, int who, const Person& look)
     }
 }
 
-void paintEars(QPainter& p, int who, const Person& look)
-{
+void paintEars(QPainter& p, int who, const Person& look) {
     for (int s = -1; s <= 1; s += 2) {
         const QPointF c(kHeadCx + s * (look.headW - 0.5), kEyeY + 2.5);
         fill(p, ellipsePath(c, 3.6, 6.0), look.skin.darker(108));
@@ -502,8 +488,7 @@ void paintEars(QPainter& p, int who, const Person& look)
 }
 
 // Hair and headwear in front of the face.
-void paintHairFront(QPainter& p, int who, const Person& look, Mood mood)
-{
+void paintHairFront(QPainter& p, int who, const Person& look, Mood mood) {
     const qreal w = look.headW;
     switch (who) {
     case 0: { // neat black hair with a side part
@@ -559,7 +544,7 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood)
         fill(p, ellipsePath(QPointF(kHeadCx, 25), 2.0, 1.2), QColor(0xb8, 0x30, 0x28));
         fill(p, ellipsePath(QPointF(kHeadCx, 38), 4.2, 4.2), QColor(0xf4, 0xf0, 0xe6));
         drawCentredText(p, QPointF(kHeadCx, 38.2), QStringLiteral("J"),
-                        pixelFont(QStringLiteral("DejaVu Sans"), 7, QFont::Bold), QColor(0xb0, 0x28, 0x22));
+            pixelFont(QStringLiteral("DejaVu Sans"), 7, QFont::Bold), QColor(0xb0, 0x28, 0x22));
         QPainterPath bill;
         bill.moveTo(kHeadCx - w - 3.5, 47);
         bill.quadTo(kHeadCx, 43, kHeadCx + w + 3.5, 47);
@@ -614,7 +599,8 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood)
             QPainterPath side;
             side.moveTo(kHeadCx + s * (w + 1.5), 62);
             side.cubicTo(kHeadCx + s * (w + 3), 48, kHeadCx + s * (w + 1), 36, kHeadCx + s * 9, 32);
-            side.cubicTo(kHeadCx + s * 13, 38, kHeadCx + s * (w - 1), 44, kHeadCx + s * (w - 1), 62);
+            side.cubicTo(
+                kHeadCx + s * 13, 38, kHeadCx + s * (w - 1), 44, kHeadCx + s * (w - 1), 62);
             side.closeSubpath();
             fill(p, side, look.hair);
         }
@@ -669,11 +655,10 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood)
 }
 
 // Beard, moustache and glasses go over the face features.
-void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood mood, Eyes eyes)
-{
+void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood mood, Eyes eyes) {
     const QPointF l(kHeadCx + dx - kEyeDx, kEyeY), r(kHeadCx + dx + kEyeDx, kEyeY);
     if (who == 0) { // round glasses
-        for (const QPointF c : {l, r}) {
+        for (const QPointF c : { l, r }) {
             fill(p, ellipsePath(c, 6.2, 6.0), QColor(200, 220, 240, 35));
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(QColor(0x2a, 0x2a, 0x30), 1.3));
@@ -738,7 +723,7 @@ void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood 
         fill(p, mo, look.hair.darker(104));
     } else if (who == 6) { // sunglasses: dark tinted lenses that let the eyes show faintly
         QPainterPath lenses;
-        for (const QPointF c : {l, r}) {
+        for (const QPointF c : { l, r }) {
             QPainterPath lens;
             lens.moveTo(c + QPointF(-6.4, -3.6));
             lens.quadTo(c + QPointF(0, -4.8), c + QPointF(6.4, -3.6));
@@ -760,7 +745,7 @@ void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood 
         bar.moveTo(r + QPointF(6.3, -3.4));
         bar.lineTo(QPointF(kHeadCx + look.headW - 0.5, kEyeY - 3));
         stroke(p, bar, QColor(0x0a, 0x0a, 0x0c), 1.2);
-        for (const QPointF c : {l, r}) {
+        for (const QPointF c : { l, r }) {
             QPainterPath glint;
             glint.moveTo(c + QPointF(-4, -1.5));
             glint.lineTo(c + QPointF(-1.5, -3.2));
@@ -770,8 +755,7 @@ void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood 
     }
 }
 
-void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
-{
+void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes) {
     const Person& look = kPeopleLook[who];
     const QPointF g = gaze(who);
     const qreal dx = g.x() * 1.6; // the face turns a little towards the table
@@ -808,7 +792,8 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
         bow.closeSubpath();
         fill(p, bow, QColor(0xb0, 0x22, 0x32));
         fill(p, ellipsePath(QPointF(kHeadCx, 91), 2.4, 2.8), QColor(0x8a, 0x18, 0x26));
-        for (const QPointF d : {QPointF(-5.5, -1.5), QPointF(-6, 2), QPointF(5.5, -1.5), QPointF(6, 2)})
+        for (const QPointF d :
+            { QPointF(-5.5, -1.5), QPointF(-6, 2), QPointF(5.5, -1.5), QPointF(6, 2) })
             fill(p, ellipsePath(QPointF(kHeadCx, 91) + d, 0.7, 0.7), QColor(255, 255, 255, 170));
     }
 
@@ -830,7 +815,7 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
     const int blush = mood == Mood::Smile ? 60 : 28;
     for (int s = -1; s <= 1; s += 2)
         fill(p, ellipsePath(QPointF(kHeadCx + dx + s * 11, 66), 4.5, 3),
-             QColor(0xe0, 0x60, 0x50, who == 5 ? blush / 2 : blush));
+            QColor(0xe0, 0x60, 0x50, who == 5 ? blush / 2 : blush));
     if (who == 1) { // freckles
         for (int i = 0; i < 14; ++i) {
             const int s = i % 2 ? 1 : -1;
@@ -872,8 +857,7 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes)
     paintHairFront(p, who, look, mood);
 }
 
-QColor ringColour(Ring ring)
-{
+QColor ringColour(Ring ring) {
     switch (ring) {
     case Ring::Green:
         return QColor(0x27, 0xae, 0x60);
@@ -884,18 +868,16 @@ QColor ringColour(Ring ring)
     }
 }
 
-void paintDropShadow(QPainter& p)
-{
+void paintDropShadow(QPainter& p) {
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 4; ++i) {
         p.setBrush(QColor(0, 0, 0, 34));
-        p.drawEllipse(kCentre + QPointF(0.6, 1.6), kRingOuter + 2.4 - i * 0.8,
-                      kRingOuter + 2.4 - i * 0.8);
+        p.drawEllipse(
+            kCentre + QPointF(0.6, 1.6), kRingOuter + 2.4 - i * 0.8, kRingOuter + 2.4 - i * 0.8);
     }
 }
 
-void paintRing(QPainter& p, Ring ring)
-{
+void paintRing(QPainter& p, Ring ring) {
     const QColor base = ringColour(ring);
     QPainterPath band;
     band.addEllipse(kCentre, kRingOuter, kRingOuter);
@@ -911,20 +893,19 @@ void paintRing(QPainter& p, Ring ring)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 110), 1.0));
     p.drawArc(QRectF(kCentre.x() - kRingOuter + 1.6, kCentre.y() - kRingOuter + 1.6,
-                     (kRingOuter - 1.6) * 2, (kRingOuter - 1.6) * 2),
-              60 * 16, 120 * 16);
+                  (kRingOuter - 1.6) * 2, (kRingOuter - 1.6) * 2),
+        60 * 16, 120 * 16);
     p.setPen(QPen(QColor(0, 0, 0, 120), 0.9));
     p.drawEllipse(kCentre, kRingOuter - 0.4, kRingOuter - 0.4);
     p.setPen(QPen(QColor(0, 0, 0, 150), 1.0));
     p.drawEllipse(kCentre, kRingInner + 0.2, kRingInner + 0.2);
     p.setPen(QPen(QColor(255, 255, 255, 70), 0.8));
     p.drawArc(QRectF(kCentre.x() - kRingInner - 1.2, kCentre.y() - kRingInner - 1.2,
-                     (kRingInner + 1.2) * 2, (kRingInner + 1.2) * 2),
-              200 * 16, 140 * 16);
+                  (kRingInner + 1.2) * 2, (kRingInner + 1.2) * 2),
+        200 * 16, 140 * 16);
 }
 
-void paintDisc(QPainter& p, QColor backdrop)
-{
+void paintDisc(QPainter& p, QColor backdrop) {
     QRadialGradient g(kCentre + QPointF(-14, -18), 80);
     g.setColorAt(0, backdrop.lighter(135));
     g.setColorAt(0.6, backdrop);
@@ -934,8 +915,7 @@ void paintDisc(QPainter& p, QColor backdrop)
 
 } // namespace
 
-void paintPortrait(QPainter& p, int who, Ring ring, Mood mood, Eyes eyes)
-{
+void paintPortrait(QPainter& p, int who, Ring ring, Mood mood, Eyes eyes) {
     paintDropShadow(p);
     paintDisc(p, kPeopleLook[who].backdrop);
     p.save();
@@ -957,8 +937,7 @@ void paintPortrait(QPainter& p, int who, Ring ring, Mood mood, Eyes eyes)
     paintRing(p, ring);
 }
 
-void paintQuestionBadge(QPainter& p, Ring ring)
-{
+void paintQuestionBadge(QPainter& p, Ring ring) {
     paintDropShadow(p);
     QRadialGradient felt(kCentre + QPointF(-12, -16), 80);
     felt.setColorAt(0, QColor(0x1e, 0x6e, 0x3c));

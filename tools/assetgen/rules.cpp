@@ -17,8 +17,7 @@ constexpr qreal kMargin = 16;
 constexpr qreal kWidth = kRulesWidth - 2 * kMargin;
 
 // Rich text laid out once in window pixels, so 1x and 2x break lines alike.
-qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, qreal x = kMargin)
-{
+qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, qreal x = kMargin) {
     QTextDocument doc;
     doc.setDocumentMargin(0);
     QFont body = pixelFont(QStringLiteral("DejaVu Sans"), 10);
@@ -35,8 +34,7 @@ qreal drawHtml(QPainter& p, qreal y, const QString& html, qreal width = kWidth, 
     return y + doc.size().height();
 }
 
-qreal heading(QPainter& p, qreal y, const QString& text)
-{
+qreal heading(QPainter& p, qreal y, const QString& text) {
     QFont f = pixelFont(QStringLiteral("DejaVu Serif"), 13.5, QFont::Bold);
     QPainterPath path;
     path.addText(kMargin, y + 12, f, text);
@@ -50,8 +48,7 @@ qreal heading(QPainter& p, qreal y, const QString& text)
 }
 
 // A small card for the examples: rank over suit on white.
-void miniCard(QPainter& p, QPointF at, const QString& rank, int suit)
-{
+void miniCard(QPainter& p, QPointF at, const QString& rank, int suit) {
     const QRectF r(at.x(), at.y(), 14, 18);
     p.setPen(QPen(QColor(0x8a, 0x8a, 0x8a), 0.7));
     p.setBrush(QColor(0xfe, 0xfd, 0xf8));
@@ -70,21 +67,22 @@ struct Example {
 };
 
 const Example kRanking[9] = {
-    {"Straight flush", "five in a row, one suit", {"9", "8", "7", "6", "5"}, {2, 2, 2, 2, 2}},
-    {"Four of a kind", "four cards of one rank", {"Q", "Q", "Q", "Q", "7"}, {0, 1, 2, 3, 1}},
-    {"Full house", "three of a kind and a pair", {"K", "K", "K", "4", "4"}, {3, 2, 0, 1, 3}},
-    {"Flush", "five of one suit", {"A", "J", "8", "5", "2"}, {1, 1, 1, 1, 1}},
-    {"Straight", "five in a row (A-2-3-4-5 too)", {"10", "9", "8", "7", "6"}, {0, 2, 3, 1, 0}},
-    {"Three of a kind", "three cards of one rank", {"8", "8", "8", "K", "3"}, {2, 3, 0, 1, 3}},
-    {"Two pairs", "two different pairs", {"J", "J", "5", "5", "A"}, {3, 1, 0, 2, 0}},
-    {"One pair", "two cards of one rank", {"A", "A", "9", "6", "2"}, {2, 0, 3, 1, 2}},
-    {"High card", "none of the above", {"A", "Q", "9", "6", "3"}, {3, 1, 0, 2, 1}},
+    { "Straight flush", "five in a row, one suit", { "9", "8", "7", "6", "5" }, { 2, 2, 2, 2, 2 } },
+    { "Four of a kind", "four cards of one rank", { "Q", "Q", "Q", "Q", "7" }, { 0, 1, 2, 3, 1 } },
+    { "Full house", "three of a kind and a pair", { "K", "K", "K", "4", "4" }, { 3, 2, 0, 1, 3 } },
+    { "Flush", "five of one suit", { "A", "J", "8", "5", "2" }, { 1, 1, 1, 1, 1 } },
+    { "Straight", "five in a row (A-2-3-4-5 too)", { "10", "9", "8", "7", "6" },
+        { 0, 2, 3, 1, 0 } },
+    { "Three of a kind", "three cards of one rank", { "8", "8", "8", "K", "3" },
+        { 2, 3, 0, 1, 3 } },
+    { "Two pairs", "two different pairs", { "J", "J", "5", "5", "A" }, { 3, 1, 0, 2, 0 } },
+    { "One pair", "two cards of one rank", { "A", "A", "9", "6", "2" }, { 2, 0, 3, 1, 2 } },
+    { "High card", "none of the above", { "A", "Q", "9", "6", "3" }, { 3, 1, 0, 2, 1 } },
 };
 
 } // namespace
 
-QImage paintRules(int scale)
-{
+QImage paintRules(int scale) {
     QImage img = newImage(kRulesWidth, kRulesHeight, scale, kPaper);
     QPainter p(&img);
     prepare(p, scale);
@@ -102,37 +100,36 @@ QImage paintRules(int scale)
     p.fillRect(QRectF(0, 54, kRulesWidth, 2), QColor(0xc9, 0xa2, 0x4a));
     QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold);
     drawCentredText(p, QPointF(212.5, 22), QStringLiteral("Texas Hold'em"), title,
-                    QColor(0xf4, 0xd8, 0x86), 1.5);
+        QColor(0xf4, 0xd8, 0x86), 1.5);
     QFont sub = pixelFont(QStringLiteral("DejaVu Serif"), 11);
     sub.setItalic(true);
-    drawCentredText(p, QPointF(212.5, 43), QStringLiteral("fixed-limit, as played at this table"), sub,
-                    QColor(0xe8, 0xf0, 0xe0));
-    const qreal suitX[4] = {40, 60, 365, 385};
+    drawCentredText(p, QPointF(212.5, 43), QStringLiteral("fixed-limit, as played at this table"),
+        sub, QColor(0xe8, 0xf0, 0xe0));
+    const qreal suitX[4] = { 40, 60, 365, 385 };
     for (int s = 0; s < 4; ++s)
         paintSuit(p, s, QPointF(suitX[s], 28), 12, QColor(0xc9, 0xa2, 0x4a));
 
     qreal y = 62;
     y = heading(p, y, QStringLiteral("The deal and the blinds"));
     y = drawHtml(p, y,
-                 QStringLiteral(
-                     "You and seven opponents get two cards face down each. First the next two "
-                     "players post the blinds: the <b>small blind</b> is half a small bet, the "
-                     "<b>big blind</b> one small bet (with limits of 4 and 8: 2 and 4).")) +
-        6;
+            QStringLiteral(
+                "You and seven opponents get two cards face down each. First the next two "
+                "players post the blinds: the <b>small blind</b> is half a small bet, the "
+                "<b>big blind</b> one small bet (with limits of 4 and 8: 2 and 4)."))
+        + 6;
     y = heading(p, y, QStringLiteral("Fixed bets"));
     y = drawHtml(p, y,
-                 QStringLiteral(
-                     "Every bet and raise has one fixed size: the <b>small bet</b> before and on the "
-                     "flop, the <b>big bet</b> (twice as much) on the turn and the river. Answer a "
-                     "bet with <b>Call</b> or <b>Fold</b>; with none to answer, <b>Check</b> or "
-                     "<b>Raise</b>.")) +
-        6;
+            QStringLiteral(
+                "Every bet and raise has one fixed size: the <b>small bet</b> before and on the "
+                "flop, the <b>big bet</b> (twice as much) on the turn and the river. Answer a "
+                "bet with <b>Call</b> or <b>Fold</b>; with none to answer, <b>Check</b> or "
+                "<b>Raise</b>."))
+        + 6;
 
     y = heading(p, y, QStringLiteral("The four streets"));
-    const char* streets[4][2] = {{"Pre-flop", "two cards each"},
-                                 {"Flop", "three on the board"},
-                                 {"Turn", "a fourth card"},
-                                 {"River", "the fifth card"}};
+    const char* streets[4][2]
+        = { { "Pre-flop", "two cards each" }, { "Flop", "three on the board" },
+              { "Turn", "a fourth card" }, { "River", "the fifth card" } };
     const qreal colW = (kWidth - 3 * 6) / 4;
     for (int i = 0; i < 4; ++i) {
         const QRectF box(kMargin + i * (colW + 6), y + 1, colW, 34);
@@ -141,17 +138,17 @@ QImage paintRules(int scale)
         p.drawRoundedRect(box, 5, 5);
         QFont b = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 11),
-                        QStringLiteral("%1. %2").arg(i + 1).arg(QLatin1String(streets[i][0])), b, kGreen);
+            QStringLiteral("%1. %2").arg(i + 1).arg(QLatin1String(streets[i][0])), b, kGreen);
         QFont n = pixelFont(QStringLiteral("DejaVu Sans"), 9);
         drawCentredText(p, QPointF(box.center().x(), box.top() + 25),
-                        QString::fromLatin1(streets[i][1]), n, kInk);
+            QString::fromLatin1(streets[i][1]), n, kInk);
     }
     y += 39;
     y = drawHtml(p, y,
-                 QStringLiteral(
-                     "Each street has a round of betting. At the <b>showdown</b> the best five of "
-                     "your two cards and the board's five win the pot; equal hands share it.")) +
-        6;
+            QStringLiteral(
+                "Each street has a round of betting. At the <b>showdown</b> the best five of "
+                "your two cards and the board's five win the pot; equal hands share it."))
+        + 6;
 
     y = heading(p, y, QStringLiteral("Hands, best first"));
     QFont nameFont = pixelFont(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
@@ -174,22 +171,22 @@ QImage paintRules(int scale)
         p.drawPath(note);
         for (int c = 0; c < 5; ++c)
             miniCard(p, QPointF(kRulesWidth - kMargin - 5 * 16 + c * 16 + 1, rowY),
-                     QLatin1String(kRanking[i].ranks[c]), kRanking[i].suits[c]);
+                QLatin1String(kRanking[i].ranks[c]), kRanking[i].suits[c]);
     }
     y += 9 * 20.0 + 3;
 
     y = heading(p, y, QStringLiteral("Your odds"));
     y = drawHtml(p, y,
-                 QStringLiteral(
-                     "Hold the mouse over the badge under your cards to see how your hand rates "
-                     "against six random hands: from <b>Poor</b> through <b>Average</b> to "
-                     "<b>Excellent</b>.")) +
-        6;
+            QStringLiteral(
+                "Hold the mouse over the badge under your cards to see how your hand rates "
+                "against six random hands: from <b>Poor</b> through <b>Average</b> to "
+                "<b>Excellent</b>."))
+        + 6;
     y = heading(p, y, QStringLiteral("The buttons"));
     drawHtml(p, y,
-             QStringLiteral("<b>Deal</b> starts the next hand. <b>New</b> starts a new match. "
-                            "<b>Options</b> sets the starting chips, the winning target, the "
-                            "limits, the card back, the opponents' level and the sound."));
+        QStringLiteral("<b>Deal</b> starts the next hand. <b>New</b> starts a new match. "
+                       "<b>Options</b> sets the starting chips, the winning target, the "
+                       "limits, the card back, the opponents' level and the sound."));
 
     // A thin frame around the page.
     p.setBrush(Qt::NoBrush);

@@ -19,7 +19,8 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // A fixed-seed generator so every build writes the same samples.
 class Noise {
 public:
-    explicit Noise(std::uint64_t seed) : m_state(seed) { }
+    explicit Noise(std::uint64_t seed)
+        : m_state(seed) { }
     double next() // uniform in -1..1
     {
         m_state ^= m_state << 13;
@@ -35,8 +36,7 @@ private:
 // A two-pole band-pass filter (constant peak gain).
 class BandPass {
 public:
-    BandPass(double centre, double q)
-    {
+    BandPass(double centre, double q) {
         const double w = kTwoPi * centre / kRate;
         const double alpha = std::sin(w) / (2 * q);
         const double a0 = 1 + alpha;
@@ -45,8 +45,7 @@ public:
         m_a1 = -2 * std::cos(w) / a0;
         m_a2 = (1 - alpha) / a0;
     }
-    double operator()(double x)
-    {
+    double operator()(double x) {
         const double y = m_b0 * x + m_b2 * m_x2 - m_a1 * m_y1 - m_a2 * m_y2;
         m_x2 = m_x1;
         m_x1 = x;
@@ -62,8 +61,7 @@ private:
 
 using Samples = std::vector<double>;
 
-void addCardSnap(Samples& out, double centre, double lengthMs, double decayMs, std::uint64_t seed)
-{
+void addCardSnap(Samples& out, double centre, double lengthMs, double decayMs, std::uint64_t seed) {
     Noise noise(seed);
     BandPass body(centre, 1.1);
     BandPass air(centre * 1.9, 1.6);
@@ -79,9 +77,8 @@ void addCardSnap(Samples& out, double centre, double lengthMs, double decayMs, s
     }
 }
 
-void addChip(Samples& out, std::size_t at, double pitch, double gain, std::uint64_t seed)
-{
-    const double partials[3][3] = {{2900, 1.0, 24}, {4700, 0.62, 16}, {7100, 0.36, 10}};
+void addChip(Samples& out, std::size_t at, double pitch, double gain, std::uint64_t seed) {
+    const double partials[3][3] = { { 2900, 1.0, 24 }, { 4700, 0.62, 16 }, { 7100, 0.36, 10 } };
     Noise noise(seed);
     BandPass tick(5200 * pitch, 0.8);
     const int n = static_cast<int>(0.09 * kRate);
@@ -99,8 +96,7 @@ void addChip(Samples& out, std::size_t at, double pitch, double gain, std::uint6
 }
 
 // Applies 5 ms raised-cosine fades at both ends, then scales to the peak level.
-std::vector<std::int16_t> finish(Samples s)
-{
+std::vector<std::int16_t> finish(Samples s) {
     const int fade = kRate * 5 / 1000;
     const int n = static_cast<int>(s.size());
     for (int i = 0; i < n; ++i) {
@@ -118,8 +114,7 @@ std::vector<std::int16_t> finish(Samples s)
     return pcm;
 }
 
-bool writeWav(const QString& path, const std::vector<std::int16_t>& pcm)
-{
+bool writeWav(const QString& path, const std::vector<std::int16_t>& pcm) {
     QByteArray data;
     auto u32 = [&](std::uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -150,8 +145,7 @@ bool writeWav(const QString& path, const std::vector<std::int16_t>& pcm)
 
 } // namespace
 
-bool writeSounds(const QString& dir)
-{
+bool writeSounds(const QString& dir) {
     bool ok = true;
     Samples s;
     addCardSnap(s, 3200, 52, 9.0, 101);

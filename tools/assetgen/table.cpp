@@ -16,8 +16,7 @@ constexpr QRectF kFelt(108, 92, 784, 506);
 constexpr qreal kFeltRadius = 175;
 constexpr qreal kRailWidth = 44;
 
-QPainterPath roundedPath(qreal outset)
-{
+QPainterPath roundedPath(qreal outset) {
     QPainterPath path;
     const qreal r = kFeltRadius + outset;
     path.addRoundedRect(kFelt.adjusted(-outset, -outset, outset, outset), r, r);
@@ -25,17 +24,20 @@ QPainterPath roundedPath(qreal outset)
 }
 
 // Colour of the padded rail across its width: t = 0 at the outer edge, 1 at the felt.
-QColor railColour(qreal t)
-{
+QColor railColour(qreal t) {
     struct Stop {
         qreal t;
         QColor c;
     };
     static const Stop stops[] = {
-        {0.00, QColor(0x12, 0x0a, 0x05)}, {0.07, QColor(0x2c, 0x1a, 0x0e)},
-        {0.22, QColor(0x4a, 0x2e, 0x1a)}, {0.36, QColor(0x5c, 0x3a, 0x21)},
-        {0.46, QColor(0x58, 0x37, 0x1f)}, {0.70, QColor(0x42, 0x29, 0x17)},
-        {0.88, QColor(0x33, 0x1f, 0x11)}, {1.00, QColor(0x22, 0x14, 0x0b)},
+        { 0.00, QColor(0x12, 0x0a, 0x05) },
+        { 0.07, QColor(0x2c, 0x1a, 0x0e) },
+        { 0.22, QColor(0x4a, 0x2e, 0x1a) },
+        { 0.36, QColor(0x5c, 0x3a, 0x21) },
+        { 0.46, QColor(0x58, 0x37, 0x1f) },
+        { 0.70, QColor(0x42, 0x29, 0x17) },
+        { 0.88, QColor(0x33, 0x1f, 0x11) },
+        { 1.00, QColor(0x22, 0x14, 0x0b) },
     };
     for (std::size_t i = 1; i < std::size(stops); ++i) {
         if (t <= stops[i].t) {
@@ -47,8 +49,7 @@ QColor railColour(qreal t)
     return stops[std::size(stops) - 1].c;
 }
 
-void paintRoom(QPainter& p)
-{
+void paintRoom(QPainter& p) {
     QRadialGradient glow(500, 345, 640);
     glow.setColorAt(0.0, QColor(0x2a, 0x1d, 0x13));
     glow.setColorAt(0.55, QColor(0x16, 0x0f, 0x0a));
@@ -62,8 +63,7 @@ void paintRoom(QPainter& p)
     }
 }
 
-void paintRail(QPainter& p, int scale)
-{
+void paintRail(QPainter& p, int scale) {
     QImage layer = newImage(kTableWidth, kTableHeight, scale);
     {
         QPainter lp(&layer);
@@ -84,7 +84,7 @@ void paintRail(QPainter& p, int scale)
         // Stitching along the outer seam of the padding.
         lp.setCompositionMode(QPainter::CompositionMode_SourceOver);
         QPen stitch(QColor(0x9a, 0x74, 0x4c, 110), 0.9);
-        stitch.setDashPattern({3.0, 2.6});
+        stitch.setDashPattern({ 3.0, 2.6 });
         stitch.setCapStyle(Qt::RoundCap);
         lp.setPen(stitch);
         lp.setBrush(Qt::NoBrush);
@@ -99,8 +99,7 @@ void paintRail(QPainter& p, int scale)
     p.restore();
 }
 
-void paintFelt(QPainter& p, int scale)
-{
+void paintFelt(QPainter& p, int scale) {
     QImage layer = newImage(kTableWidth, kTableHeight, scale);
     {
         QPainter lp(&layer);
@@ -139,18 +138,19 @@ void paintFelt(QPainter& p, int scale)
         QPainterPath human;
         human.setFillRule(Qt::WindingFill);
         for (const Pos& c : kHumanCardPos)
-            human.addRoundedRect(QRectF(c.x + 0.5, c.y + 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
+            human.addRoundedRect(
+                QRectF(c.x + 0.5, c.y + 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
         lp.drawPath(human.simplified());
 
         // The house's name printed faintly between the board and the player's cards.
         QFont serif = pixelFont(QStringLiteral("DejaVu Serif"), 15, QFont::Bold);
         serif.setLetterSpacing(QFont::AbsoluteSpacing, 5);
-        drawCentredText(lp, QPointF(500, 452), QStringLiteral("TAVOLIER"), serif,
-                        QColor(236, 206, 128, 38));
+        drawCentredText(
+            lp, QPointF(500, 452), QStringLiteral("TAVOLIER"), serif, QColor(236, 206, 128, 38));
         lp.setPen(QPen(QColor(236, 206, 128, 34), 1.0));
         lp.drawLine(QPointF(433, 452), QPointF(413, 452));
         lp.drawLine(QPointF(567, 452), QPointF(587, 452));
-        for (const qreal x : {438.0, 562.0}) {
+        for (const qreal x : { 438.0, 562.0 }) {
             QPainterPath d;
             d.moveTo(x, 449);
             d.lineTo(x + 3, 452);
@@ -184,8 +184,7 @@ void paintFelt(QPainter& p, int scale)
 
 } // namespace
 
-QImage paintBareTable(int scale)
-{
+QImage paintBareTable(int scale) {
     QImage img = newImage(kTableWidth, kTableHeight, scale, Qt::black);
     QPainter p(&img);
     prepare(p, scale);
