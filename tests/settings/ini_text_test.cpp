@@ -125,6 +125,37 @@ TEST(IniWrite, KeepsANewSectionInsideTheReadPartOfALongFile) {
     EXPECT_EQ(first.begin, 0u);
 }
 
+TEST(IniWrite, AKeyThatWouldEndPastTheReadPartGetsItsOwnSectionInFront) {
+    const std::string head = "[a]\nx=1\n[Cash]\nfreak=1\n";
+    const ini::Edit edit = ini::planWrite(head, false, "Cash", "until", 700, head.size());
+    const std::string after = applied(head, edit);
+    EXPECT_EQ(after, "[Cash]\nuntil=700\n[a]\nx=1\n[Cash]\nfreak=1\n");
+    EXPECT_EQ(ini::findValue(after, "Cash", "until"), "700");
+    EXPECT_EQ(ini::findValue(after, "Cash", "freak"), "1");
+    // In a file read whole the key joins its section.
+    EXPECT_EQ(written(head, "Cash", "until", 700), head + "until=700\n");
+}
+
+// A file just short of the part that is read: what a write adds or
+// lengthens must not be pushed past it.
+TEST(IniWrite, NothingWrittenEndsPastThePartThatIsRead) {
+    const std::string_view nearlyFull = "junk line without a section header\n[Bet]\n";
+    const ini::Edit added = ini::planWrite(nearlyFull, true, "Cash", "until", 700, 55);
+    EXPECT_EQ(added.begin, 35u); // before [Bet], not at the end
+    const std::string afterAdd = applied(nearlyFull, added);
+    EXPECT_EQ(ini::findValue(std::string_view(afterAdd).substr(0, 55), "Cash", "until"), "700");
+
+    const std::string text = "[a]\n" + std::string(26, 'x') + "\n[Cash]\nuntil=1\n";
+    ASSERT_EQ(text.size(), 46u);
+    const ini::Edit longer = ini::planWrite(text, true, "Cash", "until", INT32_MIN, 50);
+    const std::string after = applied(text, longer);
+    EXPECT_EQ(after, "[Cash]\nuntil=-2147483648\n" + text);
+    EXPECT_EQ(
+        ini::findValue(std::string_view(after).substr(0, 50), "Cash", "until"), "-2147483648");
+    // With room to spare the value changes in place.
+    EXPECT_EQ(ini::planWrite(text, true, "Cash", "until", INT32_MIN, 56).begin, 44u);
+}
+
 TEST(IniWrite, WhatIsWrittenReadsBackAndTheOtherKeysStay) {
     std::string text = "[Cash]\nfreak=3\n[Stats]\nshowdowns=4\n";
     text = written(text, "cash", "PLAYER", -30);
