@@ -1,14 +1,119 @@
+// tavolier-cli eval: scores seven cards in slot order and prints the score,
+// the kicker value and the hand's name.
+//
+//   tavolier-cli eval As Kd 7h 7c 2s Td 9c   one hand from the command line
+//   tavolier-cli eval < hands.txt            one hand of seven cards per line
+//
+// Cards are rank 2-9 T J Q K A then suit c d h s (suits 0..3 in that order);
+// the same card may stand in two slots. Each hand prints one line, e.g.
+// "score 212 kicker 41 Two pairs Aces" (a score without a name prints no name).
+// A line with the wrong number of cards or an unknown card prints a one-line
+// error naming the line and ends with status 2; earlier lines keep their output.
 #include "commands.h"
 
+#include "evaluation/hand_evaluator.h"
+#include "evaluation/hand_names.h"
+#include "game/card.h"
+
+#include <array>
+#include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 namespace tavolier::cli {
+namespace {
 
-// Placeholder until the command lands.
-int runEval(std::span<const std::string_view>, std::istream&, std::ostream&, std::ostream& err)
-{
-    err << "tavolier-cli: eval is not built yet\n";
-    return 2;
+constexpr std::string_view kRanks = "23456789TJQKA";
+constexpr std::string_view kSuits = "cdhs";
+constexpr std::string_view kBlanks = " \t\r\n";
+
+std::optional<Card> parseEvalCard(std::string_view text) {
+    if (text.size() != 2)
+        return std::nullopt;
+    const auto rank = kRanks.find(text[0]);
+    const auto suit = kSuits.find(text[1]);
+    if (rank == std::string_view::npos || suit == std::string_view::npos)
+        return std::nullopt;
+    return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
+}
+
+// Collects the cards of one hand from any number of words; the first
+// problem found is kept as the error text.
+class HandReader {
+public:
+    void add(std::string_view text) {
+        while (m_error.empty()) {
+            const auto start = text.find_first_not_of(kBlanks);
+            if (start == std::string_view::npos)
+                return;
+            text.remove_prefix(start);
+            const auto end = std::min(text.find_first_of(kBlanks), text.size());
+            const std::string_view word = text.substr(0, end);
+            text.remove_prefix(end);
+            const std::optional<Card> card = parseEvalCard(word);
+            if (!card) {
+                m_error = "unknown card '" + std::string(word) + "'";
+                return;
+            }
+            if (m_count < 7)
+                m_slots[m_count] = *card;
+            ++m_count;
+        }
+    }
+    // Empty when the hand is exactly seven known cards.
+    [[nodiscard]] std::string error() const {
+        if (!m_error.empty() || m_count == 7)
+            return m_error;
+        return "expected 7 cards, found " + std::to_string(m_count);
+    }
+    [[nodiscard]] const std::array<Card, 7>& slots() const { return m_slots; }
+
+private:
+    std::array<Card, 7> m_slots {};
+    int m_count = 0;
+    std::string m_error;
+};
+
+void printValue(std::ostream& out, const std::array<Card, 7>& slots) {
+    const HandValue v = evaluate(slots);
+    out << "score " << v.score << " kicker " << v.kicker;
+    const std::string_view name = handName(v.score);
+    if (!name.empty())
+        out << ' ' << name;
+    out << '\n';
+}
+
+} // namespace
+
+int runEval(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+    std::ostream& err) {
+    if (!args.empty()) {
+        HandReader reader;
+        for (std::string_view arg : args)
+            reader.add(arg);
+        if (const std::string problem = reader.error(); !problem.empty()) {
+            err << "tavolier-cli eval: arguments: " << problem << '\n';
+            return 2;
+        }
+        printValue(out, reader.slots());
+        return 0;
+    }
+
+    std::string line;
+    for (long long number = 1; std::getline(in, line); ++number) {
+        HandReader reader;
+        reader.add(line);
+        if (const std::string problem = reader.error(); !problem.empty()) {
+            out.flush();
+            err << "tavolier-cli eval: line " << number << ": " << problem << '\n';
+            return 2;
+        }
+        printValue(out, reader.slots());
+    }
+    out.flush();
+    return 0;
 }
 
 } // namespace tavolier::cli
