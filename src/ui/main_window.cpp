@@ -410,6 +410,7 @@ void TForm1::clearArea(Rect area) {
     if (target.isEmpty())
         return;
     QPainter painter(&m_canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_background.isNull()) {
         painter.fillRect(target, Qt::black);
     } else {
@@ -427,6 +428,7 @@ void TForm1::stamp(ImageList list, int index, int x, int y) {
     if (picture == nullptr)
         return;
     QPainter painter(&m_canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect target(x, y, pictures.width(), pictures.height());
     painter.drawImage(QRectF(target), *picture);
     touched(target);
@@ -438,6 +440,7 @@ void TForm1::touched(const QRect& area) {
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = event->rect();
     const QRectF source(
         area.x() * m_scale, area.y() * m_scale, area.width() * m_scale, area.height() * m_scale);
