@@ -23,6 +23,9 @@ struct Pos {
 
 inline constexpr int kTableWidth = 1000;
 inline constexpr int kTableHeight = 670;
+// The bare table runs a little past the window's bottom so that pictures
+// stamped at the bottom edge (the badge) have real pixels in their last row.
+inline constexpr int kBareHeight = kTableHeight + 4;
 inline constexpr int kPortraitSize = 128;
 inline constexpr int kWinkWidth = 71;
 inline constexpr int kWinkHeight = 104;
@@ -74,7 +77,8 @@ void drawCentredText(QPainter& p, QPointF centre, const QString& text, const QFo
 // Adds per-pixel grain (+-amount levels) inside the painted area of img.
 void addGrain(QImage& img, int amount, std::uint32_t seed);
 
-// table.cpp: the empty table (room, rail, felt, printed marks), no portraits.
+// table.cpp: the empty table (room, rail, felt, printed marks), no portraits,
+// kTableWidth x kBareHeight.
 [[nodiscard]] QImage paintBareTable(int scale);
 
 // portraits.cpp: a portrait disc over whatever is already in the 128 x 128 box.

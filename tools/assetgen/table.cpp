@@ -54,7 +54,7 @@ void paintRoom(QPainter& p) {
     glow.setColorAt(0.0, QColor(0x2a, 0x1d, 0x13));
     glow.setColorAt(0.55, QColor(0x16, 0x0f, 0x0a));
     glow.setColorAt(1.0, QColor(0x03, 0x02, 0x01));
-    p.fillRect(QRectF(0, 0, kTableWidth, kTableHeight), glow);
+    p.fillRect(QRectF(0, 0, kTableWidth, kBareHeight), glow);
     // The table's shadow on the floor, soft and slightly below.
     p.setPen(Qt::NoPen);
     for (int i = 14; i >= 1; --i) {
@@ -64,15 +64,19 @@ void paintRoom(QPainter& p) {
 }
 
 void paintRail(QPainter& p, int scale) {
-    QImage layer = newImage(kTableWidth, kTableHeight, scale);
+    QImage layer = newImage(kTableWidth, kBareHeight, scale);
     {
         QPainter lp(&layer);
         prepare(lp, scale);
+        // The padding's profile, painted as thin concentric bands over a base fill.
         lp.setPen(Qt::NoPen);
+        lp.setBrush(railColour(0.4));
+        lp.drawPath(roundedPath(kRailWidth));
+        lp.setBrush(Qt::NoBrush);
         const qreal step = 0.5 / scale;
         for (qreal d = 0; d < kRailWidth + 1.0; d += step) {
-            lp.setBrush(railColour(std::min<qreal>(1.0, d / kRailWidth)));
-            lp.drawPath(roundedPath(kRailWidth - d));
+            lp.setPen(QPen(railColour(std::min<qreal>(1.0, d / kRailWidth)), step * 1.8));
+            lp.drawPath(roundedPath(kRailWidth - d - step / 2));
         }
         // Light from the lamp: the far side of the rail catches more of it.
         lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -80,7 +84,7 @@ void paintRail(QPainter& p, int scale) {
         light.setColorAt(0.0, QColor(255, 220, 170, 26));
         light.setColorAt(0.5, QColor(255, 220, 170, 0));
         light.setColorAt(1.0, QColor(0, 0, 0, 40));
-        lp.fillRect(QRectF(0, 0, kTableWidth, kTableHeight), light);
+        lp.fillRect(QRectF(0, 0, kTableWidth, kBareHeight), light);
         // Stitching along the outer seam of the padding.
         lp.setCompositionMode(QPainter::CompositionMode_SourceOver);
         QPen stitch(QColor(0x9a, 0x74, 0x4c, 110), 0.9);
@@ -100,7 +104,7 @@ void paintRail(QPainter& p, int scale) {
 }
 
 void paintFelt(QPainter& p, int scale) {
-    QImage layer = newImage(kTableWidth, kTableHeight, scale);
+    QImage layer = newImage(kTableWidth, kBareHeight, scale);
     {
         QPainter lp(&layer);
         prepare(lp, scale);
@@ -185,7 +189,7 @@ void paintFelt(QPainter& p, int scale) {
 } // namespace
 
 QImage paintBareTable(int scale) {
-    QImage img = newImage(kTableWidth, kTableHeight, scale, Qt::black);
+    QImage img = newImage(kTableWidth, kBareHeight, scale, Qt::black);
     QPainter p(&img);
     prepare(p, scale);
     paintRoom(p);
