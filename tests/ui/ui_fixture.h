@@ -50,6 +50,9 @@ public:
     }
 
     [[nodiscard]] TForm1& form() { return *m_form; }
+    [[nodiscard]] bool hoverShown(int seat) const {
+        return m_form->table().presentation.hoverShown[static_cast<std::size_t>(seat)];
+    }
     [[nodiscard]] QPushButton* named(const char* name) const {
         return m_form->findChild<QPushButton*>(name);
     }
