@@ -1,18 +1,16 @@
 #include "core/random.h"
 
+#include "core/random_blocks.h"
+
 #include <algorithm>
 #include <bit>
 #include <cassert>
 #include <chrono>
 #include <cstring>
 
-// Function multiversioning: the block routines get an AVX2 copy beside the
-// generic one and the loader picks the copy the processor can run. Both copies
-// do the same integer arithmetic, so every path yields the same numbers.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
-#define TAVOLIER_MULTIVERSION __attribute__((target_clones("avx2", "default")))
-#else
-#define TAVOLIER_MULTIVERSION
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TAVOLIER_HAS_AVX2_KERNEL 1
+#include <immintrin.h>
 #endif
 
 static_assert(
@@ -36,11 +34,13 @@ inline int bounded(std::uint32_t word, int n) {
         (static_cast<std::uint64_t>(word) * static_cast<std::uint64_t>(n)) >> 32);
 }
 
-// Advances every lane Steps times. Step s of lane l gives the raw number
-// whose low half is word 2 * (s * 8 + l) and whose high half is the word
-// after it. The eight lanes are independent and held in two vectors of
-// four, kept in registers, so every line below is one vector operation
-// (two with SSE2 only); the multiplies by 5 and 9 are shifts and adds.
+} // namespace
+
+namespace blocks {
+
+// The portable kernel: the eight lanes in two vectors of four (GCC and Clang
+// vector extensions), so every line of a step is one vector operation, two
+// with SSE2 only; the multiplies by 5 and 9 are shifts and adds.
 using Lane4 = std::uint64_t __attribute__((vector_size(32)));
 
 #define TAVOLIER_ROTL4(x, k) (((x) << (k)) | ((x) >> (64 - (k))))
@@ -59,8 +59,9 @@ using Lane4 = std::uint64_t __attribute__((vector_size(32)));
         std::memcpy((out), &result, sizeof(result));                                               \
     } while (false)
 
-template <int Steps>
-TAVOLIER_MULTIVERSION void refillLanes(std::uint64_t (&state)[4][8], std::uint32_t* words) {
+void refillPortable(
+    std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
+    static_assert(kLanes == 8);
     Lane4 a0, a1, a2, a3, b0, b1, b2, b3;
     std::memcpy(&a0, &state[0][0], 32);
     std::memcpy(&b0, &state[0][4], 32);
@@ -70,7 +71,7 @@ TAVOLIER_MULTIVERSION void refillLanes(std::uint64_t (&state)[4][8], std::uint32
     std::memcpy(&b2, &state[2][4], 32);
     std::memcpy(&a3, &state[3][0], 32);
     std::memcpy(&b3, &state[3][4], 32);
-    for (int step = 0; step < Steps; ++step) {
+    for (int step = 0; step < kSteps; ++step) {
         // Little-endian: each raw number's low half lands first.
         TAVOLIER_XOSHIRO_STEP(a0, a1, a2, a3, words + 16 * step);
         TAVOLIER_XOSHIRO_STEP(b0, b1, b2, b3, words + 16 * step + 8);
@@ -83,25 +84,102 @@ TAVOLIER_MULTIVERSION void refillLanes(std::uint64_t (&state)[4][8], std::uint32
     std::memcpy(&state[2][4], &b2, 32);
     std::memcpy(&state[3][0], &a3, 32);
     std::memcpy(&state[3][4], &b3, 32);
+
+    wordsBelow52(words, below52, kWords);
+}
+
+// In 32-bit lanes: with w = 64a + b, (w * 52) >> 32 = (52a + ((52b) >> 6)) >> 26
+// exactly, and 52a + 51 < 2^32.
+void wordsBelow52(
+    const std::uint32_t* __restrict words, std::uint8_t* __restrict below52, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t w = words[i];
+        below52[i] = static_cast<std::uint8_t>(((w >> 6) * 52U + (((w & 63U) * 52U) >> 6)) >> 26);
+    }
 }
 
 #undef TAVOLIER_XOSHIRO_STEP
 #undef TAVOLIER_ROTL4
 
-// Every word of a block turned into a draw below 52 ahead of use: the
-// same (w * 52) >> 32 as bounded(), worked in 32-bit lanes. With
-// w = 64a + b, (w * 52) >> 32 = (52a + ((52b) >> 6)) >> 26 exactly, and
-// 52a + 51 stays below 2^32.
-template <int Count>
-TAVOLIER_MULTIVERSION void wordsBelow52(
-    const std::uint32_t* __restrict words, std::uint8_t* __restrict out) {
-    for (int i = 0; i < Count; ++i) {
-        const std::uint32_t w = words[i];
-        out[i] = static_cast<std::uint8_t>(((w >> 6) * 52U + (((w & 63U) * 52U) >> 6)) >> 26);
-    }
+#ifdef TAVOLIER_HAS_AVX2_KERNEL
+
+bool avx2Available() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+}
+
+namespace {
+
+// One step of four lanes: returns the raw numbers and, in the same 32-bit
+// order as the words, their draws below 52 (one 32 x 32 multiply each).
+__attribute__((target("avx2"), always_inline)) inline __m256i xoshiroStep(
+    __m256i& s0, __m256i& s1, __m256i& s2, __m256i& s3, __m256i& draws) {
+    const __m256i times5 = _mm256_add_epi64(_mm256_slli_epi64(s1, 2), s1);
+    const __m256i rotated
+        = _mm256_or_si256(_mm256_slli_epi64(times5, 7), _mm256_srli_epi64(times5, 57));
+    const __m256i result = _mm256_add_epi64(_mm256_slli_epi64(rotated, 3), rotated);
+    const __m256i t = _mm256_slli_epi64(s1, 17);
+    s2 = _mm256_xor_si256(s2, s0);
+    s3 = _mm256_xor_si256(s3, s1);
+    s1 = _mm256_xor_si256(s1, s2);
+    s0 = _mm256_xor_si256(s0, s3);
+    s2 = _mm256_xor_si256(s2, t);
+    s3 = _mm256_or_si256(_mm256_slli_epi64(s3, 45), _mm256_srli_epi64(s3, 19));
+
+    const __m256i n = _mm256_set1_epi64x(52);
+    const __m256i low = _mm256_srli_epi64(_mm256_mul_epu32(result, n), 32);
+    const __m256i high = _mm256_and_si256(_mm256_mul_epu32(_mm256_srli_epi64(result, 32), n),
+        _mm256_set1_epi64x(static_cast<long long>(0xFFFFFFFF00000000ULL)));
+    draws = _mm256_or_si256(low, high);
+    return result;
 }
 
 } // namespace
+
+__attribute__((target("avx2"))) void refillAvx2(
+    std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
+    static_assert(kSteps % 2 == 0);
+#define TAVOLIER_LOAD(word, lane)                                                                  \
+    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&state[word][lane]))
+    __m256i a0 = TAVOLIER_LOAD(0, 0), a1 = TAVOLIER_LOAD(1, 0), a2 = TAVOLIER_LOAD(2, 0),
+            a3 = TAVOLIER_LOAD(3, 0);
+    __m256i b0 = TAVOLIER_LOAD(0, 4), b1 = TAVOLIER_LOAD(1, 4), b2 = TAVOLIER_LOAD(2, 4),
+            b3 = TAVOLIER_LOAD(3, 4);
+#undef TAVOLIER_LOAD
+    // The packs work within 128-bit halves; this puts the dwords back in order.
+    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    for (int step = 0; step < kSteps; step += 2) {
+        __m256i da, db, dc, dd;
+        auto* out = reinterpret_cast<__m256i*>(words + 16 * step);
+        _mm256_storeu_si256(out, xoshiroStep(a0, a1, a2, a3, da));
+        _mm256_storeu_si256(out + 1, xoshiroStep(b0, b1, b2, b3, db));
+        _mm256_storeu_si256(out + 2, xoshiroStep(a0, a1, a2, a3, dc));
+        _mm256_storeu_si256(out + 3, xoshiroStep(b0, b1, b2, b3, dd));
+        const __m256i bytes
+            = _mm256_packus_epi16(_mm256_packs_epi32(da, db), _mm256_packs_epi32(dc, dd));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(below52 + 16 * step),
+            _mm256_permutevar8x32_epi32(bytes, order));
+    }
+    const __m256i lanes[4][2] = { { a0, b0 }, { a1, b1 }, { a2, b2 }, { a3, b3 } };
+    for (int word = 0; word < 4; ++word)
+        for (int half = 0; half < 2; ++half)
+            _mm256_storeu_si256(
+                reinterpret_cast<__m256i*>(&state[word][4 * half]), lanes[word][half]);
+}
+
+#else
+
+bool avx2Available() {
+    return false;
+}
+
+void refillAvx2(std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
+    refillPortable(state, words, below52);
+}
+
+#endif
+
+} // namespace blocks
 
 Random::Random() {
     seedFromClock();
@@ -142,9 +220,11 @@ void Random::seed(std::uint64_t seedValue) {
 }
 
 void Random::refill() {
-    static_assert(kLanes == 8);
-    refillLanes<kSteps>(m_lane, m_words.data());
-    wordsBelow52<kWords>(m_words.data(), m_below52.data());
+    static_assert(kLanes == blocks::kLanes && kWords == blocks::kWords);
+    if (blocks::avx2Available())
+        blocks::refillAvx2(m_lane, m_words.data(), m_below52.data());
+    else
+        blocks::refillPortable(m_lane, m_words.data(), m_below52.data());
     m_next = 0;
 }
 
@@ -166,7 +246,7 @@ int Random::scriptedBelow(int n) {
     return ((v % n) + n) % n;
 }
 
-int Random::below(int n) {
+int Random::belowSlow(int n) {
     assert(n >= 1);
     if (n < 1)
         return 0;

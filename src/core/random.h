@@ -47,7 +47,15 @@ public:
 
     // A uniform integer in 0..n-1 (n >= 1); the fast generator takes one
     // 32-bit word w per draw and returns (w * n) >> 32.
-    [[nodiscard]] int below(int n);
+    [[nodiscard]] int below(int n) {
+        // The fast generator's common case stays inline: one word, one multiply.
+        if (m_kind == Kind::Xoshiro && !m_recordBounds && n >= 1 && m_next < kWords) {
+            ++m_draws;
+            const std::uint64_t word = m_words[static_cast<std::size_t>(m_next++)];
+            return static_cast<int>((word * static_cast<std::uint64_t>(n)) >> 32);
+        }
+        return belowSlow(n);
+    }
 
     // Fills out[0..count) with draws below 52, exactly as count calls of
     // below(52) would, but fast for the default generator. The opponents'
@@ -68,9 +76,9 @@ public:
 
 private:
     static constexpr int kLanes = 8;
-    static constexpr int kSteps = 64; // steps of every lane per refill
-    static constexpr int kWords = 2 * kLanes * kSteps; // 32-bit words per refill
+    static constexpr int kWords = 2 * kLanes * 64; // 32-bit words per refill
 
+    int belowSlow(int n);
     std::uint32_t nextWord();
     void refill();
     int scriptedBelow(int n);

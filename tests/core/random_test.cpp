@@ -1,15 +1,17 @@
 #include "core/random.h"
+#include "core/random_blocks.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace tavolier {
 namespace {
 
-TEST(RandomStreams, SplitMixFollowsTheDocumentedFormula)
-{
+TEST(RandomStreams, SplitMixFollowsTheDocumentedFormula) {
     std::uint64_t x = 5;
     auto random = Random::splitMix64(5);
     for (int n : { 52, 100, 105, 7, 1 }) {
@@ -22,8 +24,7 @@ TEST(RandomStreams, SplitMixFollowsTheDocumentedFormula)
     }
 }
 
-TEST(RandomStreams, ClockReseedLeavesSplitMixAndScriptsAlone)
-{
+TEST(RandomStreams, ClockReseedLeavesSplitMixAndScriptsAlone) {
     auto a = Random::splitMix64(1);
     auto b = Random::splitMix64(1);
     b.seedFromClock();
@@ -39,8 +40,7 @@ TEST(RandomStreams, ClockReseedLeavesSplitMixAndScriptsAlone)
     EXPECT_TRUE(s.scriptExhausted());
 }
 
-TEST(RandomStreams, DrawsStayInRangeAndCoverIt)
-{
+TEST(RandomStreams, DrawsStayInRangeAndCoverIt) {
     Random random(3);
     std::array<int, 105> seen {};
     for (int i = 0; i < 100000; ++i) {
@@ -53,8 +53,7 @@ TEST(RandomStreams, DrawsStayInRangeAndCoverIt)
         EXPECT_GT(count, 700); // about 952 expected each
 }
 
-TEST(RandomStreams, BlockDrawsEqualSingleDraws)
-{
+TEST(RandomStreams, BlockDrawsEqualSingleDraws) {
     for (auto make : { +[] { return Random(11); }, +[] { return Random::splitMix64(11); } }) {
         Random a = make();
         Random b = make();
@@ -69,8 +68,7 @@ TEST(RandomStreams, BlockDrawsEqualSingleDraws)
     }
 }
 
-TEST(RandomStreams, SameSeedSameStream)
-{
+TEST(RandomStreams, SameSeedSameStream) {
     Random a(77), b(77), c(78);
     int differ = 0;
     for (int i = 0; i < 1000; ++i) {
@@ -79,6 +77,91 @@ TEST(RandomStreams, SameSeedSameStream)
         differ += va != c.below(52);
     }
     EXPECT_GT(differ, 900);
+}
+
+// xoshiro256** one step at a time, the yardstick for the block kernels.
+std::uint64_t xoshiroNext(std::uint64_t (&s)[4]) {
+    const auto rotl = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
+    const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+    const std::uint64_t t = s[1] << 17;
+    s[2] ^= s[0];
+    s[3] ^= s[1];
+    s[1] ^= s[2];
+    s[0] ^= s[3];
+    s[2] ^= t;
+    s[3] = rotl(s[3], 45);
+    return result;
+}
+
+TEST(RandomBlocks, KernelsFollowEightScalarLanesInOrder) {
+    std::uint64_t seed = 123;
+    std::uint64_t state[4][blocks::kLanes];
+    for (auto& word : state)
+        for (auto& lane : word) {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            lane = seed;
+        }
+    std::uint64_t scalar[blocks::kLanes][4];
+    for (int l = 0; l < blocks::kLanes; ++l)
+        for (int w = 0; w < 4; ++w)
+            scalar[l][w] = state[w][l];
+
+    std::uint64_t portableState[4][blocks::kLanes];
+    std::memcpy(portableState, state, sizeof(state));
+    std::vector<std::uint32_t> words(blocks::kWords);
+    std::vector<std::uint8_t> draws(blocks::kWords);
+    for (int refill = 0; refill < 3; ++refill) {
+        blocks::refillPortable(portableState, words.data(), draws.data());
+        for (int step = 0; step < blocks::kSteps; ++step)
+            for (int l = 0; l < blocks::kLanes; ++l) {
+                const std::uint64_t raw = xoshiroNext(scalar[l]);
+                const auto at = static_cast<std::size_t>(2 * (step * blocks::kLanes + l));
+                ASSERT_EQ(words[at], static_cast<std::uint32_t>(raw));
+                ASSERT_EQ(words[at + 1], static_cast<std::uint32_t>(raw >> 32));
+            }
+        for (std::size_t i = 0; i < words.size(); ++i)
+            ASSERT_EQ(draws[i], (std::uint64_t { words[i] } * 52) >> 32) << i;
+    }
+}
+
+TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
+    if (!blocks::avx2Available())
+        GTEST_SKIP() << "no AVX2 on this processor";
+    std::uint64_t a[4][blocks::kLanes];
+    std::uint64_t b[4][blocks::kLanes];
+    std::uint64_t x = 99;
+    for (auto& word : a)
+        for (auto& lane : word)
+            lane = x = x * 2862933555777941757ULL + 3037000493ULL;
+    std::memcpy(b, a, sizeof(a));
+    std::vector<std::uint32_t> wa(blocks::kWords), wb(blocks::kWords);
+    std::vector<std::uint8_t> da(blocks::kWords), db(blocks::kWords);
+    for (int refill = 0; refill < 4; ++refill) {
+        blocks::refillPortable(a, wa.data(), da.data());
+        blocks::refillAvx2(b, wb.data(), db.data());
+        ASSERT_EQ(wa, wb);
+        ASSERT_EQ(da, db);
+        ASSERT_EQ(std::memcmp(a, b, sizeof(a)), 0);
+    }
+}
+
+TEST(RandomBlocks, DrawsBelow52MatchTheMultiplyAtTheEdges) {
+    // Words around every step of the bounded map, where an off-by-one in the
+    // vector arithmetic would show.
+    std::vector<std::uint32_t> edges;
+    for (std::uint64_t v = 0; v < 52; ++v) {
+        const std::uint64_t start = (v << 32) / 52 + ((v << 32) % 52 != 0);
+        for (std::int64_t d = -2; d <= 2; ++d) {
+            const std::int64_t w = static_cast<std::int64_t>(start) + d;
+            if (w >= 0 && w <= 0xFFFFFFFFLL)
+                edges.push_back(static_cast<std::uint32_t>(w));
+        }
+    }
+    edges.push_back(0xFFFFFFFFU);
+    std::vector<std::uint8_t> draws(edges.size());
+    blocks::wordsBelow52(edges.data(), draws.data(), static_cast<int>(edges.size()));
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        EXPECT_EQ(draws[i], (std::uint64_t { edges[i] } * 52) >> 32) << edges[i];
 }
 
 } // namespace
