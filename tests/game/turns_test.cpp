@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tavolier::testing {
 namespace {
 
@@ -425,6 +427,58 @@ TEST(HumanCheck, AnswerListForRobotKeepsItsOrder) {
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> {
             "answer 7", "answer 6", "answer 4", "answer 5", "turn 2", "turn 1" }));
+}
+
+} // namespace
+} // namespace tavolier::testing
+
+namespace tavolier::testing {
+namespace {
+
+TEST(Captions, RedrawPutsTheStreetsBetOnRaise) {
+    for (const auto& [street, small, big, expected, raise] :
+        { std::tuple { 2, 10, 20, "Raise", 10 }, std::tuple { 3, 10, 20, "Raise", 20 },
+            std::tuple { 4, 6, 12, "Raise", 12 }, std::tuple { 3, 7, 14, "Other", 14 },
+            std::tuple { 1, 4, 8, "Other", 4 } }) {
+        Harness h;
+        h.state.street = street;
+        h.state.smallBet = small;
+        h.state.bigBet = big;
+        h.state.raiseAmount = 4;
+        h.table.setButtonCaption(Button::btnbet, "Other");
+        captionsAtRedraw(h.table);
+        EXPECT_EQ(h.state.raiseAmount, raise) << street << " " << small;
+        EXPECT_EQ(h.table.buttonCaption(Button::btnbet), expected) << street << " " << small;
+    }
+}
+
+TEST(Captions, AfterARaiseOnlyKnownSizesReadCall) {
+    for (const int amount : { 2, 4, 6, 8, 10, 12, 16, 20, 3, 14, 24, 0 }) {
+        Harness h;
+        h.table.setButtonCaption(Button::btnstay, "Check");
+        h.table.setButtonEnabled(Button::btnbet, true);
+        h.state.raiseAmount = amount;
+        captionsAfterRaise(h.table);
+        const bool known = amount != 3 && amount != 14 && amount != 24 && amount != 0;
+        EXPECT_EQ(h.table.buttonCaption(Button::btnstay), known ? "Call" : "Check") << amount;
+        EXPECT_FALSE(h.table.buttonEnabled(Button::btnbet));
+    }
+}
+
+TEST(HumanFold, FoldListAnswersWhateverToCallHolds) {
+    Harness h;
+    startUp(h.table);
+    h.setAllChips(1200);
+    h.state.seat(1).openBet = false;
+    h.state.seat(3).openBet = true;
+    h.state.street = 2;
+    h.state.toCall = 0; // the last value left by the turns
+    h.clearLogs();
+    playerpasses(h.table);
+    EXPECT_EQ(h.decisions.asked,
+        (std::vector<std::string> { "answer 7", "answer 6", "answer 4", "answer 5" }));
+    EXPECT_EQ(h.chips(8), 1200);
+    EXPECT_TRUE(h.view.contains("text freakstatus=Calls"));
 }
 
 } // namespace

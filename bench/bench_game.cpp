@@ -1,0 +1,81 @@
+// Whole hands and the human's heaviest click at "Genius", on a null screen
+// and an in-memory settings store.
+#include "core/random.h"
+#include "core/table_view.h"
+#include "game/hand_flow.h"
+#include "game/player_actions.h"
+#include "game/table.h"
+#include "game/table_state.h"
+#include "settings/settings_store.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tavolier;
+
+// A table started at "Genius" from a fixed seed, kept away from the clock.
+struct GeniusTable {
+    explicit GeniusTable(std::uint64_t seed)
+        : random(seed)
+        , table(state, random, view, settings) {
+        random.ignoreClock();
+        settings.set("Levels", "comp", 900);
+        startUp(table);
+    }
+    // Fresh stacks so that the hands never run into the end of a match.
+    void refill() {
+        for (int seat = 1; seat <= kSeatCount; ++seat)
+            state.seat(seat).chips = 1200;
+    }
+    [[nodiscard]] bool handRunning() const {
+        return !table.buttonEnabled(Button::btnnew) && table.buttonEnabled(Button::btnstay);
+    }
+
+    TableState state;
+    Random random;
+    NullView view;
+    MemorySettings settings;
+    Table table;
+};
+
+// One whole hand from the Deal to the showdown, the human calling every bet.
+void BM_WholeHand(benchmark::State& st) {
+    GeniusTable t(11);
+    for (auto _ : st) {
+        t.refill();
+        newgame(t.table);
+        while (t.handRunning())
+            playerstays(t.table);
+        benchmark::DoNotOptimize(t.state.pot);
+    }
+}
+BENCHMARK(BM_WholeHand)->Unit(benchmark::kMillisecond);
+
+// The human's check that runs every opponent's turn on the flop and the
+// answers to the raise that the human's raise draws: a raise on the flop, so
+// that all seven answer and all seven take a turn.
+void BM_SlowestHumanAction(benchmark::State& st) {
+    GeniusTable t(12);
+    for (auto _ : st) {
+        st.PauseTiming();
+        t.refill();
+        newgame(t.table);
+        // Bring the hand to the flop with every opponent still in.
+        for (int seat = 1; seat <= 7; ++seat) {
+            t.state.seat(seat).folded = false;
+            t.state.seat(seat).openBet = false;
+        }
+        t.state.outCount = 0;
+        t.state.street = 2;
+        t.state.anchorSeat = 8;
+        t.table.setButtonCaption(Button::btnstay, "Check");
+        t.table.setButtonEnabled(Button::btnbet, true);
+        st.ResumeTiming();
+        playerbets(t.table);
+        benchmark::DoNotOptimize(t.state.pot);
+    }
+}
+BENCHMARK(BM_SlowestHumanAction)->Unit(benchmark::kMicrosecond);
+
+} // namespace
