@@ -36,7 +36,7 @@ std::unique_ptr<tavolier::SettingsStore> openSettings() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("tavolier");
+    // No organisation folder: the settings live in ~/.config/tavolier/.
     QApplication::setApplicationName("tavolier");
     QApplication::setWindowIcon(QIcon::fromTheme("tavolier"));
     tavolier::quietMultimediaLog();
