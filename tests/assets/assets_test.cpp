@@ -124,6 +124,70 @@ TEST(AssetSheets, EveryCardAndEveryBackIsDifferent) {
             EXPECT_FALSE(samePixels(picture(strip, i, 62), picture(strip, j, 62))) << i << " " << j;
 }
 
+// Pixels close to the red suits' ink.
+int redInk(const QImage& card) {
+    int n = 0;
+    for (int y = 0; y < card.height(); ++y)
+        for (int x = 0; x < card.width(); ++x) {
+            const QRgb c = card.pixel(x, y);
+            n += qRed(c) > 150 && qGreen(c) < 60 && qBlue(c) < 80;
+        }
+    return n;
+}
+
+TEST(AssetSheets, FacesRunClubsDiamondsHeartsSpades) {
+    const QImage strip = load(QStringLiteral("cards.png"));
+    for (int i = 0; i < 52; ++i) {
+        const bool red = i / 13 == 1 || i / 13 == 2;
+        if (red)
+            EXPECT_GT(redInk(picture(strip, i, 62)), 60) << "card " << i;
+        else
+            EXPECT_EQ(redInk(picture(strip, i, 62)), 0) << "card " << i;
+    }
+}
+
+// Mean colour of the middle of a picture.
+QColor meanColour(const QImage& img, const QRect& r) {
+    double red = 0, green = 0, blue = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            red += qRed(c);
+            green += qGreen(c);
+            blue += qBlue(c);
+        }
+    const double n = static_cast<double>(r.width()) * r.height();
+    return QColor(qRound(red / n), qRound(green / n), qRound(blue / n));
+}
+
+TEST(AssetSheets, CardBacksAreClearlyDifferent) {
+    const QImage strip = load(QStringLiteral("cards.png"));
+    std::vector<QColor> means;
+    for (int i = 52; i < 60; ++i)
+        means.push_back(meanColour(picture(strip, i, 62), QRect(6, 6, 50, 72)));
+    for (std::size_t a = 0; a < means.size(); ++a)
+        for (std::size_t b = a + 1; b < means.size(); ++b) {
+            const int d = std::abs(means[a].red() - means[b].red())
+                + std::abs(means[a].green() - means[b].green())
+                + std::abs(means[a].blue() - means[b].blue());
+            EXPECT_GT(d, 30) << "backs " << a + 1 << " and " << b + 1;
+        }
+}
+
+TEST(AssetSheets, OddsBadgesRunFromRedToGreen) {
+    const QImage strip = load(QStringLiteral("procent.png"));
+    int previousHue = -1;
+    for (int grade = 0; grade < 7; ++grade) {
+        const QColor face = meanColour(picture(strip, grade, 139), QRect(15, 82, 6, 6));
+        const int hue = face.hsvHue();
+        EXPECT_GT(face.hsvSaturation(), 90) << "grade " << grade;
+        EXPECT_GT(hue, previousHue) << "grade " << grade;
+        previousHue = hue;
+    }
+    EXPECT_LT(meanColour(picture(strip, 0, 139), QRect(15, 82, 6, 6)).hsvHue(), 15);
+    EXPECT_GT(previousHue, 100);
+}
+
 TEST(BlinkCrops, OpenEyesMatchThePlainPortraitAtTheBlinkOffset) {
     for (int scale : { 1, 2 }) {
         const QImage winks = load(scaled("winks", scale));
