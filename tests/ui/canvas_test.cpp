@@ -6,7 +6,9 @@
 #include "ui_fixture.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QtTest/QTest>
 
@@ -218,6 +220,61 @@ TEST(SoundCues, FilesAreFoundOnceAndMissingOnesBeep) {
     missing.setBeep([&] { ++beeps; });
     missing.play("card1.wav");
     EXPECT_EQ(beeps, 2);
+}
+
+} // namespace tavolier::uitest
+
+namespace tavolier::uitest {
+
+TEST(TableBackground, IsLookedUpAtEveryRepaintAndFollowsTheFile) {
+    QTemporaryDir assets;
+    const QString picture = QDir(assets.path()).filePath("texasbmp2.bmp");
+    ASSERT_TRUE(QFile::copy(QDir(TAVOLIER_ASSET_DIR).filePath("texasbmp2.bmp"), picture));
+    WindowFixture f(4, { assets.path() });
+    TForm1& form = f.open();
+    EXPECT_EQ(form.beepCount(), 0);
+
+    // A changed picture shows at the next repaint.
+    QImage red(1000, 670, QImage::Format_RGB32);
+    red.fill(QColor(200, 0, 0));
+    ASSERT_TRUE(red.save(picture, "BMP"));
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(
+        QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    file.close();
+    redraw(form.table());
+    EXPECT_EQ(form.canvas().pixel(10, 10) & 0xFFFFFFu, 0xC80000u);
+
+    // A picture that has gone beeps at every repaint and leaves the canvas as it was.
+    ASSERT_TRUE(QFile::remove(picture));
+    const int beeps = form.beepCount();
+    redraw(form.table());
+    redraw(form.table());
+    EXPECT_EQ(form.beepCount(), beeps + 2);
+    EXPECT_EQ(form.canvas().pixel(10, 10) & 0xFFFFFFu, 0xC80000u);
+}
+
+TEST(AssetLookup, DoubledFilesAreNamedAndSingleOnesServeWhenMissing) {
+    EXPECT_EQ(doubledName("cards.png"), "cards@2x.png");
+    EXPECT_EQ(doubledName("texasbmp2.bmp"), "texasbmp2@2x.png");
+    EXPECT_EQ(doubledName("rules.jpg"), "rules@2x.jpg");
+
+    QTemporaryDir only1x;
+    ASSERT_TRUE(QFile::copy(
+        QDir(TAVOLIER_ASSET_DIR).filePath("cards.png"), QDir(only1x.path()).filePath("cards.png")));
+    ImageStrip strip;
+    strip.load(AssetFinder({ only1x.path() }), "cards.png", 62, 84, 2.0);
+    ASSERT_EQ(strip.count(), 60);
+    EXPECT_EQ(strip.picture(0)->devicePixelRatio(), 1.0);
+    EXPECT_EQ(strip.picture(59)->size(), QSize(62, 84));
+    EXPECT_EQ(strip.picture(60), nullptr);
+
+    ImageStrip sharp;
+    sharp.load(AssetFinder(generatedAssets()), "cards.png", 62, 84, 2.0);
+    ASSERT_EQ(sharp.count(), 60);
+    EXPECT_EQ(sharp.picture(0)->size(), QSize(124, 168));
+    EXPECT_EQ(sharp.picture(0)->devicePixelRatio(), 2.0);
 }
 
 } // namespace tavolier::uitest
