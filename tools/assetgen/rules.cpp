@@ -184,9 +184,10 @@ QImage paintRules(int scale) {
         + 6;
     y = heading(p, y, QStringLiteral("The buttons"));
     drawHtml(p, y,
-        QStringLiteral("<b>Deal</b> starts the next hand. <b>New</b> starts a new match. "
-                       "<b>Options</b> sets the starting chips, the winning target, the "
-                       "limits, the card back, the opponents' level and the sound."));
+        QStringLiteral("<b>Deal</b> starts the next hand, <b>New</b> a new match. A match ends "
+                       "when you or all opponents are broke, or a player reaches the target. "
+                       "<b>Options</b> sets the starting chips, the target, the limits, the "
+                       "card back, the opponents' level and the sound."));
 
     // A thin frame around the page.
     p.setBrush(Qt::NoBrush);
