@@ -152,9 +152,9 @@ void paintFelt(QPainter& p, int scale) {
         drawCentredText(
             lp, QPointF(500, 452), QStringLiteral("TAVOLIER"), serif, QColor(236, 206, 128, 38));
         lp.setPen(QPen(QColor(236, 206, 128, 34), 1.0));
-        lp.drawLine(QPointF(433, 452), QPointF(413, 452));
-        lp.drawLine(QPointF(567, 452), QPointF(587, 452));
-        for (const qreal x : { 438.0, 562.0 }) {
+        lp.drawLine(QPointF(421, 452), QPointF(398, 452));
+        lp.drawLine(QPointF(579, 452), QPointF(602, 452));
+        for (const qreal x : { 426.0, 574.0 }) {
             QPainterPath d;
             d.moveTo(x, 449);
             d.lineTo(x + 3, 452);
