@@ -6,6 +6,7 @@
 #include "game/player_actions.h"
 #include "game/table.h"
 #include "game/table_state.h"
+#include "opponents/opponent_turns.h"
 #include "settings/settings_store.h"
 
 #include <benchmark/benchmark.h>
@@ -77,5 +78,32 @@ void BM_SlowestHumanAction(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_SlowestHumanAction)->Unit(benchmark::kMicrosecond);
+
+// Everyone calls and checks without an estimate.
+struct CallAndCheck : DecisionOverride {
+    bool staysIn(const TableState&, int) override { return true; }
+    bool raises(const TableState&, int) override { return false; }
+};
+
+// The same click with the opponents' estimates taken out: what the turn
+// machinery itself costs (seven answers, seven turns, the labels).
+void BM_HumanRaiseWithoutEstimates(benchmark::State& st)
+{
+    GeniusTable t(13);
+    CallAndCheck decisions;
+    t.table.decisionOverride = &decisions;
+    for (auto _ : st) {
+        st.PauseTiming();
+        t.refill();
+        newgame(t.table);
+        t.state.street = 2;
+        t.state.anchorSeat = 8;
+        t.table.setButtonCaption(Button::btnstay, "Check");
+        st.ResumeTiming();
+        playerbets(t.table);
+        benchmark::DoNotOptimize(t.state.pot);
+    }
+}
+BENCHMARK(BM_HumanRaiseWithoutEstimates)->Unit(benchmark::kMicrosecond);
 
 } // namespace
