@@ -189,10 +189,10 @@ QImage paintRules(int scale) {
                        "<b>Options</b> sets the starting chips, the target, the limits, the "
                        "card back, the opponents' level and the sound."));
 
-    // A thin frame around the page.
+    // A thin frame around the page; the dialog shows only the left 421 pixels.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x8a, 0x6a, 0x2a, 140), 1));
-    p.drawRect(QRectF(3.5, 59.5, kRulesWidth - 7, kRulesHeight - 63));
+    p.drawRect(QRectF(3.5, 59.5, kRulesWidth - 11, kRulesHeight - 63));
     p.end();
     return img;
 }
