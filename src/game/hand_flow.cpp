@@ -247,7 +247,8 @@ void newgame(Table& table) {
 
 void advanceStreet(Table& table) {
     TableState& s = table.state;
-    s.street += 1;
+    // The street never passes the showdown, whatever path reaches here twice.
+    s.street = s.street < 5 ? s.street + 1 : 5;
     redraw(table);
     if (s.soundOn && s.street < 5) {
         const int r = table.random.below(100);
