@@ -320,7 +320,6 @@ void paintClothes(QPainter& p, int who, const Person& look) {
             fill(p, collar, QColor(0xfc, 0xfb, 0xf8));
             stroke(p, collar, QColor(0xc8, 0xc4, 0xbc), 0.8);
         }
-        stroke(p, QPainterPath(QPointF(64, 110)), Qt::transparent, 0);
         for (int i = 0; i < 2; ++i)
             fill(p, ellipsePath(QPointF(64, 115 + i * 8), 1.1, 1.1), QColor(0xd0, 0xcc, 0xc4));
         break;
@@ -488,7 +487,7 @@ void paintEars(QPainter& p, int who, const Person& look) {
 }
 
 // Hair and headwear in front of the face.
-void paintHairFront(QPainter& p, int who, const Person& look, Mood mood) {
+void paintHairFront(QPainter& p, int who, const Person& look) {
     const qreal w = look.headW;
     switch (who) {
     case 0: { // neat black hair with a side part
@@ -536,7 +535,6 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood) {
         cap.setColorAt(0, QColor(0xd8, 0x48, 0x3a));
         cap.setColorAt(1, QColor(0xa8, 0x2a, 0x22));
         fill(p, crown, cap);
-        stroke(p, QPainterPath(), Qt::transparent, 0);
         QPainterPath seam;
         seam.moveTo(kHeadCx, 24.5);
         seam.lineTo(kHeadCx, 47);
@@ -648,14 +646,13 @@ void paintHairFront(QPainter& p, int who, const Person& look, Mood mood) {
             fill(p, ellipsePath(QPointF(x, y), 0.5, 0.5), QColor(0x50, 0x48, 0x44, 120));
         }
         p.restore();
-        (void)mood;
         break;
     }
     }
 }
 
 // Beard, moustache and glasses go over the face features.
-void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood mood, Eyes eyes) {
+void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood mood) {
     const QPointF l(kHeadCx + dx - kEyeDx, kEyeY), r(kHeadCx + dx + kEyeDx, kEyeY);
     if (who == 0) { // round glasses
         for (const QPointF c : { l, r }) {
@@ -751,7 +748,6 @@ void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood 
             glint.lineTo(c + QPointF(-1.5, -3.2));
             stroke(p, glint, QColor(255, 255, 255, 150), 1.0);
         }
-        (void)eyes;
     }
 }
 
@@ -853,8 +849,8 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes) {
     paintEye(p, look, QPointF(kHeadCx + dx + kEyeDx, kEyeY), g, eyes, smile, lashes);
     paintNose(p, look, QPointF(kHeadCx + dx * 1.4, 66), who == 5 ? 1.2 : 1.0);
     paintMouth(p, look, QPointF(kHeadCx + dx, 73), mood, who == 3);
-    paintFacialExtras(p, who, look, dx, mood, eyes);
-    paintHairFront(p, who, look, mood);
+    paintFacialExtras(p, who, look, dx, mood);
+    paintHairFront(p, who, look);
 }
 
 QColor ringColour(Ring ring) {
