@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <functional>
 
 namespace tavolier::assetgen {
 namespace {
@@ -751,6 +752,38 @@ void paintFacialExtras(QPainter& p, int who, const Person& look, qreal dx, Mood 
     }
 }
 
+// Paints what `paint` draws and, under it, its soft shadow falling on `receiver`
+// (the face): hair, caps and glasses sit a little above the skin.
+void withCastShadow(
+    QPainter& p, const QPainterPath& receiver, const std::function<void(QPainter&)>& paint) {
+    const QPaintDevice* device = p.device();
+    QImage layer(device->width(), device->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHints(p.renderHints());
+        lp.setTransform(p.worldTransform());
+        paint(lp);
+    }
+    QImage shadow = layer.copy();
+    {
+        QPainter sp(&shadow);
+        sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        sp.fillRect(shadow.rect(), QColor(50, 20, 5, 40));
+    }
+    const QTransform world = p.worldTransform();
+    p.save();
+    p.setClipPath(receiver, Qt::IntersectClip);
+    p.resetTransform();
+    for (const QPointF off : { QPointF(0.4, 1.2), QPointF(0.8, 2.0), QPointF(1.2, 2.8) })
+        p.drawImage(QPointF(off.x() * world.m11(), off.y() * world.m22()), shadow);
+    p.restore();
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, layer);
+    p.restore();
+}
+
 void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes) {
     const Person& look = kPeopleLook[who];
     const QPointF g = gaze(who);
@@ -849,8 +882,12 @@ void paintPerson(QPainter& p, int who, Mood mood, Eyes eyes) {
     paintEye(p, look, QPointF(kHeadCx + dx + kEyeDx, kEyeY), g, eyes, smile, lashes);
     paintNose(p, look, QPointF(kHeadCx + dx * 1.4, 66), who == 5 ? 1.2 : 1.0);
     paintMouth(p, look, QPointF(kHeadCx + dx, 73), mood, who == 3);
-    paintFacialExtras(p, who, look, dx, mood);
-    paintHairFront(p, who, look);
+    if (who == 2 || who == 4) {
+        paintFacialExtras(p, who, look, dx, mood);
+    } else {
+        withCastShadow(p, head, [&](QPainter& lp) { paintFacialExtras(lp, who, look, dx, mood); });
+    }
+    withCastShadow(p, head, [&](QPainter& lp) { paintHairFront(lp, who, look); });
 }
 
 QColor ringColour(Ring ring) {
