@@ -462,10 +462,14 @@ void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
     std::filesystem::path target = m_path;
     std::error_code ec;
     if (std::filesystem::is_symlink(m_path, ec)) {
-        const auto linked = std::filesystem::read_symlink(m_path, ec);
-        if (ec)
-            throw SettingsWriteError();
-        target = linked.is_absolute() ? linked : m_path.parent_path() / linked;
+        target = std::filesystem::canonical(m_path, ec);
+        if (ec) {
+            // A dangling link: create the file it names.
+            const auto linked = std::filesystem::read_symlink(m_path, ec);
+            if (ec)
+                throw SettingsWriteError();
+            target = linked.is_absolute() ? linked : m_path.parent_path() / linked;
+        }
     }
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())

@@ -113,9 +113,9 @@ public:
 
 private:
     struct Head;
-    // Reads the head of the file into head; false when the file is missing
-    // (head empty) and throws nothing. Sets head.error on anything but a
-    // missing file that could not be read.
+    // Reads the first bytes of the file into head. A missing file leaves
+    // head.exists false; anything else that cannot be read sets head.error.
+    // keepOpen leaves the file open for a write to copy the rest from.
     void readHead(Head& head, bool keepOpen);
     void replaceFile(const Head& head, const ini::Edit& edit);
 

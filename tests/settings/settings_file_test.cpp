@@ -289,6 +289,18 @@ TEST(SettingsFileWriting, WritesThroughASymbolicLink) {
     file.writeInteger("Cash", "until", 900);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.ini()));
     EXPECT_EQ(SettingsFile(real).readInteger("Cash", "until", 0), 900);
+
+    // A chain of links reaches the same file; a dangling link gets its file.
+    const auto second = folder.path() / "second.ini";
+    std::filesystem::create_symlink("tavolier.ini", second);
+    SettingsFile(second).writeInteger("Cash", "until", 901);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.ini()));
+    EXPECT_EQ(SettingsFile(real).readInteger("Cash", "until", 0), 901);
+    const auto dangling = folder.path() / "dangling.ini";
+    std::filesystem::create_symlink("created.ini", dangling);
+    SettingsFile(dangling).writeInteger("Bet", "Big", 16);
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(readBytes(folder.path() / "created.ini"), "[Bet]\nBig=16\n");
 }
 
 // Each step of a write failing in turn: the message is the one error of
