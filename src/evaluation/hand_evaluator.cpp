@@ -1,10 +1,21 @@
 #include "evaluation/hand_evaluator.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
+
+// The card pass is seven independent table look-ups; GCC's vectorizer turns
+// it into shuffles that cost more than they save.
+#if defined(__GNUC__) && !defined(__clang__)
+#define TAVOLIER_SCALAR_LOOPS [[gnu::optimize("no-tree-vectorize")]]
+#else
+#define TAVOLIER_SCALAR_LOOPS
+#endif
 
 namespace tavolier {
 namespace {
@@ -104,11 +115,10 @@ private:
     return static_cast<std::uint32_t>(m | (m >> 16)) & kRankBits;
 }
 
-// Bit 3s set when suit s holds five or more cards (a count field of 5..7
-// has its top bit and one other).
-[[nodiscard]] inline std::uint32_t flushSuits(std::uint64_t counts) {
-    const auto c = static_cast<std::uint32_t>(counts >> kSuitCountShift);
-    return (c >> 2) & ((c >> 1) | c) & 0x249u;
+// Bit 3s set when suit s holds five or more cards, from the four three-bit
+// suit counts (a count of 5..7 has its top bit and one other).
+[[nodiscard]] inline std::uint32_t flushSuits(std::uint32_t suitCounts) {
+    return (suitCounts >> 2) & ((suitCounts >> 1) | suitCounts) & 0x249u;
 }
 
 // One straight-flush attempt from start rank s in the suit of the first
@@ -140,8 +150,9 @@ private:
 
 // Straight flush (only the lowest start rank and the next one are tried)
 // and flush; reached only when some suit holds five or more cards.
-[[nodiscard]] HandValue flushHand(const std::array<Card, 7>& slots, std::uint64_t counts,
-    std::uint64_t suitMasks, std::uint32_t rankMask, std::uint32_t flushes) {
+[[nodiscard, gnu::noinline]] HandValue flushHand(const std::array<Card, 7>& slots,
+    std::uint32_t suitCounts, std::uint64_t suitMasks, std::uint32_t rankMask,
+    std::uint32_t flushes) {
     std::uint32_t starts = rankMask & (rankMask >> 1);
     HandValue out;
     if (starts != 0) {
@@ -153,7 +164,7 @@ private:
     }
     // Seven cards hold at most one suit five times.
     const int suit = __builtin_ctz(flushes) / 3;
-    const int inSuit = static_cast<int>((counts >> (kSuitCountShift + 3 * suit)) & 7);
+    const int inSuit = static_cast<int>((suitCounts >> (3 * suit)) & 7);
     std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
     std::array<std::int64_t, 7> f {};
     if (std::popcount(lane) == inSuit) {
@@ -245,7 +256,8 @@ template <bool kWithAbove>
 // Slots holding anything but real cards (the placeholders, or garbage):
 // ranks 0..12 are counted, suited when the suit is 0..3; ranks above 12
 // join the highest ranks; negative ranks are ignored.
-[[nodiscard]] HandValue evaluateOutside(const std::array<Card, 7>& slots) {
+[[nodiscard, gnu::noinline, gnu::cold]] HandValue evaluateOutside(
+    const std::array<Card, 7>& slots) {
     std::uint64_t counts = 0;
     std::uint64_t suitMasks = 0;
     std::uint32_t looseRanks = 0;
@@ -276,22 +288,196 @@ template <bool kWithAbove>
         ++above.count;
     }
     const std::uint32_t rankMask = rankMaskOf(suitMasks) | looseRanks;
-    if (const std::uint32_t flushes = flushSuits(counts); flushes != 0)
-        return flushHand(slots, counts, suitMasks, rankMask, flushes);
+    const auto suitCounts = static_cast<std::uint32_t>(counts >> kSuitCountShift);
+    if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0)
+        return flushHand(slots, suitCounts, suitMasks, rankMask, flushes);
     return byRanks<true>(counts, rankMask, &above);
+}
+
+// The hot path's tally of real cards, one word per hand:
+//  - bits 3r..3r+2: the count of rank r (r = 0..12, bits 0..38);
+//  - bits 40 + 3s: the count of suit s (bits 40..51);
+//  - bits 56..59: the number of slots with a rank of 13..15 (not real cards).
+// Seven cards never overflow a field, repeats of one card included.
+constexpr int kPackedSuitShift = 40;
+constexpr std::uint64_t kPackedRankBits = (std::uint64_t { 1 } << 39) - 1;
+constexpr std::uint64_t kPackedOutside = std::uint64_t { 0xF } << 56;
+
+// What each card adds to the packed tally, by rank * 4 + suit (ranks 0..15).
+constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
+    std::array<std::uint64_t, 64> t {};
+    for (int r = 0; r < 16; ++r)
+        for (int s = 0; s < 4; ++s)
+            t[static_cast<std::size_t>(r * 4 + s)] = r < 13 ? (std::uint64_t { 1 } << (3 * r))
+                    + (std::uint64_t { 1 } << (kPackedSuitShift + 3 * s))
+                                                            : std::uint64_t { 1 } << 56;
+    return t;
+}();
+
+// Every hand without a flush is scored by its ranks alone, so the scores of
+// all 50388 ways to hold seven ranks (repeats of one card included) are
+// worked out once and found again through a perfect hash of the packed rank
+// counts: one product picks a bucket with its top bits and a slot with the
+// bits below; each bucket holds a displacement that sends its few keys to
+// slots of their own.
+class RankTable {
+public:
+    // Every score seven real ranks without a flush can make.
+    static constexpr std::array<std::int32_t, 91> kScores = [] {
+        std::array<std::int32_t, 91> scores {};
+        std::size_t i = 0;
+        for (std::int32_t base : { 0, 100, 200, 300, 400, 500, 800 })
+            for (std::int32_t r = 0; r < 13; ++r)
+                scores[i++] = base + r;
+        return scores;
+    }();
+    // Kicker values of seven ranks run from -11 (one card seven times) up.
+    static constexpr std::int32_t kKickerOffset = 11;
+    static constexpr int kBucketBits = 14;
+    static constexpr int kSlotBits = 16;
+
+    RankTable() {
+        std::vector<std::uint64_t> keys;
+        keys.reserve(50388);
+        collectKeys(keys, 0, 7, 0);
+        for (std::uint64_t multiplier : { 0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull,
+                 0x94D049BB133111EBull, 0xD6E8FEB86659FD93ull, 0xA0761D6478BD642Full }) {
+            m_multiplier = multiplier;
+            if (place(keys))
+                return;
+        }
+        // Not reached with the multipliers above (every test process builds
+        // the table); a table that cannot be built must not go unnoticed.
+        std::abort();
+    }
+
+    [[nodiscard]] HandValue lookup(std::uint64_t key) const {
+        const std::uint64_t h = key * m_multiplier;
+        const std::uint32_t packed = m_slots[slotOf(h, m_displacement[h >> (64 - kBucketBits)])];
+        return { kScores[packed & 0x7F], static_cast<std::int32_t>(packed >> 7) - kKickerOffset };
+    }
+
+private:
+    [[nodiscard]] static std::size_t slotOf(std::uint64_t h, std::uint16_t displacement) {
+        return static_cast<std::size_t>((h >> (64 - kBucketBits - kSlotBits)) & 0xFFFF)
+            ^ displacement;
+    }
+
+    // Packed rank counts of every multiset of `left` more cards over ranks
+    // `rank`..12.
+    static void collectKeys(
+        std::vector<std::uint64_t>& keys, int rank, int left, std::uint64_t key) {
+        if (rank == 12) {
+            keys.push_back(key + (static_cast<std::uint64_t>(left) << (3 * 12)));
+            return;
+        }
+        for (int n = 0; n <= left; ++n)
+            collectKeys(
+                keys, rank + 1, left - n, key + (static_cast<std::uint64_t>(n) << (3 * rank)));
+    }
+
+    // The score of the ranks in key, as if the suits were dealt round so no
+    // flush forms, packed into 16 bits: the score's place in kScores in the
+    // low seven, the kicker value plus kKickerOffset above them.
+    [[nodiscard]] static std::uint16_t packedValue(std::uint64_t key) {
+        std::uint64_t nibbles = 0;
+        std::uint32_t rankMask = 0;
+        for (int r = 0; r < 13; ++r) {
+            const std::uint64_t n = (key >> (3 * r)) & 7;
+            nibbles += n << (4 * r);
+            if (n != 0)
+                rankMask |= 1u << r;
+        }
+        const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
+        std::size_t place = 0;
+        while (place < kScores.size() && kScores[place] != v.score)
+            ++place;
+        const std::int32_t kicker = v.kicker + kKickerOffset;
+        if (place == kScores.size() || kicker < 0 || kicker > 0x1FF)
+            std::abort(); // cannot happen for seven real ranks
+        return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
+    }
+
+    // Places the buckets, fullest first, each at the first displacement that
+    // finds free slots for all its keys.
+    bool place(const std::vector<std::uint64_t>& keys) {
+        std::vector<std::vector<std::uint64_t>> buckets(std::size_t { 1 } << kBucketBits);
+        for (std::uint64_t key : keys)
+            buckets[(key * m_multiplier) >> (64 - kBucketBits)].push_back(key);
+        std::vector<std::size_t> order(buckets.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return buckets[a].size() > buckets[b].size(); });
+        std::vector<bool> used(std::size_t { 1 } << kSlotBits);
+        m_displacement.fill(0);
+        std::array<std::size_t, 64> chosen {};
+        for (std::size_t b : order) {
+            const std::vector<std::uint64_t>& bucket = buckets[b];
+            if (bucket.empty())
+                break;
+            if (bucket.size() > chosen.size())
+                return false;
+            bool placed = false;
+            for (std::uint32_t d = 0; d < (1u << kSlotBits) && !placed; ++d) {
+                placed = true;
+                for (std::size_t i = 0; i < bucket.size() && placed; ++i) {
+                    chosen[i] = slotOf(bucket[i] * m_multiplier, static_cast<std::uint16_t>(d));
+                    placed = !used[chosen[i]];
+                    for (std::size_t j = 0; j < i && placed; ++j)
+                        placed = chosen[j] != chosen[i];
+                }
+                if (placed) {
+                    m_displacement[b] = static_cast<std::uint16_t>(d);
+                    for (std::size_t i = 0; i < bucket.size(); ++i) {
+                        used[chosen[i]] = true;
+                        m_slots[chosen[i]] = packedValue(bucket[i]);
+                    }
+                }
+            }
+            if (!placed)
+                return false;
+        }
+        return true;
+    }
+
+    std::uint64_t m_multiplier = 0;
+    std::array<std::uint16_t, std::size_t { 1 } << kBucketBits> m_displacement {};
+    std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> m_slots {};
+};
+
+// Built on first use and kept for the whole run; the building lies outside
+// the evaluator so its hot path keeps few registers.
+[[gnu::noinline, gnu::cold]] const RankTable* buildRankTable() {
+    return new RankTable();
+}
+
+[[nodiscard]] inline const RankTable& rankTable() {
+    static const RankTable* const table = buildRankTable();
+    return *table;
+}
+
+// The suit masks the flush steps need, gathered again from the slots.
+[[nodiscard]] std::uint64_t suitMasksOf(const std::array<Card, 7>& slots) {
+    std::uint64_t suitMasks = 0;
+    for (const Card& c : slots)
+        suitMasks |= kCardTables.suitBits[(static_cast<std::uint32_t>(c.rank) * 4
+                                              + static_cast<std::uint32_t>(c.suit))
+            & 63];
+    return suitMasks;
 }
 
 } // namespace
 
-// One pass over the slots adds each card's table entries into the two words;
-// the steps then run on bit masks. Any slot outside the card range sends the
-// set through the careful tally instead (checked after the pass, which only
-// ever reads inside the tables).
-HandValue evaluate(const std::array<Card, 7>& slots) {
+// One pass over the slots adds each card's rank and suit counts into one
+// word; without a flush, the rank counts alone find the score in the rank
+// table. Any slot outside the card range sends the set through the careful
+// tally instead (checked after the pass, which only reads inside the table).
+TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
     static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
     static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
-    std::uint64_t counts = 0;
-    std::uint64_t suitMasks = 0;
+    const RankTable& table = rankTable();
+    std::uint64_t packed = 0;
     std::uint64_t raw = 0;
     for (const Card& c : slots) {
         std::uint64_t word = 0;
@@ -299,18 +485,19 @@ HandValue evaluate(const std::array<Card, 7>& slots) {
         raw |= word;
         const auto suit = static_cast<std::uint32_t>(word);
         const auto rank = static_cast<std::uint32_t>(word >> 32);
-        const std::uint32_t index = (rank * 4 + suit) & 63;
-        counts += kCardTables.counts[index];
-        suitMasks |= kCardTables.suitBits[index];
+        packed += kPackedCounts[(rank * 4 + suit) & 63];
     }
-    // Real cards have suit < 4 and rank < 16 (13..15 raise the flag).
-    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (suitMasks & kOutsideFlag)) != 0)
+    // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
+    // these), and no rank of 13..15.
+    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & kPackedOutside)) != 0) [[unlikely]]
         return evaluateOutside(slots);
 
-    const std::uint32_t rankMask = rankMaskOf(suitMasks);
-    if (const std::uint32_t flushes = flushSuits(counts); flushes != 0)
-        return flushHand(slots, counts, suitMasks, rankMask, flushes);
-    return byRanks<false>(counts, rankMask, nullptr);
+    const auto suitCounts = static_cast<std::uint32_t>(packed >> kPackedSuitShift);
+    if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0) [[unlikely]] {
+        const std::uint64_t suitMasks = suitMasksOf(slots);
+        return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushes);
+    }
+    return table.lookup(packed & kPackedRankBits);
 }
 
 void evaluateHand(TableState& state) {
