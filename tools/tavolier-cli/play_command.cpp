@@ -174,6 +174,7 @@ public:
             line(seat, "raises", std::to_string(m_state.raiseAmount));
         else if (!m_showdownTold) {
             const Seat& s = m_state.seat(seat);
+            m_toldShowdownLines = true;
             line(seat, "shows",
                 cardText(s.holeCards[0]) + " " + cardText(s.holeCards[1]) + ": "
                     + std::string(text));
@@ -184,14 +185,16 @@ public:
         const int seat = seatOfStatusLabel(label);
         if (seat == 0 || style != FontStyle::italic || m_showdownTold)
             return;
+        m_toldShowdownLines = true;
         const bool paid = !m_state.potSettled && m_state.outCount != 7 && m_state.winnerCount > 0;
         line(seat, "wins", paid ? std::to_string(m_state.pot / m_state.winnerCount) : "");
     }
 
     void setButtonEnabled(Button button, bool enabled) override {
-        // The showdown ends by enabling "Deal"; a second showdown in the
-        // same hand repeats the same names and winners untold.
-        if (button == Button::btnnew && enabled && m_state.street == 5)
+        // A showdown ends by enabling "Deal"; a second showdown in the same
+        // hand repeats the same names and winners, which are not told again.
+        // (The human's fold enables "Deal" before its showdown has told any.)
+        if (button == Button::btnnew && enabled && m_state.street == 5 && m_toldShowdownLines)
             m_showdownTold = true;
     }
 
@@ -220,6 +223,7 @@ public:
         m_out = &out;
         m_street = 1;
         m_showdownTold = false;
+        m_toldShowdownLines = false;
     }
 
 private:
@@ -227,6 +231,7 @@ private:
     const TableState& m_state;
     Street m_street = 1;
     bool m_showdownTold = false;
+    bool m_toldShowdownLines = false;
 
     // "Chong calls 4", "You call 4": the human's verbs lose their "s".
     void line(int seat, std::string_view verb, const std::string& rest) {
