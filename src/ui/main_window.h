@@ -104,13 +104,10 @@ private:
     void loadPictures();
     void aboutbox();
     // The picture list behind an ImageList.
-    [[nodiscard]] const class ImageStrip& strip(ImageList list) const;
+    [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
 
-    TableState& m_state;
-    Random& m_random;
-    SettingsStore& m_settings;
     Table m_table;
     WindowOptions m_options;
     AssetFinder m_finder;

@@ -129,15 +129,15 @@ QButtonGroup* OptionsPanel::addRadioGroup(
     const QStringList& items, int x, int y, int width, int height) {
     auto* frame = new QFrame(this);
     frame->setGeometry(x, y, width, height);
-    frame->setStyleSheet(
-        QString("QFrame { background: %1; border: 1px solid #d9c48a; }"
-                "QRadioButton { color: white; border: none; background: transparent; spacing: 5px; }"
-                                 "QRadioButton::indicator { width: 8px; height: 8px; border-radius: 5px;"
-                                 " border: 1px solid #e8d9a8; background: #4a0f0a; }"
-                                 "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5,"
-                                 " cy:0.5, radius:0.5, fx:0.5, fy:0.5, stop:0 #ffffff, stop:0.55 #f3d98a,"
-                                 " stop:0.6 #4a0f0a); }")
-            .arg(kFieldColor.name()));
+    frame->setStyleSheet(QString(
+        "QFrame { background: %1; border: 1px solid #d9c48a; }"
+        "QRadioButton { color: white; border: none; background: transparent; spacing: 5px; }"
+        "QRadioButton::indicator { width: 8px; height: 8px; border-radius: 5px;"
+        " border: 1px solid #e8d9a8; background: #4a0f0a; }"
+        "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5,"
+        " cy:0.5, radius:0.5, fx:0.5, fy:0.5, stop:0 #ffffff, stop:0.55 #f3d98a,"
+        " stop:0.6 #4a0f0a); }")
+                             .arg(kFieldColor.name()));
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 4, 4, 4);
     layout->setSpacing(0);
