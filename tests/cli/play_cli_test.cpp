@@ -114,6 +114,9 @@ TEST(PlayCommand, FoldingHumanNeverReachesAShowdown) {
         EXPECT_EQ(end[13], "0"); // showdowns
     }
     EXPECT_EQ(r.out.find("You call"), std::string::npos);
+    // The opponents left still show their hands and one of them wins.
+    EXPECT_NE(r.out.find(" shows "), std::string::npos);
+    EXPECT_NE(r.out.find(" wins "), std::string::npos);
 }
 
 TEST(PlayCommand, MatchEndPressesNewWithTheInitialStack) {
