@@ -62,6 +62,19 @@ public:
     // shuffles take their 202 draws per trial through here.
     void below52Block(std::uint8_t* out, int count);
 
+    // Takes count draws below 52 in place when the fast generator holds them
+    // ready in its current block: returns where they lie (valid until the next
+    // draw). Otherwise takes nothing and returns nullptr; the caller then uses
+    // below52Block. Either way the draws are those of count below(52) calls.
+    [[nodiscard]] const std::uint8_t* below52InPlace(int count) {
+        if (m_kind != Kind::Xoshiro || m_recordBounds || count < 0 || count > kWords - m_next)
+            return nullptr;
+        const std::uint8_t* ready = m_below52.data() + m_next;
+        m_next += count;
+        m_draws += static_cast<std::uint64_t>(count);
+        return ready;
+    }
+
     // Appends more values to a script.
     void enqueue(std::initializer_list<int> values);
 

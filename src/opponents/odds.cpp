@@ -129,10 +129,14 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
     std::int32_t wins = 0;
     std::array<Card, 7> hand {};
     for (int t = 0; t < trials; ++t) {
-        random.below52Block(draws, kTrialDraws);
+        const std::uint8_t* taken = random.below52InPlace(kTrialDraws);
+        if (taken == nullptr) {
+            random.below52Block(draws, kTrialDraws);
+            taken = draws;
+        }
         for (int s = 0; s < kTrialDraws; s += 2) {
-            const std::uint8_t j = draws[s];
-            const std::uint8_t k = draws[s + 1];
+            const std::uint8_t j = taken[s];
+            const std::uint8_t k = taken[s + 1];
             const Card a = deck[j];
             const Card b = deck[k];
             deck[j] = b;

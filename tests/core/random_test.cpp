@@ -164,5 +164,38 @@ TEST(RandomBlocks, DrawsBelow52MatchTheMultiplyAtTheEdges) {
         EXPECT_EQ(draws[i], (std::uint64_t { edges[i] } * 52) >> 32) << edges[i];
 }
 
+TEST(RandomBlocks, InPlaceDrawsAreTheSingleDrawsAndDeclineWhatTheyCannotServe) {
+    Random a(21);
+    Random b(21);
+    int served = 0;
+    int declined = 0;
+    for (int trial = 0; trial < 40; ++trial) {
+        const std::uint8_t* ready = a.below52InPlace(202);
+        std::array<std::uint8_t, 202> copy {};
+        if (ready == nullptr) {
+            ++declined;
+            a.below52Block(copy.data(), 202);
+        } else {
+            ++served;
+            std::memcpy(copy.data(), ready, copy.size());
+        }
+        for (std::uint8_t v : copy)
+            ASSERT_EQ(v, b.below(52)) << trial;
+        ASSERT_EQ(a.drawCount(), b.drawCount());
+    }
+    EXPECT_GT(served, 0);
+    EXPECT_GT(declined, 0); // a block does not divide into 202s
+    EXPECT_EQ(a.below(100), b.below(100));
+
+    auto script = Random::scripted({ 1, 2 });
+    EXPECT_EQ(script.below52InPlace(2), nullptr);
+    EXPECT_EQ(script.drawCount(), 0u);
+    Random recorded(3);
+    recorded.recordBounds(true);
+    EXPECT_EQ(recorded.below52InPlace(2), nullptr);
+    auto stream = Random::splitMix64(3);
+    EXPECT_EQ(stream.below52InPlace(2), nullptr);
+}
+
 } // namespace
 } // namespace tavolier
