@@ -322,9 +322,10 @@ constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
 // slots of their own.
 class RankTable {
 public:
-    // Every score seven real ranks without a flush can make.
-    static constexpr std::array<std::int32_t, 91> kScores = [] {
-        std::array<std::int32_t, 91> scores {};
+    // Every score seven real ranks without a flush can make (91 of them; the
+    // rest pads the array to every seven-bit place).
+    static constexpr std::array<std::int32_t, 128> kScores = [] {
+        std::array<std::int32_t, 128> scores {};
         std::size_t i = 0;
         for (std::int32_t base : { 0, 100, 200, 300, 400, 500, 800 })
             for (std::int32_t r = 0; r < 13; ++r)
@@ -390,10 +391,10 @@ private:
         }
         const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
         std::size_t place = 0;
-        while (place < kScores.size() && kScores[place] != v.score)
+        while (place < 91 && kScores[place] != v.score)
             ++place;
         const std::int32_t kicker = v.kicker + kKickerOffset;
-        if (place == kScores.size() || kicker < 0 || kicker > 0x1FF)
+        if (place == 91 || kicker < 0 || kicker > 0x1FF)
             std::abort(); // cannot happen for seven real ranks
         return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
     }
