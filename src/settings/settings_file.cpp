@@ -210,8 +210,11 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
     std::size_t keyInsertAt = 0;
     bool keyInsertNeedsNewline = false;
     std::size_t firstHeaderAt = std::string_view::npos;
+    bool keysBeforeAnySection = false;
 
     while (reader.next(line)) {
+        if (line.kind == LineKind::key && firstHeaderAt == std::string_view::npos)
+            keysBeforeAnySection = true;
         if (line.kind == LineKind::header) {
             if (firstHeaderAt == std::string_view::npos)
                 firstHeaderAt = line.begin;
@@ -260,6 +263,10 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
     if (firstHeaderAt != std::string_view::npos && firstHeaderAt < text.size()
         && endsInside(firstHeaderAt + tail.size()))
         return Edit { firstHeaderAt, firstHeaderAt, std::move(tail) };
+    // At the very start the new section would take in the lines that belong
+    // to no section; a header with no name keeps them where they were.
+    if (keysBeforeAnySection)
+        tail.append("[]").append(eol);
     const std::size_t start = reader.contentStart();
     return Edit { start, start, std::move(tail) };
 }

@@ -53,7 +53,8 @@ struct Edit {
 // Only the first readLimit bytes of a file are read, so the changed line must
 // end inside them to be read back. When it would not, the key goes with its
 // own copy of the section before the first section header (at the very start,
-// after a byte-order mark, when even that is too late), where it is found
+// after a byte-order mark, when even that is too late, followed by an empty
+// header "[]" when keys outside any section follow), where it is found
 // first. Lines near the end of what is read may then slide out of it; no byte
 // of the file is lost.
 [[nodiscard]] Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,

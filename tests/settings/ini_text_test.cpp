@@ -156,6 +156,17 @@ TEST(IniWrite, NothingWrittenEndsPastThePartThatIsRead) {
     EXPECT_EQ(ini::planWrite(text, true, "Cash", "until", INT32_MIN, 56).begin, 44u);
 }
 
+TEST(IniWrite, ASectionPutFirstLeavesKeysOutsideAnySectionOutside) {
+    const std::string text = "until=7\njunk\n";
+    const std::string after = applied(text, ini::planWrite(text, false, "Cash", "initial", 900));
+    EXPECT_EQ(after, "[Cash]\ninitial=900\n[]\nuntil=7\njunk\n");
+    EXPECT_EQ(ini::findValue(after, "Cash", "until"), std::nullopt);
+    EXPECT_EQ(ini::findValue(after, "Cash", "initial"), "900");
+    // Without such keys no empty header is needed.
+    EXPECT_EQ(ini::planWrite("junk\n", false, "Cash", "initial", 900).replacement,
+        "[Cash]\ninitial=900\n");
+}
+
 TEST(IniWrite, WhatIsWrittenReadsBackAndTheOtherKeysStay) {
     std::string text = "[Cash]\nfreak=3\n[Stats]\nshowdowns=4\n";
     text = written(text, "cash", "PLAYER", -30);
