@@ -447,16 +447,13 @@ private:
     std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> m_slots {};
 };
 
-// Built on first use and kept for the whole run; the building lies outside
-// the evaluator so its hot path keeps few registers.
+// Built while the program starts and kept for the whole run. An evaluation
+// that comes before it (from another file's start-up code) takes the careful
+// path, which scores real cards the same way.
 [[gnu::noinline, gnu::cold]] const RankTable* buildRankTable() {
     return new RankTable();
 }
-
-[[nodiscard]] inline const RankTable& rankTable() {
-    static const RankTable* const table = buildRankTable();
-    return *table;
-}
+const RankTable* const g_rankTable = buildRankTable();
 
 // The suit masks the flush steps need, gathered again from the slots.
 [[nodiscard]] std::uint64_t suitMasksOf(const std::array<Card, 7>& slots) {
@@ -468,6 +465,13 @@ private:
     return suitMasks;
 }
 
+// Real cards of which some suit holds five or more.
+[[nodiscard, gnu::noinline]] HandValue flushPath(
+    const std::array<Card, 7>& slots, std::uint32_t suitCounts, std::uint32_t flushes) {
+    const std::uint64_t suitMasks = suitMasksOf(slots);
+    return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushes);
+}
+
 } // namespace
 
 // One pass over the slots adds each card's rank and suit counts into one
@@ -477,16 +481,14 @@ private:
 TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
     static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
     static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
-    const RankTable& table = rankTable();
     std::uint64_t packed = 0;
     std::uint64_t raw = 0;
     for (const Card& c : slots) {
         std::uint64_t word = 0;
         std::memcpy(&word, &c, sizeof word);
         raw |= word;
-        const auto suit = static_cast<std::uint32_t>(word);
-        const auto rank = static_cast<std::uint32_t>(word >> 32);
-        packed += kPackedCounts[(rank * 4 + suit) & 63];
+        // rank * 4 + suit for real cards, and inside the table for any word
+        packed += kPackedCounts[((word >> 30) | word) & 63];
     }
     // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
     // these), and no rank of 13..15.
@@ -494,11 +496,12 @@ TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
         return evaluateOutside(slots);
 
     const auto suitCounts = static_cast<std::uint32_t>(packed >> kPackedSuitShift);
-    if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0) [[unlikely]] {
-        const std::uint64_t suitMasks = suitMasksOf(slots);
-        return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushes);
-    }
-    return table.lookup(packed & kPackedRankBits);
+    if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0) [[unlikely]]
+        return flushPath(slots, suitCounts, flushes);
+    const RankTable* const table = g_rankTable;
+    if (table == nullptr) [[unlikely]]
+        return evaluateOutside(slots);
+    return table->lookup(packed & kPackedRankBits);
 }
 
 void evaluateHand(TableState& state) {
