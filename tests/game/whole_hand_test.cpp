@@ -114,6 +114,12 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(h.state.showdowns, 1);
     EXPECT_GE(h.state.winnerCount, 1);
     EXPECT_EQ(h.totalChips(), 9600 - 38 % h.state.winnerCount);
+    // Pinned for this deal: the human and Carlos split 38 with two pairs of aces.
+    EXPECT_EQ(h.state.winnerCount, 2);
+    const std::array<std::int32_t, 8> pinned { 1215, 1196, 1196, 1215, 1196, 1196, 1194, 1192 };
+    for (int seat = 8; seat >= 1; --seat)
+        EXPECT_EQ(h.chips(seat), pinned[static_cast<std::size_t>(8 - seat)]) << seat;
+    EXPECT_EQ(h.status(8), "Two pairs Aces");
     EXPECT_TRUE(h.view.enabled(Button::btnnew));
     EXPECT_FALSE(h.view.enabled(Button::btnstay));
     EXPECT_FALSE(h.view.enabled(Button::btnbet));
