@@ -12,6 +12,7 @@
 #include "game/table.h"
 #include "game/table_state.h"
 #include "opponents/odds.h"
+#include "opponents/opponent_turns.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
@@ -218,6 +219,9 @@ public:
         *m_out << "  message " << text << " (" << caption << ")\n";
     }
 
+    // "Chong checks": an action the labels do not show.
+    void tell(int seat, std::string_view verb) { line(seat, verb, ""); }
+
     // Where the story goes; the street is told afresh from the next hand on.
     void tellTo(std::ostream& out) {
         m_out = &out;
@@ -253,6 +257,33 @@ private:
     s.aiLevelCode = level;
     return s.oddsScore >= (s.street >= 2 ? 15 : 20);
 }
+
+// The opponents' real decisions, unchanged (same estimate, same draws), told
+// where the table shows nothing: a check before the flop leaves the seat's
+// label as it was.
+class Narrator : public DecisionOverride {
+public:
+    Narrator(TableState& state, Random& random, StoryView& view)
+        : m_state(state)
+        , m_random(random)
+        , m_view(view) { }
+
+    bool staysIn(const TableState&, int) override {
+        decideStay(m_state, m_random);
+        return m_state.staysIn;
+    }
+    bool raises(const TableState&, int seat) override {
+        decideRaise(m_state, m_random);
+        if (m_state.raiseAmount == 0 && m_state.street == 1)
+            m_view.tell(seat, "checks");
+        return m_state.raiseAmount > 0;
+    }
+
+private:
+    TableState& m_state;
+    Random& m_random;
+    StoryView& m_view;
+};
 
 void humanActs(Table& table, Policy policy, std::ostream& out) {
     const bool call = table.buttonCaption(Button::btnstay) == "Call";
@@ -316,6 +347,8 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     TableState state;
     StoryView view(out, state);
     Table table(state, random, view, *store);
+    Narrator narrator(state, random, view);
+    table.decisionOverride = &narrator;
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();
