@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -42,11 +43,17 @@ template <tavolier::HandValue (*Evaluate)(const Hand&)> void runOverHands(benchm
 void BM_EvaluateHand(benchmark::State& state) {
     runOverHands<tavolier::evaluate>(state);
 }
-BENCHMARK(BM_EvaluateHand);
+// With --benchmark_repetitions the fastest repetition is reported as well:
+// on a shared machine it is the steadiest figure.
+double fastest(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
+
+BENCHMARK(BM_EvaluateHand)->ComputeStatistics("min", fastest);
 
 void BM_EvaluateHandReference(benchmark::State& state) {
     runOverHands<tavolier::testing::referenceEvaluate>(state);
 }
-BENCHMARK(BM_EvaluateHandReference);
+BENCHMARK(BM_EvaluateHandReference)->ComputeStatistics("min", fastest);
 
 } // namespace
