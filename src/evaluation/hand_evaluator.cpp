@@ -20,65 +20,64 @@
 namespace tavolier {
 namespace {
 
-// Bit layouts of the two words one pass over the slots fills:
+// Bit layouts of the two words the careful path fills (the hot path packs
+// its tally tighter, see kPackedCounts) and the steps after the flush read:
 //  - counts: rank r's count in the nibble at bits 4r..4r+3 (r = 0..12,
 //    bits 0..51), suit s's count in the three bits at 52 + 3s. Seven
 //    cards never overflow a field, repeats of one card included.
 //  - suitMasks: suit s's 13-bit rank mask at bits 16s..16s+12.
-constexpr std::uint64_t kNibbleOnes =
-    0x1111111111111ull; // bit 0 of each rank nibble
+constexpr std::uint64_t kNibbleOnes = 0x1111111111111ull; // bit 0 of each rank nibble
 constexpr std::uint32_t kRankBits = 0x1FFF;
 constexpr std::uint32_t kAceToFive = 0x100F; // Ace, Two, Three, Four, Five
 constexpr int kSuitCountShift = 52;
 // Set in suitMasks by a slot whose rank lies in 13..15: not a real card.
-constexpr std::uint64_t kOutsideFlag = std::uint64_t{1} << 63;
+constexpr std::uint64_t kOutsideFlag = std::uint64_t { 1 } << 63;
 constexpr std::int64_t kBelowAllRanks = -1;
 
 [[nodiscard]] inline int highestBit(std::uint64_t m) {
-  return 63 - __builtin_clzll(m);
+    return 63 - __builtin_clzll(m);
 }
 [[nodiscard]] inline int lowestBit(std::uint64_t m) {
-  return __builtin_ctzll(m);
+    return __builtin_ctzll(m);
 }
 // Rank of the highest/lowest nibble that has its bit 0 set.
 [[nodiscard]] inline int highestNibble(std::uint64_t m) {
-  return highestBit(m) >> 2;
+    return highestBit(m) >> 2;
 }
 [[nodiscard]] inline int lowestNibble(std::uint64_t m) {
-  return lowestBit(m) >> 2;
+    return lowestBit(m) >> 2;
 }
 [[nodiscard]] constexpr std::uint64_t nibble(int rank) {
-  return std::uint64_t{1} << (4 * rank);
+    return std::uint64_t { 1 } << (4 * rank);
 }
 
 // What each card adds to the two words, indexed by rank * 4 + suit for
-// ranks 0..15 and suits 0..3.
+// ranks 0..15 and suits 0..3 (ranks 13..15 only raise kOutsideFlag).
 struct CardTables {
-  std::array<std::uint64_t, 64> counts{};
-  std::array<std::uint64_t, 64> suitBits{};
+    std::array<std::uint64_t, 64> counts {};
+    std::array<std::uint64_t, 64> suitBits {};
 };
 constexpr CardTables makeCardTables() {
-  CardTables t;
-  for (int r = 0; r < 16; ++r) {
-    for (int s = 0; s < 4; ++s) {
-      const int i = r * 4 + s;
-      if (r < 13) {
-        t.counts[i] =
-            nibble(r) + (std::uint64_t{1} << (kSuitCountShift + 3 * s));
-        t.suitBits[i] = std::uint64_t{1} << (16 * s + r);
-      } else {
-        t.suitBits[i] = kOutsideFlag;
-      }
+    CardTables t;
+    for (int r = 0; r < 16; ++r) {
+        for (int s = 0; s < 4; ++s) {
+            const int i = r * 4 + s;
+            if (r < 13) {
+                t.counts[i] = nibble(r) + (std::uint64_t { 1 } << (kSuitCountShift + 3 * s));
+                t.suitBits[i] = std::uint64_t { 1 } << (16 * s + r);
+            } else {
+                t.suitBits[i] = kOutsideFlag;
+            }
+        }
     }
-  }
-  return t;
+    return t;
 }
 constexpr CardTables kCardTables = makeCardTables();
 
 // Ranks above the card range (the placeholders), distinct, descending.
 struct AboveRanks {
-  std::array<std::int64_t, 7> ranks{};
-  int count = 0;
+    std::array<std::int64_t, 7> ranks {};
+    int count = 0;
 };
 
 // Hands out the highest ranks of the seven cards one after another, each
@@ -87,217 +86,213 @@ struct AboveRanks {
 // all ranks once none is left.
 template <bool kWithAbove> class Highs {
 public:
-  Highs(const AboveRanks *above, std::uint32_t mask)
-      : m_above(above), m_mask(mask) {}
-  [[nodiscard]] std::int64_t next() {
-    if constexpr (kWithAbove) {
-      if (m_aboveUsed < m_above->count)
-        return m_above->ranks[m_aboveUsed++];
+    Highs(const AboveRanks* above, std::uint32_t mask)
+        : m_above(above)
+        , m_mask(mask) { }
+    [[nodiscard]] std::int64_t next() {
+        if constexpr (kWithAbove) {
+            if (m_aboveUsed < m_above->count)
+                return m_above->ranks[m_aboveUsed++];
+        }
+        if (m_mask == 0)
+            return kBelowAllRanks;
+        const int r = highestBit(m_mask);
+        m_mask ^= 1u << r;
+        return r;
     }
-    if (m_mask == 0)
-      return kBelowAllRanks;
-    const int r = highestBit(m_mask);
-    m_mask ^= 1u << r;
-    return r;
-  }
 
 private:
-  const AboveRanks *m_above;
-  std::uint32_t m_mask;
-  int m_aboveUsed = 0;
+    const AboveRanks* m_above;
+    std::uint32_t m_mask;
+    int m_aboveUsed = 0;
 };
 
 [[nodiscard]] inline HandValue value(std::int64_t score, std::int64_t kicker) {
-  return {static_cast<std::int32_t>(score), static_cast<std::int32_t>(kicker)};
+    return { static_cast<std::int32_t>(score), static_cast<std::int32_t>(kicker) };
 }
 
 [[nodiscard]] inline std::uint32_t rankMaskOf(std::uint64_t suitMasks) {
-  const std::uint64_t m = suitMasks | (suitMasks >> 32);
-  return static_cast<std::uint32_t>(m | (m >> 16)) & kRankBits;
+    const std::uint64_t m = suitMasks | (suitMasks >> 32);
+    return static_cast<std::uint32_t>(m | (m >> 16)) & kRankBits;
 }
 
 // Bit 3s set when suit s holds five or more cards, from the four three-bit
 // suit counts (a count of 5..7 has its top bit and one other).
 [[nodiscard]] inline std::uint32_t flushSuits(std::uint32_t suitCounts) {
-  return (suitCounts >> 2) & ((suitCounts >> 1) | suitCounts) & 0x249u;
+    return (suitCounts >> 2) & ((suitCounts >> 1) | suitCounts) & 0x249u;
 }
 
 // One straight-flush attempt from start rank s in the suit of the first
 // slot holding s: the chain counts the suited ranks s+1, s+2, ... present.
-[[nodiscard]] bool straightFlushFrom(const std::array<Card, 7> &slots,
-                                     std::uint64_t suitMasks, int s,
-                                     HandValue &out) {
-  std::int32_t suit = -1;
-  for (const Card &c : slots) {
-    if (c.rank == s) {
-      suit = c.suit;
-      break;
+[[nodiscard]] bool straightFlushFrom(
+    const std::array<Card, 7>& slots, std::uint64_t suitMasks, int s, HandValue& out) {
+    std::int32_t suit = -1;
+    for (const Card& c : slots) {
+        if (c.rank == s) {
+            suit = c.suit;
+            break;
+        }
     }
-  }
-  if (static_cast<std::uint32_t>(suit) >= 4)
-    return false; // a suit outside the card range has no run
-  const auto lane =
-      static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
-  const int count = __builtin_ctz(~(lane >> (s + 1)));
-  const int top = s + count;
-  if (count >= 4) {
-    out = value(1000, top);
-    return true;
-  }
-  if (count == 3 && top == 3 && (lane & (1u << 12)) != 0) {
-    out = value(1000, 3);
-    return true;
-  }
-  return false;
+    if (static_cast<std::uint32_t>(suit) >= 4)
+        return false; // a suit outside the card range has no run
+    const auto lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    const int count = __builtin_ctz(~(lane >> (s + 1)));
+    const int top = s + count;
+    if (count >= 4) {
+        out = value(1000, top);
+        return true;
+    }
+    if (count == 3 && top == 3 && (lane & (1u << 12)) != 0) {
+        out = value(1000, 3);
+        return true;
+    }
+    return false;
 }
 
 // Straight flush (only the lowest start rank and the next one are tried)
 // and flush; reached only when some suit holds five or more cards.
-[[nodiscard, gnu::noinline]] HandValue
-flushHand(const std::array<Card, 7> &slots, std::uint32_t suitCounts,
-          std::uint64_t suitMasks, std::uint32_t rankMask,
-          std::uint32_t flushes) {
-  std::uint32_t starts = rankMask & (rankMask >> 1);
-  HandValue out;
-  if (starts != 0) {
-    if (straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
-      return out;
-    starts &= starts - 1;
-    if (starts != 0 &&
-        straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
-      return out;
-  }
-  // Seven cards hold at most one suit five times.
-  const int suit = __builtin_ctz(flushes) / 3;
-  const int inSuit = static_cast<int>((suitCounts >> (3 * suit)) & 7);
-  std::uint32_t lane =
-      static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
-  std::array<std::int64_t, 7> f{};
-  if (std::popcount(lane) == inSuit) {
-    for (int i = 0; i < 5; ++i) {
-      const int r = highestBit(lane);
-      f[i] = r;
-      lane ^= 1u << r;
+[[nodiscard, gnu::noinline]] HandValue flushHand(const std::array<Card, 7>& slots,
+    std::uint32_t suitCounts, std::uint64_t suitMasks, std::uint32_t rankMask,
+    std::uint32_t flushes) {
+    std::uint32_t starts = rankMask & (rankMask >> 1);
+    HandValue out;
+    if (starts != 0) {
+        if (straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
+            return out;
+        starts &= starts - 1;
+        if (starts != 0 && straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
+            return out;
     }
-  } else {
-    // A card repeated within the suit: its rank counts each time.
-    int n = 0;
-    for (const Card &c : slots) {
-      if (c.suit != suit || static_cast<std::uint32_t>(c.rank) >= 13)
-        continue;
-      int j = n++;
-      for (; j > 0 && f[j - 1] < c.rank; --j)
-        f[j] = f[j - 1];
-      f[j] = c.rank;
+    // Seven cards hold at most one suit five times.
+    const int suit = __builtin_ctz(flushes) / 3;
+    const int inSuit = static_cast<int>((suitCounts >> (3 * suit)) & 7);
+    std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    std::array<std::int64_t, 7> f {};
+    if (std::popcount(lane) == inSuit) {
+        for (int i = 0; i < 5; ++i) {
+            const int r = highestBit(lane);
+            f[i] = r;
+            lane ^= 1u << r;
+        }
+    } else {
+        // A card repeated within the suit: its rank counts each time.
+        int n = 0;
+        for (const Card& c : slots) {
+            if (c.suit != suit || static_cast<std::uint32_t>(c.rank) >= 13)
+                continue;
+            int j = n++;
+            for (; j > 0 && f[j - 1] < c.rank; --j)
+                f[j] = f[j - 1];
+            f[j] = c.rank;
+        }
     }
-  }
-  return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
+    return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
 }
 
 // Everything after the flush: straight, then the rank counts.
 template <bool kWithAbove>
-[[nodiscard]] HandValue byRanks(std::uint64_t counts, std::uint32_t rankMask,
-                                const AboveRanks *above) {
-  // With seven cards at most one run of five can exist, and the two
-  // start ranks tried always reach it; the top of the run scores.
-  const std::uint32_t fives = rankMask & (rankMask >> 1) & (rankMask >> 2) &
-                              (rankMask >> 3) & (rankMask >> 4);
-  if (fives != 0)
-    return value(400 + highestBit(fives) + 4, 0);
-  if ((rankMask & kAceToFive) == kAceToFive)
-    return value(403, 0);
+[[nodiscard]] HandValue byRanks(
+    std::uint64_t counts, std::uint32_t rankMask, const AboveRanks* above) {
+    // With seven cards at most one run of five can exist, and the two
+    // start ranks tried always reach it; the top of the run scores.
+    const std::uint32_t fives
+        = rankMask & (rankMask >> 1) & (rankMask >> 2) & (rankMask >> 3) & (rankMask >> 4);
+    if (fives != 0)
+        return value(400 + highestBit(fives) + 4, 0);
+    if ((rankMask & kAceToFive) == kAceToFive)
+        return value(403, 0);
 
-  const std::uint64_t b0 = counts & kNibbleOnes;
-  const std::uint64_t b1 = (counts >> 1) & kNibbleOnes;
-  const std::uint64_t b2 = (counts >> 2) & kNibbleOnes;
-  const std::uint64_t twoOrMore = b1 | b2;
+    const std::uint64_t b0 = counts & kNibbleOnes;
+    const std::uint64_t b1 = (counts >> 1) & kNibbleOnes;
+    const std::uint64_t b2 = (counts >> 2) & kNibbleOnes;
+    const std::uint64_t twoOrMore = b1 | b2;
 
-  if (twoOrMore != 0) {
-    const std::uint64_t four = b2 & ~(b1 | b0);
-    if (four != 0)
-      return value(800 + lowestNibble(four), 0);
+    if (twoOrMore != 0) {
+        const std::uint64_t four = b2 & ~(b1 | b0);
+        if (four != 0)
+            return value(800 + lowestNibble(four), 0);
 
-    const std::uint64_t threeOrMore = b2 | (b1 & b0);
-    if (threeOrMore != 0) {
-      const int trips = highestNibble(threeOrMore);
-      const std::uint64_t pairs = twoOrMore & ~nibble(trips);
-      if (pairs != 0)
-        return value(500 + trips, 5 * highestNibble(pairs));
-      const std::uint64_t three = b1 & b0 & ~b2;
-      if (three != 0) {
-        const int r = lowestNibble(three);
-        Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
-        const std::int64_t k1 = highs.next();
-        const std::int64_t k2 = highs.next();
-        return value(300 + r, 5 * k1 + k2);
-      }
+        const std::uint64_t threeOrMore = b2 | (b1 & b0);
+        if (threeOrMore != 0) {
+            const int trips = highestNibble(threeOrMore);
+            const std::uint64_t pairs = twoOrMore & ~nibble(trips);
+            if (pairs != 0)
+                return value(500 + trips, 5 * highestNibble(pairs));
+            const std::uint64_t three = b1 & b0 & ~b2;
+            if (three != 0) {
+                const int r = lowestNibble(three);
+                Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
+                const std::int64_t k1 = highs.next();
+                const std::int64_t k2 = highs.next();
+                return value(300 + r, 5 * k1 + k2);
+            }
+        }
+
+        const int high = highestNibble(twoOrMore);
+        const std::uint64_t rest = twoOrMore & ~nibble(high);
+        if (rest != 0) {
+            const int low = highestNibble(rest);
+            Highs<kWithAbove> highs(above, rankMask & ~(1u << high) & ~(1u << low));
+            return value(200 + high, 10 * low + highs.next());
+        }
+
+        const std::uint64_t two = b1 & ~(b0 | b2);
+        if (two != 0) {
+            const int r = lowestNibble(two);
+            Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
+            const std::int64_t k1 = highs.next();
+            const std::int64_t k2 = highs.next();
+            const std::int64_t k3 = highs.next();
+            return value(100 + r, 10 * k1 + 3 * k2 + k3);
+        }
     }
 
-    const int high = highestNibble(twoOrMore);
-    const std::uint64_t rest = twoOrMore & ~nibble(high);
-    if (rest != 0) {
-      const int low = highestNibble(rest);
-      Highs<kWithAbove> highs(above, rankMask & ~(1u << high) & ~(1u << low));
-      return value(200 + high, 10 * low + highs.next());
-    }
-
-    const std::uint64_t two = b1 & ~(b0 | b2);
-    if (two != 0) {
-      const int r = lowestNibble(two);
-      Highs<kWithAbove> highs(above, rankMask & ~(1u << r));
-      const std::int64_t k1 = highs.next();
-      const std::int64_t k2 = highs.next();
-      const std::int64_t k3 = highs.next();
-      return value(100 + r, 10 * k1 + 3 * k2 + k3);
-    }
-  }
-
-  Highs<kWithAbove> highs(above, rankMask);
-  const std::int64_t top = highs.next();
-  const std::int64_t k1 = highs.next();
-  const std::int64_t k2 = highs.next();
-  return value(top, 10 * k1 + k2);
+    Highs<kWithAbove> highs(above, rankMask);
+    const std::int64_t top = highs.next();
+    const std::int64_t k1 = highs.next();
+    const std::int64_t k2 = highs.next();
+    return value(top, 10 * k1 + k2);
 }
 
 // Slots holding anything but real cards (the placeholders, or garbage):
 // ranks 0..12 are counted, suited when the suit is 0..3; ranks above 12
 // join the highest ranks; negative ranks are ignored.
-[[nodiscard, gnu::noinline, gnu::cold]] HandValue
-evaluateOutside(const std::array<Card, 7> &slots) {
-  std::uint64_t counts = 0;
-  std::uint64_t suitMasks = 0;
-  std::uint32_t looseRanks = 0;
-  AboveRanks above;
-  for (const Card &c : slots) {
-    const auto r = static_cast<std::uint32_t>(c.rank);
-    if (r < 13) {
-      const auto s = static_cast<std::uint32_t>(c.suit);
-      if (s < 4) {
-        counts += kCardTables.counts[r * 4 + s];
-        suitMasks |= kCardTables.suitBits[r * 4 + s];
-      } else {
-        counts += nibble(c.rank);
-        looseRanks |= 1u << r;
-      }
-      continue;
+[[nodiscard, gnu::noinline, gnu::cold]] HandValue evaluateOutside(
+    const std::array<Card, 7>& slots) {
+    std::uint64_t counts = 0;
+    std::uint64_t suitMasks = 0;
+    std::uint32_t looseRanks = 0;
+    AboveRanks above;
+    for (const Card& c : slots) {
+        const auto r = static_cast<std::uint32_t>(c.rank);
+        if (r < 13) {
+            const auto s = static_cast<std::uint32_t>(c.suit);
+            if (s < 4) {
+                counts += kCardTables.counts[r * 4 + s];
+                suitMasks |= kCardTables.suitBits[r * 4 + s];
+            } else {
+                counts += nibble(c.rank);
+                looseRanks |= 1u << r;
+            }
+            continue;
+        }
+        if (c.rank < 0)
+            continue;
+        int i = 0;
+        while (i < above.count && above.ranks[i] > c.rank)
+            ++i;
+        if (i < above.count && above.ranks[i] == c.rank)
+            continue;
+        for (int j = above.count; j > i; --j)
+            above.ranks[j] = above.ranks[j - 1];
+        above.ranks[i] = c.rank;
+        ++above.count;
     }
-    if (c.rank < 0)
-      continue;
-    int i = 0;
-    while (i < above.count && above.ranks[i] > c.rank)
-      ++i;
-    if (i < above.count && above.ranks[i] == c.rank)
-      continue;
-    for (int j = above.count; j > i; --j)
-      above.ranks[j] = above.ranks[j - 1];
-    above.ranks[i] = c.rank;
-    ++above.count;
-  }
-  const std::uint32_t rankMask = rankMaskOf(suitMasks) | looseRanks;
-  const auto suitCounts = static_cast<std::uint32_t>(counts >> kSuitCountShift);
-  if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0)
-    return flushHand(slots, suitCounts, suitMasks, rankMask, flushes);
-  return byRanks<true>(counts, rankMask, &above);
+    const std::uint32_t rankMask = rankMaskOf(suitMasks) | looseRanks;
+    const auto suitCounts = static_cast<std::uint32_t>(counts >> kSuitCountShift);
+    if (const std::uint32_t flushes = flushSuits(suitCounts); flushes != 0)
+        return flushHand(slots, suitCounts, suitMasks, rankMask, flushes);
+    return byRanks<true>(counts, rankMask, &above);
 }
 
 // The hot path's tally of real cards, one word per hand:
@@ -307,24 +302,21 @@ evaluateOutside(const std::array<Card, 7> &slots) {
 //  - bits 56..59: the number of slots with a rank of 13..15 (not real cards).
 // Seven cards never overflow a field, repeats of one card included.
 constexpr int kPackedSuitShift = 40;
-constexpr std::uint64_t kPackedStart = std::uint64_t{0x3333}
-                                       << kPackedSuitShift;
-constexpr std::uint64_t kPackedFlush = std::uint64_t{0x8888}
-                                       << kPackedSuitShift;
-constexpr std::uint64_t kPackedOutside = std::uint64_t{0xF} << 56;
+constexpr std::uint64_t kPackedStart = std::uint64_t { 0x3333 } << kPackedSuitShift;
+constexpr std::uint64_t kPackedFlush = std::uint64_t { 0x8888 } << kPackedSuitShift;
+constexpr std::uint64_t kPackedOutside = std::uint64_t { 0xF } << 56;
 // Shifting the tally left by this much keeps only the rank counts.
 constexpr int kPackedRankShift = 64 - 39;
 
 // What each card adds to the packed tally, by rank * 4 + suit (ranks 0..15).
 constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
-  std::array<std::uint64_t, 64> t{};
-  for (int r = 0; r < 16; ++r)
-    for (int s = 0; s < 4; ++s)
-      t[static_cast<std::size_t>(r * 4 + s)] =
-          r < 13 ? (std::uint64_t{1} << (3 * r)) +
-                       (std::uint64_t{1} << (kPackedSuitShift + 4 * s))
-                 : std::uint64_t{1} << 56;
-  return t;
+    std::array<std::uint64_t, 64> t {};
+    for (int r = 0; r < 16; ++r)
+        for (int s = 0; s < 4; ++s)
+            t[static_cast<std::size_t>(r * 4 + s)] = r < 13 ? (std::uint64_t { 1 } << (3 * r))
+                    + (std::uint64_t { 1 } << (kPackedSuitShift + 4 * s))
+                                                            : std::uint64_t { 1 } << 56;
+    return t;
 }();
 
 // Every hand without a flush is scored by its ranks alone, so the scores of
@@ -335,176 +327,164 @@ constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
 // slots of their own.
 class RankTable {
 public:
-  // Every score seven real ranks without a flush can make (91 of them; the
-  // rest pads the array to every seven-bit place).
-  static constexpr std::array<std::int32_t, 128> kScores = [] {
-    std::array<std::int32_t, 128> scores{};
-    std::size_t i = 0;
-    for (std::int32_t base : {0, 100, 200, 300, 400, 500, 800})
-      for (std::int32_t r = 0; r < 13; ++r)
-        scores[i++] = base + r;
-    return scores;
-  }();
-  // Kicker values of seven ranks run from -11 (one card seven times) up.
-  static constexpr std::int32_t kKickerOffset = 11;
-  static constexpr int kBucketBits = 14;
-  static constexpr int kSlotBits = 16;
+    // Every score seven real ranks without a flush can make (91 of them; the
+    // rest pads the array to every seven-bit place).
+    static constexpr std::array<std::int32_t, 128> kScores = [] {
+        std::array<std::int32_t, 128> scores {};
+        std::size_t i = 0;
+        for (std::int32_t base : { 0, 100, 200, 300, 400, 500, 800 })
+            for (std::int32_t r = 0; r < 13; ++r)
+                scores[i++] = base + r;
+        return scores;
+    }();
+    // Kicker values of seven ranks run from -11 (one card seven times) up.
+    static constexpr std::int32_t kKickerOffset = 11;
+    static constexpr int kBucketBits = 14;
+    static constexpr int kSlotBits = 16;
 
-  RankTable() {
-    std::vector<std::uint64_t> keys;
-    keys.reserve(50388);
-    collectKeys(keys, 0, 7, 0);
-    for (std::uint64_t multiplier :
-         {0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull, 0x94D049BB133111EBull,
-          0xD6E8FEB86659FD93ull, 0xA0761D6478BD642Full}) {
-      m_multiplier = multiplier;
-      if (place(keys))
-        return;
+    RankTable() {
+        std::vector<std::uint64_t> keys;
+        keys.reserve(50388);
+        collectKeys(keys, 0, 7, 0);
+        for (std::uint64_t multiplier : { 0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull,
+                 0x94D049BB133111EBull, 0xD6E8FEB86659FD93ull, 0xA0761D6478BD642Full }) {
+            m_multiplier = multiplier;
+            if (place(keys))
+                return;
+        }
+        // Not reached with the multipliers above (every test process builds
+        // the table); a table that cannot be built must not go unnoticed.
+        std::abort();
     }
-    // Not reached with the multipliers above (every test process builds
-    // the table); a table that cannot be built must not go unnoticed.
-    std::abort();
-  }
 
-  // key: the packed tally shifted left by kPackedRankShift.
-  [[nodiscard]] HandValue lookup(std::uint64_t key) const {
-    const std::uint64_t h = key * m_multiplier;
-    const std::uint32_t packed =
-        m_slots[slotOf(h, m_displacement[h >> (64 - kBucketBits)])];
-    return {kScores[packed & 0x7F],
-            static_cast<std::int32_t>(packed >> 7) - kKickerOffset};
-  }
+    // key: the packed tally shifted left by kPackedRankShift.
+    [[nodiscard]] HandValue lookup(std::uint64_t key) const {
+        const std::uint64_t h = key * m_multiplier;
+        const std::uint32_t packed = m_slots[slotOf(h, m_displacement[h >> (64 - kBucketBits)])];
+        return { kScores[packed & 0x7F], static_cast<std::int32_t>(packed >> 7) - kKickerOffset };
+    }
 
 private:
-  [[nodiscard]] static std::size_t slotOf(std::uint64_t h,
-                                          std::uint16_t displacement) {
-    return static_cast<std::size_t>((h >> (64 - kBucketBits - kSlotBits)) &
-                                    0xFFFF) ^
-           displacement;
-  }
-
-  // Packed rank counts of every multiset of `left` more cards over ranks
-  // `rank`..12.
-  static void collectKeys(std::vector<std::uint64_t> &keys, int rank, int left,
-                          std::uint64_t key) {
-    if (rank == 12) {
-      keys.push_back(key + (static_cast<std::uint64_t>(left) << (3 * 12)));
-      return;
+    [[nodiscard]] static std::size_t slotOf(std::uint64_t h, std::uint16_t displacement) {
+        return static_cast<std::size_t>((h >> (64 - kBucketBits - kSlotBits)) & 0xFFFF)
+            ^ displacement;
     }
-    for (int n = 0; n <= left; ++n)
-      collectKeys(keys, rank + 1, left - n,
-                  key + (static_cast<std::uint64_t>(n) << (3 * rank)));
-  }
 
-  // The score of the ranks in key, as if the suits were dealt round so no
-  // flush forms, packed into 16 bits: the score's place in kScores in the
-  // low seven, the kicker value plus kKickerOffset above them.
-  [[nodiscard]] static std::uint16_t packedValue(std::uint64_t key) {
-    std::uint64_t nibbles = 0;
-    std::uint32_t rankMask = 0;
-    for (int r = 0; r < 13; ++r) {
-      const std::uint64_t n = (key >> (3 * r)) & 7;
-      nibbles += n << (4 * r);
-      if (n != 0)
-        rankMask |= 1u << r;
-    }
-    const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
-    std::size_t place = 0;
-    while (place < 91 && kScores[place] != v.score)
-      ++place;
-    const std::int32_t kicker = v.kicker + kKickerOffset;
-    if (place == 91 || kicker < 0 || kicker > 0x1FF)
-      std::abort(); // cannot happen for seven real ranks
-    return static_cast<std::uint16_t>(
-        place | (static_cast<std::uint32_t>(kicker) << 7));
-  }
-
-  // Places the buckets, fullest first, each at the first displacement that
-  // finds free slots for all its keys.
-  bool place(const std::vector<std::uint64_t> &keys) {
-    std::vector<std::vector<std::uint64_t>> buckets(std::size_t{1}
-                                                    << kBucketBits);
-    for (std::uint64_t key : keys)
-      buckets[((key << kPackedRankShift) * m_multiplier) >> (64 - kBucketBits)]
-          .push_back(key);
-    std::vector<std::size_t> order(buckets.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-      order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) {
-                       return buckets[a].size() > buckets[b].size();
-                     });
-    std::vector<bool> used(std::size_t{1} << kSlotBits);
-    m_displacement.fill(0);
-    std::array<std::size_t, 64> chosen{};
-    for (std::size_t b : order) {
-      const std::vector<std::uint64_t> &bucket = buckets[b];
-      if (bucket.empty())
-        break;
-      if (bucket.size() > chosen.size())
-        return false;
-      bool placed = false;
-      for (std::uint32_t d = 0; d < (1u << kSlotBits) && !placed; ++d) {
-        placed = true;
-        for (std::size_t i = 0; i < bucket.size() && placed; ++i) {
-          chosen[i] = slotOf((bucket[i] << kPackedRankShift) * m_multiplier,
-                             static_cast<std::uint16_t>(d));
-          placed = !used[chosen[i]];
-          for (std::size_t j = 0; j < i && placed; ++j)
-            placed = chosen[j] != chosen[i];
+    // Packed rank counts of every multiset of `left` more cards over ranks
+    // `rank`..12.
+    static void collectKeys(
+        std::vector<std::uint64_t>& keys, int rank, int left, std::uint64_t key) {
+        if (rank == 12) {
+            keys.push_back(key + (static_cast<std::uint64_t>(left) << (3 * 12)));
+            return;
         }
-        if (placed) {
-          m_displacement[b] = static_cast<std::uint16_t>(d);
-          for (std::size_t i = 0; i < bucket.size(); ++i) {
-            used[chosen[i]] = true;
-            m_slots[chosen[i]] = packedValue(bucket[i]);
-          }
-        }
-      }
-      if (!placed)
-        return false;
+        for (int n = 0; n <= left; ++n)
+            collectKeys(
+                keys, rank + 1, left - n, key + (static_cast<std::uint64_t>(n) << (3 * rank)));
     }
-    return true;
-  }
 
-  std::uint64_t m_multiplier = 0;
-  std::array<std::uint16_t, std::size_t{1} << kBucketBits> m_displacement{};
-  std::array<std::uint16_t, std::size_t{1} << kSlotBits> m_slots{};
+    // The score of the ranks in key, as if the suits were dealt round so no
+    // flush forms, packed into 16 bits: the score's place in kScores in the
+    // low seven, the kicker value plus kKickerOffset above them.
+    [[nodiscard]] static std::uint16_t packedValue(std::uint64_t key) {
+        std::uint64_t nibbles = 0;
+        std::uint32_t rankMask = 0;
+        for (int r = 0; r < 13; ++r) {
+            const std::uint64_t n = (key >> (3 * r)) & 7;
+            nibbles += n << (4 * r);
+            if (n != 0)
+                rankMask |= 1u << r;
+        }
+        const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
+        std::size_t place = 0;
+        while (place < 91 && kScores[place] != v.score)
+            ++place;
+        const std::int32_t kicker = v.kicker + kKickerOffset;
+        if (place == 91 || kicker < 0 || kicker > 0x1FF)
+            std::abort(); // cannot happen for seven real ranks
+        return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
+    }
+
+    // Places the buckets, fullest first, each at the first displacement that
+    // finds free slots for all its keys.
+    bool place(const std::vector<std::uint64_t>& keys) {
+        std::vector<std::vector<std::uint64_t>> buckets(std::size_t { 1 } << kBucketBits);
+        for (std::uint64_t key : keys)
+            buckets[((key << kPackedRankShift) * m_multiplier) >> (64 - kBucketBits)].push_back(
+                key);
+        std::vector<std::size_t> order(buckets.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return buckets[a].size() > buckets[b].size(); });
+        std::vector<bool> used(std::size_t { 1 } << kSlotBits);
+        m_displacement.fill(0);
+        std::array<std::size_t, 64> chosen {};
+        for (std::size_t b : order) {
+            const std::vector<std::uint64_t>& bucket = buckets[b];
+            if (bucket.empty())
+                break;
+            if (bucket.size() > chosen.size())
+                return false;
+            bool placed = false;
+            for (std::uint32_t d = 0; d < (1u << kSlotBits) && !placed; ++d) {
+                placed = true;
+                for (std::size_t i = 0; i < bucket.size() && placed; ++i) {
+                    chosen[i] = slotOf((bucket[i] << kPackedRankShift) * m_multiplier,
+                        static_cast<std::uint16_t>(d));
+                    placed = !used[chosen[i]];
+                    for (std::size_t j = 0; j < i && placed; ++j)
+                        placed = chosen[j] != chosen[i];
+                }
+                if (placed) {
+                    m_displacement[b] = static_cast<std::uint16_t>(d);
+                    for (std::size_t i = 0; i < bucket.size(); ++i) {
+                        used[chosen[i]] = true;
+                        m_slots[chosen[i]] = packedValue(bucket[i]);
+                    }
+                }
+            }
+            if (!placed)
+                return false;
+        }
+        return true;
+    }
+
+    std::uint64_t m_multiplier = 0;
+    std::array<std::uint16_t, std::size_t { 1 } << kBucketBits> m_displacement {};
+    std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> m_slots {};
 };
 
 // Built while the program starts and kept for the whole run. An evaluation
 // that comes before it (from another file's start-up code) takes the careful
 // path, which scores real cards the same way.
-[[gnu::noinline, gnu::cold]] const RankTable *buildRankTable() {
-  return new RankTable();
+[[gnu::noinline, gnu::cold]] const RankTable* buildRankTable() {
+    return new RankTable();
 }
-const RankTable *const g_rankTable = buildRankTable();
+const RankTable* const g_rankTable = buildRankTable();
 
 // The suit masks the flush steps need, gathered again from the slots.
-[[nodiscard]] std::uint64_t suitMasksOf(const std::array<Card, 7> &slots) {
-  std::uint64_t suitMasks = 0;
-  for (const Card &c : slots)
-    suitMasks |= kCardTables.suitBits[(static_cast<std::uint32_t>(c.rank) * 4 +
-                                       static_cast<std::uint32_t>(c.suit)) &
-                                      63];
-  return suitMasks;
+[[nodiscard]] std::uint64_t suitMasksOf(const std::array<Card, 7>& slots) {
+    std::uint64_t suitMasks = 0;
+    for (const Card& c : slots)
+        suitMasks |= kCardTables.suitBits[(static_cast<std::uint32_t>(c.rank) * 4
+                                              + static_cast<std::uint32_t>(c.suit))
+            & 63];
+    return suitMasks;
 }
 
 // The rare sets: a slot outside the card range, or real cards of which some
 // suit holds five or more.
-[[nodiscard, gnu::noinline]] HandValue
-unusualSet(const std::array<Card, 7> &slots, std::uint64_t raw,
-           std::uint64_t packed) {
-  if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & kPackedOutside) != 0)
-    return evaluateOutside(slots);
-  std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
-  for (int s = 0; s < 4; ++s)
-    suitCounts |= static_cast<std::uint32_t>(
-                      ((packed >> (kPackedSuitShift + 4 * s)) & 0xF) - 3)
-                  << (3 * s);
-  const std::uint64_t suitMasks = suitMasksOf(slots);
-  return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks),
-                   flushSuits(suitCounts));
+[[nodiscard, gnu::noinline]] HandValue unusualSet(
+    const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t packed) {
+    if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & kPackedOutside) != 0)
+        return evaluateOutside(slots);
+    std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
+    for (int s = 0; s < 4; ++s)
+        suitCounts |= static_cast<std::uint32_t>(((packed >> (kPackedSuitShift + 4 * s)) & 0xF) - 3)
+            << (3 * s);
+    const std::uint64_t suitMasks = suitMasksOf(slots);
+    return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
 }
 
 } // namespace
@@ -513,35 +493,33 @@ unusualSet(const std::array<Card, 7> &slots, std::uint64_t raw,
 // word; without a flush, the rank counts alone find the score in the rank
 // table. Any slot outside the card range sends the set through the careful
 // tally instead (checked after the pass, which only reads inside the table).
-TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7> &slots) {
-  static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 &&
-                offsetof(Card, rank) == 4);
-  static_assert(std::endian::native == std::endian::little,
-                "a card is read as one 64-bit word");
-  std::uint64_t packed = kPackedStart;
-  std::uint64_t raw = 0;
-  for (const Card &c : slots) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, &c, sizeof word);
-    raw |= word;
-    // rank * 4 + suit for real cards, and inside the table for any word
-    packed += kPackedCounts[((word >> 30) | word) & 63];
-  }
-  // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
-  // these) and no rank of 13..15; most hands hold no flush either.
-  if (((raw & 0xFFFFFFF0FFFFFFFCull) |
-       (packed & (kPackedOutside | kPackedFlush))) != 0) [[unlikely]]
-    return unusualSet(slots, raw, packed);
-  const RankTable *const table = g_rankTable;
-  if (table == nullptr) [[unlikely]]
-    return evaluateOutside(slots);
-  return table->lookup(packed << kPackedRankShift);
+TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
+    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
+    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
+    std::uint64_t packed = kPackedStart;
+    std::uint64_t raw = 0;
+    for (const Card& c : slots) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, &c, sizeof word);
+        raw |= word;
+        // rank * 4 + suit for real cards, and inside the table for any word
+        packed += kPackedCounts[((word >> 30) | word) & 63];
+    }
+    // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
+    // these) and no rank of 13..15; most hands hold no flush either.
+    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (kPackedOutside | kPackedFlush))) != 0)
+        [[unlikely]]
+        return unusualSet(slots, raw, packed);
+    const RankTable* const table = g_rankTable;
+    if (table == nullptr) [[unlikely]]
+        return evaluateOutside(slots);
+    return table->lookup(packed << kPackedRankShift);
 }
 
-void evaluateHand(TableState &state) {
-  const HandValue v = evaluate(state.evalCards);
-  state.handScore = v.score;
-  state.kickerValue = v.kicker;
+void evaluateHand(TableState& state) {
+    const HandValue v = evaluate(state.evalCards);
+    state.handScore = v.score;
+    state.kickerValue = v.kicker;
 }
 
 } // namespace tavolier
