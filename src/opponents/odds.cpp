@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 namespace tavolier {
 
@@ -104,9 +103,9 @@ std::int32_t scoreInto(TableState& state, const std::array<Card, 7>& slots) {
 
 // The simulation proper, on a local copy of the spare deck: a card is eight
 // bytes, so a swap is two loads and two stores and a simulated hand is seven
-// neighbouring cards. Returns W, the trials in which
-// the acting seat's hand beat all six simulated hands, and leaves the spare
-// deck, evalCards, handScore and kickerValue as the trials left them.
+// neighbouring cards. Returns W, the trials in which the acting seat's hand
+// beat all six simulated hands, and leaves the spare deck, evalCards,
+// handScore and kickerValue as the trials left them.
 std::int32_t runTrials(TableState& state, Random& random, int trials) {
     if (trials <= 0)
         return 0;
