@@ -339,7 +339,7 @@ public:
     }();
     // Kicker values of seven ranks run from -11 (one card seven times) up.
     static constexpr std::int32_t kKickerOffset = 11;
-    static constexpr int kBucketBits = 14;
+    static constexpr int kBucketBits = 13;
     static constexpr int kSlotBits = 16;
 
     RankTable() {
