@@ -558,5 +558,30 @@ TEST(OddsSignature, FixedSeedsGiveFixedScores) {
     EXPECT_EQ(scores, expected);
 }
 
+TEST(OddsSignature, FixedSeedsGiveFixedDecisions) {
+    // Seats 1 to 7 of one deal decide in turn on every street, sharing one
+    // generator and one spare deck as at the table.
+    TableState state = dealtTable(17, 1, 600);
+    Random random(2024);
+    std::string decisions;
+    for (Street street : { 1, 2, 3, 4 }) {
+        state.street = street;
+        for (int seat = 7; seat >= 1; --seat) {
+            state.actorCards = state.seat(seat).holeCards;
+            state.outCount = 7 - seat;
+            decideRaise(state, random);
+            decisions += state.raiseAmount > 0 ? 'R' : 'c';
+            decideStay(state, random);
+            decisions += state.staysIn ? 's' : 'f';
+        }
+        decisions += ' ';
+    }
+    EXPECT_EQ(decisions, "cfcfcsRscfcfcf cfcfcfcscfcfcs cfcfcfcscfcfRs cfcfcscscfcfRs ");
+    // Each decision: 601 trials of 202 draws; the caution draw from the flop
+    // on; decideRaise's own draw.
+    const std::uint64_t perSeatAndStreet = 2u * 601u * 202u + 1u;
+    EXPECT_EQ(random.drawCount(), 28u * perSeatAndStreet + 21u * 2u);
+}
+
 } // namespace
 } // namespace tavolier
