@@ -87,8 +87,7 @@ struct CallAndCheck : DecisionOverride {
 
 // The same click with the opponents' estimates taken out: what the turn
 // machinery itself costs (seven answers, seven turns, the labels).
-void BM_HumanRaiseWithoutEstimates(benchmark::State& st)
-{
+void BM_HumanRaiseWithoutEstimates(benchmark::State& st) {
     GeniusTable t(13);
     CallAndCheck decisions;
     t.table.decisionOverride = &decisions;
