@@ -143,6 +143,28 @@ TEST(PlayCommand, MatchEndPressesNewWithTheInitialStack) {
     std::filesystem::remove(path);
 }
 
+TEST(PlayCommand, ADealThatOnlyEndsTheMatchPrintsNothing) {
+    // Every opponent broke: the start-up deal is played alone, the next Deal
+    // announces the win without dealing, and "New" deals the second hand.
+    const auto path = std::filesystem::path(::testing::TempDir()) / "tavolier-play-broke.ini";
+    std::filesystem::remove(path);
+    {
+        std::ofstream ini(path);
+        ini << "[Cash]\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\nrobot=0\n";
+    }
+    const std::string file = path.string();
+    const PlayRun r
+        = play({ "--hands", "2", "--seed", "1", "--human", "call", "--settings", file });
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("message"), std::string::npos);
+    const auto end1 = r.out.find("end 1 ");
+    ASSERT_NE(end1, std::string::npos);
+    const auto next = r.out.find('\n', end1);
+    EXPECT_EQ(r.out.compare(next + 1, 19, "new match\nhand 2\n  "), 0) << r.out;
+    EXPECT_EQ(endLines(r.out).size(), 2u);
+    std::filesystem::remove(path);
+}
+
 TEST(PlayCommand, RejectsBadArguments) {
     for (const auto& args : std::vector<std::vector<std::string_view>> {
              {},
