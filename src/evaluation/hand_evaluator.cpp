@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -296,26 +297,26 @@ template <bool kWithAbove>
 }
 
 // The hot path's tally of real cards, one word per hand:
-//  - bits 3r..3r+2: the count of rank r (r = 0..12, bits 0..38);
-//  - bits 40 + 4s..43 + 4s: three plus the count of suit s, so that bit 43 + 4s
-//    is set exactly when the suit holds five or more cards;
-//  - bits 56..59: the number of slots with a rank of 13..15 (not real cards).
+//  - bits 4s..4s+3: three plus the count of suit s, so that bit 4s + 3 is set
+//    exactly when the suit holds five or more cards;
+//  - bits 16..19: the number of slots with a rank of 13..15 (not real cards);
+//  - bits 25 + 3r..27 + 3r: the count of rank r (r = 0..12, bits 25..63), so
+//    that shifting right by 25 leaves the rank counts alone.
 // Seven cards never overflow a field, repeats of one card included.
-constexpr int kPackedSuitShift = 40;
-constexpr std::uint64_t kPackedStart = std::uint64_t { 0x3333 } << kPackedSuitShift;
-constexpr std::uint64_t kPackedFlush = std::uint64_t { 0x8888 } << kPackedSuitShift;
-constexpr std::uint64_t kPackedOutside = std::uint64_t { 0xF } << 56;
-// Shifting the tally left by this much keeps only the rank counts.
-constexpr int kPackedRankShift = 64 - 39;
+constexpr int kPackedRankShift = 25;
+constexpr std::uint64_t kPackedStart = 0x3333;
+constexpr std::uint64_t kPackedFlush = 0x8888;
+constexpr std::uint64_t kPackedOutside = 0xF0000;
 
 // What each card adds to the packed tally, by rank * 4 + suit (ranks 0..15).
 constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
     std::array<std::uint64_t, 64> t {};
     for (int r = 0; r < 16; ++r)
         for (int s = 0; s < 4; ++s)
-            t[static_cast<std::size_t>(r * 4 + s)] = r < 13 ? (std::uint64_t { 1 } << (3 * r))
-                    + (std::uint64_t { 1 } << (kPackedSuitShift + 4 * s))
-                                                            : std::uint64_t { 1 } << 56;
+            t[static_cast<std::size_t>(r * 4 + s)] = r < 13
+                ? (std::uint64_t { 1 } << (kPackedRankShift + 3 * r))
+                    + (std::uint64_t { 1 } << (4 * s))
+                : std::uint64_t { 1 } << 16;
     return t;
 }();
 
@@ -357,7 +358,7 @@ public:
         std::abort();
     }
 
-    // key: the packed tally shifted left by kPackedRankShift.
+    // key: the packed tally shifted right by kPackedRankShift.
     [[nodiscard]] HandValue lookup(std::uint64_t key) const {
         const std::uint64_t h = key * m_multiplier;
         const std::uint32_t packed = m_slots[slotOf(h, m_displacement[h >> (64 - kBucketBits)])];
@@ -405,42 +406,74 @@ private:
         return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
     }
 
-    // Places the buckets, fullest first, each at the first displacement that
-    // finds free slots for all its keys.
+    // Places the buckets, fullest first. A bucket's displacement is sought
+    // among those that send its first key to a free slot (one per free slot,
+    // so a nearly full table needs few tries); the first that finds free,
+    // distinct slots for all its keys is kept.
     bool place(const std::vector<std::uint64_t>& keys) {
-        std::vector<std::vector<std::uint64_t>> buckets(std::size_t { 1 } << kBucketBits);
+        constexpr std::size_t kBuckets = std::size_t { 1 } << kBucketBits;
+        constexpr std::size_t kSlots = std::size_t { 1 } << kSlotBits;
+        // The keys' products grouped by bucket (a counting sort).
+        std::vector<std::uint64_t> hashes(keys.size());
+        std::vector<std::uint64_t> sortedKeys(keys.size());
+        std::vector<std::size_t> first(kBuckets + 1, 0);
         for (std::uint64_t key : keys)
-            buckets[((key << kPackedRankShift) * m_multiplier) >> (64 - kBucketBits)].push_back(
-                key);
-        std::vector<std::size_t> order(buckets.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        std::stable_sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return buckets[a].size() > buckets[b].size(); });
-        std::vector<bool> used(std::size_t { 1 } << kSlotBits);
+            ++first[((key * m_multiplier) >> (64 - kBucketBits)) + 1];
+        for (std::size_t b = 0; b < kBuckets; ++b)
+            first[b + 1] += first[b];
+        std::vector<std::size_t> fill(first.begin(), first.end() - 1);
+        for (std::uint64_t key : keys) {
+            const std::uint64_t h = key * m_multiplier;
+            const std::size_t at = fill[h >> (64 - kBucketBits)]++;
+            hashes[at] = h;
+            sortedKeys[at] = key;
+        }
+        std::vector<std::size_t> order(kBuckets);
+        for (std::size_t b = 0; b < kBuckets; ++b)
+            order[b] = b;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+            return first[x + 1] - first[x] > first[y + 1] - first[y];
+        });
+
+        // Free slots in a list with each slot's place in it, for quick removal.
+        std::vector<std::uint32_t> freeSlots(kSlots);
+        std::vector<std::uint32_t> placeOf(kSlots);
+        for (std::uint32_t i = 0; i < kSlots; ++i)
+            freeSlots[i] = placeOf[i] = i;
+        std::vector<std::uint8_t> used(kSlots, 0);
+        auto take = [&](std::size_t slot) {
+            used[slot] = 1;
+            const std::uint32_t last = freeSlots.back();
+            freeSlots[placeOf[slot]] = last;
+            placeOf[last] = placeOf[slot];
+            freeSlots.pop_back();
+        };
+
         m_displacement.fill(0);
         std::array<std::size_t, 64> chosen {};
         for (std::size_t b : order) {
-            const std::vector<std::uint64_t>& bucket = buckets[b];
-            if (bucket.empty())
+            const std::size_t begin = first[b];
+            const std::size_t size = first[b + 1] - begin;
+            if (size == 0)
                 break;
-            if (bucket.size() > chosen.size())
+            if (size > chosen.size())
                 return false;
+            const std::size_t base = slotOf(hashes[begin], 0);
             bool placed = false;
-            for (std::uint32_t d = 0; d < (1u << kSlotBits) && !placed; ++d) {
+            for (std::size_t f = 0; f < freeSlots.size() && !placed; ++f) {
+                const auto d = static_cast<std::uint16_t>(base ^ freeSlots[f]);
                 placed = true;
-                for (std::size_t i = 0; i < bucket.size() && placed; ++i) {
-                    chosen[i] = slotOf((bucket[i] << kPackedRankShift) * m_multiplier,
-                        static_cast<std::uint16_t>(d));
-                    placed = !used[chosen[i]];
+                for (std::size_t i = 0; i < size && placed; ++i) {
+                    chosen[i] = slotOf(hashes[begin + i], d);
+                    placed = used[chosen[i]] == 0;
                     for (std::size_t j = 0; j < i && placed; ++j)
                         placed = chosen[j] != chosen[i];
                 }
                 if (placed) {
-                    m_displacement[b] = static_cast<std::uint16_t>(d);
-                    for (std::size_t i = 0; i < bucket.size(); ++i) {
-                        used[chosen[i]] = true;
-                        m_slots[chosen[i]] = packedValue(bucket[i]);
+                    m_displacement[b] = d;
+                    for (std::size_t i = 0; i < size; ++i) {
+                        take(chosen[i]);
+                        m_slots[chosen[i]] = packedValue(sortedKeys[begin + i]);
                     }
                 }
             }
@@ -455,13 +488,17 @@ private:
     std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> m_slots {};
 };
 
-// Built while the program starts and kept for the whole run. An evaluation
-// that comes before it (from another file's start-up code) takes the careful
-// path, which scores real cards the same way.
+// Built by the first evaluation that needs it and kept for the whole run.
+std::atomic<const RankTable*> g_rankTable { nullptr };
+
 [[gnu::noinline, gnu::cold]] const RankTable* buildRankTable() {
-    return new RankTable();
+    static const RankTable* const table = [] {
+        const RankTable* built = new RankTable();
+        g_rankTable.store(built, std::memory_order_release);
+        return built;
+    }();
+    return table;
 }
-const RankTable* const g_rankTable = buildRankTable();
 
 // The suit masks the flush steps need, gathered again from the slots.
 [[nodiscard]] std::uint64_t suitMasksOf(const std::array<Card, 7>& slots) {
@@ -481,8 +518,7 @@ const RankTable* const g_rankTable = buildRankTable();
         return evaluateOutside(slots);
     std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
     for (int s = 0; s < 4; ++s)
-        suitCounts |= static_cast<std::uint32_t>(((packed >> (kPackedSuitShift + 4 * s)) & 0xF) - 3)
-            << (3 * s);
+        suitCounts |= static_cast<std::uint32_t>(((packed >> (4 * s)) & 0xF) - 3) << (3 * s);
     const std::uint64_t suitMasks = suitMasksOf(slots);
     return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
 }
@@ -510,10 +546,10 @@ TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
     if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (kPackedOutside | kPackedFlush))) != 0)
         [[unlikely]]
         return unusualSet(slots, raw, packed);
-    const RankTable* const table = g_rankTable;
+    const RankTable* table = g_rankTable.load(std::memory_order_acquire);
     if (table == nullptr) [[unlikely]]
-        return evaluateOutside(slots);
-    return table->lookup(packed << kPackedRankShift);
+        table = buildRankTable();
+    return table->lookup(packed >> kPackedRankShift);
 }
 
 void evaluateHand(TableState& state) {
