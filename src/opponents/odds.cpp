@@ -125,6 +125,7 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
 
     const int carryFrom = street == 1 ? 5 : (shared == 0 ? 2 : 7);
 
+    const std::int32_t riverOwn = street == 4 ? evaluate(actor).score : 0;
     std::int32_t wins = 0;
     std::array<Card, 7> hand {};
     for (int t = 0; t < trials; ++t) {
@@ -158,7 +159,8 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         default:
             break;
         }
-        const std::int32_t own = evaluate(actor).score;
+        // On the river the seat's hand is the same in every trial.
+        const std::int32_t own = street == 4 ? riverOwn : evaluate(actor).score;
 
         // Stop at the first simulated hand that beats the seat: the trial
         // is lost either way. The last hand's evaluation, which the table
