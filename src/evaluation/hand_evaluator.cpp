@@ -353,8 +353,9 @@ public:
             if (place(keys))
                 return;
         }
-        // Not reached with the multipliers above (every test process builds
-        // the table); a table that cannot be built must not go unnoticed.
+        // Not reached: the first multiplier already places every key (the
+        // evaluator's tests build the table). A table that cannot be built
+        // must not go unnoticed.
         std::abort();
     }
 
