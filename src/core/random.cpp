@@ -104,7 +104,12 @@ void wordsBelow52(
 #ifdef TAVOLIER_HAS_AVX2_KERNEL
 
 bool avx2Available() {
-    static const bool available = __builtin_cpu_supports("avx2");
+    // Safe even from a static initialiser that runs before the compiler's
+    // own processor detection.
+    static const bool available = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
     return available;
 }
 
