@@ -243,12 +243,10 @@ TEST(OddsDraws, TheFastBlocksDrawTheSameAsSingleDraws) {
 }
 
 TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
-    // The first trial's swaps come from the script, j before k; the rest
-    // of the trials continue from the fallback stream, the same one a
-    // second script-free generator yields after the scripted draws.
-    TableState state = dealtTable(2, 4, -1); // no trials: only the caution draw
+    // Code 0 runs exactly one trial on the river: the caution draw, then
+    // 101 swaps from the script, j before k, on an ordered spare deck.
+    TableState state = dealtTable(2, 4, 0);
     initDecks(state);
-    state.aiLevelCode = 0; // one trial
     std::vector<int> script { 7 }; // caution draw
     for (int i = 0; i < 101; ++i) {
         script.push_back(i % 52);
