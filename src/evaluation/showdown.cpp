@@ -112,7 +112,7 @@ void showdown(Table& table) {
     std::array<std::int32_t, 9> scores {};
     std::array<std::int32_t, 9> values {};
     scoreSeats(s, scores, values);
-    redraw(table);
+    drawCards(table);
 
     for (int seat : kParticipationOrder) {
         const Seat& st = s.seat(seat);

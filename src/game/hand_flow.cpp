@@ -102,6 +102,8 @@ void dealHand(Table& table, bool moveBlindMarker) {
     countBrokeOpponents(table);
     showOpeningPot(table);
     shuffleAndDeal(s, table.random);
+    // A new hand starts from a fresh table: the full repaint also takes away
+    // the cards of seats that went broke in the last hand.
     redraw(table);
     setDealCaptions(table);
     postBlinds(table);
@@ -249,7 +251,7 @@ void advanceStreet(Table& table) {
     TableState& s = table.state;
     // The street never passes the showdown, whatever path reaches here twice.
     s.street = s.street < 5 ? s.street + 1 : 5;
-    redraw(table);
+    drawCards(table);
     if (s.soundOn && s.street < 5) {
         const int r = table.random.below(100);
         table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");

@@ -112,6 +112,8 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     s.seat(1).openBet = true;
 
     shuffleAndDeal(s, table.random);
+    // A new hand starts from a fresh table: the full repaint also takes away
+    // the cards of seats that went broke in the last hand.
     redraw(table);
 }
 

@@ -202,7 +202,7 @@ void playerpasses(Table& table) {
     table.setButtonEnabled(Button::btnpass, false);
     table.setButtonEnabled(Button::btnstay, false);
     s.seat(kHuman).folded = true;
-    redraw(table);
+    drawCards(table);
     showdown(table);
 }
 

@@ -112,7 +112,7 @@ void raise(Table& table, int seat) {
     table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
     if (seat == 2)
         table.view.refreshLabel(Label::lblecash);
-    redraw(table);
+    drawCards(table);
     table.playSoundIfOn("chip1.wav");
     table.setStatus(seat, "Raises");
     table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);

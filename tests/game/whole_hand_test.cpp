@@ -28,6 +28,15 @@ std::size_t indexOf(const std::vector<std::string>& log, const std::string& line
     return static_cast<std::size_t>(std::find(log.begin(), log.end(), line) - log.begin());
 }
 
+// Where the first card was stamped at a board place ("325,310" the first flop
+// card, "535,322" the turn): when the table showed the new street.
+std::size_t indexOfBoardStamp(const std::vector<std::string>& log, const std::string& place) {
+    const auto it = std::find_if(log.begin(), log.end(), [&](const std::string& line) {
+        return line.starts_with("stamp cards ") && line.ends_with(" " + place);
+    });
+    return static_cast<std::size_t>(it - log.begin());
+}
+
 std::size_t cardSounds(const RecordingView& view) {
     std::size_t n = 0;
     for (const std::string& s : view.sounds())
@@ -92,8 +101,8 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(cardSounds(h.view), 1u);
     // The turn card is shown after seat 2 checked and before Marc checks.
     const auto& log = h.view.log();
-    EXPECT_LT(indexOf(log, "text expertstatus=Check"), indexOf(log, "background"));
-    EXPECT_LT(indexOf(log, "background"), indexOf(log, "text robotstatus=Check"));
+    EXPECT_LT(indexOf(log, "text expertstatus=Check"), indexOfBoardStamp(log, "535,322"));
+    EXPECT_LT(indexOfBoardStamp(log, "535,322"), indexOf(log, "text robotstatus=Check"));
 
     h.clearLogs();
     playerstays(h.table);
@@ -174,6 +183,11 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     const std::size_t highlight = indexOf(log, "stamp highlights 1 101,57");
     ASSERT_LT(highlight, log.size());
     EXPECT_LT(highlight, indexOf(log, "sound chip1.wav"));
+    // The green ring stays: after it only the cards are drawn again, never
+    // the whole background over it.
+    EXPECT_EQ(
+        std::find(log.begin() + static_cast<std::ptrdiff_t>(highlight), log.end(), "background"),
+        log.end());
     EXPECT_LT(indexOf(log, "sound chip1.wav"), indexOf(log, "text geekstatus=Raises"));
     // The Deal wrote the statistics and then the chips.
     ASSERT_GE(h.settings.writes.size(), 11u);
