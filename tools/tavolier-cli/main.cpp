@@ -8,10 +8,11 @@
 
 namespace {
 
-void usage(std::ostream& out)
-{
-    out << "usage: tavolier-cli eval [CARD x7]          score seven cards (or one hand per line on stdin)\n"
-           "       tavolier-cli odds --street N --level L --seed S CARDS...\n"
+void usage(std::ostream& out) {
+    out << "usage: tavolier-cli eval [CARD x7]          score seven cards (or one hand per line on "
+           "stdin)\n"
+           "       tavolier-cli odds --street N (--level L | --trials N)\n"
+           "                         [--seed S | --draws splitmix64:S] CARD x7\n"
            "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
            "                         [--draws splitmix64:S] [--settings FILE]\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n";
@@ -19,8 +20,9 @@ void usage(std::ostream& out)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
+    // Millions of hands may stream through eval: no need to keep in step with C stdio.
+    std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         usage(args.empty() ? std::cerr : std::cout);
