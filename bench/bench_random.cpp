@@ -7,8 +7,7 @@
 namespace {
 
 // One bounded draw below 52, the opponents' most frequent operation.
-void BM_RandomBelow52(benchmark::State& state)
-{
+void BM_RandomBelow52(benchmark::State& state) {
     tavolier::Random random(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(random.below(52));
@@ -16,8 +15,7 @@ void BM_RandomBelow52(benchmark::State& state)
 BENCHMARK(BM_RandomBelow52);
 
 // The 202 draws of one trial taken as a block.
-void BM_RandomBlock202(benchmark::State& state)
-{
+void BM_RandomBlock202(benchmark::State& state) {
     tavolier::Random random(1);
     std::array<std::uint8_t, 202> out {};
     for (auto _ : state) {

@@ -64,7 +64,9 @@ public:
     [[nodiscard]] int radio(RadioGroup group) const;
     [[nodiscard]] bool timerRunning(Timer timer) const;
     [[nodiscard]] int timerInterval(Timer timer) const;
-    [[nodiscard]] std::vector<std::string> messages() const { return linesStartingWith("message "); }
+    [[nodiscard]] std::vector<std::string> messages() const {
+        return linesStartingWith("message ");
+    }
     [[nodiscard]] std::vector<std::string> sounds() const { return linesStartingWith("sound "); }
 
 private:

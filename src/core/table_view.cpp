@@ -4,8 +4,7 @@
 
 namespace tavolier {
 
-std::string_view labelName(Label label)
-{
+std::string_view labelName(Label label) {
     // clang-format off
     static constexpr std::array<std::string_view, kLabelCount> names {
         "cash", "lblfcash", "lblgcash", "lblmcash", "lblccash", "lblpinhcash", "lblecash", "lblrcash",
@@ -16,24 +15,19 @@ std::string_view labelName(Label label)
     return names[static_cast<std::size_t>(label)];
 }
 
-std::string_view buttonName(Button button)
-{
-    static constexpr std::array<std::string_view, kButtonCount> names {
-        "btnnew", "btnstay", "btnbet", "btnpass", "SoundOff1"
-    };
+std::string_view buttonName(Button button) {
+    static constexpr std::array<std::string_view, kButtonCount> names { "btnnew", "btnstay",
+        "btnbet", "btnpass", "SoundOff1" };
     return names[static_cast<std::size_t>(button)];
 }
 
-std::string_view imageListName(ImageList list)
-{
-    static constexpr std::array<std::string_view, 6> names {
-        "cards", "highlights", "winks", "smiles", "procent", "gold"
-    };
+std::string_view imageListName(ImageList list) {
+    static constexpr std::array<std::string_view, 6> names { "cards", "highlights", "winks",
+        "smiles", "procent", "gold" };
     return names[static_cast<std::size_t>(list)];
 }
 
-std::string_view timerName(Timer timer)
-{
+std::string_view timerName(Timer timer) {
     static constexpr std::array<std::string_view, 3> names { "winktimer", "wintimer", "goldtimer" };
     return names[static_cast<std::size_t>(timer)];
 }

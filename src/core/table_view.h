@@ -10,13 +10,26 @@ namespace tavolier {
 // Label3 and Label4 are the bet sizes shown in the options panel.
 enum class Label {
     // chips labels, seats 8 and 7..1
-    cash, lblfcash, lblgcash, lblmcash, lblccash, lblpinhcash, lblecash, lblrcash,
+    cash,
+    lblfcash,
+    lblgcash,
+    lblmcash,
+    lblccash,
+    lblpinhcash,
+    lblecash,
+    lblrcash,
     // status labels, seats 8 and 7..1
-    playerstatus, freakstatus, geekstatus, masterstatus, champstatus, pinheadstatus,
-    expertstatus, robotstatus,
+    playerstatus,
+    freakstatus,
+    geekstatus,
+    masterstatus,
+    champstatus,
+    pinheadstatus,
+    expertstatus,
+    robotstatus,
     betsize, // the pot
-    Label3,  // small bet in the options panel
-    Label4,  // big bet in the options panel
+    Label3, // small bet in the options panel
+    Label4, // big bet in the options panel
 };
 inline constexpr int kLabelCount = 19;
 

@@ -7,7 +7,8 @@ namespace tavolier {
 class Table;
 
 // Out-of-hand results of the showdown by seat number (index 0 unused).
-inline constexpr std::int32_t kShowdownSentinel[9] { 0, -195, -165, -115, -110, -170, -120, -150, -180 };
+inline constexpr std::int32_t kShowdownSentinel[9] { 0, -195, -165, -115, -110, -170, -120, -150,
+    -180 };
 
 // Scores all eight seats, names the hands still in, splits the pot among the
 // best (once per hand), counts the statistics, writes the settings, starts the

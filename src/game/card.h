@@ -14,7 +14,9 @@ struct Card {
 };
 
 // Picture index of a face in the "cards" image list; 52..59 are the backs.
-[[nodiscard]] constexpr int imageIndex(Card c) { return c.suit * 13 + c.rank; }
+[[nodiscard]] constexpr int imageIndex(Card c) {
+    return c.suit * 13 + c.rank;
+}
 
 // Placeholders that never pair, run or suit with a real card.
 inline constexpr Card kPlaceholderA { 70, 80 };

@@ -8,31 +8,27 @@ namespace tavolier {
 
 namespace {
 
-    void fillInOrder(std::array<Card, 52>& deck)
-    {
-        for (int p = 0; p < 52; ++p)
-            deck[static_cast<std::size_t>(p)] = Card { p / 13, p % 13 };
-    }
+void fillInOrder(std::array<Card, 52>& deck) {
+    for (int p = 0; p < 52; ++p)
+        deck[static_cast<std::size_t>(p)] = Card { p / 13, p % 13 };
+}
 
-    void shuffle(std::array<Card, 52>& deck, Random& random, int swaps)
-    {
-        for (int i = 0; i < swaps; ++i) {
-            const int first = random.below(52);
-            const int second = random.below(52);
-            std::swap(deck[static_cast<std::size_t>(first)], deck[static_cast<std::size_t>(second)]);
-        }
+void shuffle(std::array<Card, 52>& deck, Random& random, int swaps) {
+    for (int i = 0; i < swaps; ++i) {
+        const int first = random.below(52);
+        const int second = random.below(52);
+        std::swap(deck[static_cast<std::size_t>(first)], deck[static_cast<std::size_t>(second)]);
     }
+}
 
 } // namespace
 
-void initDecks(TableState& state)
-{
+void initDecks(TableState& state) {
     fillInOrder(state.deck);
     fillInOrder(state.spareDeck);
 }
 
-void shuffleAndDeal(TableState& state, Random& random)
-{
+void shuffleAndDeal(TableState& state, Random& random) {
     shuffle(state.spareDeck, random, 5001);
     shuffle(state.deck, random, 20001);
     for (int seat = 1; seat <= kSeatCount; ++seat) {

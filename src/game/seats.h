@@ -11,12 +11,12 @@ namespace tavolier {
 // Everything that depends on a seat's position, written once and indexed by
 // seat number (index 0 unused).
 struct SeatInfo {
-    std::string_view key;     // settings key under "Cash"
+    std::string_view key; // settings key under "Cash"
     std::string_view caption; // name label on the table
-    std::string_view name;    // name used in texts ("Chong wins")
+    std::string_view name; // name used in texts ("Chong wins")
     Label chipsLabel;
     Label statusLabel;
-    int deckPosition;         // deck positions of its hole cards: this and the next
+    int deckPosition; // deck positions of its hole cards: this and the next
 };
 
 // clang-format off
@@ -38,8 +38,7 @@ inline constexpr std::array<int, kSeatCount> kCashWriteOrder { 7, 8, 6, 5, 4, 3,
 inline constexpr std::array<int, 7> kOpponents { 7, 6, 5, 4, 3, 2, 1 };
 // clang-format on
 
-[[nodiscard]] constexpr const SeatInfo& seatInfo(int number)
-{
+[[nodiscard]] constexpr const SeatInfo& seatInfo(int number) {
     return kSeats[static_cast<std::size_t>(number)];
 }
 

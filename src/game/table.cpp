@@ -10,21 +10,22 @@ Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStor
     , view(view_)
     , settings(settings_)
     , m_enabled { true, true, true, true, true }
-    , m_caption { "Deal", "Check", "Raise", "Fold", "On" }
-{
+    , m_caption { "Deal", "Check", "Raise", "Fold", "On" } {
 }
 
-void Table::setStatus(int seat, std::string_view text) { view.setLabelText(seatInfo(seat).statusLabel, text); }
+void Table::setStatus(int seat, std::string_view text) {
+    view.setLabelText(seatInfo(seat).statusLabel, text);
+}
 
-void Table::showChips(int seat)
-{
+void Table::showChips(int seat) {
     view.setLabelText(seatInfo(seat).chipsLabel, std::to_string(state.seat(seat).chips));
 }
 
-void Table::showPot() { view.setLabelText(Label::betsize, std::to_string(state.pot)); }
+void Table::showPot() {
+    view.setLabelText(Label::betsize, std::to_string(state.pot));
+}
 
-void Table::pay(int seat, std::int32_t amount)
-{
+void Table::pay(int seat, std::int32_t amount) {
     Seat& s = state.seat(seat);
     s.chips = clampedAdd(s.chips, -static_cast<std::int64_t>(amount));
     state.pot = clampedAdd(state.pot, amount);
@@ -32,27 +33,25 @@ void Table::pay(int seat, std::int32_t amount)
     showPot();
 }
 
-void Table::setButtonEnabled(Button button, bool enabled)
-{
+void Table::setButtonEnabled(Button button, bool enabled) {
     m_enabled[static_cast<std::size_t>(button)] = enabled;
     view.setButtonEnabled(button, enabled);
 }
 
-void Table::setButtonCaption(Button button, std::string_view caption)
-{
+void Table::setButtonCaption(Button button, std::string_view caption) {
     m_caption[static_cast<std::size_t>(button)] = std::string(caption);
     view.setButtonCaption(button, caption);
 }
 
-bool Table::buttonEnabled(Button button) const { return m_enabled[static_cast<std::size_t>(button)]; }
+bool Table::buttonEnabled(Button button) const {
+    return m_enabled[static_cast<std::size_t>(button)];
+}
 
-const std::string& Table::buttonCaption(Button button) const
-{
+const std::string& Table::buttonCaption(Button button) const {
     return m_caption[static_cast<std::size_t>(button)];
 }
 
-void Table::playSoundIfOn(std::string_view file)
-{
+void Table::playSoundIfOn(std::string_view file) {
     if (state.soundOn)
         view.playSound(file);
 }

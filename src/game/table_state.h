@@ -73,22 +73,24 @@ struct TableState {
     std::int32_t winnerCount = 0;
 
     [[nodiscard]] Seat& seat(int number) { return seats[static_cast<std::size_t>(number)]; }
-    [[nodiscard]] const Seat& seat(int number) const { return seats[static_cast<std::size_t>(number)]; }
+    [[nodiscard]] const Seat& seat(int number) const {
+        return seats[static_cast<std::size_t>(number)];
+    }
     // In the hand: chips above zero and not folded.
-    [[nodiscard]] bool inHand(int number) const
-    {
+    [[nodiscard]] bool inHand(int number) const {
         const Seat& s = seat(number);
         return s.chips > 0 && !s.folded;
     }
 };
 
 // The next seat in the order of play: one lower, 1 wrapping to 8.
-[[nodiscard]] constexpr int nextSeat(int number) { return number == 1 ? kSeatCount : number - 1; }
+[[nodiscard]] constexpr int nextSeat(int number) {
+    return number == 1 ? kSeatCount : number - 1;
+}
 
 // Adds without leaving the 32-bit range: stacks and pots can come from a
 // hand-edited settings file and hold anything an int32 holds.
-[[nodiscard]] constexpr std::int32_t clampedAdd(std::int32_t a, std::int64_t b)
-{
+[[nodiscard]] constexpr std::int32_t clampedAdd(std::int32_t a, std::int64_t b) {
     const std::int64_t sum = static_cast<std::int64_t>(a) + b;
     if (sum > INT32_MAX)
         return INT32_MAX;

@@ -120,8 +120,7 @@ TEST(PlaceholderCards, TakePartInEveryHighestRank) {
     expectValue("Ac Ad 5h 3s 2c P1 P2", 112, 1243);
 }
 
-TEST(PlaceholderCards, RepeatedPlaceholderCountsOnceAmongTheHighestRanks)
-{
+TEST(PlaceholderCards, RepeatedPlaceholderCountsOnceAmongTheHighestRanks) {
     expectValue("Ac 9d 5h 3s P1 P1 P2", 100, 10 * 80 + 12);
     expectValue("P2 Ac 9d P2 5h 3s P2", 100, 10 * 12 + 7);
 }

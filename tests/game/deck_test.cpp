@@ -9,8 +9,7 @@
 namespace tavolier {
 namespace {
 
-TEST(Decks, InitDecksPutsCardsInSuitThenRankOrder)
-{
+TEST(Decks, InitDecksPutsCardsInSuitThenRankOrder) {
     TableState state;
     initDecks(state);
     EXPECT_EQ(state.deck[0], (Card { 0, 0 }));
@@ -21,8 +20,7 @@ TEST(Decks, InitDecksPutsCardsInSuitThenRankOrder)
     EXPECT_EQ(imageIndex(Card { 2, 5 }), 31);
 }
 
-TEST(Decks, ShuffleMakesExactly25002SwapsOfTwoDraws)
-{
+TEST(Decks, ShuffleMakesExactly25002SwapsOfTwoDraws) {
     TableState state;
     initDecks(state);
     Random random(7);
@@ -33,8 +31,7 @@ TEST(Decks, ShuffleMakesExactly25002SwapsOfTwoDraws)
         ASSERT_EQ(bound, 52);
 }
 
-TEST(Decks, SpareDeckIsShuffledFirst)
-{
+TEST(Decks, SpareDeckIsShuffledFirst) {
     // A script that swaps positions 0 and 1 in the first swap of the spare
     // deck and leaves everything else in place (j == k).
     std::vector<int> script { 0, 1 };
@@ -52,25 +49,26 @@ TEST(Decks, SpareDeckIsShuffledFirst)
     EXPECT_EQ(state.deck[0], (Card { 0, 0 }));
 }
 
-TEST(Dealing, EachDeckPositionGoesToItsSeat)
-{
+TEST(Dealing, EachDeckPositionGoesToItsSeat) {
     // With every swap a no-op the deck stays in order, so position p deals
     // card (p / 13, p % 13).
     auto random = Random::scripted(std::vector<int>(2 * (5001 + 20001), 0));
     TableState state;
     initDecks(state);
     shuffleAndDeal(state, random);
-    const std::pair<int, int> positions[] = { { 7, 0 }, { 8, 2 }, { 6, 4 }, { 5, 6 }, { 4, 8 }, { 3, 10 }, { 2, 12 }, { 1, 14 } };
+    const std::pair<int, int> positions[]
+        = { { 7, 0 }, { 8, 2 }, { 6, 4 }, { 5, 6 }, { 4, 8 }, { 3, 10 }, { 2, 12 }, { 1, 14 } };
     for (auto [seat, p] : positions) {
         EXPECT_EQ(state.seat(seat).holeCards[0], state.deck[static_cast<std::size_t>(p)]) << seat;
-        EXPECT_EQ(state.seat(seat).holeCards[1], state.deck[static_cast<std::size_t>(p + 1)]) << seat;
+        EXPECT_EQ(state.seat(seat).holeCards[1], state.deck[static_cast<std::size_t>(p + 1)])
+            << seat;
     }
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(state.board[static_cast<std::size_t>(i)], state.deck[static_cast<std::size_t>(20 + i)]);
+        EXPECT_EQ(
+            state.board[static_cast<std::size_t>(i)], state.deck[static_cast<std::size_t>(20 + i)]);
 }
 
-TEST(Dealing, SameGeneratorStateGivesSameDealAndTheNextDiffers)
-{
+TEST(Dealing, SameGeneratorStateGivesSameDealAndTheNextDiffers) {
     TableState a, b;
     initDecks(a);
     initDecks(b);
@@ -84,8 +82,7 @@ TEST(Dealing, SameGeneratorStateGivesSameDealAndTheNextDiffers)
     EXPECT_NE(a.deck, first);
 }
 
-TEST(Dealing, NoCardIsDealtTwice)
-{
+TEST(Dealing, NoCardIsDealtTwice) {
     TableState state;
     initDecks(state);
     Random random(12345);
@@ -101,8 +98,7 @@ TEST(Dealing, NoCardIsDealtTwice)
     }
 }
 
-TEST(Dealing, PinnedDealForTheSplitMixStream)
-{
+TEST(Dealing, PinnedDealForTheSplitMixStream) {
     // A regression signature: the first deal of the documented stream 42.
     auto random = Random::splitMix64(42);
     TableState state;
