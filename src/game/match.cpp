@@ -6,9 +6,8 @@
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
+#include "settings/options.h"
 #include "settings/settings_io.h"
-
-#include <charconv>
 
 namespace tavolier {
 
@@ -18,21 +17,6 @@ namespace {
 // a hand-edited settings file.
 [[nodiscard]] std::int64_t chipTarget(const TableState& s) {
     return static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
-}
-
-// The whole text as a 32-bit number (an optional sign, then digits, with
-// surrounding blanks allowed); nothing else converts.
-[[nodiscard]] bool parseWholeNumber(std::string_view text, std::int32_t& value) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc {} && end == text.data() + text.size();
 }
 
 } // namespace
@@ -69,11 +53,13 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     if (!table.view.ask("Are you sure?", "New game"))
         return;
     whitenStatusLabels(table);
-    std::int32_t stack = 0;
-    if (!parseWholeNumber(moneyText, stack)) {
+    // The stack is read the way the options panel reads the same field.
+    const auto number = wholeNumber(moneyText);
+    if (!number) {
         table.view.message("Invalid value", "New game");
         return;
     }
+    const std::int32_t stack = *number;
     for (int seat = 1; seat <= kSeatCount; ++seat)
         s.seat(seat).chips = stack;
     s.initialChips = stack;

@@ -101,6 +101,18 @@ std::int32_t scoreInto(TableState& state, const std::array<Card, 7>& slots) {
     return state.handScore;
 }
 
+// The seat's hole cards with the flop (shown or not) and the two
+// placeholders in the slots no real card fills.
+std::int32_t scoreWithFlop(TableState& state) {
+    std::array<Card, 7> slots = state.evalCards;
+    slots[2] = state.board[0];
+    slots[3] = state.board[1];
+    slots[4] = state.board[2];
+    slots[5] = kPlaceholderA;
+    slots[6] = kPlaceholderB;
+    return scoreInto(state, slots);
+}
+
 // The simulation proper, on a local copy of the spare deck: a card is eight
 // bytes, so a swap is two loads and two stores and a simulated hand is seven
 // neighbouring cards. Returns W, the trials in which the acting seat's hand
@@ -206,13 +218,7 @@ void estimateOdds(TableState& state, Random& random) {
     state.evalCards[1] = state.actorCards[1];
 
     if (state.street == 1) {
-        std::array<Card, 7> slots = state.evalCards;
-        slots[2] = state.board[0];
-        slots[3] = state.board[1];
-        slots[4] = state.board[2];
-        slots[5] = kPlaceholderA;
-        slots[6] = kPlaceholderB;
-        const std::int32_t s = scoreInto(state, slots);
+        const std::int32_t s = scoreWithFlop(state);
         bonus = preflopBonus(state.actorCards[0], state.actorCards[1], s, n == 2000);
     }
 
@@ -220,13 +226,7 @@ void estimateOdds(TableState& state, Random& random) {
         state.raiseBarred = true;
 
     if (state.street == 2) {
-        std::array<Card, 7> slots = state.evalCards;
-        slots[2] = state.board[0];
-        slots[3] = state.board[1];
-        slots[4] = state.board[2];
-        slots[5] = kPlaceholderA;
-        slots[6] = kPlaceholderB;
-        if (flopBarsRaise(scoreInto(state, slots), state.board))
+        if (flopBarsRaise(scoreWithFlop(state), state.board))
             state.raiseBarred = true;
     }
 

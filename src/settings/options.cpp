@@ -27,10 +27,24 @@ constexpr std::array<std::int32_t, 4> kLevelCodes { 400, 600, 800, 900 };
 constexpr int kCardBackCount = 8;
 constexpr std::int32_t kFirstCardBack = 52;
 
-// A whole decimal number as a user types it: blanks around it are
-// forgiven, an optional "-", then digits only. No "+", no hexadecimal, no
-// fraction, nothing beyond the 32-bit range.
-[[nodiscard]] std::optional<std::int32_t> wholeNumber(std::string_view text) {
+// Steps 1 and 2 of both entries: the number, or nothing after the message
+// that says why not.
+[[nodiscard]] std::optional<std::int32_t> checkedEntry(Table& table, std::string_view text) {
+    const auto number = wholeNumber(text);
+    if (!number) {
+        table.view.message("Invalid value", kCaption);
+        return std::nullopt;
+    }
+    if (*number < kLowestEntry || *number > kHighestEntry) {
+        table.view.message("the value is off limits", kCaption);
+        return std::nullopt;
+    }
+    return number;
+}
+
+} // namespace
+
+std::optional<std::int32_t> wholeNumber(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
@@ -48,23 +62,6 @@ constexpr std::int32_t kFirstCardBack = 52;
         return std::nullopt;
     return value;
 }
-
-// Steps 1 and 2 of both entries: the number, or nothing after the message
-// that says why not.
-[[nodiscard]] std::optional<std::int32_t> checkedEntry(Table& table, std::string_view text) {
-    const auto number = wholeNumber(text);
-    if (!number) {
-        table.view.message("Invalid value", kCaption);
-        return std::nullopt;
-    }
-    if (*number < kLowestEntry || *number > kHighestEntry) {
-        table.view.message("the value is off limits", kCaption);
-        return std::nullopt;
-    }
-    return number;
-}
-
-} // namespace
 
 void enterClick(Table& table, std::string_view moneyText) {
     const auto number = checkedEntry(table, moneyText);

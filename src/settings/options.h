@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tavolier {
@@ -23,6 +25,11 @@ void Changeback(Table& table, int item);
 void LevelsClick(Table& table, int item);
 // The sound button.
 void SoundOff1Click(Table& table);
+
+// A whole decimal number as a user types it into money or until: blanks
+// around it are forgiven, an optional "-", then digits only. No "+", no
+// hexadecimal, no fraction, nothing beyond the 32-bit range.
+[[nodiscard]] std::optional<std::int32_t> wholeNumber(std::string_view text);
 
 // Shows the settings in the panel at start-up: SoundOff1's caption, the card
 // back and level selections, the money and until texts, Label3 and Label4.

@@ -373,7 +373,7 @@ TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
 TEST(NewMatch, TextThatIsNoNumberChangesNoStack) {
     Harness h;
     startUp(h.table);
-    for (const char* text : { "12a", "", "99999999999", "1.5" }) {
+    for (const char* text : { "12a", "", "99999999999", "1.5", "+1500" }) {
         h.clearLogs();
         NewGame1Click(h.table, text);
         EXPECT_EQ(h.chips(8), 1200) << text;
