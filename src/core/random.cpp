@@ -29,7 +29,7 @@ std::uint64_t splitMixNext(std::uint64_t& x) {
 }
 
 // One multiply maps a 32-bit word onto 0..n-1 (the bias is below n / 2^32).
-inline int bounded(std::uint32_t word, int n) {
+inline int bounded32(std::uint32_t word, int n) {
     return static_cast<int>(
         (static_cast<std::uint64_t>(word) * static_cast<std::uint64_t>(n)) >> 32);
 }
@@ -60,7 +60,7 @@ using Lane4 = std::uint64_t __attribute__((vector_size(32)));
     } while (false)
 
 void refillPortable(
-    std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
     static_assert(kLanes == 8);
     Lane4 a0, a1, a2, a3, b0, b1, b2, b3;
     std::memcpy(&a0, &state[0][0], 32);
@@ -72,9 +72,9 @@ void refillPortable(
     std::memcpy(&a3, &state[3][0], 32);
     std::memcpy(&b3, &state[3][4], 32);
     for (int step = 0; step < kSteps; ++step) {
-        // Little-endian: each raw number's low half lands first.
-        TAVOLIER_XOSHIRO_STEP(a0, a1, a2, a3, words + 16 * step);
-        TAVOLIER_XOSHIRO_STEP(b0, b1, b2, b3, words + 16 * step + 8);
+        // Little-endian: each raw number's lowest quarter lands first.
+        TAVOLIER_XOSHIRO_STEP(a0, a1, a2, a3, quarters + 32 * step);
+        TAVOLIER_XOSHIRO_STEP(b0, b1, b2, b3, quarters + 32 * step + 16);
     }
     std::memcpy(&state[0][0], &a0, 32);
     std::memcpy(&state[0][4], &b0, 32);
@@ -85,17 +85,13 @@ void refillPortable(
     std::memcpy(&state[3][0], &a3, 32);
     std::memcpy(&state[3][4], &b3, 32);
 
-    wordsBelow52(words, below52, kWords);
+    quartersBelow52(quarters, below52, kQuarters);
 }
 
-// In 32-bit lanes: with w = 64a + b, (w * 52) >> 32 = (52a + ((52b) >> 6)) >> 26
-// exactly, and 52a + 51 < 2^32.
-void wordsBelow52(
-    const std::uint32_t* __restrict words, std::uint8_t* __restrict below52, int count) {
-    for (int i = 0; i < count; ++i) {
-        const std::uint32_t w = words[i];
-        below52[i] = static_cast<std::uint8_t>(((w >> 6) * 52U + (((w & 63U) * 52U) >> 6)) >> 26);
-    }
+void quartersBelow52(
+    const std::uint16_t* __restrict quarters, std::uint8_t* __restrict below52, int count) {
+    for (int i = 0; i < count; ++i)
+        below52[i] = static_cast<std::uint8_t>((std::uint32_t { quarters[i] } * 52U) >> 16);
 }
 
 #undef TAVOLIER_XOSHIRO_STEP
@@ -115,10 +111,9 @@ bool avx2Available() {
 
 namespace {
 
-// One step of four lanes: returns the raw numbers and, in the same 32-bit
-// order as the words, their draws below 52 (one 32 x 32 multiply each).
+// One step of four lanes: returns the raw numbers.
 __attribute__((target("avx2"), always_inline)) inline __m256i xoshiroStep(
-    __m256i& s0, __m256i& s1, __m256i& s2, __m256i& s3, __m256i& draws) {
+    __m256i& s0, __m256i& s1, __m256i& s2, __m256i& s3) {
     const __m256i times5 = _mm256_add_epi64(_mm256_slli_epi64(s1, 2), s1);
     const __m256i rotated
         = _mm256_or_si256(_mm256_slli_epi64(times5, 7), _mm256_srli_epi64(times5, 57));
@@ -130,20 +125,13 @@ __attribute__((target("avx2"), always_inline)) inline __m256i xoshiroStep(
     s0 = _mm256_xor_si256(s0, s3);
     s2 = _mm256_xor_si256(s2, t);
     s3 = _mm256_or_si256(_mm256_slli_epi64(s3, 45), _mm256_srli_epi64(s3, 19));
-
-    const __m256i n = _mm256_set1_epi64x(52);
-    const __m256i low = _mm256_srli_epi64(_mm256_mul_epu32(result, n), 32);
-    const __m256i high = _mm256_and_si256(_mm256_mul_epu32(_mm256_srli_epi64(result, 32), n),
-        _mm256_set1_epi64x(static_cast<long long>(0xFFFFFFFF00000000ULL)));
-    draws = _mm256_or_si256(low, high);
     return result;
 }
 
 } // namespace
 
 __attribute__((target("avx2"))) void refillAvx2(
-    std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
-    static_assert(kSteps % 2 == 0);
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
 #define TAVOLIER_LOAD(word, lane)                                                                  \
     _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&state[word][lane]))
     __m256i a0 = TAVOLIER_LOAD(0, 0), a1 = TAVOLIER_LOAD(1, 0), a2 = TAVOLIER_LOAD(2, 0),
@@ -151,19 +139,20 @@ __attribute__((target("avx2"))) void refillAvx2(
     __m256i b0 = TAVOLIER_LOAD(0, 4), b1 = TAVOLIER_LOAD(1, 4), b2 = TAVOLIER_LOAD(2, 4),
             b3 = TAVOLIER_LOAD(3, 4);
 #undef TAVOLIER_LOAD
-    // The packs work within 128-bit halves; this puts the dwords back in order.
-    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
-    for (int step = 0; step < kSteps; step += 2) {
-        __m256i da, db, dc, dd;
-        auto* out = reinterpret_cast<__m256i*>(words + 16 * step);
-        _mm256_storeu_si256(out, xoshiroStep(a0, a1, a2, a3, da));
-        _mm256_storeu_si256(out + 1, xoshiroStep(b0, b1, b2, b3, db));
-        _mm256_storeu_si256(out + 2, xoshiroStep(a0, a1, a2, a3, dc));
-        _mm256_storeu_si256(out + 3, xoshiroStep(b0, b1, b2, b3, dd));
+    // (q * 52) >> 16 is the high half of the 16-bit product.
+    const __m256i n = _mm256_set1_epi16(52);
+    for (int step = 0; step < kSteps; ++step) {
+        const __m256i ra = xoshiroStep(a0, a1, a2, a3);
+        const __m256i rb = xoshiroStep(b0, b1, b2, b3);
+        auto* out = reinterpret_cast<__m256i*>(quarters + 32 * step);
+        _mm256_storeu_si256(out, ra);
+        _mm256_storeu_si256(out + 1, rb);
+        // The pack works within 128-bit halves; the permute puts the four
+        // 8-byte runs back in order.
         const __m256i bytes
-            = _mm256_packus_epi16(_mm256_packs_epi32(da, db), _mm256_packs_epi32(dc, dd));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(below52 + 16 * step),
-            _mm256_permutevar8x32_epi32(bytes, order));
+            = _mm256_packus_epi16(_mm256_mulhi_epu16(ra, n), _mm256_mulhi_epu16(rb, n));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(below52 + 32 * step),
+            _mm256_permute4x64_epi64(bytes, 0xD8));
     }
     const __m256i lanes[4][2] = { { a0, b0 }, { a1, b1 }, { a2, b2 }, { a3, b3 } };
     for (int word = 0; word < 4; ++word)
@@ -178,8 +167,9 @@ bool avx2Available() {
     return false;
 }
 
-void refillAvx2(std::uint64_t (&state)[4][kLanes], std::uint32_t* words, std::uint8_t* below52) {
-    refillPortable(state, words, below52);
+void refillAvx2(
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
+    refillPortable(state, quarters, below52);
 }
 
 #endif
@@ -221,28 +211,35 @@ void Random::seed(std::uint64_t seedValue) {
     for (auto& word : m_lane)
         for (auto& lane : word)
             lane = splitMixNext(x);
-    m_next = kWords;
+    m_next = kQuarters;
 }
 
 void Random::refill() {
-    static_assert(kLanes == blocks::kLanes && kWords == blocks::kWords);
+    static_assert(kLanes == blocks::kLanes && kQuarters == blocks::kQuarters);
     if (blocks::avx2Available())
-        blocks::refillAvx2(m_lane, m_words.data(), m_below52.data());
+        blocks::refillAvx2(m_lane, m_quarters.data(), m_below52.data());
     else
-        blocks::refillPortable(m_lane, m_words.data(), m_below52.data());
+        blocks::refillPortable(m_lane, m_quarters.data(), m_below52.data());
     m_next = 0;
 }
 
-std::uint32_t Random::nextWord() {
-    if (m_next == kWords)
+std::uint32_t Random::nextQuarter() {
+    if (m_next == kQuarters)
         refill();
-    return m_words[static_cast<std::size_t>(m_next++)];
+    return m_quarters[static_cast<std::size_t>(m_next++)];
+}
+
+int Random::fastBelow(int n) {
+    if (n <= kQuarterRange)
+        return static_cast<int>((nextQuarter() * static_cast<std::uint32_t>(n)) >> 16);
+    const std::uint32_t low = nextQuarter();
+    return bounded32(low | (nextQuarter() << 16), n);
 }
 
 int Random::scriptedBelow(int n) {
     if (m_script.empty()) {
         m_scriptExhausted = true;
-        return bounded(nextWord(), n);
+        return fastBelow(n);
     }
     const int v = m_script.front();
     m_script.pop_front();
@@ -260,7 +257,7 @@ int Random::belowSlow(int n) {
         m_bounds.push_back(n);
     switch (m_kind) {
     case Kind::Xoshiro:
-        return bounded(nextWord(), n);
+        return fastBelow(n);
     case Kind::SplitMix64:
         return static_cast<int>(splitMixNext(m_splitmix) % static_cast<std::uint64_t>(n));
     case Kind::Scripted:
@@ -280,9 +277,9 @@ void Random::below52Block(std::uint8_t* out, int count) {
     m_draws += static_cast<std::uint64_t>(count);
     int i = 0;
     while (i < count) {
-        if (m_next == kWords)
+        if (m_next == kQuarters)
             refill();
-        const int take = std::min(count - i, kWords - m_next);
+        const int take = std::min(count - i, kQuarters - m_next);
         std::memcpy(out + i, m_below52.data() + m_next, static_cast<std::size_t>(take));
         m_next += take;
         i += take;

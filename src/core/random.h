@@ -13,9 +13,9 @@ namespace tavolier {
 //
 // Three sources share one interface so that the hot loops never call through a
 // pointer: the fast default (eight xoshiro256** lanes generated in blocks, each
-// 64-bit number split into two 32-bit words, one word per draw), the documented
-// splitmix64 stream that replays a deal anywhere, and a script of queued values
-// for tests.
+// 64-bit number split into four 16-bit quarters, one quarter per draw), the
+// documented splitmix64 stream that replays a deal anywhere, and a script of
+// queued values for tests.
 class Random {
 public:
     enum class Kind { Xoshiro, SplitMix64, Scripted };
@@ -45,14 +45,18 @@ public:
     void ignoreClock() { m_ignoreClock = true; }
     void seed(std::uint64_t seed);
 
-    // A uniform integer in 0..n-1 (n >= 1); the fast generator takes one
-    // 32-bit word w per draw and returns (w * n) >> 32.
+    // A uniform integer in 0..n-1 (n >= 1). The fast generator takes one
+    // 16-bit quarter q per draw and returns (q * n) >> 16 (an outcome is at
+    // most n / 65536 more likely than another); a bound above 65536 takes two
+    // quarters as one 32-bit word w, low quarter first, and returns
+    // (w * n) >> 32.
     [[nodiscard]] int below(int n) {
-        // The fast generator's common case stays inline: one word, one multiply.
-        if (m_kind == Kind::Xoshiro && !m_recordBounds && n >= 1 && m_next < kWords) {
+        // The fast generator's common case stays inline: one quarter, one multiply.
+        if (m_kind == Kind::Xoshiro && !m_recordBounds && n >= 1 && n <= kQuarterRange
+            && m_next < kQuarters) {
             ++m_draws;
-            const std::uint64_t word = m_words[static_cast<std::size_t>(m_next++)];
-            return static_cast<int>((word * static_cast<std::uint64_t>(n)) >> 32);
+            const std::uint32_t quarter = m_quarters[static_cast<std::size_t>(m_next++)];
+            return static_cast<int>((quarter * static_cast<std::uint32_t>(n)) >> 16);
         }
         return belowSlow(n);
     }
@@ -67,7 +71,7 @@ public:
     // draw). Otherwise takes nothing and returns nullptr; the caller then uses
     // below52Block. Either way the draws are those of count below(52) calls.
     [[nodiscard]] const std::uint8_t* below52InPlace(int count) {
-        if (m_kind != Kind::Xoshiro || m_recordBounds || count < 0 || count > kWords - m_next)
+        if (m_kind != Kind::Xoshiro || m_recordBounds || count < 0 || count > kQuarters - m_next)
             return nullptr;
         const std::uint8_t* ready = m_below52.data() + m_next;
         m_next += count;
@@ -89,21 +93,23 @@ public:
 
 private:
     static constexpr int kLanes = 8;
-    static constexpr int kWords = 2 * kLanes * 64; // 32-bit words per refill
+    static constexpr int kQuarters = 4 * kLanes * 64; // 16-bit quarters per refill
+    static constexpr int kQuarterRange = 1 << 16;
 
     int belowSlow(int n);
-    std::uint32_t nextWord();
+    std::uint32_t nextQuarter();
+    int fastBelow(int n);
     void refill();
     int scriptedBelow(int n);
 
     Kind m_kind = Kind::Xoshiro;
     // xoshiro256** lanes: m_lane[word][lane], so one word of all lanes is contiguous.
     alignas(64) std::uint64_t m_lane[4][kLanes] {};
-    // The current block: word 2i is the low half of raw number i, 2i + 1 its high half.
-    alignas(64) std::array<std::uint32_t, kWords> m_words {};
-    // The same block's words as draws below 52, converted at the refill.
-    alignas(64) std::array<std::uint8_t, kWords> m_below52 {};
-    int m_next = kWords;
+    // The current block: quarters 4i..4i+3 are raw number i, lowest first.
+    alignas(64) std::array<std::uint16_t, kQuarters> m_quarters {};
+    // The same block's quarters as draws below 52, converted at the refill.
+    alignas(64) std::array<std::uint8_t, kQuarters> m_below52 {};
+    int m_next = kQuarters;
     std::uint64_t m_splitmix = 0;
     std::deque<int> m_script;
     bool m_scriptExhausted = false;

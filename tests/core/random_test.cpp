@@ -108,19 +108,19 @@ TEST(RandomBlocks, KernelsFollowEightScalarLanesInOrder) {
 
     std::uint64_t portableState[4][blocks::kLanes];
     std::memcpy(portableState, state, sizeof(state));
-    std::vector<std::uint32_t> words(blocks::kWords);
-    std::vector<std::uint8_t> draws(blocks::kWords);
+    std::vector<std::uint16_t> quarters(blocks::kQuarters);
+    std::vector<std::uint8_t> draws(blocks::kQuarters);
     for (int refill = 0; refill < 3; ++refill) {
-        blocks::refillPortable(portableState, words.data(), draws.data());
+        blocks::refillPortable(portableState, quarters.data(), draws.data());
         for (int step = 0; step < blocks::kSteps; ++step)
             for (int l = 0; l < blocks::kLanes; ++l) {
                 const std::uint64_t raw = xoshiroNext(scalar[l]);
-                const auto at = static_cast<std::size_t>(2 * (step * blocks::kLanes + l));
-                ASSERT_EQ(words[at], static_cast<std::uint32_t>(raw));
-                ASSERT_EQ(words[at + 1], static_cast<std::uint32_t>(raw >> 32));
+                const auto at = static_cast<std::size_t>(4 * (step * blocks::kLanes + l));
+                for (std::size_t q = 0; q < 4; ++q)
+                    ASSERT_EQ(quarters[at + q], static_cast<std::uint16_t>(raw >> (16 * q)));
             }
-        for (std::size_t i = 0; i < words.size(); ++i)
-            ASSERT_EQ(draws[i], (std::uint64_t { words[i] } * 52) >> 32) << i;
+        for (std::size_t i = 0; i < quarters.size(); ++i)
+            ASSERT_EQ(draws[i], (std::uint32_t { quarters[i] } * 52) >> 16) << i;
     }
 }
 
@@ -134,8 +134,8 @@ TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
         for (auto& lane : word)
             lane = x = x * 2862933555777941757ULL + 3037000493ULL;
     std::memcpy(b, a, sizeof(a));
-    std::vector<std::uint32_t> wa(blocks::kWords), wb(blocks::kWords);
-    std::vector<std::uint8_t> da(blocks::kWords), db(blocks::kWords);
+    std::vector<std::uint16_t> wa(blocks::kQuarters), wb(blocks::kQuarters);
+    std::vector<std::uint8_t> da(blocks::kQuarters), db(blocks::kQuarters);
     for (int refill = 0; refill < 4; ++refill) {
         blocks::refillPortable(a, wa.data(), da.data());
         blocks::refillAvx2(b, wb.data(), db.data());
@@ -145,23 +145,36 @@ TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
     }
 }
 
-TEST(RandomBlocks, DrawsBelow52MatchTheMultiplyAtTheEdges) {
-    // Words around every step of the bounded map, where an off-by-one in the
-    // vector arithmetic would show.
-    std::vector<std::uint32_t> edges;
-    for (std::uint64_t v = 0; v < 52; ++v) {
-        const std::uint64_t start = (v << 32) / 52 + ((v << 32) % 52 != 0);
-        for (std::int64_t d = -2; d <= 2; ++d) {
-            const std::int64_t w = static_cast<std::int64_t>(start) + d;
-            if (w >= 0 && w <= 0xFFFFFFFFLL)
-                edges.push_back(static_cast<std::uint32_t>(w));
-        }
+TEST(RandomBlocks, DrawsBelow52MatchTheMultiplyForEveryQuarter) {
+    std::vector<std::uint16_t> all(1 << 16);
+    for (std::size_t q = 0; q < all.size(); ++q)
+        all[q] = static_cast<std::uint16_t>(q);
+    std::vector<std::uint8_t> draws(all.size());
+    blocks::quartersBelow52(all.data(), draws.data(), static_cast<int>(all.size()));
+    std::array<int, 52> hits {};
+    for (std::size_t q = 0; q < all.size(); ++q) {
+        ASSERT_EQ(draws[q], (q * 52) >> 16) << q;
+        ++hits[draws[q]];
     }
-    edges.push_back(0xFFFFFFFFU);
-    std::vector<std::uint8_t> draws(edges.size());
-    blocks::wordsBelow52(edges.data(), draws.data(), static_cast<int>(edges.size()));
-    for (std::size_t i = 0; i < edges.size(); ++i)
-        EXPECT_EQ(draws[i], (std::uint64_t { edges[i] } * 52) >> 32) << edges[i];
+    // 65536 = 52 * 1260 + 16: every draw has 1260 or 1261 quarters.
+    for (int h : hits)
+        EXPECT_TRUE(h == 1260 || h == 1261) << h;
+}
+
+TEST(RandomStreams, QuartersServeSmallBoundsAndPairsServeLargeOnes) {
+    Random a(5);
+    Random b(5);
+    // b draws the raw quarters through the largest one-quarter bound.
+    const int q0 = b.below(1 << 16);
+    const int q1 = b.below(1 << 16);
+    EXPECT_EQ(a.below(100), (q0 * 100) >> 16);
+    EXPECT_EQ(a.below(7), (q1 * 7) >> 16);
+    const std::uint32_t low = static_cast<std::uint32_t>(b.below(1 << 16));
+    const std::uint32_t word = low | (static_cast<std::uint32_t>(b.below(1 << 16)) << 16);
+    const int big = 1 << 20;
+    EXPECT_EQ(a.below(big), static_cast<int>((std::uint64_t { word } * big) >> 32));
+    EXPECT_EQ(a.drawCount(), 3u);
+    EXPECT_EQ(a.below(52), b.below(52));
 }
 
 TEST(RandomBlocks, InPlaceDrawsAreTheSingleDrawsAndDeclineWhatTheyCannotServe) {
