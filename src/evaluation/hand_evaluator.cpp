@@ -1,5 +1,7 @@
 #include "evaluation/hand_evaluator.h"
 
+#include "evaluation/rank_table.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -22,7 +24,7 @@ namespace tavolier {
 namespace {
 
 // Bit layouts of the two words the careful path fills (the hot path packs
-// its tally tighter, see kPackedCounts) and the steps after the flush read:
+// its tally tighter, see ranks::kCardTally) and the steps after the flush read:
 //  - counts: rank r's count in the nibble at bits 4r..4r+3 (r = 0..12,
 //    bits 0..51), suit s's count in the three bits at 52 + 3s. Seven
 //    cards never overflow a field, repeats of one card included.
@@ -296,209 +298,115 @@ template <bool kWithAbove>
     return byRanks<true>(counts, rankMask, &above);
 }
 
-// The hot path's tally of real cards, one word per hand:
-//  - bits 4s..4s+3: three plus the count of suit s, so that bit 4s + 3 is set
-//    exactly when the suit holds five or more cards;
-//  - bits 16..19: the number of slots with a rank of 13..15 (not real cards);
-//  - bits 25 + 3r..27 + 3r: the count of rank r (r = 0..12, bits 25..63), so
-//    that shifting right by 25 leaves the rank counts alone.
-// Seven cards never overflow a field, repeats of one card included.
-constexpr int kPackedRankShift = 25;
-constexpr std::uint64_t kPackedStart = 0x3333;
-constexpr std::uint64_t kPackedFlush = 0x8888;
-constexpr std::uint64_t kPackedOutside = 0xF0000;
-
-// What each card adds to the packed tally, by rank * 4 + suit (ranks 0..15).
-constexpr std::array<std::uint64_t, 64> kPackedCounts = [] {
-    std::array<std::uint64_t, 64> t {};
-    for (int r = 0; r < 16; ++r)
-        for (int s = 0; s < 4; ++s)
-            t[static_cast<std::size_t>(r * 4 + s)] = r < 13
-                ? (std::uint64_t { 1 } << (kPackedRankShift + 3 * r))
-                    + (std::uint64_t { 1 } << (4 * s))
-                : std::uint64_t { 1 } << 16;
-    return t;
-}();
-
-// Every hand without a flush is scored by its ranks alone, so the scores of
-// all 50388 ways to hold seven ranks (repeats of one card included) are
-// worked out once and found again through a perfect hash of the packed rank
-// counts: one product picks a bucket with its top bits and a slot with the
-// bits below; each bucket holds a displacement that sends its few keys to
-// slots of their own.
-class RankTable {
-public:
-    // Every score seven real ranks without a flush can make (91 of them; the
-    // rest pads the array to every seven-bit place).
-    static constexpr std::array<std::int32_t, 128> kScores = [] {
-        std::array<std::int32_t, 128> scores {};
-        std::size_t i = 0;
-        for (std::int32_t base : { 0, 100, 200, 300, 400, 500, 800 })
-            for (std::int32_t r = 0; r < 13; ++r)
-                scores[i++] = base + r;
-        return scores;
-    }();
-    // Kicker values of seven ranks run from -11 (one card seven times) up.
-    static constexpr std::int32_t kKickerOffset = 11;
-    static constexpr int kBucketBits = 13;
-    static constexpr int kSlotBits = 16;
-
-    RankTable() {
-        std::vector<std::uint64_t> keys;
-        keys.reserve(50388);
-        collectKeys(keys, 0, 7, 0);
-        for (std::uint64_t multiplier : { 0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull,
-                 0x94D049BB133111EBull, 0xD6E8FEB86659FD93ull, 0xA0761D6478BD642Full }) {
-            m_multiplier = multiplier;
-            if (place(keys))
-                return;
-        }
-        // Not reached: the first multiplier already places every key (the
-        // evaluator's tests build the table). A table that cannot be built
-        // must not go unnoticed.
-        std::abort();
+// Packed rank counts of every multiset of `left` more cards over ranks
+// `rank`..12.
+void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint64_t key) {
+    if (rank == 12) {
+        keys.push_back(key + (static_cast<std::uint64_t>(left) << (3 * 12)));
+        return;
     }
+    for (int n = 0; n <= left; ++n)
+        collectKeys(keys, rank + 1, left - n, key + (static_cast<std::uint64_t>(n) << (3 * rank)));
+}
 
-    // key: the packed tally shifted right by kPackedRankShift.
-    [[nodiscard]] HandValue lookup(std::uint64_t key) const {
-        const std::uint64_t h = key * m_multiplier;
-        const std::uint32_t packed = m_slots[slotOf(h, m_displacement[h >> (64 - kBucketBits)])];
-        return { kScores[packed & 0x7F], static_cast<std::int32_t>(packed >> 7) - kKickerOffset };
+// The score of the ranks in key, as if the suits were dealt round so no
+// flush forms, packed into a rank-table slot.
+[[nodiscard]] std::uint16_t packedValue(std::uint64_t key) {
+    std::uint64_t nibbles = 0;
+    std::uint32_t rankMask = 0;
+    for (int r = 0; r < 13; ++r) {
+        const std::uint64_t n = (key >> (3 * r)) & 7;
+        nibbles += n << (4 * r);
+        if (n != 0)
+            rankMask |= 1u << r;
     }
+    const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
+    std::size_t place = 0;
+    while (place < 91 && ranks::kScores[place] != v.score)
+        ++place;
+    const std::int32_t kicker = v.kicker + ranks::kKickerOffset;
+    if (place == 91 || kicker < 0 || kicker > 0x1FF)
+        std::abort(); // cannot happen for seven real ranks
+    return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
+}
 
-private:
-    [[nodiscard]] static std::size_t slotOf(std::uint64_t h, std::uint16_t displacement) {
-        return static_cast<std::size_t>((h >> (64 - kBucketBits - kSlotBits)) & 0xFFFF)
-            ^ displacement;
+// Places the buckets, fullest first. A bucket's displacement is sought
+// among those that send its first key to a free slot (one per free slot,
+// so a nearly full table needs few tries); the first that finds free,
+// distinct slots for all its keys is kept.
+[[nodiscard]] bool placeKeys(const std::vector<std::uint64_t>& keys, ranks::RankSlots& table) {
+    using ranks::kBucketBits;
+    using ranks::kMultiplier;
+    using ranks::slotOf;
+    constexpr std::size_t kBuckets = std::size_t { 1 } << kBucketBits;
+    constexpr std::size_t kSlots = std::size_t { 1 } << ranks::kSlotBits;
+    // The keys' products grouped by bucket (a counting sort).
+    std::vector<std::uint64_t> hashes(keys.size());
+    std::vector<std::uint64_t> sortedKeys(keys.size());
+    std::vector<std::size_t> first(kBuckets + 1, 0);
+    for (std::uint64_t key : keys)
+        ++first[((key * kMultiplier) >> (64 - kBucketBits)) + 1];
+    for (std::size_t b = 0; b < kBuckets; ++b)
+        first[b + 1] += first[b];
+    std::vector<std::size_t> fill(first.begin(), first.end() - 1);
+    for (std::uint64_t key : keys) {
+        const std::uint64_t h = key * kMultiplier;
+        const std::size_t at = fill[h >> (64 - kBucketBits)]++;
+        hashes[at] = h;
+        sortedKeys[at] = key;
     }
+    std::vector<std::size_t> order(kBuckets);
+    for (std::size_t b = 0; b < kBuckets; ++b)
+        order[b] = b;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        return first[x + 1] - first[x] > first[y + 1] - first[y];
+    });
 
-    // Packed rank counts of every multiset of `left` more cards over ranks
-    // `rank`..12.
-    static void collectKeys(
-        std::vector<std::uint64_t>& keys, int rank, int left, std::uint64_t key) {
-        if (rank == 12) {
-            keys.push_back(key + (static_cast<std::uint64_t>(left) << (3 * 12)));
-            return;
-        }
-        for (int n = 0; n <= left; ++n)
-            collectKeys(
-                keys, rank + 1, left - n, key + (static_cast<std::uint64_t>(n) << (3 * rank)));
-    }
+    // Free slots in a list with each slot's place in it, for quick removal.
+    std::vector<std::uint32_t> freeSlots(kSlots);
+    std::vector<std::uint32_t> placeOf(kSlots);
+    for (std::uint32_t i = 0; i < kSlots; ++i)
+        freeSlots[i] = placeOf[i] = i;
+    std::vector<std::uint8_t> used(kSlots, 0);
+    auto take = [&](std::size_t slot) {
+        used[slot] = 1;
+        const std::uint32_t last = freeSlots.back();
+        freeSlots[placeOf[slot]] = last;
+        placeOf[last] = placeOf[slot];
+        freeSlots.pop_back();
+    };
 
-    // The score of the ranks in key, as if the suits were dealt round so no
-    // flush forms, packed into 16 bits: the score's place in kScores in the
-    // low seven, the kicker value plus kKickerOffset above them.
-    [[nodiscard]] static std::uint16_t packedValue(std::uint64_t key) {
-        std::uint64_t nibbles = 0;
-        std::uint32_t rankMask = 0;
-        for (int r = 0; r < 13; ++r) {
-            const std::uint64_t n = (key >> (3 * r)) & 7;
-            nibbles += n << (4 * r);
-            if (n != 0)
-                rankMask |= 1u << r;
-        }
-        const HandValue v = byRanks<false>(nibbles, rankMask, nullptr);
-        std::size_t place = 0;
-        while (place < 91 && kScores[place] != v.score)
-            ++place;
-        const std::int32_t kicker = v.kicker + kKickerOffset;
-        if (place == 91 || kicker < 0 || kicker > 0x1FF)
-            std::abort(); // cannot happen for seven real ranks
-        return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
-    }
-
-    // Places the buckets, fullest first. A bucket's displacement is sought
-    // among those that send its first key to a free slot (one per free slot,
-    // so a nearly full table needs few tries); the first that finds free,
-    // distinct slots for all its keys is kept.
-    bool place(const std::vector<std::uint64_t>& keys) {
-        constexpr std::size_t kBuckets = std::size_t { 1 } << kBucketBits;
-        constexpr std::size_t kSlots = std::size_t { 1 } << kSlotBits;
-        // The keys' products grouped by bucket (a counting sort).
-        std::vector<std::uint64_t> hashes(keys.size());
-        std::vector<std::uint64_t> sortedKeys(keys.size());
-        std::vector<std::size_t> first(kBuckets + 1, 0);
-        for (std::uint64_t key : keys)
-            ++first[((key * m_multiplier) >> (64 - kBucketBits)) + 1];
-        for (std::size_t b = 0; b < kBuckets; ++b)
-            first[b + 1] += first[b];
-        std::vector<std::size_t> fill(first.begin(), first.end() - 1);
-        for (std::uint64_t key : keys) {
-            const std::uint64_t h = key * m_multiplier;
-            const std::size_t at = fill[h >> (64 - kBucketBits)]++;
-            hashes[at] = h;
-            sortedKeys[at] = key;
-        }
-        std::vector<std::size_t> order(kBuckets);
-        for (std::size_t b = 0; b < kBuckets; ++b)
-            order[b] = b;
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
-            return first[x + 1] - first[x] > first[y + 1] - first[y];
-        });
-
-        // Free slots in a list with each slot's place in it, for quick removal.
-        std::vector<std::uint32_t> freeSlots(kSlots);
-        std::vector<std::uint32_t> placeOf(kSlots);
-        for (std::uint32_t i = 0; i < kSlots; ++i)
-            freeSlots[i] = placeOf[i] = i;
-        std::vector<std::uint8_t> used(kSlots, 0);
-        auto take = [&](std::size_t slot) {
-            used[slot] = 1;
-            const std::uint32_t last = freeSlots.back();
-            freeSlots[placeOf[slot]] = last;
-            placeOf[last] = placeOf[slot];
-            freeSlots.pop_back();
-        };
-
-        m_displacement.fill(0);
-        std::array<std::size_t, 64> chosen {};
-        for (std::size_t b : order) {
-            const std::size_t begin = first[b];
-            const std::size_t size = first[b + 1] - begin;
-            if (size == 0)
-                break;
-            if (size > chosen.size())
-                return false;
-            const std::size_t base = slotOf(hashes[begin], 0);
-            bool placed = false;
-            for (std::size_t f = 0; f < freeSlots.size() && !placed; ++f) {
-                const auto d = static_cast<std::uint16_t>(base ^ freeSlots[f]);
-                placed = true;
-                for (std::size_t i = 0; i < size && placed; ++i) {
-                    chosen[i] = slotOf(hashes[begin + i], d);
-                    placed = used[chosen[i]] == 0;
-                    for (std::size_t j = 0; j < i && placed; ++j)
-                        placed = chosen[j] != chosen[i];
-                }
-                if (placed) {
-                    m_displacement[b] = d;
-                    for (std::size_t i = 0; i < size; ++i) {
-                        take(chosen[i]);
-                        m_slots[chosen[i]] = packedValue(sortedKeys[begin + i]);
-                    }
+    std::array<std::size_t, 64> chosen {};
+    for (std::size_t b : order) {
+        const std::size_t begin = first[b];
+        const std::size_t size = first[b + 1] - begin;
+        if (size == 0)
+            break;
+        if (size > chosen.size())
+            return false;
+        const std::size_t base = slotOf(hashes[begin], 0);
+        bool placed = false;
+        for (std::size_t f = 0; f < freeSlots.size() && !placed; ++f) {
+            const auto d = static_cast<std::uint16_t>(base ^ freeSlots[f]);
+            placed = true;
+            for (std::size_t i = 0; i < size && placed; ++i) {
+                chosen[i] = slotOf(hashes[begin + i], d);
+                placed = used[chosen[i]] == 0;
+                for (std::size_t j = 0; j < i && placed; ++j)
+                    placed = chosen[j] != chosen[i];
+            }
+            if (placed) {
+                table.displacement[b] = d;
+                for (std::size_t i = 0; i < size; ++i) {
+                    take(chosen[i]);
+                    table.slots[chosen[i]] = packedValue(sortedKeys[begin + i]);
                 }
             }
-            if (!placed)
-                return false;
         }
-        return true;
+        if (!placed)
+            return false;
     }
-
-    std::uint64_t m_multiplier = 0;
-    std::array<std::uint16_t, std::size_t { 1 } << kBucketBits> m_displacement {};
-    std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> m_slots {};
-};
-
-// Built by the first evaluation that needs it and kept for the whole run.
-std::atomic<const RankTable*> g_rankTable { nullptr };
-
-[[gnu::noinline, gnu::cold]] const RankTable* buildRankTable() {
-    static const RankTable* const table = [] {
-        const RankTable* built = new RankTable();
-        g_rankTable.store(built, std::memory_order_release);
-        return built;
-    }();
-    return table;
+    return true;
 }
 
 // The suit masks the flush steps need, gathered again from the slots.
@@ -515,7 +423,7 @@ std::atomic<const RankTable*> g_rankTable { nullptr };
 // suit holds five or more.
 [[nodiscard, gnu::noinline]] HandValue unusualSet(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t packed) {
-    if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & kPackedOutside) != 0)
+    if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & ranks::kOutside) != 0)
         return evaluateOutside(slots);
     std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
     for (int s = 0; s < 4; ++s)
@@ -526,6 +434,29 @@ std::atomic<const RankTable*> g_rankTable { nullptr };
 
 } // namespace
 
+namespace ranks {
+
+RankSlots g_rankSlots;
+std::atomic<bool> g_rankSlotsReady { false };
+
+// Built by the first evaluation that needs it and kept for the whole run.
+void buildRankSlots() {
+    static const bool built = [] {
+        std::vector<std::uint64_t> keys;
+        keys.reserve(50388);
+        collectKeys(keys, 0, 7, 0);
+        // The multiplier places every key (the evaluator's tests build the
+        // table); a table that cannot be built must not go unnoticed.
+        if (!placeKeys(keys, g_rankSlots))
+            std::abort();
+        g_rankSlotsReady.store(true, std::memory_order_release);
+        return true;
+    }();
+    (void)built;
+}
+
+} // namespace ranks
+
 // One pass over the slots adds each card's rank and suit counts into one
 // word; without a flush, the rank counts alone find the score in the rank
 // table. Any slot outside the card range sends the set through the careful
@@ -533,24 +464,23 @@ std::atomic<const RankTable*> g_rankTable { nullptr };
 TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
     static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
     static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
-    std::uint64_t packed = kPackedStart;
+    std::uint64_t packed = ranks::kStart;
     std::uint64_t raw = 0;
     for (const Card& c : slots) {
         std::uint64_t word = 0;
         std::memcpy(&word, &c, sizeof word);
         raw |= word;
         // rank * 4 + suit for real cards, and inside the table for any word
-        packed += kPackedCounts[((word >> 30) | word) & 63];
+        packed += ranks::kCardTally[((word >> 30) | word) & 63];
     }
     // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
     // these) and no rank of 13..15; most hands hold no flush either.
-    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (kPackedOutside | kPackedFlush))) != 0)
+    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (ranks::kOutside | ranks::kFlush))) != 0)
         [[unlikely]]
         return unusualSet(slots, raw, packed);
-    const RankTable* table = g_rankTable.load(std::memory_order_acquire);
-    if (table == nullptr) [[unlikely]]
-        table = buildRankTable();
-    return table->lookup(packed >> kPackedRankShift);
+    ranks::prepareRankSlots();
+    const std::uint16_t slot = ranks::slotFor(packed);
+    return { ranks::scoreOfSlot(slot), ranks::kickerOfSlot(slot) };
 }
 
 void evaluateHand(TableState& state) {

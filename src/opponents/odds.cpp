@@ -1,9 +1,11 @@
 #include "opponents/odds.h"
 
 #include "evaluation/hand_evaluator.h"
+#include "evaluation/rank_table.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace tavolier {
 
@@ -113,14 +115,12 @@ std::int32_t scoreWithFlop(TableState& state) {
     return scoreInto(state, slots);
 }
 
-// The simulation proper, on a local copy of the spare deck: a card is eight
-// bytes, so a swap is two loads and two stores and a simulated hand is seven
-// neighbouring cards. Returns W, the trials in which the acting seat's hand
-// beat all six simulated hands, and leaves the spare deck, evalCards,
-// handScore and kickerValue as the trials left them.
-std::int32_t runTrials(TableState& state, Random& random, int trials) {
-    if (trials <= 0)
-        return 0;
+// The simulation card by card, for any cards the table may hold: a local
+// copy of the spare deck, where a swap is two loads and two stores and a
+// simulated hand is seven neighbouring cards. Returns W, the trials in which
+// the acting seat's hand beat all six simulated hands, and leaves the spare
+// deck, evalCards, handScore and kickerValue as the trials left them.
+std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) {
     const Street street = state.street;
     const int shared = sharedBoardCards(street);
     const std::array<Card, 5> board = state.board;
@@ -207,6 +207,210 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
     scoreInto(state, hand);
     state.spareDeck = deck;
     return wins;
+}
+
+[[nodiscard]] bool isRealCard(Card c) {
+    return c.suit >= 0 && c.suit < 4 && c.rank >= 0 && c.rank < 13;
+}
+
+[[nodiscard]] std::uint32_t codeOf(Card c) {
+    return ranks::cardCode(c.suit, c.rank);
+}
+
+[[nodiscard]] Card cardOf(std::uint32_t code) {
+    return Card { static_cast<std::int32_t>(code & 3), static_cast<std::int32_t>(code >> 2) };
+}
+
+// The same simulation when every card in play is a real one: the spare deck
+// as one byte a card (rank * 4 + suit), each hand tallied from its bytes and
+// scored through the rank table; only a hand with five or more cards of one
+// suit is laid out in its slots and scored in full. kStreet is the street
+// (1 to 4), or 0 for any other street value, which shows no board.
+template <int kStreet> class ByteTrials {
+public:
+    // Board cards every hand shares, and the first slot the acting seat
+    // carries over from the last simulated hand (7: none).
+    static constexpr int kShared = kStreet == 0 || kStreet == 1 ? 0 : kStreet + 1;
+    static constexpr int kCarryFrom = kStreet == 1 ? 5 : (kStreet == 0 ? 2 : 7);
+    static constexpr int kLast = (kSimulatedHands - 1) * kHandStride;
+
+    explicit ByteTrials(const TableState& state) {
+        for (std::size_t i = 0; i < m_deck.size(); ++i)
+            m_deck[i] = codeOf(state.spareDeck[i]);
+        for (std::size_t i = 0; i < kShared; ++i) {
+            m_board[i] = state.board[i];
+            m_boardTally += ranks::kCardTally[codeOf(state.board[i])];
+        }
+        m_ownBase = m_boardTally + ranks::kCardTally[codeOf(state.actorCards[0])]
+            + ranks::kCardTally[codeOf(state.actorCards[1])];
+        // The seat's slots as the first trial finds them: the slots no street
+        // refills still hold what the table left there.
+        m_actor = state.evalCards;
+        m_actor[0] = state.actorCards[0];
+        m_actor[1] = state.actorCards[1];
+        for (std::size_t i = 0; i < kShared; ++i)
+            m_actor[2 + i] = m_board[i];
+        if constexpr (kStreet == 4)
+            m_riverOwn = evaluate(m_actor).score;
+    }
+
+    // One trial: the swaps, then the seat against the six hands. True when
+    // the seat's hand beat them all.
+    [[nodiscard]] bool trial(const std::uint8_t* taken) {
+        // The draws are read eight at a time: four swaps per load.
+        static_assert(kTrialDraws % 8 == 2);
+        for (int s = 0; s + 8 <= kTrialDraws; s += 8) {
+            std::uint64_t pairs = 0;
+            std::memcpy(&pairs, taken + s, sizeof pairs);
+            for (int i = 0; i < 4; ++i, pairs >>= 16)
+                swap(pairs & 0xFF, (pairs >> 8) & 0xFF);
+        }
+        swap(taken[kTrialDraws - 2], taken[kTrialDraws - 1]);
+        const std::int32_t own = ownScore();
+        // The slots the street does not refill keep what the last simulated
+        // hand put there: 5 and 6 pre-flop, 2 to 6 on a street that shows no
+        // board (the showdown's badge).
+        if constexpr (kCarryFrom < 7) {
+            m_carried = 0;
+            for (int i = kCarryFrom; i < 7; ++i) {
+                m_carried += tallyAt(kLast + i);
+                m_actor[static_cast<std::size_t>(i)] = cardOf(at(kLast + i));
+            }
+            m_carriedReal = true;
+        }
+        // Stop at the first simulated hand that beats the seat: the trial
+        // is lost either way.
+        for (int h = 0; h < kSimulatedHands; ++h) {
+            if (own < simulatedScore(h))
+                return false;
+        }
+        return true;
+    }
+
+    // Simulated hand h in its slots: spare-deck cards 7h..7h + 6 with the
+    // board written over slots 2 onwards.
+    [[nodiscard]] std::array<Card, 7> simulatedSlots(int h) const {
+        const int base = h * kHandStride;
+        std::array<Card, 7> slots {};
+        for (int i = 0; i < 7; ++i)
+            slots[static_cast<std::size_t>(i)] = cardOf(at(base + i));
+        for (std::size_t i = 0; i < kShared; ++i)
+            slots[2 + i] = m_board[i];
+        return slots;
+    }
+
+    void writeBack(std::array<Card, 52>& spareDeck) const {
+        for (std::size_t i = 0; i < spareDeck.size(); ++i)
+            spareDeck[i] = cardOf(m_deck[i]);
+    }
+
+private:
+    void swap(std::size_t j, std::size_t k) {
+        const std::uint32_t a = m_deck[j];
+        const std::uint32_t b = m_deck[k];
+        m_deck[j] = b;
+        m_deck[k] = a;
+    }
+
+    [[nodiscard]] std::uint32_t at(int i) const { return m_deck[static_cast<std::size_t>(i)]; }
+    [[nodiscard]] std::uint64_t tallyAt(int i) const { return ranks::kCardTally[at(i)]; }
+
+    [[nodiscard]] std::int32_t simulatedScore(int h) const {
+        const int base = h * kHandStride;
+        std::uint64_t tally = ranks::kStart + m_boardTally + tallyAt(base) + tallyAt(base + 1);
+        for (int i = 2 + kShared; i < 7; ++i)
+            tally += tallyAt(base + i);
+        if ((tally & ranks::kFlush) != 0) [[unlikely]]
+            return slotOrderScore(h);
+        return ranks::scoreOfSlot(ranks::slotFor(tally));
+    }
+
+    [[nodiscard, gnu::noinline]] std::int32_t slotOrderScore(int h) const {
+        return evaluate(simulatedSlots(h)).score;
+    }
+
+    // The street's cards from the spare deck: the flop pre-flop, then the
+    // turn and the river, the river alone on the turn.
+    static constexpr int kRefillFrom = kStreet == 1 ? 48 : (kStreet == 2 ? 50 : 51);
+    static constexpr int kRefillTo = kStreet == 1 ? 51 : (kStreet == 2 || kStreet == 3 ? 52 : 0);
+    static constexpr int kRefillSlot = kStreet == 1 ? 2 : (kStreet == 2 ? 5 : 6);
+
+    [[nodiscard]] std::int32_t ownScore() {
+        if constexpr (kStreet == 4) {
+            return m_riverOwn; // the same hand in every trial
+        } else {
+            std::uint64_t tally = ranks::kStart + m_ownBase + m_carried;
+            for (int i = kRefillFrom; i < kRefillTo; ++i)
+                tally += tallyAt(i);
+            if (m_carriedReal && (tally & ranks::kFlush) == 0) [[likely]]
+                return ranks::scoreOfSlot(ranks::slotFor(tally));
+            return ownInSlots();
+        }
+    }
+
+    // The first trial's carried slots, or a suit five times: the seat's
+    // slots as they stand.
+    [[nodiscard, gnu::noinline]] std::int32_t ownInSlots() {
+        for (int i = kRefillFrom; i < kRefillTo; ++i)
+            m_actor[static_cast<std::size_t>(kRefillSlot + i - kRefillFrom)] = cardOf(at(i));
+        return evaluate(m_actor).score;
+    }
+
+    // Four bytes a card: byte-wide stores and loads make the swaps slower.
+    alignas(64) std::array<std::uint32_t, 52> m_deck {};
+    std::array<Card, 5> m_board {};
+    std::array<Card, 7> m_actor {};
+    std::uint64_t m_boardTally = 0;
+    std::uint64_t m_ownBase = 0;
+    std::uint64_t m_carried = 0;
+    // The carried slots hold spare-deck cards from the second trial on.
+    bool m_carriedReal = kCarryFrom == 7;
+    std::int32_t m_riverOwn = 0;
+};
+
+template <int kStreet> std::int32_t runByteTrials(TableState& state, Random& random, int trials) {
+    ranks::prepareRankSlots();
+    ByteTrials<kStreet> deck(state);
+    alignas(64) std::uint8_t draws[kTrialDraws + 6];
+    std::int32_t wins = 0;
+    for (int t = 0; t < trials; ++t) {
+        const std::uint8_t* taken = random.below52InPlace(kTrialDraws);
+        if (taken == nullptr) {
+            random.below52Block(draws, kTrialDraws);
+            taken = draws;
+        }
+        wins += deck.trial(taken) ? 1 : 0;
+    }
+    // The table keeps the last simulated hand's evaluation.
+    scoreInto(state, deck.simulatedSlots(kSimulatedHands - 1));
+    deck.writeBack(state.spareDeck);
+    return wins;
+}
+
+std::int32_t runTrials(TableState& state, Random& random, int trials) {
+    if (trials <= 0)
+        return 0;
+    const Street street = state.street;
+    const int shared = sharedBoardCards(street);
+    bool real = isRealCard(state.actorCards[0]) && isRealCard(state.actorCards[1]);
+    for (int i = 0; i < shared; ++i)
+        real = real && isRealCard(state.board[static_cast<std::size_t>(i)]);
+    for (const Card& c : state.spareDeck)
+        real = real && isRealCard(c);
+    if (!real)
+        return runTrialsCardByCard(state, random, trials);
+    switch (street) {
+    case 1:
+        return runByteTrials<1>(state, random, trials);
+    case 2:
+        return runByteTrials<2>(state, random, trials);
+    case 3:
+        return runByteTrials<3>(state, random, trials);
+    case 4:
+        return runByteTrials<4>(state, random, trials);
+    default:
+        return runByteTrials<0>(state, random, trials);
+    }
 }
 
 } // namespace
