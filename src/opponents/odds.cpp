@@ -4,6 +4,7 @@
 #include "evaluation/rank_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -213,20 +214,23 @@ std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) 
     return c.suit >= 0 && c.suit < 4 && c.rank >= 0 && c.rank < 13;
 }
 
-[[nodiscard]] std::uint32_t codeOf(Card c) {
-    return ranks::cardCode(c.suit, c.rank);
+// What a real card adds to a hand's tally, and the card again from it.
+[[nodiscard]] std::uint64_t tallyOf(Card c) {
+    return ranks::kCardTally[ranks::cardCode(c.suit, c.rank)];
 }
 
-[[nodiscard]] Card cardOf(std::uint32_t code) {
-    return Card { static_cast<std::int32_t>(code & 3), static_cast<std::int32_t>(code >> 2) };
+[[nodiscard]] Card cardOf(std::uint64_t tally) {
+    return Card { std::countr_zero(tally & 0xFFFF) / 4,
+        std::countr_zero(tally >> ranks::kRankShift) / 3 };
 }
 
-// The same simulation when every card in play is a real one: the spare deck
-// as one byte a card (rank * 4 + suit), each hand tallied from its bytes and
-// scored through the rank table; only a hand with five or more cards of one
-// suit is laid out in its slots and scored in full. kStreet is the street
-// (1 to 4), or 0 for any other street value, which shows no board.
-template <int kStreet> class ByteTrials {
+// The same simulation when every card in play is a real one: each card of
+// the spare deck is kept as what it adds to a hand's tally, so that a hand
+// is scored from the sum of its seven words through the rank table; only a
+// hand with five or more cards of one suit is laid out in its slots and
+// scored in full. kStreet is the street (1 to 4), or 0 for any other street
+// value, which shows no board.
+template <int kStreet> class TallyTrials {
 public:
     // Board cards every hand shares, and the first slot the acting seat
     // carries over from the last simulated hand (7: none).
@@ -234,15 +238,14 @@ public:
     static constexpr int kCarryFrom = kStreet == 1 ? 5 : (kStreet == 0 ? 2 : 7);
     static constexpr int kLast = (kSimulatedHands - 1) * kHandStride;
 
-    explicit ByteTrials(const TableState& state) {
+    explicit TallyTrials(const TableState& state) {
         for (std::size_t i = 0; i < m_deck.size(); ++i)
-            m_deck[i] = codeOf(state.spareDeck[i]);
+            m_deck[i] = tallyOf(state.spareDeck[i]);
         for (std::size_t i = 0; i < kShared; ++i) {
             m_board[i] = state.board[i];
-            m_boardTally += ranks::kCardTally[codeOf(state.board[i])];
+            m_boardTally += tallyOf(state.board[i]);
         }
-        m_ownBase = m_boardTally + ranks::kCardTally[codeOf(state.actorCards[0])]
-            + ranks::kCardTally[codeOf(state.actorCards[1])];
+        m_ownBase = m_boardTally + tallyOf(state.actorCards[0]) + tallyOf(state.actorCards[1]);
         // The seat's slots as the first trial finds them: the slots no street
         // refills still hold what the table left there.
         m_actor = state.evalCards;
@@ -271,11 +274,8 @@ public:
         // hand put there: 5 and 6 pre-flop, 2 to 6 on a street that shows no
         // board (the showdown's badge).
         if constexpr (kCarryFrom < 7) {
-            m_carried = 0;
-            for (int i = kCarryFrom; i < 7; ++i) {
-                m_carried += tallyAt(kLast + i);
-                m_actor[static_cast<std::size_t>(i)] = cardOf(at(kLast + i));
-            }
+            for (int i = kCarryFrom; i < 7; ++i)
+                m_carried[static_cast<std::size_t>(i)] = at(kLast + i);
             m_carriedReal = true;
         }
         // Stop at the first simulated hand that beats the seat: the trial
@@ -306,20 +306,19 @@ public:
 
 private:
     void swap(std::size_t j, std::size_t k) {
-        const std::uint32_t a = m_deck[j];
-        const std::uint32_t b = m_deck[k];
+        const std::uint64_t a = m_deck[j];
+        const std::uint64_t b = m_deck[k];
         m_deck[j] = b;
         m_deck[k] = a;
     }
 
-    [[nodiscard]] std::uint32_t at(int i) const { return m_deck[static_cast<std::size_t>(i)]; }
-    [[nodiscard]] std::uint64_t tallyAt(int i) const { return ranks::kCardTally[at(i)]; }
+    [[nodiscard]] std::uint64_t at(int i) const { return m_deck[static_cast<std::size_t>(i)]; }
 
     [[nodiscard]] std::int32_t simulatedScore(int h) const {
         const int base = h * kHandStride;
-        std::uint64_t tally = ranks::kStart + m_boardTally + tallyAt(base) + tallyAt(base + 1);
+        std::uint64_t tally = ranks::kStart + m_boardTally + at(base) + at(base + 1);
         for (int i = 2 + kShared; i < 7; ++i)
-            tally += tallyAt(base + i);
+            tally += at(base + i);
         if ((tally & ranks::kFlush) != 0) [[unlikely]]
             return slotOrderScore(h);
         return ranks::scoreOfSlot(ranks::slotFor(tally));
@@ -329,8 +328,8 @@ private:
         return evaluate(simulatedSlots(h)).score;
     }
 
-    // The street's cards from the spare deck: the flop pre-flop, then the
-    // turn and the river, the river alone on the turn.
+    // The street's cards from the spare deck into the seat's slots: the
+    // flop pre-flop, then the turn and the river, the river alone on the turn.
     static constexpr int kRefillFrom = kStreet == 1 ? 48 : (kStreet == 2 ? 50 : 51);
     static constexpr int kRefillTo = kStreet == 1 ? 51 : (kStreet == 2 || kStreet == 3 ? 52 : 0);
     static constexpr int kRefillSlot = kStreet == 1 ? 2 : (kStreet == 2 ? 5 : 6);
@@ -339,9 +338,11 @@ private:
         if constexpr (kStreet == 4) {
             return m_riverOwn; // the same hand in every trial
         } else {
-            std::uint64_t tally = ranks::kStart + m_ownBase + m_carried;
+            std::uint64_t tally = ranks::kStart + m_ownBase;
             for (int i = kRefillFrom; i < kRefillTo; ++i)
-                tally += tallyAt(i);
+                tally += at(i);
+            for (int i = kCarryFrom; i < 7; ++i)
+                tally += m_carried[static_cast<std::size_t>(i)];
             if (m_carriedReal && (tally & ranks::kFlush) == 0) [[likely]]
                 return ranks::scoreOfSlot(ranks::slotFor(tally));
             return ownInSlots();
@@ -353,24 +354,28 @@ private:
     [[nodiscard, gnu::noinline]] std::int32_t ownInSlots() {
         for (int i = kRefillFrom; i < kRefillTo; ++i)
             m_actor[static_cast<std::size_t>(kRefillSlot + i - kRefillFrom)] = cardOf(at(i));
+        if (m_carriedReal) {
+            for (int i = kCarryFrom; i < 7; ++i)
+                m_actor[static_cast<std::size_t>(i)] = cardOf(m_carried[static_cast<std::size_t>(i)]);
+        }
         return evaluate(m_actor).score;
     }
 
-    // Four bytes a card: byte-wide stores and loads make the swaps slower.
-    alignas(64) std::array<std::uint32_t, 52> m_deck {};
+    alignas(64) std::array<std::uint64_t, 52> m_deck {};
     std::array<Card, 5> m_board {};
     std::array<Card, 7> m_actor {};
     std::uint64_t m_boardTally = 0;
     std::uint64_t m_ownBase = 0;
-    std::uint64_t m_carried = 0;
-    // The carried slots hold spare-deck cards from the second trial on.
+    // The carried slots' tallies (only slots kCarryFrom..6 are used), which
+    // hold spare-deck cards from the second trial on.
+    std::array<std::uint64_t, 7> m_carried {};
     bool m_carriedReal = kCarryFrom == 7;
     std::int32_t m_riverOwn = 0;
 };
 
-template <int kStreet> std::int32_t runByteTrials(TableState& state, Random& random, int trials) {
+template <int kStreet> std::int32_t runTallyTrials(TableState& state, Random& random, int trials) {
     ranks::prepareRankSlots();
-    ByteTrials<kStreet> deck(state);
+    TallyTrials<kStreet> deck(state);
     alignas(64) std::uint8_t draws[kTrialDraws + 6];
     std::int32_t wins = 0;
     for (int t = 0; t < trials; ++t) {
@@ -401,15 +406,15 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
         return runTrialsCardByCard(state, random, trials);
     switch (street) {
     case 1:
-        return runByteTrials<1>(state, random, trials);
+        return runTallyTrials<1>(state, random, trials);
     case 2:
-        return runByteTrials<2>(state, random, trials);
+        return runTallyTrials<2>(state, random, trials);
     case 3:
-        return runByteTrials<3>(state, random, trials);
+        return runTallyTrials<3>(state, random, trials);
     case 4:
-        return runByteTrials<4>(state, random, trials);
+        return runTallyTrials<4>(state, random, trials);
     default:
-        return runByteTrials<0>(state, random, trials);
+        return runTallyTrials<0>(state, random, trials);
     }
 }
 
