@@ -125,17 +125,26 @@ private:
     return (suitCounts >> 2) & ((suitCounts >> 1) | suitCounts) & 0x249u;
 }
 
+// The suit of the first slot holding each real rank (only ranks some slot
+// holds are ever asked for).
+using FirstSuits = std::array<std::int32_t, 13>;
+
+[[nodiscard]] FirstSuits firstSuitsOf(const std::array<Card, 7>& slots) {
+    FirstSuits first {};
+    // Backwards, so that the first slot's suit is written last.
+    for (std::size_t i = slots.size(); i-- > 0;) {
+        const auto r = static_cast<std::uint32_t>(slots[i].rank);
+        if (r < 13)
+            first[r] = slots[i].suit;
+    }
+    return first;
+}
+
 // One straight-flush attempt from start rank s in the suit of the first
 // slot holding s: the chain counts the suited ranks s+1, s+2, ... present.
 [[nodiscard]] bool straightFlushFrom(
-    const std::array<Card, 7>& slots, std::uint64_t suitMasks, int s, HandValue& out) {
-    std::int32_t suit = -1;
-    for (const Card& c : slots) {
-        if (c.rank == s) {
-            suit = c.suit;
-            break;
-        }
-    }
+    const FirstSuits& first, std::uint64_t suitMasks, int s, HandValue& out) {
+    const std::int32_t suit = first[static_cast<std::size_t>(s)];
     if (static_cast<std::uint32_t>(suit) >= 4)
         return false; // a suit outside the card range has no run
     const auto lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
@@ -160,10 +169,11 @@ private:
     std::uint32_t starts = rankMask & (rankMask >> 1);
     HandValue out;
     if (starts != 0) {
-        if (straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
+        const FirstSuits first = firstSuitsOf(slots);
+        if (straightFlushFrom(first, suitMasks, __builtin_ctz(starts), out))
             return out;
         starts &= starts - 1;
-        if (starts != 0 && straightFlushFrom(slots, suitMasks, __builtin_ctz(starts), out))
+        if (starts != 0 && straightFlushFrom(first, suitMasks, __builtin_ctz(starts), out))
             return out;
     }
     // Seven cards hold at most one suit five times.
@@ -457,6 +467,10 @@ void buildRankSlots() {
 
 } // namespace ranks
 
+// Brings the suit (bits 0..1 of a card's word) to bits 58..59 and the rank
+// (bits 32..35) to bits 60..63.
+constexpr std::uint64_t kCodeMultiplier = (std::uint64_t { 1 } << 58) + (std::uint64_t { 1 } << 28);
+
 // One pass over the slots adds each card's rank and suit counts into one
 // word; without a flush, the rank counts alone find the score in the rank
 // table. Any slot outside the card range sends the set through the careful
@@ -464,15 +478,24 @@ void buildRankSlots() {
 TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
     static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
     static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
-    std::uint64_t packed = ranks::kStart;
+    // Two sums, so that the additions do not wait on each other.
+    std::uint64_t even = ranks::kStart;
+    std::uint64_t odd = 0;
     std::uint64_t raw = 0;
-    for (const Card& c : slots) {
+    // One multiply a card: kept opaque, or the compiler spells it out in
+    // shifts and additions.
+    std::uint64_t multiplier = kCodeMultiplier;
+    asm("" : "+r"(multiplier));
+    for (std::size_t i = 0; i < slots.size(); ++i) {
         std::uint64_t word = 0;
-        std::memcpy(&word, &c, sizeof word);
+        std::memcpy(&word, &slots[i], sizeof word);
         raw |= word;
-        // rank * 4 + suit for real cards, and inside the table for any word
-        packed += ranks::kCardTally[((word >> 30) | word) & 63];
+        // The top six bits of the product are rank * 4 + suit for a real
+        // card (rank < 16, suit < 4), and inside the table for any word.
+        const std::uint64_t tally = ranks::kCardTally[(word * multiplier) >> 58];
+        (i % 2 == 0 ? even : odd) += tally;
     }
+    const std::uint64_t packed = even + odd;
     // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
     // these) and no rank of 13..15; most hands hold no flush either.
     if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (ranks::kOutside | ranks::kFlush))) != 0)
