@@ -346,8 +346,14 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
 // distinct slots for all its keys is kept.
 [[nodiscard]] bool placeKeys(const std::vector<std::uint64_t>& keys, ranks::RankSlots& table) {
     using ranks::kBucketBits;
-    using ranks::kMultiplier;
     using ranks::slotOf;
+    // The rank hash of the rank counts in key, as a hand's tally carries it.
+    const auto hashOf = [](std::uint64_t key) {
+        std::uint64_t hash = 0;
+        for (std::size_t r = 0; r < 13; ++r)
+            hash += ((key >> (3 * r)) & 7) * ranks::kRankHash[r];
+        return hash;
+    };
     constexpr std::size_t kBuckets = std::size_t { 1 } << kBucketBits;
     constexpr std::size_t kSlots = std::size_t { 1 } << ranks::kSlotBits;
     // The keys' products grouped by bucket (a counting sort).
@@ -355,12 +361,12 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     std::vector<std::uint64_t> sortedKeys(keys.size());
     std::vector<std::size_t> first(kBuckets + 1, 0);
     for (std::uint64_t key : keys)
-        ++first[((key * kMultiplier) >> (64 - kBucketBits)) + 1];
+        ++first[(hashOf(key) >> (64 - kBucketBits)) + 1];
     for (std::size_t b = 0; b < kBuckets; ++b)
         first[b + 1] += first[b];
     std::vector<std::size_t> fill(first.begin(), first.end() - 1);
     for (std::uint64_t key : keys) {
-        const std::uint64_t h = key * kMultiplier;
+        const std::uint64_t h = hashOf(key);
         const std::size_t at = fill[h >> (64 - kBucketBits)]++;
         hashes[at] = h;
         sortedKeys[at] = key;
@@ -455,7 +461,7 @@ void buildRankSlots() {
         std::vector<std::uint64_t> keys;
         keys.reserve(50388);
         collectKeys(keys, 0, 7, 0);
-        // The multiplier places every key (the evaluator's tests build the
+        // The rank hash places every key (the evaluator's tests build the
         // table); a table that cannot be built must not go unnoticed.
         if (!placeKeys(keys, g_rankSlots))
             std::abort();

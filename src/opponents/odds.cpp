@@ -4,7 +4,6 @@
 #include "evaluation/rank_table.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -220,8 +219,7 @@ std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) 
 }
 
 [[nodiscard]] Card cardOf(std::uint64_t tally) {
-    return Card { std::countr_zero(tally & 0xFFFF) / 4,
-        std::countr_zero(tally >> ranks::kRankShift) / 3 };
+    return Card { ranks::suitOfTally(tally), ranks::rankOfTally(tally) };
 }
 
 // The same simulation when every card in play is a real one: each card of
