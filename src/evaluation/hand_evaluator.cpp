@@ -50,6 +50,15 @@ constexpr std::int64_t kBelowAllRanks = -1;
 [[nodiscard]] inline int lowestNibble(std::uint64_t m) {
     return lowestBit(m) >> 2;
 }
+// The number of set bits, without the library call that std::popcount
+// becomes on processors the build does not assume POPCNT for.
+[[nodiscard]] constexpr int bitCount(std::uint32_t x) {
+    x -= (x >> 1) & 0x55555555u;
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 [[nodiscard]] constexpr std::uint64_t nibble(int rank) {
     return std::uint64_t { 1 } << (4 * rank);
 }
@@ -181,7 +190,7 @@ using FirstSuits = std::array<std::int32_t, 13>;
     const int inSuit = static_cast<int>((suitCounts >> (3 * suit)) & 7);
     std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
     std::array<std::int64_t, 7> f {};
-    if (std::popcount(lane) == inSuit) {
+    if (bitCount(lane) == inSuit) {
         for (int i = 0; i < 5; ++i) {
             const int r = highestBit(lane);
             f[i] = r;
