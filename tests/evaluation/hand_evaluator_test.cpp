@@ -1,5 +1,6 @@
 #include "evaluation/cards.h"
 #include "evaluation/hand_evaluator.h"
+#include "evaluation/rank_table.h"
 #include "evaluation/reference_evaluator.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +165,25 @@ TEST(EvaluateHand, WritesScoreAndKickerIntoTheTable) {
     evaluateHand(state);
     EXPECT_EQ(state.handScore, 112);
     EXPECT_EQ(state.kickerValue, 136);
+}
+
+// The tally words the opponents' trials keep in place of cards.
+TEST(CardTally, GivesEveryRealCardBackAndKeepsTheFieldsApart) {
+    std::uint64_t all = ranks::kStart;
+    for (int rank = 0; rank < 13; ++rank)
+        for (int suit = 0; suit < 4; ++suit) {
+            const std::uint64_t t = ranks::kCardTally[ranks::cardCode(suit, rank)];
+            EXPECT_EQ(ranks::suitOfTally(t), suit);
+            EXPECT_EQ(ranks::rankOfTally(t), rank);
+            EXPECT_EQ(t & ranks::kOutside, 0u);
+        }
+    // Seven aces of one suit, the fullest a hand can be: no field spills
+    // into the rank hash.
+    const std::uint64_t ace = ranks::kCardTally[ranks::cardCode(3, 12)];
+    for (int i = 0; i < 7; ++i)
+        all += ace;
+    EXPECT_EQ(all >> ranks::kHashShift, (7 * ranks::kRankHash[12]) >> ranks::kHashShift);
+    EXPECT_NE(all & ranks::kFlush, 0u);
 }
 
 } // namespace

@@ -182,6 +182,48 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesForTheHumansBadgeAtTheShowdown) {
     expectSameTable(fast, slow);
 }
 
+TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
+    // Four hearts on the board: many simulated hands, and the seat's own,
+    // hold five of a suit and are scored slot by slot.
+    const std::array<Card, 5> board { card("2h"), card("9h"), card("Kh"), card("5h"), card("Jc") };
+    for (Street street : { 1, 2, 3, 4 }) {
+        for (std::uint64_t seed : { 3u, 4u }) {
+            TableState fast = dealtTable(seed, street, 900);
+            fast.board = board;
+            fast.actorCards = { card("Ah"), card("Qd") };
+            TableState slow = fast;
+            Random a(seed);
+            Random b(seed);
+            for (int round = 0; round < 2; ++round) {
+                estimateOdds(fast, a);
+                literalEstimate(slow, b);
+                expectSameTable(fast, slow);
+            }
+        }
+    }
+}
+
+TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
+    // A hand-edited or damaged table: a placeholder in the spare deck, a
+    // card out of range on the board, a repeated hole card. The estimate
+    // follows the rules card by card whatever the cards.
+    for (Street street : { 1, 2, 3, 4 }) {
+        TableState fast = dealtTable(6, street, 400);
+        fast.spareDeck[17] = kPlaceholderA;
+        fast.spareDeck[40] = Card { 2, 15 };
+        fast.board[1] = Card { 9, 3 };
+        fast.actorCards[1] = fast.actorCards[0];
+        TableState slow = fast;
+        Random a(8);
+        Random b(8);
+        for (int round = 0; round < 2; ++round) {
+            estimateOdds(fast, a);
+            literalEstimate(slow, b);
+            expectSameTable(fast, slow);
+        }
+    }
+}
+
 TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
     TableState state = dealtTable(5, 1, 900);
     auto before = state.spareDeck;
