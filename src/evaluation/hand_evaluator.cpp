@@ -444,17 +444,38 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     return suitMasks;
 }
 
+// Real cards of which one suit holds five or more. Without five ranks in a
+// run (or Ace to Five) in that suit no straight flush can be found, and the
+// flush follows from the suit's ranks; any other set takes the full steps.
+[[nodiscard]] HandValue realFlush(const std::array<Card, 7>& slots, std::uint64_t packed) {
+    const std::uint64_t suitMasks = suitMasksOf(slots);
+    const int suit = __builtin_ctzll(packed & ranks::kFlush) / 4;
+    const int inSuit = static_cast<int>((packed >> (4 * suit)) & 0xF) - 3;
+    std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    const std::uint32_t runs = lane & (lane >> 1) & (lane >> 2) & (lane >> 3) & (lane >> 4);
+    if (runs != 0 || (lane & kAceToFive) == kAceToFive || bitCount(lane) != inSuit)
+        [[unlikely]] {
+        std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
+        for (int s = 0; s < 4; ++s)
+            suitCounts |= static_cast<std::uint32_t>(((packed >> (4 * s)) & 0xF) - 3) << (3 * s);
+        return flushHand(
+            slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
+    }
+    std::int64_t f[5];
+    for (std::int64_t& rank : f) {
+        rank = highestBit(lane);
+        lane ^= 1u << rank;
+    }
+    return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
+}
+
 // The rare sets: a slot outside the card range, or real cards of which some
 // suit holds five or more.
 [[nodiscard, gnu::noinline]] HandValue unusualSet(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t packed) {
     if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & ranks::kOutside) != 0)
         return evaluateOutside(slots);
-    std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
-    for (int s = 0; s < 4; ++s)
-        suitCounts |= static_cast<std::uint32_t>(((packed >> (4 * s)) & 0xF) - 3) << (3 * s);
-    const std::uint64_t suitMasks = suitMasksOf(slots);
-    return flushHand(slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
+    return realFlush(slots, packed);
 }
 
 } // namespace
