@@ -151,8 +151,8 @@ __attribute__((target("avx2"))) void refillAvx2(
         // 8-byte runs back in order.
         const __m256i bytes
             = _mm256_packus_epi16(_mm256_mulhi_epu16(ra, n), _mm256_mulhi_epu16(rb, n));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(below52 + 32 * step),
-            _mm256_permute4x64_epi64(bytes, 0xD8));
+        _mm256_storeu_si256(
+            reinterpret_cast<__m256i*>(below52 + 32 * step), _mm256_permute4x64_epi64(bytes, 0xD8));
     }
     const __m256i lanes[4][2] = { { a0, b0 }, { a1, b1 }, { a2, b2 }, { a3, b3 } };
     for (int word = 0; word < 4; ++word)
@@ -167,8 +167,7 @@ bool avx2Available() {
     return false;
 }
 
-void refillAvx2(
-    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
+void refillAvx2(std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
     refillPortable(state, quarters, below52);
 }
 

@@ -453,8 +453,7 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     const int inSuit = static_cast<int>((packed >> (4 * suit)) & 0xF) - 3;
     std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
     const std::uint32_t runs = lane & (lane >> 1) & (lane >> 2) & (lane >> 3) & (lane >> 4);
-    if (runs != 0 || (lane & kAceToFive) == kAceToFive || bitCount(lane) != inSuit)
-        [[unlikely]] {
+    if (runs != 0 || (lane & kAceToFive) == kAceToFive || bitCount(lane) != inSuit) [[unlikely]] {
         std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
         for (int s = 0; s < 4; ++s)
             suitCounts |= static_cast<std::uint32_t>(((packed >> (4 * s)) & 0xF) - 3) << (3 * s);

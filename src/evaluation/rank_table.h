@@ -49,11 +49,10 @@ inline constexpr std::array<std::uint64_t, 64> kCardTally = [] {
     std::array<std::uint64_t, 64> t {};
     for (int r = 0; r < 16; ++r)
         for (int s = 0; s < 4; ++s)
-            t[static_cast<std::size_t>(r * 4 + s)] = r < 13
-                ? kRankHash[static_cast<std::size_t>(r)]
+            t[static_cast<std::size_t>(r * 4 + s)] = r < 13 ? kRankHash[static_cast<std::size_t>(r)]
                     + (static_cast<std::uint64_t>(r) << kRankCodeShift)
                     + (std::uint64_t { 1 } << (4 * s))
-                : std::uint64_t { 1 } << 16;
+                                                            : std::uint64_t { 1 } << 16;
     return t;
 }();
 

@@ -357,7 +357,8 @@ private:
             m_actor[static_cast<std::size_t>(kRefillSlot + i - kRefillFrom)] = cardOf(at(i));
         if (m_carriedReal) {
             for (int i = kCarryFrom; i < 7; ++i)
-                m_actor[static_cast<std::size_t>(i)] = cardOf(m_carried[static_cast<std::size_t>(i)]);
+                m_actor[static_cast<std::size_t>(i)]
+                    = cardOf(m_carried[static_cast<std::size_t>(i)]);
         }
         return evaluate(m_actor).score;
     }

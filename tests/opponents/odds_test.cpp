@@ -125,6 +125,20 @@ void expectSameTable(const TableState& a, const TableState& b) {
     EXPECT_EQ(a.spareDeck, b.spareDeck);
 }
 
+// Estimates `rounds` times in a row from one table with both the fast loop
+// and the step-by-step rules, generators seeded alike.
+void expectTheStepByStepEstimates(const TableState& table, std::uint64_t seed, int rounds = 2) {
+    TableState fast = table;
+    TableState slow = table;
+    Random fastRandom(seed);
+    Random slowRandom(seed);
+    for (int round = 0; round < rounds; ++round) {
+        estimateOdds(fast, fastRandom);
+        literalEstimate(slow, slowRandom);
+        expectSameTable(fast, slow);
+    }
+}
+
 TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
     for (std::int32_t level : { 400, 600, 900, 2000, 0, 57, -3 }) {
         for (Street street : { 1, 2, 3, 4, 5 }) {
@@ -154,18 +168,9 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesOnManyTurnAndRiverDeals) {
     // repeated estimates must still give what scoring every hand gives.
     for (Street street : { 3, 4 }) {
         for (std::uint64_t seed = 10; seed < 30; ++seed) {
-            TableState fast = dealtTable(seed, street, 2000, static_cast<int>(1 + seed % 8));
-            TableState slow = fast;
-            Random fastRandom(seed);
-            Random slowRandom(seed);
-            for (int round = 0; round < 2; ++round) {
-                estimateOdds(fast, fastRandom);
-                literalEstimate(slow, slowRandom);
-                ASSERT_EQ(fast.oddsScore, slow.oddsScore)
-                    << "street " << street << " seed " << seed;
-                ASSERT_EQ(fast.handScore, slow.handScore);
-                ASSERT_EQ(fast.spareDeck, slow.spareDeck);
-            }
+            SCOPED_TRACE("street " + std::to_string(street) + " seed " + std::to_string(seed));
+            expectTheStepByStepEstimates(
+                dealtTable(seed, street, 2000, static_cast<int>(1 + seed % 8)), seed);
         }
     }
 }
@@ -173,13 +178,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesOnManyTurnAndRiverDeals) {
 TEST(OddsEstimate, MatchesTheStepByStepRulesForTheHumansBadgeAtTheShowdown) {
     // The badge can be asked for with street 5 showing: no slot is
     // refilled and every simulated hand stays random.
-    TableState fast = dealtTable(8, 5, 2000, kHuman);
-    TableState slow = fast;
-    Random a(4);
-    Random b(4);
-    estimateOdds(fast, a);
-    literalEstimate(slow, b);
-    expectSameTable(fast, slow);
+    expectTheStepByStepEstimates(dealtTable(8, 5, 2000, kHuman), 4, 1);
 }
 
 TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
@@ -188,17 +187,10 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
     const std::array<Card, 5> board { card("2h"), card("9h"), card("Kh"), card("5h"), card("Jc") };
     for (Street street : { 1, 2, 3, 4 }) {
         for (std::uint64_t seed : { 3u, 4u }) {
-            TableState fast = dealtTable(seed, street, 900);
-            fast.board = board;
-            fast.actorCards = { card("Ah"), card("Qd") };
-            TableState slow = fast;
-            Random a(seed);
-            Random b(seed);
-            for (int round = 0; round < 2; ++round) {
-                estimateOdds(fast, a);
-                literalEstimate(slow, b);
-                expectSameTable(fast, slow);
-            }
+            TableState table = dealtTable(seed, street, 900);
+            table.board = board;
+            table.actorCards = { card("Ah"), card("Qd") };
+            expectTheStepByStepEstimates(table, seed);
         }
     }
 }
@@ -208,19 +200,12 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
     // card out of range on the board, a repeated hole card. The estimate
     // follows the rules card by card whatever the cards.
     for (Street street : { 1, 2, 3, 4 }) {
-        TableState fast = dealtTable(6, street, 400);
-        fast.spareDeck[17] = kPlaceholderA;
-        fast.spareDeck[40] = Card { 2, 15 };
-        fast.board[1] = Card { 9, 3 };
-        fast.actorCards[1] = fast.actorCards[0];
-        TableState slow = fast;
-        Random a(8);
-        Random b(8);
-        for (int round = 0; round < 2; ++round) {
-            estimateOdds(fast, a);
-            literalEstimate(slow, b);
-            expectSameTable(fast, slow);
-        }
+        TableState table = dealtTable(6, street, 400);
+        table.spareDeck[17] = kPlaceholderA;
+        table.spareDeck[40] = Card { 2, 15 };
+        table.board[1] = Card { 9, 3 };
+        table.actorCards[1] = table.actorCards[0];
+        expectTheStepByStepEstimates(table, 8);
     }
 }
 
