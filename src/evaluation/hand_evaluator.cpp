@@ -12,14 +12,6 @@
 #include <cstring>
 #include <vector>
 
-// The card pass is seven independent table look-ups; GCC's vectorizer turns
-// it into shuffles that cost more than they save.
-#if defined(__GNUC__) && !defined(__clang__)
-#define TAVOLIER_SCALAR_LOOPS [[gnu::optimize("no-tree-vectorize")]]
-#else
-#define TAVOLIER_SCALAR_LOOPS
-#endif
-
 namespace tavolier {
 namespace {
 
@@ -470,7 +462,7 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
 
 // The rare sets: a slot outside the card range, or real cards of which some
 // suit holds five or more.
-[[nodiscard, gnu::noinline]] HandValue unusualSet(
+[[nodiscard]] HandValue unusualSet(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t packed) {
     if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & ranks::kOutside) != 0)
         return evaluateOutside(slots);
@@ -502,44 +494,14 @@ void buildRankSlots() {
 
 } // namespace ranks
 
-// Brings the suit (bits 0..1 of a card's word) to bits 58..59 and the rank
-// (bits 32..35) to bits 60..63.
-constexpr std::uint64_t kCodeMultiplier = (std::uint64_t { 1 } << 58) + (std::uint64_t { 1 } << 28);
+namespace detail {
 
-// One pass over the slots adds each card's rank and suit counts into one
-// word; without a flush, the rank counts alone find the score in the rank
-// table. Any slot outside the card range sends the set through the careful
-// tally instead (checked after the pass, which only reads inside the table).
-TAVOLIER_SCALAR_LOOPS HandValue evaluate(const std::array<Card, 7>& slots) {
-    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
-    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
-    // Two sums, so that the additions do not wait on each other.
-    std::uint64_t even = ranks::kStart;
-    std::uint64_t odd = 0;
-    std::uint64_t raw = 0;
-    // One multiply a card: kept opaque, or the compiler spells it out in
-    // shifts and additions.
-    std::uint64_t multiplier = kCodeMultiplier;
-    asm("" : "+r"(multiplier));
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, &slots[i], sizeof word);
-        raw |= word;
-        // The top six bits of the product are rank * 4 + suit for a real
-        // card (rank < 16, suit < 4), and inside the table for any word.
-        const std::uint64_t tally = ranks::kCardTally[(word * multiplier) >> 58];
-        (i % 2 == 0 ? even : odd) += tally;
-    }
-    const std::uint64_t packed = even + odd;
-    // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
-    // these) and no rank of 13..15; most hands hold no flush either.
-    if (((raw & 0xFFFFFFF0FFFFFFFCull) | (packed & (ranks::kOutside | ranks::kFlush))) != 0)
-        [[unlikely]]
-        return unusualSet(slots, raw, packed);
-    ranks::prepareRankSlots();
-    const std::uint16_t slot = ranks::slotFor(packed);
-    return { ranks::scoreOfSlot(slot), ranks::kickerOfSlot(slot) };
+HandValue evaluateUnusual(
+    const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t tally) {
+    return unusualSet(slots, raw, tally);
 }
+
+} // namespace detail
 
 void evaluateHand(TableState& state) {
     const HandValue v = evaluate(state.evalCards);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "evaluation/rank_table.h"
 #include "game/card.h"
 #include "game/table_state.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tavolier {
 
@@ -17,9 +21,57 @@ struct HandValue {
     friend constexpr bool operator==(const HandValue&, const HandValue&) = default;
 };
 
+namespace detail {
+
+// The sets the rank table does not score: a slot outside the card range
+// (raw, the slots' words ORed, shows it), or five or more cards of a suit.
+[[nodiscard, gnu::noinline]] HandValue evaluateUnusual(
+    const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t tally);
+
+// Brings the suit (bits 0..1 of a card's word) to bits 58..59 and the rank
+// (bits 32..35) to bits 60..63.
+inline constexpr std::uint64_t kCodeMultiplier
+    = (std::uint64_t { 1 } << 58) + (std::uint64_t { 1 } << 28);
+
+} // namespace detail
+
 // Scores seven cards in slot order. Slots may hold duplicates and the two
 // placeholder cards; nothing reads outside an array whatever they hold.
-[[nodiscard]] HandValue evaluate(const std::array<Card, 7>& slots);
+//
+// One pass over the slots adds each card's rank and suit counts into one
+// word; without a flush, the rank counts alone find the score in the rank
+// table. Any slot outside the card range sends the set through the careful
+// tally instead (checked after the pass, which only reads inside the table).
+// Inline, so that the hot loops that score hands keep it in place.
+[[nodiscard]] inline HandValue evaluate(const std::array<Card, 7>& slots) {
+    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
+    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
+    std::uint64_t tally = ranks::kStart;
+    std::uint64_t raw = 0;
+    // One multiply a card: kept opaque, or the compiler spells it out in
+    // shifts and additions.
+    std::uint64_t multiplier = detail::kCodeMultiplier;
+    asm("" : "+r"(multiplier));
+    for (const Card& c : slots) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, &c, sizeof word);
+        raw |= word;
+        // The top six bits of the product are rank * 4 + suit for a real
+        // card (rank < 16, suit < 4), and inside the table for any word.
+        tally += ranks::kCardTally[(word * multiplier) >> 58];
+    }
+    // Real cards have suit < 4 and rank < 16 (in one word: no bit outside
+    // these) and no rank of 13..15; most hands hold no flush either. The
+    // tally's flag bits lie among the bits no real card sets, so one test
+    // sees all three.
+    constexpr std::uint64_t kNotACard = 0xFFFFFFF0FFFFFFFCull;
+    static_assert(((ranks::kOutside | ranks::kFlush) & ~kNotACard) == 0);
+    if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & kNotACard) != 0) [[unlikely]]
+        return detail::evaluateUnusual(slots, raw, tally);
+    ranks::prepareRankSlots();
+    const std::uint16_t slot = ranks::slotFor(tally);
+    return { ranks::scoreOfSlot(slot), ranks::kickerOfSlot(slot) };
+}
 
 // Scores state.evalCards into state.handScore and state.kickerValue.
 void evaluateHand(TableState& state);
