@@ -16,6 +16,7 @@ namespace tavolier {
 // 800, 1000) plus a rank, and the weighted kicker value that orders hands of
 // equal score.
 struct HandValue {
+    // score first: the evaluator builds the pair as one 64-bit word.
     std::int32_t score = 0;
     std::int32_t kicker = 0;
     friend constexpr bool operator==(const HandValue&, const HandValue&) = default;
@@ -69,8 +70,13 @@ inline constexpr std::uint64_t kCodeMultiplier
     if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & kNotACard) != 0) [[unlikely]]
         return detail::evaluateUnusual(slots, raw, tally);
     ranks::prepareRankSlots();
-    const std::uint16_t slot = ranks::slotFor(tally);
-    return { ranks::scoreOfSlot(slot), ranks::kickerOfSlot(slot) };
+    const std::uint32_t slot = ranks::slotFor(tally);
+    // Put together in one register (score in the low half), which compilers
+    // otherwise do through the vector unit.
+    const auto score = static_cast<std::uint32_t>(ranks::scoreOfSlot(slot));
+    const auto kicker = static_cast<std::uint32_t>(ranks::kickerOfSlot(slot));
+    static_assert(offsetof(HandValue, score) == 0 && offsetof(HandValue, kicker) == 4);
+    return std::bit_cast<HandValue>(std::uint64_t { score } | (std::uint64_t { kicker } << 32));
 }
 
 // Scores state.evalCards into state.handScore and state.kickerValue.

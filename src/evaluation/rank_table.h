@@ -114,10 +114,10 @@ inline void prepareRankSlots() {
     return g_rankSlots.slots[slotOf(tally, g_rankSlots.displacement[tally >> (64 - kBucketBits)])];
 }
 
-[[nodiscard]] inline std::int32_t scoreOfSlot(std::uint16_t slot) {
+[[nodiscard]] inline std::int32_t scoreOfSlot(std::uint32_t slot) {
     return kScores[slot & 0x7F];
 }
-[[nodiscard]] inline std::int32_t kickerOfSlot(std::uint16_t slot) {
+[[nodiscard]] inline std::int32_t kickerOfSlot(std::uint32_t slot) {
     return static_cast<std::int32_t>(slot >> 7) - kKickerOffset;
 }
 
