@@ -1,10 +1,10 @@
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/random_hands.h"
 #include "evaluation/reference_evaluator.h"
+#include "fastest.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -46,17 +46,11 @@ template <tavolier::HandValue (*Evaluate)(const Hand&)> void runOverHands(benchm
 void BM_EvaluateHand(benchmark::State& state) {
     runOverHands<tavolier::evaluate>(state);
 }
-// With --benchmark_repetitions the fastest repetition is reported as well:
-// on a shared machine it is the steadiest figure.
-double fastest(const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-}
-
-BENCHMARK(BM_EvaluateHand)->ComputeStatistics("min", fastest);
+BENCHMARK(BM_EvaluateHand)->ComputeStatistics("min", tavolier::bench::fastest);
 
 void BM_EvaluateHandReference(benchmark::State& state) {
     runOverHands<tavolier::testing::referenceEvaluate>(state);
 }
-BENCHMARK(BM_EvaluateHandReference)->ComputeStatistics("min", fastest);
+BENCHMARK(BM_EvaluateHandReference)->ComputeStatistics("min", tavolier::bench::fastest);
 
 } // namespace
