@@ -460,15 +460,6 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
 }
 
-// The rare sets: a slot outside the card range, or real cards of which some
-// suit holds five or more.
-[[nodiscard]] HandValue unusualSet(
-    const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t packed) {
-    if ((raw & 0xFFFFFFF0FFFFFFFCull) != 0 || (packed & ranks::kOutside) != 0)
-        return evaluateOutside(slots);
-    return realFlush(slots, packed);
-}
-
 } // namespace
 
 namespace ranks {
@@ -498,7 +489,9 @@ namespace detail {
 
 HandValue evaluateUnusual(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t tally) {
-    return unusualSet(slots, raw, tally);
+    if ((raw & kNotACard) != 0 || (tally & ranks::kOutside) != 0)
+        return evaluateOutside(slots);
+    return realFlush(slots, tally);
 }
 
 } // namespace detail

@@ -33,6 +33,9 @@ namespace detail {
 [[nodiscard, gnu::noinline]] HandValue evaluateUnusual(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t tally);
 
+// The bits no real card sets in its 64-bit word (suit < 4, rank < 16).
+inline constexpr std::uint64_t kNotACard = 0xFFFFFFF0FFFFFFFCull;
+
 // Brings the suit (bits 0..1 of a card's word) to bits 58..59 and the rank
 // (bits 32..35) to bits 60..63.
 inline constexpr std::uint64_t kCodeMultiplier
@@ -92,9 +95,8 @@ inline constexpr std::uint64_t kCodeMultiplier
     // these) and no rank of 13..15; most hands hold no flush either. The
     // tally's flag bits lie among the bits no real card sets, so one test
     // sees all three.
-    constexpr std::uint64_t kNotACard = 0xFFFFFFF0FFFFFFFCull;
-    static_assert(((ranks::kOutside | ranks::kFlush) & ~kNotACard) == 0);
-    if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & kNotACard) != 0) [[unlikely]]
+    static_assert(((ranks::kOutside | ranks::kFlush) & ~detail::kNotACard) == 0);
+    if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & detail::kNotACard) != 0) [[unlikely]]
         return detail::evaluateUnusual(slots, raw, tally);
     ranks::prepareRankSlots();
     const std::uint32_t slot = ranks::slotFor(tally);

@@ -84,7 +84,7 @@ namespace {
 
 // How many board cards the street shows to every hand: 3, 4 or 5 from the
 // flop on, none pre-flop (or on any other street value).
-[[nodiscard]] int sharedBoardCards(Street street) {
+[[nodiscard]] constexpr int sharedBoardCards(Street street) {
     switch (street) {
     case 2:
         return 3;
@@ -95,6 +95,13 @@ namespace {
     default:
         return 0;
     }
+}
+
+// The first of the acting seat's slots that no street refills, so that it
+// keeps what the last simulated hand put there (7: none): 5 and 6 pre-flop,
+// 2 to 6 on a street that shows no board (the showdown's badge).
+[[nodiscard]] constexpr int firstCarriedSlot(Street street) {
+    return street == 1 ? 5 : (sharedBoardCards(street) == 0 ? 2 : 7);
 }
 
 // Scores the slots into the table's evaluator output.
@@ -136,7 +143,7 @@ std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) 
     for (int i = 0; i < shared; ++i)
         actor[static_cast<std::size_t>(2 + i)] = board[static_cast<std::size_t>(i)];
 
-    const int carryFrom = street == 1 ? 5 : (shared == 0 ? 2 : 7);
+    const int carryFrom = firstCarriedSlot(street);
 
     const std::int32_t riverOwn = street == 4 ? evaluate(actor).score : 0;
     std::int32_t wins = 0;
@@ -192,9 +199,7 @@ std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) 
         }
         wins += beatAll ? 1 : 0;
 
-        // The slots the street does not refill keep what the last
-        // simulated hand put there: 5 and 6 pre-flop, 2 to 6 on a street
-        // that shows no board (the showdown's badge).
+        // The carried slots keep what the last simulated hand put there.
         const int last = (kSimulatedHands - 1) * kHandStride;
         for (int i = carryFrom; i < 7; ++i)
             actor[static_cast<std::size_t>(i)] = deck[static_cast<std::size_t>(last + i)];
@@ -231,10 +236,9 @@ std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) 
 // value, which shows no board.
 template <int kStreet> class TallyTrials {
 public:
-    // Board cards every hand shares, and the first slot the acting seat
-    // carries over from the last simulated hand (7: none).
-    static constexpr int kShared = kStreet == 0 || kStreet == 1 ? 0 : kStreet + 1;
-    static constexpr int kCarryFrom = kStreet == 1 ? 5 : (kStreet == 0 ? 2 : 7);
+    // Board cards every hand shares, and the first carried slot.
+    static constexpr int kShared = sharedBoardCards(kStreet);
+    static constexpr int kCarryFrom = firstCarriedSlot(kStreet);
     static constexpr int kLast = (kSimulatedHands - 1) * kHandStride;
 
     explicit TallyTrials(const TableState& state) {
@@ -271,9 +275,7 @@ public:
         }
         swap(taken[kTrialDraws - 2], taken[kTrialDraws - 1]);
         const std::int32_t own = ownScore();
-        // The slots the street does not refill keep what the last simulated
-        // hand put there: 5 and 6 pre-flop, 2 to 6 on a street that shows no
-        // board (the showdown's badge).
+        // The carried slots keep what the last simulated hand put there.
         if constexpr (kCarryFrom < 7) {
             for (int i = kCarryFrom; i < 7; ++i)
                 m_carried[static_cast<std::size_t>(i)] = at(kLast + i);
