@@ -336,9 +336,9 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     while (place < 91 && ranks::kScores[place] != v.score)
         ++place;
     const std::int32_t kicker = v.kicker + ranks::kKickerOffset;
-    if (place == 91 || kicker < 0 || kicker > 0x1FF)
+    if (place == 91 || kicker < 0 || kicker > static_cast<std::int32_t>(ranks::kKickerMask))
         std::abort(); // cannot happen for seven real ranks
-    return static_cast<std::uint16_t>(place | (static_cast<std::uint32_t>(kicker) << 7));
+    return static_cast<std::uint16_t>((place << ranks::kKickerBits) | static_cast<std::size_t>(kicker));
 }
 
 // Places the buckets, fullest first. A bucket's displacement is sought

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <cstring>
 
-#ifdef __SSE2__
+#if defined(__AVX2__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -29,7 +31,8 @@ struct HandValue {
 namespace detail {
 
 // The sets the rank table does not score: a slot outside the card range
-// (raw, the slots' words ORed, shows it), or five or more cards of a suit.
+// (raw shows it: the slots' words ORed, or kNotACard itself), or five or
+// more cards of a suit (in the tally's suit counts).
 [[nodiscard, gnu::noinline]] HandValue evaluateUnusual(
     const std::array<Card, 7>& slots, std::uint64_t raw, std::uint64_t tally);
 
@@ -41,19 +44,15 @@ inline constexpr std::uint64_t kNotACard = 0xFFFFFFF0FFFFFFFCull;
 inline constexpr std::uint64_t kCodeMultiplier
     = (std::uint64_t { 1 } << 58) + (std::uint64_t { 1 } << 28);
 
-} // namespace detail
+// The evaluation of a tally of seven real cards without a flush.
+[[nodiscard]] inline HandValue valueOfTally(std::uint64_t tally) {
+    ranks::prepareRankSlots();
+    return std::bit_cast<HandValue>(ranks::wordOfSlot(ranks::slotFor(tally)));
+}
 
-// Scores seven cards in slot order. Slots may hold duplicates and the two
-// placeholder cards; nothing reads outside an array whatever they hold.
-//
-// One pass over the slots adds each card's rank and suit counts into one
-// word; without a flush, the rank counts alone find the score in the rank
-// table. Any slot outside the card range sends the set through the careful
-// tally instead (checked after the pass, which only reads inside the table).
-// Inline, so that the hot loops that score hands keep it in place.
-[[nodiscard]] inline HandValue evaluate(const std::array<Card, 7>& slots) {
-    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
-    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
+// The evaluator on any processor: the cards' tally words come from the card
+// table, one look-up a card.
+[[nodiscard]] inline HandValue evaluateByTable(const std::array<Card, 7>& slots) {
     std::uint64_t tally = ranks::kStart;
     std::uint64_t raw = 0;
 #ifdef __SSE2__
@@ -80,7 +79,7 @@ inline constexpr std::uint64_t kCodeMultiplier
 #else
     // One multiply a card: kept opaque, or the compiler spells it out in
     // shifts and additions.
-    std::uint64_t multiplier = detail::kCodeMultiplier;
+    std::uint64_t multiplier = kCodeMultiplier;
     asm("" : "+r"(multiplier));
     for (const Card& c : slots) {
         std::uint64_t word = 0;
@@ -95,17 +94,70 @@ inline constexpr std::uint64_t kCodeMultiplier
     // these) and no rank of 13..15; most hands hold no flush either. The
     // tally's flag bits lie among the bits no real card sets, so one test
     // sees all three.
-    static_assert(((ranks::kOutside | ranks::kFlush) & ~detail::kNotACard) == 0);
-    if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & detail::kNotACard) != 0) [[unlikely]]
-        return detail::evaluateUnusual(slots, raw, tally);
-    ranks::prepareRankSlots();
-    const std::uint32_t slot = ranks::slotFor(tally);
-    // Put together in one register (score in the low half), which compilers
-    // otherwise do through the vector unit.
-    const auto score = static_cast<std::uint32_t>(ranks::scoreOfSlot(slot));
-    const auto kicker = static_cast<std::uint32_t>(ranks::kickerOfSlot(slot));
+    static_assert(((ranks::kOutside | ranks::kFlush) & ~kNotACard) == 0);
+    if (((raw | (tally & (ranks::kOutside | ranks::kFlush))) & kNotACard) != 0) [[unlikely]]
+        return evaluateUnusual(slots, raw, tally);
+    return valueOfTally(tally);
+}
+
+#ifdef __AVX2__
+// The evaluator with AVX2: all seven cards' tally words are computed at
+// once, none looked up. Two overlapping loads cover the slots (cards 0..3
+// and 3..6, inside the array); in each card's 64-bit lane the suit half
+// becomes 1 << (4 * suit) and the rank half the rank's hash word.
+[[nodiscard]] inline HandValue evaluateVector(const std::array<Card, 7>& slots) {
+    const auto* bytes = reinterpret_cast<const char*>(slots.data());
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + 24));
+    // Every suit at most 3 and every rank at most 12, as unsigned numbers
+    // (so negative values fail too).
+    const __m256i limits = _mm256_set_epi32(12, 3, 12, 3, 12, 3, 12, 3);
+    const __m256i largest = _mm256_max_epu32(low, high);
+    const auto real = static_cast<std::uint32_t>(_mm256_movemask_epi8(
+        _mm256_cmpeq_epi32(_mm256_min_epu32(largest, limits), largest)));
+    // Lanes of suits shift 1 left by 4 * suit; lanes of ranks shift the two
+    // hash constants by the rank (see ranks::rankHash).
+    const __m256i quadruple = _mm256_set_epi32(0, 2, 0, 2, 0, 2, 0, 2);
+    const auto left = static_cast<int>(ranks::kHashLeft);
+    const auto right = static_cast<int>(ranks::kHashRight);
+    const __m256i leftWords = _mm256_set_epi32(left, 1, left, 1, left, 1, left, 1);
+    const __m256i rightWords = _mm256_set_epi32(right, 0, right, 0, right, 0, right, 0);
+    const auto tallyWords = [&](__m256i cards) {
+        return _mm256_xor_si256(_mm256_sllv_epi32(leftWords, _mm256_sllv_epi32(cards, quadruple)),
+            _mm256_srlv_epi32(rightWords, cards));
+    };
+    // Card 3 is in both loads: its second lane carries the tally's start.
+    const __m256i rest = _mm256_blend_epi32(tallyWords(high),
+        _mm256_set_epi64x(0, 0, 0, static_cast<long long>(ranks::kStart)), 0x03);
+    const __m256i sums = _mm256_add_epi64(tallyWords(low), rest);
+    __m128i sum = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
+    sum = _mm_add_epi64(sum, _mm_unpackhi_epi64(sum, sum));
+    const auto tally = static_cast<std::uint64_t>(_mm_cvtsi128_si64(sum));
+    if ((~real | (tally & ranks::kFlush)) != 0) [[unlikely]]
+        return evaluateUnusual(slots, ~real == 0 ? 0 : kNotACard, tally);
+    return valueOfTally(tally);
+}
+#endif
+
+} // namespace detail
+
+// Scores seven cards in slot order. Slots may hold duplicates and the two
+// placeholder cards; nothing reads outside an array whatever they hold.
+//
+// One pass over the slots adds each card's rank and suit counts into one
+// word; without a flush, the rank counts alone find the score in the rank
+// table. Any slot outside the card range sends the set through the careful
+// tally instead. Inline, so that the hot loops that score hands keep it in
+// place.
+[[nodiscard]] inline HandValue evaluate(const std::array<Card, 7>& slots) {
+    static_assert(sizeof(Card) == 8 && offsetof(Card, suit) == 0 && offsetof(Card, rank) == 4);
+    static_assert(std::endian::native == std::endian::little, "a card is read as one 64-bit word");
     static_assert(offsetof(HandValue, score) == 0 && offsetof(HandValue, kicker) == 4);
-    return std::bit_cast<HandValue>(std::uint64_t { score } | (std::uint64_t { kicker } << 32));
+#ifdef __AVX2__
+    return detail::evaluateVector(slots);
+#else
+    return detail::evaluateByTable(slots);
+#endif
 }
 
 // Scores state.evalCards into state.handScore and state.kickerValue.

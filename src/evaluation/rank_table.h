@@ -15,27 +15,32 @@ namespace tavolier::ranks {
 //    exactly when the suit holds five or more cards;
 //  - bits 16..19: the number of slots with a rank of 13..15 (not real cards);
 //  - bits 20..26: the sum of the ranks (one card's rank alone in bits 20..23);
-//  - bits 27..63: the rank hash, the sum of a random word per rank held
-//    (each with bits 0..26 clear, so nothing below carries into it). It
-//    depends on the rank counts alone and finds them in the rank table.
-// Seven cards never overflow a field, repeats of one card included.
+//  - bits 32..63: the rank hash, the sum (modulo 2^32) of a word per rank
+//    held. It depends on the rank counts alone and finds them in the rank
+//    table. Nothing below carries into it.
+// Seven cards never overflow a field, repeats of one card included. The
+// vector tally of the evaluator fills only the suit counts and the rank hash.
 inline constexpr int kRankCodeShift = 20;
-inline constexpr int kHashShift = 27;
+inline constexpr int kHashShift = 32;
 inline constexpr std::uint64_t kStart = 0x3333;
 inline constexpr std::uint64_t kFlush = 0x8888;
 inline constexpr std::uint64_t kOutside = 0xF0000;
 
-// The random word of each rank.
+// A rank's hash word comes from two shifts of two constants, which vector
+// code computes for eight cards at once. With these two every key of the
+// rank table finds a slot.
+inline constexpr std::uint32_t kHashLeft = 0xA1B965F4;
+inline constexpr std::uint32_t kHashRight = 0x6E789E6A;
+
+[[nodiscard]] constexpr std::uint32_t rankHash(int rank) {
+    return (kHashLeft << rank) ^ (kHashRight >> rank);
+}
+
+// Each rank's hash word, in place in the tally.
 inline constexpr std::array<std::uint64_t, 13> kRankHash = [] {
     std::array<std::uint64_t, 13> h {};
-    std::uint64_t x = 0x7A401E6ull; // a seed for which the rank table places every key
-    for (std::uint64_t& word : h) {
-        x += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = x;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        word = (z ^ (z >> 31)) & ~((std::uint64_t { 1 } << kHashShift) - 1);
-    }
+    for (int r = 0; r < 13; ++r)
+        h[static_cast<std::size_t>(r)] = std::uint64_t { rankHash(r) } << kHashShift;
     return h;
 }();
 
@@ -75,15 +80,28 @@ inline constexpr std::array<std::int32_t, 128> kScores = [] {
     return scores;
 }();
 
-// Kicker values of seven ranks run from -11 (one card seven times) up.
+// Kicker values of seven ranks run from -11 (one card seven times) up to
+// 163, so kicker + kKickerOffset fits in the low kKickerBits of a slot.
 inline constexpr std::int32_t kKickerOffset = 11;
+inline constexpr int kKickerBits = 9;
+
+// A score's place in kScores as the two halves of an evaluation (score in
+// the low half, kicker in the high half) less the kicker offset, so that
+// adding a slot's kicker bits in the high half gives the evaluation.
+inline constexpr std::array<std::uint64_t, 128> kScoreWords = [] {
+    std::array<std::uint64_t, 128> words {};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<std::uint32_t>(kScores[i])
+            - (static_cast<std::uint64_t>(kKickerOffset) << 32);
+    return words;
+}();
 
 // The scores of all 50388 ways to hold seven ranks (repeats of one card
 // included), found through a perfect hash of the rank hash: its top bits
 // pick a bucket and the bits below a slot; each bucket holds a displacement
-// that sends its few keys to slots of their own. A slot holds the score's
-// place in kScores in its low seven bits and the kicker value plus
-// kKickerOffset above them.
+// that sends its few keys to slots of their own. A slot holds the kicker
+// value plus kKickerOffset in its low kKickerBits and the score's place in
+// kScores above them.
 inline constexpr int kBucketBits = 13;
 inline constexpr int kSlotBits = 16;
 static_assert(kBucketBits + kSlotBits <= 64 - kHashShift);
@@ -114,11 +132,17 @@ inline void prepareRankSlots() {
     return g_rankSlots.slots[slotOf(tally, g_rankSlots.displacement[tally >> (64 - kBucketBits)])];
 }
 
+inline constexpr std::uint32_t kKickerMask = (1U << kKickerBits) - 1;
+
 [[nodiscard]] inline std::int32_t scoreOfSlot(std::uint32_t slot) {
-    return kScores[slot & 0x7F];
+    return kScores[slot >> kKickerBits];
 }
 [[nodiscard]] inline std::int32_t kickerOfSlot(std::uint32_t slot) {
-    return static_cast<std::int32_t>(slot >> 7) - kKickerOffset;
+    return static_cast<std::int32_t>(slot & kKickerMask) - kKickerOffset;
+}
+// The whole evaluation of a slot: score in the low half, kicker in the high.
+[[nodiscard]] inline std::uint64_t wordOfSlot(std::uint32_t slot) {
+    return kScoreWords[slot >> kKickerBits] + (std::uint64_t { slot & kKickerMask } << 32);
 }
 
 } // namespace tavolier::ranks

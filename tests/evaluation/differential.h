@@ -20,15 +20,19 @@ namespace tavolier::testing {
     return out.str();
 }
 
-// Compares the fast evaluator with the reference on count sets of one kind;
-// reports the first few differences with their cards.
+using Evaluator = HandValue (*)(const std::array<Card, 7>&);
+
+// Compares a fast evaluator (the one this processor uses unless told) with
+// the reference on count sets of one kind; reports the first few
+// differences with their cards.
 template <typename Draw>
-void expectSameAsReference(std::uint64_t seed, std::int64_t count, Draw draw) {
+void expectSameAsReference(
+    std::uint64_t seed, std::int64_t count, Draw draw, Evaluator fastEvaluate = evaluate) {
     HandSource source(seed);
     int failures = 0;
     for (std::int64_t i = 0; i < count && failures < 5; ++i) {
         const std::array<Card, 7> slots = draw(source);
-        const HandValue fast = evaluate(slots);
+        const HandValue fast = fastEvaluate(slots);
         const HandValue slow = referenceEvaluate(slots);
         if (fast != slow) {
             ++failures;
