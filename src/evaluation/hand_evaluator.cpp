@@ -45,10 +45,14 @@ constexpr std::int64_t kBelowAllRanks = -1;
 // The number of set bits, without the library call that std::popcount
 // becomes on processors the build does not assume POPCNT for.
 [[nodiscard]] constexpr int bitCount(std::uint32_t x) {
+#ifdef __POPCNT__
+    return __builtin_popcount(x);
+#else
     x -= (x >> 1) & 0x55555555u;
     x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
     x = (x + (x >> 4)) & 0x0F0F0F0Fu;
     return static_cast<int>((x * 0x01010101u) >> 24);
+#endif
 }
 
 [[nodiscard]] constexpr std::uint64_t nibble(int rank) {
@@ -436,28 +440,45 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     return suitMasks;
 }
 
+// The flush of every rank mask with five or more ranks: the top rank in the
+// high byte, the kicker (ten times the second rank plus the next three) in
+// the low byte.
+constexpr std::array<std::uint16_t, 1U << 13> kFlushOfRanks = [] {
+    std::array<std::uint16_t, 1U << 13> flushes {};
+    for (std::uint32_t mask = 0; mask < flushes.size(); ++mask) {
+        std::array<int, 5> top {};
+        int found = 0;
+        for (int r = 12; r >= 0 && found < 5; --r)
+            if ((mask >> r) & 1U)
+                top[static_cast<std::size_t>(found++)] = r;
+        if (found == 5)
+            flushes[mask] = static_cast<std::uint16_t>(
+                (top[0] << 8) | (10 * top[1] + top[2] + top[3] + top[4]));
+    }
+    return flushes;
+}();
+
 // Real cards of which one suit holds five or more. Without five ranks in a
-// run (or Ace to Five) in that suit no straight flush can be found, and the
-// flush follows from the suit's ranks; any other set takes the full steps.
+// run (or Ace to Five) in that suit no straight flush can be found, and,
+// with no card repeated in it, the flush is the table's for the suit's
+// ranks; any other set takes the full steps.
 [[nodiscard]] HandValue realFlush(const std::array<Card, 7>& slots, std::uint64_t packed) {
-    const std::uint64_t suitMasks = suitMasksOf(slots);
     const int suit = __builtin_ctzll(packed & ranks::kFlush) / 4;
     const int inSuit = static_cast<int>((packed >> (4 * suit)) & 0xF) - 3;
-    std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    std::uint32_t lane = 0;
+    for (const Card& c : slots)
+        lane |= static_cast<std::uint32_t>(c.suit == suit) << (c.rank & 15);
     const std::uint32_t runs = lane & (lane >> 1) & (lane >> 2) & (lane >> 3) & (lane >> 4);
     if (runs != 0 || (lane & kAceToFive) == kAceToFive || bitCount(lane) != inSuit) [[unlikely]] {
+        const std::uint64_t suitMasks = suitMasksOf(slots);
         std::uint32_t suitCounts = 0; // three bits per suit, as flushHand reads them
         for (int s = 0; s < 4; ++s)
             suitCounts |= static_cast<std::uint32_t>(((packed >> (4 * s)) & 0xF) - 3) << (3 * s);
         return flushHand(
             slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
     }
-    std::int64_t f[5];
-    for (std::int64_t& rank : f) {
-        rank = highestBit(lane);
-        lane ^= 1u << rank;
-    }
-    return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
+    const std::uint32_t flush = kFlushOfRanks[lane];
+    return value(450 + (flush >> 8), flush & 0xFF);
 }
 
 } // namespace
