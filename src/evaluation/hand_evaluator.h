@@ -110,11 +110,11 @@ inline constexpr std::uint64_t kCodeMultiplier
     const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
     const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + 24));
     // Every suit at most 3 and every rank at most 12, as unsigned numbers
-    // (so negative values fail too).
+    // (so negative values fail too): less the limit, with 16-bit halves
+    // that stop at zero, nothing is left of a real card.
     const __m256i limits = _mm256_set_epi32(12, 3, 12, 3, 12, 3, 12, 3);
-    const __m256i largest = _mm256_max_epu32(low, high);
-    const auto real = static_cast<std::uint32_t>(_mm256_movemask_epi8(
-        _mm256_cmpeq_epi32(_mm256_min_epu32(largest, limits), largest)));
+    const __m256i excess = _mm256_subs_epu16(_mm256_max_epu32(low, high), limits);
+    const bool real = _mm256_testz_si256(excess, excess) != 0;
     // Lanes of suits shift 1 left by 4 * suit; lanes of ranks shift the two
     // hash constants by the rank (see ranks::rankHash).
     const __m256i quadruple = _mm256_set_epi32(0, 2, 0, 2, 0, 2, 0, 2);
@@ -133,8 +133,8 @@ inline constexpr std::uint64_t kCodeMultiplier
     __m128i sum = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
     sum = _mm_add_epi64(sum, _mm_unpackhi_epi64(sum, sum));
     const auto tally = static_cast<std::uint64_t>(_mm_cvtsi128_si64(sum));
-    if ((~real | (tally & ranks::kFlush)) != 0) [[unlikely]]
-        return evaluateUnusual(slots, ~real == 0 ? 0 : kNotACard, tally);
+    if (!real || (tally & ranks::kFlush) != 0) [[unlikely]]
+        return evaluateUnusual(slots, real ? 0 : kNotACard, tally);
     return valueOfTally(tally);
 }
 #endif
