@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -340,9 +339,10 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     while (place < 91 && ranks::kScores[place] != v.score)
         ++place;
     const std::int32_t kicker = v.kicker + ranks::kKickerOffset;
-    if (place == 91 || kicker < 0 || kicker > static_cast<std::int32_t>(ranks::kKickerMask))
+    constexpr std::int32_t kSlotKickers = 1 << (16 - ranks::kPlaceBits);
+    if (place == 91 || kicker < 0 || kicker >= kSlotKickers)
         std::abort(); // cannot happen for seven real ranks
-    return static_cast<std::uint16_t>((place << ranks::kKickerBits) | static_cast<std::size_t>(kicker));
+    return static_cast<std::uint16_t>(place | (static_cast<std::size_t>(kicker) << ranks::kPlaceBits));
 }
 
 // Places the buckets, fullest first. A bucket's displacement is sought
@@ -486,11 +486,12 @@ constexpr std::array<std::uint16_t, 1U << 13> kFlushOfRanks = [] {
 namespace ranks {
 
 RankSlots g_rankSlots;
-std::atomic<bool> g_rankSlotsReady { false };
 
-// Built by the first evaluation that needs it and kept for the whole run.
-void buildRankSlots() {
-    static const bool built = [] {
+namespace {
+
+// Builds the rank table when constructed.
+struct RankSlotsBuilder {
+    RankSlotsBuilder() {
         std::vector<std::uint64_t> keys;
         keys.reserve(50388);
         collectKeys(keys, 0, 7, 0);
@@ -498,11 +499,15 @@ void buildRankSlots() {
         // table); a table that cannot be built must not go unnoticed.
         if (!placeKeys(keys, g_rankSlots))
             std::abort();
-        g_rankSlotsReady.store(true, std::memory_order_release);
-        return true;
-    }();
-    (void)built;
-}
+    }
+};
+
+// Built before main, ahead of every other initializer that has a priority
+// or none (101 is the first a program may use), so that no evaluation ever
+// sees the table empty and the evaluator needs no check.
+[[gnu::init_priority(101)]] const RankSlotsBuilder g_rankSlotsBuilder;
+
+} // namespace
 
 } // namespace ranks
 

@@ -46,7 +46,6 @@ inline constexpr std::uint64_t kCodeMultiplier
 
 // The evaluation of a tally of seven real cards without a flush.
 [[nodiscard]] inline HandValue valueOfTally(std::uint64_t tally) {
-    ranks::prepareRankSlots();
     return std::bit_cast<HandValue>(ranks::wordOfSlot(ranks::slotFor(tally)));
 }
 
@@ -133,8 +132,10 @@ inline constexpr std::uint64_t kCodeMultiplier
     __m128i sum = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
     sum = _mm_add_epi64(sum, _mm_unpackhi_epi64(sum, sum));
     const auto tally = static_cast<std::uint64_t>(_mm_cvtsi128_si64(sum));
-    if (!real || (tally & ranks::kFlush) != 0) [[unlikely]]
-        return evaluateUnusual(slots, real ? 0 : kNotACard, tally);
+    if (!real) [[unlikely]]
+        return evaluateUnusual(slots, kNotACard, tally);
+    if ((tally & ranks::kFlush) != 0) [[unlikely]]
+        return evaluateUnusual(slots, 0, tally);
     return valueOfTally(tally);
 }
 #endif

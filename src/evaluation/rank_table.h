@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -81,9 +80,10 @@ inline constexpr std::array<std::int32_t, 128> kScores = [] {
 }();
 
 // Kicker values of seven ranks run from -11 (one card seven times) up to
-// 163, so kicker + kKickerOffset fits in the low kKickerBits of a slot.
+// 163; a slot holds kicker + kKickerOffset above the score's place.
 inline constexpr std::int32_t kKickerOffset = 11;
-inline constexpr int kKickerBits = 9;
+inline constexpr int kPlaceBits = 7;
+inline constexpr std::uint32_t kPlaceMask = (1U << kPlaceBits) - 1;
 
 // A score's place in kScores as the two halves of an evaluation (score in
 // the low half, kicker in the high half) less the kicker offset, so that
@@ -99,9 +99,9 @@ inline constexpr std::array<std::uint64_t, 128> kScoreWords = [] {
 // The scores of all 50388 ways to hold seven ranks (repeats of one card
 // included), found through a perfect hash of the rank hash: its top bits
 // pick a bucket and the bits below a slot; each bucket holds a displacement
-// that sends its few keys to slots of their own. A slot holds the kicker
-// value plus kKickerOffset in its low kKickerBits and the score's place in
-// kScores above them.
+// that sends its few keys to slots of their own. A slot holds the score's
+// place in kScores in its low kPlaceBits and the kicker value plus
+// kKickerOffset above them.
 inline constexpr int kBucketBits = 13;
 inline constexpr int kSlotBits = 16;
 static_assert(kBucketBits + kSlotBits <= 64 - kHashShift);
@@ -111,15 +111,8 @@ struct alignas(64) RankSlots {
     std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> slots {};
 };
 
-// Filled by buildRankSlots(), once, on the first evaluation.
+// Filled before main (see hand_evaluator.cpp) and only read afterwards.
 extern RankSlots g_rankSlots;
-extern std::atomic<bool> g_rankSlotsReady;
-void buildRankSlots();
-
-inline void prepareRankSlots() {
-    if (!g_rankSlotsReady.load(std::memory_order_acquire)) [[unlikely]]
-        buildRankSlots();
-}
 
 [[nodiscard]] constexpr std::size_t slotOf(std::uint64_t hash, std::uint16_t displacement) {
     return static_cast<std::size_t>((hash >> (64 - kBucketBits - kSlotBits)) & 0xFFFF)
@@ -127,22 +120,17 @@ inline void prepareRankSlots() {
 }
 
 // The packed slot of a tally of seven real cards without a flush (after
-// prepareRankSlots()).
+// main has begun).
 [[nodiscard]] inline std::uint16_t slotFor(std::uint64_t tally) {
     return g_rankSlots.slots[slotOf(tally, g_rankSlots.displacement[tally >> (64 - kBucketBits)])];
 }
 
-inline constexpr std::uint32_t kKickerMask = (1U << kKickerBits) - 1;
-
 [[nodiscard]] inline std::int32_t scoreOfSlot(std::uint32_t slot) {
-    return kScores[slot >> kKickerBits];
-}
-[[nodiscard]] inline std::int32_t kickerOfSlot(std::uint32_t slot) {
-    return static_cast<std::int32_t>(slot & kKickerMask) - kKickerOffset;
+    return kScores[slot & kPlaceMask];
 }
 // The whole evaluation of a slot: score in the low half, kicker in the high.
 [[nodiscard]] inline std::uint64_t wordOfSlot(std::uint32_t slot) {
-    return kScoreWords[slot >> kKickerBits] + (std::uint64_t { slot & kKickerMask } << 32);
+    return kScoreWords[slot & kPlaceMask] + (std::uint64_t { slot >> kPlaceBits } << 32);
 }
 
 } // namespace tavolier::ranks

@@ -378,7 +378,6 @@ private:
 };
 
 template <int kStreet> std::int32_t runTallyTrials(TableState& state, Random& random, int trials) {
-    ranks::prepareRankSlots();
     TallyTrials<kStreet> deck(state);
     alignas(64) std::uint8_t draws[kTrialDraws + 6];
     std::int32_t wins = 0;
