@@ -165,6 +165,30 @@ using FirstSuits = std::array<std::int32_t, 13>;
     return false;
 }
 
+// The flush of every rank mask with five or more ranks: the top rank in the
+// high byte, the kicker (ten times the second rank plus the next three) in
+// the low byte.
+constexpr std::array<std::uint16_t, 1U << 13> kFlushOfRanks = [] {
+    std::array<std::uint16_t, 1U << 13> flushes {};
+    for (std::uint32_t mask = 0; mask < flushes.size(); ++mask) {
+        std::array<int, 5> top {};
+        int found = 0;
+        for (int r = 12; r >= 0 && found < 5; --r)
+            if ((mask >> r) & 1U)
+                top[static_cast<std::size_t>(found++)] = r;
+        if (found == 5)
+            flushes[mask] = static_cast<std::uint16_t>(
+                (top[0] << 8) | (10 * top[1] + top[2] + top[3] + top[4]));
+    }
+    return flushes;
+}();
+
+// The flush of a suit whose ranks are lane, no card repeated in it.
+[[nodiscard]] HandValue plainFlush(std::uint32_t lane) {
+    const std::uint32_t flush = kFlushOfRanks[lane];
+    return value(450 + (flush >> 8), flush & 0xFF);
+}
+
 // Straight flush (only the lowest start rank and the next one are tried)
 // and flush; reached only when some suit holds five or more cards.
 [[nodiscard, gnu::noinline]] HandValue flushHand(const std::array<Card, 7>& slots,
@@ -183,25 +207,19 @@ using FirstSuits = std::array<std::int32_t, 13>;
     // Seven cards hold at most one suit five times.
     const int suit = __builtin_ctz(flushes) / 3;
     const int inSuit = static_cast<int>((suitCounts >> (3 * suit)) & 7);
-    std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    const std::uint32_t lane = static_cast<std::uint32_t>(suitMasks >> (16 * suit)) & kRankBits;
+    if (bitCount(lane) == inSuit)
+        return plainFlush(lane);
+    // A card repeated within the suit: its rank counts each time.
     std::array<std::int64_t, 7> f {};
-    if (bitCount(lane) == inSuit) {
-        for (int i = 0; i < 5; ++i) {
-            const int r = highestBit(lane);
-            f[i] = r;
-            lane ^= 1u << r;
-        }
-    } else {
-        // A card repeated within the suit: its rank counts each time.
-        int n = 0;
-        for (const Card& c : slots) {
-            if (c.suit != suit || static_cast<std::uint32_t>(c.rank) >= 13)
-                continue;
-            int j = n++;
-            for (; j > 0 && f[j - 1] < c.rank; --j)
-                f[j] = f[j - 1];
-            f[j] = c.rank;
-        }
+    int n = 0;
+    for (const Card& c : slots) {
+        if (c.suit != suit || static_cast<std::uint32_t>(c.rank) >= 13)
+            continue;
+        int j = n++;
+        for (; j > 0 && f[j - 1] < c.rank; --j)
+            f[j] = f[j - 1];
+        f[j] = c.rank;
     }
     return value(450 + f[0], 10 * f[1] + f[2] + f[3] + f[4]);
 }
@@ -342,7 +360,8 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     constexpr std::int32_t kSlotKickers = 1 << (16 - ranks::kPlaceBits);
     if (place == 91 || kicker < 0 || kicker >= kSlotKickers)
         std::abort(); // cannot happen for seven real ranks
-    return static_cast<std::uint16_t>(place | (static_cast<std::size_t>(kicker) << ranks::kPlaceBits));
+    return static_cast<std::uint16_t>(
+        place | (static_cast<std::size_t>(kicker) << ranks::kPlaceBits));
 }
 
 // Places the buckets, fullest first. A bucket's displacement is sought
@@ -440,24 +459,6 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
     return suitMasks;
 }
 
-// The flush of every rank mask with five or more ranks: the top rank in the
-// high byte, the kicker (ten times the second rank plus the next three) in
-// the low byte.
-constexpr std::array<std::uint16_t, 1U << 13> kFlushOfRanks = [] {
-    std::array<std::uint16_t, 1U << 13> flushes {};
-    for (std::uint32_t mask = 0; mask < flushes.size(); ++mask) {
-        std::array<int, 5> top {};
-        int found = 0;
-        for (int r = 12; r >= 0 && found < 5; --r)
-            if ((mask >> r) & 1U)
-                top[static_cast<std::size_t>(found++)] = r;
-        if (found == 5)
-            flushes[mask] = static_cast<std::uint16_t>(
-                (top[0] << 8) | (10 * top[1] + top[2] + top[3] + top[4]));
-    }
-    return flushes;
-}();
-
 // Real cards of which one suit holds five or more. Without five ranks in a
 // run (or Ace to Five) in that suit no straight flush can be found, and,
 // with no card repeated in it, the flush is the table's for the suit's
@@ -477,8 +478,7 @@ constexpr std::array<std::uint16_t, 1U << 13> kFlushOfRanks = [] {
         return flushHand(
             slots, suitCounts, suitMasks, rankMaskOf(suitMasks), flushSuits(suitCounts));
     }
-    const std::uint32_t flush = kFlushOfRanks[lane];
-    return value(450 + (flush >> 8), flush & 0xFF);
+    return plainFlush(lane);
 }
 
 } // namespace

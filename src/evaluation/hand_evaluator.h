@@ -126,8 +126,8 @@ inline constexpr std::uint64_t kCodeMultiplier
             _mm256_srlv_epi32(rightWords, cards));
     };
     // Card 3 is in both loads: its second lane carries the tally's start.
-    const __m256i rest = _mm256_blend_epi32(tallyWords(high),
-        _mm256_set_epi64x(0, 0, 0, static_cast<long long>(ranks::kStart)), 0x03);
+    const __m256i rest = _mm256_blend_epi32(
+        tallyWords(high), _mm256_set_epi64x(0, 0, 0, static_cast<long long>(ranks::kStart)), 0x03);
     const __m256i sums = _mm256_add_epi64(tallyWords(low), rest);
     __m128i sum = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
     sum = _mm_add_epi64(sum, _mm_unpackhi_epi64(sum, sum));
