@@ -14,7 +14,7 @@ using namespace tavolier;
 
 // A dealt table on a screen that ignores every effect.
 struct BenchTable {
-    explicit BenchTable(Street street) {
+    explicit BenchTable(StreetNumber street) {
         initDecks(state);
         shuffleAndDeal(state, random);
         state.street = street;
@@ -29,7 +29,7 @@ struct BenchTable {
 // Holding the mouse over the badge right after an action of the human: one
 // fresh estimate of 2001 trials on the window's thread (argument: street).
 void BM_BadgeHoverFreshEstimate(benchmark::State& st) {
-    BenchTable t(static_cast<Street>(st.range(0)));
+    BenchTable t(static_cast<StreetNumber>(st.range(0)));
     for (auto _ : st) {
         t.table.presentation.oddsStale = true;
         t.table.presentation.hoverShown[kHuman] = false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "evaluation/rank_table.h"
-#include "game/card.h"
+#include "core/card.h"
 #include "game/table_state.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/card.h"
+#include "core/card.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@ inline constexpr int kHuman = 8;
 inline constexpr int kSeatCount = 8;
 
 // The street of the hand: 1 pre-flop, 2 flop, 3 turn, 4 river, 5 showdown.
-using Street = std::int32_t;
+using StreetNumber = std::int32_t;
 
 // One seat at the table. A seat with chips < 1 sits out until a new match;
 // chips may go below zero (blinds, calls and raises are not checked).
@@ -30,7 +30,7 @@ struct Seat {
 struct TableState {
     std::array<Seat, kSeatCount + 1> seats {}; // by seat number; [0] is unused
 
-    Street street = 1;
+    StreetNumber street = 1;
     std::int32_t blindMarker = 1;
     std::int32_t anchorSeat = 1;
     std::int32_t smallBet = 4;

@@ -84,7 +84,7 @@ namespace {
 
 // How many board cards the street shows to every hand: 3, 4 or 5 from the
 // flop on, none pre-flop (or on any other street value).
-[[nodiscard]] constexpr int sharedBoardCards(Street street) {
+[[nodiscard]] constexpr int sharedBoardCards(StreetNumber street) {
     switch (street) {
     case 2:
         return 3;
@@ -100,7 +100,7 @@ namespace {
 // The first of the acting seat's slots that no street refills, so that it
 // keeps what the last simulated hand put there (7: none): 5 and 6 pre-flop,
 // 2 to 6 on a street that shows no board (the showdown's badge).
-[[nodiscard]] constexpr int firstCarriedSlot(Street street) {
+[[nodiscard]] constexpr int firstCarriedSlot(StreetNumber street) {
     return street == 1 ? 5 : (sharedBoardCards(street) == 0 ? 2 : 7);
 }
 
@@ -129,7 +129,7 @@ std::int32_t scoreWithFlop(TableState& state) {
 // the acting seat's hand beat all six simulated hands, and leaves the spare
 // deck, evalCards, handScore and kickerValue as the trials left them.
 std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) {
-    const Street street = state.street;
+    const StreetNumber street = state.street;
     const int shared = sharedBoardCards(street);
     const std::array<Card, 5> board = state.board;
     alignas(64) std::array<Card, 52> deck = state.spareDeck;
@@ -398,7 +398,7 @@ template <int kStreet> std::int32_t runTallyTrials(TableState& state, Random& ra
 std::int32_t runTrials(TableState& state, Random& random, int trials) {
     if (trials <= 0)
         return 0;
-    const Street street = state.street;
+    const StreetNumber street = state.street;
     const int shared = sharedBoardCards(street);
     bool real = isRealCard(state.actorCards[0]) && isRealCard(state.actorCards[1]);
     for (int i = 0; i < shared; ++i)
@@ -469,7 +469,7 @@ void decideRaise(TableState& state, Random& random) {
         { 20, 90, 25, 100 }, // river
     };
     // clang-format on
-    const Street street = state.street;
+    const StreetNumber street = state.street;
     if (street >= 1 && street <= 4) {
         const RaiseRow& row = kRows[street - 1];
         if (state.oddsScore > row.over2)
@@ -499,7 +499,7 @@ void decideStay(TableState& state, Random& random) {
     };
     // clang-format on
     state.staysIn = true;
-    const Street street = state.street;
+    const StreetNumber street = state.street;
     if (street >= 1 && street <= 4) {
         const StayRow& row = kRows[street - 1];
         const std::int32_t floor = state.outCount <= row.limit ? row.few : row.many;

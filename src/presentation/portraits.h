@@ -99,7 +99,7 @@ inline constexpr int kWinkClosedAgain = 14; // winks 14 + k
 
 // The rating badge (procent picture) for an odds score on a street; -1 for a
 // score of 200 or more, which draws nothing. Scores below 0 never reach here.
-[[nodiscard]] constexpr int oddsBadge(std::int32_t score, Street street) {
+[[nodiscard]] constexpr int oddsBadge(std::int32_t score, StreetNumber street) {
     if (score < 5)
         return 0;
     if (score < 15)

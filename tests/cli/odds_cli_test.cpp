@@ -30,7 +30,7 @@ OddsRun odds(std::vector<std::string_view> args) {
 
 // The estimate run directly on the table the command describes.
 std::string expectedOutput(
-    Street street, std::int32_t level, Random random, std::array<Card, 7> cards) {
+    StreetNumber street, std::int32_t level, Random random, std::array<Card, 7> cards) {
     TableState state;
     initDecks(state);
     state.street = street;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/card.h"
+#include "core/card.h"
 
 #include <array>
 #include <cstdint>

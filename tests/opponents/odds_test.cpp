@@ -104,7 +104,7 @@ void literalEstimate(TableState& s, Random& random) {
 }
 
 // A freshly dealt table from a seed, with seat `seat`'s cards to assess.
-TableState dealtTable(std::uint64_t seed, Street street, std::int32_t level, int seat = 3) {
+TableState dealtTable(std::uint64_t seed, StreetNumber street, std::int32_t level, int seat = 3) {
     TableState state;
     initDecks(state);
     Random random(seed);
@@ -141,7 +141,7 @@ void expectTheStepByStepEstimates(const TableState& table, std::uint64_t seed, i
 
 TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
     for (std::int32_t level : { 400, 600, 900, 2000, 0, 57, -3 }) {
-        for (Street street : { 1, 2, 3, 4, 5 }) {
+        for (StreetNumber street : { 1, 2, 3, 4, 5 }) {
             for (std::uint64_t seed : { 1u, 2u, 99u }) {
                 SCOPED_TRACE("level " + std::to_string(level) + " street " + std::to_string(street)
                     + " seed " + std::to_string(seed));
@@ -166,7 +166,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
 TEST(OddsEstimate, MatchesTheStepByStepRulesOnManyTurnAndRiverDeals) {
     // Shared board cards make many simulated hands alike; many deals and
     // repeated estimates must still give what scoring every hand gives.
-    for (Street street : { 3, 4 }) {
+    for (StreetNumber street : { 3, 4 }) {
         for (std::uint64_t seed = 10; seed < 30; ++seed) {
             SCOPED_TRACE("street " + std::to_string(street) + " seed " + std::to_string(seed));
             expectTheStepByStepEstimates(
@@ -185,7 +185,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
     // Four hearts on the board: many simulated hands, and the seat's own,
     // hold five of a suit and are scored slot by slot.
     const std::array<Card, 5> board { card("2h"), card("9h"), card("Kh"), card("5h"), card("Jc") };
-    for (Street street : { 1, 2, 3, 4 }) {
+    for (StreetNumber street : { 1, 2, 3, 4 }) {
         for (std::uint64_t seed : { 3u, 4u }) {
             TableState table = dealtTable(seed, street, 900);
             table.board = board;
@@ -199,7 +199,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
     // A hand-edited or damaged table: a placeholder in the spare deck, a
     // card out of range on the board, a repeated hole card. The estimate
     // follows the rules card by card whatever the cards.
-    for (Street street : { 1, 2, 3, 4 }) {
+    for (StreetNumber street : { 1, 2, 3, 4 }) {
         TableState table = dealtTable(6, street, 400);
         table.spareDeck[17] = kPlaceholderA;
         table.spareDeck[40] = Card { 2, 15 };
@@ -225,7 +225,7 @@ TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
 // The draws, by their bounds: one caution draw on streets 2 to 4, then
 // 101 pairs below 52 per trial; decideRaise adds one draw below 100.
 TEST(OddsDraws, FollowTheStreetAndTheTrialCount) {
-    for (Street street : { 1, 2, 3, 4 }) {
+    for (StreetNumber street : { 1, 2, 3, 4 }) {
         for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
             TableState state = dealtTable(3, street, level);
             Random random(77);
@@ -300,7 +300,7 @@ TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
 }
 
 TEST(OddsCaution, TheDrawBarsARaiseAbove50OnStreets2To4) {
-    for (Street street : { 3, 4 }) {
+    for (StreetNumber street : { 3, 4 }) {
         for (int r : { 0, 50, 51, 99 }) {
             TableState state = dealtTable(1, street, -1); // no trials
             Random random = Random::scripted({ r });
@@ -462,12 +462,12 @@ TEST(OddsResult, TheKeptPercentageCannotOverflow) {
 // decideRaise and decideStay are driven through a code without trials, so
 // the estimate keeps the oddsScore the test sets (street 2 to 4: no bonus).
 struct Decision {
-    Street street;
+    StreetNumber street;
     std::int32_t odds;
     int draw;
 };
 
-TableState decisionTable(Street street, std::int32_t odds) {
+TableState decisionTable(StreetNumber street, std::int32_t odds) {
     TableState state = dealtTable(1, street, -1);
     state.board = { card("Ah"), card("Kh"), card("Qd"), card("Jc"), card("9s") };
     state.actorCards = { card("Ac"), card("Ad") }; // three Aces on the flop: no flop bar
@@ -479,7 +479,7 @@ TableState decisionTable(Street street, std::int32_t odds) {
 
 TEST(DecideRaise, PicksTheChanceByStreetAndScore) {
     // clang-format off
-        struct Row { Street street; std::int32_t odds; std::int32_t chance; };
+        struct Row { StreetNumber street; std::int32_t odds; std::int32_t chance; };
         const Row rows[] = {
             { 2, 20, 0 }, { 2, 21, 50 }, { 2, 30, 50 }, { 2, 31, 100 },
             { 3, 20, 0 }, { 3, 21, 60 }, { 3, 31, 100 },
@@ -545,7 +545,7 @@ TEST(DecideRaise, PreflopWith41RaisesUnlessTheDrawIs0) {
 
 TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
     // clang-format off
-        struct Row { Street street; std::int32_t out; std::int32_t odds; bool stays; };
+        struct Row { StreetNumber street; std::int32_t out; std::int32_t odds; bool stays; };
         const Row rows[] = {
             { 1, 3, 26, false }, { 1, 3, 27, true }, { 1, 4, 20, false }, { 1, 4, 21, true },
             { 2, 2, 19, false }, { 2, 2, 20, true }, { 2, 3, 9, false }, { 2, 3, 10, true },
@@ -572,7 +572,7 @@ TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
 // the game plays differently.
 TEST(OddsSignature, FixedSeedsGiveFixedScores) {
     std::vector<std::int32_t> scores;
-    for (Street street : { 1, 2, 3, 4 })
+    for (StreetNumber street : { 1, 2, 3, 4 })
         for (std::int32_t level : { 400, 900, 2000 }) {
             TableState state = dealtTable(42, street, level);
             Random random(1000 + street);
@@ -589,7 +589,7 @@ TEST(OddsSignature, FixedSeedsGiveFixedDecisions) {
     TableState state = dealtTable(17, 1, 600);
     Random random(2024);
     std::string decisions;
-    for (Street street : { 1, 2, 3, 4 }) {
+    for (StreetNumber street : { 1, 2, 3, 4 }) {
         state.street = street;
         for (int seat = 7; seat >= 1; --seat) {
             state.actorCards = state.seat(seat).holeCards;

@@ -146,7 +146,7 @@ TEST_F(OpponentHover, EachSeatUsesItsOwnPortraitAndCards) {
 class BadgeHover : public PresentationTest {
 protected:
     // Shows the badge for a score kept from an earlier estimate.
-    std::vector<std::string> badgeFor(std::int32_t score, Street street) {
+    std::vector<std::string> badgeFor(std::int32_t score, StreetNumber street) {
         state.street = street;
         state.oddsScore = score;
         table.presentation.oddsStale = false;

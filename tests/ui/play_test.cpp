@@ -56,7 +56,7 @@ TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
     form.show();
 
     // D does nothing while a hand is running.
-    const Street street = f.state.street;
+    const StreetNumber street = f.state.street;
     QTest::keyClick(&form, Qt::Key_D);
     EXPECT_EQ(f.state.street, street);
     EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());

@@ -13,7 +13,7 @@
 
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
-#include "game/card.h"
+#include "core/card.h"
 
 #include <array>
 #include <istream>

@@ -233,7 +233,7 @@ public:
 private:
     std::ostream* m_out;
     const TableState& m_state;
-    Street m_street = 1;
+    StreetNumber m_street = 1;
     bool m_showdownTold = false;
     bool m_toldShowdownLines = false;
 
