@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tavolier {
 
@@ -146,6 +147,32 @@ public:
     virtual void potAwarded(const PotAwarded&) { }
     virtual void handEnded(const HandEnded&) { }
     virtual void matchEnded(const MatchEnded&) { }
+};
+
+// Passes every event on to each listener added, in the order they were
+// added: the window hands one of these to the game and adds its history,
+// statistics and playback to it.
+class EventFanOut : public GameEvents {
+public:
+    void add(GameEvents& listener) { m_listeners.push_back(&listener); }
+    void remove(GameEvents& listener) { std::erase(m_listeners, &listener); }
+
+    void handStarted(const HandStarted& e) override { each(&GameEvents::handStarted, e); }
+    void blindPosted(const BlindPosted& e) override { each(&GameEvents::blindPosted, e); }
+    void actionTaken(const ActionTaken& e) override { each(&GameEvents::actionTaken, e); }
+    void streetDealt(const StreetDealt& e) override { each(&GameEvents::streetDealt, e); }
+    void handShown(const HandShown& e) override { each(&GameEvents::handShown, e); }
+    void potAwarded(const PotAwarded& e) override { each(&GameEvents::potAwarded, e); }
+    void handEnded(const HandEnded& e) override { each(&GameEvents::handEnded, e); }
+    void matchEnded(const MatchEnded& e) override { each(&GameEvents::matchEnded, e); }
+
+private:
+    std::vector<GameEvents*> m_listeners;
+
+    template <typename Event> void each(void (GameEvents::*handler)(const Event&), const Event& e) {
+        for (GameEvents* listener : m_listeners)
+            (listener->*handler)(e);
+    }
 };
 
 // Where the game stands between clicks: whether a hand is in progress and
