@@ -29,9 +29,7 @@ struct GeniusTable {
         for (int seat = 1; seat <= kSeatCount; ++seat)
             state.seat(seat).chips = 1200;
     }
-    [[nodiscard]] bool handRunning() const {
-        return !table.buttonEnabled(Button::btnnew) && table.buttonEnabled(Button::btnstay);
-    }
+    [[nodiscard]] bool handRunning() const { return legalActions(state).handInProgress; }
 
     TableState state;
     Random random;
@@ -70,7 +68,7 @@ void BM_SlowestHumanAction(benchmark::State& st) {
         t.state.outCount = 0;
         t.state.street = 2;
         t.state.anchorSeat = 8;
-        t.table.setButtonCaption(Button::btnstay, "Check");
+        t.table.setCallDue(false);
         t.table.setButtonEnabled(Button::btnbet, true);
         st.ResumeTiming();
         playerbets(t.table);
@@ -97,7 +95,7 @@ void BM_HumanRaiseWithoutEstimates(benchmark::State& st) {
         newgame(t.table);
         t.state.street = 2;
         t.state.anchorSeat = 8;
-        t.table.setButtonCaption(Button::btnstay, "Check");
+        t.table.setCallDue(false);
         st.ResumeTiming();
         playerbets(t.table);
         benchmark::DoNotOptimize(t.state.pot);

@@ -46,8 +46,8 @@ void exchangeSortDescending(std::array<std::int32_t, 8>& values) {
 }
 
 // Scores all eight seats, folded or not, on the full board.
-void scoreSeats(
-    TableState& s, std::array<std::int32_t, 9>& scores, std::array<std::int32_t, 9>& values) {
+void scoreSeats(TableState& s, std::array<std::int32_t, 9>& scores,
+    std::array<std::int32_t, 9>& kickers, std::array<std::int32_t, 9>& values) {
     for (std::size_t i = 0; i < 5; ++i)
         s.evalCards[i + 2] = s.board[i];
     for (int seat : kFixedOrder) {
@@ -55,6 +55,7 @@ void scoreSeats(
         s.evalCards[1] = s.seat(seat).holeCards[1];
         evaluateHand(s);
         scores[at(seat)] = s.handScore;
+        kickers[at(seat)] = s.kickerValue;
         values[at(seat)]
             = clampedAdd(0, static_cast<std::int64_t>(s.handScore) * 130 + s.kickerValue);
     }
@@ -80,7 +81,7 @@ void scoreSeats(
     return winner;
 }
 
-void settle(Table& table, const std::array<bool, 9>& winner) {
+void settle(Table& table, const std::array<bool, 9>& winner, PotAwarded& award) {
     TableState& s = table.state;
     s.potSettled = true;
     writeStats(table.settings, s);
@@ -96,7 +97,14 @@ void settle(Table& table, const std::array<bool, 9>& winner) {
             if (winner[at(seat)])
                 s.seat(seat).chips = clampedAdd(s.seat(seat).chips, share);
         }
+        award.share = share;
+        award.lostToSplit = s.pot % s.winnerCount;
+    } else {
+        award.lostToSplit = s.pot;
     }
+    award.winners = winner;
+    award.winnerCount = s.winnerCount;
+    award.pot = s.pot;
     table.playSoundIfOn("chip4.wav");
     writeChips(table.settings, s);
     startWinAnimation(table);
@@ -109,9 +117,13 @@ void showdown(Table& table) {
     for (int seat : kFixedOrder)
         table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
 
+    // Only the first showdown of a hand settles the pot and is reported.
+    const bool settles = !s.potSettled && s.outCount != 7;
+    const bool unseen = loneSurvivor(s);
     std::array<std::int32_t, 9> scores {};
+    std::array<std::int32_t, 9> kickers {};
     std::array<std::int32_t, 9> values {};
-    scoreSeats(s, scores, values);
+    scoreSeats(s, scores, kickers, values);
     drawCards(table);
 
     for (int seat : kParticipationOrder) {
@@ -121,6 +133,9 @@ void showdown(Table& table) {
         } else {
             s.seatResults[at(seat)] = scores[at(seat)];
             nameHand(table, scores[at(seat)], seat);
+            if (settles && !unseen)
+                table.reportShown(
+                    seat, scores[at(seat)], kickers[at(seat)], handName(scores[at(seat)]));
         }
     }
     if (s.seat(kHuman).folded && s.outCount == 6) {
@@ -144,8 +159,16 @@ void showdown(Table& table) {
             startGoldFigure(table);
     }
 
-    if (!s.potSettled && s.outCount != 7)
-        settle(table, winner);
+    PotAwarded award;
+    award.byFolds = unseen;
+    if (settles)
+        settle(table, winner, award);
+    else if (s.outCount == 7) {
+        // Every opponent was out from the deal on (a hand-edited file): the
+        // pot goes to nobody.
+        award.pot = s.pot;
+        award.lostToSplit = s.pot;
+    }
 
     for (int seat : kOpponents)
         table.showChips(seat);
@@ -155,11 +178,18 @@ void showdown(Table& table) {
     table.setButtonEnabled(Button::btnpass, false);
     table.setButtonEnabled(Button::btnstay, false);
 
+    // A second showdown of the same hand reports nothing: the hand is closed.
+    const bool reported = table.handOpen();
+    table.reportPotAndEnd(award);
     const std::int64_t target = static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
+    bool matchEnded = false;
     for (int seat : kFixedOrder) {
         if (s.seat(seat).chips >= target) {
             table.view.message(kWinTexts[at(seat)], "Game over");
             table.setButtonEnabled(Button::btnnew, false);
+            if (reported && !matchEnded)
+                table.reportMatchEnded(MatchResult::seatReachedTarget, seat);
+            matchEnded = true;
         }
     }
 }

@@ -37,33 +37,56 @@ struct Opening {
     } };
 // clang-format on
 
-// Small blind from the seat after blindMarker (the human is taken without
-// a look at the chips), big blind from the seat after that; the big blind
-// becomes anchorSeat. The chips leave the seats; the pot already holds them.
-void postBlinds(Table& table) {
-    TableState& s = table.state;
+// The seats that post the blinds: the small blind from the seat after
+// blindMarker (the human is taken without a look at the chips), the big
+// blind from the next seat with chips after it, the small blind's seat
+// counted after it paid; 0 when nobody has chips (a hand-edited file at
+// start-up), where the search stops after one round.
+struct BlindSeats {
+    int small = 0;
+    int big = 0;
+};
+
+[[nodiscard]] BlindSeats blindSeats(const TableState& s) {
+    BlindSeats seats;
     int small = s.blindMarker == kHuman ? 1 : s.blindMarker + 1;
     while (small != kHuman && s.seat(small).chips <= 0)
         small = nextSeat(small);
+    seats.small = small;
+    const std::int32_t smallAfter
+        = clampedAdd(s.seat(small).chips, -static_cast<std::int64_t>(s.smallBlind));
+    int big = nextSeat(small);
+    for (int tried = 0; tried < kSeatCount; ++tried, big = nextSeat(big)) {
+        if ((big == small ? smallAfter : s.seat(big).chips) > 0) {
+            seats.big = big;
+            break;
+        }
+    }
+    return seats;
+}
+
+// The blinds leave their seats (the pot already holds them); the big blind
+// becomes anchorSeat. The hand is reported as started just before.
+void postBlinds(Table& table) {
+    TableState& s = table.state;
+    const BlindSeats seats = blindSeats(s);
+    table.reportHandStarted(false, seats.small, seats.big, stacksOf(s));
+    const int small = seats.small;
     table.setStatus(small, "Small Blind");
     s.seat(small).chips = clampedAdd(s.seat(small).chips, -static_cast<std::int64_t>(s.smallBlind));
     table.showChips(small);
     s.blindMarker = nextSeat(small);
+    table.reportBlind(small, false, s.smallBlind);
 
-    // When nobody has chips (a hand-edited file at start-up) the search
-    // would never end: after one round nobody posts the big blind.
-    int big = s.blindMarker;
-    for (int tried = 0; tried < kSeatCount; ++tried, big = nextSeat(big)) {
-        if (s.seat(big).chips > 0) {
-            table.setStatus(big, "Big Blind");
-            s.seat(big).chips
-                = clampedAdd(s.seat(big).chips, -static_cast<std::int64_t>(s.bigBlind));
-            table.showChips(big);
-            table.showPot();
-            s.anchorSeat = big;
-            return;
-        }
-    }
+    const int big = seats.big;
+    if (big == 0)
+        return;
+    table.setStatus(big, "Big Blind");
+    s.seat(big).chips = clampedAdd(s.seat(big).chips, -static_cast<std::int64_t>(s.bigBlind));
+    table.showChips(big);
+    table.showPot();
+    s.anchorSeat = big;
+    table.reportBlind(big, true, s.pot);
 }
 
 // The opponents after the big blind answer it, then take their turns.
@@ -120,13 +143,6 @@ void resetPreviousHand(Table& table) {
     }
 }
 
-void disableAllActions(Table& table) {
-    table.setButtonEnabled(Button::btnnew, false);
-    table.setButtonEnabled(Button::btnbet, false);
-    table.setButtonEnabled(Button::btnpass, false);
-    table.setButtonEnabled(Button::btnstay, false);
-}
-
 } // namespace
 
 bool isDealBetSize(std::int32_t amount) {
@@ -163,8 +179,8 @@ void setDealCaptions(Table& table) {
     TableState& s = table.state;
     s.raiseAmount = s.bigBlind;
     if (isDealBetSize(s.bigBlind)) {
-        table.setButtonCaption(Button::btnstay, "Call");
-        table.setButtonCaption(Button::btnbet, "Raise");
+        table.setCallDue(true);
+        table.showRaiseCaption();
     }
     table.setButtonEnabled(Button::btnbet, true);
 }
@@ -233,7 +249,8 @@ void newgame(Table& table) {
     table.setStatus(kHuman, "");
     if (s.seat(kHuman).chips < 1) {
         table.view.message("You lose!", "Game over");
-        disableAllActions(table);
+        table.disableActions();
+        table.reportMatchEnded(MatchResult::humanLost, kHuman);
         return;
     }
     bool opponentHasChips = false;
@@ -241,7 +258,8 @@ void newgame(Table& table) {
         opponentHasChips = opponentHasChips || s.seat(seat).chips >= 1;
     if (!opponentHasChips) {
         table.view.message("You win!", "Game over");
-        disableAllActions(table);
+        table.disableActions();
+        table.reportMatchEnded(MatchResult::humanWon, kHuman);
         return;
     }
     dealHand(table, true);
@@ -252,6 +270,7 @@ void advanceStreet(Table& table) {
     // The street never passes the showdown, whatever path reaches here twice.
     s.street = s.street < 5 ? s.street + 1 : 5;
     drawCards(table);
+    table.reportStreet();
     if (s.soundOn && s.street < 5) {
         const int r = table.random.below(100);
         table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");

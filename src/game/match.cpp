@@ -38,9 +38,17 @@ void endHandByFolds(Table& table) {
     human.chips = clampedAdd(human.chips, s.pot);
     table.showChips(kHuman);
     table.playSoundIfOn("chip4.wav");
+    PotAwarded award;
+    award.winners[static_cast<std::size_t>(kHuman)] = true;
+    award.winnerCount = 1;
+    award.pot = s.pot;
+    award.share = s.pot;
+    award.byFolds = true;
+    table.reportPotAndEnd(award);
     if (human.chips >= chipTarget(s)) {
         table.view.message("You win!", "Game over");
         table.setButtonEnabled(Button::btnnew, false);
+        table.reportMatchEnded(MatchResult::seatReachedTarget, kHuman);
     }
     s.handsPlayed = clampedAdd(s.handsPlayed, 1);
     s.handsWon = clampedAdd(s.handsWon, 1);
@@ -84,13 +92,17 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     showOpeningPot(table);
     setDealCaptions(table);
 
-    // The first blinds of a match fall on Edmund and Marc without a search.
+    // The first blinds of a match fall on Edmund and Marc without a search;
+    // a seat without chips pays nothing.
+    const SeatFigures stacks = stacksOf(s);
     table.setStatus(3, "");
     table.setStatus(2, "Small Blind");
-    if (s.seat(2).chips > 0)
+    const bool smallPaid = s.seat(2).chips > 0;
+    if (smallPaid)
         s.seat(2).chips = clampedAdd(s.seat(2).chips, -static_cast<std::int64_t>(s.smallBlind));
     table.setStatus(1, "Big Blind");
-    if (s.seat(1).chips > 0)
+    const bool bigPaid = s.seat(1).chips > 0;
+    if (bigPaid)
         s.seat(1).chips = clampedAdd(s.seat(1).chips, -static_cast<std::int64_t>(s.bigBlind));
     table.showChips(2);
     table.showChips(1);
@@ -98,6 +110,11 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     s.seat(1).openBet = true;
 
     shuffleAndDeal(s, table.random);
+    table.reportHandStarted(true, 2, 1, stacks);
+    if (smallPaid)
+        table.reportBlind(2, false, s.smallBlind);
+    if (bigPaid)
+        table.reportBlind(1, true, s.pot);
     // A new hand starts from a fresh table: the full repaint also takes away
     // the cards of seats that went broke in the last hand.
     redraw(table);

@@ -55,10 +55,10 @@ void answerAll(Table& table, const SeatList& seats) {
     }
 }
 
-// btnbet comes back only while btnstay reads "Check" and the hand runs.
+// Raise comes back only while no call is due and the hand runs.
 void enableRaiseIfOpen(Table& table) {
     const TableState& s = table.state;
-    if (table.buttonCaption(Button::btnstay) == "Check" && s.street < 5 && s.outCount < 7)
+    if (!s.callDue && s.street < 5 && s.outCount < 7)
         table.setButtonEnabled(Button::btnbet, true);
 }
 
@@ -77,6 +77,7 @@ void answerOpenBet(Table& table, int holder) {
     const AnswerLists& lists = kAnswerLists[static_cast<std::size_t>(holder)];
     s.seat(holder).openBet = false;
     humanPays(s, s.toCall);
+    table.reportAction(kHuman, ActionKind::call, s.toCall);
     table.showChips(kHuman);
     answerAll(table, s.street == 1 ? lists.preflop : lists.later);
     table.showPot();
@@ -113,13 +114,14 @@ void turnsAfterRaise(Table& table) {
 void playerbets(Table& table) {
     TableState& s = table.state;
     resetAtHumanAction(table, false);
-    if (table.buttonCaption(Button::btnbet) == "Raise")
-        table.playSoundIfOn("chip1.wav");
+    // The Raise button always reads "Raise" here.
+    table.playSoundIfOn("chip1.wav");
     whitenStatusLabels(table);
     if (s.outCount < 7 && s.seat(kHuman).chips > 1) {
         s.potSettled = false;
-        table.setButtonCaption(Button::btnstay, "Check");
+        table.setCallDue(false);
         const std::int32_t bet = s.street > 2 ? s.bigBet : s.smallBet;
+        const std::int32_t potBefore = s.pot;
         humanPays(s, bet);
         s.toCall = bet;
         if (s.street == 1) {
@@ -127,6 +129,8 @@ void playerbets(Table& table) {
             humanPays(s, s.smallBet);
             s.toCall = s.bigBet;
         }
+        table.reportAction(
+            kHuman, ActionKind::raise, clampedAdd(0, static_cast<std::int64_t>(s.pot) - potBefore));
         table.setStatus(kHuman, "");
         if (s.street == 1) {
             const int holder = openBetHolder(s);
@@ -159,7 +163,7 @@ void playerstays(Table& table) {
     resetAtHumanAction(table, true);
     s.potSettled = false;
     table.setStatus(kHuman, "");
-    table.setButtonCaption(Button::btnstay, "Check");
+    table.setCallDue(false);
     whitenStatusLabels(table);
     if (s.street == 1)
         s.toCall = s.smallBet;
@@ -167,6 +171,7 @@ void playerstays(Table& table) {
     if (holder != 0) {
         answerOpenBet(table, holder);
     } else {
+        table.reportAction(kHuman, ActionKind::check, 0);
         for (int seat : kOpponents)
             table.setStatus(seat, "");
         s.toCall = 0;
@@ -186,6 +191,7 @@ void playerpasses(Table& table) {
     TableState& s = table.state;
     resetAtHumanAction(table, true);
     table.playSoundIfOn("chip4.wav");
+    table.reportAction(kHuman, ActionKind::fold, 0);
     const int holder = openBetHolder(s);
     if (holder != 0) {
         s.seat(holder).openBet = false;
@@ -195,7 +201,7 @@ void playerpasses(Table& table) {
     clearArea(table, kBoardArea);
     whitenStatusLabels(table);
     table.setStatus(kHuman, "Folds");
-    table.setButtonCaption(Button::btnstay, "Check");
+    table.setCallDue(false);
     s.street = 5;
     table.setButtonEnabled(Button::btnnew, true);
     table.setButtonEnabled(Button::btnbet, false);
@@ -203,12 +209,13 @@ void playerpasses(Table& table) {
     table.setButtonEnabled(Button::btnstay, false);
     s.seat(kHuman).folded = true;
     drawCards(table);
+    table.reportStreet();
     showdown(table);
 }
 
 void captionsAfterRaise(Table& table) {
     if (isRaiseBetSize(table.state.raiseAmount))
-        table.setButtonCaption(Button::btnstay, "Call");
+        table.setCallDue(true);
     table.setButtonEnabled(Button::btnbet, false);
 }
 
@@ -218,7 +225,7 @@ void captionsAtRedraw(Table& table) {
         return;
     s.raiseAmount = s.street > 2 ? s.bigBet : s.smallBet;
     if (isRaiseBetSize(s.raiseAmount))
-        table.setButtonCaption(Button::btnbet, "Raise");
+        table.showRaiseCaption();
 }
 
 } // namespace tavolier

@@ -2,6 +2,8 @@
 
 #include "game/seats.h"
 
+#include <algorithm>
+
 namespace tavolier {
 
 Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_)
@@ -9,8 +11,16 @@ Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStor
     , random(random_)
     , view(view_)
     , settings(settings_)
-    , m_enabled { true, true, true, true, true }
-    , m_caption { "Deal", "Check", "Raise", "Fold", "On" } {
+    , events(m_nobodyListens) {
+}
+
+Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_,
+    GameEvents& events_)
+    : state(state_)
+    , random(random_)
+    , view(view_)
+    , settings(settings_)
+    , events(events_) {
 }
 
 void Table::setStatus(int seat, std::string_view text) {
@@ -34,26 +44,174 @@ void Table::pay(int seat, std::int32_t amount) {
 }
 
 void Table::setButtonEnabled(Button button, bool enabled) {
-    m_enabled[static_cast<std::size_t>(button)] = enabled;
+    switch (button) {
+    case Button::btnnew:
+        state.dealAllowed = enabled;
+        break;
+    case Button::btnstay:
+        state.checkOrCallAllowed = enabled;
+        break;
+    case Button::btnbet:
+        state.raiseAllowed = enabled;
+        break;
+    case Button::btnpass:
+        state.foldAllowed = enabled;
+        break;
+    case Button::SoundOff1:
+        break;
+    }
     view.setButtonEnabled(button, enabled);
 }
 
-void Table::setButtonCaption(Button button, std::string_view caption) {
-    m_caption[static_cast<std::size_t>(button)] = std::string(caption);
-    view.setButtonCaption(button, caption);
+void Table::setCallDue(bool due) {
+    state.callDue = due;
+    view.setButtonCaption(Button::btnstay, due ? "Call" : "Check");
 }
 
-bool Table::buttonEnabled(Button button) const {
-    return m_enabled[static_cast<std::size_t>(button)];
+void Table::showRaiseCaption() {
+    view.setButtonCaption(Button::btnbet, "Raise");
 }
 
-const std::string& Table::buttonCaption(Button button) const {
-    return m_caption[static_cast<std::size_t>(button)];
+void Table::setSoundCaption(bool on) {
+    view.setButtonCaption(Button::SoundOff1, on ? "On" : "Off");
+}
+
+void Table::disableActions() {
+    setButtonEnabled(Button::btnnew, false);
+    setButtonEnabled(Button::btnbet, false);
+    setButtonEnabled(Button::btnpass, false);
+    setButtonEnabled(Button::btnstay, false);
 }
 
 void Table::playSoundIfOn(std::string_view file) {
     if (state.soundOn)
         view.playSound(file);
+}
+
+SeatFigures stacksOf(const TableState& s) {
+    SeatFigures stacks {};
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        stacks[static_cast<std::size_t>(seat)] = s.seat(seat).chips;
+    return stacks;
+}
+
+namespace {
+
+[[nodiscard]] Street streetOf(const TableState& s) {
+    return static_cast<Street>(std::clamp<std::int32_t>(s.street, 1, 5));
+}
+
+} // namespace
+
+void Table::reportHandStarted(
+    bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks) {
+    m_handOpen = true;
+    m_streetReported = state.street;
+    m_toldSitsOut = {};
+    HandStarted e;
+    e.handNumber = ++m_handNumber;
+    e.newMatch = newMatch;
+    e.smallBlindSeat = SeatNumber(smallBlindSeat);
+    e.buttonSeat = SeatNumber(smallBlindSeat == kHuman ? 1 : smallBlindSeat + 1);
+    e.bigBlindSeat = SeatNumber(bigBlindSeat);
+    e.smallBlind = state.smallBlind;
+    e.bigBlind = state.bigBlind;
+    e.smallBet = state.smallBet;
+    e.bigBet = state.bigBet;
+    e.stacks = stacks;
+    e.humanCards = state.seat(kHuman).holeCards;
+    events.handStarted(e);
+}
+
+void Table::reportBlind(int seat, bool big, std::int32_t potAfter) {
+    if (!m_handOpen)
+        return;
+    events.blindPosted(
+        BlindPosted { SeatNumber(seat), big, big ? state.bigBlind : state.smallBlind, potAfter });
+}
+
+void Table::reportAction(int seat, ActionKind kind, std::int32_t paid) {
+    if (!m_handOpen)
+        return;
+    ActionTaken e;
+    e.seat = SeatNumber(seat);
+    e.kind = kind;
+    e.street = streetOf(state);
+    e.paid = paid;
+    e.potAfter = state.pot;
+    e.stackAfter = state.seat(seat).chips;
+    events.actionTaken(e);
+}
+
+void Table::reportSitsOut(int seat) {
+    bool& told = m_toldSitsOut[static_cast<std::size_t>(seat)];
+    if (told)
+        return;
+    told = true;
+    reportAction(seat, ActionKind::sitsOut, 0);
+}
+
+void Table::reportStreet() {
+    if (!m_handOpen || state.street == m_streetReported)
+        return;
+    if (state.street == 5 && loneSurvivor(state))
+        return;
+    m_streetReported = state.street;
+    StreetDealt e;
+    e.street = streetOf(state);
+    e.boardCount = e.street == Street::flop ? 3 : e.street == Street::turn ? 4 : 5;
+    e.board = state.board;
+    events.streetDealt(e);
+}
+
+void Table::reportShown(int seat, std::int32_t score, std::int32_t kicker, std::string_view name) {
+    if (!m_handOpen)
+        return;
+    HandShown e;
+    e.seat = SeatNumber(seat);
+    e.cards = state.seat(seat).holeCards;
+    e.score = score;
+    e.kicker = kicker;
+    e.name = std::string(name);
+    events.handShown(e);
+}
+
+void Table::reportPotAndEnd(const PotAwarded& award) {
+    if (!m_handOpen)
+        return;
+    m_handOpen = false;
+    events.potAwarded(award);
+    HandEnded e;
+    e.handNumber = m_handNumber;
+    e.byFolds = award.byFolds;
+    e.stacks = stacksOf(state);
+    events.handEnded(e);
+}
+
+void Table::reportMatchEnded(MatchResult result, int seat) {
+    events.matchEnded(MatchEnded { result, SeatNumber(seat) });
+}
+
+LegalActions legalActions(const TableState& s) {
+    LegalActions a;
+    a.deal = s.dealAllowed;
+    a.checkOrCall = s.checkOrCallAllowed;
+    a.raise = s.raiseAllowed;
+    a.fold = s.foldAllowed;
+    a.handInProgress = !s.dealAllowed && s.checkOrCallAllowed;
+    a.mustCall = s.callDue;
+    bool betOpen = false;
+    for (int seat = 1; seat < kHuman; ++seat)
+        betOpen = betOpen || s.seat(seat).openBet;
+    // Check/Call pays the open bet (a small bet before the flop); Raise pays
+    // the street's bet, and before the flop a small bet more.
+    if (betOpen)
+        a.callCost = s.street == 1 ? s.smallBet : s.toCall;
+    if (s.outCount < 7 && s.seat(kHuman).chips > 1) {
+        const std::int64_t bet = s.street > 2 ? s.bigBet : s.smallBet;
+        a.raiseCost = clampedAdd(0, bet + (s.street == 1 ? s.smallBet : 0));
+    }
+    return a;
 }
 
 } // namespace tavolier

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/game_events.h"
 #include "core/random.h"
 #include "core/table_view.h"
 #include "game/table_state.h"
 #include "presentation/presentation_state.h"
 #include "settings/settings_store.h"
 
-#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace tavolier {
@@ -16,23 +15,27 @@ namespace tavolier {
 class DecisionOverride;
 
 // The pieces every rule of the game works on: the one table state, the one
-// generator, the screen, the settings store and the window's presentation
-// state. The main window (or a test, or the CLI) owns all of them; a Table
-// only ties them together.
-//
-// The handlers read some of the screen back (btnbet is re-enabled only while
-// btnstay reads "Check"), so the captions and enabled states of the buttons
-// are mirrored here and every change goes through the setters below.
+// generator, the screen, the settings store, the listener of the game events
+// and the window's presentation state. The main window (or a test, or the
+// CLI) owns all of them; a Table only ties them together.
 class Table {
 public:
+    // Nobody listens to the game events.
     Table(TableState& state, Random& random, TableView& view, SettingsStore& settings);
+    Table(TableState& state, Random& random, TableView& view, SettingsStore& settings,
+        GameEvents& events);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
+private:
+    GameEvents m_nobodyListens;
+
+public:
     TableState& state;
     Random& random;
     TableView& view;
     SettingsStore& settings;
+    GameEvents& events;
     PresentationState presentation;
     // Decides for the opponents instead of their estimate (tests only; null in
     // play, where every decision runs the estimate and its draws).
@@ -47,17 +50,50 @@ public:
     // Pays amount from a seat into the pot and shows both (clamped to 32 bits).
     void pay(int seat, std::int32_t amount);
 
+    // Allows or bars one of the human's controls (Deal, Check/Call, Raise,
+    // Fold) and enables or disables its button.
     void setButtonEnabled(Button button, bool enabled);
-    void setButtonCaption(Button button, std::string_view caption);
-    [[nodiscard]] bool buttonEnabled(Button button) const;
-    [[nodiscard]] const std::string& buttonCaption(Button button) const;
+    // The Check/Call button reads "Call" (a bet is due) or "Check".
+    void setCallDue(bool due);
+    // The Raise button reads "Raise".
+    void showRaiseCaption();
+    // The sound button's caption.
+    void setSoundCaption(bool on);
+    // Bars all four of the human's controls: Deal, Raise, Fold, Check/Call.
+    void disableActions();
 
     // Plays a sound when sound is on.
     void playSoundIfOn(std::string_view file);
 
+    // ---- Game events. A hand is open from its HandStarted to its
+    // HandEnded; what the rules do to a closed hand is not reported.
+    [[nodiscard]] std::int64_t handNumber() const { return m_handNumber; }
+    [[nodiscard]] bool handOpen() const { return m_handOpen; }
+    // Reports a new hand; stacks as they stood before the blinds.
+    void reportHandStarted(
+        bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks);
+    void reportBlind(int seat, bool big, std::int32_t potAfter);
+    // Reports a seat's action with its stack and the pot as they stand now.
+    void reportAction(int seat, ActionKind kind, std::int32_t paid);
+    // A broke seat whose turn is passed over, reported once a hand.
+    void reportSitsOut(int seat);
+    void reportStreet();
+    void reportShown(int seat, std::int32_t score, std::int32_t kicker, std::string_view name);
+    // Reports the pot's award and then the end of the hand.
+    void reportPotAndEnd(const PotAwarded& award);
+    void reportMatchEnded(MatchResult result, int seat);
+
 private:
-    std::array<bool, kButtonCount> m_enabled {};
-    std::array<std::string, kButtonCount> m_caption {};
+    std::int64_t m_handNumber = 0;
+    bool m_handOpen = false;
+    std::int32_t m_streetReported = 1;
+    SeatFlags m_toldSitsOut {};
 };
+
+// Every seat's chips, by seat number.
+[[nodiscard]] SeatFigures stacksOf(const TableState& state);
+
+// What the human may do now, from the state of the rules.
+[[nodiscard]] LegalActions legalActions(const TableState& state);
 
 } // namespace tavolier

@@ -55,6 +55,15 @@ struct TableState {
     std::int32_t kickerValue = 0;
 
     bool potSettled = false;
+
+    // The human's controls as the rules last set them; the buttons, their
+    // captions and the command-line driver follow from these.
+    bool dealAllowed = true;
+    bool checkOrCallAllowed = true;
+    bool raiseAllowed = true;
+    bool foldAllowed = true;
+    bool callDue = false; // the Check/Call button reads "Call"
+
     std::int32_t handsPlayed = 0;
     std::int32_t handsWon = 0;
     std::int32_t showdowns = 0;
@@ -82,6 +91,12 @@ struct TableState {
         return s.chips > 0 && !s.folded;
     }
 };
+
+// The human folded and one opponent is left: the hand ends without a
+// showdown, that opponent's cards and the river stay hidden.
+[[nodiscard]] inline bool loneSurvivor(const TableState& s) {
+    return s.seat(kHuman).folded && s.outCount == 6;
+}
 
 // The next seat in the order of play: one lower, 1 wrapping to 8.
 [[nodiscard]] constexpr int nextSeat(int number) {

@@ -90,6 +90,7 @@ void fold(Table& table, int seat) {
     clearArea(table, kCardPlaces[at(seat)].cleared);
     table.setStatus(seat, "Folds");
     s.seat(seat).folded = true;
+    table.reportAction(seat, ActionKind::fold, 0);
     s.outCount += 1;
     if (s.outCount == 7)
         endHandByFolds(table);
@@ -118,6 +119,7 @@ void raise(Table& table, int seat) {
     table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
     s.toCall = clampedAdd(s.toCall, s.raiseAmount);
     table.pay(seat, s.toCall);
+    table.reportAction(seat, ActionKind::raise, s.toCall);
     for (int other : kOpponents)
         s.seat(other).openBet = other == seat;
     for (int answerer : kRaiseAnswerers[at(seat)]) {
@@ -141,6 +143,7 @@ void answerBet(Table& table, int seat) {
     if (stays && static_cast<std::int64_t>(me.chips) - s.toCall >= 0) {
         table.setStatus(seat, "Calls");
         table.pay(seat, s.toCall);
+        table.reportAction(seat, ActionKind::call, s.toCall);
         return;
     }
     fold(table, seat);
@@ -158,8 +161,11 @@ void checkOrRaise(Table& table, int seat) {
     Seat& me = s.seat(seat);
     me.openBet = false;
     s.actorCards = me.holeCards;
-    if (me.chips <= 0 || me.folded)
+    if (me.chips <= 0 || me.folded) {
+        if (!me.folded)
+            table.reportSitsOut(seat);
         return;
+    }
     s.toCall = 0;
     decideToRaise(table, seat);
     if (s.raiseAmount == 0) {
@@ -167,6 +173,7 @@ void checkOrRaise(Table& table, int seat) {
         if (s.street != 1)
             table.setStatus(seat, "Check");
         table.pay(seat, s.toCall);
+        table.reportAction(seat, ActionKind::check, s.toCall);
         return;
     }
     raise(table, seat);

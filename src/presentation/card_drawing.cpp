@@ -66,7 +66,7 @@ void drawCards(Table& table) {
     TableState& state = table.state;
     // Lone survivor: the human folded and one opponent is left, so the hand
     // ends without a showdown and that opponent's cards stay hidden.
-    const bool noShowdown = state.seat(kHuman).folded && state.outCount == 6;
+    const bool noShowdown = loneSurvivor(state);
 
     if (state.street != 1)
         captionsAtRedraw(table);

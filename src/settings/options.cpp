@@ -114,13 +114,13 @@ void LevelsClick(Table& table, int item) {
 
 void SoundOff1Click(Table& table) {
     table.state.soundOn = !table.state.soundOn;
-    table.setButtonCaption(Button::SoundOff1, table.state.soundOn ? "On" : "Off");
+    table.setSoundCaption(table.state.soundOn);
     table.settings.writeBoolean("Settings", "Sound", table.state.soundOn);
 }
 
 void showSettingsInPanel(Table& table) {
     const TableState& state = table.state;
-    table.setButtonCaption(Button::SoundOff1, state.soundOn ? "On" : "Off");
+    table.setSoundCaption(state.soundOn);
 
     // A stored back outside 52..59 selects nothing below and the last item
     // above; the field keeps what the file said.

@@ -102,7 +102,7 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_table(state, random, *this, settings)
+    , m_table(state, random, *this, settings, m_events)
     , m_options(std::move(options))
     , m_finder(m_options.assetDirs) {
     setObjectName("Form1");

@@ -53,6 +53,8 @@ public:
 
     // The table the handlers work on.
     [[nodiscard]] Table& table() { return m_table; }
+    // The game events of the table: add a listener to hear them.
+    [[nodiscard]] EventFanOut& gameEvents() { return m_events; }
     // The retained canvas, at the device pixel ratio of the window.
     [[nodiscard]] const QImage& canvas() const { return m_canvas; }
     [[nodiscard]] OptionsPanel* optionsPanel() const { return m_panel; }
@@ -108,6 +110,7 @@ private:
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
 
+    EventFanOut m_events;
     Table m_table;
     WindowOptions m_options;
     AssetFinder m_finder;

@@ -2,6 +2,7 @@
 
 #include "core/random.h"
 #include "core/recording_view.h"
+#include "doubles/event_recorder.h"
 #include "game/seats.h"
 #include "game/table.h"
 #include "game/table_state.h"
@@ -47,12 +48,12 @@ private:
     }
 };
 
-// One table with a recording screen, an in-memory settings store, the
-// documented draw stream and scripted opponents.
+// One table with a recording screen, an event recorder, an in-memory
+// settings store, the documented draw stream and scripted opponents.
 struct Harness {
     explicit Harness(std::uint64_t seed = 7)
         : random(Random::splitMix64(seed))
-        , table(state, random, view, settings) {
+        , table(state, random, view, settings, events) {
         table.decisionOverride = &decisions;
     }
 
@@ -60,6 +61,7 @@ struct Harness {
     Random random;
     RecordingView view;
     MemorySettings settings;
+    EventRecorder events;
     Table table;
     ScriptedDecisions decisions;
 

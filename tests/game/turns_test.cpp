@@ -80,14 +80,14 @@ TEST(BlindPosting, BlindsFollowTheSmallBet) {
 
 TEST(BlindPosting, UnusualBlindKeepsTheCaptions) {
     Started h;
-    h.table.setButtonCaption(Button::btnstay, "Check");
+    h.table.setCallDue(false);
     h.state.smallBet = 3;
     h.state.blindMarker = 4; // Cindy small blind, Robert big blind
     newgame(h.table);
     EXPECT_EQ(h.state.anchorSeat, 3);
     EXPECT_EQ(h.state.pot, 1 + 3 + 2 * 3); // Edmund and Marc answer
-    EXPECT_EQ(h.table.buttonCaption(Button::btnstay), "Check");
-    EXPECT_TRUE(h.table.buttonEnabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
+    EXPECT_TRUE(h.view.enabled(Button::btnbet));
 }
 
 TEST(BlindPosting, AStartUpWithNobodyHoldingChipsEnds) {
@@ -281,7 +281,7 @@ TEST(CheckOrRaise, OpenerShortOfTheRaiseGoesBelowZero) {
 TEST(CheckOrRaise, OddSmallBetKeepsCheckOnTheButton) {
     Started h;
     h.state.smallBet = 3;
-    h.table.setButtonCaption(Button::btnstay, "Check");
+    h.table.setCallDue(false);
     h.decisions.raiseQueue[7] = { true };
     checkOrRaise(h.table, 7);
     EXPECT_EQ(h.state.raiseAmount, 3);
@@ -449,23 +449,23 @@ TEST(Captions, RedrawPutsTheStreetsBetOnRaise) {
         h.state.smallBet = small;
         h.state.bigBet = big;
         h.state.raiseAmount = 4;
-        h.table.setButtonCaption(Button::btnbet, "Other");
+        h.view.setButtonCaption(Button::btnbet, "Other");
         captionsAtRedraw(h.table);
         EXPECT_EQ(h.state.raiseAmount, raise) << street << " " << small;
-        EXPECT_EQ(h.table.buttonCaption(Button::btnbet), expected) << street << " " << small;
+        EXPECT_EQ(h.view.caption(Button::btnbet), expected) << street << " " << small;
     }
 }
 
 TEST(Captions, AfterARaiseOnlyKnownSizesReadCall) {
     for (const int amount : { 2, 4, 6, 8, 10, 12, 16, 20, 3, 14, 24, 0 }) {
         Harness h;
-        h.table.setButtonCaption(Button::btnstay, "Check");
+        h.table.setCallDue(false);
         h.table.setButtonEnabled(Button::btnbet, true);
         h.state.raiseAmount = amount;
         captionsAfterRaise(h.table);
         const bool known = amount != 3 && amount != 14 && amount != 24 && amount != 0;
-        EXPECT_EQ(h.table.buttonCaption(Button::btnstay), known ? "Call" : "Check") << amount;
-        EXPECT_FALSE(h.table.buttonEnabled(Button::btnbet));
+        EXPECT_EQ(h.view.caption(Button::btnstay), known ? "Call" : "Check") << amount;
+        EXPECT_FALSE(h.view.enabled(Button::btnbet));
     }
 }
 

@@ -201,10 +201,10 @@ TEST_F(OptionsPanel, ItemsOutsideTheGroupsAreIgnored) {
 TEST_F(OptionsPanel, TheSoundButtonTogglesItsCaptionAndTheStore) {
     SoundOff1Click(table);
     EXPECT_FALSE(state.soundOn);
-    EXPECT_EQ(table.buttonCaption(Button::SoundOff1), "Off");
+    EXPECT_EQ(view.caption(Button::SoundOff1), "Off");
     SoundOff1Click(table);
     EXPECT_TRUE(state.soundOn);
-    EXPECT_EQ(table.buttonCaption(Button::SoundOff1), "On");
+    EXPECT_EQ(view.caption(Button::SoundOff1), "On");
     EXPECT_EQ(view.caption(Button::SoundOff1), "On");
     EXPECT_EQ(
         settings.writes, (std::vector<std::string> { "Settings/Sound=0", "Settings/Sound=1" }));
@@ -239,7 +239,7 @@ TEST_F(OptionsPanel, StartUpSelectsWhatStoredValuesAllow) {
     state.initialChips = -7;
     state.smallBet = 10;
     showSettingsInPanel(table);
-    EXPECT_EQ(table.buttonCaption(Button::SoundOff1), "Off");
+    EXPECT_EQ(view.caption(Button::SoundOff1), "Off");
     EXPECT_EQ(view.editText(Edit::money), "-7");
     EXPECT_EQ(view.text(Label::Label3), "10");
 }

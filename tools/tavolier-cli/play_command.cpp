@@ -12,7 +12,6 @@
 #include "game/table.h"
 #include "game/table_state.h"
 #include "opponents/odds.h"
-#include "opponents/opponent_turns.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
@@ -138,113 +137,100 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
     return out;
 }
 
-[[nodiscard]] int seatOfStatusLabel(Label label) {
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (seatInfo(seat).statusLabel == label)
-            return seat;
-    }
-    return 0;
-}
-
-// A screen that tells the story of the hand as readable lines: every
-// action shown on a status label, every street shown by a repaint, the
-// named hands, the winners and the messages.
-class StoryView : public NullView {
+// The story of the hand as readable lines, told from the game events: the
+// blinds, every seat's action with its amount, the streets, the hands shown
+// and who won what. The lines of a hand go to a buffer until the driver
+// knows whether the hand was dealt.
+class Narrator : public GameEvents {
 public:
-    StoryView(std::ostream& out, const TableState& state)
-        : m_out(&out)
-        , m_state(state) { }
+    explicit Narrator(std::ostream& out)
+        : m_out(&out) { }
 
-    void setLabelText(Label label, std::string_view text) override {
-        const int seat = seatOfStatusLabel(label);
-        if (seat == 0 || text.empty())
+    void handStarted(const HandStarted& e) override {
+        ++m_handsStarted;
+        m_newMatch = e.newMatch;
+    }
+    void blindPosted(const BlindPosted& e) override {
+        line(e.seat, "posts",
+            (e.big ? "the big blind " : "the small blind ") + std::to_string(e.amount));
+    }
+    void actionTaken(const ActionTaken& e) override {
+        switch (e.kind) {
+        case ActionKind::check:
+            line(e.seat, "checks", "");
+            break;
+        case ActionKind::call:
+            line(e.seat, "calls", std::to_string(e.paid));
+            break;
+        case ActionKind::raise:
+            line(e.seat, "raises", std::to_string(e.paid));
+            break;
+        case ActionKind::fold:
+            line(e.seat, "folds", "");
+            break;
+        case ActionKind::sitsOut:
+            line(e.seat, "sits", "out");
+            break;
+        }
+    }
+    void streetDealt(const StreetDealt& e) override {
+        static constexpr std::array<std::string_view, 6> kStreets { "", "pre-flop", "flop", "turn",
+            "river", "showdown" };
+        *m_out << " " << kStreets[static_cast<std::size_t>(e.street)];
+        for (int i = 0; i < e.boardCount; ++i)
+            *m_out << " " << cardText(e.board[static_cast<std::size_t>(i)]);
+        *m_out << "\n";
+    }
+    void handShown(const HandShown& e) override {
+        line(e.seat, "shows", cardText(e.cards[0]) + " " + cardText(e.cards[1]) + ": " + e.name);
+    }
+    void potAwarded(const PotAwarded& e) override {
+        m_lost += e.lostToSplit;
+        if (e.byFolds && e.winners[kHumanSeat.index()]) {
+            *m_out << "  You take the pot " << e.pot << "\n";
             return;
-        if (text == "Small Blind")
-            line(seat, "posts", "the small blind " + std::to_string(m_state.smallBlind));
-        else if (text == "Big Blind")
-            line(seat, "posts", "the big blind " + std::to_string(m_state.bigBlind));
-        else if (seat == kHuman && text == "Folds")
-            return; // the player writes the human's own actions
-        else if (text == "Calls")
-            line(seat, "calls", std::to_string(m_state.toCall));
-        else if (text == "Folds")
-            line(seat, "folds", "");
-        else if (text == "Check")
-            line(seat, "checks", "");
-        else if (text == "Raises")
-            line(seat, "raises", std::to_string(m_state.raiseAmount));
-        else if (!m_showdownTold) {
-            const Seat& s = m_state.seat(seat);
-            m_toldShowdownLines = true;
-            line(seat, "shows",
-                cardText(s.holeCards[0]) + " " + cardText(s.holeCards[1]) + ": "
-                    + std::string(text));
+        }
+        for (int seat = kSeatCount; seat >= 1; --seat) {
+            if (e.winners[static_cast<std::size_t>(seat)])
+                line(SeatNumber(seat), "wins", std::to_string(e.share));
         }
     }
 
-    void setLabelStyle(Label label, FontStyle style) override {
-        const int seat = seatOfStatusLabel(label);
-        if (seat == 0 || style != FontStyle::italic || m_showdownTold)
-            return;
-        m_toldShowdownLines = true;
-        const bool paid = !m_state.potSettled && m_state.outCount != 7 && m_state.winnerCount > 0;
-        line(seat, "wins", paid ? std::to_string(m_state.pot / m_state.winnerCount) : "");
-    }
-
-    void setButtonEnabled(Button button, bool enabled) override {
-        // A showdown ends by enabling "Deal"; a second showdown in the same
-        // hand repeats the same names and winners, which are not told again.
-        // (The human's fold enables "Deal" before its showdown has told any.)
-        if (button == Button::btnnew && enabled && m_state.street == 5 && m_toldShowdownLines)
-            m_showdownTold = true;
-    }
-
-    bool paintBackground() override {
-        if (m_state.street != m_street) {
-            m_street = m_state.street;
-            static constexpr std::array<std::string_view, 6> kStreets { "", "pre-flop", "flop",
-                "turn", "river", "showdown" };
-            const int shown = m_street == 2 ? 3 : m_street == 3 ? 4 : m_street >= 4 ? 5 : 0;
-            if (m_street >= 2 && m_street <= 5) {
-                *m_out << " " << kStreets[static_cast<std::size_t>(m_street)];
-                for (int i = 0; i < shown; ++i)
-                    *m_out << " " << cardText(m_state.board[static_cast<std::size_t>(i)]);
-                *m_out << "\n";
-            }
-        }
-        return true;
-    }
-
-    void message(std::string_view text, std::string_view caption) override {
-        *m_out << "  message " << text << " (" << caption << ")\n";
-    }
-
-    // "Chong checks": an action the labels do not show.
-    void tell(int seat, std::string_view verb) { line(seat, verb, ""); }
-
-    // Where the story goes; the street is told afresh from the next hand on.
-    void tellTo(std::ostream& out) {
-        m_out = &out;
-        m_street = 1;
-        m_showdownTold = false;
-        m_toldShowdownLines = false;
-    }
+    // Where the story goes.
+    void tellTo(std::ostream& out) { m_out = &out; }
+    [[nodiscard]] long long handsStarted() const { return m_handsStarted; }
+    [[nodiscard]] bool newMatch() const { return m_newMatch; }
+    // The chips that no winner received, over the whole run.
+    [[nodiscard]] std::int64_t lostToSplits() const { return m_lost; }
 
 private:
     std::ostream* m_out;
-    const TableState& m_state;
-    StreetNumber m_street = 1;
-    bool m_showdownTold = false;
-    bool m_toldShowdownLines = false;
+    long long m_handsStarted = 0;
+    bool m_newMatch = false;
+    std::int64_t m_lost = 0;
 
     // "Chong calls 4", "You call 4": the human's verbs lose their "s".
-    void line(int seat, std::string_view verb, const std::string& rest) {
-        *m_out << "  " << seatInfo(seat).name << " "
-               << (seat == kHuman ? verb.substr(0, verb.size() - 1) : verb);
+    void line(SeatNumber seat, std::string_view verb, const std::string& rest) {
+        *m_out << "  " << seatInfo(seat.number()).name << " "
+               << (seat.isHuman() ? verb.substr(0, verb.size() - 1) : verb);
         if (!rest.empty())
             *m_out << " " << rest;
         *m_out << "\n";
     }
+};
+
+// The screen tells the story only through its messages ("You win!").
+class MessageView : public NullView {
+public:
+    explicit MessageView(std::ostream& out)
+        : m_out(&out) { }
+    void message(std::string_view text, std::string_view caption) override {
+        *m_out << "  message " << text << " (" << caption << ")\n";
+    }
+    void tellTo(std::ostream& out) { m_out = &out; }
+
+private:
+    std::ostream* m_out;
 };
 
 // The human's estimate as the odds badge makes it: 2001 trials.
@@ -258,70 +244,28 @@ private:
     return s.oddsScore >= (s.street >= 2 ? 15 : 20);
 }
 
-// The opponents' real decisions, unchanged (same estimate, same draws), told
-// where the table shows nothing: a check before the flop leaves the seat's
-// label as it was.
-class Narrator : public DecisionOverride {
-public:
-    Narrator(TableState& state, Random& random, StoryView& view)
-        : m_state(state)
-        , m_random(random)
-        , m_view(view) { }
-
-    bool staysIn(const TableState&, int) override {
-        decideStay(m_state, m_random);
-        return m_state.staysIn;
-    }
-    bool raises(const TableState&, int seat) override {
-        decideRaise(m_state, m_random);
-        if (m_state.raiseAmount == 0 && m_state.street == 1)
-            m_view.tell(seat, "checks");
-        return m_state.raiseAmount > 0;
-    }
-
-private:
-    TableState& m_state;
-    Random& m_random;
-    StoryView& m_view;
-};
-
-void humanActs(Table& table, Policy policy, std::ostream& out) {
-    const bool call = table.buttonCaption(Button::btnstay) == "Call";
-    const char* stay = call ? "  You call\n" : "  You check\n";
+void humanActs(Table& table, Policy policy) {
+    const LegalActions legal = legalActions(table.state);
     switch (policy) {
     case Policy::call:
-        out << stay;
         playerstays(table);
         return;
     case Policy::raise:
-        if (table.buttonEnabled(Button::btnbet) && table.state.seat(kHuman).chips >= 2) {
-            out << "  You raise\n";
+        if (legal.raise && table.state.seat(kHuman).chips >= 2)
             playerbets(table);
-        } else {
-            out << stay;
+        else
             playerstays(table);
-        }
         return;
     case Policy::fold:
-        out << "  You fold\n";
         playerpasses(table);
         return;
     case Policy::smart:
-        if (smartStays(table)) {
-            out << stay;
+        if (smartStays(table))
             playerstays(table);
-        } else {
-            out << "  You fold\n";
+        else
             playerpasses(table);
-        }
         return;
     }
-}
-
-[[nodiscard]] std::int64_t lostToSplit(const TableState& s) {
-    if (!s.potSettled || s.outCount == 7)
-        return 0;
-    return s.winnerCount > 0 ? s.pot % s.winnerCount : s.pot;
 }
 
 } // namespace
@@ -345,14 +289,12 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         store = std::make_unique<SettingsFile>(o.settingsPath);
 
     TableState state;
-    StoryView view(out, state);
-    Table table(state, random, view, *store);
-    Narrator narrator(state, random, view);
-    table.decisionOverride = &narrator;
+    MessageView view(out);
+    Narrator narrator(out);
+    Table table(state, random, view, *store, narrator);
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();
-    std::int64_t lost = 0;
     long long hand = 1;
     try {
         out << "hand 1\n";
@@ -362,16 +304,12 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         startupDeal(table);
         bool dealt = true;
         for (;;) {
-            const bool inProgress
-                = !table.buttonEnabled(Button::btnnew) && table.buttonEnabled(Button::btnstay);
-            if (inProgress) {
-                humanActs(table, o.policy, out);
+            const LegalActions legal = legalActions(state);
+            if (legal.handInProgress) {
+                humanActs(table, o.policy);
                 continue;
             }
             if (dealt) {
-                if (state.outCount == 7)
-                    out << "  You take the pot " << state.pot << "\n";
-                lost += lostToSplit(state);
                 out << "end " << hand;
                 for (int seat = kSeatCount; seat >= 1; --seat)
                     out << " " << state.seat(seat).chips;
@@ -382,25 +320,29 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
                     break;
             }
             // A Deal that only announces the end of the match prints nothing.
-            const std::uint64_t draws = random.drawCount();
-            const bool newMatch = !table.buttonEnabled(Button::btnnew);
+            const long long handsBefore = narrator.handsStarted();
+            const bool newMatch = !legal.deal;
             std::ostringstream story;
             view.tellTo(story);
+            narrator.tellTo(story);
             if (newMatch)
                 NewGame1Click(table, std::to_string(state.initialChips));
             else
                 newgame(table);
             view.tellTo(out);
-            if (random.drawCount() != draws) {
+            narrator.tellTo(out);
+            if (narrator.handsStarted() != handsBefore) {
                 ++hand;
                 dealt = true;
-                out << (newMatch ? "new match\n" : "") << "hand " << hand << "\n" << story.str();
+                out << (narrator.newMatch() ? "new match\n" : "") << "hand " << hand << "\n"
+                    << story.str();
             }
         }
     } catch (const SettingsWriteError& error) {
         err << "tavolier-cli play: " << error.what() << "\n";
         return 1;
     }
+    const std::int64_t lost = narrator.lostToSplits();
 
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     out << "hands " << hand << "\n";

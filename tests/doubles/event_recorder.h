@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/game_events.h"
+
+#include <cstddef>
+#include <variant>
+#include <vector>
+
+namespace tavolier::testing {
+
+// One game event as the game reported it.
+using RecordedEvent = std::variant<HandStarted, BlindPosted, ActionTaken, StreetDealt, HandShown,
+    PotAwarded, HandEnded, MatchEnded>;
+
+// A GameEvents listener that keeps every event in the order reported, so
+// that tests can read the story of a hand back.
+class EventRecorder : public GameEvents {
+public:
+    std::vector<RecordedEvent> events;
+
+    void handStarted(const HandStarted& e) override { events.emplace_back(e); }
+    void blindPosted(const BlindPosted& e) override { events.emplace_back(e); }
+    void actionTaken(const ActionTaken& e) override { events.emplace_back(e); }
+    void streetDealt(const StreetDealt& e) override { events.emplace_back(e); }
+    void handShown(const HandShown& e) override { events.emplace_back(e); }
+    void potAwarded(const PotAwarded& e) override { events.emplace_back(e); }
+    void handEnded(const HandEnded& e) override { events.emplace_back(e); }
+    void matchEnded(const MatchEnded& e) override { events.emplace_back(e); }
+
+    // Every recorded event of one kind, in order.
+    template <typename Event> [[nodiscard]] std::vector<Event> all() const {
+        std::vector<Event> out;
+        for (const RecordedEvent& e : events) {
+            if (const auto* found = std::get_if<Event>(&e))
+                out.push_back(*found);
+        }
+        return out;
+    }
+    template <typename Event> [[nodiscard]] std::size_t count() const {
+        return all<Event>().size();
+    }
+    void clear() { events.clear(); }
+};
+
+} // namespace tavolier::testing
