@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,6 +127,13 @@ private:
     return "\n";
 }
 
+// The break that ends the text's last line before something is added after
+// it. A last line that ends with a lone CR only needs the LF that completes
+// it; a second CR would become part of that line's value.
+[[nodiscard]] std::string_view lastLineBreak(std::string_view text, std::string_view eol) {
+    return text.ends_with('\r') ? "\n" : eol;
+}
+
 [[nodiscard]] std::optional<std::uint32_t> parseHex(std::string_view digits) {
     std::uint64_t value = 0;
     for (const char c : digits) {
@@ -239,7 +247,7 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
     std::string entry;
     if (sectionSeen) {
         if (keyInsertNeedsNewline)
-            entry += eol;
+            entry += lastLineBreak(text, eol);
         entry.append(key).append("=").append(number);
         if (!keyInsertNeedsNewline)
             entry += eol;
@@ -253,9 +261,9 @@ Edit planWrite(std::string_view text, bool wholeFile, std::string_view section,
     tail.append(key).append("=").append(number).append(eol);
     if (wholeFile) {
         const bool needsNewline = text.size() > reader.contentStart() && text.back() != '\n';
-        if (endsInside(text.size() + (needsNewline ? eol.size() : 0) + tail.size())) {
-            if (needsNewline)
-                entry += eol;
+        const std::string_view lineBreak = needsNewline ? lastLineBreak(text, eol) : "";
+        if (endsInside(text.size() + lineBreak.size() + tail.size())) {
+            entry += lineBreak;
             entry += tail;
             return Edit { text.size(), text.size(), std::move(entry) };
         }
@@ -303,6 +311,15 @@ int FileSystemCalls::rename(const char* from, const char* to) {
 int FileSystemCalls::unlink(const char* path) {
     return ::unlink(path);
 }
+int FileSystemCalls::access(const char* path, int mode) {
+    return ::faccessat(AT_FDCWD, path, mode, AT_EACCESS);
+}
+int FileSystemCalls::flock(int fd, int operation) {
+    return ::flock(fd, operation);
+}
+int FileSystemCalls::lstat(const char* path, struct stat* info) {
+    return ::lstat(path, info);
+}
 
 FileSystemCalls& FileSystemCalls::posix() {
     static FileSystemCalls calls;
@@ -346,6 +363,8 @@ private:
         const ssize_t n = calls.write(fd, data.data(), data.size());
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC; // a write that makes no progress: the disk is full
         if (n <= 0)
             return false;
         data.remove_prefix(static_cast<std::size_t>(n));
@@ -370,28 +389,60 @@ private:
     return static_cast<ssize_t>(got);
 }
 
+// "cannot read /home/ann/.config/tavolier/tavolier.ini: Permission denied".
+[[nodiscard]] SettingsWriteError refused(
+    std::string_view what, const std::filesystem::path& path, int error) {
+    std::string detail(what);
+    detail.append(" ").append(path.string());
+    if (error != 0)
+        detail.append(": ").append(std::generic_category().message(error));
+    return SettingsWriteError(std::move(detail));
+}
+
+// Whether a file name is that of one of our temporaries of the file named
+// name: name, ".", and the six letters or digits that mkstemp puts in.
+[[nodiscard]] bool isTemporaryOf(std::string_view candidate, std::string_view name) {
+    if (candidate.size() != name.size() + 7 || !candidate.starts_with(name)
+        || candidate[name.size()] != '.')
+        return false;
+    for (const char c : candidate.substr(name.size() + 1)) {
+        const bool letterOrDigit
+            = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letterOrDigit)
+            return false;
+    }
+    return true;
+}
+
+[[nodiscard]] bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 } // namespace
 
 // What one access learned about the file: its first bytes (one more than the
-// read limit, to tell whether there is more) and, for a write, the open file
-// to copy the rest from.
+// read limit, to tell whether there is more), its size and mode, and, for a
+// write, the open file to copy the rest from. error says why the file could
+// not be read (empty when it could, or when it is missing).
 struct SettingsFile::Head {
     explicit Head(FileSystemCalls& calls)
         : fd(calls, -1) { }
     std::string raw;
     bool exists = false;
     bool whole = false;
-    bool error = false;
+    std::optional<SettingsWriteError> error;
     mode_t mode = 0644;
+    std::uint64_t size = 0;
     FdGuard fd;
 };
 
-SettingsFile::SettingsFile(
-    std::filesystem::path path, FileSystemCalls& calls, std::size_t readLimit)
+SettingsFile::SettingsFile(std::filesystem::path path, FileSystemCalls& calls,
+    std::size_t readLimit, std::size_t writeLimit)
     : m_path(std::move(path))
     , m_calls(calls)
     // One byte more than the limit is read, to tell whether the file goes on.
-    , m_readLimit(std::min(readLimit, SIZE_MAX / 2)) {
+    , m_readLimit(std::min(readLimit, SIZE_MAX / 2))
+    , m_writeLimit(writeLimit) {
 }
 
 void SettingsFile::readHead(Head& head, bool keepOpen) {
@@ -399,17 +450,23 @@ void SettingsFile::readHead(Head& head, bool keepOpen) {
     // regular file is read.
     const int fd = m_calls.open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0);
     if (fd < 0) {
-        head.error = errno != ENOENT;
+        if (errno != ENOENT)
+            head.error = refused("cannot read", m_path, errno);
         return;
     }
     head.fd.reset(fd);
     head.exists = true;
     struct stat info { };
-    if (m_calls.fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        head.error = true;
+    if (m_calls.fstat(fd, &info) != 0) {
+        head.error = refused("cannot read", m_path, errno);
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        head.error = SettingsWriteError(m_path.string() + " is not a regular file");
         return;
     }
     head.mode = info.st_mode & 07777;
+    head.size = info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
 
     const std::size_t want = m_readLimit + 1;
     std::size_t size = info.st_size > 0 ? std::min(static_cast<std::size_t>(info.st_size) + 1, want)
@@ -419,7 +476,7 @@ void SettingsFile::readHead(Head& head, bool keepOpen) {
         head.raw.resize(size);
         const ssize_t n = readSome(m_calls, fd, head.raw.data() + got, size - got);
         if (n < 0) {
-            head.error = true;
+            head.error = refused("cannot read", m_path, errno);
             head.raw.clear();
             return;
         }
@@ -455,7 +512,22 @@ void SettingsFile::writeInteger(
     // A file that is there but cannot be read is left alone: rewriting it
     // from nothing would lose what it holds.
     if (head.error)
-        throw SettingsWriteError();
+        throw *head.error;
+    if (head.exists) {
+        // A damaged, huge file is not copied on every write.
+        if (head.size > m_writeLimit)
+            throw SettingsWriteError(m_path.string() + " is " + std::to_string(head.size)
+                + " bytes long, more than a settings file may be (" + std::to_string(m_writeLimit)
+                + " bytes); it is left as it is");
+        // The rename below would replace the file whatever its own
+        // permissions say; they are checked here instead. A file without any
+        // write permission is read-only even to the superuser.
+        const std::filesystem::path target = writeTarget();
+        if ((head.mode & 0222) == 0)
+            throw SettingsWriteError("cannot write " + target.string() + ": the file is read-only");
+        if (m_calls.access(target.c_str(), W_OK) != 0)
+            throw refused("cannot write", target, errno);
+    }
     const std::string_view bytes = std::string_view(head.raw).substr(0, m_readLimit);
     const auto text = ini::readablePart(bytes, head.whole);
     const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value, m_readLimit);
@@ -464,61 +536,136 @@ void SettingsFile::writeInteger(
     replaceFile(head, edit);
 }
 
-void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
+std::filesystem::path SettingsFile::writeTarget() const {
     // Replace the file a symbolic link points at, not the link.
-    std::filesystem::path target = m_path;
     std::error_code ec;
-    if (std::filesystem::is_symlink(m_path, ec)) {
-        target = std::filesystem::canonical(m_path, ec);
-        if (ec) {
-            // A dangling link: create the file it names.
-            const auto linked = std::filesystem::read_symlink(m_path, ec);
-            if (ec)
-                throw SettingsWriteError();
-            target = linked.is_absolute() ? linked : m_path.parent_path() / linked;
-        }
-    }
+    if (!std::filesystem::is_symlink(m_path, ec))
+        return m_path;
+    std::filesystem::path target = std::filesystem::canonical(m_path, ec);
+    if (!ec)
+        return target;
+    // A dangling link: create the file it names.
+    const auto linked = std::filesystem::read_symlink(m_path, ec);
+    if (ec)
+        throw refused("cannot follow the link", m_path, ec.value());
+    return linked.is_absolute() ? linked : m_path.parent_path() / linked;
+}
+
+void SettingsFile::removeStaleTemporaries(const std::filesystem::path& target) {
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    std::filesystem::directory_iterator entries(folder, ec);
+    for (; !ec && entries != std::filesystem::directory_iterator(); entries.increment(ec)) {
+        const std::filesystem::path& path = entries->path();
+        if (!isTemporaryOf(path.filename().string(), name))
+            continue;
+        const int fd = m_calls.open(
+            path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW, 0);
+        if (fd < 0)
+            continue;
+        FdGuard guard(m_calls, fd);
+        struct stat opened { };
+        struct stat named { };
+        // A writer holds its lock from the moment it made the file until the
+        // file is renamed into place; one that is gone holds nothing. Where
+        // locks cannot be taken at all, nothing is removed.
+        if (m_calls.fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)
+            || m_calls.flock(fd, LOCK_EX | LOCK_NB) != 0)
+            continue;
+        // Still the same file under that name (not one renamed away and
+        // another made in its place).
+        if (m_calls.lstat(path.c_str(), &named) == 0 && sameFile(opened, named))
+            m_calls.unlink(path.c_str());
+    }
+}
+
+void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
+    const std::filesystem::path target = writeTarget();
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::error_code ec;
     if (!head.exists)
         std::filesystem::create_directories(folder, ec); // a failure shows at mkstemp
+    else
+        removeStaleTemporaries(target);
 
-    std::string pattern = (folder / (target.filename().string() + ".XXXXXX")).string();
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    FdGuard out(m_calls, m_calls.mkstemp(temp.data()));
-    if (out.get() < 0)
-        throw SettingsWriteError();
+    const std::string pattern = (folder / (target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> temp;
+    FdGuard out(m_calls, -1);
+    // The temporary is locked as soon as it exists. Another copy of the game
+    // may find it in the moment before and take it for a leftover: then it
+    // is gone, and a fresh one is made.
+    for (int attempt = 0; out.get() < 0; ++attempt) {
+        temp.assign(pattern.begin(), pattern.end());
+        temp.push_back('\0');
+        const int fd = m_calls.mkstemp(temp.data());
+        if (fd < 0)
+            throw refused("cannot create a temporary file in", folder, errno);
+        out.reset(fd);
+        struct stat opened { };
+        struct stat named { };
+        if (m_calls.flock(fd, LOCK_EX) != 0 || attempt >= 3)
+            break; // no locks here: nobody else can take it away either
+        if (m_calls.fstat(fd, &opened) != 0 || m_calls.lstat(temp.data(), &named) != 0
+            || !sameFile(opened, named))
+            out.reset(-1);
+    }
 
-    bool ok = m_calls.fchmod(out.get(), head.mode) == 0;
+    int error = 0;
+    const auto step = [&](bool ok) {
+        if (!ok && error == 0)
+            error = errno != 0 ? errno : EIO;
+        return ok && error == 0;
+    };
+    step(m_calls.fchmod(out.get(), head.mode) == 0);
     const std::string_view raw = head.raw;
-    ok = ok && writeAll(m_calls, out.get(), raw.substr(0, edit.begin));
-    ok = ok && writeAll(m_calls, out.get(), edit.replacement);
-    ok = ok && writeAll(m_calls, out.get(), raw.substr(edit.end));
-    if (ok && head.fd.get() >= 0 && !head.whole) {
-        // The rest of a long file is copied through as it is.
+    step(error == 0 && writeAll(m_calls, out.get(), raw.substr(0, edit.begin)));
+    step(error == 0 && writeAll(m_calls, out.get(), edit.replacement));
+    step(error == 0 && writeAll(m_calls, out.get(), raw.substr(edit.end)));
+    std::uint64_t copied = raw.size();
+    bool readFailed = false;
+    if (error == 0 && head.fd.get() >= 0 && !head.whole) {
+        // The rest of a long file is copied through as it is, up to the limit.
         std::array<char, 1 << 16> chunk;
         for (;;) {
             const ssize_t n = readSome(m_calls, head.fd.get(), chunk.data(), chunk.size());
             if (n < 0) {
-                ok = false;
+                readFailed = true;
+                step(false);
                 break;
             }
             if (n == 0)
                 break;
-            if (!writeAll(m_calls, out.get(), { chunk.data(), static_cast<std::size_t>(n) })) {
-                ok = false;
+            copied += static_cast<std::uint64_t>(n);
+            if (copied > m_writeLimit) {
+                errno = EFBIG;
+                readFailed = true;
+                step(false);
                 break;
             }
+            if (!step(writeAll(m_calls, out.get(), { chunk.data(), static_cast<std::size_t>(n) })))
+                break;
         }
     }
-    ok = ok && m_calls.fsync(out.get()) == 0;
-    ok = out.close() && ok;
-    ok = ok && m_calls.rename(temp.data(), target.c_str()) == 0;
-    if (!ok) {
+    step(error == 0 && m_calls.fsync(out.get()) == 0);
+    // The lock stays with a second descriptor until the rename is done, so
+    // that the close can still report a failed write.
+    FdGuard lock(m_calls, ::fcntl(out.get(), F_DUPFD_CLOEXEC, 0));
+    step(out.close());
+    const bool written = error == 0;
+    step(written && m_calls.rename(temp.data(), target.c_str()) == 0);
+    lock.reset(-1);
+    if (error != 0) {
         m_calls.unlink(temp.data());
-        throw SettingsWriteError();
+        if (readFailed)
+            throw refused("cannot read", m_path, error);
+        if (!written)
+            throw refused("cannot write", std::filesystem::path(temp.data()), error);
+        throw refused("cannot replace", target, error);
     }
 
     // Make the rename itself durable; the new file is in place either way.

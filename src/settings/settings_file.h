@@ -78,6 +78,10 @@ public:
     virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
+    // Whether the effective user may access path (faccessat with AT_EACCESS).
+    virtual int access(const char* path, int mode);
+    virtual int flock(int fd, int operation);
+    virtual int lstat(const char* path, struct stat* info);
 
     // The shared POSIX instance.
     [[nodiscard]] static FileSystemCalls& posix();
@@ -91,23 +95,38 @@ public:
 //
 // Only the first readLimit bytes of a file are read (a real settings file is a
 // few hundred bytes), which keeps start-up fast whatever lies at the path. A
-// write to a longer file edits inside that head and copies the rest through
-// unchanged.
+// file longer than writeLimit is never rewritten: a write to it is refused, so
+// a damaged file cannot slow the game down or grow on disk. A write to a file
+// longer than readLimit (but within writeLimit) edits inside that head and
+// copies the rest through unchanged.
+//
+// A write never replaces a file that its user may not write to (a file with
+// no write permission stays as it is, even for the superuser), and every
+// refused write says where and why in the error's detail.
+//
+// Temporary files are named after the file plus "." and six letters or digits
+// ("tavolier.ini.a1B2c3"), and the writer holds a lock on its temporary until
+// it has been renamed into place. A write first removes the temporaries of
+// that pattern that nobody holds a lock on: those of a copy of the game that
+// was killed or crashed in the middle of a write. A copy still writing holds
+// its lock, so its temporary stays.
 class SettingsFile : public SettingsStore {
 public:
     static constexpr std::size_t kDefaultReadLimit = std::size_t { 1 } << 20;
+    static constexpr std::size_t kDefaultWriteLimit = std::size_t { 1 } << 20;
 
     explicit SettingsFile(std::filesystem::path path,
         FileSystemCalls& calls = FileSystemCalls::posix(),
-        std::size_t readLimit = kDefaultReadLimit);
+        std::size_t readLimit = kDefaultReadLimit, std::size_t writeLimit = kDefaultWriteLimit);
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
 
     [[nodiscard]] std::int32_t readInteger(
         std::string_view section, std::string_view key, std::int32_t fallback) override;
     // Throws SettingsWriteError when the file cannot be replaced, when it
-    // exists but cannot be read (it is then left alone rather than lost), or
-    // when the path holds something other than a regular file.
+    // exists but cannot be read (it is then left alone rather than lost), when
+    // the path holds something other than a regular file, when the user may
+    // not write to the file, or when it is longer than the write limit.
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
 
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
@@ -118,11 +137,16 @@ private:
     // head.exists false; anything else that cannot be read sets head.error.
     // keepOpen leaves the file open for a write to copy the rest from.
     void readHead(Head& head, bool keepOpen);
+    // The file a write replaces: the path, or the file its links lead to.
+    [[nodiscard]] std::filesystem::path writeTarget() const;
     void replaceFile(const Head& head, const ini::Edit& edit);
+    // Removes the unlocked temporaries of earlier writes beside target.
+    void removeStaleTemporaries(const std::filesystem::path& target);
 
     std::filesystem::path m_path;
     FileSystemCalls& m_calls;
     std::size_t m_readLimit;
+    std::size_t m_writeLimit;
 };
 
 } // namespace tavolier

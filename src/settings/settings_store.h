@@ -11,11 +11,22 @@
 namespace tavolier {
 
 // The one error of the program: a settings write that could not be made. It
-// ends the handler that made the write; the window shows its message.
+// ends the handler that made the write; the window shows its message, and
+// the detail (where and why) beside it.
 class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError()
         : std::runtime_error("Unable to write to tavolier.ini") { }
+    explicit SettingsWriteError(std::string detail)
+        : std::runtime_error("Unable to write to tavolier.ini")
+        , m_detail(std::move(detail)) { }
+
+    // The path and the system's reason ("/home/ann/.config/tavolier/tavolier.ini:
+    // Permission denied"); empty when there is nothing more to say.
+    [[nodiscard]] const std::string& detail() const noexcept { return m_detail; }
+
+private:
+    std::string m_detail;
 };
 
 // Integer and boolean keys by section and key name (matched without regard

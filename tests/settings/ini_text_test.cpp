@@ -108,6 +108,29 @@ TEST(IniWrite, AddsAMissingKeyAfterTheLastLineOfItsSection) {
     EXPECT_EQ(written("[Bet]\nSmall=2", "Bet", "Big", 4), "[Bet]\nSmall=2\nBig=4");
 }
 
+// A last line that ends with a lone CR keeps it: the write completes the
+// break with an LF rather than adding a second CR, which would become part
+// of that line's value.
+TEST(IniWrite, ALastLineEndingInALoneCarriageReturnKeepsItsValue) {
+    EXPECT_EQ(written("[Bet]\r\nSmall=6\r", "Bet", "Big", 8), "[Bet]\r\nSmall=6\r\nBig=8");
+    EXPECT_EQ(written("[Bet]\nSmall=6\r", "Cash", "until", 700),
+        "[Bet]\nSmall=6\r\n[Cash]\nuntil=700\n");
+    EXPECT_EQ(written("[Bet]\r", "Bet", "Small", 6), "[Bet]\r\nSmall=6");
+    EXPECT_EQ(written("[Bet]\nSmall=6\r", "Bet", "Small", 7), "[Bet]\nSmall=7\r");
+    // Every line of the user's reads as before, whichever key is written.
+    for (const std::string_view text : { "[Bet]\r\nSmall=6\r", "[Bet]\nSmall=6\r",
+             "[Bet]\rSmall=6\r", "x=1\r\n[Bet]\r\n\r" }) {
+        for (const auto& [section, key] : { std::pair { "Bet", "Big" }, { "Cash", "until" } }) {
+            const ini::Edit edit = ini::planWrite(text, true, section, key, 8);
+            EXPECT_EQ(edit.begin, edit.end) << text; // every byte of the user's stays
+            const std::string after = applied(text, edit);
+            EXPECT_EQ(ini::findValue(after, "Bet", "Small"), ini::findValue(text, "Bet", "Small"))
+                << text;
+            EXPECT_EQ(ini::findValue(after, section, key), "8") << text;
+        }
+    }
+}
+
 TEST(IniWrite, AddsAMissingSectionAtTheEnd) {
     EXPECT_EQ(written("", "Settings", "Sound", 0), "[Settings]\nSound=0\n");
     EXPECT_EQ(written("\xEF\xBB\xBF", "Settings", "Sound", 1), "\xEF\xBB\xBF[Settings]\nSound=1\n");

@@ -5,12 +5,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <set>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +37,7 @@ public:
     int mkstempErrno = 0;
     int openErrno = 0;
     int readErrno = 0;
+    int accessErrno = 0;
     int opens = 0;
     std::set<int> tempFds;
 
@@ -99,7 +102,18 @@ public:
         }
         return FileSystemCalls::rename(from, to);
     }
+    int access(const char* path, int mode) override {
+        if (accessErrno != 0) {
+            errno = accessErrno;
+            return -1;
+        }
+        return FileSystemCalls::access(path, mode);
+    }
 };
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
 
 constexpr std::string_view kSample = "\xEF\xBB\xBF; kept as it is\r\n"
                                      "[Settings]\r\n"
@@ -306,26 +320,36 @@ TEST(SettingsFileWriting, WritesThroughASymbolicLink) {
 // Each step of a write failing in turn: the message is the one error of
 // the program, the old file is whole and no temporary file stays behind.
 TEST(SettingsFileWriting, AFailedWriteLeavesTheOldFileWhole) {
-    const auto failures = std::vector<std::function<void(FaultyCalls&)>> {
-        [](FaultyCalls& c) { c.diskRoom = 0; },
-        [](FaultyCalls& c) { c.diskRoom = 30; },
-        [](FaultyCalls& c) { c.failFsync = true; },
-        [](FaultyCalls& c) { c.failClose = true; },
-        [](FaultyCalls& c) { c.failRename = true; },
-        [](FaultyCalls& c) { c.mkstempErrno = EACCES; },
-        [](FaultyCalls& c) { c.mkstempErrno = ENOSPC; },
+    struct Failure {
+        std::function<void(FaultyCalls&)> make;
+        int reason; // the system's reason the detail must give
+    };
+    const auto failures = std::vector<Failure> {
+        { [](FaultyCalls& c) { c.diskRoom = 0; }, ENOSPC },
+        { [](FaultyCalls& c) { c.diskRoom = 30; }, ENOSPC },
+        { [](FaultyCalls& c) { c.failFsync = true; }, EIO },
+        { [](FaultyCalls& c) { c.failClose = true; }, EIO },
+        { [](FaultyCalls& c) { c.failRename = true; }, EXDEV },
+        { [](FaultyCalls& c) { c.mkstempErrno = EACCES; }, EACCES },
+        { [](FaultyCalls& c) { c.mkstempErrno = ENOSPC; }, ENOSPC },
+        { [](FaultyCalls& c) { c.accessErrno = EACCES; }, EACCES },
+        { [](FaultyCalls& c) { c.accessErrno = EROFS; }, EROFS },
     };
     for (std::size_t i = 0; i < failures.size(); ++i) {
         TempFolder folder;
         writeBytes(folder.ini(), kSample);
         FaultyCalls calls;
-        failures[i](calls);
+        failures[i].make(calls);
         SettingsFile file(folder.ini(), calls);
         try {
             file.writeInteger("Cash", "until", 1000000);
             ADD_FAILURE() << "failure " << i << " went unnoticed";
         } catch (const SettingsWriteError& error) {
             EXPECT_STREQ(error.what(), "Unable to write to tavolier.ini");
+            // Where and why, for the player to see beside the message.
+            EXPECT_TRUE(contains(error.detail(), folder.path().string())) << error.detail();
+            EXPECT_TRUE(contains(error.detail(), std::strerror(failures[i].reason)))
+                << "failure " << i << ": " << error.detail();
         }
         EXPECT_EQ(readBytes(folder.ini()), kSample) << "failure " << i;
         EXPECT_EQ(folder.entryCount(), 1) << "failure " << i;
@@ -370,6 +394,154 @@ TEST(SettingsFileWriting, AFileWithNoLineInItsHeadGetsTheSectionFirst) {
     file.writeInteger("Cash", "until", 700);
     EXPECT_EQ(file.readInteger("Cash", "until", 600), 700);
     EXPECT_EQ(readBytes(folder.ini()), "[Cash]\nuntil=700\n" + bytes);
+}
+
+// The rename would replace a file whatever its own permissions say: a file
+// with no write permission is refused instead, and stays as it was (even for
+// the superuser, who is not bound by the permissions).
+TEST(SettingsFileWriting, AReadOnlyFileIsNotReplaced) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    ::chmod(folder.ini().c_str(), 0444);
+    const ino_t before = inodeOf(folder.ini());
+    SettingsFile file(folder.ini());
+    try {
+        file.writeInteger("Cash", "until", 700);
+        ADD_FAILURE() << "a read-only file was written";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_STREQ(error.what(), "Unable to write to tavolier.ini");
+        EXPECT_EQ(error.detail(), "cannot write " + folder.ini().string() + ": the file is read-only");
+    }
+    EXPECT_EQ(inodeOf(folder.ini()), before);
+    EXPECT_EQ(readBytes(folder.ini()), kSample);
+    EXPECT_EQ(folder.entryCount(), 1);
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 600);
+    // Given its write permission back, the same file takes the write.
+    ::chmod(folder.ini().c_str(), 0644);
+    file.writeInteger("Cash", "until", 700);
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 700);
+}
+
+TEST(SettingsFileWriting, AFileTheUserMayNotWriteIsNotReplaced) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    FaultyCalls calls;
+    calls.accessErrno = EACCES;
+    SettingsFile file(folder.ini(), calls);
+    try {
+        file.writeInteger("Cash", "until", 700);
+        ADD_FAILURE() << "a file the user may not write was written";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_EQ(error.detail(), "cannot write " + folder.ini().string() + ": Permission denied");
+    }
+    EXPECT_EQ(readBytes(folder.ini()), kSample);
+    if (::geteuid() != 0) {
+        // The real permission of someone who is not the owner.
+        ::chmod(folder.ini().c_str(), 0464);
+        EXPECT_THROW(SettingsFile(folder.ini()).writeInteger("Cash", "until", 700),
+            SettingsWriteError);
+        EXPECT_EQ(readBytes(folder.ini()), kSample);
+    }
+}
+
+TEST(SettingsFileWriting, TheDetailNamesAnUnreadableFileAndWhy) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    FaultyCalls calls;
+    calls.openErrno = EACCES;
+    try {
+        SettingsFile(folder.ini(), calls).writeInteger("Cash", "until", 700);
+        ADD_FAILURE();
+    } catch (const SettingsWriteError& error) {
+        EXPECT_EQ(error.detail(), "cannot read " + folder.ini().string() + ": Permission denied");
+    }
+    std::filesystem::remove(folder.ini());
+    std::filesystem::create_directory(folder.ini());
+    try {
+        SettingsFile(folder.ini()).writeInteger("Cash", "until", 700);
+        ADD_FAILURE();
+    } catch (const SettingsWriteError& error) {
+        EXPECT_EQ(error.detail(), folder.ini().string() + " is not a regular file");
+    }
+}
+
+// A damaged file far larger than any settings file is not copied on every
+// write (nor made larger on disk): the write is refused and the file stays.
+TEST(SettingsFileWriting, AFileLargerThanTheWriteLimitIsNotRewritten) {
+    TempFolder folder;
+    writeBytes(folder.ini(), "[Cash]\nuntil=700\n");
+    const auto size = std::uintmax_t { 64 } << 20; // a hole after the keys
+    std::filesystem::resize_file(folder.ini(), size);
+    SettingsFile file(folder.ini());
+    EXPECT_EQ(file.readInteger("Cash", "until", 600), 700);
+    try {
+        file.writeInteger("Cash", "until", 701);
+        ADD_FAILURE() << "a huge file was rewritten";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_STREQ(error.what(), "Unable to write to tavolier.ini");
+        EXPECT_TRUE(contains(error.detail(), folder.ini().string())) << error.detail();
+        EXPECT_TRUE(contains(error.detail(), "67108864 bytes long")) << error.detail();
+    }
+    EXPECT_EQ(std::filesystem::file_size(folder.ini()), size);
+    struct stat info { };
+    ::stat(folder.ini().c_str(), &info);
+    EXPECT_LT(info.st_blocks, 1024); // still a hole
+    EXPECT_EQ(folder.entryCount(), 1);
+    EXPECT_EQ(file.readInteger("Cash", "until", 600), 700);
+}
+
+TEST(SettingsFileWriting, TheWriteLimitIsTheLargestFileRewritten) {
+    TempFolder folder;
+    const std::string head = "[Cash]\nuntil=700\n";
+    const std::string atLimit = head + std::string(1000 - head.size() - 1, 'x') + "\n";
+    writeBytes(folder.ini(), atLimit);
+    SettingsFile file(folder.ini(), FileSystemCalls::posix(), 100, 1000);
+    file.writeInteger("Cash", "until", 701); // same length: still 1000 bytes
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 701);
+    file.writeInteger("Cash", "until", 7010); // now 1001 bytes
+    EXPECT_THROW(file.writeInteger("Cash", "until", 702), SettingsWriteError);
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 7010);
+}
+
+// Temporaries of cut-off writes (a killed or crashed copy of the game) go at
+// the next write; one that a running copy holds locked, and every other name,
+// stays.
+TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    const auto stale1 = folder.path() / "tavolier.ini.a1B2c3";
+    const auto stale2 = folder.path() / "tavolier.ini.ZZZZZZ";
+    const auto inUse = folder.path() / "tavolier.ini.Qw3rty";
+    writeBytes(stale1, kSample);
+    writeBytes(stale2, "[Cash]\nunt");
+    writeBytes(inUse, kSample);
+    const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // Not of the pattern: other suffixes, a link, a folder, another file's.
+    const std::vector<std::string> others { "tavolier.ini.bak", "tavolier.ini.a1B2c3d",
+        "tavolier.ini.a1-2c3", "tavolier.ini~", "other.ini.a1B2c3", "tavolier.ini.old" };
+    for (const auto& name : others)
+        writeBytes(folder.path() / name, "keep");
+    std::filesystem::create_directory(folder.path() / "tavolier.ini.dir123");
+    std::filesystem::create_symlink(stale1.filename(), folder.path() / "tavolier.ini.link12");
+
+    SettingsFile file(folder.ini());
+    file.writeInteger("Cash", "until", 650);
+    EXPECT_FALSE(std::filesystem::exists(stale1));
+    EXPECT_FALSE(std::filesystem::exists(stale2));
+    EXPECT_TRUE(std::filesystem::exists(inUse));
+    for (const auto& name : others)
+        EXPECT_EQ(readBytes(folder.path() / name), "keep") << name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "tavolier.ini.dir123"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "tavolier.ini.link12"));
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 650);
+
+    // Once its writer has gone, the next write removes it too.
+    ::close(held);
+    file.writeInteger("Cash", "until", 651);
+    EXPECT_FALSE(std::filesystem::exists(inUse));
+    EXPECT_EQ(readBytes(folder.ini()), std::string(kSample).replace(kSample.find("600"), 3, "651"));
 }
 
 } // namespace
