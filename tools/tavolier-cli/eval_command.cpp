@@ -7,8 +7,11 @@
 // Cards are rank 2-9 T J Q K A then suit c d h s (suits 0..3 in that order);
 // the same card may stand in two slots. Each hand prints one line, e.g.
 // "score 212 kicker 41 Two pairs Aces" (a score without a name prints no name).
-// A line with the wrong number of cards or an unknown card prints a one-line
-// error naming the line and ends with status 2; earlier lines keep their output.
+// A line with the wrong number of cards or an unknown card, or a line longer
+// than 4096 bytes, prints a one-line error naming the line and ends with
+// status 2; earlier lines keep their output. Output that cannot be written
+// ends the command with status 1.
+#include "cli_text.h"
 #include "commands.h"
 
 #include "evaluation/hand_evaluator.h"
@@ -16,6 +19,8 @@
 #include "core/card.h"
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -54,7 +59,7 @@ public:
             text.remove_prefix(end);
             const std::optional<Card> card = parseEvalCard(word);
             if (!card) {
-                m_error = "unknown card '" + std::string(word) + "'";
+                m_error = "unknown card " + quoteInput(word);
                 return;
             }
             if (m_count < 7)
@@ -75,6 +80,30 @@ private:
     int m_count = 0;
     std::string m_error;
 };
+
+// The longest line of standard input that is read as a hand.
+constexpr std::size_t kLineLimit = 4096;
+
+enum class LineRead { line, end, tooLong };
+
+// Reads one line without its "\n", as getline would, but reads no more than
+// limit + 1 bytes of a longer one before it gives up on it.
+LineRead readLine(std::istream& in, std::string& line, std::size_t limit) {
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr)
+        return LineRead::end;
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == EOF)
+            return line.empty() ? LineRead::end : LineRead::line;
+        if (c == '\n')
+            return LineRead::line;
+        if (line.size() == limit)
+            return LineRead::tooLong;
+        line += static_cast<char>(c);
+    }
+}
 
 void printValue(std::ostream& out, const std::array<Card, 7>& slots) {
     const HandValue v = evaluate(slots);
@@ -98,22 +127,36 @@ int runEval(std::span<const std::string_view> args, std::istream& in, std::ostre
             return 2;
         }
         printValue(out, reader.slots());
-        return 0;
+        return outputWorks(out, err, "eval") ? 0 : kOutputFailed;
     }
 
     std::string line;
-    for (long long number = 1; std::getline(in, line); ++number) {
-        HandReader reader;
-        reader.add(line);
-        if (const std::string problem = reader.error(); !problem.empty()) {
-            out.flush();
-            err << "tavolier-cli eval: line " << number << ": " << problem << '\n';
-            return 2;
+    for (long long number = 1;; ++number) {
+        const LineRead read = readLine(in, line, kLineLimit);
+        if (read == LineRead::end)
+            break;
+        std::string problem;
+        if (read == LineRead::tooLong) {
+            problem = "longer than " + std::to_string(kLineLimit) + " bytes";
+        } else {
+            HandReader reader;
+            reader.add(line);
+            problem = reader.error();
+            if (problem.empty()) {
+                // A full disk ends the run at once, not after the rest of the input.
+                errno = 0;
+                printValue(out, reader.slots());
+                if (!out.good())
+                    return outputWorks(out, err, "eval", errno) ? 0 : kOutputFailed;
+                continue;
+            }
         }
-        printValue(out, reader.slots());
+        if (!outputWorks(out, err, "eval"))
+            return kOutputFailed;
+        err << "tavolier-cli eval: line " << number << ": " << problem << '\n';
+        return 2;
     }
-    out.flush();
-    return 0;
+    return outputWorks(out, err, "eval") ? 0 : kOutputFailed;
 }
 
 } // namespace tavolier::cli

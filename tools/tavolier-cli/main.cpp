@@ -1,5 +1,6 @@
 // tavolier-cli: the headless companion of the table. It scores hands, runs
 // the opponents' estimate and plays whole hands from the command line.
+#include "cli_text.h"
 #include "commands.h"
 
 #include <iostream>
@@ -24,9 +25,15 @@ int main(int argc, char** argv) {
     // Millions of hands may stream through eval: no need to keep in step with C stdio.
     std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        usage(args.empty() ? std::cerr : std::cout);
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        usage(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        usage(std::cout);
+        return tavolier::cli::outputWorks(std::cout, std::cerr, "--help")
+            ? 0
+            : tavolier::cli::kOutputFailed;
     }
     const std::string_view command = args[0];
     const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
@@ -36,7 +43,7 @@ int main(int argc, char** argv) {
         return tavolier::cli::runOdds(rest, std::cout, std::cerr);
     if (command == "play")
         return tavolier::cli::runPlay(rest, std::cout, std::cerr);
-    std::cerr << "tavolier-cli: unknown command '" << command << "'\n";
+    std::cerr << "tavolier-cli: unknown command " << tavolier::cli::quoteInput(command) << "\n";
     usage(std::cerr);
     return 2;
 }

@@ -10,6 +10,7 @@
 // settings file could hold it. The spare deck starts in order, as after the
 // decks are built, and the previous oddsScore is 0. --seed S seeds the fast
 // generator (default 1); --draws splitmix64:S uses the documented stream.
+#include "cli_text.h"
 #include "commands.h"
 
 #include "core/random.h"
@@ -90,30 +91,29 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
         const std::string_view arg = args[i];
         if (arg.starts_with("--")) {
             if (i + 1 >= args.size())
-                return fail(err, std::string(arg) + " needs a value");
+                return fail(err, quoteInput(arg) + " needs a value");
             const std::string_view value = args[++i];
             if (arg == "--street") {
                 street = parseNumber<std::int32_t>(value);
                 if (!street || *street < 1 || *street > 5)
-                    return fail(err, "--street takes 1 to 5, not '" + std::string(value) + "'");
+                    return fail(err, "--street takes 1 to 5, not " + quoteInput(value));
             } else if (arg == "--level") {
                 level = parseLevel(value);
                 if (!level)
                     return fail(err,
                         "--level takes 400, 600, 800, 900, 2000, Amateur, Expert, Master or "
-                        "Genius, not '"
-                            + std::string(value) + "'");
+                        "Genius, not "
+                            + quoteInput(value));
             } else if (arg == "--trials" || arg == "--n") {
                 level = parseNumber<std::int32_t>(value);
                 if (!level)
                     return fail(err,
-                        std::string(arg) + " takes a whole number, not '" + std::string(value)
-                            + "'");
+                        std::string(arg) + " takes a whole number, not " + quoteInput(value));
             } else if (arg == "--seed") {
                 const auto parsed = parseNumber<std::uint64_t>(value);
                 if (!parsed)
                     return fail(
-                        err, "--seed takes a whole number, not '" + std::string(value) + "'");
+                        err, "--seed takes a whole number, not " + quoteInput(value));
                 seed = *parsed;
             } else if (arg == "--draws") {
                 constexpr std::string_view prefix = "splitmix64:";
@@ -122,17 +122,17 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
                     : std::nullopt;
                 if (!parsed)
                     return fail(
-                        err, "--draws takes splitmix64:S, not '" + std::string(value) + "'");
+                        err, "--draws takes splitmix64:S, not " + quoteInput(value));
                 splitMixState = parsed;
             } else {
-                return fail(err, "unknown option '" + std::string(arg) + "'");
+                return fail(err, "unknown option " + quoteInput(arg));
             }
             continue;
         }
         const auto card = parseCard(arg);
         if (!card)
             return fail(err,
-                "'" + std::string(arg) + "' is not a card (rank 2-9 T J Q K A, then suit c d h s)");
+                quoteInput(arg) + " is not a card (rank 2-9 T J Q K A, then suit c d h s)");
         for (const Card& seen : cards)
             if (seen == *card)
                 return fail(err, "card " + std::string(arg) + " given twice");
@@ -163,7 +163,7 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
 
     out << "oddsScore " << state.oddsScore << '\n';
     out << "raiseBarred " << (state.raiseBarred ? "yes" : "no") << '\n';
-    return 0;
+    return outputWorks(out, err, "odds") ? 0 : kOutputFailed;
 }
 
 } // namespace tavolier::cli

@@ -1,6 +1,7 @@
 // tavolier-cli play: whole hands and matches on a fresh table, with a simple
 // policy in the human's seat. The output is the same for the same arguments,
 // apart from the lines that begin with "time".
+#include "cli_text.h"
 #include "commands.h"
 
 #include "core/random.h"
@@ -67,7 +68,7 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view name = args[i];
         if (i + 1 >= args.size()) {
-            err << "tavolier-cli play: " << name << " needs a value\n";
+            err << "tavolier-cli play: " << quoteInput(name) << " needs a value\n";
             return std::nullopt;
         }
         const std::string_view value = args[++i];
@@ -115,9 +116,13 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
                 return std::nullopt;
             }
         } else if (name == "--settings") {
+            if (value.empty()) {
+                err << "tavolier-cli play: --settings takes a file name\n";
+                return std::nullopt;
+            }
             o.settingsPath = std::string(value);
         } else {
-            err << "tavolier-cli play: unknown option " << name << "\n";
+            err << "tavolier-cli play: unknown option " << quoteInput(name) << "\n";
             return std::nullopt;
         }
     }
@@ -316,7 +321,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
                 out << " " << state.pot << " " << state.handsPlayed << " " << state.handsWon << " "
                     << state.showdowns << "\n";
                 dealt = false;
-                if (hand >= o.hands)
+                if (hand >= o.hands || !out.good())
                     break;
             }
             // A Deal that only announces the end of the match prints nothing.
@@ -339,7 +344,10 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             }
         }
     } catch (const SettingsWriteError& error) {
-        err << "tavolier-cli play: " << error.what() << "\n";
+        err << "tavolier-cli play: " << error.what();
+        if (!error.detail().empty())
+            err << ": " << error.detail();
+        err << "\n";
         return 1;
     }
     const std::int64_t lost = narrator.lostToSplits();
@@ -353,7 +361,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     out << "lost to uneven splits " << lost << "\n";
     out << "time " << std::fixed << std::setprecision(3) << ms / static_cast<double>(hand)
         << " ms per hand\n";
-    return 0;
+    return outputWorks(out, err, "play") ? 0 : kOutputFailed;
 }
 
 } // namespace tavolier::cli

@@ -1,0 +1,218 @@
+// The subcommands against input and output that fight back: an output that
+// cannot be written, an endless line, long and unprintable arguments, an
+// empty settings name and a settings file that refuses writes.
+#include "cli_text.h"
+#include "commands.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace tavolier::cli {
+namespace {
+
+using Args = std::vector<std::string_view>;
+
+// An output that takes nothing, like a full disk.
+class FullDisk : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+// Standard input of a few good lines and then one line that never ends;
+// counts how much of it was taken.
+class EndlessLine : public std::streambuf {
+public:
+    explicit EndlessLine(std::string start)
+        : m_start(std::move(start)) { }
+    [[nodiscard]] std::size_t taken() const { return m_handedOut - (egptr() - gptr()); }
+
+protected:
+    int underflow() override {
+        if (m_handedOut < m_start.size()) {
+            m_chunk = m_start.substr(m_handedOut, 512);
+        } else {
+            m_chunk.assign(512, 'A');
+        }
+        m_handedOut += m_chunk.size();
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + m_chunk.size());
+        return traits_type::to_int_type(m_chunk[0]);
+    }
+
+private:
+    std::string m_start;
+    std::string m_chunk;
+    std::size_t m_handedOut = 0;
+};
+
+struct CommandRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CommandRun evalOn(std::istream& in, Args args = {}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runEval(args, in, out, err);
+    return { status, out.str(), err.str() };
+}
+
+std::string evalErrorFor(const std::string& line) {
+    std::istringstream in(line + "\n");
+    return evalOn(in).err;
+}
+
+constexpr std::string_view kHand = "As Kd 7h 7c 2s Td 9c";
+
+TEST(OutputThatCannotBeWritten, EndsEveryCommandWithStatusOneAndAMessage) {
+    FullDisk disk;
+    std::ostream full(&disk);
+    std::ostringstream err;
+    std::istringstream none;
+    EXPECT_EQ(runEval(Args { "As", "Kd", "7h", "7c", "2s", "Td", "9c" }, none, full, err), 1);
+    EXPECT_EQ(err.str(), "tavolier-cli eval: cannot write the output\n");
+
+    full.clear();
+    err.str("");
+    EXPECT_EQ(runOdds(Args { "--street", "2", "--trials", "10", "As", "Kd", "7h", "7c", "2s", "Td",
+                  "9c" },
+                  full, err),
+        1);
+    EXPECT_EQ(err.str(), "tavolier-cli odds: cannot write the output\n");
+
+    full.clear();
+    err.str("");
+    EXPECT_EQ(runPlay(Args { "--hands", "3", "--seed", "1" }, full, err), 1);
+    EXPECT_EQ(err.str(), "tavolier-cli play: cannot write the output\n");
+}
+
+TEST(OutputThatCannotBeWritten, StopsEvalAtTheFirstLineItCannotWrite) {
+    std::string input;
+    for (int i = 0; i < 1000; ++i)
+        input += std::string(kHand) + "\n";
+    std::istringstream in(input);
+    FullDisk disk;
+    std::ostream full(&disk);
+    std::ostringstream err;
+    EXPECT_EQ(runEval({}, in, full, err), 1);
+    EXPECT_EQ(err.str(), "tavolier-cli eval: cannot write the output\n");
+    EXPECT_LT(in.tellg(), 100); // the rest of the input is not read
+}
+
+// The real program, its standard output on a full device.
+TEST(OutputThatCannotBeWritten, TheProgramSaysWhyAndFails) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const auto errFile = std::filesystem::path(::testing::TempDir()) / "tavolier-cli-full.err";
+    const std::string cli = TAVOLIER_CLI_PATH;
+    for (const std::string args : { "eval As Kd 7h 7c 2s Td 9c", "odds --street 1 --trials 5 As Kd "
+                                                                 "7h 7c 2s Td 9c",
+             "play --hands 2 --seed 3", "--help" }) {
+        const std::string command
+            = "'" + cli + "' " + args + " > /dev/full 2> '" + errFile.string() + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << args;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << args;
+        std::ifstream in(errFile);
+        std::string message;
+        std::getline(in, message);
+        EXPECT_TRUE(message.ends_with(": cannot write the output: No space left on device"))
+            << args << ": " << message;
+    }
+    std::filesystem::remove(errFile);
+}
+
+TEST(EvalLineLimit, AnEndlessLineIsRefusedWithItsNumberAfterAFewKilobytes) {
+    EndlessLine endless(std::string(kHand) + "\n" + std::string(kHand) + "\n");
+    std::istream in(&endless);
+    const CommandRun run = evalOn(in);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
+    EXPECT_EQ(run.err, "tavolier-cli eval: line 3: longer than 4096 bytes\n");
+    EXPECT_LE(endless.taken(), 2 * (kHand.size() + 1) + 4097);
+}
+
+TEST(EvalLineLimit, ALineOfExactlyTheLimitIsAHand) {
+    const std::string padded = std::string(kHand) + std::string(4096 - kHand.size(), ' ');
+    std::istringstream atLimit(padded + "\n" + padded);
+    const CommandRun ok = evalOn(atLimit);
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_EQ(ok.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
+    std::istringstream over(padded + " \n");
+    const CommandRun refused = evalOn(over);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "tavolier-cli eval: line 1: longer than 4096 bytes\n");
+}
+
+TEST(ErrorMessages, QuoteAtMostFortyCharactersWithControlCharactersEscaped) {
+    EXPECT_EQ(quoteInput("1h"), "'1h'");
+    EXPECT_EQ(quoteInput("a\x1b[2Jb\t\r\n\x7f\xc3\xa9'\\"), "'a\\x1b[2Jb\\t\\r\\n\\x7f\\xc3\\xa9\\'\\\\'");
+    const std::string forty(40, 'x');
+    EXPECT_EQ(quoteInput(forty + "y"), std::string("'").append(forty).append("'..."));
+    EXPECT_EQ(quoteInput(forty), std::string("'").append(forty).append("'"));
+
+    // A card made of a whole screenful, with an escape sequence in it.
+    const std::string word = "\x1b]0;pwned\x07" + std::string(2000, 'Z');
+    EXPECT_EQ(evalErrorFor("As Kd 7h 7c " + word),
+        "tavolier-cli eval: line 1: unknown card '\\x1b]0;pwned\\x07" + std::string(30, 'Z')
+            + "'...\n");
+
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runOdds(Args { "--street", "1", "--level", word }, out, err), 2);
+    EXPECT_EQ(err.str(),
+        "tavolier-cli odds: --level takes 400, 600, 800, 900, 2000, Amateur, Expert, Master or "
+        "Genius, not '\\x1b]0;pwned\\x07"
+            + std::string(30, 'Z') + "'...\n");
+    err.str("");
+    EXPECT_EQ(runPlay(Args { "--hands", "1", word, "1" }, out, err), 2);
+    EXPECT_EQ(err.str(),
+        "tavolier-cli play: unknown option '\\x1b]0;pwned\\x07" + std::string(30, 'Z') + "'...\n");
+    err.str("");
+    EXPECT_EQ(runPlay(Args { "--hands", "1", word }, out, err), 2);
+    EXPECT_EQ(err.str(),
+        "tavolier-cli play: '\\x1b]0;pwned\\x07" + std::string(30, 'Z') + "'... needs a value\n");
+}
+
+TEST(PlaySettingsOption, AnEmptyNameIsRefused) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "1", "--settings", "" }, out, err), 2);
+    EXPECT_EQ(err.str(), "tavolier-cli play: --settings takes a file name\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
+    const auto path = std::filesystem::path(::testing::TempDir()) / "tavolier-read-only.ini";
+    std::filesystem::remove(path);
+    {
+        std::ofstream ini(path);
+        ini << "[Cash]\nuntil=600\n";
+    }
+    ::chmod(path.c_str(), 0444);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "2", "--seed", "1", "--settings", path.string() }, out, err),
+        1);
+    EXPECT_EQ(err.str(),
+        "tavolier-cli play: Unable to write to tavolier.ini: cannot write " + path.string()
+            + ": the file is read-only\n");
+    ::chmod(path.c_str(), 0644);
+    std::filesystem::remove(path);
+}
+
+} // namespace
+} // namespace tavolier::cli
