@@ -30,4 +30,9 @@ void writeChips(SettingsStore& store, const TableState& state) {
         store.writeInteger("Cash", seatInfo(seat).key, state.seat(seat).chips);
 }
 
+void writeStatsAndChips(SettingsStore& store, const TableState& state) {
+    writeStats(store, state);
+    writeChips(store, state);
+}
+
 } // namespace tavolier

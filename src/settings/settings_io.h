@@ -18,4 +18,9 @@ void writeStats(SettingsStore& store, const TableState& state);
 // pinhead, expert, robot.
 void writeChips(SettingsStore& store, const TableState& state);
 
+// What every Deal writes before its blinds: the statistics, then the chips.
+// A window closed between hands writes the same, so that the last hand's
+// statistics and a pot won by folds are not lost with it.
+void writeStatsAndChips(SettingsStore& store, const TableState& state);
+
 } // namespace tavolier

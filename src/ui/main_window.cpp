@@ -6,6 +6,7 @@
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
 #include "settings/options.h"
+#include "settings/settings_io.h"
 #include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/options_panel.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -280,17 +282,42 @@ void TForm1::wireHandlers() {
 
 void TForm1::guarded(const std::function<void()>& handler) {
     QString error;
+    QString detail;
     try {
         handler();
         return;
     } catch (const SettingsWriteError& e) {
         error = QString::fromUtf8(e.what());
+        detail = QString::fromStdString(e.detail());
     } catch (const std::exception& e) {
         error = QString::fromUtf8(e.what());
     } catch (...) {
         error = QStringLiteral("Unexpected error");
     }
-    message(error.toStdString(), "tavolier");
+    showError(error, detail);
+}
+
+void TForm1::showError(const QString& text, const QString& detail) {
+    if (m_options.errorHook) {
+        m_options.errorHook(text, detail);
+        return;
+    }
+    if (m_options.messageHook) {
+        m_options.messageHook(text, QStringLiteral("tavolier"));
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("tavolier"), text, QMessageBox::Ok, this);
+    box.setDetailedText(detail);
+    box.exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // The file lags the last hand until the next Deal: its statistics, and
+    // the chips of a pot won by folds. Between hands they are written now; a
+    // close in the middle of a hand leaves what that hand's Deal wrote.
+    if (m_table.buttonEnabled(Button::btnnew))
+        guarded([this] { writeStatsAndChips(m_table.settings, m_table.state); });
+    QWidget::closeEvent(event);
 }
 
 void TForm1::aboutbox() {

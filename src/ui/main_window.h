@@ -38,6 +38,8 @@ struct WindowOptions {
     // (tests); they are in place before the start-up runs.
     std::function<void(const QString& text, const QString& caption)> messageHook;
     std::function<bool(const QString& text, const QString& caption)> questionHook;
+    // Errors a handler ends with go here, with their detail, when set (tests).
+    std::function<void(const QString& text, const QString& detail)> errorHook;
 };
 
 // TForm1: the card table. A fixed 1000 x 670 window whose client area is a
@@ -99,12 +101,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Between hands, writes what the next Deal would write first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void layOutControls();
     void wireHandlers();
     void loadPictures();
     void aboutbox();
+    // The message of an error that ended a handler, with where and why as
+    // the box's detailed text.
+    void showError(const QString& text, const QString& detail);
     // The picture list behind an ImageList.
     [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // Marks a logical rectangle of the canvas for repainting.

@@ -15,13 +15,12 @@ namespace tavolier::cli {
 // How much of a bad input an error message quotes.
 inline constexpr std::size_t kQuotedLength = 40;
 
-// A piece of the input, fit for an error line: in single quotes, at most its
-// first 40 bytes, every byte outside printable ASCII (and the backslash and
-// quote) escaped, and "..." after the quote when the piece is longer.
-[[nodiscard]] inline std::string quoteInput(std::string_view text) {
+// Text fit for an error line: every byte outside printable ASCII, and the
+// backslash and quote, escaped (as \x1b, \n, \\ and \').
+[[nodiscard]] inline std::string escapeText(std::string_view text) {
     constexpr std::string_view kHex = "0123456789abcdef";
-    std::string out = "'";
-    for (const char c : text.substr(0, kQuotedLength)) {
+    std::string out;
+    for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\' || c == '\'') {
             out += '\\';
@@ -40,7 +39,13 @@ inline constexpr std::size_t kQuotedLength = 40;
             out += kHex[byte & 0x0F];
         }
     }
-    out += '\'';
+    return out;
+}
+
+// A piece of the input, fit for an error line: in single quotes, at most its
+// first 40 bytes, escaped, and "..." after the quote when the piece is longer.
+[[nodiscard]] inline std::string quoteInput(std::string_view text) {
+    std::string out = "'" + escapeText(text.substr(0, kQuotedLength)) + "'";
     if (text.size() > kQuotedLength)
         out += "...";
     return out;

@@ -346,7 +346,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     } catch (const SettingsWriteError& error) {
         err << "tavolier-cli play: " << error.what();
         if (!error.detail().empty())
-            err << ": " << error.detail();
+            err << ": " << escapeText(error.detail());
         err << "\n";
         return 1;
     }

@@ -1,0 +1,121 @@
+// Closing the window: between hands the file catches up with the last hand,
+// as the next Deal would have made it; in the middle of a hand it keeps what
+// that hand's Deal wrote. And a refused write shows where and why.
+#include "ui_fixture.h"
+
+#include <QtTest/QTest>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace tavolier::uitest {
+
+namespace {
+
+constexpr std::array<const char*, 8> kCashKeys { "freak", "player", "geek", "master", "champ",
+    "pinhead", "expert", "robot" };
+constexpr std::array<const char*, 3> kStatsKeys { "showdowns", "handsplayed", "handswon" };
+
+// The eleven keys a Deal writes, as the file holds them.
+std::vector<int> dealKeys(SettingsFile& file) {
+    std::vector<int> values;
+    for (const char* key : kStatsKeys)
+        values.push_back(file.readInteger("Stats", key, -1));
+    for (const char* key : kCashKeys)
+        values.push_back(file.readInteger("Cash", key, -1));
+    return values;
+}
+
+std::vector<int> dealKeys(const TableState& state) {
+    return { state.showdowns, state.handsPlayed, state.handsWon, state.seat(7).chips,
+        state.seat(8).chips, state.seat(6).chips, state.seat(5).chips, state.seat(4).chips,
+        state.seat(3).chips, state.seat(2).chips, state.seat(1).chips };
+}
+
+std::string bytesOf(const SettingsFile& file) {
+    std::ifstream in(file.path(), std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// Plays the start-up hand and a few more to their ends with Check/Call, so
+// that hands won, lost and won by folds all pass.
+void playHands(TForm1& form, int hands) {
+    for (int hand = 0; hand < hands; ++hand) {
+        if (hand > 0)
+            QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+        for (int press = 0; press < 20 && !form.button(Button::btnnew)->isEnabled(); ++press)
+            QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+    }
+}
+
+} // namespace
+
+TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
+    for (std::uint64_t seed : { 1u, 2u, 3u, 4u }) {
+        WindowFixture closing(seed);
+        TForm1& form = closing.open();
+        form.show();
+        playHands(form, 3);
+        ASSERT_TRUE(form.button(Button::btnnew)->isEnabled()) << "seed " << seed;
+        // The last hand is not in the file yet.
+        EXPECT_NE(dealKeys(closing.file), dealKeys(closing.state)) << "seed " << seed;
+        EXPECT_TRUE(form.close());
+        EXPECT_EQ(dealKeys(closing.file), dealKeys(closing.state)) << "seed " << seed;
+
+        // The same hands and then a Deal leave the same values in the file.
+        WindowFixture dealing(seed);
+        TForm1& other = dealing.open();
+        other.show();
+        playHands(other, 3);
+        QTest::mouseClick(other.button(Button::btnnew), Qt::LeftButton);
+        EXPECT_EQ(dealKeys(dealing.file), dealKeys(closing.file)) << "seed " << seed;
+    }
+}
+
+TEST(WindowClose, InTheMiddleOfAHandLeavesTheFileAsItsDealWroteIt) {
+    WindowFixture f(5);
+    TForm1& form = f.open();
+    form.show();
+    playHands(form, 2);
+    QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+    ASSERT_FALSE(form.button(Button::btnnew)->isEnabled());
+    const std::string written = bytesOf(f.file);
+    ASSERT_FALSE(written.empty());
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(bytesOf(f.file), written);
+}
+
+TEST(HandlerGuard, ARefusedWriteShowsWhereAndWhyAsDetail) {
+    WindowFixture f;
+    std::vector<std::pair<QString, QString>> errors;
+    TForm1& form = f.open();
+    f.file.writeInteger("Settings", "Sound", 1);
+    ::chmod(f.file.path().c_str(), 0444);
+    form.guarded([&] { f.file.writeInteger("Settings", "Sound", 0); });
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_EQ(f.messages[0], "Unable to write to tavolier.ini|tavolier");
+
+    WindowOptions options;
+    options.assetDirs = generatedAssets();
+    options.audio = false;
+    options.runTimers = false;
+    options.errorHook
+        = [&](const QString& text, const QString& detail) { errors.emplace_back(text, detail); };
+    TableState state;
+    Random random = Random::splitMix64(1);
+    MemorySettings memory;
+    TForm1 withHook(state, random, memory, options);
+    withHook.guarded([&] { f.file.writeInteger("Settings", "Sound", 0); });
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].first, "Unable to write to tavolier.ini");
+    EXPECT_EQ(errors[0].second,
+        QString::fromStdString(
+            "cannot write " + f.file.path().string() + ": the file is read-only"));
+    ::chmod(f.file.path().c_str(), 0644);
+}
+
+} // namespace tavolier::uitest
