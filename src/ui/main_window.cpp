@@ -315,7 +315,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // The file lags the last hand until the next Deal: its statistics, and
     // the chips of a pot won by folds. Between hands they are written now; a
     // close in the middle of a hand leaves what that hand's Deal wrote.
-    if (m_table.buttonEnabled(Button::btnnew))
+    if (legalActions(m_table.state).deal)
         guarded([this] { writeStatsAndChips(m_table.settings, m_table.state); });
     QWidget::closeEvent(event);
 }

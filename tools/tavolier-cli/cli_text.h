@@ -45,7 +45,9 @@ inline constexpr std::size_t kQuotedLength = 40;
 // A piece of the input, fit for an error line: in single quotes, at most its
 // first 40 bytes, escaped, and "..." after the quote when the piece is longer.
 [[nodiscard]] inline std::string quoteInput(std::string_view text) {
-    std::string out = "'" + escapeText(text.substr(0, kQuotedLength)) + "'";
+    std::string out(1, '\'');
+    out += escapeText(text.substr(0, kQuotedLength));
+    out += '\'';
     if (text.size() > kQuotedLength)
         out += "...";
     return out;
