@@ -2,6 +2,8 @@
 #include "core/random.h"
 #include "game/table_state.h"
 #include "settings/settings_file.h"
+#include "tavolier_version.h"
+#include "ui/first_frame.h"
 #include "ui/main_window.h"
 #include "ui/sound_player.h"
 
@@ -10,10 +12,46 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace {
+
+constexpr std::string_view kUsage
+    = "usage: tavolier [--help] [--version] [Qt options]\n"
+      "Fixed-limit Texas Hold'em at one table against seven computer opponents.\n"
+      "\n"
+      "  -h, --help     print this help and exit\n"
+      "      --version  print the version and exit\n"
+      "\n"
+      "Qt's own options (-platform NAME, -display DISPLAY, ...) are passed on to Qt.\n"
+      "The settings and chips are kept in $XDG_CONFIG_HOME/tavolier/tavolier.ini\n"
+      "(normally ~/.config/tavolier/tavolier.ini). See tavolier(6).\n";
+
+void print(std::FILE* to, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), to);
+}
+
+// --help and --version answer before Qt starts, so they work without a
+// display. Anything else is left to Qt.
+std::optional<int> answerInfoOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            print(stdout, kUsage);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("tavolier %.*s\n", static_cast<int>(tavolier::kVersion.size()),
+                tavolier::kVersion.data());
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 // The settings live in one fixed file in the user's configuration folder.
 std::unique_ptr<tavolier::SettingsStore> openSettings() {
@@ -26,10 +64,23 @@ std::unique_ptr<tavolier::SettingsStore> openSettings() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // No organisation folder: the settings live in ~/.config/tavolier/.
+    if (const std::optional<int> status = answerInfoOption(argc, argv))
+        return *status;
+
+    // The name gives the settings folder (no organisation folder:
+    // ~/.config/tavolier/) and the window's class; the desktop file name
+    // lets a desktop match the window to the menu entry and its icon.
     QApplication::setApplicationName("tavolier");
-    QGuiApplication::setDesktopFileName("tavolier");
+    QApplication::setApplicationVersion(QString::fromUtf8(
+        tavolier::kVersion.data(), static_cast<qsizetype>(tavolier::kVersion.size())));
+    QGuiApplication::setDesktopFileName("io.github.tavolier.tavolier");
+    QApplication app(argc, argv);
+    // Qt has taken its own options out; anything left is not ours either.
+    if (const QStringList rest = QApplication::arguments().mid(1); !rest.isEmpty()) {
+        std::fprintf(stderr, "tavolier: unknown argument '%s'\n", qPrintable(rest.front()));
+        print(stderr, kUsage);
+        return 2;
+    }
     // The installed icon, or the generated one beside the program.
     QIcon icon = QIcon::fromTheme("tavolier");
     if (icon.isNull()) {
@@ -45,6 +96,7 @@ int main(int argc, char** argv) {
     tavolier::TableState state;
     tavolier::TForm1 window(state, random, *settings);
     window.centreOnScreen();
+    tavolier::watchFirstFrame(window);
     window.show();
     return app.exec();
 }

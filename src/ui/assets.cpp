@@ -11,10 +11,7 @@ QStringList defaultAssetDirs() {
     const QString exe = QCoreApplication::applicationDirPath();
     QStringList dirs { cwd, cwd + "/assets" };
     if (!exe.isEmpty())
-        dirs << exe << exe + "/assets" << QDir::cleanPath(exe + "/../share/tavolier");
-#ifdef TAVOLIER_DATA_DIR
-    dirs << QStringLiteral(TAVOLIER_DATA_DIR);
-#endif
+        dirs << exe << exe + "/assets" << QDir::cleanPath(exe + "/" TAVOLIER_DATA_FROM_PROGRAM);
     dirs.removeDuplicates();
     return dirs;
 }

@@ -10,7 +10,9 @@ namespace tavolier {
 
 // Where the pictures and sounds are looked for, first match wins: the
 // working folder, its "assets" folder, the executable's folder, its "assets"
-// folder, "../share/tavolier" beside it and the installed data folder.
+// folder (the build tree) and the installed data folder as seen from the
+// installed executable ("../share/tavolier" from /usr/games), so an installed
+// tree works wherever its prefix is.
 [[nodiscard]] QStringList defaultAssetDirs();
 
 // Finds asset files by bare name in an ordered list of folders.

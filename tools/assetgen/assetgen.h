@@ -98,6 +98,8 @@ void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QBrush
 // panels.cpp
 [[nodiscard]] QImage paintOptionsPanel(int scale);
 [[nodiscard]] QImage paintIcon(int size);
+// The icon in its 256 x 256 box on any painter (a picture or a vector file).
+void paintIconOn(QPainter& p);
 
 // rules.cpp
 [[nodiscard]] QImage paintRules(int scale);

@@ -1,11 +1,19 @@
 // tavolier-assetgen OUTDIR: paints every picture and synthesises every sound
 // the game loads. The output is the same bytes at every run: no clocks, fixed
 // seeds, fixed JPEG quality.
+//
+// tavolier-assetgen --icons OUTDIR: paints the desktop icon into a hicolor
+// theme tree under OUTDIR: 16 to 512 pixels and a scalable SVG.
 #include "assetgen.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QSvgGenerator>
+
+#include <cstring>
 
 #include <cstdio>
 #include <future>
@@ -147,12 +155,44 @@ bool paintAll(const QString& dir, int scale) {
     return ok;
 }
 
+// The menu icon at every size a desktop asks for, and once as vector paths.
+bool paintIcons(const QString& dir) {
+    bool ok = true;
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
+        const QString folder = dir + QStringLiteral("/hicolor/%1x%1/apps").arg(size);
+        ok &= QDir().mkpath(folder);
+        ok &= save(paintIcon(size), folder + "/tavolier.png", "png");
+    }
+    const QString folder = dir + "/hicolor/scalable/apps";
+    ok &= QDir().mkpath(folder);
+    QBuffer svg;
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(QSize(256, 256));
+        generator.setViewBox(QRect(0, 0, 256, 256));
+        generator.setTitle(QStringLiteral("tavolier"));
+        generator.setDescription(QStringLiteral("Two aces and a chip on green felt"));
+        QPainter p(&generator);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        paintIconOn(p);
+    }
+    QFile file(folder + "/tavolier.svg");
+    if (!file.open(QIODevice::WriteOnly) || file.write(svg.data()) != svg.data().size()) {
+        std::fprintf(stderr, "tavolier-assetgen: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
+        return paintIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tavolier-assetgen OUTDIR\n");
+        std::fprintf(stderr, "usage: tavolier-assetgen OUTDIR | --icons OUTDIR\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);

@@ -138,6 +138,11 @@ QImage paintIcon(int size) {
     p.setRenderHints(
         QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.scale(size / 256.0, size / 256.0);
+    paintIconOn(p);
+    return img;
+}
+
+void paintIconOn(QPainter& p) {
     const QRectF tile(8, 8, 240, 240);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
@@ -185,7 +190,6 @@ QImage paintIcon(int size) {
     p.drawEllipse(c, 20, 20);
     drawCentredText(p, c, QStringLiteral("T"),
         pixelFont(QStringLiteral("DejaVu Serif"), 26, QFont::Bold), Qt::white, 1.2);
-    return img;
 }
 
 } // namespace tavolier::assetgen

@@ -2,6 +2,7 @@
 // the opponents' estimate and plays whole hands from the command line.
 #include "cli_text.h"
 #include "commands.h"
+#include "tavolier_version.h"
 
 #include <iostream>
 #include <string_view>
@@ -16,7 +17,10 @@ void usage(std::ostream& out) {
            "                         [--seed S | --draws splitmix64:S] CARD x7\n"
            "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
            "                         [--draws splitmix64:S] [--settings FILE]\n"
-           "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n";
+           "       tavolier-cli --help | --version\n"
+           "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
+           "exit status: 0 done, 1 the settings file could not be written, 2 bad arguments;\n"
+           "see tavolier-cli(6)\n";
 }
 
 } // namespace
@@ -34,6 +38,10 @@ int main(int argc, char** argv) {
         return tavolier::cli::outputWorks(std::cout, std::cerr, "--help")
             ? 0
             : tavolier::cli::kOutputFailed;
+    }
+    if (args[0] == "--version") {
+        std::cout << "tavolier-cli " << tavolier::kVersion << '\n';
+        return 0;
     }
     const std::string_view command = args[0];
     const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
