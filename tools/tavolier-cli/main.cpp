@@ -19,8 +19,8 @@ void usage(std::ostream& out) {
            "                         [--draws splitmix64:S] [--settings FILE]\n"
            "       tavolier-cli --help | --version\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
-           "exit status: 0 done, 1 the settings file could not be written, 2 bad arguments;\n"
-           "see tavolier-cli(6)\n";
+           "exit status: 0 done, 1 the output or the settings file could not be written,\n"
+           "2 bad arguments or input; see tavolier-cli(6)\n";
 }
 
 } // namespace
@@ -41,7 +41,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--version") {
         std::cout << "tavolier-cli " << tavolier::kVersion << '\n';
-        return 0;
+        return tavolier::cli::outputWorks(std::cout, std::cerr, "--version")
+            ? 0
+            : tavolier::cli::kOutputFailed;
     }
     const std::string_view command = args[0];
     const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
