@@ -1,0 +1,121 @@
+#pragma once
+
+#include "core/card.h"
+#include "core/game_events.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tavolier {
+
+// A wall-clock reading in local time. The core never reads a clock: whoever
+// builds a HandHistory passes one in.
+struct LocalTime {
+    int year = 1970;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+using HistoryClock = std::function<LocalTime()>;
+
+// One hand as the game events told it: how it started, then every blind,
+// action, street, shown hand and award in the order they happened.
+struct HandRecord {
+    using Step = std::variant<BlindPosted, ActionTaken, StreetDealt, HandShown, PotAwarded>;
+
+    HandStarted start;
+    LocalTime startedAt;
+    std::vector<Step> steps;
+    std::optional<HandEnded> end;
+    std::optional<MatchEnded> matchEnd;
+
+    [[nodiscard]] bool finished() const { return end.has_value(); }
+    // The board as far as it was dealt (0, 3, 4 or 5 cards).
+    [[nodiscard]] std::vector<Card> board() const;
+    // The last award of the hand, if the pot has gone.
+    [[nodiscard]] const PotAwarded* award() const;
+};
+
+// Records every hand of the session from the events alone. The window shows
+// the records as they grow; the file writer and the command line append the
+// finished ones to a hand-history file.
+class HandHistory : public GameEvents {
+public:
+    explicit HandHistory(HistoryClock clock);
+    HandHistory(const HandHistory&) = delete;
+    HandHistory& operator=(const HandHistory&) = delete;
+
+    // Called with the index of a hand whenever its record changes.
+    std::function<void(std::size_t hand)> changed;
+    // Called once when a hand has ended.
+    std::function<void(const HandRecord&)> handFinished;
+
+    [[nodiscard]] const std::vector<HandRecord>& hands() const { return m_hands; }
+
+    void handStarted(const HandStarted& e) override;
+    void blindPosted(const BlindPosted& e) override;
+    void actionTaken(const ActionTaken& e) override;
+    void streetDealt(const StreetDealt& e) override;
+    void handShown(const HandShown& e) override;
+    void potAwarded(const PotAwarded& e) override;
+    void handEnded(const HandEnded& e) override;
+    void matchEnded(const MatchEnded& e) override;
+
+private:
+    // The hand being played, or null before the first deal.
+    HandRecord* current();
+    void add(HandRecord::Step step);
+    void notify();
+
+    HistoryClock m_clock;
+    std::vector<HandRecord> m_hands;
+};
+
+// The name a seat goes by in the history: "You", "Chong", ... "Marc".
+[[nodiscard]] std::string_view historySeatName(SeatNumber seat);
+// "Ah", "Td", "9c": rank then suit.
+[[nodiscard]] std::string cardText(Card card);
+// "A♥", "10♦", "9♣": rank and suit glyph, as the history window reads.
+[[nodiscard]] std::string cardGlyphs(Card card);
+[[nodiscard]] constexpr bool isRedSuit(Card card) {
+    return card.suit == 1 || card.suit == 2;
+}
+
+// One line of the History window: a text, the cards drawn after it as
+// rank-and-suit glyphs, and a text after the cards.
+struct HistoryLine {
+    enum class Kind { heading, blind, action, street, shown, result, note };
+    Kind kind = Kind::note;
+    std::string text;
+    std::vector<Card> cards;
+    std::string after;
+
+    // The line as plain text, cards as glyphs.
+    [[nodiscard]] std::string plain() const;
+};
+
+// The History window's story of a hand ("Chong raises 8 · pot 30", "Jack
+// calls 4", "Jack wins 42", ...), as far as it has been played.
+[[nodiscard]] std::vector<HistoryLine> historyLines(const HandRecord& hand);
+// The same, one line per row, for copying.
+[[nodiscard]] std::string historyText(const HandRecord& hand);
+
+// The felt's caption once the pot has gone: "Jack wins 42 with Two pairs
+// Queens", "Jack and Cindy split 42, 21 each", "You win 14"; empty before.
+[[nodiscard]] std::string winnerCaption(const HandRecord& hand);
+
+// The hand in the plain-text hand-history layout that tracking tools import,
+// ending with a blank line. handId is the number the header gives the hand.
+[[nodiscard]] std::string handHistoryText(const HandRecord& hand, std::int64_t handId);
+
+// "tavolier-2026-12-08.txt"
+[[nodiscard]] std::string historyFileName(const LocalTime& day);
+
+} // namespace tavolier
