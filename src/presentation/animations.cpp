@@ -232,4 +232,9 @@ void FormMouseMove(Table& table, int x, int y) {
         hoverOpponent(table, seat, x, y);
 }
 
+void FormMouseLeave(Table& table) {
+    // Left of and above every region: past each of them, inside none.
+    FormMouseMove(table, -1, -1);
+}
+
 } // namespace tavolier

@@ -20,5 +20,8 @@ void winktimerTimer(Table& table);
 void wintimerTimer(Table& table);
 void goldtimerTimer(Table& table);
 void FormMouseMove(Table& table, int x, int y);
+// The pointer left the canvas (for a button, the options panel or outside
+// the window): every hover picture goes, as if it had moved past its region.
+void FormMouseLeave(Table& table);
 
 } // namespace tavolier

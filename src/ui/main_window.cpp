@@ -11,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/options_panel.h"
 #include "ui/sound_player.h"
+#include "ui/table_story.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,6 +27,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <exception>
@@ -131,6 +133,13 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_sound = new SoundPlayer(
         m_finder, m_options.audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None, this);
     m_sound->setBeep([this] { beep(); });
+    QString historyFolder = m_options.historyFolder;
+    if (historyFolder.isEmpty())
+        historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + "/tavolier/history";
+    m_story = std::make_unique<TableStory>(
+        StoryWidgets { this, label(Label::betsize), button(Button::btnstay), button(Button::btnbet) },
+        settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
     wireHandlers();
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
@@ -210,8 +219,9 @@ void TForm1::layOutControls() {
         button->setCursor(Qt::PointingHandCursor);
         m_buttons[at(actions[i])] = button;
     }
-    static constexpr std::array<const char*, 3> topNames { "dxButton5", "dxButton6", "dxButton8" };
-    static constexpr std::array<const char*, 3> topCaptions { "New", "Options", "About" };
+    static constexpr std::array<const char*, 4> topNames { "dxButton5", "dxButton6", "dxButton8",
+        "historyButton" };
+    static constexpr std::array<const char*, 4> topCaptions { "New", "Options", "About", "History" };
     for (std::size_t i = 0; i < topNames.size(); ++i) {
         auto* button = new QPushButton(topCaptions[i], this);
         button->setObjectName(topNames[i]);
@@ -250,6 +260,12 @@ void TForm1::wireHandlers() {
     onClick(
         findChild<QPushButton*>("dxButton6"), [this] { showOptionsPanel(m_panel->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
+    onClick(findChild<QPushButton*>("historyButton"), [this] { m_story->openHistory(); });
+    findChild<QPushButton*>("historyButton")->setToolTip("Hand history (H)");
+    // The pointer going onto a button or the panel leaves the canvas.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QLabel*>(child) == nullptr)
+            child->installEventFilter(this);
 
     onClick(
         m_panel->dxButton2, [this] { enterClick(m_table, m_panel->money->text().toStdString()); });
@@ -523,6 +539,17 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     guarded([this, at] { FormMouseMove(m_table, at.x(), at.y()); });
 }
 
+void TForm1::leaveEvent(QEvent* event) {
+    guarded([this] { FormMouseLeave(m_table); });
+    QWidget::leaveEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter)
+        guarded([this] { FormMouseLeave(m_table); });
+    return QWidget::eventFilter(watched, event);
+}
+
 void TForm1::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
@@ -542,6 +569,10 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F:
         target = button(Button::btnpass);
         break;
+    case Qt::Key_H:
+        event->accept();
+        m_story->openHistory();
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;

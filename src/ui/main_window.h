@@ -24,6 +24,7 @@ namespace tavolier {
 class OptionsPanel;
 class SoundPlayer;
 class TAboutBox;
+class TableStory;
 
 // How the window is set up; the defaults are the game's, tests change them.
 struct WindowOptions {
@@ -40,6 +41,8 @@ struct WindowOptions {
     std::function<bool(const QString& text, const QString& caption)> questionHook;
     // Errors a handler ends with go here, with their detail, when set (tests).
     std::function<void(const QString& text, const QString& detail)> errorHook;
+    // Where the hand-history files go; empty takes the user's data folder.
+    QString historyFolder;
 };
 
 // TForm1: the card table. A fixed 1000 x 670 window whose client area is a
@@ -65,6 +68,8 @@ public:
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] QTimer* timer(Timer timer) const;
     [[nodiscard]] SoundPlayer* soundPlayer() const { return m_sound; }
+    // The hand history, the costs on the buttons and the captions on the felt.
+    [[nodiscard]] TableStory* story() const { return m_story.get(); }
 
     // Runs one handler: a refused settings write (or any other error) ends it
     // with a message box, and nothing crosses the event loop.
@@ -103,6 +108,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Between hands, writes what the next Deal would write first.
     void closeEvent(QCloseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layOutControls();
@@ -136,6 +143,7 @@ private:
     OptionsPanel* m_panel = nullptr;
     TAboutBox* m_about = nullptr;
     SoundPlayer* m_sound = nullptr;
+    std::unique_ptr<TableStory> m_story;
     int m_beeps = 0;
 };
 

@@ -261,5 +261,30 @@ TEST_F(BadgeHover, BadgeIsTestedBeforeThePortraits) {
     EXPECT_TRUE(view.contains("stamp highlights 13 35,449"));
 }
 
+TEST_F(BadgeHover, LeavingTheCanvasTurnsTheBadgeAndThePortraitsBack) {
+    state.oddsScore = 45;
+    table.presentation.oddsStale = false;
+    FormMouseMove(table, 300, 600);
+    ASSERT_TRUE(table.presentation.hoverShown[kHuman]);
+    const auto draws = random.drawCount();
+    view.clearLog();
+    FormMouseLeave(table);
+    EXPECT_FALSE(table.presentation.hoverShown[kHuman]);
+    EXPECT_TRUE(view.contains("stamp procent 7 257,543"));
+
+    FormMouseMove(table, 60, 300); // Chong
+    ASSERT_TRUE(table.presentation.hoverShown[7]);
+    view.clearLog();
+    FormMouseLeave(table);
+    EXPECT_FALSE(table.presentation.hoverShown[7]);
+    EXPECT_TRUE(view.contains("stamp highlights 7 1,239"));
+
+    // With nothing shown, leaving draws nothing and takes no random number.
+    view.clearLog();
+    FormMouseLeave(table);
+    EXPECT_TRUE(view.log().empty());
+    EXPECT_EQ(random.drawCount(), draws);
+}
+
 } // namespace
 } // namespace tavolier

@@ -1,6 +1,8 @@
 // Mouse moves and timer ticks reach the game only from where they should.
+#include "ui/options_panel.h"
 #include "ui_fixture.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -35,11 +37,36 @@ TEST(MouseForwarding, MovesOverLabelsCountButNotOverButtonsOrThePanel) {
     QTest::mouseMove(form.label(Label::lblfcash), QPoint(2, 2));
     EXPECT_FALSE(f.hoverShown(7));
 
-    // A move over a button is not a move over the canvas.
-    QTest::mouseMove(&form, QPoint(460, 60));
-    ASSERT_TRUE(f.hoverShown(5));
-    QTest::mouseMove(f.named("dxButton5"), QPoint(5, 5));
-    EXPECT_TRUE(f.hoverShown(5));
+    // A move over the options panel is not a move over the canvas: the part
+    // of Carlos's portrait under the panel does not show his cards.
+    form.showOptionsPanel(true);
+    QTest::mouseMove(form.optionsPanel(), form.optionsPanel()->mapFrom(&form, QPoint(460, 120)));
+    EXPECT_FALSE(f.hoverShown(5));
+    form.showOptionsPanel(false);
+}
+
+TEST(MouseForwarding, TheBadgeTurnsBackToItsQuestionMarkWhateverThePointerMovesOnto) {
+    WindowFixture f(3);
+    TForm1& form = f.open();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QImage question = form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127)));
+
+    // Straight from the badge onto the Deal button.
+    QTest::mouseMove(&form, QPoint(330, 610));
+    ASSERT_TRUE(f.hoverShown(kHuman));
+    ASSERT_NE(form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127))), question);
+    QTest::mouseMove(form.button(Button::btnnew), QPoint(10, 10));
+    EXPECT_FALSE(f.hoverShown(kHuman));
+    EXPECT_EQ(form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127))), question);
+
+    // Straight from the badge out of the window.
+    QTest::mouseMove(&form, QPoint(330, 610));
+    ASSERT_TRUE(f.hoverShown(kHuman));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&form, &leave);
+    EXPECT_FALSE(f.hoverShown(kHuman));
+    EXPECT_EQ(form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127))), question);
 }
 
 TEST(TimerForwarding, BlinkTimerTicksDrawForTheBlink) {

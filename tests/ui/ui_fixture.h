@@ -38,6 +38,7 @@ public:
         options.scale = 1.0;
         options.audio = false;
         options.runTimers = false;
+        options.historyFolder = dir.path() + "/history";
         options.messageHook = [this](const QString& text, const QString& caption) {
             messages.push_back(text + "|" + caption);
         };

@@ -1,0 +1,324 @@
+#include "ui/history_window.h"
+
+#include "settings/settings_store.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tavolier {
+
+namespace {
+
+constexpr std::string_view kSection = "History";
+
+// Where a line keeps the parts the delegate draws.
+constexpr int kTextRole = Qt::UserRole;
+constexpr int kCardsRole = Qt::UserRole + 1;
+constexpr int kAfterRole = Qt::UserRole + 2;
+constexpr int kHandRole = Qt::UserRole + 3;
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Draws a line's cards as small white tiles with the rank and the suit in
+// red or black between the text before and after them.
+class CardLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(
+        QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QVariantList cards = index.data(kCardsRole).toList();
+        if (cards.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        const bool selected = (opt.state & QStyle::State_Selected) != 0;
+        const QColor textColour = opt.palette.color(
+            QPalette::Normal, selected ? QPalette::HighlightedText : QPalette::Text);
+        const QFontMetrics metrics(opt.font);
+        int x = area.left() + 2;
+        const int baseline = area.top() + (area.height() + metrics.ascent() - metrics.descent()) / 2;
+        auto text = [&](const QString& t) {
+            painter->setPen(textColour);
+            painter->setFont(opt.font);
+            painter->drawText(x, baseline, t);
+            x += metrics.horizontalAdvance(t);
+        };
+        text(index.data(kTextRole).toString());
+        QFont cardFont = opt.font;
+        cardFont.setBold(true);
+        const QFontMetrics cardMetrics(cardFont);
+        for (const QVariant& value : cards) {
+            const int picture = value.toInt();
+            const Card card { picture / 13, picture % 13 };
+            const QString glyph = QString::fromStdString(cardGlyphs(card));
+            const int width = cardMetrics.horizontalAdvance(glyph) + 6;
+            x += 4;
+            const QRectF tile(x, area.top() + 2, width, area.height() - 4);
+            painter->setPen(QColor(0x8a, 0x8a, 0x8a));
+            painter->setBrush(QColor(0xfb, 0xfa, 0xf5));
+            painter->drawRoundedRect(tile, 3, 3);
+            painter->setPen(isRedSuit(card) ? QColor(0xc4, 0x12, 0x2f) : QColor(0x15, 0x15, 0x1a));
+            painter->setFont(cardFont);
+            painter->drawText(tile, Qt::AlignCenter, glyph);
+            x += width;
+        }
+        x += 2;
+        text(index.data(kAfterRole).toString());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), QFontMetrics(option.font).height() + 6));
+        return size;
+    }
+};
+
+} // namespace
+
+HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings, QWidget* table)
+    : QWidget(table, Qt::Window)
+    , m_history(history)
+    , m_settings(settings)
+    , m_table(table) {
+    setObjectName("historyWindow");
+    setWindowTitle("Hand history");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName("handList");
+    m_list->setHeaderHidden(true);
+    m_list->setColumnCount(1);
+    m_list->setRootIsDecorated(true);
+    m_list->setUniformRowHeights(false);
+    m_list->setItemDelegate(new CardLineDelegate(m_list));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->header()->setStretchLastSection(true);
+    m_list->setAccessibleName("Hands of this session");
+
+    m_saveToFile = new QCheckBox("Save to file", this);
+    m_saveToFile->setObjectName("saveToFile");
+    m_copy = new QPushButton("Copy hand", this);
+    m_copy->setObjectName("copyHand");
+    m_copy->setToolTip("Copy the selected hand as text (Ctrl+C)");
+    m_notice = new QLabel(this);
+    m_notice->setObjectName("historyNotice");
+    m_notice->setWordWrap(true);
+    m_notice->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_saveToFile);
+    buttons->addStretch(1);
+    buttons->addWidget(m_copy);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_notice);
+    layout->addLayout(buttons);
+
+    connect(m_copy, &QPushButton::clicked, this, [this] { copySelectedHand(); });
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { copySelectedHand(); });
+    connect(m_saveToFile, &QCheckBox::toggled, this, [this](bool on) {
+        if (onSaveToFile)
+            onSaveToFile(on);
+    });
+    setTabOrder(m_list, m_saveToFile);
+    setTabOrder(m_saveToFile, m_copy);
+
+    for (std::size_t i = 0; i < m_history.hands().size(); ++i)
+        handChanged(i);
+}
+
+HistoryWindow::~HistoryWindow() {
+    if (isVisible())
+        storePlace();
+}
+
+void HistoryWindow::open() {
+    if (!m_placed) {
+        m_placed = true;
+        // The place it had last time, else beside the table.
+        const int width = m_settings.readInteger(kSection, "width", 0);
+        const int height = m_settings.readInteger(kSection, "height", 0);
+        const int left = m_settings.readInteger(kSection, "left", INT32_MIN);
+        const int top = m_settings.readInteger(kSection, "top", INT32_MIN);
+        if (width >= 200 && height >= 150 && width <= 10000 && height <= 10000)
+            resize(width, height);
+        else
+            resize(380, m_table->height());
+        QPoint place(m_table->frameGeometry().right() + 8, m_table->frameGeometry().top());
+        if (left != INT32_MIN && top != INT32_MIN)
+            place = QPoint(left, top);
+        // A place off every screen (a screen since unplugged) falls back to the table's side.
+        if (QGuiApplication::screenAt(place + QPoint(20, 20)) == nullptr && left != INT32_MIN)
+            place = QPoint(m_table->frameGeometry().right() + 8, m_table->frameGeometry().top());
+        move(place);
+    }
+    show();
+    raise();
+    activateWindow();
+    m_list->setFocus();
+    if (m_list->currentItem() == nullptr && m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
+}
+
+void HistoryWindow::handChanged(std::size_t index) {
+    if (index >= m_history.hands().size())
+        return;
+    const bool atEnd = m_list->verticalScrollBar()->value() == m_list->verticalScrollBar()->maximum();
+    const int row = static_cast<int>(index);
+    bool fresh = false;
+    while (m_list->topLevelItemCount() <= row) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setData(0, kHandRole, m_list->topLevelItemCount() - 1);
+        fresh = true;
+    }
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    rebuild(item, m_history.hands()[index]);
+    if (fresh) {
+        // The newest hand opens; the one before it closes.
+        if (row > 0)
+            m_list->topLevelItem(row - 1)->setExpanded(false);
+        item->setExpanded(true);
+    }
+    if (atEnd)
+        m_list->scrollToBottom();
+}
+
+void HistoryWindow::rebuild(QTreeWidgetItem* row, const HandRecord& hand) {
+    std::vector<HistoryLine> lines = historyLines(hand);
+    QString heading = lines.empty() ? QString() : qs(lines.front().plain());
+    const std::string caption = winnerCaption(hand);
+    if (!caption.empty())
+        heading += QString::fromUtf8(" \u2014 ") + qs(caption);
+    row->setText(0, heading);
+    QFont bold = m_list->font();
+    bold.setBold(true);
+    row->setFont(0, bold);
+
+    const int wanted = static_cast<int>(lines.size()) - 1;
+    while (row->childCount() > wanted)
+        delete row->takeChild(row->childCount() - 1);
+    while (row->childCount() < wanted)
+        row->addChild(new QTreeWidgetItem);
+    for (int i = 0; i < wanted; ++i) {
+        const HistoryLine& line = lines[static_cast<std::size_t>(i) + 1];
+        QTreeWidgetItem* child = row->child(i);
+        QVariantList cards;
+        for (const Card& c : line.cards)
+            cards.push_back(imageIndex(c));
+        child->setText(0, qs(line.plain()));
+        child->setData(0, kTextRole, qs(line.text));
+        child->setData(0, kCardsRole, cards);
+        child->setData(0, kAfterRole, qs(line.after));
+        QFont font = m_list->font();
+        font.setBold(line.kind == HistoryLine::Kind::result);
+        child->setFont(0, font);
+    }
+}
+
+int HistoryWindow::handOf(const QTreeWidgetItem* item) const {
+    if (item == nullptr)
+        return m_list->topLevelItemCount() - 1;
+    while (item->parent() != nullptr)
+        item = item->parent();
+    return m_list->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+QString HistoryWindow::selectedHandText() const {
+    const int index = handOf(m_list->currentItem());
+    if (index < 0 || static_cast<std::size_t>(index) >= m_history.hands().size())
+        return {};
+    return qs(historyText(m_history.hands()[static_cast<std::size_t>(index)]));
+}
+
+void HistoryWindow::copySelectedHand() {
+    const QString text = selectedHandText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+QStringList HistoryWindow::linesOf(std::size_t index) const {
+    QStringList lines;
+    const QTreeWidgetItem* row = m_list->topLevelItem(static_cast<int>(index));
+    if (row == nullptr)
+        return lines;
+    for (int i = 0; i < row->childCount(); ++i)
+        lines.push_back(row->child(i)->text(0));
+    return lines;
+}
+
+void HistoryWindow::setSaveToFile(bool on) {
+    const QSignalBlocker quiet(m_saveToFile);
+    m_saveToFile->setChecked(on);
+}
+
+void HistoryWindow::showNotice(const QString& text) {
+    m_notice->setText(text);
+    m_notice->show();
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_H)) {
+        close();
+        m_table->activateWindow();
+        return;
+    }
+    // The table's keys still play while the history has the focus.
+    if (plain
+        && (event->key() == Qt::Key_D || event->key() == Qt::Key_C || event->key() == Qt::Key_R
+            || event->key() == Qt::Key_F)) {
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+        QApplication::sendEvent(m_table, &copy);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void HistoryWindow::hideEvent(QHideEvent* event) {
+    storePlace();
+    QWidget::hideEvent(event);
+}
+
+void HistoryWindow::storePlace() {
+    // The place is a convenience: a refused write loses it and says nothing.
+    try {
+        const QRect frame = frameGeometry();
+        m_settings.writeInteger(kSection, "left", frame.left());
+        m_settings.writeInteger(kSection, "top", frame.top());
+        m_settings.writeInteger(kSection, "width", width());
+        m_settings.writeInteger(kSection, "height", height());
+    } catch (const SettingsWriteError&) {
+    }
+}
+
+} // namespace tavolier

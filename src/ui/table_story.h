@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/game_events.h"
+#include "ui/history_window.h"
+#include "presentation/hand_history.h"
+#include "presentation/hand_history_file.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+
+namespace tavolier {
+
+class HistoryWindow;
+class SettingsStore;
+
+// Text painted straight on the felt: engraved (dark with a light edge under
+// it) or raised (light with a dark shadow). It lets the mouse through to
+// the table.
+class FeltText : public QLabel {
+public:
+    enum class Look { engraved, raised };
+    FeltText(Look look, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Look m_look;
+};
+
+// The widgets the story writes to, all owned by the table window.
+struct StoryWidgets {
+    QWidget* table = nullptr;
+    QLabel* pot = nullptr; // betsize
+    QPushButton* checkOrCall = nullptr;
+    QPushButton* raise = nullptr;
+};
+
+// Everything on and beside the table that follows the money: the hand
+// history (its window and its file), what Check/Call and Raise cost now,
+// the "Pot" legend, the dimmed pot once it has been paid out and the
+// winner's caption under the board. It reads the game events and the
+// human's legal actions; it changes no rule.
+class TableStory : public QObject {
+public:
+    // historyFolder: where the day's files go; guard runs a settings write
+    // the way the window runs its handlers.
+    TableStory(StoryWidgets widgets, SettingsStore& settings, QString historyFolder,
+        std::function<void(const std::function<void()>&)> guard);
+    ~TableStory() override;
+
+    // The listener to add to the game's events.
+    [[nodiscard]] GameEvents& events() { return m_history; }
+    [[nodiscard]] const HandHistory& history() const { return m_history; }
+
+    // Tooltips and status tips of Check/Call and Raise from what they cost now.
+    void showCosts(const LegalActions& legal);
+    // Opens the "Hand history" window (made at the first opening).
+    void openHistory();
+
+    [[nodiscard]] HistoryWindow* historyWindow() const { return m_window; }
+    [[nodiscard]] QLabel* winnerCaption() const { return m_caption; }
+    [[nodiscard]] QLabel* potLegend() const { return m_legend; }
+    [[nodiscard]] bool savingToFile() const { return m_saveToFile; }
+    [[nodiscard]] bool potDimmed() const { return m_potDimmed; }
+    [[nodiscard]] QString historyFolder() const { return m_folder; }
+
+private:
+    void handChanged(std::size_t index);
+    void handFinished(const HandRecord& hand);
+    void setSaveToFile(bool on);
+
+    StoryWidgets m_widgets;
+    SettingsStore& m_settings;
+    QString m_folder;
+    std::function<void(const std::function<void()>&)> m_guard;
+    HandHistory m_history;
+    HandHistoryFile m_file;
+    bool m_saveToFile = true;
+    bool m_writeFailed = false;
+    bool m_potDimmed = false;
+    QString m_failure;
+    FeltText* m_legend = nullptr;
+    FeltText* m_caption = nullptr;
+    QPointer<HistoryWindow> m_window;
+};
+
+} // namespace tavolier
