@@ -81,9 +81,10 @@ int main(int argc, char** argv) {
         print(stderr, kUsage);
         return 2;
     }
-    // The installed icon, or the generated one beside the program.
+    // The installed icon, or the generated one beside the program (a theme
+    // lookup can answer with an icon that has no picture at all).
     QIcon icon = QIcon::fromTheme("tavolier");
-    if (icon.isNull()) {
+    if (icon.isNull() || icon.availableSizes().isEmpty()) {
         const QString path = tavolier::AssetFinder().find("tavolier.png");
         if (!path.isEmpty())
             icon = QIcon(path);

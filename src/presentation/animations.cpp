@@ -35,7 +35,7 @@ void drawAllGoldRings(Table& table) {
 void restampMarc(Table& table) {
     const Seat& marc = table.state.seat(kMarc);
     if (!marc.folded && marc.chips > 0)
-        stampCard(table, cardBackPicture(table.state), kMarcSecondCardX, kMarcSecondCardY);
+        stampHoleCard(table, kMarc, 1, cardBackPicture(table.state));
 }
 
 void hoverBadge(Table& table, int x, int y) {

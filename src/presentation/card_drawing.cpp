@@ -16,8 +16,8 @@ void clearPixel(Table& table, int x, int y) {
 }
 
 // Stamps a card and touches up the corners around it. The offsets are 70
-// and 95, so only the top-left pixel lies on the card itself; the human's
-// second card keeps that pixel, since it would bite into the first card.
+// and 95, so only the top-left pixel lies on the card itself; a second hole
+// card keeps that pixel, since it would bite into the first card.
 void stampWithTouchUp(Table& table, int image, int x, int y, bool touchTopLeft) {
     if (image >= 0 && image < kCardImages)
         table.view.stamp(ImageList::cards, image, x, y);
@@ -51,7 +51,7 @@ int cardBackPicture(const TableState& state) {
 
 void stampHoleCard(Table& table, int seat, int i, int image) {
     const CardPlace& place = placeOf(seat);
-    stampCard(table, image, place.x + place.stepX * i, place.y + place.stepY * i);
+    stampWithTouchUp(table, image, place.x + place.stepX * i, place.y + place.stepY * i, i == 0);
 }
 
 void redraw(Table& table) {

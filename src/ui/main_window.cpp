@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,10 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     setFont(uiFont("Georgia", 8, false));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+
+    // The game's icon, from the pictures the window uses.
+    if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
+        setWindowIcon(QIcon(icon));
 
     m_scale = m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio();
     if (m_scale < 1.0)

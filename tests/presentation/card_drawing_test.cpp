@@ -165,15 +165,28 @@ TEST_F(CardDrawing, HumansSecondCardKeepsItsTopLeftPixel) {
     EXPECT_EQ(table.presentation.drawY, 497);
 }
 
-TEST_F(CardDrawing, OpponentsCardsGetTheFullTouchUp) {
+TEST_F(CardDrawing, NoSecondHoleCardClearsAPixelOfTheFirst) {
     state.seat(kHuman).folded = true;
     for (int seat = 2; seat <= 7; ++seat)
         state.seat(seat).folded = true;
     drawCards(table);
-    // Marc's two cards: one stamp and four pixels each.
-    ASSERT_EQ(view.log().size(), 10u);
+    // Marc's first card: one stamp and four pixels; his second, which lies
+    // over the first, leaves its top-left pixel alone.
+    ASSERT_EQ(view.log().size(), 9u);
+    EXPECT_EQ(view.log()[1], "clear 167,453,168,454");
     EXPECT_EQ(view.log()[5], "stamp cards 52 197,466");
-    EXPECT_EQ(view.log()[6], "clear 197,466,198,467");
+    EXPECT_EQ(view.log()[6], "clear 267,466,268,467");
+    // Every seat's second card, wherever it is stamped (a hover too).
+    for (int seat = 1; seat <= 8; ++seat) {
+        const CardPlace& place = kCardPlaces[static_cast<std::size_t>(seat)];
+        view.clearLog();
+        stampHoleCard(table, seat, 1, 52);
+        const int x = place.x + place.stepX;
+        const int y = place.y + place.stepY;
+        EXPECT_FALSE(view.contains("clear " + std::to_string(x) + "," + std::to_string(y) + ","
+            + std::to_string(x + 1) + "," + std::to_string(y + 1)))
+            << "seat " << seat;
+    }
 }
 
 TEST_F(CardDrawing, RepaintDrawsBackgroundThenCards) {

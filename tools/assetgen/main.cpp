@@ -128,7 +128,9 @@ bool paintAll(const QString& dir, int scale) {
 
     std::vector<QImage> cards;
     for (int i = 0; i < 60; ++i) {
-        QImage img = cropAt(bare, kBoardPos[2], kCardWidth, kCardHeight, scale);
+        // Transparent outside the rounded outline: where one card lies over
+        // another, the lower card shows through the upper one's corners.
+        QImage img = newImage(kCardWidth, kCardHeight, scale);
         QPainter p(&img);
         prepare(p, scale);
         if (i < 52)
