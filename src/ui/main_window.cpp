@@ -145,6 +145,7 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_story = std::make_unique<TableStory>(
         StoryWidgets { this, label(Label::betsize), button(Button::btnstay), button(Button::btnbet) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
+    m_events.add(m_story->events());
     wireHandlers();
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
@@ -306,6 +307,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
     QString detail;
     try {
         handler();
+        showCosts();
         return;
     } catch (const SettingsWriteError& e) {
         error = QString::fromUtf8(e.what());
@@ -316,6 +318,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
         error = QStringLiteral("Unexpected error");
     }
     showError(error, detail);
+    showCosts();
 }
 
 void TForm1::showError(const QString& text, const QString& detail) {
@@ -339,6 +342,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     if (legalActions(m_table.state).deal)
         guarded([this] { writeStatsAndChips(m_table.settings, m_table.state); });
     QWidget::closeEvent(event);
+}
+
+void TForm1::showCosts() {
+    if (m_story != nullptr)
+        m_story->showCosts(legalActions(m_table.state));
 }
 
 void TForm1::aboutbox() {

@@ -119,6 +119,8 @@ private:
     // The message of an error that ended a handler, with where and why as
     // the box's detailed text.
     void showError(const QString& text, const QString& detail);
+    // What Check/Call and Raise cost now, on their tooltips.
+    void showCosts();
     // The picture list behind an ImageList.
     [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // Marks a logical rectangle of the canvas for repainting.

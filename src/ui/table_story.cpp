@@ -107,15 +107,19 @@ void TableStory::showCosts(const LegalActions& legal) {
         QString tip = "Check, or call the bet (C)";
         if (legal.checkOrCall)
             tip = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost) : QString("Check (C)");
-        m_widgets.checkOrCall->setToolTip(tip);
-        m_widgets.checkOrCall->setStatusTip(tip);
+        if (m_widgets.checkOrCall->toolTip() != tip) {
+            m_widgets.checkOrCall->setToolTip(tip);
+            m_widgets.checkOrCall->setStatusTip(tip);
+        }
     }
     if (m_widgets.raise != nullptr) {
         QString tip = "Raise (R)";
         if (legal.raise)
             tip = QString("Raise: %1 in all (R)").arg(legal.raiseCost);
-        m_widgets.raise->setToolTip(tip);
-        m_widgets.raise->setStatusTip(tip);
+        if (m_widgets.raise->toolTip() != tip) {
+            m_widgets.raise->setToolTip(tip);
+            m_widgets.raise->setStatusTip(tip);
+        }
     }
 }
 

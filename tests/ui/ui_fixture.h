@@ -38,7 +38,7 @@ public:
         options.scale = 1.0;
         options.audio = false;
         options.runTimers = false;
-        options.historyFolder = dir.path() + "/history";
+        options.historyFolder = historyFolder;
         options.messageHook = [this](const QString& text, const QString& caption) {
             messages.push_back(text + "|" + caption);
         };
@@ -65,6 +65,8 @@ public:
     std::vector<QString> messages;
     std::vector<QString> questions;
     bool answerYes = true;
+    // Where the hand-history files go.
+    QString historyFolder = dir.path() + "/history";
 
 private:
     QStringList m_assetDirs;

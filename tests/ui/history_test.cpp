@@ -1,0 +1,259 @@
+// The story of the hands through the real window: hands played with the
+// buttons, then the History window's lines and the hand-history file read
+// back and checked against the table (chips, pot, winners, split).
+#include "history_file_parser.h"
+#include "ui/history_window.h"
+#include "ui/table_story.h"
+#include "ui_fixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#include <map>
+
+namespace tavolier::uitest {
+
+namespace {
+
+// Clicks Check/Call until Deal comes back; false when it takes implausibly long.
+bool checkDown(TForm1& form) {
+    for (int press = 0; press < 20; ++press) {
+        if (form.button(Button::btnnew)->isEnabled())
+            return true;
+        if (!form.button(Button::btnstay)->isEnabled())
+            return false;
+        QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+    }
+    return form.button(Button::btnnew)->isEnabled();
+}
+
+const char* const kNames[9] = { "", "Marc", "Edmund", "Robert", "Cindy", "Carlos", "Jack", "Chong", "You" };
+
+// The money of one hand as the History window tells it.
+struct WindowStory {
+    std::map<QString, int> paid;
+    std::map<QString, int> won;
+    int lastPot = -1;
+    int awardedPot = -1;
+    int share = -1;
+    QStringList winners;
+    int lost = 0;
+    bool split = false;
+    QStringList unread;
+};
+
+WindowStory readLines(const QStringList& lines) {
+    static const QRegularExpression paying(
+        QStringLiteral("^(\\w+) (?:posts? the (?:small|big) blind|calls?|raises?) (\\d+) \u00b7 pot (\\d+)$"));
+    static const QRegularExpression quiet(
+        QStringLiteral("^(\\w+) (?:checks?|folds?|shows? .*|is out of chips|are out of chips)$"));
+    static const QRegularExpression wins(
+        QStringLiteral("^(\\w+) wins? (\\d+)(, everyone folded)?$"));
+    static const QRegularExpression split(
+        QStringLiteral("^([\\w, ]+) split (\\d+), (\\d+) each$"));
+    static const QRegularExpression lost(QStringLiteral("^(\\d+) chips? lost to the split$"));
+    static const QRegularExpression other(
+        QStringLiteral("^(Your cards|Flop|Turn|River|Showdown)( .*)?$"));
+    WindowStory story;
+    for (const QString& line : lines) {
+        QRegularExpressionMatch m;
+        if ((m = paying.match(line)).hasMatch()) {
+            story.paid[m.captured(1)] += m.captured(2).toInt();
+            story.lastPot = m.captured(3).toInt();
+        } else if ((m = wins.match(line)).hasMatch()) {
+            story.winners = { m.captured(1) };
+            story.share = m.captured(2).toInt();
+            story.awardedPot = story.share;
+            story.won[m.captured(1)] += story.share;
+        } else if ((m = split.match(line)).hasMatch()) {
+            story.split = true;
+            QString names = m.captured(1);
+            names.replace(QStringLiteral(" and "), QStringLiteral(", "));
+            story.winners = names.split(QStringLiteral(", "));
+            story.awardedPot = m.captured(2).toInt();
+            story.share = m.captured(3).toInt();
+            for (const QString& w : story.winners)
+                story.won[w] += story.share;
+        } else if ((m = lost.match(line)).hasMatch()) {
+            story.lost = m.captured(1).toInt();
+        } else if (!quiet.match(line).hasMatch() && !other.match(line).hasMatch()) {
+            story.unread.push_back(line);
+        }
+    }
+    return story;
+}
+
+// The one history file in the folder.
+std::string historyFile(const QString& folder) {
+    const QStringList files = QDir(folder).entryList({ "tavolier-*.txt" }, QDir::Files);
+    if (files.size() != 1)
+        return {};
+    QFile f(folder + "/" + files.front());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll().toStdString();
+}
+
+} // namespace
+
+TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
+    bool sawSplit = false;
+    bool sawSingle = false;
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        WindowFixture f(seed);
+        TForm1& form = f.open();
+        form.show();
+        QTest::keyClick(&form, Qt::Key_H);
+        HistoryWindow* window = form.story()->historyWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->windowTitle(), "Hand history");
+        EXPECT_FALSE(window->isModal());
+
+        // Every hand splits on this board among all who stay to the end.
+        for (int seat = 1; seat <= kSeatCount; ++seat)
+            f.state.seat(seat).holeCards = { Card { 0, seat - 1 }, Card { 1, seat - 1 } };
+        for (int i = 0; i < 5; ++i)
+            f.state.board[static_cast<std::size_t>(i)] = Card { 3, 8 + i };
+        const bool splitBoard = seed % 2 == 0;
+        if (!splitBoard)
+            f.state.board[4] = Card { 2, 0 }; // no royal flush: one winner as a rule
+
+        ASSERT_TRUE(checkDown(form)) << "seed " << seed;
+        ASSERT_EQ(form.story()->history().hands().size(), 1u);
+        const HandRecord& hand = form.story()->history().hands().back();
+        ASSERT_TRUE(hand.finished());
+
+        // The window's lines against the table.
+        const WindowStory story = readLines(window->linesOf(0));
+        EXPECT_TRUE(story.unread.empty()) << story.unread.join(" | ").toStdString();
+        EXPECT_EQ(story.lastPot, f.state.pot) << "seed " << seed;
+        EXPECT_EQ(story.awardedPot, f.state.pot) << "seed " << seed;
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            const QString who = kNames[seat];
+            const int paid = story.paid.count(who) ? story.paid.at(who) : 0;
+            const int won = story.won.count(who) ? story.won.at(who) : 0;
+            EXPECT_EQ(1200 - paid + won, f.state.seat(seat).chips) << "seed " << seed << " " << kNames[seat];
+        }
+        if (story.winners.size() > 1) {
+            sawSplit = true;
+            EXPECT_TRUE(story.split);
+            const int count = static_cast<int>(story.winners.size());
+            EXPECT_EQ(story.share, f.state.pot / count);
+            EXPECT_EQ(story.lost, f.state.pot % count);
+            EXPECT_EQ(count, f.state.winnerCount);
+        } else {
+            sawSingle = true;
+        }
+
+        // The felt's caption says the same and the pot's figure is dimmed.
+        const QString caption = form.story()->winnerCaption()->text();
+        EXPECT_EQ(caption, QString::fromStdString(winnerCaption(hand)));
+        EXPECT_TRUE(caption.startsWith(story.winners.value(0))) << caption.toStdString();
+        EXPECT_TRUE(form.story()->potDimmed());
+
+        // The file, read back like an importer reads it.
+        const historytest::ParseResult parsed = historytest::parseHistory(historyFile(f.historyFolder));
+        ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front();
+        ASSERT_EQ(parsed.hands.size(), 1u) << "seed " << seed;
+        const historytest::ParsedHand& written = parsed.hands.front();
+        EXPECT_EQ(written.totalPot, f.state.pot);
+        EXPECT_EQ(written.smallBet, f.state.smallBet);
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            const std::string who = kNames[seat];
+            const auto paid = written.paid.count(who) ? written.paid.at(who) : 0;
+            const auto won = written.collected.count(who) ? written.collected.at(who) : 0;
+            EXPECT_EQ(written.stacks.at(who), 1200);
+            EXPECT_EQ(written.stacks.at(who) - paid + won, f.state.seat(seat).chips)
+                << "seed " << seed << " " << who;
+        }
+
+        // The next Deal clears the caption, lights the pot and opens a second hand, newest last.
+        QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+        EXPECT_TRUE(form.story()->winnerCaption()->text().isEmpty()
+            || form.button(Button::btnnew)->isEnabled());
+        ASSERT_EQ(window->handList()->topLevelItemCount(), 2);
+        EXPECT_TRUE(window->handList()->topLevelItem(1)->text(0).startsWith("Hand #2"));
+        if (!form.button(Button::btnnew)->isEnabled()) {
+            EXPECT_FALSE(form.story()->potDimmed());
+        }
+    }
+    EXPECT_TRUE(sawSplit);
+    EXPECT_TRUE(sawSingle);
+}
+
+TEST(HandHistoryWindow, ButtonsSayWhatTheyCostNow) {
+    WindowFixture f(3);
+    TForm1& form = f.open();
+    const LegalActions legal = legalActions(f.state);
+    ASSERT_TRUE(legal.checkOrCall);
+    const QString call = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost) : "Check (C)";
+    EXPECT_EQ(form.button(Button::btnstay)->toolTip(), call);
+    EXPECT_EQ(form.button(Button::btnstay)->statusTip(), call);
+    EXPECT_EQ(form.button(Button::btnbet)->toolTip(), QString("Raise: %1 in all (R)").arg(legal.raiseCost));
+    QTest::mouseClick(form.button(Button::btnpass), Qt::LeftButton);
+    EXPECT_EQ(form.button(Button::btnstay)->toolTip(), "Check, or call the bet (C)");
+    EXPECT_EQ(form.button(Button::btnbet)->toolTip(), "Raise (R)");
+}
+
+TEST(HandHistoryWindow, SaveToFileIsRememberedAndTurnsTheFileOff) {
+    WindowFixture f(4);
+    TForm1& form = f.open();
+    form.show();
+    form.findChild<QPushButton*>("historyButton")->click();
+    HistoryWindow* window = form.story()->historyWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->saveToFileBox()->isChecked());
+    window->saveToFileBox()->click();
+    EXPECT_FALSE(form.story()->savingToFile());
+    EXPECT_EQ(f.file.readInteger("History", "savetofile", -1), 0);
+    ASSERT_TRUE(checkDown(form));
+    EXPECT_FALSE(QDir(f.historyFolder).exists() && !historyFile(f.historyFolder).empty());
+
+    // Where the window stood is kept for the next run.
+    window->resize(420, 500);
+    window->close();
+    EXPECT_EQ(f.file.readInteger("History", "width", -1), 420);
+    EXPECT_EQ(f.file.readInteger("History", "height", -1), 500);
+}
+
+TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
+    WindowFixture f(5);
+    {
+        QFile blocker(f.dir.path() + "/blocker");
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    f.historyFolder = f.dir.path() + "/blocker/history";
+    TForm1& form = f.open();
+    form.show();
+    ASSERT_TRUE(checkDown(form));
+    QTest::keyClick(&form, Qt::Key_H);
+    HistoryWindow* window = form.story()->historyWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->notice()->isHidden());
+    EXPECT_NE(window->notice()->text().indexOf("not being saved"), -1);
+    EXPECT_TRUE(f.messages.empty());
+    // Play goes on.
+    QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+    EXPECT_EQ(form.story()->history().hands().size(), 2u);
+}
+
+TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {
+    WindowFixture f(6);
+    TForm1& form = f.open();
+    form.show();
+    ASSERT_TRUE(checkDown(form));
+    form.story()->openHistory();
+    HistoryWindow* window = form.story()->historyWindow();
+    window->handList()->setCurrentItem(window->handList()->topLevelItem(0)->child(2));
+    const QString text = window->selectedHandText();
+    EXPECT_EQ(text, QString::fromStdString(historyText(form.story()->history().hands()[0])));
+    EXPECT_TRUE(text.startsWith("Hand #1 "));
+}
+
+} // namespace tavolier::uitest
