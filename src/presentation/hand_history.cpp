@@ -230,7 +230,7 @@ std::string_view historySeatName(SeatNumber seat) {
     return seat.isSeat() ? kSeatNames[seat.index()] : std::string_view("Nobody");
 }
 
-std::string cardText(Card card) {
+std::string cardCode(Card card) {
     if (!validCard(card))
         return "??";
     return { kRankLetters[static_cast<std::size_t>(card.rank)],
@@ -366,7 +366,7 @@ namespace {
     for (std::size_t i = 0; i < cards.size(); ++i) {
         if (i > 0)
             text += ' ';
-        text += cardText(cards[i]);
+        text += cardCode(cards[i]);
     }
     return text + "]";
 }

@@ -81,7 +81,7 @@ private:
 // The name a seat goes by in the history: "You", "Chong", ... "Marc".
 [[nodiscard]] std::string_view historySeatName(SeatNumber seat);
 // "Ah", "Td", "9c": rank then suit.
-[[nodiscard]] std::string cardText(Card card);
+[[nodiscard]] std::string cardCode(Card card);
 // "A♥", "10♦", "9♣": rank and suit glyph, as the history window reads.
 [[nodiscard]] std::string cardGlyphs(Card card);
 [[nodiscard]] constexpr bool isRedSuit(Card card) {

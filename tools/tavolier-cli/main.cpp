@@ -16,7 +16,7 @@ void usage(std::ostream& out) {
            "       tavolier-cli odds --street N (--level L | --trials N)\n"
            "                         [--seed S | --draws splitmix64:S] CARD x7\n"
            "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
-           "                         [--draws splitmix64:S] [--settings FILE]\n"
+           "                         [--draws splitmix64:S] [--settings FILE] [--history FILE]\n"
            "       tavolier-cli --help | --version\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
            "exit status: 0 done, 1 the output or the settings file could not be written,\n"

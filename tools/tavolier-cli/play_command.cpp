@@ -13,12 +13,15 @@
 #include "game/table.h"
 #include "game/table_state.h"
 #include "opponents/odds.h"
+#include "presentation/hand_history.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
 #include <array>
 #include <charconv>
 #include <chrono>
+#include <ctime>
+#include <fstream>
 #include <cstdint>
 #include <iomanip>
 #include <memory>
@@ -40,6 +43,7 @@ struct PlayOptions {
     std::optional<std::int32_t> level;
     Policy policy = Policy::smart;
     std::string settingsPath;
+    std::string historyPath; // --history: every hand in the hand-history layout
 };
 
 template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& value) {
@@ -121,6 +125,8 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
                 return std::nullopt;
             }
             o.settingsPath = std::string(value);
+        } else if (name == "--history") {
+            o.historyPath = std::string(value);
         } else {
             err << "tavolier-cli play: unknown option " << quoteInput(name) << "\n";
             return std::nullopt;
@@ -296,7 +302,31 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     TableState state;
     MessageView view(out);
     Narrator narrator(out);
-    Table table(state, random, view, *store, narrator);
+    EventFanOut events;
+    events.add(narrator);
+
+    // --history: each finished hand goes to the file as it ends, stamped
+    // with the local time it started.
+    std::ofstream historyFile;
+    HandHistory history([] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local {};
+        localtime_r(&now, &local);
+        return LocalTime { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+            local.tm_min, local.tm_sec };
+    });
+    if (!o.historyPath.empty()) {
+        historyFile.open(o.historyPath, std::ios::binary | std::ios::trunc);
+        if (!historyFile) {
+            err << "tavolier-cli play: cannot write " << o.historyPath << "\n";
+            return 2;
+        }
+        history.handFinished = [&historyFile](const HandRecord& hand) {
+            historyFile << handHistoryText(hand, hand.start.handNumber);
+        };
+        events.add(history);
+    }
+    Table table(state, random, view, *store, events);
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();
@@ -351,6 +381,13 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         return 1;
     }
     const std::int64_t lost = narrator.lostToSplits();
+    if (historyFile.is_open()) {
+        historyFile.flush();
+        if (!historyFile) {
+            err << "tavolier-cli play: writing " << o.historyPath << " failed\n";
+            return 1;
+        }
+    }
 
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     out << "hands " << hand << "\n";
