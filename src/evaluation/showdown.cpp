@@ -185,7 +185,10 @@ void showdown(Table& table) {
     bool matchEnded = false;
     for (int seat : kFixedOrder) {
         if (s.seat(seat).chips >= target) {
-            table.view.message(kWinTexts[at(seat)], "Game over");
+            // Announced once per hand: a later showdown of the same hand
+            // (the hand is closed by then) only keeps Deal barred.
+            if (reported)
+                table.view.message(kWinTexts[at(seat)], "Game over");
             table.setButtonEnabled(Button::btnnew, false);
             if (reported && !matchEnded)
                 table.reportMatchEnded(MatchResult::seatReachedTarget, seat);

@@ -61,6 +61,9 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     if (!table.view.ask("Are you sure?", "New game"))
         return;
     whitenStatusLabels(table);
+    // The last showdown's italics end with the match, as they do at a Deal.
+    for (int seat = kSeatCount; seat >= 1; --seat)
+        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
     // The stack is read the way the options panel reads the same field.
     const auto number = wholeNumber(moneyText);
     if (!number) {

@@ -200,6 +200,35 @@ TEST(MatchTarget, EverySeatAtTheTargetGetsItsBoxInSeatOrder) {
     EXPECT_FALSE(h.view.enabled(Button::btnstay));
 }
 
+TEST(MatchTarget, ASecondShowdownOfTheSameHandAnnouncesNothingAgain) {
+    AtShowdown h;
+    h.foldAllBut({ 7 });
+    h.state.initialChips = 1200;
+    h.state.untilMargin = 600;
+    h.state.seat(8).chips = 1790;
+    h.state.seat(7).chips = 1800;
+    h.state.pot = 20;
+    showdown(h.table);
+    ASSERT_EQ(h.view.messages().size(), 2u);
+    showdown(h.table);
+    showdown(h.table);
+    EXPECT_EQ(h.view.messages(),
+        (std::vector<std::string> { "message You win!|Game over", "message Chong wins|Game over" }));
+    EXPECT_FALSE(h.view.enabled(Button::btnnew));
+    EXPECT_EQ(h.events.count<MatchEnded>(), 1u);
+}
+
+TEST(MatchTarget, NewTakesTheWinnersItalicsAwayWithTheWhite) {
+    AtShowdown h;
+    h.foldAllBut({ 7 });
+    h.state.pot = 20;
+    showdown(h.table);
+    ASSERT_EQ(h.view.style(Label::freakstatus), FontStyle::italic);
+    NewGame1Click(h.table, "1200");
+    for (int seat = 1; seat <= 8; ++seat)
+        EXPECT_EQ(h.view.style(seatInfo(seat).statusLabel), FontStyle::plain) << seat;
+}
+
 TEST(Limits, PaysAndSplitsNearTheInt32Range) {
     AtShowdown h;
     h.foldAllBut({ 7 });
