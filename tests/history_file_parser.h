@@ -40,7 +40,8 @@ inline ParseResult parseHistory(const std::string& text) {
     static const std::regex header(
         R"(^Tavolier Hand #(\d+): Hold'em Limit \((\d+)/(\d+)\) - (\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2})$)");
     static const std::regex table(R"(^Table 'Tavolier' 8-max Seat #(\d) is the button$)");
-    static const std::regex seatLine(R"(^Seat (\d): (\w+) \((-?\d+) in chips\)( is sitting out)?$)");
+    static const std::regex seatLine(
+        R"(^Seat (\d): (\w+) \((-?\d+) in chips\)( is sitting out)?$)");
     static const std::regex post(R"(^(\w+): posts (small|big) blind (-?\d+)$)");
     static const std::regex dealt(R"(^Dealt to You (\[[2-9TJQKA][cdhs] [2-9TJQKA][cdhs]\])$)");
     static const std::regex calls(R"(^(\w+): calls (-?\d+)$)");
@@ -165,7 +166,8 @@ inline ParseResult parseHistory(const std::string& text) {
             fail("no summary");
             ok = false;
         }
-        if (ok && (hand.stacks.size() != 8 || hand.seatSummaries.size() != 8 || hand.totalPot < 0)) {
+        if (ok
+            && (hand.stacks.size() != 8 || hand.seatSummaries.size() != 8 || hand.totalPot < 0)) {
             fail("incomplete hand");
             ok = false;
         }

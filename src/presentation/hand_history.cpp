@@ -69,8 +69,8 @@ constexpr std::array<int, 8> kNamingOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
 
 [[nodiscard]] std::string dateText(const LocalTime& t, char separator) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%c%02d%c%02d", t.year, separator, t.month, separator,
-        t.day);
+    std::snprintf(
+        buffer, sizeof buffer, "%04d%c%02d%c%02d", t.year, separator, t.month, separator, t.day);
     return buffer;
 }
 
@@ -156,7 +156,8 @@ const PotAwarded* HandRecord::award() const {
 }
 
 HandHistory::HandHistory(HistoryClock clock)
-    : m_clock(std::move(clock)) { }
+    : m_clock(std::move(clock)) {
+}
 
 HandRecord* HandHistory::current() {
     return m_hands.empty() ? nullptr : &m_hands.back();
@@ -281,11 +282,12 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand) {
                 text = says(a->seat, "check");
                 break;
             case ActionKind::call:
-                text = says(a->seat, "call") + " " + num(a->paid) + " \u00b7 pot " + num(a->potAfter);
+                text = says(a->seat, "call") + " " + num(a->paid) + " \u00b7 pot "
+                    + num(a->potAfter);
                 break;
             case ActionKind::raise:
-                text
-                    = says(a->seat, "raise") + " " + num(a->paid) + " \u00b7 pot " + num(a->potAfter);
+                text = says(a->seat, "raise") + " " + num(a->paid) + " \u00b7 pot "
+                    + num(a->potAfter);
                 break;
             case ActionKind::fold:
                 text = says(a->seat, "fold");
@@ -303,9 +305,9 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand) {
             riverShown = riverShown || dealt->street == Street::river;
             lines.push_back({ Kind::street, streetName(dealt->street), std::move(board), {} });
         } else if (const auto* shown = std::get_if<HandShown>(&step)) {
-            lines.push_back({ Kind::shown, says(shown->seat, "show"),
-                { shown->cards[0], shown->cards[1] },
-                shown->name.empty() ? std::string() : " \u00b7 " + shown->name });
+            lines.push_back(
+                { Kind::shown, says(shown->seat, "show"), { shown->cards[0], shown->cards[1] },
+                    shown->name.empty() ? std::string() : " \u00b7 " + shown->name });
         } else if (const auto* award = std::get_if<PotAwarded>(&step)) {
             std::string text = awardText(*award);
             if (award->byFolds)
@@ -391,8 +393,7 @@ std::string handHistoryText(const HandRecord& hand, std::int64_t handId) {
     };
 
     line("Tavolier Hand #" + num(handId) + ": Hold'em Limit (" + num(s.smallBet) + "/"
-        + num(s.bigBet) + ") - " + dateText(hand.startedAt, '/') + " "
-        + clockText(hand.startedAt));
+        + num(s.bigBet) + ") - " + dateText(hand.startedAt, '/') + " " + clockText(hand.startedAt));
     line("Table 'Tavolier' 8-max Seat #" + num(s.buttonSeat.isSeat() ? fileSeat(s.buttonSeat) : 0)
         + " is the button");
     for (int seat = 8; seat >= 1; --seat) {

@@ -7,7 +7,8 @@ namespace tavolier {
 
 HandHistoryFile::HandHistoryFile(std::filesystem::path folder, std::int64_t handIdBase)
     : m_folder(std::move(folder))
-    , m_handIdBase(handIdBase) { }
+    , m_handIdBase(handIdBase) {
+}
 
 std::filesystem::path HandHistoryFile::fileFor(const HandRecord& hand) const {
     return m_folder / historyFileName(hand.startedAt);

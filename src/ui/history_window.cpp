@@ -41,8 +41,8 @@ class CardLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(
-        QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override {
         const QVariantList cards = index.data(kCardsRole).toList();
         if (cards.isEmpty()) {
             QStyledItemDelegate::paint(painter, option, index);
@@ -63,7 +63,8 @@ public:
             QPalette::Normal, selected ? QPalette::HighlightedText : QPalette::Text);
         const QFontMetrics metrics(opt.font);
         int x = area.left() + 2;
-        const int baseline = area.top() + (area.height() + metrics.ascent() - metrics.descent()) / 2;
+        const int baseline
+            = area.top() + (area.height() + metrics.ascent() - metrics.descent()) / 2;
         auto text = [&](const QString& t) {
             painter->setPen(textColour);
             painter->setFont(opt.font);
@@ -193,7 +194,8 @@ void HistoryWindow::open() {
 void HistoryWindow::handChanged(std::size_t index) {
     if (index >= m_history.hands().size())
         return;
-    const bool atEnd = m_list->verticalScrollBar()->value() == m_list->verticalScrollBar()->maximum();
+    const bool atEnd
+        = m_list->verticalScrollBar()->value() == m_list->verticalScrollBar()->maximum();
     const int row = static_cast<int>(index);
     bool fresh = false;
     while (m_list->topLevelItemCount() <= row) {
@@ -317,8 +319,7 @@ void HistoryWindow::storePlace() {
         m_settings.writeInteger(kSection, "top", frame.top());
         m_settings.writeInteger(kSection, "width", width());
         m_settings.writeInteger(kSection, "height", height());
-    } catch (const SettingsWriteError&) {
-    }
+    } catch (const SettingsWriteError&) { }
 }
 
 } // namespace tavolier

@@ -142,8 +142,8 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     if (historyFolder.isEmpty())
         historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + "/tavolier/history";
-    m_story = std::make_unique<TableStory>(
-        StoryWidgets { this, label(Label::betsize), button(Button::btnstay), button(Button::btnbet) },
+    m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::betsize),
+                                               button(Button::btnstay), button(Button::btnbet) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
     m_events.add(m_story->events());
     wireHandlers();
@@ -227,7 +227,8 @@ void TForm1::layOutControls() {
     }
     static constexpr std::array<const char*, 4> topNames { "dxButton5", "dxButton6", "dxButton8",
         "historyButton" };
-    static constexpr std::array<const char*, 4> topCaptions { "New", "Options", "About", "History" };
+    static constexpr std::array<const char*, 4> topCaptions { "New", "Options", "About",
+        "History" };
     for (std::size_t i = 0; i < topNames.size(); ++i) {
         auto* button = new QPushButton(topCaptions[i], this);
         button->setObjectName(topNames[i]);

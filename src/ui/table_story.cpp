@@ -29,8 +29,12 @@ LocalTime now() {
 // session's start (YYYYMMDDhhmmss) followed by five digits of hand number.
 std::int64_t sessionHandBase() {
     const LocalTime t = now();
-    const std::int64_t stamp = ((((static_cast<std::int64_t>(t.year) * 100 + t.month) * 100 + t.day) * 100
-                                    + t.hour) * 100 + t.minute) * 100 + t.second;
+    const std::int64_t stamp
+        = ((((static_cast<std::int64_t>(t.year) * 100 + t.month) * 100 + t.day) * 100 + t.hour)
+                  * 100
+              + t.minute)
+            * 100
+        + t.second;
     return stamp * 100000;
 }
 
@@ -106,7 +110,8 @@ void TableStory::showCosts(const LegalActions& legal) {
     if (m_widgets.checkOrCall != nullptr) {
         QString tip = "Check, or call the bet (C)";
         if (legal.checkOrCall)
-            tip = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost) : QString("Check (C)");
+            tip = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost)
+                                 : QString("Check (C)");
         if (m_widgets.checkOrCall->toolTip() != tip) {
             m_widgets.checkOrCall->setToolTip(tip);
             m_widgets.checkOrCall->setStatusTip(tip);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/game_events.h"
-#include "ui/history_window.h"
 #include "presentation/hand_history.h"
 #include "presentation/hand_history_file.h"
+#include "ui/history_window.h"
 
 #include <QLabel>
 #include <QObject>

@@ -132,11 +132,11 @@ TEST(AssetSheets, CardsHaveTransparentRoundedCornersAtBothScales) {
         for (int i = 0; i < 60; ++i) {
             const QImage card = picture(strip, i, w);
             // The four corner pixels are clear; the middle of each edge and the centre are not.
-            for (const QPoint corner : { QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                     QPoint(w - 1, h - 1) })
+            for (const QPoint corner :
+                { QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1) })
                 EXPECT_EQ(qAlpha(card.pixel(corner)), 0) << "card " << i << " x" << scale;
-            for (const QPoint inside : { QPoint(w / 2, h / 2), QPoint(w / 2, scale),
-                     QPoint(scale, h / 2) })
+            for (const QPoint inside :
+                { QPoint(w / 2, h / 2), QPoint(w / 2, scale), QPoint(scale, h / 2) })
                 EXPECT_EQ(qAlpha(card.pixel(inside)), 255) << "card " << i << " x" << scale;
         }
     }

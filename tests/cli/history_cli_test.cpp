@@ -34,7 +34,8 @@ struct HistoryRun {
     std::string file;
 };
 
-HistoryRun playWithHistory(const std::vector<std::string>& extra, const std::filesystem::path& file) {
+HistoryRun playWithHistory(
+    const std::vector<std::string>& extra, const std::filesystem::path& file) {
     std::vector<std::string_view> args;
     for (const std::string& a : extra)
         args.push_back(a);
@@ -54,7 +55,8 @@ HistoryRun playWithHistory(const std::vector<std::string>& extra, const std::fil
 
 std::filesystem::path tempFile(const char* name) {
     return std::filesystem::temp_directory_path()
-        / (std::string("tavolier-history-") + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
+        / (std::string("tavolier-history-")
+            + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
 }
 
 } // namespace
@@ -100,7 +102,8 @@ TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
     ASSERT_GT(run.file.size(), 3u);
     EXPECT_NE(run.file.substr(0, 3), "\xEF\xBB\xBF");
     const historytest::ParseResult parsed = historytest::parseHistory(run.file);
-    ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.size() << " errors, first: " << parsed.errors.front();
+    ASSERT_TRUE(parsed.errors.empty())
+        << parsed.errors.size() << " errors, first: " << parsed.errors.front();
     ASSERT_EQ(parsed.hands.size(), ends.size());
 
     std::int64_t lost = 0;
@@ -118,7 +121,8 @@ TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
             const std::int64_t won = hand.collected.contains(who) ? hand.collected.at(who) : 0;
             collected += won;
             // What the hand did to the seat is what the end line shows.
-            EXPECT_EQ(hand.stacks.at(who) - paid + won, end.chips[i]) << "hand " << end.hand << " " << who;
+            EXPECT_EQ(hand.stacks.at(who) - paid + won, end.chips[i])
+                << "hand " << end.hand << " " << who;
             // And the next hand starts from there, unless a new match reset the stacks.
             if (h + 1 < parsed.hands.size() && !newMatches.contains(ends[h + 1].hand)) {
                 EXPECT_EQ(parsed.hands[h + 1].stacks.at(who), hand.stacks.at(who) - paid + won)

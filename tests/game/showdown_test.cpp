@@ -213,7 +213,8 @@ TEST(MatchTarget, ASecondShowdownOfTheSameHandAnnouncesNothingAgain) {
     showdown(h.table);
     showdown(h.table);
     EXPECT_EQ(h.view.messages(),
-        (std::vector<std::string> { "message You win!|Game over", "message Chong wins|Game over" }));
+        (std::vector<std::string> {
+            "message You win!|Game over", "message Chong wins|Game over" }));
     EXPECT_FALSE(h.view.enabled(Button::btnnew));
     EXPECT_EQ(h.events.count<MatchEnded>(), 1u);
 }

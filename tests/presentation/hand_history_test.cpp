@@ -366,7 +366,8 @@ TEST(HandHistoryFileText, ReadsBackAndEverySeatsMoneyBalances) {
         EXPECT_EQ(paidIn, hand.totalPot) << "hand " << h + 1;
     }
     EXPECT_EQ(parsed.hands[1].collected.at("Jack"), 10);
-    EXPECT_EQ(parsed.hands[1].streets, (std::vector<std::string> { "FLOP", "TURN", "RIVER", "SHOW DOWN" }));
+    EXPECT_EQ(parsed.hands[1].streets,
+        (std::vector<std::string> { "FLOP", "TURN", "RIVER", "SHOW DOWN" }));
     EXPECT_EQ(parsed.hands[2].collected.at("You"), 16);
     EXPECT_EQ(parsed.hands[2].streets, std::vector<std::string> {});
 }

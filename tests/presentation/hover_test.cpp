@@ -25,8 +25,8 @@ TEST_F(OpponentHover, EnteringChongShowsRedRingAndHisCardsFaceUp) {
     EXPECT_EQ(view.log(),
         (Lines { "stamp smiles 0 1,239", "stamp cards 7 129,292", "clear 129,292,130,293",
             "clear 199,292,200,293", "clear 129,387,130,388", "clear 199,387,200,388",
-            "stamp cards 37 159,305", "clear 229,305,230,306",
-            "clear 159,400,160,401", "clear 229,400,230,401" }));
+            "stamp cards 37 159,305", "clear 229,305,230,306", "clear 159,400,160,401",
+            "clear 229,400,230,401" }));
     EXPECT_TRUE(table.presentation.hoverShown[7]);
     // Moving about inside changes nothing more.
     view.clearLog();

@@ -32,7 +32,8 @@ bool checkDown(TForm1& form) {
     return form.button(Button::btnnew)->isEnabled();
 }
 
-const char* const kNames[9] = { "", "Marc", "Edmund", "Robert", "Cindy", "Carlos", "Jack", "Chong", "You" };
+const char* const kNames[9]
+    = { "", "Marc", "Edmund", "Robert", "Cindy", "Carlos", "Jack", "Chong", "You" };
 
 // The money of one hand as the History window tells it.
 struct WindowStory {
@@ -48,14 +49,13 @@ struct WindowStory {
 };
 
 WindowStory readLines(const QStringList& lines) {
-    static const QRegularExpression paying(
-        QStringLiteral("^(\\w+) (?:posts? the (?:small|big) blind|calls?|raises?) (\\d+) \u00b7 pot (\\d+)$"));
+    static const QRegularExpression paying(QStringLiteral(
+        "^(\\w+) (?:posts? the (?:small|big) blind|calls?|raises?) (\\d+) \u00b7 pot (\\d+)$"));
     static const QRegularExpression quiet(
         QStringLiteral("^(\\w+) (?:checks?|folds?|shows? .*|is out of chips|are out of chips)$"));
     static const QRegularExpression wins(
         QStringLiteral("^(\\w+) wins? (\\d+)(, everyone folded)?$"));
-    static const QRegularExpression split(
-        QStringLiteral("^([\\w, ]+) split (\\d+), (\\d+) each$"));
+    static const QRegularExpression split(QStringLiteral("^([\\w, ]+) split (\\d+), (\\d+) each$"));
     static const QRegularExpression lost(QStringLiteral("^(\\d+) chips? lost to the split$"));
     static const QRegularExpression other(
         QStringLiteral("^(Your cards|Flop|Turn|River|Showdown)( .*)?$"));
@@ -138,7 +138,8 @@ TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
             const QString who = kNames[seat];
             const int paid = story.paid.count(who) ? story.paid.at(who) : 0;
             const int won = story.won.count(who) ? story.won.at(who) : 0;
-            EXPECT_EQ(1200 - paid + won, f.state.seat(seat).chips) << "seed " << seed << " " << kNames[seat];
+            EXPECT_EQ(1200 - paid + won, f.state.seat(seat).chips)
+                << "seed " << seed << " " << kNames[seat];
         }
         if (story.winners.size() > 1) {
             sawSplit = true;
@@ -158,7 +159,8 @@ TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
         EXPECT_TRUE(form.story()->potDimmed());
 
         // The file, read back like an importer reads it.
-        const historytest::ParseResult parsed = historytest::parseHistory(historyFile(f.historyFolder));
+        const historytest::ParseResult parsed
+            = historytest::parseHistory(historyFile(f.historyFolder));
         ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front();
         ASSERT_EQ(parsed.hands.size(), 1u) << "seed " << seed;
         const historytest::ParsedHand& written = parsed.hands.front();
@@ -195,7 +197,8 @@ TEST(HandHistoryWindow, ButtonsSayWhatTheyCostNow) {
     const QString call = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost) : "Check (C)";
     EXPECT_EQ(form.button(Button::btnstay)->toolTip(), call);
     EXPECT_EQ(form.button(Button::btnstay)->statusTip(), call);
-    EXPECT_EQ(form.button(Button::btnbet)->toolTip(), QString("Raise: %1 in all (R)").arg(legal.raiseCost));
+    EXPECT_EQ(form.button(Button::btnbet)->toolTip(),
+        QString("Raise: %1 in all (R)").arg(legal.raiseCost));
     QTest::mouseClick(form.button(Button::btnpass), Qt::LeftButton);
     EXPECT_EQ(form.button(Button::btnstay)->toolTip(), "Check, or call the bet (C)");
     EXPECT_EQ(form.button(Button::btnbet)->toolTip(), "Raise (R)");

@@ -20,9 +20,9 @@
 #include <array>
 #include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <fstream>
-#include <cstdint>
 #include <iomanip>
 #include <memory>
 #include <optional>
