@@ -175,12 +175,11 @@ void HistoryWindow::open() {
             resize(width, height);
         else
             resize(380, m_table->height());
-        QPoint place(m_table->frameGeometry().right() + 8, m_table->frameGeometry().top());
-        if (left != INT32_MIN && top != INT32_MIN)
-            place = QPoint(left, top);
-        // A place off every screen (a screen since unplugged) falls back to the table's side.
-        if (QGuiApplication::screenAt(place + QPoint(20, 20)) == nullptr && left != INT32_MIN)
-            place = QPoint(m_table->frameGeometry().right() + 8, m_table->frameGeometry().top());
+        // A place on no screen (a screen since unplugged) is not used.
+        QPoint place(left, top);
+        if (left == INT32_MIN || top == INT32_MIN
+            || QGuiApplication::screenAt(place + QPoint(20, 20)) == nullptr)
+            place = besideTheTable();
         move(place);
     }
     show();
@@ -189,6 +188,23 @@ void HistoryWindow::open() {
     m_list->setFocus();
     if (m_list->currentItem() == nullptr && m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
+}
+
+QPoint HistoryWindow::besideTheTable() const {
+    // Right of the table, else left of it, else over its right edge, kept on
+    // the table's screen.
+    const QRect table = m_table->frameGeometry();
+    const QScreen* screen = m_table->screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(table);
+    const int width = frameGeometry().width();
+    QPoint place(table.right() + 8, table.top());
+    if (place.x() + width > room.right() + 1)
+        place.setX(table.left() - 8 - width);
+    if (place.x() < room.left())
+        place.setX(std::max(room.left(), room.right() + 1 - width));
+    place.setY(
+        std::max(room.top(), std::min(place.y(), room.bottom() + 1 - frameGeometry().height())));
+    return place;
 }
 
 void HistoryWindow::handChanged(std::size_t index) {

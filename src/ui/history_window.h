@@ -54,6 +54,7 @@ protected:
 private:
     void rebuild(QTreeWidgetItem* row, const HandRecord& hand);
     void storePlace();
+    [[nodiscard]] QPoint besideTheTable() const;
     [[nodiscard]] int handOf(const QTreeWidgetItem* item) const;
 
     const HandHistory& m_history;
