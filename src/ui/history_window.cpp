@@ -151,6 +151,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
         if (onSaveToFile)
             onSaveToFile(on);
     });
+    m_list->installEventFilter(this);
     setTabOrder(m_list, m_saveToFile);
     setTabOrder(m_saveToFile, m_copy);
 
@@ -304,22 +305,43 @@ void HistoryWindow::showNotice(const QString& text) {
     m_notice->show();
 }
 
-void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+bool HistoryWindow::tableKey(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_H)) {
+    if (!plain)
+        return false;
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_H) {
         close();
         m_table->activateWindow();
-        return;
+        return true;
     }
     // The table's keys still play while the history has the focus.
-    if (plain
-        && (event->key() == Qt::Key_D || event->key() == Qt::Key_C || event->key() == Qt::Key_R
-            || event->key() == Qt::Key_F)) {
+    if (event->key() == Qt::Key_D || event->key() == Qt::Key_C || event->key() == Qt::Key_R
+        || event->key() == Qt::Key_F) {
         QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
         QApplication::sendEvent(m_table, &copy);
-        return;
+        return true;
     }
-    QWidget::keyPressEvent(event);
+    return false;
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (!tableKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The list would take letters for its own search, and Ctrl+C for the
+    // current line alone.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copySelectedHand();
+            return true;
+        }
+        if (tableKey(key))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HistoryWindow::hideEvent(QHideEvent* event) {

@@ -49,11 +49,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void rebuild(QTreeWidgetItem* row, const HandRecord& hand);
     void storePlace();
+    // H and Escape close the window; D, C, R and F go to the table.
+    bool tableKey(QKeyEvent* event);
     [[nodiscard]] QPoint besideTheTable() const;
     [[nodiscard]] int handOf(const QTreeWidgetItem* item) const;
 

@@ -7,8 +7,10 @@
 #include "ui_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -257,6 +259,22 @@ TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {
     const QString text = window->selectedHandText();
     EXPECT_EQ(text, QString::fromStdString(historyText(form.story()->history().hands()[0])));
     EXPECT_TRUE(text.startsWith("Hand #1 "));
+
+    // Ctrl+C in the list and the "Copy hand" button both copy the whole hand.
+    QGuiApplication::clipboard()->clear();
+    window->handList()->setFocus();
+    QTest::keyClick(window->handList(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    QGuiApplication::clipboard()->clear();
+    window->findChild<QPushButton*>("copyHand")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+
+    // The table's keys work from the list: D deals, H closes the window.
+    ASSERT_TRUE(form.button(Button::btnnew)->isEnabled());
+    QTest::keyClick(window->handList(), Qt::Key_D);
+    EXPECT_EQ(form.story()->history().hands().size(), 2u);
+    QTest::keyClick(window->handList(), Qt::Key_H);
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace tavolier::uitest
