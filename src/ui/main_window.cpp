@@ -5,17 +5,20 @@
 #include "game/player_actions.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
+#include "settings/opponents_pace.h"
 #include "settings/options.h"
 #include "settings/settings_io.h"
 #include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/options_panel.h"
+#include "ui/playback.h"
 #include "ui/sound_player.h"
 #include "ui/table_story.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -107,7 +110,8 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_table(state, random, *this, settings, m_events)
+    , m_turnSteps(*this)
+    , m_table(state, random, m_turnSteps, settings, m_events)
     , m_options(std::move(options))
     , m_finder(m_options.assetDirs) {
     setObjectName("Form1");
@@ -145,7 +149,21 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::betsize),
                                                button(Button::btnstay), button(Button::btnbet) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
-    m_events.add(m_story->events());
+    m_turnSteps.setBackgroundCheck([this] { return loadBackground(); });
+    m_events.add(m_turnSteps);
+    // The story and the statistics hear each event as its step is shown.
+    m_turnSteps.shownEvents().add(m_story->events());
+    m_turnSteps.shownEvents().add(m_statistics);
+    m_playback = new Playback(m_turnSteps, *this,
+        { button(Button::btnnew), button(Button::btnstay), button(Button::btnbet),
+            button(Button::btnpass) },
+        [this](Button which) {
+            const LegalActions allowed = legalActions(m_table.state);
+            return which == Button::btnnew ? allowed.deal
+                : which == Button::btnstay ? allowed.checkOrCall
+                : which == Button::btnbet  ? allowed.raise
+                                           : allowed.fold;
+        });
     wireHandlers();
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
@@ -153,6 +171,11 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     // already shows it.
     guarded([this] { startUp(m_table); });
     guarded([this] { redraw(m_table); });
+    const TableState& s = m_table.state;
+    m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
+    const OpponentsPace pace = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
+    m_playback->setPace(pace);
+    m_panel->pace->setCurrentIndex(static_cast<int>(readPace(m_table.settings)));
 
     m_about = new TAboutBox(m_finder, m_scale, this);
 
@@ -237,6 +260,14 @@ void TForm1::layOutControls() {
         button->setStyleSheet(kTopButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
     }
+    // "Statistics" stands in the top row's fifth place, after "History".
+    auto* statistics = new QPushButton("Statistics", this);
+    statistics->setObjectName("statisticsButton");
+    statistics->setGeometry(3 + 56 * 4, 3, 57, 17);
+    statistics->setFont(uiFont("Tahoma", 8, false));
+    statistics->setStyleSheet(kTopButtonStyle);
+    statistics->setCursor(Qt::PointingHandCursor);
+    statistics->setToolTip("Statistics of your hands and of this match (S)");
 
     m_panel = new OptionsPanel(m_finder, m_scale, this);
     m_panel->hide();
@@ -254,14 +285,24 @@ void TForm1::layOutControls() {
 }
 
 void TForm1::wireHandlers() {
+    // A click on any other control first shows the rest of a turn being
+    // played back; the four action buttons each play a turn.
     auto onClick = [this](QPushButton* button, std::function<void()> handler) {
-        connect(button, &QPushButton::clicked, this,
-            [this, handler = std::move(handler)] { guarded(handler); });
+        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+            m_playback->finish();
+            guarded(handler);
+        });
     };
-    onClick(button(Button::btnnew), [this] { newgame(m_table); });
-    onClick(button(Button::btnstay), [this] { playerstays(m_table); });
-    onClick(button(Button::btnbet), [this] { playerbets(m_table); });
-    onClick(button(Button::btnpass), [this] { playerpasses(m_table); });
+    auto onTurn = [this](QPushButton* button, std::function<void()> handler) {
+        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+            m_playback->runTurn([this, &handler] { guarded(handler); });
+        });
+    };
+    onTurn(button(Button::btnnew), [this] { newgame(m_table); });
+    onTurn(button(Button::btnstay), [this] { playerstays(m_table); });
+    onTurn(button(Button::btnbet), [this] { playerbets(m_table); });
+    onTurn(button(Button::btnpass), [this] { playerpasses(m_table); });
+    onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
     onClick(findChild<QPushButton*>("dxButton5"),
         [this] { NewGame1Click(m_table, m_panel->money->text().toStdString()); });
     onClick(
@@ -294,6 +335,14 @@ void TForm1::wireHandlers() {
         [this](int id) { guarded([this, id] { Changeback(m_table, id); }); });
     connect(m_panel->Levels, &QButtonGroup::idClicked, this,
         [this](int id) { guarded([this, id] { LevelsClick(m_table, id); }); });
+    connect(m_panel->pace, &QComboBox::activated, this, [this](int item) {
+        guarded([this, item] {
+            const auto pace = static_cast<OpponentsPace>(item);
+            writePace(m_table.settings, pace);
+            if (m_options.playback)
+                m_playback->setPace(pace);
+        });
+    });
 
     connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
         [this] { guarded([this] { winktimerTimer(m_table); }); });
@@ -318,7 +367,9 @@ void TForm1::guarded(const std::function<void()>& handler) {
     } catch (...) {
         error = QStringLiteral("Unexpected error");
     }
-    showError(error, detail);
+    // Through the turn's steps, so that during a recorded turn the message
+    // comes after the effects the handler made before it failed.
+    m_turnSteps.deferred([this, error, detail] { showError(error, detail); });
     showCosts();
 }
 
@@ -337,6 +388,9 @@ void TForm1::showError(const QString& text, const QString& detail) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A turn still being played back is shown to its end, so that the story
+    // and the history file hear the whole hand.
+    m_playback->finish();
     // The file lags the last hand until the next Deal: its statistics, and
     // the chips of a pot won by folds. Between hands they are written now; a
     // close in the middle of a hand leaves what that hand's Deal wrote.
@@ -353,6 +407,20 @@ void TForm1::showCosts() {
 void TForm1::aboutbox() {
     if (m_about != nullptr)
         m_about->exec();
+}
+
+void TForm1::openStatistics() {
+    if (m_statisticsWindow == nullptr) {
+        const TableState& s = m_table.state;
+        m_statisticsWindow = new StatisticsWindow(
+            m_statistics,
+            [&s] { return StoredCounters { s.handsPlayed, s.handsWon, s.showdowns }; },
+            m_options.pluginDirs, this);
+        m_turnSteps.shownEvents().add(*m_statisticsWindow);
+    }
+    m_statisticsWindow->show();
+    m_statisticsWindow->raise();
+    m_statisticsWindow->activateWindow();
 }
 
 void TForm1::centreOnScreen() {
@@ -430,6 +498,13 @@ void TForm1::showOptionsPanel(bool shown) {
 // ---- TableView: the canvas
 
 bool TForm1::paintBackground() {
+    if (!loadBackground())
+        return false;
+    clearArea(Rect { 0, 0, 1012, 680 });
+    return true;
+}
+
+bool TForm1::loadBackground() {
     // The picture is looked up and checked at every repaint; it is decoded
     // again only when the file has changed.
     QString path;
@@ -454,7 +529,6 @@ bool TForm1::paintBackground() {
         m_backgroundPath = path;
         m_backgroundStamp = stamp;
     }
-    clearArea(Rect { 0, 0, 1012, 680 });
     return true;
 }
 
@@ -586,6 +660,10 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_H:
         event->accept();
         m_story->openHistory();
+        return;
+    case Qt::Key_S:
+        event->accept();
+        openStatistics();
         return;
     default:
         QWidget::keyPressEvent(event);

@@ -4,8 +4,11 @@
 #include "core/table_view.h"
 #include "game/table.h"
 #include "game/table_state.h"
+#include "presentation/match_statistics.h"
+#include "presentation/turn_steps.h"
 #include "settings/settings_store.h"
 #include "ui/assets.h"
+#include "ui/statistics_window.h"
 
 #include <QImage>
 #include <QString>
@@ -22,6 +25,7 @@ class QTimer;
 namespace tavolier {
 
 class OptionsPanel;
+class Playback;
 class SoundPlayer;
 class TAboutBox;
 class TableStory;
@@ -43,6 +47,10 @@ struct WindowOptions {
     std::function<void(const QString& text, const QString& detail)> errorHook;
     // Where the hand-history files go; empty takes the user's data folder.
     QString historyFolder;
+    // False shows every turn at once whatever the opponents' pace (tests).
+    bool playback = true;
+    // Where the Statistics window looks for its chart plugin.
+    QStringList pluginDirs = defaultPluginDirs();
 };
 
 // TForm1: the card table. A fixed 1000 x 670 window whose client area is a
@@ -70,6 +78,16 @@ public:
     [[nodiscard]] SoundPlayer* soundPlayer() const { return m_sound; }
     // The hand history, the costs on the buttons and the captions on the felt.
     [[nodiscard]] TableStory* story() const { return m_story.get(); }
+    // The turn being played back at the opponents' pace.
+    [[nodiscard]] Playback* playback() const { return m_playback; }
+    // Between the game and the screen: records a turn for the playback and
+    // passes the game events on as their step is shown.
+    [[nodiscard]] TurnSteps& turnSteps() { return m_turnSteps; }
+    [[nodiscard]] const MatchStatistics& statistics() const { return m_statistics; }
+    // The Statistics window once it has been opened, else null.
+    [[nodiscard]] StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
+    // "Statistics" (and the key S): opens the window, or brings it forward.
+    void openStatistics();
 
     // Runs one handler: a refused settings write (or any other error) ends it
     // with a message box, and nothing crosses the event loop.
@@ -121,12 +139,16 @@ private:
     void showError(const QString& text, const QString& detail);
     // What Check/Call and Raise cost now, on their tooltips.
     void showCosts();
+    // Loads the background picture when it has changed; false when it cannot.
+    bool loadBackground();
     // The picture list behind an ImageList.
     [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
 
     EventFanOut m_events;
+    // Declared before the table, whose screen it is.
+    TurnSteps m_turnSteps;
     Table m_table;
     WindowOptions m_options;
     AssetFinder m_finder;
@@ -146,6 +168,9 @@ private:
     TAboutBox* m_about = nullptr;
     SoundPlayer* m_sound = nullptr;
     std::unique_ptr<TableStory> m_story;
+    Playback* m_playback = nullptr;
+    MatchStatistics m_statistics;
+    StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
 };
 

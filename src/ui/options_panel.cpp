@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,26 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     dxButton1 = new QPushButton("Ok", this);
     dxButton1->setObjectName("dxButton1");
     dxButton1->setGeometry(238, 368, 65, 25);
+
+    // The opponents' pace, in the little box under the card backs.
+    addLabel("Opponents' pace", 374, 361)->setObjectName("LabelPace");
+    pace = new QComboBox(this);
+    pace->setObjectName("pace");
+    pace->addItems({ "Instant", "Normal", "Slow" });
+    pace->setGeometry(374, 378, 96, 19);
+    pace->setFont(uiFont("Verdana", 8, false));
+    pace->setCursor(Qt::PointingHandCursor);
+    pace->setToolTip("How fast the opponents' actions are shown");
+    pace->setStyleSheet(
+        QString("QComboBox { background: %1; color: white; border: 1px solid #d9c48a;"
+                " padding: 0px 4px; }"
+                "QComboBox::drop-down { border: none; width: 14px; }"
+                "QComboBox::down-arrow { image: none; width: 0px; height: 0px;"
+                " border-left: 4px solid transparent; border-right: 4px solid transparent;"
+                " border-top: 5px solid #e8d9a8; }"
+                "QComboBox QAbstractItemView { background: %1; color: white;"
+                " selection-background-color: #d4a93a; selection-color: black; }")
+            .arg(kFieldColor.name()));
 
     for (QPushButton* button :
         { dxButton2, dxButton3, SoundOff1, upDownLeft, upDownRight, dxButton1 }) {

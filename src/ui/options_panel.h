@@ -7,6 +7,7 @@
 #include <array>
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +34,8 @@ public:
     QPushButton* upDownLeft = nullptr; // UpDown1's two arrows
     QPushButton* upDownRight = nullptr;
     QPushButton* dxButton1 = nullptr; // "Ok"
+    // "Opponents' pace": items "Instant", "Normal", "Slow" (stored 0..2).
+    QComboBox* pace = nullptr;
 
     // UpDown1's position, 1..5; 1 at every start.
     [[nodiscard]] int upDownPosition() const { return m_position; }

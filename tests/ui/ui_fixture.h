@@ -23,7 +23,8 @@ namespace tavolier::uitest {
 
 // A table window over a settings file in a temporary folder (or a store the
 // test gives), a fixed random stream, the generated pictures, no audio and
-// no running timers. Messages and questions are recorded instead of shown.
+// no running timers, every turn shown at once. Messages and questions are
+// recorded instead of shown.
 class WindowFixture {
 public:
     explicit WindowFixture(std::uint64_t seed = 7, QStringList assetDirs = generatedAssets())
@@ -39,6 +40,8 @@ public:
         options.audio = false;
         options.runTimers = false;
         options.historyFolder = historyFolder;
+        options.playback = playback;
+        options.pluginDirs = { QStringLiteral(TAVOLIER_PLUGIN_BUILD_DIR) };
         options.messageHook = [this](const QString& text, const QString& caption) {
             messages.push_back(text + "|" + caption);
         };
@@ -67,6 +70,8 @@ public:
     bool answerYes = true;
     // Where the hand-history files go.
     QString historyFolder = dir.path() + "/history";
+    // True plays the turns back at the stored pace; false shows them at once.
+    bool playback = false;
 
 private:
     QStringList m_assetDirs;

@@ -1,0 +1,152 @@
+// The chips chart of the Statistics window, drawn with Qt Charts. Built as
+// a plugin so that only opening the Statistics window loads Qt Charts.
+#include "ui/chips_chart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QObject>
+#include <QPainter>
+#include <QPen>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavolier {
+
+namespace {
+
+// A round step for an axis that shows about `ticks` intervals over span.
+qreal niceStep(qreal span, int ticks) {
+    const qreal raw = std::max<qreal>(span / ticks, 1.0);
+    const qreal magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (qreal factor : { 1.0, 2.0, 2.5, 5.0, 10.0 }) {
+        if (factor * magnitude >= raw)
+            return factor * magnitude;
+    }
+    return 10.0 * magnitude;
+}
+
+const QColor kInk(0xf2, 0xe6, 0xc8);
+const QColor kGrid(0x3c, 0x5a, 0x46);
+const QColor kFelt(0x10, 0x2a, 0x1c);
+
+} // namespace
+
+class ChipsChartPlugin : public QObject, public ChipsChartFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TavolierChipsChartFactory_iid)
+    Q_INTERFACES(tavolier::ChipsChartFactory)
+
+public:
+    QWidget* createChart(QWidget* parent) override {
+        auto* chart = new QChart;
+        chart->setBackgroundBrush(kFelt);
+        chart->setBackgroundRoundness(0);
+        chart->setMargins(QMargins(6, 6, 6, 6));
+        chart->legend()->setAlignment(Qt::AlignRight);
+        chart->legend()->setLabelColor(kInk);
+        QFont legendFont = chart->legend()->font();
+        legendFont.setPointSizeF(9);
+        chart->legend()->setFont(legendFont);
+        chart->setAnimationOptions(QChart::NoAnimation);
+
+        auto* hands = new QValueAxis;
+        hands->setTitleText(QStringLiteral("Hand"));
+        auto* chips = new QValueAxis;
+        chips->setTitleText(QStringLiteral("Chips"));
+        for (QValueAxis* axis : { hands, chips }) {
+            axis->setLabelsColor(kInk);
+            axis->setTitleBrush(kInk);
+            axis->setGridLineColor(kGrid);
+            axis->setLinePenColor(kInk);
+            axis->setLabelFormat(QStringLiteral("%d"));
+        }
+        chart->addAxis(hands, Qt::AlignBottom);
+        chart->addAxis(chips, Qt::AlignLeft);
+
+        auto* view = new QChartView(chart, parent);
+        view->setObjectName(QStringLiteral("chipsChart"));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setBackgroundBrush(kFelt);
+        return view;
+    }
+
+    void showLines(QWidget* widget, const QList<ChipsLine>& lines) override {
+        auto* view = qobject_cast<QChartView*>(widget);
+        if (view == nullptr)
+            return;
+        QChart* chart = view->chart();
+        chart->removeAllSeries();
+        const auto horizontal = chart->axes(Qt::Horizontal);
+        const auto vertical = chart->axes(Qt::Vertical);
+        auto* hands = horizontal.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(horizontal.first());
+        auto* chips = vertical.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(vertical.first());
+
+        int longest = 0;
+        int low = 0;
+        int high = 0;
+        bool first = true;
+        for (const ChipsLine& line : lines) {
+            auto* series = new QLineSeries;
+            series->setName(line.name);
+            QPen pen(line.colour);
+            pen.setWidthF(2.0);
+            series->setPen(pen);
+            // A single hand is a point, not a line: show the markers then.
+            series->setPointsVisible(line.chips.size() < 2);
+            for (qsizetype i = 0; i < line.chips.size(); ++i) {
+                const int value = line.chips[i];
+                series->append(static_cast<qreal>(i + 1), value);
+                low = first ? value : std::min(low, value);
+                high = first ? value : std::max(high, value);
+                first = false;
+            }
+            longest = std::max(longest, static_cast<int>(line.chips.size()));
+            chart->addSeries(series);
+            if (hands != nullptr)
+                series->attachAxis(hands);
+            if (chips != nullptr)
+                series->attachAxis(chips);
+        }
+
+        if (hands != nullptr) {
+            const int last = std::max(longest, 2);
+            hands->setRange(1, last);
+            hands->setTickType(QValueAxis::TicksDynamic);
+            hands->setTickAnchor(1);
+            hands->setTickInterval(niceStep(last - 1, 8));
+        }
+        if (chips != nullptr) {
+            if (first) {
+                low = 0;
+                high = 1;
+            }
+            const qreal step = niceStep(std::max(high - low, 1), 6);
+            const qreal bottom = std::floor(std::min(0, low) / step) * step;
+            const qreal top = std::ceil(high / step) * step + (high % static_cast<int>(step) == 0 ? step : 0);
+            chips->setRange(bottom, std::max(top, bottom + step));
+            chips->setTickType(QValueAxis::TicksDynamic);
+            chips->setTickAnchor(bottom);
+            chips->setTickInterval(step);
+        }
+    }
+
+    QList<int> pointCounts(QWidget* widget) const override {
+        QList<int> counts;
+        auto* view = qobject_cast<QChartView*>(widget);
+        if (view == nullptr)
+            return counts;
+        for (QAbstractSeries* series : view->chart()->series()) {
+            if (auto* line = qobject_cast<QLineSeries*>(series))
+                counts.append(static_cast<int>(line->count()));
+        }
+        return counts;
+    }
+};
+
+} // namespace tavolier
+
+#include "chips_chart_plugin.moc"

@@ -1,0 +1,310 @@
+#include "ui/statistics_window.h"
+
+#include "game/seats.h"
+#include "ui/chips_chart.h"
+#include "ui/fonts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibrary>
+#include <QPluginLoader>
+#include <QVBoxLayout>
+
+namespace tavolier {
+
+namespace {
+
+// Seats in the order the window lists them: the human, then the opponents
+// in the order of play.
+constexpr std::array<int, 8> kListOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
+
+// clang-format off
+// Line colours by seat number, each taken from its portrait and bright
+// enough to read on the dark chart.
+constexpr std::array<QRgb, 9> kSeatColours {
+    0x000000,
+    0xe0574f, // Marc: the deep red behind him
+    0x3fc1b4, // Edmund: the teal of his backdrop
+    0xe4e0d4, // Robert: white hair and beard
+    0xb48ae6, // Cindy: the violet behind her
+    0xe58a3c, // Carlos: the rust of his backdrop
+    0x62c46a, // Jack: his green hoodie
+    0x6fa3e0, // Chong: the slate blue behind him
+    0xf0c64a, // You: the gold of the rings
+};
+// clang-format on
+
+const QColor kWindowColour(0x14, 0x26, 0x1b);
+const QColor kPanelColour(0x1b, 0x33, 0x24);
+const QColor kInk(0xf2, 0xe6, 0xc8);
+const QColor kGold(0xd9, 0xb4, 0x52);
+
+QString plainName(int seat) {
+    const std::string_view name = seatInfo(seat).name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString rateText(const std::optional<double>& rate) {
+    return rate ? QStringLiteral("%1 %").arg(*rate, 0, 'f', 1) : QStringLiteral("–");
+}
+
+// The names of the seats flagged, joined for a sentence: "Chong",
+// "Chong and Jack", "Chong, Jack and Marc".
+QString namesOf(const SeatFlags& seats) {
+    QStringList names;
+    for (int seat : kListOrder) {
+        if (seats[static_cast<std::size_t>(seat)])
+            names.append(plainName(seat));
+    }
+    if (names.size() <= 1)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString cardText(Card card) {
+    static const char* const kRanks = "23456789TJQKA";
+    static const char* const kSuits[4] = { "\u2663", "\u2666", "\u2665", "\u2660" };
+    if (card.rank < 0 || card.rank > 12 || card.suit < 0 || card.suit > 3)
+        return QStringLiteral("?");
+    return QString(QChar::fromLatin1(kRanks[card.rank])) + QString::fromUtf8(kSuits[card.suit]);
+}
+
+QFrame* panel(QWidget* parent, const QString& title, QVBoxLayout** body) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("statisticsPanel"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(12, 8, 12, 10);
+    layout->setSpacing(6);
+    auto* heading = new QLabel(title, frame);
+    heading->setObjectName(QStringLiteral("heading"));
+    heading->setFont(uiFont(QStringLiteral("Georgia"), 11, true));
+    layout->addWidget(heading);
+    *body = layout;
+    return frame;
+}
+
+} // namespace
+
+QColor seatColour(SeatNumber seat) {
+    return seat.isSeat() ? QColor::fromRgb(kSeatColours[seat.index()]) : QColor(Qt::gray);
+}
+
+QStringList defaultPluginDirs() {
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList dirs { program };
+#ifdef TAVOLIER_PLUGIN_FROM_PROGRAM
+    dirs.append(QDir::cleanPath(program + "/" TAVOLIER_PLUGIN_FROM_PROGRAM));
+#endif
+    return dirs;
+}
+
+ChipsChartFactory* loadChipsChart(const QStringList& dirs, QString* error) {
+    QStringList tried;
+    for (const QString& dir : dirs) {
+        const QDir folder(dir);
+        for (const QString& file : folder.entryList(
+                 { QStringLiteral("tavolier_chips_chart.*") }, QDir::Files)) {
+            const QString path = folder.absoluteFilePath(file);
+            if (!QLibrary::isLibrary(path))
+                continue;
+            // The loader stays alive, so the plugin stays loaded for the run.
+            auto* loader = new QPluginLoader(path, qApp);
+            if (auto* factory = qobject_cast<ChipsChartFactory*>(loader->instance()))
+                return factory;
+            tried.append(loader->errorString());
+            delete loader;
+        }
+    }
+    if (error != nullptr) {
+        *error = tried.isEmpty() ? QStringLiteral("tavolier_chips_chart was not found")
+                                 : tried.join(QStringLiteral("; "));
+    }
+    return nullptr;
+}
+
+StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
+    std::function<StoredCounters()> counters, const QStringList& pluginDirs, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_statistics(statistics)
+    , m_counters(std::move(counters)) {
+    setObjectName(QStringLiteral("Statistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setAttribute(Qt::WA_StyledBackground);
+    setFont(uiFont(QStringLiteral("Verdana"), 9, false));
+    setStyleSheet(QStringLiteral("QWidget#Statistics { background: %1; }"
+                                 "QFrame#statisticsPanel { background: %2; border: 1px solid #5a4a28;"
+                                 " border-radius: 6px; }"
+                                 "QLabel { color: %3; background: transparent; }"
+                                 "QLabel#heading { color: %4; }"
+                                 "QLabel[role=\"column\"] { color: %4; font-weight: bold; }")
+                      .arg(kWindowColour.name(), kPanelColour.name(), kInk.name(), kGold.name()));
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(12, 12, 12, 12);
+    outer->setSpacing(12);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(12);
+    outer->addLayout(left, 0);
+
+    // The three counters with their rates, all time and this session.
+    QVBoxLayout* body = nullptr;
+    left->addWidget(panel(this, QStringLiteral("Your hands"), &body));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(4);
+    body->addLayout(grid);
+    const QStringList columns { QStringLiteral("All time"), QStringLiteral("This session") };
+    for (int c = 0; c < 2; ++c) {
+        auto* heading = new QLabel(columns[c], this);
+        heading->setProperty("role", "column");
+        heading->setAlignment(Qt::AlignRight);
+        grid->addWidget(heading, 0, c + 1);
+    }
+    const QStringList rows { QStringLiteral("Hands played"), QStringLiteral("Hands won"),
+        QStringLiteral("Won per hand played"), QStringLiteral("Showdowns"),
+        QStringLiteral("Showdowns per hand played") };
+    static constexpr std::array<const char*, 5> rowNames { "handsPlayed", "handsWon", "wonRate",
+        "showdowns", "showdownRate" };
+    static constexpr std::array<const char*, 2> columnNames { "AllTime", "Session" };
+    for (int r = 0; r < 5; ++r) {
+        grid->addWidget(new QLabel(rows[r], this), r + 1, 0);
+        for (int c = 0; c < 2; ++c) {
+            m_counterLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]
+                = addFigure(grid, r + 1, c + 1, QString::fromLatin1(rowNames[r]) + columnNames[c]);
+        }
+    }
+
+    // The session: wins by seat, the biggest pot, the human's best hand.
+    left->addWidget(panel(this, QStringLiteral("This session"), &body));
+    auto* wins = new QGridLayout;
+    wins->setHorizontalSpacing(10);
+    wins->setVerticalSpacing(3);
+    body->addLayout(wins);
+    auto* winsHeading = new QLabel(QStringLiteral("Hands won"), this);
+    winsHeading->setProperty("role", "column");
+    winsHeading->setAlignment(Qt::AlignRight);
+    wins->addWidget(winsHeading, 0, 2);
+    for (std::size_t i = 0; i < kListOrder.size(); ++i) {
+        const int seat = kListOrder[i];
+        const int row = static_cast<int>(i) + 1;
+        auto* swatch = new QLabel(this);
+        swatch->setFixedSize(14, 4);
+        swatch->setStyleSheet(QStringLiteral("background: %1; border-radius: 1px;")
+                                  .arg(seatColour(SeatNumber(seat)).name()));
+        wins->addWidget(swatch, row, 0, Qt::AlignVCenter);
+        wins->addWidget(new QLabel(plainName(seat), this), row, 1);
+        m_winLabels[static_cast<std::size_t>(seat)]
+            = addFigure(wins, row, 2, QStringLiteral("wins%1").arg(seat));
+    }
+    wins->setColumnStretch(1, 1);
+    m_biggestPot = new QLabel(this);
+    m_biggestPot->setObjectName(QStringLiteral("biggestPot"));
+    m_biggestPot->setWordWrap(true);
+    body->addSpacing(4);
+    body->addWidget(m_biggestPot);
+    m_bestHand = new QLabel(this);
+    m_bestHand->setObjectName(QStringLiteral("bestHand"));
+    m_bestHand->setWordWrap(true);
+    body->addWidget(m_bestHand);
+    left->addStretch(1);
+
+    // The chart of the match, drawn by the plugin.
+    QVBoxLayout* chartBody = nullptr;
+    outer->addWidget(panel(this, QStringLiteral("Chips over the hands of this match"), &chartBody), 1);
+    QString error;
+    m_factory = loadChipsChart(pluginDirs, &error);
+    if (m_factory != nullptr) {
+        m_chart = m_factory->createChart(this);
+        m_chart->setMinimumSize(470, 400);
+        chartBody->addWidget(m_chart, 1);
+    } else {
+        m_chartNote = new QLabel(QStringLiteral("The chart is not available (%1).").arg(error), this);
+        m_chartNote->setObjectName(QStringLiteral("chartNote"));
+        m_chartNote->setWordWrap(true);
+        m_chartNote->setMinimumSize(470, 400);
+        m_chartNote->setAlignment(Qt::AlignCenter);
+        chartBody->addWidget(m_chartNote, 1);
+    }
+
+    refresh();
+    resize(sizeHint());
+}
+
+QLabel* StatisticsWindow::addFigure(QGridLayout* grid, int row, int column, const QString& name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(56);
+    grid->addWidget(label, row, column);
+    return label;
+}
+
+void StatisticsWindow::refresh() {
+    const StoredCounters now = m_counters ? m_counters() : StoredCounters {};
+    const std::array<CounterFigures, 2> figures { m_statistics.allTime(now),
+        m_statistics.session(now) };
+    for (std::size_t c = 0; c < 2; ++c) {
+        const CounterFigures& f = figures[c];
+        m_counterLabels[0][c]->setText(QString::number(f.handsPlayed));
+        m_counterLabels[1][c]->setText(QString::number(f.handsWon));
+        m_counterLabels[2][c]->setText(rateText(f.wonRate));
+        m_counterLabels[3][c]->setText(QString::number(f.showdowns));
+        m_counterLabels[4][c]->setText(rateText(f.showdownRate));
+    }
+
+    for (int seat : kListOrder) {
+        m_winLabels[static_cast<std::size_t>(seat)]->setText(
+            QString::number(m_statistics.winsBySeat()[static_cast<std::size_t>(seat)]));
+    }
+    if (const auto& pot = m_statistics.biggestPot()) {
+        m_biggestPot->setText(QStringLiteral("Biggest pot: %1, taken by %2")
+                                  .arg(pot->pot)
+                                  .arg(namesOf(pot->winners)));
+    } else {
+        m_biggestPot->setText(QStringLiteral("Biggest pot: none yet"));
+    }
+    if (const auto& hand = m_statistics.humansBestHand()) {
+        const QString name = hand->name.empty() ? QStringLiteral("a hand without a name")
+                                                 : QString::fromStdString(hand->name);
+        m_bestHand->setText(QStringLiteral("Your best hand: %1 (%2 %3)")
+                                .arg(name, cardText(hand->cards[0]), cardText(hand->cards[1])));
+    } else {
+        m_bestHand->setText(QStringLiteral("Your best hand: none shown yet"));
+    }
+
+    if (m_factory != nullptr && m_chart != nullptr) {
+        QList<ChipsLine> lines;
+        for (int seat : kListOrder) {
+            ChipsLine line;
+            line.name = plainName(seat);
+            line.colour = seatColour(SeatNumber(seat));
+            for (std::int32_t chips : m_statistics.chipsOf(SeatNumber(seat)))
+                line.chips.append(static_cast<int>(chips));
+            lines.append(line);
+        }
+        m_factory->showLines(m_chart, lines);
+    }
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void StatisticsWindow::handStarted(const HandStarted& e) {
+    if (e.newMatch && isVisible())
+        refresh();
+}
+
+void StatisticsWindow::handEnded(const HandEnded&) {
+    if (isVisible())
+        refresh();
+}
+
+} // namespace tavolier

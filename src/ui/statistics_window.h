@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/game_events.h"
+#include "presentation/match_statistics.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QGridLayout;
+class QLabel;
+
+namespace tavolier {
+
+class ChipsChartFactory;
+
+// The colour of each seat's line on the chart, chosen from its portrait, and
+// used for its name in the window too (by seat number, [0] unused).
+[[nodiscard]] QColor seatColour(SeatNumber seat);
+
+// Where the chart plugin is looked for: beside the executable, then in the
+// installed library folder.
+[[nodiscard]] QStringList defaultPluginDirs();
+
+// Loads the chips chart plugin from the first folder that has it; null when
+// none has (the window then shows its figures without the chart). Qt Charts
+// comes in with the plugin, so nothing loads it before this runs.
+[[nodiscard]] ChipsChartFactory* loadChipsChart(const QStringList& dirs, QString* error = nullptr);
+
+// "Statistics": a window beside the table, not modal, with the stored
+// counters and their rates (all time and this session), the session's wins
+// by seat, its biggest pot, the human's best hand, and a chart of every
+// seat's chips over the hands of the current match. It reads the statistics
+// the window keeps from the game events and refreshes after every hand.
+class StatisticsWindow : public QWidget, public GameEvents {
+public:
+    StatisticsWindow(const MatchStatistics& statistics, std::function<StoredCounters()> counters,
+        const QStringList& pluginDirs, QWidget* parent);
+
+    // Shows the figures and the chart as they stand now.
+    void refresh();
+
+    // The chart widget and the plugin that drew it; null without the plugin.
+    [[nodiscard]] QWidget* chart() const { return m_chart; }
+    [[nodiscard]] ChipsChartFactory* chartFactory() const { return m_factory; }
+
+    void handStarted(const HandStarted& e) override;
+    void handEnded(const HandEnded& e) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* addFigure(QGridLayout* grid, int row, int column, const QString& objectName);
+
+    const MatchStatistics& m_statistics;
+    std::function<StoredCounters()> m_counters;
+    ChipsChartFactory* m_factory = nullptr;
+    QWidget* m_chart = nullptr;
+    // Counters: rows played, won, won rate, showdowns, showdown rate; columns
+    // all time and session.
+    std::array<std::array<QLabel*, 2>, 5> m_counterLabels {};
+    std::array<QLabel*, 9> m_winLabels {};
+    QLabel* m_biggestPot = nullptr;
+    QLabel* m_bestHand = nullptr;
+    QLabel* m_chartNote = nullptr;
+};
+
+} // namespace tavolier
