@@ -44,6 +44,8 @@ public:
     void finish();
     // The pause between two steps, in milliseconds.
     [[nodiscard]] int pause() const { return pauseMilliseconds(m_pace); }
+    // Shows the next step now instead of after the pause (what the timer does).
+    void showNextStep() { next(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

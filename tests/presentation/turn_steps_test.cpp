@@ -1,0 +1,226 @@
+// The playback's recording: a turn's screen effects come back in the order
+// the game made them, cut into steps at the opponents' actions and the
+// streets dealt, with the game events at their place.
+#include "core/random.h"
+#include "core/recording_view.h"
+#include "game/hand_flow.h"
+#include "game/player_actions.h"
+#include "game/table.h"
+#include "game/table_state.h"
+#include "presentation/turn_steps.h"
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tavolier::testing {
+
+namespace {
+
+// Writes every event it hears into the same log as the screen's effects.
+class EventLog : public GameEvents {
+public:
+    explicit EventLog(std::vector<std::string>& log)
+        : m_log(log) { }
+    void handStarted(const HandStarted& e) override {
+        m_log.push_back("event hand " + std::to_string(e.handNumber));
+    }
+    void actionTaken(const ActionTaken& e) override {
+        m_log.push_back("event action " + std::to_string(e.seat.number()));
+    }
+    void streetDealt(const StreetDealt& e) override {
+        m_log.push_back("event street " + std::to_string(static_cast<int>(e.street)));
+    }
+    void handEnded(const HandEnded& e) override {
+        m_log.push_back("event end " + std::to_string(e.handNumber));
+    }
+
+private:
+    std::vector<std::string>& m_log;
+};
+
+ActionTaken actionOf(int seat) {
+    ActionTaken e;
+    e.seat = SeatNumber(seat);
+    e.kind = ActionKind::call;
+    return e;
+}
+
+// One table whose screen is a recording view, seen either directly or
+// through the playback's recording.
+struct PlayedTable {
+    explicit PlayedTable(bool throughSteps)
+        : random(Random::splitMix64(2024))
+        , steps(view)
+        , table(state, random, throughSteps ? static_cast<TableView&>(steps) : view, settings) { }
+
+    TableState state;
+    Random random;
+    RecordingView view;
+    MemorySettings settings;
+    TurnSteps steps;
+    Table table;
+};
+
+// Plays hands with the human checking and calling down; every click goes
+// through click(), which the caller wraps as it likes.
+template <typename Click> void playHands(PlayedTable& t, int hands, Click click) {
+    prepareStartUp(t.table, false);
+    startupDeal(t.table);
+    int dealt = 1;
+    for (int press = 0; press < hands * 12 && dealt <= hands; ++press) {
+        if (t.table.buttonEnabled(Button::btnnew)) {
+            click([&] { newgame(t.table); });
+            ++dealt;
+        } else if (t.table.buttonEnabled(Button::btnstay)) {
+            click([&] { playerstays(t.table); });
+        } else {
+            break;
+        }
+    }
+}
+
+} // namespace
+
+TEST(TurnSteps, OutsideATurnEffectsAndEventsPassStraightThrough) {
+    RecordingView screen;
+    TurnSteps steps(screen);
+    std::vector<std::string> heard;
+    EventLog log(heard);
+    steps.shownEvents().add(log);
+
+    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.actionTaken(actionOf(7));
+    EXPECT_EQ(screen.log(), std::vector<std::string> { "text freakstatus=Calls" });
+    EXPECT_EQ(heard, std::vector<std::string> { "event action 7" });
+    EXPECT_EQ(steps.stepsLeft(), 0u);
+}
+
+TEST(TurnSteps, ARecordedTurnIsCutAtEachActionAndStreetAndComesBackInOrder) {
+    RecordingView screen;
+    TurnSteps steps(screen);
+    std::vector<std::string> heard;
+    EventLog log(heard);
+    steps.shownEvents().add(log);
+
+    steps.beginTurn();
+    steps.setLabelText(Label::playerstatus, "Calls");
+    steps.actionTaken(actionOf(8));
+    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.setLabelText(Label::lblfcash, "1196");
+    steps.actionTaken(actionOf(7));
+    steps.setLabelText(Label::geekstatus, "Folds");
+    steps.actionTaken(actionOf(6));
+    steps.stamp(ImageList::cards, 3, 325, 310);
+    steps.playSound("card1.wav");
+    StreetDealt flop;
+    steps.streetDealt(flop);
+    steps.setButtonEnabled(Button::btnstay, true);
+    steps.endTurn();
+
+    // Nothing reached the screen or the listeners while the turn was recorded.
+    EXPECT_TRUE(screen.log().empty());
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(steps.stepSizes(), (std::vector<std::size_t> { 2, 3, 2, 3, 1 }));
+
+    ASSERT_TRUE(steps.applyNextStep());
+    EXPECT_EQ(screen.log(), std::vector<std::string> { "text playerstatus=Calls" });
+    EXPECT_EQ(heard, std::vector<std::string> { "event action 8" });
+    ASSERT_TRUE(steps.applyNextStep());
+    EXPECT_EQ(screen.text(Label::lblfcash), "1196");
+    EXPECT_EQ(screen.text(Label::geekstatus), "");
+    steps.applyAll();
+    EXPECT_FALSE(steps.applyNextStep());
+    EXPECT_EQ(screen.log(),
+        (std::vector<std::string> { "text playerstatus=Calls", "text freakstatus=Calls",
+            "text lblfcash=1196", "text geekstatus=Folds", "stamp cards 3 325,310",
+            "sound card1.wav", "enable btnstay=1" }));
+    EXPECT_EQ(heard,
+        (std::vector<std::string> {
+            "event action 8", "event action 7", "event action 6", "event street 2" }));
+}
+
+TEST(TurnSteps, EventsWithoutEffectsBetweenThemStayInOneStep) {
+    RecordingView screen;
+    TurnSteps steps(screen);
+    steps.beginTurn();
+    steps.actionTaken(actionOf(7));
+    steps.actionTaken(actionOf(6));
+    steps.setLabelText(Label::masterstatus, "Calls");
+    steps.actionTaken(actionOf(5));
+    steps.endTurn();
+    EXPECT_EQ(steps.stepSizes(), std::vector<std::size_t> { 4 });
+}
+
+TEST(TurnSteps, AQuestionShowsWhatWasRecordedFirstAndRecordingGoesOn) {
+    RecordingView screen;
+    screen.answers = { false };
+    TurnSteps steps(screen);
+    steps.beginTurn();
+    steps.setLabelText(Label::betsize, "6");
+    EXPECT_FALSE(steps.ask("Are you sure?", "New game"));
+    steps.setLabelText(Label::betsize, "8");
+    steps.endTurn();
+    EXPECT_EQ(screen.log(),
+        (std::vector<std::string> { "text betsize=6", "ask Are you sure?|New game=0" }));
+    steps.applyAll();
+    EXPECT_EQ(screen.text(Label::betsize), "8");
+}
+
+TEST(TurnSteps, ARecordedPaintAnswersFromTheCheckAndPaintsLater) {
+    RecordingView screen;
+    TurnSteps steps(screen);
+    steps.setBackgroundCheck([] { return false; });
+    steps.beginTurn();
+    EXPECT_FALSE(steps.paintBackground());
+    steps.endTurn();
+    EXPECT_TRUE(screen.log().empty());
+    steps.applyAll();
+    EXPECT_EQ(screen.log(), std::vector<std::string> { "background" });
+}
+
+TEST(TurnSteps, ANewTurnFirstShowsWhatIsLeftOfTheLastOne) {
+    RecordingView screen;
+    TurnSteps steps(screen);
+    steps.beginTurn();
+    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.actionTaken(actionOf(7));
+    steps.setLabelText(Label::geekstatus, "Calls");
+    steps.endTurn();
+    steps.applyNextStep();
+    steps.beginTurn();
+    EXPECT_EQ(screen.text(Label::geekstatus), "Calls");
+    steps.setLabelText(Label::geekstatus, "Folds");
+    steps.endTurn();
+    steps.applyAll();
+    EXPECT_EQ(screen.log().back(), "text geekstatus=Folds");
+}
+
+// Whole hands of the real game: every click recorded and played back step by
+// step puts exactly the same effects on the screen, in the same order, as the
+// same clicks shown at once.
+TEST(TurnSteps, PlayingTurnsBackChangesNeitherTheEffectsNorTheirOrder) {
+    PlayedTable direct(false);
+    playHands(direct, 30, [](auto handler) { handler(); });
+
+    PlayedTable played(true);
+    std::size_t turns = 0;
+    std::size_t steps = 0;
+    playHands(played, 30, [&](auto handler) {
+        played.steps.beginTurn();
+        handler();
+        played.steps.endTurn();
+        ++turns;
+        while (played.steps.applyNextStep())
+            ++steps;
+    });
+
+    ASSERT_GT(direct.view.log().size(), 1000u);
+    EXPECT_EQ(played.view.log(), direct.view.log());
+    EXPECT_EQ(played.random.drawCount(), direct.random.drawCount());
+    EXPECT_GE(steps, turns);
+}
+
+} // namespace tavolier::testing

@@ -1,0 +1,197 @@
+// The opponents' pace in the window: a turn's effects come out one step at a
+// time, the action buttons and keys wait meanwhile, and a click or a key
+// shows the rest at once.
+#include "settings/opponents_pace.h"
+#include "ui/options_panel.h"
+#include "ui/playback.h"
+#include "ui_fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace tavolier::uitest {
+
+namespace {
+
+ActionTaken actionOf(int seat) {
+    ActionTaken e;
+    e.seat = SeatNumber(seat);
+    e.kind = ActionKind::call;
+    return e;
+}
+
+// A turn as the game would report it: the human calls, three opponents act
+// one after the other, each with its effects and its event.
+void scriptedTurn(TForm1& form) {
+    TableView& view = form.table().view;
+    GameEvents& events = form.turnSteps();
+    view.setLabelText(Label::playerstatus, "Calls");
+    events.actionTaken(actionOf(8));
+    view.setLabelText(Label::freakstatus, "Calls");
+    view.setLabelText(Label::lblfcash, "1150");
+    events.actionTaken(actionOf(7));
+    view.setLabelText(Label::geekstatus, "Folds");
+    events.actionTaken(actionOf(6));
+    view.setLabelText(Label::masterstatus, "Raises");
+    view.setLabelText(Label::betsize, "99");
+    events.actionTaken(actionOf(5));
+    form.table().setButtonCaption(Button::btnstay, "Call");
+    form.table().setButtonEnabled(Button::btnbet, false);
+}
+
+struct PlayedWindow {
+    explicit PlayedWindow(OpponentsPace pace = OpponentsPace::normal) {
+        f.playback = true;
+        f.file.writeInteger("Settings", "Pace", static_cast<std::int32_t>(pace));
+        f.open().show();
+    }
+    TForm1& form() { return f.form(); }
+    QString text(Label label) { return form().label(label)->text(); }
+    WindowFixture f;
+};
+
+} // namespace
+
+TEST(WindowPlayback, ATurnComesOutOneStepAtATimeAtThePaceChosen) {
+    PlayedWindow w;
+    Playback& playback = *w.form().playback();
+    EXPECT_EQ(playback.pace(), OpponentsPace::normal);
+    EXPECT_EQ(w.form().optionsPanel()->pace->currentText(), "Normal");
+
+    playback.runTurn([&] { scriptedTurn(w.form()); });
+    // The click's own effect shows at once; the opponents wait their turn.
+    EXPECT_TRUE(playback.playing());
+    EXPECT_EQ(w.text(Label::playerstatus), "Calls");
+    EXPECT_EQ(w.text(Label::freakstatus), "");
+    auto* timer = playback.findChild<QTimer*>("playbacktimer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 350);
+
+    playback.showNextStep();
+    EXPECT_EQ(w.text(Label::freakstatus), "Calls");
+    EXPECT_EQ(w.text(Label::lblfcash), "1150");
+    EXPECT_EQ(w.text(Label::geekstatus), "");
+    playback.showNextStep();
+    EXPECT_EQ(w.text(Label::geekstatus), "Folds");
+    EXPECT_EQ(w.text(Label::masterstatus), "");
+    EXPECT_TRUE(playback.playing());
+
+    // The timer shows the rest on its own.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !playback.playing(); }, 5000));
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::betsize), "99");
+    EXPECT_EQ(w.form().button(Button::btnstay)->text(), "Call");
+}
+
+TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
+    {
+        PlayedWindow w(OpponentsPace::slow);
+        w.form().playback()->runTurn([&] { scriptedTurn(w.form()); });
+        EXPECT_EQ(w.form().playback()->findChild<QTimer*>("playbacktimer")->interval(), 800);
+    }
+    PlayedWindow w(OpponentsPace::instant);
+    w.form().playback()->runTurn([&] { scriptedTurn(w.form()); });
+    EXPECT_FALSE(w.form().playback()->playing());
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+}
+
+TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
+    PlayedWindow w;
+    TForm1& form = w.form();
+    const bool stayWanted = form.table().buttonEnabled(Button::btnstay);
+    ASSERT_TRUE(stayWanted);
+    form.playback()->runTurn([&] { scriptedTurn(form); });
+    ASSERT_TRUE(form.playback()->playing());
+    for (Button b : { Button::btnnew, Button::btnstay, Button::btnbet, Button::btnpass })
+        EXPECT_FALSE(form.button(b)->isEnabled());
+    form.playback()->showNextStep();
+    EXPECT_FALSE(form.button(Button::btnstay)->isEnabled());
+
+    // A press on Call while the turn plays: the rest shows, and the human
+    // has not acted (no opponent was asked, nothing was drawn).
+    const auto draws = w.f.random.drawCount();
+    const StreetNumber street = w.f.state.street;
+    QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+    EXPECT_FALSE(form.playback()->playing());
+    EXPECT_EQ(w.f.random.drawCount(), draws);
+    EXPECT_EQ(w.f.state.street, street);
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    // The buttons are as the game left them after the whole turn.
+    EXPECT_EQ(form.button(Button::btnstay)->isEnabled(), stayWanted);
+    EXPECT_FALSE(form.button(Button::btnbet)->isEnabled());
+}
+
+TEST(WindowPlayback, AnyKeyJumpsToTheEndWithoutActing) {
+    PlayedWindow w;
+    TForm1& form = w.form();
+    form.playback()->runTurn([&] { scriptedTurn(form); });
+    const auto draws = w.f.random.drawCount();
+    QTest::keyClick(&form, Qt::Key_C);
+    EXPECT_FALSE(form.playback()->playing());
+    EXPECT_EQ(w.f.random.drawCount(), draws);
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::betsize), "99");
+    // Now C plays again.
+    QTest::keyClick(&form, Qt::Key_C);
+    EXPECT_GT(w.f.random.drawCount(), draws);
+}
+
+TEST(WindowPlayback, AClickOnTheTableShowsTheRest) {
+    PlayedWindow w;
+    TForm1& form = w.form();
+    form.playback()->runTurn([&] { scriptedTurn(form); });
+    QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, QPoint(500, 200));
+    EXPECT_FALSE(form.playback()->playing());
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+}
+
+TEST(WindowPlayback, AMessageComesAtItsPlaceInTheTurn) {
+    PlayedWindow w;
+    TForm1& form = w.form();
+    form.playback()->runTurn([&] {
+        scriptedTurn(form);
+        form.table().view.message("You win!", "Game over");
+    });
+    EXPECT_TRUE(w.f.messages.empty());
+    for (int step = 0; step < 3; ++step)
+        form.playback()->showNextStep();
+    // The last opponent has acted; the message closes the turn.
+    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_TRUE(w.f.messages.empty());
+    form.playback()->showNextStep();
+    ASSERT_EQ(w.f.messages.size(), 1u);
+    EXPECT_EQ(w.f.messages[0], "You win!|Game over");
+    EXPECT_FALSE(form.playback()->playing());
+}
+
+TEST(WindowPlayback, ThePaceIsChosenOnTheOptionsPanelAndStored) {
+    PlayedWindow w;
+    QComboBox* pace = w.form().optionsPanel()->pace;
+    EXPECT_EQ(pace->count(), 3);
+    pace->setCurrentIndex(2);
+    emit pace->activated(2);
+    EXPECT_EQ(w.f.file.readInteger("Settings", "Pace", -1), 2);
+    EXPECT_EQ(w.form().playback()->pace(), OpponentsPace::slow);
+    pace->setCurrentIndex(0);
+    emit pace->activated(0);
+    EXPECT_EQ(w.f.file.readInteger("Settings", "Pace", -1), 0);
+    EXPECT_EQ(w.form().playback()->pace(), OpponentsPace::instant);
+}
+
+TEST(WindowPlayback, ThePaceControlSitsInsideThePanelClearOfEveryPlacedControl) {
+    PlayedWindow w;
+    OptionsPanel* panel = w.form().optionsPanel();
+    const QRect pace = panel->pace->geometry();
+    EXPECT_TRUE(QRect(0, 0, 522, 431).contains(pace));
+    for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == panel->pace || other->objectName() == "Image1"
+            || other->objectName() == "LabelPace")
+            continue;
+        EXPECT_FALSE(other->geometry().intersects(pace)) << other->objectName().toStdString();
+    }
+}
+
+} // namespace tavolier::uitest
