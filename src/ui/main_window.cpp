@@ -417,6 +417,7 @@ void TForm1::openStatistics() {
             [&s] { return StoredCounters { s.handsPlayed, s.handsWon, s.showdowns }; },
             m_options.pluginDirs, this);
         m_turnSteps.shownEvents().add(*m_statisticsWindow);
+        m_statisticsWindow->placeBeside(*this);
     }
     m_statisticsWindow->show();
     m_statisticsWindow->raise();

@@ -114,10 +114,6 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     pace->setStyleSheet(
         QString("QComboBox { background: %1; color: white; border: 1px solid #d9c48a;"
                 " padding: 0px 4px; }"
-                "QComboBox::drop-down { border: none; width: 14px; }"
-                "QComboBox::down-arrow { image: none; width: 0px; height: 0px;"
-                " border-left: 4px solid transparent; border-right: 4px solid transparent;"
-                " border-top: 5px solid #e8d9a8; }"
                 "QComboBox QAbstractItemView { background: %1; color: white;"
                 " selection-background-color: #d4a93a; selection-color: black; }")
             .arg(kFieldColor.name()));

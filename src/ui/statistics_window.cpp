@@ -13,7 +13,10 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QPluginLoader>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavolier {
 
@@ -290,6 +293,22 @@ void StatisticsWindow::refresh() {
         }
         m_factory->showLines(m_chart, lines);
     }
+}
+
+void StatisticsWindow::placeBeside(const QWidget& table) {
+    const QScreen* screen = table.screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect beside = table.frameGeometry();
+    const QSize size = frameGeometry().size().expandedTo(sizeHint());
+    QPoint at(beside.right() + 8, beside.top());
+    if (at.x() + size.width() > room.right())
+        at.setX(beside.left() - 8 - size.width());
+    if (at.x() < room.left())
+        at.setX(std::max(room.left(), room.right() - size.width()));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+    move(at);
 }
 
 void StatisticsWindow::showEvent(QShowEvent* event) {

@@ -42,6 +42,9 @@ public:
 
     // Shows the figures and the chart as they stand now.
     void refresh();
+    // Places the window beside the table where the screen has room, else
+    // over the table's right-hand side.
+    void placeBeside(const QWidget& table);
 
     // The chart widget and the plugin that drew it; null without the plugin.
     [[nodiscard]] QWidget* chart() const { return m_chart; }
