@@ -61,7 +61,10 @@ void BM_OpenStatistics(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenStatistics)->Name("BM_OpenStatistics/first")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenStatistics)
+    ->Name("BM_OpenStatistics/first")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenStatistics)->Name("BM_OpenStatistics/again")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -23,7 +23,8 @@ CounterFigures counterFigures(
 }
 
 MatchStatistics::MatchStatistics(StoredCounters atSessionStart)
-    : m_atStart(atSessionStart) { }
+    : m_atStart(atSessionStart) {
+}
 
 CounterFigures MatchStatistics::allTime(StoredCounters now) const {
     return counterFigures(now.handsPlayed, now.handsWon, now.showdowns);
@@ -59,7 +60,8 @@ void MatchStatistics::handStarted(const HandStarted& e) {
 void MatchStatistics::handShown(const HandShown& e) {
     if (!e.seat.isHuman())
         return;
-    if (!m_bestHand || strength(e.score, e.kicker) > strength(m_bestHand->score, m_bestHand->kicker))
+    if (!m_bestHand
+        || strength(e.score, e.kicker) > strength(m_bestHand->score, m_bestHand->kicker))
         m_bestHand = BestHand { e.score, e.kicker, e.name, e.cards };
 }
 

@@ -5,7 +5,8 @@
 namespace tavolier {
 
 TurnSteps::TurnSteps(TableView& screen)
-    : m_screen(screen) { }
+    : m_screen(screen) {
+}
 
 void TurnSteps::beginTurn() {
     applyAll();

@@ -173,7 +173,8 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     guarded([this] { redraw(m_table); });
     const TableState& s = m_table.state;
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
-    const OpponentsPace pace = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
+    const OpponentsPace pace
+        = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
     m_playback->setPace(pace);
     m_panel->pace->setCurrentIndex(static_cast<int>(readPace(m_table.settings)));
 
@@ -414,7 +415,9 @@ void TForm1::openStatistics() {
         const TableState& s = m_table.state;
         m_statisticsWindow = new StatisticsWindow(
             m_statistics,
-            [&s] { return StoredCounters { s.handsPlayed, s.handsWon, s.showdowns }; },
+            [&s] {
+                return StoredCounters { s.handsPlayed, s.handsWon, s.showdowns };
+            },
             m_options.pluginDirs, this);
         m_turnSteps.shownEvents().add(*m_statisticsWindow);
         m_statisticsWindow->placeBeside(*this);

@@ -111,8 +111,8 @@ ChipsChartFactory* loadChipsChart(const QStringList& dirs, QString* error) {
     QStringList tried;
     for (const QString& dir : dirs) {
         const QDir folder(dir);
-        for (const QString& file : folder.entryList(
-                 { QStringLiteral("tavolier_chips_chart.*") }, QDir::Files)) {
+        for (const QString& file :
+            folder.entryList({ QStringLiteral("tavolier_chips_chart.*") }, QDir::Files)) {
             const QString path = folder.absoluteFilePath(file);
             if (!QLibrary::isLibrary(path))
                 continue;
@@ -140,13 +140,14 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     setWindowTitle(QStringLiteral("Statistics"));
     setAttribute(Qt::WA_StyledBackground);
     setFont(uiFont(QStringLiteral("Verdana"), 9, false));
-    setStyleSheet(QStringLiteral("QWidget#Statistics { background: %1; }"
-                                 "QFrame#statisticsPanel { background: %2; border: 1px solid #5a4a28;"
-                                 " border-radius: 6px; }"
-                                 "QLabel { color: %3; background: transparent; }"
-                                 "QLabel#heading { color: %4; }"
-                                 "QLabel[role=\"column\"] { color: %4; font-weight: bold; }")
-                      .arg(kWindowColour.name(), kPanelColour.name(), kInk.name(), kGold.name()));
+    setStyleSheet(
+        QStringLiteral("QWidget#Statistics { background: %1; }"
+                       "QFrame#statisticsPanel { background: %2; border: 1px solid #5a4a28;"
+                       " border-radius: 6px; }"
+                       "QLabel { color: %3; background: transparent; }"
+                       "QLabel#heading { color: %4; }"
+                       "QLabel[role=\"column\"] { color: %4; font-weight: bold; }")
+            .arg(kWindowColour.name(), kPanelColour.name(), kInk.name(), kGold.name()));
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(12, 12, 12, 12);
@@ -219,7 +220,8 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
 
     // The chart of the match, drawn by the plugin.
     QVBoxLayout* chartBody = nullptr;
-    outer->addWidget(panel(this, QStringLiteral("Chips over the hands of this match"), &chartBody), 1);
+    outer->addWidget(
+        panel(this, QStringLiteral("Chips over the hands of this match"), &chartBody), 1);
     QString error;
     m_factory = loadChipsChart(pluginDirs, &error);
     if (m_factory != nullptr) {
@@ -227,7 +229,8 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
         m_chart->setMinimumSize(470, 400);
         chartBody->addWidget(m_chart, 1);
     } else {
-        m_chartNote = new QLabel(QStringLiteral("The chart is not available (%1).").arg(error), this);
+        m_chartNote
+            = new QLabel(QStringLiteral("The chart is not available (%1).").arg(error), this);
         m_chartNote->setObjectName(QStringLiteral("chartNote"));
         m_chartNote->setWordWrap(true);
         m_chartNote->setMinimumSize(470, 400);
@@ -274,7 +277,7 @@ void StatisticsWindow::refresh() {
     }
     if (const auto& hand = m_statistics.humansBestHand()) {
         const QString name = hand->name.empty() ? QStringLiteral("a hand without a name")
-                                                 : QString::fromStdString(hand->name);
+                                                : QString::fromStdString(hand->name);
         m_bestHand->setText(QStringLiteral("Your best hand: %1 (%2 %3)")
                                 .arg(name, cardText(hand->cards[0]), cardText(hand->cards[1])));
     } else {

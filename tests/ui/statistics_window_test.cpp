@@ -125,7 +125,11 @@ TEST(StatisticsWindow, TheChartHasOneLinePerSeatWithOnePointPerHandAndStartsAgai
 TEST(StatisticsWindow, WithoutThePluginTheFiguresStillShow) {
     WindowFixture f;
     TForm1& form = f.open();
-    StatisticsWindow window(form.statistics(), [] { return StoredCounters { 4, 1, 2 }; },
+    StatisticsWindow window(
+        form.statistics(),
+        [] {
+            return StoredCounters { 4, 1, 2 };
+        },
         { QStringLiteral("/nonexistent") }, nullptr);
     EXPECT_EQ(window.chart(), nullptr);
     EXPECT_EQ(figure(window, "handsPlayedAllTime"), "4");

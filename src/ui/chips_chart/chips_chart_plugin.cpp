@@ -82,7 +82,8 @@ public:
         chart->removeAllSeries();
         const auto horizontal = chart->axes(Qt::Horizontal);
         const auto vertical = chart->axes(Qt::Vertical);
-        auto* hands = horizontal.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(horizontal.first());
+        auto* hands
+            = horizontal.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(horizontal.first());
         auto* chips = vertical.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(vertical.first());
 
         int longest = 0;
@@ -124,9 +125,13 @@ public:
                 low = 0;
                 high = 1;
             }
-            const qreal step = niceStep(std::max(high - low, 1), 6);
-            const qreal bottom = std::floor(std::min(0, low) / step) * step;
-            const qreal top = std::ceil(high / step) * step + (high % static_cast<int>(step) == 0 ? step : 0);
+            // From zero (or the lowest stack, when one went below zero) to a
+            // round figure a little above the highest.
+            // (Stacks from a hand-edited file may span the whole 32-bit range.)
+            const qreal lowest = std::min(low, 0);
+            const qreal step = niceStep(static_cast<qreal>(std::max(high, 1)) - lowest, 6);
+            const qreal bottom = std::floor(lowest / step) * step;
+            const qreal top = std::ceil((high + step / 4) / step) * step;
             chips->setRange(bottom, std::max(top, bottom + step));
             chips->setTickType(QValueAxis::TicksDynamic);
             chips->setTickAnchor(bottom);
