@@ -4,6 +4,21 @@
 
 namespace tavolier {
 
+namespace {
+
+// The seat a chips or status label belongs to; 0 for the other labels. The
+// labels run seat 8, then 7 down to 1, chips first, then status.
+static_assert(static_cast<int>(Label::lblrcash) == 7 && static_cast<int>(Label::robotstatus) == 15);
+[[nodiscard]] int seatOfLabel(Label label) {
+    const int index = static_cast<int>(label);
+    if (index < 0 || index >= 16)
+        return 0;
+    const int place = index % 8;
+    return place == 0 ? 8 : 8 - place;
+}
+
+} // namespace
+
 TurnSteps::TurnSteps(TableView& screen)
     : m_screen(screen) {
 }
@@ -15,8 +30,24 @@ void TurnSteps::beginTurn() {
 
 void TurnSteps::endTurn() {
     m_recording = false;
+    // A last step that shows nothing (the buttons made ready for the human)
+    // needs no pause of its own.
+    if (m_steps.size() > 1 && !shows(m_steps.back())) {
+        Step last = std::move(m_steps.back());
+        m_steps.pop_back();
+        for (Item& item : last)
+            m_steps.back().push_back(std::move(item));
+    }
     if (!m_steps.empty() && m_steps.back().empty())
         m_steps.pop_back();
+}
+
+bool TurnSteps::shows(const Step& step) {
+    for (const Item& item : step) {
+        if (item.shows)
+            return true;
+    }
+    return false;
 }
 
 bool TurnSteps::applyNextStep() {
@@ -46,14 +77,29 @@ void TurnSteps::apply(Step& step) {
         item.run();
 }
 
-void TurnSteps::effect(std::function<void()> run) {
+void TurnSteps::effect(std::function<void()> run, int seat, bool sound) {
     if (!m_recording) {
         run();
         return;
     }
     if (m_steps.empty())
         m_steps.emplace_back();
+    const bool opensStep = m_steps.back().empty() && m_steps.size() > 1;
+    if (opensStep && (sound || (seat != 0 && seat == m_lastActor))) {
+        m_steps[m_steps.size() - 2].push_back(Item { std::move(run), true });
+        return;
+    }
     m_steps.back().push_back(Item { std::move(run), true });
+}
+
+void TurnSteps::quietEffect(std::function<void()> run) {
+    if (!m_recording) {
+        run();
+        return;
+    }
+    if (m_steps.empty())
+        m_steps.emplace_back();
+    m_steps.back().push_back(Item { std::move(run), false });
 }
 
 void TurnSteps::event(std::function<void()> run) {
@@ -66,26 +112,35 @@ void TurnSteps::event(std::function<void()> run) {
     m_steps.back().push_back(Item { std::move(run), false });
 }
 
-void TurnSteps::cut() {
-    if (!m_recording || m_steps.empty())
+void TurnSteps::cut(int actor) {
+    if (!m_recording || m_steps.empty() || !shows(m_steps.back()))
         return;
-    const Step& current = m_steps.back();
-    for (const Item& item : current) {
-        if (item.isEffect) {
-            m_steps.emplace_back();
-            return;
-        }
-    }
+    m_steps.emplace_back();
+    m_lastActor = actor;
 }
 
 // ---- TableView
 
 void TurnSteps::setLabelText(Label label, std::string_view text) {
-    effect([this, label, text = std::string(text)] { m_screen.setLabelText(label, text); });
+    auto& shown = m_text[static_cast<std::size_t>(label)];
+    const bool same = shown && *shown == text;
+    shown = std::string(text);
+    auto run = [this, label, text = std::string(text)] { m_screen.setLabelText(label, text); };
+    if (same)
+        quietEffect(std::move(run));
+    else
+        effect(std::move(run), seatOfLabel(label));
 }
 
 void TurnSteps::setLabelColor(Label label, std::uint32_t rgb) {
-    effect([this, label, rgb] { m_screen.setLabelColor(label, rgb); });
+    auto& shown = m_colour[static_cast<std::size_t>(label)];
+    const bool same = shown && *shown == rgb;
+    shown = rgb;
+    auto run = [this, label, rgb] { m_screen.setLabelColor(label, rgb); };
+    if (same)
+        quietEffect(std::move(run));
+    else
+        effect(std::move(run));
 }
 
 void TurnSteps::setLabelStyle(Label label, FontStyle style) {
@@ -97,13 +152,13 @@ void TurnSteps::refreshLabel(Label label) {
 }
 
 void TurnSteps::setButtonCaption(Button button, std::string_view caption) {
-    effect([this, button, caption = std::string(caption)] {
+    quietEffect([this, button, caption = std::string(caption)] {
         m_screen.setButtonCaption(button, caption);
     });
 }
 
 void TurnSteps::setButtonEnabled(Button button, bool enabled) {
-    effect([this, button, enabled] { m_screen.setButtonEnabled(button, enabled); });
+    quietEffect([this, button, enabled] { m_screen.setButtonEnabled(button, enabled); });
 }
 
 void TurnSteps::setEditText(Edit edit, std::string_view text) {
@@ -136,7 +191,7 @@ void TurnSteps::clearArea(Rect area) {
 }
 
 void TurnSteps::playSound(std::string_view file) {
-    effect([this, file = std::string(file)] { m_screen.playSound(file); });
+    effect([this, file = std::string(file)] { m_screen.playSound(file); }, 0, true);
 }
 
 void TurnSteps::beep() {
@@ -184,12 +239,12 @@ void TurnSteps::blindPosted(const BlindPosted& e) {
 
 void TurnSteps::actionTaken(const ActionTaken& e) {
     event([this, e] { m_shown.actionTaken(e); });
-    cut();
+    cut(e.seat.number());
 }
 
 void TurnSteps::streetDealt(const StreetDealt& e) {
     event([this, e] { m_shown.streetDealt(e); });
-    cut();
+    cut(0);
 }
 
 void TurnSteps::handShown(const HandShown& e) {

@@ -3,9 +3,12 @@
 #include "core/game_events.h"
 #include "core/table_view.h"
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace tavolier {
@@ -89,18 +92,29 @@ public:
 private:
     // One recorded effect or event; a step without a single effect shows
     // nothing, so it is never cut off on its own.
+    // The buttons wait while a turn plays, so a step that only changes a
+    // button shows nothing either.
     struct Item {
         std::function<void()> run;
-        bool isEffect = true;
+        bool shows = true;
     };
     using Step = std::vector<Item>;
 
     // Runs an effect now, or keeps it in the current step while recording.
-    void effect(std::function<void()> run);
+    // An effect that would open a step stays with the step before when it
+    // completes that step's picture: a sound (the card sound after the cards
+    // of a street), or a label of the seat whose action ended the step (the
+    // human's chips after the human's call). The order is kept either way.
+    void effect(std::function<void()> run, int seat = 0, bool sound = false);
+    // An effect that shows nothing new (a button while the turn plays, a
+    // label written with what it shows): recorded like any other, in its
+    // place, but it neither needs a pause nor opens a step.
+    void quietEffect(std::function<void()> run);
+    [[nodiscard]] static bool shows(const Step& step);
     // Passes an event on now, or keeps it in the current step.
     void event(std::function<void()> run);
     // Ends the current step when it shows something.
-    void cut();
+    void cut(int actor);
     static void apply(Step& step);
 
     TableView& m_screen;
@@ -108,6 +122,14 @@ private:
     std::function<bool()> m_backgroundCheck;
     bool m_recording = false;
     std::deque<Step> m_steps;
+    // The seat whose action ended the last step (0 after a street).
+    int m_lastActor = 0;
+    // Each label's text and colour as the screen shows them once every
+    // recorded step is applied: writing a label again with what it already
+    // shows changes nothing (a check before the flop pays nothing and keeps
+    // the seat's label), so it takes no step of its own.
+    std::array<std::optional<std::string>, kLabelCount> m_text;
+    std::array<std::optional<std::uint32_t>, kLabelCount> m_colour;
 };
 
 } // namespace tavolier

@@ -37,7 +37,7 @@ void scriptedTurn(TForm1& form) {
     view.setLabelText(Label::masterstatus, "Raises");
     view.setLabelText(Label::betsize, "99");
     events.actionTaken(actionOf(5));
-    form.table().setButtonCaption(Button::btnstay, "Call");
+    view.setButtonCaption(Button::btnstay, "Call");
     form.table().setButtonEnabled(Button::btnbet, false);
 }
 
@@ -101,7 +101,7 @@ TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
 TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
     PlayedWindow w;
     TForm1& form = w.form();
-    const bool stayWanted = form.table().buttonEnabled(Button::btnstay);
+    const bool stayWanted = legalActions(w.f.state).checkOrCall;
     ASSERT_TRUE(stayWanted);
     form.playback()->runTurn([&] { scriptedTurn(form); });
     ASSERT_TRUE(form.playback()->playing());
@@ -192,6 +192,84 @@ TEST(WindowPlayback, ThePaceControlSitsInsideThePanelClearOfEveryPlacedControl) 
             continue;
         EXPECT_FALSE(other->geometry().intersects(pace)) << other->objectName().toStdString();
     }
+}
+
+} // namespace tavolier::uitest
+
+namespace tavolier::uitest {
+
+namespace {
+
+// Every label's text and every action button's state, to compare two tables.
+QStringList screenOf(TForm1& form) {
+    QStringList screen;
+    for (int l = 0; l < kLabelCount; ++l)
+        screen.append(form.label(static_cast<Label>(l))->text());
+    for (Button b : { Button::btnnew, Button::btnstay, Button::btnbet, Button::btnpass })
+        screen.append(form.button(b)->text() + (form.button(b)->isEnabled() ? "+" : "-"));
+    return screen;
+}
+
+// The action a scripted player takes now: call or check down, deal again.
+QPushButton* nextAction(TForm1& form) {
+    return form.button(form.button(Button::btnnew)->isEnabled() ? Button::btnnew : Button::btnstay);
+}
+
+} // namespace
+
+// The same clicks on two tables dealt alike, one shown at once and one
+// played back step by step: every step shows something, the human cannot act
+// until the last, and both tables end every turn looking exactly alike, down
+// to the pixel.
+TEST(WindowPlayback, RealTurnsPlayedBackEndExactlyAsWhenShownAtOnce) {
+    WindowFixture instant(5);
+    TForm1& shown = instant.open();
+    shown.show();
+    WindowFixture paced(5);
+    paced.playback = true;
+    paced.file.writeInteger("Settings", "Pace", 1);
+    TForm1& played = paced.open();
+    played.show();
+    ASSERT_EQ(screenOf(played), screenOf(shown));
+
+    int playedBack = 0;
+    for (int click = 0; click < 30; ++click) {
+        QPushButton* action = nextAction(shown);
+        if (!action->isEnabled())
+            break;
+        const Button which
+            = action == shown.button(Button::btnnew) ? Button::btnnew : Button::btnstay;
+        QTest::mouseClick(action, Qt::LeftButton);
+        QTest::mouseClick(played.button(which), Qt::LeftButton);
+        if (played.playback()->playing()) {
+            ++playedBack;
+            // The buttons wait; the human cannot act until the turn is shown.
+            EXPECT_FALSE(played.button(Button::btnpass)->isEnabled());
+            const auto draws = paced.random.drawCount();
+            if (click % 2 == 0) {
+                // Watch it step by step, each step showing something new.
+                int steps = 0;
+                while (played.playback()->playing()) {
+                    const QImage before = played.canvas();
+                    const QStringList labels = screenOf(played);
+                    played.playback()->showNextStep();
+                    EXPECT_TRUE(played.canvas() != before || screenOf(played) != labels
+                        || !paced.messages.empty());
+                    ASSERT_LT(++steps, 100);
+                }
+            } else {
+                // A key that would act only shows the rest.
+                QTest::keyClick(&played, Qt::Key_F);
+                EXPECT_FALSE(played.playback()->playing());
+                EXPECT_FALSE(paced.state.seat(kHuman).folded);
+            }
+            EXPECT_EQ(paced.random.drawCount(), draws);
+        }
+        ASSERT_EQ(screenOf(played), screenOf(shown)) << "click " << click;
+        ASSERT_TRUE(played.canvas() == shown.canvas()) << "click " << click;
+        EXPECT_EQ(paced.messages, instant.messages);
+    }
+    EXPECT_GT(playedBack, 5);
 }
 
 } // namespace tavolier::uitest

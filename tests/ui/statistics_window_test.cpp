@@ -1,7 +1,9 @@
 // The Statistics window: opened by S and by its button, not modal, with the
 // counters, the session's figures and the chart of the match; Qt Charts is
 // loaded only when it first opens.
+#include "doubles/event_recorder.h"
 #include "ui/chips_chart.h"
+#include "ui/playback.h"
 #include "ui_fixture.h"
 
 #include <QFile>
@@ -134,6 +136,71 @@ TEST(StatisticsWindow, WithoutThePluginTheFiguresStillShow) {
     EXPECT_EQ(window.chart(), nullptr);
     EXPECT_EQ(figure(window, "handsPlayedAllTime"), "4");
     EXPECT_NE(window.findChild<QLabel*>("chartNote"), nullptr);
+}
+
+} // namespace tavolier::uitest
+
+namespace tavolier::uitest {
+
+// Hands played through the window's real buttons (turns played back and
+// skipped with a key): the window's figures agree with the game's own
+// counters and stacks, and the chart has a point per hand for every seat.
+TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
+    WindowFixture f(9);
+    f.playback = true;
+    f.file.writeInteger("Stats", "handsplayed", 7);
+    f.file.writeInteger("Stats", "handswon", 3);
+    TForm1& form = f.open();
+    form.show();
+    testing::EventRecorder recorder;
+    form.gameEvents().add(recorder);
+    QTest::keyClick(&form, Qt::Key_S);
+    StatisticsWindow& window = *form.statisticsWindow();
+
+    int dealt = 0;
+    for (int click = 0; click < 200; ++click) {
+        const bool deal = form.button(Button::btnnew)->isEnabled();
+        // Stop between hands, when the last one has ended.
+        if (deal && dealt >= 10)
+            break;
+        QPushButton* action = form.button(deal ? Button::btnnew : Button::btnstay);
+        if (!action->isEnabled())
+            break;
+        QTest::mouseClick(action, Qt::LeftButton);
+        dealt += deal ? 1 : 0;
+        // Any key shows the rest of the turn.
+        if (form.playback()->playing())
+            QTest::keyClick(&form, Qt::Key_Space);
+    }
+    ASSERT_GE(dealt, 10);
+
+    const auto ended = recorder.all<HandEnded>();
+    EXPECT_EQ(figure(window, "handsPlayedAllTime"), QString::number(f.state.handsPlayed));
+    EXPECT_EQ(figure(window, "handsPlayedSession"), QString::number(f.state.handsPlayed - 7));
+    EXPECT_EQ(figure(window, "handsWonSession"), QString::number(f.state.handsWon - 3));
+    EXPECT_EQ(figure(window, "showdownsSession"), QString::number(f.state.showdowns));
+    EXPECT_EQ(f.state.handsPlayed - 7, static_cast<int>(ended.size()));
+    // The human's wins by seat are the game's own count of hands won.
+    EXPECT_EQ(figure(window, "wins8"), QString::number(f.state.handsWon - 3));
+    long long wins = 0;
+    for (int seat = 1; seat <= 8; ++seat)
+        wins += figure(window, QStringLiteral("wins%1").arg(seat).toLatin1().constData())
+                    .toLongLong();
+    EXPECT_GE(wins, static_cast<long long>(ended.size()));
+
+    ASSERT_NE(window.chartFactory(), nullptr);
+    EXPECT_EQ(window.chartFactory()->pointCounts(window.chart()),
+        QList<int>(8, static_cast<int>(ended.size())));
+    for (int seat = 1; seat <= 8; ++seat) {
+        EXPECT_EQ(form.statistics().chipsOf(SeatNumber(seat)).back(), f.state.seat(seat).chips)
+            << "seat " << seat;
+    }
+    // The biggest pot is one of the pots awarded, and the largest.
+    std::int32_t biggest = 0;
+    for (const PotAwarded& pot : recorder.all<PotAwarded>())
+        biggest = std::max(biggest, pot.winnerCount > 0 ? pot.pot : 0);
+    ASSERT_TRUE(form.statistics().biggestPot());
+    EXPECT_EQ(form.statistics().biggestPot()->pot, biggest);
 }
 
 } // namespace tavolier::uitest
