@@ -125,13 +125,16 @@ public:
                 low = 0;
                 high = 1;
             }
-            // From zero (or the lowest stack, when one went below zero) to a
-            // round figure a little above the highest.
-            // (Stacks from a hand-edited file may span the whole 32-bit range.)
-            const qreal lowest = std::min(low, 0);
-            const qreal step = niceStep(static_cast<qreal>(std::max(high, 1)) - lowest, 6);
-            const qreal bottom = std::floor(lowest / step) * step;
-            const qreal top = std::ceil((high + step / 4) / step) * step;
+            // The stacks' own range with a margin, in round figures, so that
+            // small swings around the starting stack still read. (Stacks from
+            // a hand-edited file may span the whole 32-bit range.)
+            const qreal lowest = low;
+            const qreal highest = high;
+            const qreal step = niceStep(std::max<qreal>(highest - lowest, 100.0), 5);
+            qreal bottom = std::floor((lowest - step / 2) / step) * step;
+            if (lowest >= 0 && bottom < 0)
+                bottom = 0;
+            const qreal top = std::ceil((highest + step / 2) / step) * step;
             chips->setRange(bottom, std::max(top, bottom + step));
             chips->setTickType(QValueAxis::TicksDynamic);
             chips->setTickAnchor(bottom);
