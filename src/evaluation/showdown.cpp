@@ -117,7 +117,11 @@ void showdown(Table& table) {
     for (int seat : kFixedOrder)
         table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
 
-    // Only the first showdown of a hand settles the pot and is reported.
+    // Only the first showdown of a hand settles the pot and is reported. A
+    // second run in the same hand shows the first run's result: the seats
+    // that took part then (its payout may have lifted a broke seat above
+    // zero since), so the same hands are named and the same winners marked.
+    const bool secondRun = s.potSettled;
     const bool settles = !s.potSettled && s.outCount != 7;
     const bool unseen = loneSurvivor(s);
     std::array<std::int32_t, 9> scores {};
@@ -128,7 +132,8 @@ void showdown(Table& table) {
 
     for (int seat : kParticipationOrder) {
         const Seat& st = s.seat(seat);
-        if (st.folded || st.chips <= 0) {
+        const bool out = secondRun ? s.seatResults[at(seat)] < 0 : st.folded || st.chips <= 0;
+        if (out) {
             s.seatResults[at(seat)] = kShowdownSentinel[at(seat)];
         } else {
             s.seatResults[at(seat)] = scores[at(seat)];

@@ -131,6 +131,7 @@ void dealHand(Table& table, bool moveBlindMarker) {
     setDealCaptions(table);
     postBlinds(table);
     runOpening(table);
+    table.refreshRaise();
 }
 
 // The presentation of the last hand goes; status labels turn plain white.

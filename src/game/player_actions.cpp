@@ -60,6 +60,7 @@ void enableRaiseIfOpen(Table& table) {
     const TableState& s = table.state;
     if (!s.callDue && s.street < 5 && s.outCount < 7)
         table.setButtonEnabled(Button::btnbet, true);
+    table.refreshRaise();
 }
 
 // The human pays into the pot without a look at the stack; the labels
@@ -117,7 +118,7 @@ void playerbets(Table& table) {
     // The Raise button always reads "Raise" here.
     table.playSoundIfOn("chip1.wav");
     whitenStatusLabels(table);
-    if (s.outCount < 7 && s.seat(kHuman).chips > 1) {
+    if (raiseTakesEffect(s)) {
         s.potSettled = false;
         table.setCallDue(false);
         const std::int32_t bet = s.street > 2 ? s.bigBet : s.smallBet;

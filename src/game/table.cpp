@@ -53,7 +53,9 @@ void Table::setButtonEnabled(Button button, bool enabled) {
         break;
     case Button::btnbet:
         state.raiseAllowed = enabled;
-        break;
+        m_raiseShown = enabled && raiseTakesEffect(state);
+        view.setButtonEnabled(button, m_raiseShown);
+        return;
     case Button::btnpass:
         state.foldAllowed = enabled;
         break;
@@ -61,6 +63,14 @@ void Table::setButtonEnabled(Button button, bool enabled) {
         break;
     }
     view.setButtonEnabled(button, enabled);
+}
+
+void Table::refreshRaise() {
+    const bool shown = state.raiseAllowed && raiseTakesEffect(state);
+    if (shown == m_raiseShown)
+        return;
+    m_raiseShown = shown;
+    view.setButtonEnabled(Button::btnbet, shown);
 }
 
 void Table::setCallDue(bool due) {
@@ -192,11 +202,15 @@ void Table::reportMatchEnded(MatchResult result, int seat) {
     events.matchEnded(MatchEnded { result, SeatNumber(seat) });
 }
 
+bool raiseTakesEffect(const TableState& s) {
+    return s.outCount < 7 && s.seat(kHuman).chips > 1;
+}
+
 LegalActions legalActions(const TableState& s) {
     LegalActions a;
     a.deal = s.dealAllowed;
     a.checkOrCall = s.checkOrCallAllowed;
-    a.raise = s.raiseAllowed;
+    a.raise = s.raiseAllowed && raiseTakesEffect(s);
     a.fold = s.foldAllowed;
     a.handInProgress = !s.dealAllowed && s.checkOrCallAllowed;
     a.mustCall = s.callDue;
@@ -207,7 +221,7 @@ LegalActions legalActions(const TableState& s) {
     // the street's bet, and before the flop a small bet more.
     if (betOpen)
         a.callCost = s.street == 1 ? s.smallBet : s.toCall;
-    if (s.outCount < 7 && s.seat(kHuman).chips > 1) {
+    if (raiseTakesEffect(s)) {
         const std::int64_t bet = s.street > 2 ? s.bigBet : s.smallBet;
         a.raiseCost = clampedAdd(0, bet + (s.street == 1 ? s.smallBet : 0));
     }

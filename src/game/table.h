@@ -51,8 +51,12 @@ public:
     void pay(int seat, std::int32_t amount);
 
     // Allows or bars one of the human's controls (Deal, Check/Call, Raise,
-    // Fold) and enables or disables its button.
+    // Fold) and enables or disables its button. The Raise button is enabled
+    // only while a press would raise (raiseTakesEffect).
     void setButtonEnabled(Button button, bool enabled);
+    // Brings the Raise button in line after the chips or the seats still in
+    // have changed since it was last set; shows nothing when it already is.
+    void refreshRaise();
     // The Check/Call button reads "Call" (a bet is due) or "Check".
     void setCallDue(bool due);
     // The Raise button reads "Raise".
@@ -84,6 +88,7 @@ public:
     void reportMatchEnded(MatchResult result, int seat);
 
 private:
+    bool m_raiseShown = false;
     std::int64_t m_handNumber = 0;
     bool m_handOpen = false;
     std::int32_t m_streetReported = 1;
@@ -92,6 +97,11 @@ private:
 
 // Every seat's chips, by seat number.
 [[nodiscard]] SeatFigures stacksOf(const TableState& state);
+
+// Whether a press of Raise would raise: an opponent is still in the hand
+// and the human has two chips or more. Otherwise Raise does nothing, and it
+// is neither a legal action nor an enabled button.
+[[nodiscard]] bool raiseTakesEffect(const TableState& state);
 
 // What the human may do now, from the state of the rules.
 [[nodiscard]] LegalActions legalActions(const TableState& state);

@@ -214,5 +214,81 @@ TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
     std::filesystem::remove(path);
 }
 
+// A settings file in the test's temporary folder, removed at the end.
+class IniFile {
+public:
+    IniFile(const std::string& name, const std::string& text)
+        : m_path(std::filesystem::path(::testing::TempDir()) / name) {
+        std::ofstream(m_path) << text;
+    }
+    ~IniFile() { std::filesystem::remove(m_path); }
+    [[nodiscard]] std::string path() const { return m_path.string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<std::vector<long long>> endFigures(const std::string& out) {
+    std::vector<std::vector<long long>> ends;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with("end "))
+            continue;
+        std::istringstream fields(line.substr(4));
+        std::vector<long long> figures;
+        for (long long f = 0; fields >> f;)
+            figures.push_back(f);
+        ends.push_back(figures);
+    }
+    return ends;
+}
+
+// With every opponent broke from the start, a raise would do nothing: the
+// driver checks instead, and the hands end.
+TEST(PlayRaisePolicy, EndsWhenEveryOpponentIsBrokeAtStartUp) {
+    const IniFile ini("tavolier-broke-raise.ini",
+        "[Cash]\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\nrobot=0\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "3", "--seed", "1", "--human", "raise", "--settings",
+                          ini.path() },
+                  out, err),
+        0)
+        << err.str();
+    EXPECT_EQ(endFigures(out.str()).size(), 3u);
+    EXPECT_NE(out.str().find("hand 1\n"), std::string::npos);
+}
+
+// Every seat at 4 chips: the pot is split among seats with nothing left,
+// and what the split leaves over goes to nobody. The summary's loss is the
+// chips that left the table, however often the showdown ran.
+TEST(PlaySummary, LostToUnevenSplitsIsWhatLeftTheTable) {
+    int handsWithALoss = 0;
+    for (const std::string seed : { "1", "2", "3", "4", "5", "6", "7", "8" }) {
+        const IniFile ini("tavolier-four-chips.ini",
+            "[Cash]\nfreak=4\nplayer=4\ngeek=4\nmaster=4\nchamp=4\npinhead=4\nexpert=4\n"
+            "robot=4\n");
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(runPlay(Args { "--hands", "1", "--seed", seed, "--human", "call", "--settings",
+                              ini.path() },
+                      out, err),
+            0)
+            << err.str();
+        const auto ends = endFigures(out.str());
+        ASSERT_EQ(ends.size(), 1u);
+        long long chips = 0;
+        for (std::size_t i = 1; i <= 8; ++i)
+            chips += ends[0][i];
+        const std::string text = out.str();
+        const auto at = text.find("lost to uneven splits ");
+        ASSERT_NE(at, std::string::npos);
+        const long long lost = std::stoll(text.substr(at + 22));
+        EXPECT_EQ(32 - chips, lost) << "seed " << seed << "\n" << text;
+        handsWithALoss += lost > 0;
+    }
+    EXPECT_GT(handsWithALoss, 0);
+}
+
 } // namespace
 } // namespace tavolier::cli

@@ -262,7 +262,9 @@ void humanActs(Table& table, Policy policy) {
         playerstays(table);
         return;
     case Policy::raise:
-        if (legal.raise && table.state.seat(kHuman).chips >= 2)
+        // Raise only while a press would raise; otherwise the hand would
+        // never move on.
+        if (legal.raise)
             playerbets(table);
         else
             playerstays(table);
