@@ -148,6 +148,24 @@ TEST(WindowPlayback, AClickOnTheTableShowsTheRest) {
     EXPECT_EQ(w.text(Label::masterstatus), "Raises");
 }
 
+TEST(WindowPlayback, TheHoverPeekAndTheBlinkGoOnWhileATurnPlays) {
+    PlayedWindow w;
+    TForm1& form = w.form();
+    form.playback()->runTurn([&] { scriptedTurn(form); });
+    ASSERT_TRUE(form.playback()->playing());
+    // A move is no click: the peek at Carlos's cards shows and the turn goes on.
+    QTest::mouseMove(&form, QPoint(460, 60));
+    EXPECT_TRUE(w.f.hoverShown(5));
+    EXPECT_TRUE(form.playback()->playing());
+    QTest::mouseMove(&form, QPoint(680, 440));
+    EXPECT_FALSE(w.f.hoverShown(5));
+    // The blink ticks draw as always.
+    const auto draws = w.f.random.drawCount();
+    QMetaObject::invokeMethod(form.timer(Timer::winktimer), "timeout");
+    EXPECT_GT(w.f.random.drawCount(), draws);
+    EXPECT_TRUE(form.playback()->playing());
+}
+
 TEST(WindowPlayback, AMessageComesAtItsPlaceInTheTurn) {
     PlayedWindow w;
     TForm1& form = w.form();

@@ -201,6 +201,12 @@ TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
         biggest = std::max(biggest, pot.winnerCount > 0 ? pot.pot : 0);
     ASSERT_TRUE(form.statistics().biggestPot());
     EXPECT_EQ(form.statistics().biggestPot()->pot, biggest);
+
+    // "New" starts the chart again; the session's figures go on.
+    const QString sessionPlayed = figure(window, "handsPlayedSession");
+    QTest::mouseClick(f.named("dxButton5"), Qt::LeftButton);
+    EXPECT_EQ(window.chartFactory()->pointCounts(window.chart()), QList<int>(8, 0));
+    EXPECT_EQ(figure(window, "handsPlayedSession"), sessionPlayed);
 }
 
 } // namespace tavolier::uitest
