@@ -58,12 +58,15 @@ void hoverBadge(Table& table, int x, int y) {
         if (state.oddsScore < 0)
             state.oddsScore = 1;
         const int badge = oddsBadge(state.oddsScore, state.street);
-        if (badge >= 0)
+        if (badge >= 0) {
             table.view.stamp(ImageList::procent, badge, kBadgeX, kBadgeY);
+            p.badgeRated = true;
+        }
         restampMarc(table);
-    } else if (kBadgeHover.past(x, y) && shown) {
+    } else if (kBadgeHover.past(x, y) && (shown || p.badgeRated)) {
         table.view.stamp(ImageList::procent, kBadgeQuestion, kBadgeX, kBadgeY);
         shown = false;
+        p.badgeRated = false;
         restampMarc(table);
     }
 }
@@ -115,6 +118,7 @@ void resetAtDeal(Table& table) {
     p.oddsStale = true;
     table.view.startTimer(Timer::winktimer);
     table.view.stamp(ImageList::procent, kBadgeQuestion, kBadgeX, kBadgeY);
+    p.badgeRated = false;
     drawAllGoldRings(table);
     table.view.refreshLabel(Label::lblecash);
     clearArea(table, kBoardArea);
@@ -135,6 +139,7 @@ void resetAtHumanAction(Table& table, bool redrawOpenBets) {
 void resetAtNewMatch(Table& table) {
     clearArea(table, kBoardArea);
     table.view.stamp(ImageList::highlights, kBadgeGold, kWinnerBadgeX, kBadgeY);
+    table.presentation.badgeRated = false;
     drawAllGoldRings(table);
     table.view.refreshLabel(Label::lblecash);
 }

@@ -10,6 +10,9 @@ namespace tavolier {
 struct PresentationState {
     bool oddsStale = true; // estimate the human's odds afresh at the next hover
     std::array<bool, 9> hoverShown {}; // by seat number; [8] is the human's badge
+    // A rating is on the badge. An action of the human clears hoverShown[8]
+    // but leaves the rating, which still goes when the pointer leaves.
+    bool badgeRated = false;
     std::int32_t blinkStep = 0; // 0..2
     std::int32_t blinkPick = 0; // 0..104, the blinking opponent
     std::int32_t winStep = 0; // 0..4, the winners' flash

@@ -261,6 +261,22 @@ TEST_F(BadgeHover, BadgeIsTestedBeforeThePortraits) {
     EXPECT_TRUE(view.contains("stamp highlights 13 35,449"));
 }
 
+TEST_F(BadgeHover, ARatingLeftOnTheBadgeByAnActionGoesWhenThePointerLeaves) {
+    state.oddsScore = 45;
+    table.presentation.oddsStale = false;
+    FormMouseMove(table, 300, 600);
+    // A key press acts while the pointer rests on the badge.
+    resetAtHumanAction(table, false);
+    ASSERT_FALSE(table.presentation.hoverShown[kHuman]);
+    view.clearLog();
+    FormMouseMove(table, 600, 450);
+    EXPECT_EQ(view.linesStartingWith("stamp procent "), (Lines { "stamp procent 7 257,543" }));
+    // Once only.
+    view.clearLog();
+    FormMouseMove(table, 610, 450);
+    EXPECT_TRUE(view.log().empty());
+}
+
 TEST_F(BadgeHover, LeavingTheCanvasTurnsTheBadgeAndThePortraitsBack) {
     state.oddsScore = 45;
     table.presentation.oddsStale = false;
