@@ -142,6 +142,7 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_sound = new SoundPlayer(
         m_finder, m_options.audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None, this);
     m_sound->setBeep([this] { beep(); });
+    m_sound->startAfterFirstFrame(*this);
     QString historyFolder = m_options.historyFolder;
     if (historyFolder.isEmpty())
         historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)

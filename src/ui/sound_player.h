@@ -1,55 +1,77 @@
 #pragma once
 
 #include "ui/assets.h"
+#include "ui/wave_file.h"
 
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <atomic>
+#include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 
-class QSoundEffect;
+class QWidget;
 
 namespace tavolier {
 
-// Plays the game's short WAV cues. Every file is loaded once at start;
-// play() only starts a preloaded effect and returns at once. A new sound cuts
-// off the one still playing. A file that is missing or cannot be decoded
-// sounds the system's alert instead. Without an audio output (a server, a CI
-// machine) the player stays silent and creates no effects at all.
+class AudioOutput;
+
+// Plays the game's four short WAV cues through one audio output that stays
+// open for the whole game. The files are found at construction; start()
+// decodes them into memory and opens the output on a thread of its own, so
+// a slow or missing sound server never holds up the table. play() returns at
+// once: the output switches to the new sound, cutting off the one still
+// playing, and writes silence after a sound's end. A file that is missing or
+// cannot be decoded sounds the system's alert instead. Without an audio
+// device the game plays silently; a device that goes away or comes back is
+// followed without the table noticing.
 class SoundPlayer : public QObject {
 public:
     enum class Output {
-        Detect, // use the default audio output when there is one
-        None, // no audio device: stay silent (files are still checked)
+        Detect, // the default audio output, when there is one
+        None, // stay silent (files are still found and decoded)
     };
 
     SoundPlayer(const AssetFinder& finder, Output output, QObject* parent = nullptr);
+    // Lets the sound that is playing finish (briefly), then closes the output.
     ~SoundPlayer() override;
 
+    // Decodes the sounds and, with Output::Detect, opens the audio output in
+    // the background. Runs once; later calls do nothing.
+    void start();
+    // Calls start() once the window's first frame has been painted.
+    void startAfterFirstFrame(QWidget& window);
+
+    // Plays one of kFiles. Before start() the latest request waits and plays
+    // when the output opens.
     void play(std::string_view file);
 
     // What sounds the alert; QApplication::beep() unless replaced (tests).
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
-    [[nodiscard]] bool hasOutput() const { return m_hasOutput; }
+    // True once start() has run and the output is open and playing.
+    [[nodiscard]] bool hasOutput() const;
+    [[nodiscard]] bool started() const { return m_started; }
 
     // The names the game plays.
-    static constexpr std::string_view kFiles[]
+    static constexpr std::array<std::string_view, 4> kFiles
         = { "card1.wav", "card2.wav", "chip1.wav", "chip4.wav" };
 
 private:
     struct Cue {
         QString path; // empty when the file was not found
-        QSoundEffect* effect = nullptr; // only with an audio output
+        bool decodable = true; // false once decoding failed
     };
-    Cue* cueFor(std::string_view file);
 
-    std::map<QString, Cue> m_cues;
-    QSoundEffect* m_playing = nullptr;
-    bool m_hasOutput = false;
+    std::array<Cue, kFiles.size()> m_cues;
+    Output m_output;
+    bool m_started = false;
+    std::optional<std::size_t> m_waiting; // a play requested before start()
     std::function<void()> m_beep;
+    AudioOutput* m_audio = nullptr; // lives on the sound thread, deletes itself
 };
 
 // Keeps the multimedia back end's warnings (no server, no device) out of the

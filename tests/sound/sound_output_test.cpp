@@ -1,0 +1,301 @@
+// The game's audio output against a real sound server: a private PulseAudio
+// with a null sink, whose monitor is recorded. Every sound that is not cut
+// off must come out whole, sample for sample, at full volume; a new sound
+// must cut the playing one off and follow it without a gap. Skipped where no
+// sound server can start.
+#include "game/table_state.h"
+#include "null_sink.h"
+#include "settings/settings_file.h"
+#include "ui/main_window.h"
+#include "ui/sound_player.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace tavolier::soundtest {
+namespace {
+
+using std::chrono::milliseconds;
+
+QString assetPath(std::string_view name) {
+    return QDir(TAVOLIER_ASSET_DIR).filePath(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// The samples of a 16-bit mono WAV file, straight from its data chunk.
+std::vector<std::int16_t> wavSamples(std::string_view name) {
+    QFile file(assetPath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const qsizetype data = bytes.indexOf("data");
+    if (data < 0)
+        return {};
+    std::uint32_t size = 0;
+    std::memcpy(&size, bytes.constData() + data + 4, 4);
+    std::vector<std::int16_t> samples(size / 2);
+    std::memcpy(samples.data(), bytes.constData() + data + 8, samples.size() * 2);
+    return samples;
+}
+
+std::size_t firstNonZero(const std::vector<std::int16_t>& samples, std::size_t from = 0) {
+    const auto it = std::find_if(samples.begin() + static_cast<std::ptrdiff_t>(from),
+        samples.end(), [](std::int16_t s) { return s != 0; });
+    return static_cast<std::size_t>(it - samples.begin());
+}
+
+// How many samples of `clip` the recording holds from `at` on, unchanged.
+std::size_t matchingPrefix(
+    const std::vector<std::int16_t>& recording, std::size_t at, const std::vector<std::int16_t>& clip) {
+    std::size_t n = 0;
+    while (n < clip.size() && at + n < recording.size() && recording[at + n] == clip[n])
+        ++n;
+    return n;
+}
+
+// Where a sound that broke off comes back, to tell a gap from a loss.
+std::string describeGap(const std::vector<std::int16_t>& recording, std::size_t start,
+    const std::vector<std::int16_t>& clip, std::size_t whole) {
+    if (whole >= clip.size())
+        return {};
+    for (std::size_t shift = 1; shift < 44100 && start + whole + shift < recording.size(); ++shift)
+        if (matchingPrefix(recording, start + whole + shift, std::vector<std::int16_t>(clip.begin() + static_cast<std::ptrdiff_t>(whole), clip.end())) > 100)
+            return ": broke off after " + std::to_string(whole) + " samples and went on "
+                + std::to_string(shift) + " samples later";
+    return ": broke off after " + std::to_string(whole) + " samples";
+}
+
+bool silentFrom(const std::vector<std::int16_t>& recording, std::size_t from) {
+    return firstNonZero(recording, std::min(from, recording.size())) == recording.size();
+}
+
+double ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// One server for the whole program: the audio back end connects to it once.
+class SoundServer : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_server = new NullSinkServer;
+        s_up = s_server->start();
+        if (s_up)
+            qputenv("PULSE_SERVER", s_server->address().toUtf8());
+    }
+    static void TearDownTestSuite() {
+        delete s_server;
+        s_server = nullptr;
+    }
+
+    void SetUp() override {
+        if (!s_up)
+            GTEST_SKIP() << "no sound server could start here: " << s_server->why().toStdString();
+        m_recorder = std::make_unique<MonitorRecorder>(*s_server);
+        ASSERT_TRUE(m_recorder->start()) << "parec records nothing from the null sink";
+    }
+
+    // A player on the generated sounds, started and with its output open.
+    std::unique_ptr<SoundPlayer> openPlayer() {
+        auto player = std::make_unique<SoundPlayer>(
+            AssetFinder({ QStringLiteral(TAVOLIER_ASSET_DIR) }), SoundPlayer::Output::Detect);
+        player->setBeep([this] { ++beeps; });
+        player->start();
+        waitFor([&] { return player->hasOutput(); }, 10000);
+        return player;
+    }
+
+    bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+        const auto deadline = Clock::now() + milliseconds(timeoutMs);
+        while (!done() && Clock::now() < deadline) {
+            m_recorder->pump(10);
+            QCoreApplication::processEvents();
+        }
+        return done();
+    }
+
+    // Plays `file` and checks that it comes out whole after `cursor`;
+    // returns where it starts in the recording.
+    std::size_t expectWhole(SoundPlayer& player, std::string_view file, std::size_t cursor) {
+        const std::vector<std::int16_t> clip = wavSamples(file);
+        EXPECT_GT(clip.size(), 1000u) << file;
+        const auto called = Clock::now();
+        player.play(file);
+        m_recorder->pump(static_cast<int>(clip.size() * 1000 / kSinkRate) + 200);
+        const std::vector<std::int16_t>& recording = m_recorder->samples();
+        const std::size_t lead = firstNonZero(clip);
+        const std::size_t heard = firstNonZero(recording, cursor);
+        EXPECT_LT(heard, recording.size()) << file << " was not heard";
+        if (heard >= recording.size() || heard < cursor + lead)
+            return recording.size();
+        const std::size_t start = heard - lead;
+        const std::size_t whole = matchingPrefix(recording, start, clip);
+        EXPECT_EQ(whole, clip.size()) << file << " did not arrive whole" << describeGap(recording, start, clip, whole);
+        EXPECT_TRUE(silentFrom(recording, start + clip.size())) << "noise after " << file;
+        std::printf("%s: first sample at the sink %.1f ms after the call\n",
+            std::string(file).c_str(), ms(m_recorder->playedBy(heard) - called));
+        return start;
+    }
+
+    static NullSinkServer* s_server;
+    static bool s_up;
+    std::unique_ptr<MonitorRecorder> m_recorder;
+    int beeps = 0;
+};
+
+NullSinkServer* SoundServer::s_server = nullptr;
+bool SoundServer::s_up = false;
+
+TEST_F(SoundServer, EverySoundArrivesWholeAtFullVolume) {
+    const auto player = openPlayer();
+    ASSERT_TRUE(player->hasOutput());
+    for (int round = 0; round < 2; ++round)
+        for (std::string_view file : SoundPlayer::kFiles)
+            expectWhole(*player, file, m_recorder->samples().size());
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(SoundServer, ANewSoundCutsTheOldOneOffAndFollowsWithoutAGap) {
+    const auto player = openPlayer();
+    ASSERT_TRUE(player->hasOutput());
+    const std::vector<std::int16_t> raise = wavSamples("chip1.wav");
+    const std::vector<std::int16_t> card = wavSamples("card1.wav");
+    const std::size_t cursor = m_recorder->samples().size();
+
+    const auto first = Clock::now();
+    player->play("chip1.wav");
+    m_recorder->pump(30);
+    const auto second = Clock::now();
+    player->play("card1.wav");
+    m_recorder->pump(static_cast<int>((raise.size() + card.size()) * 1000 / kSinkRate) + 200);
+
+    const std::vector<std::int16_t>& recording = m_recorder->samples();
+    const std::size_t heard = firstNonZero(recording, cursor);
+    ASSERT_LT(heard, recording.size()) << "nothing was heard";
+    const std::size_t start = heard - firstNonZero(raise);
+    // The raise's sound plays unchanged up to a cut, and from that very
+    // sample the card sound plays whole.
+    std::optional<std::size_t> cut;
+    for (std::size_t k = 0; k < raise.size() && !cut; ++k) {
+        if (k > 0 && recording[start + k - 1] != raise[k - 1])
+            break;
+        if (matchingPrefix(recording, start + k, card) == card.size())
+            cut = k;
+    }
+    ASSERT_TRUE(cut.has_value()) << "the card sound does not follow the cut raise sound whole";
+    EXPECT_GT(*cut, 0u) << "the raise sound was not heard at all";
+    EXPECT_TRUE(silentFrom(recording, start + *cut + card.size()));
+    std::printf("cut after %.1f ms of the raise sound; the calls were %.1f ms apart\n",
+        *cut * 1000.0 / kSinkRate, ms(second - first));
+}
+
+TEST_F(SoundServer, ClosingDuringASoundLetsItFinishAndReturns) {
+    auto player = openPlayer();
+    ASSERT_TRUE(player->hasOutput());
+    const std::vector<std::int16_t> win = wavSamples("chip4.wav");
+    const std::size_t cursor = m_recorder->samples().size();
+    player->play("chip4.wav");
+    m_recorder->pump(50);
+    player.reset();
+    m_recorder->pump(static_cast<int>(win.size() * 1000 / kSinkRate) + 200);
+    const std::vector<std::int16_t>& recording = m_recorder->samples();
+    const std::size_t heard = firstNonZero(recording, cursor);
+    ASSERT_LT(heard, recording.size());
+    EXPECT_EQ(matchingPrefix(recording, heard - firstNonZero(win), win), win.size());
+}
+
+TEST_F(SoundServer, TheGameGoesOnWhileTheServerIsGoneAndSoundsAgainWhenItIsBack) {
+    const auto player = openPlayer();
+    ASSERT_TRUE(player->hasOutput());
+    expectWhole(*player, "chip1.wav", m_recorder->samples().size());
+
+    m_recorder->stop();
+    s_server->stop();
+    EXPECT_TRUE(waitFor([&] { return !player->hasOutput(); }, 5000));
+    for (std::string_view file : SoundPlayer::kFiles)
+        player->play(file); // returns at once, silently
+    EXPECT_EQ(beeps, 0);
+
+    ASSERT_TRUE(s_server->start()) << s_server->why().toStdString();
+    m_recorder = std::make_unique<MonitorRecorder>(*s_server);
+    ASSERT_TRUE(m_recorder->start());
+    ASSERT_TRUE(waitFor([&] { return player->hasOutput(); }, 20000))
+        << "the output did not come back with the server";
+    expectWhole(*player, "chip4.wav", m_recorder->samples().size());
+}
+
+// The whole window: its sound starts after the first frame, a fold plays the
+// heavy chip sound whole, and with the sound off a fold is silent.
+class WindowSound : public SoundServer {
+protected:
+    std::unique_ptr<TForm1> openWindow(bool soundOn) {
+        settings.writeBoolean("Settings", "Sound", soundOn);
+        WindowOptions options;
+        options.assetDirs = { QStringLiteral(TAVOLIER_ASSET_DIR) };
+        options.scale = 1.0;
+        options.runTimers = false;
+        options.messageHook = [](const QString&, const QString&) { };
+        options.questionHook = [](const QString&, const QString&) { return true; };
+        auto form = std::make_unique<TForm1>(state, random, settings, options);
+        EXPECT_FALSE(form->soundPlayer()->started()) << "sound must wait for the first frame";
+        form->show();
+        EXPECT_TRUE(waitFor([&] { return form->soundPlayer()->hasOutput(); }, 10000));
+        return form;
+    }
+
+    QTemporaryDir dir;
+    SettingsFile settings { std::filesystem::path(dir.path().toStdString()) / "tavolier.ini" };
+    TableState state;
+    Random random { Random::splitMix64(11) };
+};
+
+TEST_F(WindowSound, AFoldEndsWithTheWholePayoutSound) {
+    const auto form = openWindow(true);
+    m_recorder->pump(300); // whatever the start-up deal played is over
+    const std::size_t cursor = m_recorder->samples().size();
+    const std::vector<std::int16_t> win = wavSamples("chip4.wav");
+    // The fold plays the heavy chip sound; the opponents then play the hand
+    // out (a raise or a new street cuts it off) up to the payout's sound,
+    // which is the last and plays whole.
+    QTest::mouseClick(form->button(Button::btnpass), Qt::LeftButton);
+    ASSERT_TRUE(state.seat(kHuman).folded);
+    m_recorder->pump(static_cast<int>(win.size() * 1000 / kSinkRate) + 300);
+    const std::vector<std::int16_t>& recording = m_recorder->samples();
+    ASSERT_LT(firstNonZero(recording, cursor), recording.size()) << "nothing was heard";
+    const auto lastNonZero = [](const std::vector<std::int16_t>& samples) {
+        const auto it = std::find_if(samples.rbegin(), samples.rend(), [](std::int16_t s) { return s != 0; });
+        return samples.size() - 1 - static_cast<std::size_t>(it - samples.rbegin());
+    };
+    const std::size_t start = lastNonZero(recording) - lastNonZero(win);
+    EXPECT_GE(start, cursor);
+    EXPECT_EQ(matchingPrefix(recording, start, win), win.size());
+}
+
+TEST_F(WindowSound, WithTheSoundOffNothingIsHeard) {
+    const auto form = openWindow(false);
+    const std::size_t cursor = m_recorder->samples().size();
+    QTest::mouseClick(form->button(Button::btnbet), Qt::LeftButton);
+    QTest::mouseClick(form->button(Button::btnpass), Qt::LeftButton);
+    m_recorder->pump(500);
+    EXPECT_TRUE(silentFrom(m_recorder->samples(), cursor));
+    EXPECT_GT(m_recorder->samples().size(), cursor + kSinkRate / 4) << "the recording stalled";
+}
+
+} // namespace
+} // namespace tavolier::soundtest
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
