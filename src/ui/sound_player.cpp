@@ -15,7 +15,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
+
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tavolier {
 
@@ -23,7 +29,7 @@ namespace {
 
 // How much sound the output keeps queued ahead of the speaker: a new sound
 // is heard after at most about this much (plus the device's own latency).
-constexpr int kBufferMs = 20;
+constexpr int kBufferMs = 25;
 // How often the queue is topped up.
 constexpr int kFeedMs = 4;
 // A lost output is looked for again this often.
@@ -32,6 +38,10 @@ constexpr int kRetryMs = 1000;
 constexpr int kExitWaitMs = 1500;
 
 constexpr int kPreferredRate = 44100;
+// The sound thread's scheduling: a low round-robin real-time priority (the
+// sound server's own threads run above it) or, failing that, a nice level.
+constexpr int kSoundThreadRealTime = 3;
+constexpr int kSoundThreadNice = -10;
 
 } // namespace
 
@@ -50,6 +60,7 @@ public:
         QMetaObject::invokeMethod(this, &AudioOutput::feed, Qt::QueuedConnection);
     }
     [[nodiscard]] bool isOpen() const { return m_open.load(std::memory_order_acquire); }
+    [[nodiscard]] int underruns() const { return m_underruns.load(std::memory_order_relaxed); }
 
     // Worker thread from here on.
     void open() {
@@ -75,7 +86,8 @@ public:
             format.setChannelCount(device.preferredFormat().channelCount());
         }
         if (device.isNull() || !device.isFormatSupported(format)) {
-            unavailable(device.isNull() ? "no audio output" : "the audio output takes no 16-bit sound");
+            unavailable(
+                device.isNull() ? "no audio output" : "the audio output takes no 16-bit sound");
             return;
         }
         m_sink = new QAudioSink(device, format, this);
@@ -88,12 +100,15 @@ public:
         connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
             if (state == QAudio::StoppedState && !m_closing)
                 unavailable("the audio output went away");
+            else if (state == QAudio::IdleState) // never idle but for running dry
+                m_underruns.fetch_add(1, std::memory_order_relaxed);
         });
         m_frameBytes = format.bytesPerFrame();
         m_rendered.clear();
         for (const std::optional<SoundClip>& clip : m_clips)
-            m_rendered.push_back(clip ? renderClip(*clip, format.sampleRate(), format.channelCount())
-                                      : std::vector<std::int16_t>());
+            m_rendered.push_back(clip
+                    ? renderClip(*clip, format.sampleRate(), format.channelCount())
+                    : std::vector<std::int16_t>());
         if (m_opened)
             m_seen = m_request.load(std::memory_order_acquire) >> 8; // nothing stale on return
         if (m_lost) {
@@ -128,8 +143,8 @@ public:
         m_buffer.assign(static_cast<std::size_t>(bytes), 0);
         qsizetype fromClip = 0;
         if (m_current != nullptr) {
-            const qsizetype left = static_cast<qsizetype>(
-                (m_current->size() - m_position) * sizeof(std::int16_t));
+            const qsizetype left
+                = static_cast<qsizetype>((m_current->size() - m_position) * sizeof(std::int16_t));
             fromClip = std::min(left, bytes);
             std::memcpy(m_buffer.data(), m_current->data() + m_position,
                 static_cast<std::size_t>(fromClip));
@@ -154,8 +169,8 @@ public:
         int waitMs = 0;
         if (m_device != nullptr && m_current != nullptr) {
             const auto left = static_cast<int>((m_current->size() - m_position) * 1000
-                / static_cast<std::size_t>(m_sink->format().sampleRate()
-                    * m_sink->format().channelCount()));
+                / static_cast<std::size_t>(
+                    m_sink->format().sampleRate() * m_sink->format().channelCount()));
             waitMs = left + 2 * kBufferMs;
         }
         QTimer::singleShot(waitMs, this, [this, closed = std::move(closed)] {
@@ -172,25 +187,26 @@ private:
             m_tick->stop();
         if (m_retry != nullptr)
             m_retry->stop();
-        if (m_sink != nullptr) {
-            m_sink->disconnect(this);
-            m_sink->stop();
-            delete m_sink;
-        }
-        m_sink = nullptr;
+        // Deleting the sink may run queued calls of this thread (a feed), so
+        // it is forgotten first.
+        QAudioSink* sink = std::exchange(m_sink, nullptr);
         m_device = nullptr;
         m_current = nullptr;
+        if (sink != nullptr) {
+            sink->disconnect(this);
+            sink->stop();
+            delete sink;
+        }
     }
 
     // The output cannot be used (now): silence, one line in the log, and a
     // fresh look later.
     void unavailable(const char* why) {
         const bool wasOpen = m_sink != nullptr && m_device != nullptr;
-        if (m_sink != nullptr) {
-            m_sink->disconnect(this);
-            m_sink->deleteLater();
+        if (QAudioSink* sink = std::exchange(m_sink, nullptr); sink != nullptr) {
+            sink->disconnect(this);
+            sink->deleteLater();
         }
-        m_sink = nullptr;
         m_device = nullptr;
         m_current = nullptr;
         m_open.store(false, std::memory_order_release);
@@ -210,6 +226,7 @@ private:
     std::atomic<std::uint64_t> m_request { 0 }; // (request number << 8) | clip
     std::atomic<std::uint64_t> m_requests { 0 };
     std::atomic<bool> m_open { false };
+    std::atomic<int> m_underruns { 0 };
     std::uint64_t m_seen = 0;
     QAudioSink* m_sink = nullptr;
     QIODevice* m_device = nullptr;
@@ -226,6 +243,15 @@ private:
 
 namespace {
 
+// Runs on the sound thread as it starts; the sound server's client thread,
+// started from it, inherits what it gets.
+void raiseSoundThreadPriority() {
+    sched_param param {};
+    param.sched_priority = kSoundThreadRealTime;
+    if (pthread_setschedparam(pthread_self(), SCHED_RR, &param) != 0)
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kSoundThreadNice);
+}
+
 // The thread every audio output runs on. It lives as long as the
 // application: the sound server's connection is made on it and reconnects
 // on it after the server has gone away, so it must outlast any one player.
@@ -233,6 +259,10 @@ QThread* soundThread() {
     static QThread* thread = [] {
         auto* t = new QThread;
         t->setObjectName("tavolier-sound");
+        // The feed must not wait behind busy threads, or the sound breaks up:
+        // a low real-time priority where the system grants it, else a higher
+        // nice level where allowed, else the ordinary one.
+        QObject::connect(t, &QThread::started, t, raiseSoundThreadPriority, Qt::DirectConnection);
         t->start();
         qAddPostRoutine([] {
             thread->quit();
@@ -250,7 +280,8 @@ std::optional<SoundClip> decodeFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
-    return decodeWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    return decodeWave(
+        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 // Sees the window's first paint and starts the player once that frame is
@@ -285,16 +316,16 @@ void quietMultimediaLog() {
     // The sound server's client also warns without a category; the output's
     // own line says what the player needs to know.
     static QtMessageHandler next = nullptr;
-    next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
-                                      const QString& text) {
-        if (type == QtWarningMsg
-            && (text.startsWith(QLatin1String("PulseAudioService:"))
-                || text.startsWith(QLatin1String("\"Stream error:"))
-                || text.startsWith(QLatin1String("Stream error:"))))
-            return;
-        if (next != nullptr)
-            next(type, context, text);
-    });
+    next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtWarningMsg
+                && (text.startsWith(QLatin1String("PulseAudioService:"))
+                    || text.startsWith(QLatin1String("\"Stream error:"))
+                    || text.startsWith(QLatin1String("Stream error:"))))
+                return;
+            if (next != nullptr)
+                next(type, context, text);
+        });
 }
 
 SoundPlayer::SoundPlayer(const AssetFinder& finder, Output output, QObject* parent)
@@ -326,8 +357,7 @@ void SoundPlayer::start() {
         clips.push_back(cue.path.isEmpty() ? std::nullopt : decodeFile(cue.path));
         cue.decodable = clips.back().has_value();
     }
-    if (m_waiting && !m_cues[*m_waiting].path.isEmpty() && !m_cues[*m_waiting].decodable
-        && m_beep)
+    if (m_waiting && !m_cues[*m_waiting].path.isEmpty() && !m_cues[*m_waiting].decodable && m_beep)
         m_beep();
     if (m_output == Output::Detect) {
         m_audio = new AudioOutput(std::move(clips));
@@ -346,6 +376,10 @@ void SoundPlayer::startAfterFirstFrame(QWidget& window) {
 
 bool SoundPlayer::hasOutput() const {
     return m_audio != nullptr && m_audio->isOpen();
+}
+
+int SoundPlayer::underruns() const {
+    return m_audio != nullptr ? m_audio->underruns() : 0;
 }
 
 void SoundPlayer::play(std::string_view file) {

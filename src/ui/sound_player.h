@@ -55,6 +55,9 @@ public:
     // True once start() has run and the output is open and playing.
     [[nodiscard]] bool hasOutput() const;
     [[nodiscard]] bool started() const { return m_started; }
+    // How often the output ran dry because its thread was held up (the
+    // machine was too busy): each time the sound broke up.
+    [[nodiscard]] int underruns() const;
 
     // The names the game plays.
     static constexpr std::array<std::string_view, 4> kFiles

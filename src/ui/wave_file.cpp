@@ -22,7 +22,8 @@ constexpr std::array<std::uint8_t, 14> kSubFormatTail
 std::uint32_t readLe(std::span<const std::byte> bytes, std::size_t at, int width) {
     std::uint32_t value = 0;
     for (int i = width - 1; i >= 0; --i)
-        value = (value << 8) | std::to_integer<std::uint32_t>(bytes[at + static_cast<std::size_t>(i)]);
+        value = (value << 8)
+            | std::to_integer<std::uint32_t>(bytes[at + static_cast<std::size_t>(i)]);
     return value;
 }
 
@@ -93,7 +94,8 @@ float sampleAt(std::span<const std::byte> data, std::size_t at, const Layout& la
         return static_cast<float>(value) / 8388608.0f;
     }
     default:
-        return static_cast<float>(static_cast<double>(static_cast<std::int32_t>(raw)) / 2147483648.0);
+        return static_cast<float>(
+            static_cast<double>(static_cast<std::int32_t>(raw)) / 2147483648.0);
     }
 }
 
@@ -128,7 +130,8 @@ std::optional<SoundClip> decodeWave(std::span<const std::byte> file) {
                 for (int c = 0; c < layout->channels; ++c)
                     sum += sampleAt(
                         chunk, f * frameBytes + static_cast<std::size_t>(c) * sampleBytes, *layout);
-                clip.samples[f] = std::clamp(sum / static_cast<float>(layout->channels), -1.0f, 1.0f);
+                clip.samples[f]
+                    = std::clamp(sum / static_cast<float>(layout->channels), -1.0f, 1.0f);
             }
             return clip;
         }

@@ -19,6 +19,9 @@
 #include <cstring>
 #include <vector>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace tavolier::soundtest {
 
 using Clock = std::chrono::steady_clock;
@@ -45,7 +48,8 @@ public:
             m_why = "no temporary folder";
             return false;
         }
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", m_dir.path());
         env.insert("XDG_RUNTIME_DIR", m_dir.path());
@@ -55,11 +59,12 @@ public:
         env.remove("PULSE_SERVER");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         m_server.setProcessEnvironment(env);
+        // The server goes with the test, even when the test crashes.
+        m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start("pulseaudio",
-            { "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                "--disallow-exit", "--disallow-module-loading=no", "--log-target=stderr",
-                "--log-level=error", "-L",
+            { "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+                "--disallow-module-loading=no", "--log-target=stderr", "--log-level=error", "-L",
                 "module-native-protocol-unix auth-anonymous=1 socket=" + socketPath(), "-L",
                 "module-null-sink sink_name=tavolier_test format=s16le rate=44100 channels=1" });
         if (!m_server.waitForStarted(5000)) {
@@ -69,7 +74,8 @@ public:
         const auto deadline = Clock::now() + std::chrono::seconds(10);
         while (Clock::now() < deadline) {
             if (m_server.state() != QProcess::Running) {
-                m_why = "pulseaudio stopped: " + QString::fromLocal8Bit(m_server.readAll()).trimmed();
+                m_why
+                    = "pulseaudio stopped: " + QString::fromLocal8Bit(m_server.readAll()).trimmed();
                 return false;
             }
             if (pactl({ "set-default-sink", "tavolier_test" }))
@@ -129,6 +135,7 @@ public:
     ~MonitorRecorder() { stop(); }
 
     bool start() {
+        m_parec.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_parec.start("parec",
             { "--server=" + m_server.address(), "--device=tavolier_test.monitor", "--raw",
                 "--format=s16le", "--rate=44100", "--channels=1", "--latency-msec=2" });
@@ -154,7 +161,8 @@ public:
             const qsizetype whole = m_pending.size() / 2 * 2;
             const std::size_t at = m_samples.size();
             m_samples.resize(at + static_cast<std::size_t>(whole / 2));
-            std::memcpy(m_samples.data() + at, m_pending.constData(), static_cast<std::size_t>(whole));
+            std::memcpy(
+                m_samples.data() + at, m_pending.constData(), static_cast<std::size_t>(whole));
             m_pending.remove(0, whole);
             m_arrivals.push_back({ m_samples.size(), now });
         } while (Clock::now() < until);
