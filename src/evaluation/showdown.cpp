@@ -63,7 +63,8 @@ void scoreSeats(TableState& s, std::array<std::int32_t, 9>& scores,
 
 // Marks the seats whose result is the best: winnerCount and one flag each.
 // When nobody took part (every result a sentinel) the pot goes to the
-// seats that have not folded instead, so a folded seat never wins.
+// seats that have neither folded nor sat the hand out, so a folded seat or
+// one without chips at the deal never wins.
 [[nodiscard]] std::array<bool, 9> findWinners(TableState& s) {
     std::array<std::int32_t, 8> sorted {};
     for (std::size_t i = 0; i < 8; ++i)
@@ -74,7 +75,8 @@ void scoreSeats(TableState& s, std::array<std::int32_t, 9>& scores,
     std::array<bool, 9> winner {};
     s.winnerCount = 0;
     for (int seat : kFixedOrder) {
-        winner[at(seat)] = anyoneTookPart ? s.seatResults[at(seat)] == best : !s.seat(seat).folded;
+        winner[at(seat)] = anyoneTookPart ? s.seatResults[at(seat)] == best
+                                          : !s.seat(seat).folded && !s.seat(seat).outAtDeal;
         if (winner[at(seat)])
             s.winnerCount += 1;
     }

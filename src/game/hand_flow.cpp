@@ -109,6 +109,7 @@ void dealHand(Table& table, bool moveBlindMarker) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).folded = false;
         s.seat(seat).openBet = false;
+        s.seat(seat).outAtDeal = s.seat(seat).chips < 1;
     }
     s.outCount = 0;
     table.setButtonEnabled(Button::btnnew, false);
@@ -225,6 +226,7 @@ void prepareStartUp(Table& table, bool seedFromClock) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).folded = false;
         s.seat(seat).openBet = false;
+        s.seat(seat).outAtDeal = s.seat(seat).chips < 1;
     }
     s.outCount = 0;
     initDecks(s);

@@ -77,6 +77,7 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).openBet = false;
         s.seat(seat).folded = false;
+        s.seat(seat).outAtDeal = s.seat(seat).chips < 1;
     }
     s.street = 1;
     s.outCount = 0;

@@ -117,7 +117,10 @@ void Table::reportHandStarted(
     bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks) {
     m_handOpen = true;
     m_streetReported = state.street;
-    m_toldSitsOut = {};
+    // A seat out of chips at the deal is told once, at its first turn; a seat
+    // that runs out during the hand is passed over without a word.
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        m_toldSitsOut[static_cast<std::size_t>(seat)] = stacks[static_cast<std::size_t>(seat)] > 0;
     HandStarted e;
     e.handNumber = ++m_handNumber;
     e.newMatch = newMatch;

@@ -79,7 +79,9 @@ public:
     void reportBlind(int seat, bool big, std::int32_t potAfter);
     // Reports a seat's action with its stack and the pot as they stand now.
     void reportAction(int seat, ActionKind kind, std::int32_t paid);
-    // A broke seat whose turn is passed over, reported once a hand.
+    // A seat that was out of chips at the deal, its turn passed over: told
+    // once a hand, at the first such turn. A seat that runs out of chips
+    // during the hand is passed over unreported.
     void reportSitsOut(int seat);
     void reportStreet();
     void reportShown(int seat, std::int32_t score, std::int32_t kicker, std::string_view name);

@@ -21,6 +21,7 @@ struct Seat {
     std::int32_t chips = 1200;
     bool folded = false;
     bool openBet = false; // opponents only: holds the bet the human must answer
+    bool outAtDeal = false; // had no chips when the hand was dealt: sits the hand out
     std::array<Card, 2> holeCards {};
 };
 

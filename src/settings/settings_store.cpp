@@ -27,7 +27,9 @@ void MemorySettings::writeInteger(
     if (failAfter > 0)
         --failAfter;
     set(section, key, value);
-    writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
+    if (logWrites)
+        writes.push_back(
+            std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
 }
 
 void MemorySettings::set(std::string_view section, std::string_view key, std::int32_t value) {

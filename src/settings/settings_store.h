@@ -51,8 +51,8 @@ public:
     }
 };
 
-// A store in memory: the CLI's default and the tests'. It keeps every write in
-// order and can be told to refuse writes.
+// A store in memory: the CLI's default and the tests'. It can keep every write
+// in order and can be told to refuse writes.
 class MemorySettings : public SettingsStore {
 public:
     std::int32_t readInteger(
@@ -61,8 +61,10 @@ public:
 
     // Refuse every write after this many more succeed (-1: never refuse).
     int failAfter = -1;
-    // "Section/key=value" for each write, in order.
+    // "Section/key=value" for each write, in order, while logWrites is on
+    // (tests read it; a long run turns it off so that its memory stays flat).
     std::vector<std::string> writes;
+    bool logWrites = true;
     void set(std::string_view section, std::string_view key, std::int32_t value);
 
 private:

@@ -131,5 +131,16 @@ TEST(WritingPlay, WhatIsWrittenIsReadBackByTheNextRun) {
         "[Stats]\nshowdowns=0\nhandsplayed=0\nhandswon=4\n[C");
 }
 
+TEST(MemoryStore, WithoutItsLogAStoreStillHoldsEveryValue) {
+    MemorySettings store;
+    store.logWrites = false;
+    TableState state;
+    state.seat(3).chips = 77;
+    for (int hand = 0; hand < 1000; ++hand)
+        writeChips(store, state);
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(store.readInteger("Cash", "pinhead", 0), 77);
+}
+
 } // namespace
 } // namespace tavolier

@@ -296,9 +296,12 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     random.ignoreClock();
 
     std::unique_ptr<SettingsStore> store;
-    if (o.settingsPath.empty())
-        store = std::make_unique<MemorySettings>();
-    else
+    if (o.settingsPath.empty()) {
+        // Nobody reads the writes back: a long run keeps no log of them.
+        auto memory = std::make_unique<MemorySettings>();
+        memory->logWrites = false;
+        store = std::move(memory);
+    } else
         store = std::make_unique<SettingsFile>(o.settingsPath);
 
     TableState state;
