@@ -1,12 +1,12 @@
 // Whole hands and the human's heaviest click at "Genius", on a null screen
 // and an in-memory settings store.
 #include "core/random.h"
+#include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/hand_flow.h"
+#include "game/opponent_turns.h"
 #include "game/player_actions.h"
 #include "game/table.h"
-#include "game/table_state.h"
-#include "opponents/opponent_turns.h"
 #include "settings/settings_store.h"
 
 #include <benchmark/benchmark.h>

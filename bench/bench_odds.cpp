@@ -1,7 +1,7 @@
 #include "core/random.h"
+#include "core/table_state.h"
 #include "fastest.h"
 #include "game/deck.h"
-#include "game/table_state.h"
 #include "opponents/odds.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The settings file at start-up (eighteen reads, each opening the file) and
 // one write, on a typical file and on a monstrous one.
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "settings/settings_file.h"
 #include "settings/settings_io.h"
 #include "settings/temp_folder.h"

@@ -2,7 +2,7 @@
 // it: the window must open no slower for having a chart, since Qt Charts
 // comes in only with the Statistics window. Runs on Qt's offscreen platform.
 #include "core/random.h"
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "settings/settings_store.h"
 #include "ui/main_window.h"
 

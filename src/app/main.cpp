@@ -1,6 +1,6 @@
 // The game: one window, the card table.
 #include "core/random.h"
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "settings/settings_file.h"
 #include "tavolier_version.h"
 #include "ui/first_frame.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "evaluation/rank_table.h"
 #include "core/card.h"
-#include "game/table_state.h"
+#include "core/table_state.h"
+#include "evaluation/rank_table.h"
 
 #include <array>
 #include <bit>

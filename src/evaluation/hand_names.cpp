@@ -1,8 +1,5 @@
 #include "evaluation/hand_names.h"
 
-#include "game/seats.h"
-#include "game/table.h"
-
 #include <array>
 
 namespace tavolier {
@@ -78,12 +75,6 @@ std::string_view handName(std::int32_t score) {
     if (score >= 100)
         return within(kOnePair, score, 100);
     return within(kHighCard, score, 0);
-}
-
-void nameHand(Table& table, std::int32_t score, int seat) {
-    if (seat < 1 || seat > kSeatCount)
-        return;
-    table.setStatus(seat, handName(score));
 }
 
 } // namespace tavolier

@@ -1,6 +1,6 @@
 #include "game/deck.h"
 
-#include "game/seats.h"
+#include "core/seats.h"
 
 #include <utility>
 

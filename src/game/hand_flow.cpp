@@ -1,14 +1,14 @@
 #include "game/hand_flow.h"
 
-#include "evaluation/showdown.h"
+#include "core/seats.h"
 #include "game/deck.h"
 #include "game/hand_steps.h"
-#include "game/seats.h"
+#include "game/opponent_turns.h"
+#include "game/options.h"
+#include "game/showdown.h"
 #include "game/table.h"
-#include "opponents/opponent_turns.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
-#include "settings/options.h"
 #include "settings/settings_io.h"
 
 namespace tavolier {
@@ -146,14 +146,6 @@ void resetPreviousHand(Table& table) {
 }
 
 } // namespace
-
-bool isDealBetSize(std::int32_t amount) {
-    return amount == 2 || amount == 4 || amount == 6 || amount == 8 || amount == 10;
-}
-
-bool isRaiseBetSize(std::int32_t amount) {
-    return isDealBetSize(amount) || amount == 12 || amount == 16 || amount == 20;
-}
 
 void computeBlinds(Table& table) {
     TableState& s = table.state;

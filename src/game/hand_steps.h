@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/seat_lists.h"
+#include "core/seat_lists.h"
 
 #include <cstdint>
 
@@ -25,8 +25,5 @@ void whitenStatusLabels(Table& table);
 // The opponents' own turns in the given order, stopping after a raise.
 // onlyWhileBeforeShowdown also stops before any turn once the street is 5.
 void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown);
-// True for the bet sizes the buttons know a caption for.
-[[nodiscard]] bool isDealBetSize(std::int32_t amount);
-[[nodiscard]] bool isRaiseBetSize(std::int32_t amount);
 
 } // namespace tavolier

@@ -1,12 +1,12 @@
 #include "game/match.h"
 
+#include "core/seats.h"
 #include "game/deck.h"
 #include "game/hand_steps.h"
-#include "game/seats.h"
+#include "game/options.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
-#include "settings/options.h"
 #include "settings/settings_io.h"
 
 namespace tavolier {

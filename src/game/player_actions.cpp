@@ -1,11 +1,11 @@
 #include "game/player_actions.h"
 
-#include "evaluation/showdown.h"
+#include "core/seats.h"
 #include "game/hand_flow.h"
 #include "game/hand_steps.h"
-#include "game/seats.h"
+#include "game/opponent_turns.h"
+#include "game/showdown.h"
 #include "game/table.h"
-#include "opponents/opponent_turns.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
 
@@ -121,7 +121,7 @@ void playerbets(Table& table) {
     if (raiseTakesEffect(s)) {
         s.potSettled = false;
         table.setCallDue(false);
-        const std::int32_t bet = s.street > 2 ? s.bigBet : s.smallBet;
+        const std::int32_t bet = streetBet(s);
         const std::int32_t potBefore = s.pot;
         humanPays(s, bet);
         s.toCall = bet;
@@ -218,15 +218,6 @@ void captionsAfterRaise(Table& table) {
     if (isRaiseBetSize(table.state.raiseAmount))
         table.setCallDue(true);
     table.setButtonEnabled(Button::btnbet, false);
-}
-
-void captionsAtRedraw(Table& table) {
-    TableState& s = table.state;
-    if (s.street == 1)
-        return;
-    s.raiseAmount = s.street > 2 ? s.bigBet : s.smallBet;
-    if (isRaiseBetSize(s.raiseAmount))
-        table.showRaiseCaption();
 }
 
 } // namespace tavolier

@@ -12,8 +12,5 @@ void playerpasses(Table& table);
 // After an opponent's raise: btnstay reads "Call" for the usual bet sizes and
 // btnbet is disabled.
 void captionsAfterRaise(Table& table);
-// At every redraw while street is not 1: raiseAmount becomes the street's bet
-// and btnbet may read "Raise" again.
-void captionsAtRedraw(Table& table);
 
 } // namespace tavolier

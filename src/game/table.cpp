@@ -1,38 +1,22 @@
 #include "game/table.h"
 
-#include "game/seats.h"
+#include "core/seats.h"
 
 #include <algorithm>
 
 namespace tavolier {
 
 Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_)
-    : state(state_)
-    , random(random_)
-    , view(view_)
+    : Scene(state_, random_, view_)
     , settings(settings_)
     , events(m_nobodyListens) {
 }
 
 Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_,
     GameEvents& events_)
-    : state(state_)
-    , random(random_)
-    , view(view_)
+    : Scene(state_, random_, view_)
     , settings(settings_)
     , events(events_) {
-}
-
-void Table::setStatus(int seat, std::string_view text) {
-    view.setLabelText(seatInfo(seat).statusLabel, text);
-}
-
-void Table::showChips(int seat) {
-    view.setLabelText(seatInfo(seat).chipsLabel, std::to_string(state.seat(seat).chips));
-}
-
-void Table::showPot() {
-    view.setLabelText(Label::betsize, std::to_string(state.pot));
 }
 
 void Table::pay(int seat, std::int32_t amount) {
@@ -91,11 +75,6 @@ void Table::disableActions() {
     setButtonEnabled(Button::btnbet, false);
     setButtonEnabled(Button::btnpass, false);
     setButtonEnabled(Button::btnstay, false);
-}
-
-void Table::playSoundIfOn(std::string_view file) {
-    if (state.soundOn)
-        view.playSound(file);
 }
 
 SeatFigures stacksOf(const TableState& s) {

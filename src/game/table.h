@@ -2,9 +2,9 @@
 
 #include "core/game_events.h"
 #include "core/random.h"
+#include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/table_state.h"
-#include "presentation/presentation_state.h"
+#include "presentation/scene.h"
 #include "settings/settings_store.h"
 
 #include <cstdint>
@@ -14,11 +14,11 @@ namespace tavolier {
 
 class DecisionOverride;
 
-// The pieces every rule of the game works on: the one table state, the one
-// generator, the screen, the settings store, the listener of the game events
-// and the window's presentation state. The main window (or a test, or the
+// The pieces every rule of the game works on: the scene (the one table state,
+// the one generator, the screen and the window's presentation state), the
+// settings store and the listener of the game events. The main window (or a test, or the
 // CLI) owns all of them; a Table only ties them together.
-class Table {
+class Table : public Scene {
 public:
     // Nobody listens to the game events.
     Table(TableState& state, Random& random, TableView& view, SettingsStore& settings);
@@ -31,22 +31,12 @@ private:
     GameEvents m_nobodyListens;
 
 public:
-    TableState& state;
-    Random& random;
-    TableView& view;
     SettingsStore& settings;
     GameEvents& events;
-    PresentationState presentation;
     // Decides for the opponents instead of their estimate (tests only; null in
     // play, where every decision runs the estimate and its draws).
     DecisionOverride* decisionOverride = nullptr;
 
-    // A seat's status label ("Calls", "Folds", ... or empty).
-    void setStatus(int seat, std::string_view text);
-    // Writes a seat's chips into its chips label.
-    void showChips(int seat);
-    // Writes the pot into betsize.
-    void showPot();
     // Pays amount from a seat into the pot and shows both (clamped to 32 bits).
     void pay(int seat, std::int32_t amount);
 
@@ -65,9 +55,6 @@ public:
     void setSoundCaption(bool on);
     // Bars all four of the human's controls: Deal, Raise, Fold, Check/Call.
     void disableActions();
-
-    // Plays a sound when sound is on.
-    void playSoundIfOn(std::string_view file);
 
     // ---- Game events. A hand is open from its HandStarted to its
     // HandEnded; what the rules do to a closed hand is not reported.

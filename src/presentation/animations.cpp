@@ -1,10 +1,10 @@
 #include "presentation/animations.h"
 
-#include "game/seats.h"
-#include "game/table.h"
+#include "core/seats.h"
 #include "opponents/odds.h"
 #include "presentation/card_drawing.h"
 #include "presentation/portraits.h"
+#include "presentation/scene.h"
 
 #include <algorithm>
 
@@ -20,25 +20,25 @@ constexpr std::int32_t kBadgeTrials = 2000;
 // in it too.
 constexpr std::array<int, kSeatCount> kShowdownOrder { 7, 6, kHuman, 5, 4, 3, 2, 1 };
 
-void drawPortrait(Table& table, ImageList list, int seat, int base) {
+void drawPortrait(Scene& table, ImageList list, int seat, int base) {
     const PortraitPlace& place = portraitOf(seat);
     table.view.stamp(list, base + place.k, place.x, place.y);
 }
 
-void drawAllGoldRings(Table& table) {
+void drawAllGoldRings(Scene& table) {
     for (int seat : kOpponents)
         drawPortrait(table, ImageList::highlights, seat, kGoldRing);
 }
 
 // Marc's second card lies under a corner of the badge; stamp it face down
 // again while he still shows cards. A broke Marc shows none.
-void restampMarc(Table& table) {
+void restampMarc(Scene& table) {
     const Seat& marc = table.state.seat(kMarc);
     if (!marc.folded && marc.chips > 0)
         stampHoleCard(table, kMarc, 1, cardBackPicture(table.state));
 }
 
-void hoverBadge(Table& table, int x, int y) {
+void hoverBadge(Scene& table, int x, int y) {
     TableState& state = table.state;
     PresentationState& p = table.presentation;
     bool& shown = p.hoverShown[kHuman];
@@ -71,7 +71,7 @@ void hoverBadge(Table& table, int x, int y) {
     }
 }
 
-void hoverOpponent(Table& table, int seat, int x, int y) {
+void hoverOpponent(Scene& table, int seat, int x, int y) {
     const TableState& state = table.state;
     const PortraitPlace& place = portraitOf(seat);
     const Seat& s = state.seat(seat);
@@ -110,9 +110,37 @@ void hoverOpponent(Table& table, int seat, int x, int y) {
     return best;
 }
 
+// Where an opponent's raise highlight is drawn: image 7 - seat of the
+// highlights list at (x, y), over the seat's portrait.
+struct HighlightPlace {
+    int x;
+    int y;
+};
+
+// clang-format off
+constexpr std::array<HighlightPlace, 8> kHighlightPlaces { {
+    { 0, 0 },
+    { 35, 449 },   // Marc
+    { 829, 449 },  // Edmund
+    { 870, 239 },  // Robert
+    { 764, 57 },   // Cindy
+    { 397, 5 },    // Carlos
+    { 101, 57 },   // Jack
+    { 1, 239 },    // Chong
+} };
+// clang-format on
+
 } // namespace
 
-void resetAtDeal(Table& table) {
+void stampRaiseHighlight(Scene& table, int seat) {
+    const HighlightPlace& place = kHighlightPlaces[static_cast<std::size_t>(seat)];
+    table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
+    // Edmund's highlight covers his chips label.
+    if (seat == kEdmund)
+        table.view.refreshLabel(Label::lblecash);
+}
+
+void resetAtDeal(Scene& table) {
     PresentationState& p = table.presentation;
     p.hoverShown[kHuman] = false;
     p.oddsStale = true;
@@ -124,7 +152,7 @@ void resetAtDeal(Table& table) {
     clearArea(table, kBoardArea);
 }
 
-void resetAtHumanAction(Table& table, bool redrawOpenBets) {
+void resetAtHumanAction(Scene& table, bool redrawOpenBets) {
     PresentationState& p = table.presentation;
     p.hoverShown[kHuman] = false;
     p.oddsStale = true;
@@ -136,7 +164,7 @@ void resetAtHumanAction(Table& table, bool redrawOpenBets) {
     drawCards(table);
 }
 
-void resetAtNewMatch(Table& table) {
+void resetAtNewMatch(Scene& table) {
     clearArea(table, kBoardArea);
     table.view.stamp(ImageList::highlights, kBadgeGold, kWinnerBadgeX, kBadgeY);
     table.presentation.badgeRated = false;
@@ -144,18 +172,18 @@ void resetAtNewMatch(Table& table) {
     table.view.refreshLabel(Label::lblecash);
 }
 
-void startWinAnimation(Table& table) {
+void startWinAnimation(Scene& table) {
     table.presentation.winStep = 0;
     table.view.stopTimer(Timer::winktimer);
     table.view.startTimer(Timer::wintimer);
 }
 
-void startGoldFigure(Table& table) {
+void startGoldFigure(Scene& table) {
     table.presentation.goldStep = 0;
     table.view.startTimer(Timer::goldtimer);
 }
 
-void winktimerTimer(Table& table) {
+void winktimerTimer(Scene& table) {
     PresentationState& p = table.presentation;
     if (p.blinkStep == 0) {
         // The generator is the game's own: this draw happens at every first
@@ -188,7 +216,7 @@ void winktimerTimer(Table& table) {
     }
 }
 
-void wintimerTimer(Table& table) {
+void wintimerTimer(Scene& table) {
     PresentationState& p = table.presentation;
     const std::int32_t best = bestResult(table.state);
     // Green and gold alternate for four ticks; the fifth shows the red ring.
@@ -218,7 +246,7 @@ void wintimerTimer(Table& table) {
         ++p.winStep;
 }
 
-void goldtimerTimer(Table& table) {
+void goldtimerTimer(Scene& table) {
     PresentationState& p = table.presentation;
     if (p.goldStep >= 8) {
         table.view.stamp(ImageList::gold, 0, kGoldX, kGoldY);
@@ -231,13 +259,13 @@ void goldtimerTimer(Table& table) {
     ++p.goldStep;
 }
 
-void FormMouseMove(Table& table, int x, int y) {
+void FormMouseMove(Scene& table, int x, int y) {
     hoverBadge(table, x, y);
     for (int seat : kOpponents)
         hoverOpponent(table, seat, x, y);
 }
 
-void FormMouseLeave(Table& table) {
+void FormMouseLeave(Scene& table) {
     // Left of and above every region: past each of them, inside none.
     FormMouseMove(table, -1, -1);
 }

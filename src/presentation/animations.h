@@ -2,26 +2,29 @@
 
 namespace tavolier {
 
-class Table;
+class Scene;
 
 // The presentation resets at fixed points of play.
-void resetAtDeal(Table& table);
+void resetAtDeal(Scene& table);
 // Start of the human's Raise, Check/Call and Fold; Check/Call and Fold also
 // redraw the gold-ring portrait of an opponent holding the open bet and the table.
-void resetAtHumanAction(Table& table, bool redrawOpenBets);
-void resetAtNewMatch(Table& table);
+void resetAtHumanAction(Scene& table, bool redrawOpenBets);
+void resetAtNewMatch(Scene& table);
+
+// An opponent's raise: its highlight over the portrait.
+void stampRaiseHighlight(Scene& table, int seat);
 
 // Started by the showdown.
-void startWinAnimation(Table& table);
-void startGoldFigure(Table& table);
+void startWinAnimation(Scene& table);
+void startGoldFigure(Scene& table);
 
 // Timer ticks and the mouse, forwarded by the window.
-void winktimerTimer(Table& table);
-void wintimerTimer(Table& table);
-void goldtimerTimer(Table& table);
-void FormMouseMove(Table& table, int x, int y);
+void winktimerTimer(Scene& table);
+void wintimerTimer(Scene& table);
+void goldtimerTimer(Scene& table);
+void FormMouseMove(Scene& table, int x, int y);
 // The pointer left the canvas (for a button, the options panel or outside
 // the window): every hover picture goes, as if it had moved past its region.
-void FormMouseLeave(Table& table);
+void FormMouseLeave(Scene& table);
 
 } // namespace tavolier

@@ -1,7 +1,6 @@
 #include "presentation/card_drawing.h"
 
-#include "game/player_actions.h"
-#include "game/table.h"
+#include "presentation/scene.h"
 
 namespace tavolier {
 
@@ -11,14 +10,14 @@ constexpr int kCardImages = 60; // 52 faces and 8 backs
 constexpr int kFirstBack = 52;
 
 // Fills one pixel with the background.
-void clearPixel(Table& table, int x, int y) {
+void clearPixel(Scene& table, int x, int y) {
     table.view.clearArea(Rect { x, y, x + 1, y + 1 });
 }
 
 // Stamps a card and touches up the corners around it. The offsets are 70
 // and 95, so only the top-left pixel lies on the card itself; a second hole
 // card keeps that pixel, since it would bite into the first card.
-void stampWithTouchUp(Table& table, int image, int x, int y, bool touchTopLeft) {
+void stampWithTouchUp(Scene& table, int image, int x, int y, bool touchTopLeft) {
     if (image >= 0 && image < kCardImages)
         table.view.stamp(ImageList::cards, image, x, y);
     PresentationState& p = table.presentation;
@@ -49,12 +48,12 @@ int cardBackPicture(const TableState& state) {
     return back >= kFirstBack && back < kCardImages ? static_cast<int>(back) : -1;
 }
 
-void stampHoleCard(Table& table, int seat, int i, int image) {
+void stampHoleCard(Scene& table, int seat, int i, int image) {
     const CardPlace& place = placeOf(seat);
     stampWithTouchUp(table, image, place.x + place.stepX * i, place.y + place.stepY * i, i == 0);
 }
 
-void redraw(Table& table) {
+void redraw(Scene& table) {
     // The picture is loaded afresh every time; without it the table keeps
     // whatever it showed and the cards are still drawn.
     if (!table.view.paintBackground())
@@ -62,14 +61,16 @@ void redraw(Table& table) {
     drawCards(table);
 }
 
-void drawCards(Table& table) {
+void drawCards(Scene& table) {
     TableState& state = table.state;
     // Lone survivor: the human folded and one opponent is left, so the hand
     // ends without a showdown and that opponent's cards stay hidden.
     const bool noShowdown = loneSurvivor(state);
 
-    if (state.street != 1)
-        captionsAtRedraw(table);
+    // From the flop on, the Raise button reads "Raise" again at every redraw
+    // when the street's bet is a size it knows.
+    if (state.street != 1 && isRaiseBetSize(streetBet(state)))
+        table.view.setButtonCaption(Button::btnbet, "Raise");
 
     const bool faceUp = state.street == 5 && !noShowdown;
     const int back = cardBackPicture(state);
@@ -104,11 +105,11 @@ void drawCards(Table& table) {
     }
 }
 
-void stampCard(Table& table, int image, int x, int y) {
+void stampCard(Scene& table, int image, int x, int y) {
     stampWithTouchUp(table, image, x, y, true);
 }
 
-void clearArea(Table& table, Rect area) {
+void clearArea(Scene& table, Rect area) {
     table.view.clearArea(area);
 }
 

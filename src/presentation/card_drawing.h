@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/table_state.h"
 
 #include <array>
 
 namespace tavolier {
 
-class Table;
+class Scene;
 
 // Where each seat's first hole card lies (index by seat number; 0 unused).
 struct CardPlace {
@@ -41,20 +41,20 @@ inline constexpr Rect kBoardArea { 315, 300, 700, 430 };
 // The window's repaint: the whole background picture (a beep when it cannot
 // be loaded), then the cards. It paints over every portrait, ring, badge and
 // cleared area, so the rules of play call drawCards instead.
-void redraw(Table& table);
+void redraw(Scene& table);
 // Stamps every card the table state shows: what the rules of play mean by
 // redrawing the table after a change of the cards, the street, a seat's fold
 // or the card back. Portraits and badges drawn before it stay on screen.
-void drawCards(Table& table);
+void drawCards(Scene& table);
 // Stamps picture image of "cards" at (x, y) and touches up its corners.
-void stampCard(Table& table, int image, int x, int y);
+void stampCard(Scene& table, int image, int x, int y);
 // Fills the area with the background.
-void clearArea(Table& table, Rect area);
+void clearArea(Scene& table, Rect area);
 
 // The picture of a face-down card: cardBackImage when it names one of the
 // eight backs (52..59), else -1, which draws nothing.
 [[nodiscard]] int cardBackPicture(const TableState& state);
 // Stamps card i (0 or 1) of a seat's hole cards at its place in the fan.
-void stampHoleCard(Table& table, int seat, int i, int image);
+void stampHoleCard(Scene& table, int seat, int i, int image);
 
 } // namespace tavolier

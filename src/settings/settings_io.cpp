@@ -1,6 +1,6 @@
 #include "settings/settings_io.h"
 
-#include "game/seats.h"
+#include "core/seats.h"
 
 namespace tavolier {
 

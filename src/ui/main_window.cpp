@@ -2,11 +2,11 @@
 
 #include "game/hand_flow.h"
 #include "game/match.h"
+#include "game/options.h"
 #include "game/player_actions.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
 #include "settings/opponents_pace.h"
-#include "settings/options.h"
 #include "settings/settings_io.h"
 #include "ui/about_box.h"
 #include "ui/fonts.h"

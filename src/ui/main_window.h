@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/random.h"
+#include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/table.h"
-#include "game/table_state.h"
 #include "presentation/match_statistics.h"
 #include "presentation/turn_steps.h"
 #include "settings/settings_store.h"

@@ -1,6 +1,6 @@
 #include "ui/statistics_window.h"
 
-#include "game/seats.h"
+#include "core/seats.h"
 #include "ui/chips_chart.h"
 #include "ui/fonts.h"
 

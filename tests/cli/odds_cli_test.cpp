@@ -1,8 +1,8 @@
 #include "commands.h"
 
 #include "core/random.h"
+#include "core/table_state.h"
 #include "game/deck.h"
-#include "game/table_state.h"
 #include "opponents/odds.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/random.h"
+#include "core/seats.h"
 #include "game/deck.h"
-#include "game/seats.h"
 
 #include <gtest/gtest.h>
 

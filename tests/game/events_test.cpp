@@ -2,9 +2,9 @@
 // it did to the table.
 #include "flow_harness.h"
 
-#include "evaluation/showdown.h"
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
+#include "game/showdown.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/random.h"
-#include "core/recording_view.h"
+#include "core/seats.h"
+#include "core/table_state.h"
 #include "doubles/event_recorder.h"
-#include "game/seats.h"
+#include "doubles/recording_view.h"
+#include "game/opponent_turns.h"
 #include "game/table.h"
-#include "game/table_state.h"
-#include "opponents/opponent_turns.h"
 #include "settings/settings_store.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // though the first run's payout may have brought broke seats back above zero.
 #include "flow_harness.h"
 
-#include "evaluation/showdown.h"
+#include "game/showdown.h"
 #include "game/hand_flow.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
-#include "evaluation/showdown.h"
 #include "game/hand_flow.h"
 #include "game/match.h"
 #include "game/player_actions.h"
+#include "game/showdown.h"
 
 #include <gtest/gtest.h>
 

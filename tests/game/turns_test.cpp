@@ -4,6 +4,7 @@
 
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
+#include "presentation/card_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -448,10 +449,9 @@ TEST(Captions, RedrawPutsTheStreetsBetOnRaise) {
         h.state.street = street;
         h.state.smallBet = small;
         h.state.bigBet = big;
-        h.state.raiseAmount = 4;
         h.view.setButtonCaption(Button::btnbet, "Other");
-        captionsAtRedraw(h.table);
-        EXPECT_EQ(h.state.raiseAmount, raise) << street << " " << small;
+        drawCards(h.table);
+        EXPECT_EQ(streetBet(h.state), raise) << street << " " << small;
         EXPECT_EQ(h.view.caption(Button::btnbet), expected) << street << " " << small;
     }
 }

@@ -2,13 +2,13 @@
 // level and with every policy in the human's seat, each event checked
 // against the table state and against the rules every hand must keep.
 #include "core/random.h"
+#include "core/seats.h"
+#include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/hand_flow.h"
 #include "game/match.h"
 #include "game/player_actions.h"
-#include "game/seats.h"
 #include "game/table.h"
-#include "game/table_state.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
 

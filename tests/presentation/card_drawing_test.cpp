@@ -206,20 +206,21 @@ TEST_F(CardDrawing, MissingBackgroundBeepsAndStillDrawsCards) {
     EXPECT_EQ(cardStamps().size(), 16u);
 }
 
-TEST_F(CardDrawing, EveryRedrawAfterPreFlopResetsTheRaiseToTheStreetsBet) {
+TEST_F(CardDrawing, ARedrawFromTheFlopOnPutsRaiseBackAndChangesNoRule) {
     state.smallBet = 6;
     state.bigBet = 12;
     state.raiseAmount = 0;
     state.street = 1;
     drawCards(table);
-    EXPECT_EQ(state.raiseAmount, 0);
+    EXPECT_FALSE(view.contains("caption btnbet=Raise"));
     state.street = 2;
     drawCards(table);
-    EXPECT_EQ(state.raiseAmount, 6);
-    state.street = 3;
-    state.raiseAmount = 0;
+    EXPECT_TRUE(view.contains("caption btnbet=Raise"));
+    EXPECT_EQ(state.raiseAmount, 0);
+    view.clearLog();
+    state.smallBet = 7; // a street's bet the button has no caption for
     drawCards(table);
-    EXPECT_EQ(state.raiseAmount, 12);
+    EXPECT_FALSE(view.contains("caption btnbet=Raise"));
 }
 
 TEST_F(CardDrawing, RepeatingTheDrawingGivesTheSamePicture) {

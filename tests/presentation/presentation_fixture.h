@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/random.h"
-#include "core/recording_view.h"
+#include "core/table_state.h"
+#include "doubles/recording_view.h"
 #include "game/table.h"
-#include "game/table_state.h"
 #include "settings/settings_store.h"
 
 #include <gtest/gtest.h>

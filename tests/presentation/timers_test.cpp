@@ -1,4 +1,4 @@
-#include "game/seats.h"
+#include "core/seats.h"
 #include "presentation/animations.h"
 #include "presentation/portraits.h"
 

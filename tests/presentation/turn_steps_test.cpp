@@ -2,11 +2,11 @@
 // the game made them, cut into steps at the opponents' actions and the
 // streets dealt, with the game events at their place.
 #include "core/random.h"
-#include "core/recording_view.h"
+#include "doubles/recording_view.h"
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
 #include "game/table.h"
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "presentation/turn_steps.h"
 #include "settings/settings_store.h"
 

@@ -1,8 +1,8 @@
-#include "settings/options.h"
+#include "game/options.h"
 
 #include "core/random.h"
-#include "core/recording_view.h"
-#include "game/seats.h"
+#include "core/seats.h"
+#include "doubles/recording_view.h"
 #include "game/table.h"
 #include "settings/settings_file.h"
 #include "settings/temp_folder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/random.h"
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
 

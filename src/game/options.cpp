@@ -1,6 +1,6 @@
-#include "settings/options.h"
+#include "game/options.h"
 
-#include "game/seats.h"
+#include "core/seats.h"
 #include "game/table.h"
 #include "presentation/card_drawing.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/table_state.h"
 
 #include <array>
 #include <string_view>

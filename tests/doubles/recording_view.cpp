@@ -1,4 +1,4 @@
-#include "core/recording_view.h"
+#include "doubles/recording_view.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "evaluation/showdown.h"
+#include "game/showdown.h"
 
+#include "core/seats.h"
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
-#include "game/seats.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
@@ -113,6 +113,12 @@ void settle(Table& table, const std::array<bool, 9>& winner, PotAwarded& award) 
 }
 
 } // namespace
+
+void nameHand(Table& table, std::int32_t score, int seat) {
+    if (seat < 1 || seat > kSeatCount)
+        return;
+    table.setStatus(seat, handName(score));
+}
 
 void showdown(Table& table) {
     TableState& s = table.state;

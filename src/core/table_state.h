@@ -99,6 +99,20 @@ struct TableState {
     return s.seat(kHuman).folded && s.outCount == 6;
 }
 
+// The street's bet: the small bet up to the flop, the big bet from the turn.
+[[nodiscard]] inline std::int32_t streetBet(const TableState& s) {
+    return s.street > 2 ? s.bigBet : s.smallBet;
+}
+
+// True for the bet sizes the buttons know a caption for: the blinds' at the
+// Deal, and the raises' (also the big bets) after a raise or a redraw.
+[[nodiscard]] constexpr bool isDealBetSize(std::int32_t amount) {
+    return amount == 2 || amount == 4 || amount == 6 || amount == 8 || amount == 10;
+}
+[[nodiscard]] constexpr bool isRaiseBetSize(std::int32_t amount) {
+    return isDealBetSize(amount) || amount == 12 || amount == 16 || amount == 20;
+}
+
 // The next seat in the order of play: one lower, 1 wrapping to 8.
 [[nodiscard]] constexpr int nextSeat(int number) {
     return number == 1 ? kSeatCount : number - 1;

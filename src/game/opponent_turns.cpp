@@ -1,38 +1,21 @@
-#include "opponents/opponent_turns.h"
+#include "game/opponent_turns.h"
 
-#include "evaluation/showdown.h"
+#include "core/seat_lists.h"
+#include "core/seats.h"
 #include "game/hand_flow.h"
 #include "game/match.h"
 #include "game/player_actions.h"
-#include "game/seat_lists.h"
-#include "game/seats.h"
+#include "game/showdown.h"
 #include "game/table.h"
 #include "opponents/odds.h"
+#include "presentation/animations.h"
 #include "presentation/card_drawing.h"
 
 namespace tavolier {
 
 namespace {
 
-// Where an opponent's raise highlight is drawn: image 7 - seat of the
-// highlights list at (x, y), over the seat's portrait.
-struct HighlightPlace {
-    int x;
-    int y;
-};
-
 // clang-format off
-    constexpr std::array<HighlightPlace, 8> kHighlightPlaces { {
-        { 0, 0 },
-        { 35, 449 },   // Marc
-        { 829, 449 },  // Edmund
-        { 870, 239 },  // Robert
-        { 764, 57 },   // Cindy
-        { 397, 5 },    // Carlos
-        { 101, 57 },   // Jack
-        { 1, 239 },    // Chong
-    } };
-
     // The seats tried, in order, for anchorSeat when a seat folds while holding
     // it; the human takes it when none of them is still in the hand.
     constexpr std::array<SeatList, 8> kAnchorHeirs { {
@@ -109,10 +92,7 @@ void fold(Table& table, int seat) {
 
 void raise(Table& table, int seat) {
     TableState& s = table.state;
-    const HighlightPlace& place = kHighlightPlaces[at(seat)];
-    table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
-    if (seat == 2)
-        table.view.refreshLabel(Label::lblecash);
+    stampRaiseHighlight(table, seat);
     drawCards(table);
     table.playSoundIfOn("chip1.wav");
     table.setStatus(seat, "Raises");

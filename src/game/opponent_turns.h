@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/table_state.h"
+#include "core/table_state.h"
 
 namespace tavolier {
 

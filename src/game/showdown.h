@@ -15,4 +15,8 @@ inline constexpr std::int32_t kShowdownSentinel[9] { 0, -195, -165, -115, -110, 
 // win animation and announces any seat at the match target.
 void showdown(Table& table);
 
+// Writes the name of score to the status label of seat (1..8); any other seat
+// number changes no label.
+void nameHand(Table& table, std::int32_t score, int seat);
+
 } // namespace tavolier
