@@ -3,7 +3,7 @@
 // off must come out whole, sample for sample, at full volume; a new sound
 // must cut the playing one off and follow it without a gap. Skipped where no
 // sound server can start.
-#include "game/table_state.h"
+#include "core/table_state.h"
 #include "null_sink.h"
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
