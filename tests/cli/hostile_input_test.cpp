@@ -195,6 +195,18 @@ TEST(PlaySettingsOption, AnEmptyNameIsRefused) {
     EXPECT_EQ(out.str(), "");
 }
 
+TEST(PlayHistoryOption, AnEmptyNameIsRefusedAndAnUnwritableNameIsEscaped) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "1", "--history", "" }, out, err), 2);
+    EXPECT_EQ(err.str(), "tavolier-cli play: --history takes a file name\n");
+    err.str("");
+    const std::string folder = ::testing::TempDir() + "no\x1b[2Jsuch-folder";
+    EXPECT_EQ(runPlay(Args { "--hands", "1", "--history", folder + "/h.txt" }, out, err), 2);
+    EXPECT_EQ(err.str(),
+        "tavolier-cli play: cannot write " + ::testing::TempDir() + "no\\x1b[2Jsuch-folder/h.txt\n");
+}
+
 TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
     const auto path = std::filesystem::path(::testing::TempDir()) / "tavolier-read-only.ini";
     std::filesystem::remove(path);

@@ -126,6 +126,10 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
             }
             o.settingsPath = std::string(value);
         } else if (name == "--history") {
+            if (value.empty()) {
+                err << "tavolier-cli play: --history takes a file name\n";
+                return std::nullopt;
+            }
             o.historyPath = std::string(value);
         } else {
             err << "tavolier-cli play: unknown option " << quoteInput(name) << "\n";
@@ -323,7 +327,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     if (!o.historyPath.empty()) {
         historyFile.open(o.historyPath, std::ios::binary | std::ios::trunc);
         if (!historyFile) {
-            err << "tavolier-cli play: cannot write " << o.historyPath << "\n";
+            err << "tavolier-cli play: cannot write " << escapeText(o.historyPath) << "\n";
             return 2;
         }
         history.handFinished = [&historyFile](const HandRecord& hand) {
@@ -389,7 +393,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     if (historyFile.is_open()) {
         historyFile.flush();
         if (!historyFile) {
-            err << "tavolier-cli play: writing " << o.historyPath << " failed\n";
+            err << "tavolier-cli play: writing " << escapeText(o.historyPath) << " failed\n";
             return 1;
         }
     }
