@@ -590,8 +590,7 @@ void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
     std::error_code ec;
     if (!head.exists)
         std::filesystem::create_directories(folder, ec); // a failure shows at mkstemp
-    else
-        removeStaleTemporaries(target);
+    removeStaleTemporaries(target);
 
     const std::string pattern = (folder / (target.filename().string() + ".XXXXXX")).string();
     std::vector<char> temp;

@@ -542,6 +542,13 @@ TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
     file.writeInteger("Cash", "until", 651);
     EXPECT_FALSE(std::filesystem::exists(inUse));
     EXPECT_EQ(readBytes(folder.ini()), std::string(kSample).replace(kSample.find("600"), 3, "651"));
+
+    // A first write (the file itself was lost) tidies up as well.
+    std::filesystem::remove(folder.ini());
+    writeBytes(stale1, kSample);
+    file.writeInteger("Cash", "until", 652);
+    EXPECT_FALSE(std::filesystem::exists(stale1));
+    EXPECT_EQ(readBytes(folder.ini()), "[Cash]\nuntil=652\n");
 }
 
 } // namespace
