@@ -149,7 +149,7 @@ protected:
         if (!silentFrom(recording, start + clip.size()))
             return "noise after " + std::string(file);
         std::printf("%s: first sample at the sink %.1f ms after the call\n",
-            std::string(file).c_str(), ms(m_recorder->playedBy(heard) - called));
+            std::string(file).c_str(), ms(m_recorder->playedBy(start) - called));
         return std::nullopt;
     }
 
