@@ -1,6 +1,12 @@
 // The WAV decoder on files built here byte by byte: every layout it plays
-// gives the samples that were written, and a damaged file gives nothing.
+// gives the samples that were written, and a damaged file gives nothing (and
+// the player sounds the alert for it).
+#include "ui/sound_player.h"
 #include "ui/wave_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -160,6 +166,41 @@ TEST(WaveRendering, AnotherRateIsResampledToTheSameLength) {
     EXPECT_EQ(out[4], 32767); // full scale clamps
     EXPECT_EQ(out[7], 16384); // the last sample holds
     EXPECT_EQ(renderClip({ 48000, {} }, 44100, 1).size(), 0u);
+}
+
+} // namespace
+} // namespace tavolier
+
+namespace tavolier {
+namespace {
+
+// A sound file that is there but cannot be decoded sounds the alert on every
+// play, and the sounds that decode stay silent of alerts; a play asked for
+// before the sounds were decoded gives its alert once they are.
+TEST(UndecodableSound, SoundsTheAlertInstead) {
+    QTemporaryDir dir;
+    for (std::string_view name : SoundPlayer::kFiles) {
+        QFile file(
+            QDir(dir.path())
+                .filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes
+            = name == "chip1.wav" ? std::string("RIFF....WAVEjunk") : makeWave({}, kMono);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    int beeps = 0;
+    SoundPlayer player(AssetFinder({ dir.path() }), SoundPlayer::Output::None);
+    player.setBeep([&] { ++beeps; });
+    player.play("chip1.wav"); // not decoded yet: waits
+    EXPECT_EQ(beeps, 0);
+    player.start();
+    EXPECT_EQ(beeps, 1);
+    player.play("chip1.wav");
+    player.play("chip1.wav");
+    EXPECT_EQ(beeps, 3);
+    for (std::string_view name : { "card1.wav", "card2.wav", "chip4.wav" })
+        player.play(name);
+    EXPECT_EQ(beeps, 3);
 }
 
 } // namespace
