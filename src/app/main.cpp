@@ -5,7 +5,7 @@
 #include "tavolier_version.h"
 #include "ui/first_frame.h"
 #include "ui/main_window.h"
-#include "ui/sound_player.h"
+#include "ui/sound_cues.h"
 
 #include <QApplication>
 #include <QDir>
@@ -81,21 +81,26 @@ int main(int argc, char** argv) {
         print(stderr, kUsage);
         return 2;
     }
-    // The installed icon, or the generated one beside the program (a theme
-    // lookup can answer with an icon that has no picture at all).
-    QIcon icon = QIcon::fromTheme("tavolier");
-    if (icon.isNull() || icon.availableSizes().isEmpty()) {
-        const QString path = tavolier::AssetFinder().find("tavolier.png");
-        if (!path.isEmpty())
-            icon = QIcon(path);
-    }
-    QApplication::setWindowIcon(icon);
     tavolier::quietMultimediaLog();
 
     const auto settings = openSettings();
     tavolier::Random random;
     tavolier::TableState state;
-    tavolier::TForm1 window(state, random, *settings);
+    tavolier::WindowOptions options;
+    // The icon waits for the first frame: finding it loads the icon and
+    // picture plugins.
+    options.afterFirstFrame = [] {
+        // The installed icon, or the generated one beside the program (a theme
+        // lookup can answer with an icon that has no picture at all).
+        QIcon icon = QIcon::fromTheme("tavolier");
+        if (icon.isNull() || icon.availableSizes().isEmpty()) {
+            const QString path = tavolier::AssetFinder().find("tavolier.png");
+            if (!path.isEmpty())
+                icon = QIcon(path);
+        }
+        QApplication::setWindowIcon(icon);
+    };
+    tavolier::TForm1 window(state, random, *settings, std::move(options));
     window.centreOnScreen();
     tavolier::watchFirstFrame(window);
     window.show();

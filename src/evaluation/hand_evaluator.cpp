@@ -1,6 +1,7 @@
 #include "evaluation/hand_evaluator.h"
 
 #include "evaluation/rank_table.h"
+#include "evaluation/rank_table_builder.h"
 
 #include <algorithm>
 #include <array>
@@ -485,29 +486,12 @@ void collectKeys(std::vector<std::uint64_t>& keys, int rank, int left, std::uint
 
 namespace ranks {
 
-RankSlots g_rankSlots;
-
-namespace {
-
-// Builds the rank table when constructed.
-struct RankSlotsBuilder {
-    RankSlotsBuilder() {
-        std::vector<std::uint64_t> keys;
-        keys.reserve(50388);
-        collectKeys(keys, 0, 7, 0);
-        // The rank hash places every key (the evaluator's tests build the
-        // table); a table that cannot be built must not go unnoticed.
-        if (!placeKeys(keys, g_rankSlots))
-            std::abort();
-    }
-};
-
-// Built before main, ahead of every other initializer that has a priority
-// or none (101 is the first a program may use), so that no evaluation ever
-// sees the table empty and the evaluator needs no check.
-[[gnu::init_priority(101)]] const RankSlotsBuilder g_rankSlotsBuilder;
-
-} // namespace
+bool buildRankSlots(RankSlots& table) {
+    std::vector<std::uint64_t> keys;
+    keys.reserve(50388);
+    collectKeys(keys, 0, 7, 0);
+    return placeKeys(keys, table);
+}
 
 } // namespace ranks
 

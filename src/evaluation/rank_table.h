@@ -111,16 +111,16 @@ struct alignas(64) RankSlots {
     std::array<std::uint16_t, std::size_t { 1 } << kSlotBits> slots {};
 };
 
-// Filled before main (see hand_evaluator.cpp) and only read afterwards.
-extern RankSlots g_rankSlots;
+// Constant data, generated when the program is built (see
+// rank_table_builder.h): nothing runs before main to fill it.
+extern const RankSlots g_rankSlots;
 
 [[nodiscard]] constexpr std::size_t slotOf(std::uint64_t hash, std::uint16_t displacement) {
     return static_cast<std::size_t>((hash >> (64 - kBucketBits - kSlotBits)) & 0xFFFF)
         ^ displacement;
 }
 
-// The packed slot of a tally of seven real cards without a flush (after
-// main has begun).
+// The packed slot of a tally of seven real cards without a flush.
 [[nodiscard]] inline std::uint16_t slotFor(std::uint64_t tally) {
     return g_rankSlots.slots[slotOf(tally, g_rankSlots.displacement[tally >> (64 - kBucketBits)])];
 }

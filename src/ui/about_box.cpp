@@ -8,7 +8,8 @@
 namespace tavolier {
 
 TAboutBox::TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_picture(finder, "rules.jpg", scale) {
     setObjectName("AboutBox");
     setWindowTitle("Texas hold'em rules");
     setModal(true);
@@ -18,12 +19,9 @@ TAboutBox::TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent)
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
 
-    auto* image = new QLabel(this);
-    image->setObjectName("Image1");
-    image->setGeometry(0, 0, 425, 585);
-    const QImage picture = loadPicture(finder, "rules.jpg", scale);
-    if (!picture.isNull())
-        image->setPixmap(QPixmap::fromImage(picture));
+    m_image = new QLabel(this);
+    m_image->setObjectName("Image1");
+    m_image->setGeometry(0, 0, 425, 585);
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
@@ -31,6 +29,14 @@ TAboutBox::TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent)
     ok->setFont(uiFont("Tahoma", 8, false));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    if (!m_picture.decoded() && !m_picture.image().isNull())
+        m_image->setPixmap(QPixmap::fromImage(m_picture.image()));
+    QDialog::showEvent(event);
 }
 
 } // namespace tavolier

@@ -4,13 +4,26 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace tavolier {
 
 // TAboutBox: the rules page, built once beside the main window and shown
-// modally by "About".
+// modally by "About". Its picture is decoded when the dialog is first shown,
+// or ahead of that on a worker thread (prefetchPicture).
 class TAboutBox : public QDialog {
 public:
     TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent);
+    ~TAboutBox() override;
+
+    void prefetchPicture() { m_picture.prefetch(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    LazyPicture m_picture;
+    QLabel* m_image = nullptr;
 };
 
 } // namespace tavolier

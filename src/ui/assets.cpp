@@ -1,5 +1,7 @@
 #include "ui/assets.h"
 
+#include "ui/raw_picture.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -39,41 +41,138 @@ QString doubledName(const QString& name) {
     return name.left(dot) + "@2x" + suffix;
 }
 
-QImage loadPicture(const AssetFinder& finder, const QString& name, qreal scale) {
-    if (scale > 1.0) {
-        const QString path = finder.find(doubledName(name));
-        QImage image;
-        if (!path.isEmpty() && image.load(path)) {
-            image.setDevicePixelRatio(2.0);
-            return image;
+PictureFiles PictureFiles::find(const AssetFinder& finder, const QString& name, qreal scale) {
+    PictureFiles found;
+    // A raw copy counts beside its picture when it is not older, so a picture
+    // replaced in an earlier folder, or repainted, wins over a stale copy.
+    auto add = [&](const QString& file, bool doubled) {
+        const bool raw = hasRawCopy(file);
+        const QString path = finder.find(file);
+        if (path.isEmpty()) {
+            const QString copy = raw ? finder.find(rawName(file)) : QString();
+            if (!copy.isEmpty())
+                found.files.push_back({ copy, doubled });
+            return;
         }
-    }
-    const QString path = finder.find(name);
-    QImage image;
-    if (path.isEmpty() || !image.load(path))
-        return {};
-    return image;
+        const QFileInfo copy(rawName(path));
+        if (raw && copy.isFile() && copy.lastModified() >= QFileInfo(path).lastModified())
+            found.files.push_back({ copy.filePath(), doubled });
+        found.files.push_back({ path, doubled });
+    };
+    if (scale > 1.0)
+        add(doubledName(name), true);
+    add(name, false);
+    return found;
 }
 
-void ImageStrip::load(
-    const AssetFinder& finder, const QString& name, int width, int height, qreal scale) {
-    m_pictures.clear();
-    m_width = width;
-    m_height = height;
-    const QImage strip = loadPicture(finder, name, scale);
-    if (strip.isNull() || width <= 0 || height <= 0)
+QImage PictureFiles::read() const {
+    for (const File& file : files) {
+        QImage image = file.path.endsWith(QStringLiteral(".argb")) ? readRawPicture(file.path)
+                                                                   : QImage(file.path);
+        if (image.isNull())
+            continue;
+        if (file.doubled)
+            image.setDevicePixelRatio(2.0);
+        return image;
+    }
+    return {};
+}
+
+QImage loadPicture(const AssetFinder& finder, const QString& name, qreal scale) {
+    return PictureFiles::find(finder, name, scale).read();
+}
+
+LazyPicture::LazyPicture(const AssetFinder& finder, const QString& name, qreal scale)
+    : m_source(PictureFiles::find(finder, name, scale)) {
+}
+
+LazyPicture::~LazyPicture() {
+    if (m_pending.valid())
+        m_pending.wait();
+}
+
+void LazyPicture::prefetch() {
+    if (m_decoded || m_pending.valid())
         return;
+    m_pending = std::async(std::launch::async, [source = m_source] { return source.read(); });
+}
+
+const QImage& LazyPicture::image() {
+    if (!m_decoded) {
+        m_image = m_pending.valid() ? m_pending.get() : m_source.read();
+        m_decoded = true;
+    }
+    return m_image;
+}
+
+namespace {
+
+// Cuts a strip picture into pictures of the given logical size, at the
+// strip's own device pixel ratio.
+std::vector<QImage> cutStrip(const QImage& strip, int width, int height) {
+    std::vector<QImage> pictures;
+    if (strip.isNull() || width <= 0 || height <= 0)
+        return pictures;
     const int factor = strip.devicePixelRatio() > 1.0 ? 2 : 1;
     const int w = width * factor;
     const int h = height * factor;
     const QImage converted = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int count = converted.width() / w;
-    m_pictures.reserve(static_cast<std::size_t>(count));
+    pictures.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         QImage picture = converted.copy(i * w, 0, w, std::min(h, converted.height()));
         picture.setDevicePixelRatio(factor);
-        m_pictures.push_back(std::move(picture));
+        pictures.push_back(std::move(picture));
     }
+    return pictures;
+}
+
+} // namespace
+
+ImageStrip::~ImageStrip() {
+    if (m_pending.valid())
+        m_pending.wait();
+}
+
+void ImageStrip::locate(
+    const AssetFinder& finder, const QString& name, int width, int height, qreal scale) {
+    if (m_pending.valid())
+        m_pending.wait();
+    m_pending = {};
+    m_pictures.clear();
+    m_width = width;
+    m_height = height;
+    m_source = PictureFiles::find(finder, name, scale);
+    m_decoded = false;
+}
+
+void ImageStrip::load(
+    const AssetFinder& finder, const QString& name, int width, int height, qreal scale) {
+    locate(finder, name, width, height, scale);
+    decode();
+}
+
+void ImageStrip::prefetch() {
+    if (m_decoded || m_pending.valid())
+        return;
+    m_pending = std::async(std::launch::async,
+        [source = m_source, width = m_width, height = m_height] {
+            return cutStrip(source.read(), width, height);
+        });
+}
+
+void ImageStrip::decode() const {
+    if (m_decoded)
+        return;
+    m_pictures = m_pending.valid()
+        ? m_pending.get()
+        : cutStrip(m_source.read(), m_width, m_height);
+    m_decoded = true;
+}
+
+int ImageStrip::count() const {
+    decode();
+    return static_cast<int>(m_pictures.size());
 }
 
 const QImage* ImageStrip::picture(int index) const {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <vector>
 
 namespace tavolier {
@@ -32,25 +33,59 @@ private:
 // "cards@2x.png"; "texasbmp2.bmp" -> "texasbmp2@2x.png" (bitmaps come as PNG).
 [[nodiscard]] QString doubledName(const QString& name);
 
+// The files a picture may be read from, best first: at scale > 1 the 2x
+// variant (raw, then as named), then the 1x picture (raw, then as named).
+// The raw copies ("cards.argb", see raw_picture.h) load fastest; only the
+// pictures listed there have one.
+struct PictureFiles {
+    struct File {
+        QString path;
+        bool doubled = false;
+    };
+    std::vector<File> files;
+
+    [[nodiscard]] static PictureFiles find(const AssetFinder& finder, const QString& name, qreal scale);
+    // The first file that reads, its device pixel ratio set (2 for the 2x
+    // variant); a null image when none reads. Safe on any thread.
+    [[nodiscard]] QImage read() const;
+};
+
 // A list of equal-sized pictures cut from a horizontal strip. Each picture
 // carries its device pixel ratio, so it is drawn at its 1x size in logical
-// coordinates whatever resolution it was loaded at.
+// coordinates whatever resolution it was loaded at. The strip is decoded
+// when first asked for a picture, or ahead of that on a worker thread
+// (prefetch); either way the pictures are the same.
 class ImageStrip {
 public:
     ImageStrip() = default;
-    // Cuts the strip found under name (preferring the 2x file when scale > 1)
-    // into pictures of width x height logical pixels. A missing file gives an
-    // empty list.
-    void load(const AssetFinder& finder, const QString& name, int width, int height, qreal scale);
+    ~ImageStrip();
+    ImageStrip(const ImageStrip&) = delete;
+    ImageStrip& operator=(const ImageStrip&) = delete;
 
-    [[nodiscard]] int count() const { return static_cast<int>(m_pictures.size()); }
+    // Cuts the strip found under name (preferring the 2x file when scale > 1)
+    // into pictures of width x height logical pixels, at once. A missing
+    // file gives an empty list.
+    void load(const AssetFinder& finder, const QString& name, int width, int height, qreal scale);
+    // The same, but only finds the file now; it is decoded on first use.
+    void locate(const AssetFinder& finder, const QString& name, int width, int height, qreal scale);
+    // Starts decoding a located strip on a worker thread.
+    void prefetch();
+    // True once the pictures are in memory.
+    [[nodiscard]] bool decoded() const { return m_decoded; }
+
+    [[nodiscard]] int count() const;
     // nullptr for an index outside the list.
     [[nodiscard]] const QImage* picture(int index) const;
     [[nodiscard]] int width() const { return m_width; }
     [[nodiscard]] int height() const { return m_height; }
 
 private:
-    std::vector<QImage> m_pictures;
+    void decode() const;
+
+    PictureFiles m_source;
+    mutable std::vector<QImage> m_pictures;
+    mutable std::future<std::vector<QImage>> m_pending;
+    mutable bool m_decoded = true;
     int m_width = 0;
     int m_height = 0;
 };
@@ -58,5 +93,28 @@ private:
 // Loads a single picture, preferring the 2x variant when scale > 1; a null
 // image when neither exists.
 [[nodiscard]] QImage loadPicture(const AssetFinder& finder, const QString& name, qreal scale);
+
+// A single picture that is found at once but decoded only when first asked
+// for, or ahead of that on a worker thread (prefetch); the same picture as
+// loadPicture gives.
+class LazyPicture {
+public:
+    LazyPicture(const AssetFinder& finder, const QString& name, qreal scale);
+    ~LazyPicture();
+    LazyPicture(const LazyPicture&) = delete;
+    LazyPicture& operator=(const LazyPicture&) = delete;
+
+    // Starts decoding on a worker thread, unless done or started already.
+    void prefetch();
+    [[nodiscard]] bool decoded() const { return m_decoded; }
+    // The picture (a null image when its file is missing or unreadable).
+    [[nodiscard]] const QImage& image();
+
+private:
+    PictureFiles m_source;
+    QImage m_image;
+    std::future<QImage> m_pending;
+    bool m_decoded = false;
+};
 
 } // namespace tavolier

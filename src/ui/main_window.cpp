@@ -12,7 +12,6 @@
 #include "ui/fonts.h"
 #include "ui/options_panel.h"
 #include "ui/playback.h"
-#include "ui/sound_player.h"
 #include "ui/table_story.h"
 
 #include <QApplication>
@@ -139,10 +138,6 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
 
     loadPictures();
     layOutControls();
-    m_sound = new SoundPlayer(
-        m_finder, m_options.audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None, this);
-    m_sound->setBeep([this] { beep(); });
-    m_sound->startAfterFirstFrame(*this);
     QString historyFolder = m_options.historyFolder;
     if (historyFolder.isEmpty())
         historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
@@ -185,14 +180,48 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
         m_timers[at(Timer::winktimer)]->start();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (m_soundModule.valid())
+        m_soundModule.wait();
+}
 
 void TForm1::loadPictures() {
+    // Only found here: a list is decoded when first stamped (the first frame
+    // needs only the cards) or after the first frame on a worker thread.
     for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
         m_strips[i] = std::make_unique<ImageStrip>();
-        m_strips[i]->load(
+        m_strips[i]->locate(
             m_finder, kStripFiles[i].file, kStripFiles[i].width, kStripFiles[i].height, m_scale);
     }
+}
+
+void TForm1::afterFirstFrame() {
+    if (m_options.afterFirstFrame)
+        m_options.afterFirstFrame();
+    for (const auto& strip : m_strips)
+        strip->prefetch();
+    m_panel->prefetchPicture();
+    m_about->prefetchPicture();
+    if (m_sound == nullptr && !m_options.soundFactory && !m_soundModule.valid()) {
+        m_soundModule = std::async(std::launch::async, [this] {
+            SoundFactory factory = loadSoundModule();
+            QMetaObject::invokeMethod(this, [this] { (void)sound(); }, Qt::QueuedConnection);
+            return factory;
+        });
+    }
+}
+
+SoundCues& TForm1::sound() {
+    if (m_sound == nullptr) {
+        SoundFactory factory = m_options.soundFactory;
+        if (!factory)
+            factory = m_soundModule.valid() ? m_soundModule.get() : loadSoundModule();
+        auto beep = [this] { this->beep(); };
+        m_sound = factory ? factory(m_finder, m_options.audio, beep) : nullptr;
+        if (m_sound == nullptr)
+            m_sound = alertOnlySounds(beep);
+    }
+    return *m_sound;
 }
 
 const ImageStrip& TForm1::strip(ImageList list) const {
@@ -512,24 +541,20 @@ bool TForm1::paintBackground() {
 bool TForm1::loadBackground() {
     // The picture is looked up and checked at every repaint; it is decoded
     // again only when the file has changed.
-    QString path;
-    bool doubled = false;
-    if (m_scale > 1.0) {
-        path = m_finder.find(doubledName("texasbmp2.bmp"));
-        doubled = !path.isEmpty();
-    }
-    if (path.isEmpty())
-        path = m_finder.find("texasbmp2.bmp");
-    if (path.isEmpty())
+    const PictureFiles files = PictureFiles::find(m_finder, "texasbmp2.bmp", m_scale);
+    if (files.files.empty())
         return false;
+    const QString& path = files.files.front().path;
     const QFileInfo info(path);
     const qint64 stamp = info.lastModified().toMSecsSinceEpoch() ^ (info.size() << 20);
     if (path != m_backgroundPath || stamp != m_backgroundStamp || m_background.isNull()) {
-        QImage loaded;
-        if (!loaded.load(path))
+        QImage loaded = files.read();
+        if (loaded.isNull())
             return false;
-        loaded = loaded.convertToFormat(QImage::Format_RGB32);
-        loaded.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+        // The raw background is written opaque: its pixels are RGB32 already.
+        if (!path.endsWith(QStringLiteral(".argb"))
+            || !loaded.reinterpretAsFormat(QImage::Format_RGB32))
+            loaded = loaded.convertToFormat(QImage::Format_RGB32);
         m_background = std::move(loaded);
         m_backgroundPath = path;
         m_backgroundStamp = stamp;
@@ -572,6 +597,11 @@ void TForm1::touched(const QRect& area) {
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
+    if (!m_firstFrame) {
+        // The frame reaches the screen when the event loop is back.
+        m_firstFrame = true;
+        QTimer::singleShot(0, this, [this] { afterFirstFrame(); });
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = event->rect();
@@ -583,7 +613,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 // ---- TableView: sound, messages, timers
 
 void TForm1::playSound(std::string_view file) {
-    m_sound->play(file);
+    sound().play(file);
 }
 
 void TForm1::beep() {

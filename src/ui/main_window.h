@@ -9,6 +9,7 @@
 #include "settings/settings_store.h"
 #include "ui/assets.h"
 #include "ui/statistics_window.h"
+#include "ui/sound_cues.h"
 
 #include <QImage>
 #include <QString>
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QLabel;
@@ -26,7 +28,6 @@ namespace tavolier {
 
 class OptionsPanel;
 class Playback;
-class SoundPlayer;
 class TAboutBox;
 class TableStory;
 
@@ -37,6 +38,11 @@ struct WindowOptions {
     qreal scale = 0;
     // False keeps the sound output closed (tests, machines without audio).
     bool audio = true;
+    // Makes the sound player; empty loads the sound module after the first
+    // frame (tests link the player instead).
+    SoundFactory soundFactory;
+    // Runs once the first frame is on screen (the program sets its icon here).
+    std::function<void()> afterFirstFrame;
     // False leaves the three timers stopped at start-up (tests tick by hand).
     bool runTimers = true;
     // Messages and questions go to these instead of modal boxes when set
@@ -75,7 +81,8 @@ public:
     [[nodiscard]] QPushButton* button(Button button) const;
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] QTimer* timer(Timer timer) const;
-    [[nodiscard]] SoundPlayer* soundPlayer() const { return m_sound; }
+    // The sound player, made at the first cue or soon after the first frame.
+    [[nodiscard]] SoundCues& sound();
     // The hand history, the costs on the buttons and the captions on the felt.
     [[nodiscard]] TableStory* story() const { return m_story.get(); }
     // The turn being played back at the opponents' pace.
@@ -133,6 +140,9 @@ private:
     void layOutControls();
     void wireHandlers();
     void loadPictures();
+    // Decodes the pictures the first frame did not need and loads the sound
+    // module, on worker threads.
+    void afterFirstFrame();
     void aboutbox();
     // The message of an error that ended a handler, with where and why as
     // the box's detailed text.
@@ -166,12 +176,14 @@ private:
     std::array<QTimer*, 3> m_timers {};
     OptionsPanel* m_panel = nullptr;
     TAboutBox* m_about = nullptr;
-    SoundPlayer* m_sound = nullptr;
+    std::unique_ptr<SoundCues> m_sound;
+    std::future<SoundFactory> m_soundModule; // loading on a worker thread
     std::unique_ptr<TableStory> m_story;
     Playback* m_playback = nullptr;
     MatchStatistics m_statistics;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
+    bool m_firstFrame = false;
 };
 
 } // namespace tavolier

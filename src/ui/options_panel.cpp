@@ -32,7 +32,8 @@ const char* const kPanelButtonStyle
 } // namespace
 
 OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+    , m_picture(finder, "options.png", scale) {
     setObjectName("Panel1");
     setGeometry(232, 104, 522, 431);
     setAutoFillBackground(true);
@@ -41,12 +42,9 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     setPalette(pal);
 
     // Image1: the panel's picture, a little larger than the panel itself.
-    auto* image = new QLabel(this);
-    image->setObjectName("Image1");
-    image->setGeometry(0, 0, 529, 437);
-    const QImage picture = loadPicture(finder, "options.png", scale);
-    if (!picture.isNull())
-        image->setPixmap(QPixmap::fromImage(picture));
+    m_image = new QLabel(this);
+    m_image->setObjectName("Image1");
+    m_image->setGeometry(0, 0, 529, 437);
 
     addLabel("Initial cash:", 80, 78)->setObjectName("Label12");
     money = new QLineEdit(this);
@@ -131,6 +129,14 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
                     " padding: 0px 2px; selection-background-color: #d4a93a; }")
                 .arg(kFieldColor.name()));
     }
+}
+
+OptionsPanel::~OptionsPanel() = default;
+
+void OptionsPanel::showEvent(QShowEvent* event) {
+    if (!m_picture.decoded() && !m_picture.image().isNull())
+        m_image->setPixmap(QPixmap::fromImage(m_picture.image()));
+    QWidget::showEvent(event);
 }
 
 QLabel* OptionsPanel::addLabel(const QString& text, int x, int y) {

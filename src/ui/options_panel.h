@@ -21,6 +21,11 @@ namespace tavolier {
 class OptionsPanel : public QWidget {
 public:
     OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* parent);
+    ~OptionsPanel() override;
+
+    // Starts decoding the panel's picture on a worker thread; it is shown
+    // (and decoded, if not yet) when the panel is first shown.
+    void prefetchPicture() { m_picture.prefetch(); }
 
     QLineEdit* money = nullptr;
     QLineEdit* until = nullptr;
@@ -47,11 +52,16 @@ public:
     static void select(QButtonGroup* group, int item);
     [[nodiscard]] static int selected(const QButtonGroup* group);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QLabel* addLabel(const QString& text, int x, int y);
     QButtonGroup* addRadioGroup(const QStringList& items, int x, int y, int width, int height);
 
     int m_position = 1;
+    LazyPicture m_picture;
+    QLabel* m_image = nullptr;
 };
 
 } // namespace tavolier

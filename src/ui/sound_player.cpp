@@ -309,24 +309,6 @@ private:
 
 } // namespace
 
-void quietMultimediaLog() {
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*.warning=false\n"
-                                                    "qt.multimedia*.info=false\n"
-                                                    "qt.multimedia*.debug=false"));
-    // The sound server's client also warns without a category; the output's
-    // own line says what the player needs to know.
-    static QtMessageHandler next = nullptr;
-    next = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (type == QtWarningMsg
-                && (text.startsWith(QLatin1String("PulseAudioService:"))
-                    || text.startsWith(QLatin1String("\"Stream error:"))
-                    || text.startsWith(QLatin1String("Stream error:"))))
-                return;
-            if (next != nullptr)
-                next(type, context, text);
-        });
-}
 
 SoundPlayer::SoundPlayer(const AssetFinder& finder, Output output, QObject* parent)
     : QObject(parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/assets.h"
+#include "ui/sound_cues.h"
 #include "ui/wave_file.h"
 
 #include <QObject>
@@ -29,7 +30,7 @@ class AudioOutput;
 // cannot be decoded sounds the system's alert instead. Without an audio
 // device the game plays silently; a device that goes away or comes back is
 // followed without the table noticing.
-class SoundPlayer : public QObject {
+class SoundPlayer : public QObject, public SoundCues {
 public:
     enum class Output {
         Detect, // the default audio output, when there is one
@@ -48,7 +49,7 @@ public:
 
     // Plays one of kFiles. Before start() the latest request waits and plays
     // when the output opens.
-    void play(std::string_view file);
+    void play(std::string_view file) override;
 
     // What sounds the alert; QApplication::beep() unless replaced (tests).
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
@@ -77,8 +78,5 @@ private:
     AudioOutput* m_audio = nullptr; // lives on the sound thread, deletes itself
 };
 
-// Keeps the multimedia back end's warnings (no server, no device) out of the
-// log; they would repeat on every cue.
-void quietMultimediaLog();
 
 } // namespace tavolier

@@ -4,6 +4,7 @@
 #include "core/table_state.h"
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
+#include "ui/sound_player.h"
 
 #include <QPushButton>
 #include <QStringList>
@@ -38,6 +39,14 @@ public:
         options.assetDirs = m_assetDirs;
         options.scale = 1.0;
         options.audio = false;
+        // The player itself, linked in, rather than the module beside the game.
+        options.soundFactory = [](const AssetFinder& finder, bool audio, std::function<void()> beep) {
+            auto player = std::make_unique<SoundPlayer>(
+                finder, audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None);
+            player->setBeep(std::move(beep));
+            player->start();
+            return std::unique_ptr<SoundCues>(std::move(player));
+        };
         options.runTimers = false;
         options.historyFolder = historyFolder;
         options.playback = playback;

@@ -5,6 +5,7 @@
 // tavolier-assetgen --icons OUTDIR: paints the desktop icon into a hicolor
 // theme tree under OUTDIR: 16 to 512 pixels and a scalable SVG.
 #include "assetgen.h"
+#include "ui/raw_picture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -32,6 +33,15 @@ bool save(const QImage& img, const QString& path, const char* format, int qualit
         return false;
     }
     return true;
+}
+
+// The pictures the game's first frame shows are also written raw, beside
+// their PNG, so that the game reads them without decoding.
+bool saveRaw(const QImage& img, const QString& path) {
+    if (tavolier::writeRawPicture(img, path))
+        return true;
+    std::fprintf(stderr, "tavolier-assetgen: cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 // A portrait in its 128 x 128 box over the table pixels it is stamped on.
@@ -144,13 +154,19 @@ bool paintAll(const QString& dir, int scale) {
         ok &= save(
             background.convertToFormat(QImage::Format_RGB888), dir + "/texasbmp2.bmp", "bmp");
     else
-        ok &= save(background, file("texasbmp2", "png"), "png");
+        ok &= save(background, file("texasbmp2", "png"), "png")
+            && saveRaw(background, file("texasbmp2", "argb"));
     ok &= save(hstrip(cards), file("cards", "png"), "png");
     ok &= save(hstrip(highlights), file("highlights", "png"), "png");
     ok &= save(hstrip(smiles), file("smiles", "png"), "png");
     ok &= save(hstrip(winks), file("winks", "png"), "png");
     ok &= save(hstrip(procent), file("procent", "png"), "png");
     ok &= save(hstrip(gold), file("gold", "png"), "png");
+    // The start-up deal stamps cards, ringed portraits and the badge. A raw
+    // copy is written after its PNG, so it is never the older of the two.
+    for (const auto& [sheet, name] : { std::pair { &cards, "cards" },
+             std::pair { &highlights, "highlights" }, std::pair { &procent, "procent" } })
+        ok &= saveRaw(hstrip(*sheet), file(name, "argb"));
     ok &= save(paintOptionsPanel(scale), file("options", "png"), "png");
     ok &= save(
         paintRules(scale).convertToFormat(QImage::Format_RGB888), file("rules", "jpg"), "jpg", 92);

@@ -1,0 +1,73 @@
+#include "ui/sound_cues.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QLoggingCategory>
+
+namespace tavolier {
+
+namespace {
+
+// The module's entry point (sound_module.cpp).
+using MakeSoundPlayer = SoundCues* (*)(const AssetFinder*, bool, const std::function<void()>*);
+
+class AlertOnly : public SoundCues {
+public:
+    explicit AlertOnly(std::function<void()> beep)
+        : m_beep(std::move(beep)) { }
+    void play(std::string_view) override {
+        if (m_beep)
+            m_beep();
+    }
+
+private:
+    std::function<void()> m_beep;
+};
+
+} // namespace
+
+SoundFactory loadSoundModule() {
+    QStringList dirs;
+    const QString exe = QCoreApplication::applicationDirPath();
+    if (!exe.isEmpty())
+        dirs << exe << QDir::cleanPath(exe + "/" TAVOLIER_MODULE_FROM_PROGRAM);
+    for (const QString& dir : dirs) {
+        // The library stays loaded for the rest of the run.
+        auto* library = new QLibrary(QDir(dir).filePath(QStringLiteral("tavolier-sound")));
+        const auto make = reinterpret_cast<MakeSoundPlayer>(library->resolve("tavolierMakeSoundPlayer"));
+        if (make == nullptr) {
+            delete library;
+            continue;
+        }
+        return [make](const AssetFinder& finder, bool audio, std::function<void()> beep) {
+            return std::unique_ptr<SoundCues>(make(&finder, audio, &beep));
+        };
+    }
+    return {};
+}
+
+std::unique_ptr<SoundCues> alertOnlySounds(std::function<void()> beep) {
+    return std::make_unique<AlertOnly>(std::move(beep));
+}
+
+void quietMultimediaLog() {
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*.warning=false\n"
+                                                    "qt.multimedia*.info=false\n"
+                                                    "qt.multimedia*.debug=false"));
+    // The sound server's client also warns without a category; the output's
+    // own line says what the player needs to know.
+    static QtMessageHandler next = nullptr;
+    next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtWarningMsg
+                && (text.startsWith(QLatin1String("PulseAudioService:"))
+                    || text.startsWith(QLatin1String("\"Stream error:"))
+                    || text.startsWith(QLatin1String("Stream error:"))))
+                return;
+            if (next != nullptr)
+                next(type, context, text);
+        });
+}
+
+} // namespace tavolier
