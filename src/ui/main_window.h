@@ -81,6 +81,8 @@ public:
     [[nodiscard]] QPushButton* button(Button button) const;
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] QTimer* timer(Timer timer) const;
+    // The picture list behind an ImageList.
+    [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // The sound player, made at the first cue or soon after the first frame.
     [[nodiscard]] SoundCues& sound();
     // The hand history, the costs on the buttons and the captions on the felt.
@@ -151,8 +153,6 @@ private:
     void showCosts();
     // Loads the background picture when it has changed; false when it cannot.
     bool loadBackground();
-    // The picture list behind an ImageList.
-    [[nodiscard]] const ImageStrip& strip(ImageList list) const;
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
 

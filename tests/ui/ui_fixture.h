@@ -37,7 +37,7 @@ public:
     TForm1& open(SettingsStore* store = nullptr) {
         WindowOptions options;
         options.assetDirs = m_assetDirs;
-        options.scale = 1.0;
+        options.scale = scale;
         options.audio = false;
         // The player itself, linked in, rather than the module beside the game.
         options.soundFactory = [](const AssetFinder& finder, bool audio, std::function<void()> beep) {
@@ -81,6 +81,7 @@ public:
     QString historyFolder = dir.path() + "/history";
     // True plays the turns back at the stored pace; false shows them at once.
     bool playback = false;
+    qreal scale = 1.0; // the canvas's device pixel ratio
 
 private:
     QStringList m_assetDirs;

@@ -17,6 +17,8 @@ void usage(std::ostream& out) {
            "                         [--seed S | --draws splitmix64:S] CARD x7\n"
            "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
            "                         [--draws splitmix64:S] [--settings FILE] [--history FILE]\n"
+           "       tavolier-cli tournament [--matches M] [--jobs J] [--seed S] [--level L]\n"
+           "                         [--human POLICY|level:L] [--max-hands N] [--progress]\n"
            "       tavolier-cli --help | --version\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
            "exit status: 0 done, 1 the output or the settings file could not be written,\n"
@@ -53,6 +55,8 @@ int main(int argc, char** argv) {
         return tavolier::cli::runOdds(rest, std::cout, std::cerr);
     if (command == "play")
         return tavolier::cli::runPlay(rest, std::cout, std::cerr);
+    if (command == "tournament")
+        return tavolier::cli::runTournament(rest, std::cout, std::cerr);
     std::cerr << "tavolier-cli: unknown command " << tavolier::cli::quoteInput(command) << "\n";
     usage(std::cerr);
     return 2;

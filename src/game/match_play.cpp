@@ -1,0 +1,177 @@
+#include "game/match_play.h"
+
+#include "core/table_view.h"
+#include "game/hand_flow.h"
+#include "game/player_actions.h"
+#include "game/seats.h"
+#include "game/table.h"
+#include "game/table_state.h"
+#include "opponents/odds.h"
+#include "settings/settings_store.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+#include <utility>
+
+namespace tavolier {
+
+namespace {
+
+// The human's estimate as the odds badge makes it: 2001 trials.
+[[nodiscard]] bool smartStays(Table& table) {
+    TableState& s = table.state;
+    s.actorCards = s.seat(kHuman).holeCards;
+    const std::int32_t level = s.aiLevelCode;
+    s.aiLevelCode = 2000;
+    estimateOdds(s, table.random);
+    s.aiLevelCode = level;
+    return s.oddsScore >= (s.street >= 2 ? 15 : 20);
+}
+
+// The human's turn decided as an opponent decides its own: a bet to answer is
+// called or folded; otherwise the seat checks or raises.
+void actAsOpponent(Table& table, std::int32_t levelCode, const LegalActions& legal) {
+    TableState& s = table.state;
+    s.actorCards = s.seat(kHuman).holeCards;
+    const std::int32_t level = s.aiLevelCode;
+    s.aiLevelCode = levelCode;
+    if (legal.mustCall) {
+        decideStay(s, table.random);
+        s.aiLevelCode = level;
+        if (s.staysIn)
+            playerstays(table);
+        else
+            playerpasses(table);
+        return;
+    }
+    decideRaise(s, table.random);
+    s.aiLevelCode = level;
+    if (s.raiseAmount > 0 && legal.raise)
+        playerbets(table);
+    else
+        playerstays(table);
+}
+
+// Follows the match's end and counts the hands dealt.
+class MatchWatch : public GameEvents {
+public:
+    void handStarted(const HandStarted&) override { ++hands; }
+    void matchEnded(const MatchEnded& e) override {
+        if (!ended) {
+            ended = true;
+            result = e.result;
+            seat = e.seat;
+        }
+    }
+
+    std::int64_t hands = 0;
+    bool ended = false;
+    MatchResult result = MatchResult::humanLost;
+    SeatNumber seat {};
+};
+
+} // namespace
+
+std::optional<std::int32_t> parseLevel(std::string_view text) {
+    constexpr std::array<std::pair<std::string_view, std::int32_t>, 4> kLevels {
+        { { "Amateur", 400 }, { "Expert", 600 }, { "Master", 800 }, { "Genius", 900 } }
+    };
+    for (const auto& [caption, code] : kLevels) {
+        if (text == caption || text == std::to_string(code))
+            return code;
+    }
+    return std::nullopt;
+}
+
+std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
+    constexpr std::array<std::pair<std::string_view, Policy>, 4> kPolicies { {
+        { "call", Policy::call },
+        { "raise", Policy::raise },
+        { "fold", Policy::fold },
+        { "smart", Policy::smart },
+    } };
+    for (const auto& [name, policy] : kPolicies) {
+        if (text == name)
+            return HumanPlayer { policy, 900 };
+    }
+    constexpr std::string_view kLevel = "level:";
+    if (text.starts_with(kLevel)) {
+        if (const auto code = parseLevel(text.substr(kLevel.size())))
+            return HumanPlayer { Policy::level, *code };
+    }
+    return std::nullopt;
+}
+
+void humanActs(Table& table, const HumanPlayer& player) {
+    const LegalActions legal = legalActions(table.state);
+    switch (player.policy) {
+    case HumanPlayer::Policy::call:
+        playerstays(table);
+        return;
+    case HumanPlayer::Policy::raise:
+        if (legal.raise && table.state.seat(kHuman).chips >= 2)
+            playerbets(table);
+        else
+            playerstays(table);
+        return;
+    case HumanPlayer::Policy::fold:
+        playerpasses(table);
+        return;
+    case HumanPlayer::Policy::smart:
+        if (smartStays(table))
+            playerstays(table);
+        else
+            playerpasses(table);
+        return;
+    case HumanPlayer::Policy::level:
+        actAsOpponent(table, player.levelCode, legal);
+        return;
+    }
+}
+
+std::uint64_t matchSeed(std::uint64_t seed, std::uint64_t k) {
+    // Two rounds of the splitmix64 finaliser over the seed and the number.
+    auto mix = [](std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    };
+    return mix(mix(seed + 0x9E3779B97F4A7C15ULL) ^ (k * 0xD1B54A32D192ED03ULL + 1));
+}
+
+MatchOutcome playMatch(const MatchSetup& setup, Random& random) {
+    random.ignoreClock();
+    TableState state;
+    NullView view;
+    MemorySettings settings;
+    MatchWatch watch;
+    Table table(state, random, view, settings, watch);
+    const std::uint64_t drawsBefore = random.drawCount();
+
+    prepareStartUp(table, false);
+    state.aiLevelCode = setup.opponentLevel;
+    startupDeal(table);
+    while (!watch.ended && watch.hands <= setup.maxHands) {
+        const LegalActions legal = legalActions(state);
+        if (legal.handInProgress)
+            humanActs(table, setup.human);
+        else if (legal.deal && watch.hands < setup.maxHands)
+            newgame(table);
+        else
+            break; // given up, or no Deal is possible (the match is over)
+    }
+
+    MatchOutcome outcome;
+    outcome.finished = watch.ended;
+    outcome.result = watch.result;
+    if (watch.ended && watch.result != MatchResult::humanLost)
+        outcome.winner = watch.seat;
+    outcome.hands = watch.hands;
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        outcome.stacks[static_cast<std::size_t>(seat)] = state.seat(seat).chips;
+    outcome.draws = random.drawCount() - drawsBefore;
+    return outcome;
+}
+
+} // namespace tavolier

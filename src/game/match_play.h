@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/game_events.h"
+#include "core/random.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tavolier {
+
+class Table;
+
+// Who plays the human's seat when a program plays for the human: a fixed
+// policy, or the opponents' own rules at a level.
+struct HumanPlayer {
+    enum class Policy {
+        call, // always check or call
+        raise, // raise whenever allowed, else check or call
+        fold, // always fold
+        smart, // stays in when the badge's estimate (2001 trials) is good enough
+        level, // decides as an opponent does, with levelCode trials
+    };
+    Policy policy = Policy::smart;
+    std::int32_t levelCode = 900; // for Policy::level: 400, 600, 800 or 900
+
+    // "call", "raise", "fold", "smart" or "level:N" (N one of the level
+    // codes or captions, as parseLevel reads them); nullopt otherwise.
+    [[nodiscard]] static std::optional<HumanPlayer> parse(std::string_view text);
+};
+
+// An opponent level by its code or caption: "400" or "Amateur", "600" or
+// "Expert", "800" or "Master", "900" or "Genius"; nullopt otherwise.
+[[nodiscard]] std::optional<std::int32_t> parseLevel(std::string_view text);
+
+// The human's turn, taken by the player: one of Check/Call, Raise or Fold.
+// Draws from the table's generator as the policy needs (smart and level run
+// an estimate).
+void humanActs(Table& table, const HumanPlayer& player);
+
+// How a match is played: the human's player and the opponents' level; the
+// stack and the margin are the settings' defaults. A match that has not
+// ended after maxHands hands is given up.
+struct MatchSetup {
+    HumanPlayer human;
+    std::int32_t opponentLevel = 400;
+    std::int64_t maxHands = 20000;
+};
+
+// How a match ended: the seat that won it (the human when every opponent
+// went broke; no seat when the human went broke), and how many hands it took.
+struct MatchOutcome {
+    bool finished = false; // false: given up after maxHands
+    MatchResult result = MatchResult::humanLost;
+    SeatNumber winner {}; // isSeat() false when nobody won
+    std::int64_t hands = 0;
+    SeatFigures stacks {}; // at the end
+    std::uint64_t draws = 0; // draws taken from the generator
+
+    friend bool operator==(const MatchOutcome&, const MatchOutcome&) = default;
+};
+
+// The seed of match number k of a run seeded with seed: the matches' draws
+// depend on these two numbers alone, whichever thread plays them.
+[[nodiscard]] std::uint64_t matchSeed(std::uint64_t seed, std::uint64_t k);
+
+// Plays one whole match on a fresh table (settings in memory, nothing
+// shown), from the start-up deal to its end, drawing only from random.
+[[nodiscard]] MatchOutcome playMatch(const MatchSetup& setup, Random& random);
+
+} // namespace tavolier

@@ -1,0 +1,128 @@
+// tavolier-cli tournament, run in-process: the same table for any number of
+// jobs, each match as if played alone, and refused options.
+#include "commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tavolier::cli {
+namespace {
+
+struct TournamentRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+TournamentRun tournament(std::vector<std::string_view> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    TournamentRun r;
+    r.status = runTournament(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// The output less its last line, the only one with timings.
+std::string withoutTime(const std::string& text) {
+    const auto last = text.rfind("\ntime ");
+    return last == std::string::npos ? text : text.substr(0, last + 1);
+}
+
+TEST(Tournament, TheTableIsTheSameForOneJobAndThree) {
+    const TournamentRun one = tournament(
+        { "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "1" });
+    const TournamentRun three
+        = tournament(
+        { "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "3" });
+    ASSERT_EQ(one.status, 0) << one.err;
+    ASSERT_EQ(three.status, 0) << three.err;
+    EXPECT_EQ(withoutTime(one.out), withoutTime(three.out));
+    EXPECT_NE(one.out.find("\ntime "), std::string::npos);
+    EXPECT_NE(one.out.find("human's seat "), std::string::npos);
+    EXPECT_TRUE(one.err.empty()) << "no progress bar when standard error is not a terminal";
+}
+
+TEST(Tournament, EachMatchIsWhatPlayingItAloneGives) {
+    MatchSetup setup;
+    setup.human = *HumanPlayer::parse("level:600");
+    setup.maxHands = 25;
+    const std::vector<MatchOutcome> all = playMatches(setup, 11, 3, 2);
+    ASSERT_EQ(all.size(), 3U);
+    for (std::uint64_t k = 0; k < all.size(); ++k) {
+        Random alone(matchSeed(11, k));
+        const MatchOutcome outcome = playMatch(setup, alone);
+        EXPECT_EQ(all[k], outcome) << "match " << k;
+        EXPECT_GT(outcome.hands, 0);
+        EXPECT_GT(outcome.draws, 0U);
+    }
+    // Different matches of one run are different deals.
+    EXPECT_NE(all[0].draws, all[1].draws);
+}
+
+TEST(Tournament, EveryFinishedMatchHasItsWinnerOrABrokeHuman) {
+    MatchSetup setup;
+    setup.human = *HumanPlayer::parse("raise");
+    for (const MatchOutcome& m : playMatches(setup, 3, 4, 2)) {
+        ASSERT_TRUE(m.finished);
+        const std::int32_t human = m.stacks[kHumanSeat.index()];
+        if (!m.winner.isSeat()) {
+            EXPECT_EQ(m.result, MatchResult::humanLost);
+            EXPECT_LT(human, 1);
+        } else if (m.result == MatchResult::seatReachedTarget) {
+            EXPECT_GE(m.stacks[m.winner.index()], 1800);
+        } else {
+            EXPECT_EQ(m.winner, kHumanSeat);
+            for (int seat = 1; seat <= 7; ++seat)
+                EXPECT_LT(m.stacks[static_cast<std::size_t>(seat)], 1);
+        }
+    }
+}
+
+TEST(Tournament, AMatchThatRunsTooLongIsGivenUp) {
+    MatchSetup setup;
+    setup.maxHands = 3;
+    Random random(matchSeed(1, 0));
+    const MatchOutcome m = playMatch(setup, random);
+    EXPECT_FALSE(m.finished);
+    EXPECT_EQ(m.hands, 3);
+}
+
+TEST(Tournament, BadOptionsAreRefusedWithStatusTwo) {
+    for (const std::vector<std::string_view>& args : std::vector<std::vector<std::string_view>> {
+             { "--matches", "0" },
+             { "--matches", "ten" },
+             { "--jobs", "0" },
+             { "--jobs", "-2" },
+             { "--seed", "-1" },
+             { "--level", "500" },
+             { "--human", "sometimes" },
+             { "--human", "level:1000" },
+             { "--max-hands", "0" },
+             { "--matches" },
+             { "--colour", "red" },
+         }) {
+        const TournamentRun r = tournament(args);
+        EXPECT_EQ(r.status, 2) << args.front();
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("tavolier-cli tournament: "), std::string::npos) << r.err;
+    }
+}
+
+TEST(Tournament, HumanPlayersAreReadByName) {
+    EXPECT_EQ(HumanPlayer::parse("fold")->policy, HumanPlayer::Policy::fold);
+    const auto genius = HumanPlayer::parse("level:Genius");
+    ASSERT_TRUE(genius);
+    EXPECT_EQ(genius->policy, HumanPlayer::Policy::level);
+    EXPECT_EQ(genius->levelCode, 900);
+    EXPECT_EQ(HumanPlayer::parse("level:800")->levelCode, 800);
+    EXPECT_FALSE(HumanPlayer::parse("level:"));
+    EXPECT_FALSE(HumanPlayer::parse("Smart"));
+}
+
+} // namespace
+} // namespace tavolier::cli
