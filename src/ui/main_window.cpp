@@ -202,7 +202,11 @@ void TForm1::afterFirstFrame() {
         strip->prefetch();
     m_panel->prefetchPicture();
     m_about->prefetchPicture();
-    if (m_sound == nullptr && !m_options.soundFactory && !m_soundModule.valid()) {
+    // The sound player comes next: its module is loaded on a worker thread
+    // (a factory given instead is used at once).
+    if (m_sound == nullptr && m_options.soundFactory)
+        QTimer::singleShot(0, this, [this] { (void)sound(); });
+    else if (m_sound == nullptr && !m_soundModule.valid()) {
         m_soundModule = std::async(std::launch::async, [this] {
             SoundFactory factory = loadSoundModule();
             QMetaObject::invokeMethod(this, [this] { (void)sound(); }, Qt::QueuedConnection);
