@@ -10,12 +10,6 @@ set(TAVOLIER_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tavolier)
 file(RELATIVE_PATH TAVOLIER_DATA_FROM_PROGRAM
     /prefix/${TAVOLIER_INSTALL_GAMESDIR} /prefix/${TAVOLIER_INSTALL_DATADIR})
 
-# The sound module's folder, and the same as seen from the programs: the game
-# loads the module from there after its first frame.
-set(TAVOLIER_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/tavolier)
-file(RELATIVE_PATH TAVOLIER_MODULE_FROM_PROGRAM
-    /prefix/${TAVOLIER_INSTALL_GAMESDIR} /prefix/${TAVOLIER_INSTALL_MODULEDIR})
-
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in
     ${CMAKE_BINARY_DIR}/generated/tavolier_version.h @ONLY)
 add_library(tavolier_version INTERFACE)

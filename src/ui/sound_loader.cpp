@@ -31,7 +31,7 @@ SoundFactory loadSoundModule() {
     QStringList dirs;
     const QString exe = QCoreApplication::applicationDirPath();
     if (!exe.isEmpty())
-        dirs << exe << QDir::cleanPath(exe + "/" TAVOLIER_MODULE_FROM_PROGRAM);
+        dirs << exe << QDir::cleanPath(exe + "/" TAVOLIER_PLUGIN_FROM_PROGRAM);
     for (const QString& dir : dirs) {
         // The library stays loaded for the rest of the run.
         auto* library = new QLibrary(QDir(dir).filePath(QStringLiteral("tavolier-sound")));
