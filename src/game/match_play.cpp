@@ -1,11 +1,11 @@
 #include "game/match_play.h"
 
+#include "core/seats.h"
+#include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
-#include "game/seats.h"
 #include "game/table.h"
-#include "game/table_state.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
 

@@ -5,7 +5,7 @@
 #include "commands.h"
 
 #include "game/match_play.h"
-#include "game/seats.h"
+#include "core/seats.h"
 
 #include <algorithm>
 #include <atomic>
