@@ -16,7 +16,9 @@ public:
     TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent);
     ~TAboutBox() override;
 
-    void prefetchPicture() { m_picture.prefetch(); }
+    std::shared_future<void> prefetchPicture(std::shared_future<void> after = {}) {
+        return m_picture.prefetch(std::move(after));
+    }
 
 protected:
     void showEvent(QShowEvent* event) override;

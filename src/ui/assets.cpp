@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace tavolier {
 
 QStringList defaultAssetDirs() {
@@ -91,10 +93,19 @@ LazyPicture::~LazyPicture() {
         m_pending.wait();
 }
 
-void LazyPicture::prefetch() {
+std::shared_future<void> LazyPicture::prefetch(std::shared_future<void> after) {
     if (m_decoded || m_pending.valid())
-        return;
-    m_pending = std::async(std::launch::async, [source = m_source] { return source.read(); });
+        return after;
+    auto done = std::make_shared<std::promise<void>>();
+    std::shared_future<void> next = done->get_future().share();
+    m_pending = std::async(std::launch::async, [source = m_source, after, done] {
+        if (after.valid())
+            after.wait();
+        QImage image = source.read();
+        done->set_value();
+        return image;
+    });
+    return next;
 }
 
 const QImage& LazyPicture::image() {
@@ -152,13 +163,20 @@ void ImageStrip::load(
     decode();
 }
 
-void ImageStrip::prefetch() {
+std::shared_future<void> ImageStrip::prefetch(std::shared_future<void> after) {
     if (m_decoded || m_pending.valid())
-        return;
+        return after;
+    auto done = std::make_shared<std::promise<void>>();
+    std::shared_future<void> next = done->get_future().share();
     m_pending = std::async(std::launch::async,
-        [source = m_source, width = m_width, height = m_height] {
-            return cutStrip(source.read(), width, height);
+        [source = m_source, width = m_width, height = m_height, after, done] {
+            if (after.valid())
+                after.wait();
+            std::vector<QImage> pictures = cutStrip(source.read(), width, height);
+            done->set_value();
+            return pictures;
         });
+    return next;
 }
 
 void ImageStrip::decode() const {

@@ -68,8 +68,10 @@ public:
     void load(const AssetFinder& finder, const QString& name, int width, int height, qreal scale);
     // The same, but only finds the file now; it is decoded on first use.
     void locate(const AssetFinder& finder, const QString& name, int width, int height, qreal scale);
-    // Starts decoding a located strip on a worker thread.
-    void prefetch();
+    // Starts decoding a located strip on a worker thread, once after has
+    // completed (so that decodes run one at a time and their scratch memory
+    // does not pile up); the result completes when this decode has.
+    std::shared_future<void> prefetch(std::shared_future<void> after = {});
     // True once the pictures are in memory.
     [[nodiscard]] bool decoded() const { return m_decoded; }
 
@@ -104,8 +106,9 @@ public:
     LazyPicture(const LazyPicture&) = delete;
     LazyPicture& operator=(const LazyPicture&) = delete;
 
-    // Starts decoding on a worker thread, unless done or started already.
-    void prefetch();
+    // Starts decoding on a worker thread once after has completed, unless
+    // done or started already; the result completes when this decode has.
+    std::shared_future<void> prefetch(std::shared_future<void> after = {});
     [[nodiscard]] bool decoded() const { return m_decoded; }
     // The picture (a null image when its file is missing or unreadable).
     [[nodiscard]] const QImage& image();

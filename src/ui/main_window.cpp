@@ -198,10 +198,12 @@ void TForm1::loadPictures() {
 void TForm1::afterFirstFrame() {
     if (m_options.afterFirstFrame)
         m_options.afterFirstFrame();
+    // One picture after the other, so their decoding scratch never piles up.
+    std::shared_future<void> turn;
     for (const auto& strip : m_strips)
-        strip->prefetch();
-    m_panel->prefetchPicture();
-    m_about->prefetchPicture();
+        turn = strip->prefetch(turn);
+    turn = m_panel->prefetchPicture(turn);
+    m_about->prefetchPicture(turn);
     // The sound player comes next: its module is loaded on a worker thread
     // (a factory given instead is used at once).
     if (m_sound == nullptr && m_options.soundFactory)

@@ -25,7 +25,9 @@ public:
 
     // Starts decoding the panel's picture on a worker thread; it is shown
     // (and decoded, if not yet) when the panel is first shown.
-    void prefetchPicture() { m_picture.prefetch(); }
+    std::shared_future<void> prefetchPicture(std::shared_future<void> after = {}) {
+        return m_picture.prefetch(std::move(after));
+    }
 
     QLineEdit* money = nullptr;
     QLineEdit* until = nullptr;
