@@ -43,9 +43,9 @@ void BM_WholeHand(benchmark::State& st) {
     GeniusTable t(11);
     for (auto _ : st) {
         t.refill();
-        newgame(t.table);
+        deal(t.table);
         while (t.handRunning())
-            playerstays(t.table);
+            checkOrCall(t.table);
         benchmark::DoNotOptimize(t.state.pot);
     }
 }
@@ -59,7 +59,7 @@ void BM_SlowestHumanAction(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         t.refill();
-        newgame(t.table);
+        deal(t.table);
         // Bring the hand to the flop with every opponent still in.
         for (int seat = 1; seat <= 7; ++seat) {
             t.state.seat(seat).folded = false;
@@ -69,9 +69,9 @@ void BM_SlowestHumanAction(benchmark::State& st) {
         t.state.street = 2;
         t.state.anchorSeat = 8;
         t.table.setCallDue(false);
-        t.table.setButtonEnabled(Button::btnbet, true);
+        t.table.setButtonEnabled(Button::raise, true);
         st.ResumeTiming();
-        playerbets(t.table);
+        raise(t.table);
         benchmark::DoNotOptimize(t.state.pot);
     }
 }
@@ -92,12 +92,12 @@ void BM_HumanRaiseWithoutEstimates(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         t.refill();
-        newgame(t.table);
+        deal(t.table);
         t.state.street = 2;
         t.state.anchorSeat = 8;
         t.table.setCallDue(false);
         st.ResumeTiming();
-        playerbets(t.table);
+        raise(t.table);
         benchmark::DoNotOptimize(t.state.pot);
     }
 }

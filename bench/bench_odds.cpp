@@ -8,11 +8,10 @@
 
 namespace {
 
-// A dealt table with seat 1's cards in actorCards, on the given street.
+// A dealt table on the given street.
 void dealTable(tavolier::TableState& state, tavolier::Random& random, int street, int level) {
     tavolier::initDecks(state);
     tavolier::shuffleAndDeal(state, random);
-    state.actorCards = state.seat(1).holeCards;
     state.street = street;
     state.aiLevelCode = level;
     state.outCount = 2;
@@ -24,9 +23,11 @@ void BM_DecideStay(benchmark::State& bench) {
     tavolier::Random random(2024);
     tavolier::TableState state;
     dealTable(state, random, static_cast<int>(bench.range(1)), static_cast<int>(bench.range(0)));
+    const tavolier::EstimateInput input
+        = tavolier::estimateInput(state, state.seat(1).holeCards, state.aiLevelCode);
     for (auto _ : bench) {
-        tavolier::decideStay(state, random);
-        benchmark::DoNotOptimize(state.staysIn);
+        const tavolier::StayDecision decision = tavolier::decideStay(input, state.estimate, random);
+        benchmark::DoNotOptimize(decision.staysIn);
     }
     bench.SetItemsProcessed(bench.iterations() * (bench.range(0) + 1));
 }
@@ -41,10 +42,11 @@ void BM_OddsBadge(benchmark::State& bench) {
     tavolier::Random random(7);
     tavolier::TableState state;
     dealTable(state, random, static_cast<int>(bench.range(0)), 2000);
-    state.actorCards = state.seat(tavolier::kHuman).holeCards;
+    const tavolier::EstimateInput input
+        = tavolier::estimateInput(state, state.seat(tavolier::kHuman).holeCards, 2000);
     for (auto _ : bench) {
-        tavolier::estimateOdds(state, random);
-        benchmark::DoNotOptimize(state.oddsScore);
+        const tavolier::Estimate estimate = tavolier::estimateOdds(input, state.estimate, random);
+        benchmark::DoNotOptimize(estimate.oddsScore);
     }
     bench.SetItemsProcessed(bench.iterations() * 2001);
 }

@@ -33,8 +33,8 @@ void BM_BadgeHoverFreshEstimate(benchmark::State& st) {
     for (auto _ : st) {
         t.table.presentation.oddsStale = true;
         t.table.presentation.hoverShown[kHuman] = false;
-        FormMouseMove(t.table, 300, 600);
-        benchmark::DoNotOptimize(t.state.oddsScore);
+        mouseMoved(t.table, 300, 600);
+        benchmark::DoNotOptimize(t.state.estimate.oddsScore);
     }
 }
 BENCHMARK(BM_BadgeHoverFreshEstimate)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
@@ -44,7 +44,7 @@ void BM_MouseMoveNothingChanges(benchmark::State& st) {
     BenchTable t(2);
     int x = 600;
     for (auto _ : st) {
-        FormMouseMove(t.table, x, 400);
+        mouseMoved(t.table, x, 400);
         x ^= 1;
         benchmark::DoNotOptimize(t.table.presentation.hoverShown);
     }
@@ -55,8 +55,8 @@ BENCHMARK(BM_MouseMoveNothingChanges);
 void BM_MouseMovePortraitEnterLeave(benchmark::State& st) {
     BenchTable t(2);
     for (auto _ : st) {
-        FormMouseMove(t.table, 60, 300);
-        FormMouseMove(t.table, 600, 400);
+        mouseMoved(t.table, 60, 300);
+        mouseMoved(t.table, 600, 400);
     }
 }
 BENCHMARK(BM_MouseMovePortraitEnterLeave);
@@ -65,7 +65,7 @@ BENCHMARK(BM_MouseMovePortraitEnterLeave);
 void BM_BlinkTick(benchmark::State& st) {
     BenchTable t(2);
     for (auto _ : st)
-        winktimerTimer(t.table);
+        blinkTick(t.table);
 }
 BENCHMARK(BM_BlinkTick);
 
@@ -75,7 +75,7 @@ void BM_WinnersFlashTick(benchmark::State& st) {
     t.state.seatResults = { 0, 10, 20, 30, 40, 50, 60, 70, 70 };
     for (auto _ : st) {
         t.table.presentation.winStep = 0;
-        wintimerTimer(t.table);
+        winnersFlashTick(t.table);
     }
 }
 BENCHMARK(BM_WinnersFlashTick);
@@ -85,7 +85,7 @@ void BM_GoldFigureTick(benchmark::State& st) {
     BenchTable t(5);
     for (auto _ : st) {
         t.table.presentation.goldStep = 3;
-        goldtimerTimer(t.table);
+        goldFigureTick(t.table);
     }
 }
 BENCHMARK(BM_GoldFigureTick);

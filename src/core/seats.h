@@ -21,15 +21,15 @@ struct SeatInfo {
 
 // clang-format off
 inline constexpr std::array<SeatInfo, kSeatCount + 1> kSeats { {
-    { "", "", "", Label::cash, Label::playerstatus, 0 },
-    { "robot",   "Marc:",   "Marc",   Label::lblrcash,    Label::robotstatus,   14 },
-    { "expert",  "Edmund:", "Edmund", Label::lblecash,    Label::expertstatus,  12 },
-    { "pinhead", "Robert:", "Robert", Label::lblpinhcash, Label::pinheadstatus, 10 },
-    { "champ",   "Cindy:",  "Cindy",  Label::lblccash,    Label::champstatus,    8 },
-    { "master",  "Carlos:", "Carlos", Label::lblmcash,    Label::masterstatus,   6 },
-    { "geek",    "Jack:",   "Jack",   Label::lblgcash,    Label::geekstatus,     4 },
-    { "freak",   "Chong:",  "Chong",  Label::lblfcash,    Label::freakstatus,    0 },
-    { "player",  "You:",    "You",    Label::cash,        Label::playerstatus,   2 },
+    { "", "", "", Label::humanChips, Label::humanStatus, 0 },
+    { "robot",   "Marc:",   "Marc",   Label::marcChips,    Label::marcStatus,   14 },
+    { "expert",  "Edmund:", "Edmund", Label::edmundChips,    Label::edmundStatus,  12 },
+    { "pinhead", "Robert:", "Robert", Label::robertChips, Label::robertStatus, 10 },
+    { "champ",   "Cindy:",  "Cindy",  Label::cindyChips,    Label::cindyStatus,    8 },
+    { "master",  "Carlos:", "Carlos", Label::carlosChips,    Label::carlosStatus,   6 },
+    { "geek",    "Jack:",   "Jack",   Label::jackChips,    Label::jackStatus,     4 },
+    { "freak",   "Chong:",  "Chong",  Label::chongChips,    Label::chongStatus,    0 },
+    { "player",  "You:",    "You",    Label::humanChips,        Label::humanStatus,   2 },
 } };
 
 // The order in which chips are written to the settings file.

@@ -25,6 +25,18 @@ struct Seat {
     std::array<Card, 2> holeCards {};
 };
 
+// What the opponents' estimate carries from one run to the next, and the
+// odds badge and the showdown move too: the spare deck every trial shuffles
+// (shuffled afresh at each deal), the evaluator slots the last hand it
+// scored left behind (the acting seat's slots that no street refills start
+// from them), and the last percentage (a level code without a divisor adds
+// its bonus to it).
+struct EstimateCarry {
+    std::array<Card, 52> spareDeck {};
+    std::array<Card, 7> carriedSlots {};
+    std::int32_t oddsScore = 0;
+};
+
 // The whole state of the match and of the hand in progress. Exactly one
 // exists, owned by the main window (or by a test); every rule works on it
 // through plain field access.
@@ -46,16 +58,14 @@ struct TableState {
     std::int32_t untilMargin = 600;
 
     std::array<Card, 52> deck {};
-    std::array<Card, 52> spareDeck {};
     std::array<Card, 5> board {};
-
-    // Evaluator input and output.
-    std::array<Card, 7> evalCards {};
-    std::array<Card, 2> actorCards {};
-    std::int32_t handScore = 0;
-    std::int32_t kickerValue = 0;
+    EstimateCarry estimate;
 
     bool potSettled = false;
+    // The showdown's result by seat (its showdown value, or its sentinel when
+    // it took no part): the winners' flash reads it, and a second showdown of
+    // the same hand shows the same result.
+    std::array<std::int32_t, kSeatCount + 1> seatResults {};
 
     // The human's controls as the rules last set them; the buttons, their
     // captions and the command-line driver follow from these.
@@ -71,16 +81,6 @@ struct TableState {
     bool soundOn = true;
     std::int32_t aiLevelCode = 400;
     std::int32_t cardBackImage = 52;
-
-    // The opponents' estimate and decisions.
-    std::int32_t oddsScore = 0;
-    bool raiseBarred = false;
-    std::int32_t raiseChance = 0;
-    bool staysIn = false;
-
-    // The showdown.
-    std::array<std::int32_t, kSeatCount + 1> seatResults {}; // by seat number
-    std::int32_t winnerCount = 0;
 
     [[nodiscard]] Seat& seat(int number) { return seats[static_cast<std::size_t>(number)]; }
     [[nodiscard]] const Seat& seat(int number) const {

@@ -6,35 +6,37 @@
 
 namespace tavolier {
 
-// The labels the game writes to. Seat labels carry the seat's internal key;
-// Label3 and Label4 are the bet sizes shown in the options panel.
+// The labels the game writes to, by meaning; the window's object names
+// (labelName) keep the form's names. The two bet sizes are shown in the
+// options panel.
 enum class Label {
     // chips labels, seats 8 and 7..1
-    cash,
-    lblfcash,
-    lblgcash,
-    lblmcash,
-    lblccash,
-    lblpinhcash,
-    lblecash,
-    lblrcash,
+    humanChips,
+    chongChips,
+    jackChips,
+    carlosChips,
+    cindyChips,
+    robertChips,
+    edmundChips,
+    marcChips,
     // status labels, seats 8 and 7..1
-    playerstatus,
-    freakstatus,
-    geekstatus,
-    masterstatus,
-    champstatus,
-    pinheadstatus,
-    expertstatus,
-    robotstatus,
-    betsize, // the pot
-    Label3, // small bet in the options panel
-    Label4, // big bet in the options panel
+    humanStatus,
+    chongStatus,
+    jackStatus,
+    carlosStatus,
+    cindyStatus,
+    robertStatus,
+    edmundStatus,
+    marcStatus,
+    pot,
+    smallBetSize, // the small bet in the options panel
+    bigBetSize, // the big bet in the options panel
 };
 inline constexpr int kLabelCount = 19;
 
-// The buttons whose caption or enabled state the game sets.
-enum class Button { btnnew, btnstay, btnbet, btnpass, SoundOff1 };
+// The buttons whose caption or enabled state the game sets: "Deal",
+// "Check"/"Call", "Raise", "Fold" and the sound switch.
+enum class Button { deal, checkOrCall, raise, fold, sound };
 inline constexpr int kButtonCount = 5;
 
 // The options panel's two edit fields and two radio groups.

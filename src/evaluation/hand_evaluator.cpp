@@ -506,10 +506,4 @@ HandValue evaluateUnusual(
 
 } // namespace detail
 
-void evaluateHand(TableState& state) {
-    const HandValue v = evaluate(state.evalCards);
-    state.handScore = v.score;
-    state.kickerValue = v.kicker;
-}
-
 } // namespace tavolier

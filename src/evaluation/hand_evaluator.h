@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/card.h"
-#include "core/table_state.h"
 #include "evaluation/rank_table.h"
 
 #include <array>
@@ -160,8 +159,5 @@ inline constexpr std::uint64_t kCodeMultiplier
     return detail::evaluateByTable(slots);
 #endif
 }
-
-// Scores state.evalCards into state.handScore and state.kickerValue.
-void evaluateHand(TableState& state);
 
 } // namespace tavolier

@@ -25,11 +25,11 @@ void shuffle(std::array<Card, 52>& deck, Random& random, int swaps) {
 
 void initDecks(TableState& state) {
     fillInOrder(state.deck);
-    fillInOrder(state.spareDeck);
+    fillInOrder(state.estimate.spareDeck);
 }
 
 void shuffleAndDeal(TableState& state, Random& random) {
-    shuffle(state.spareDeck, random, 5001);
+    shuffle(state.estimate.spareDeck, random, 5001);
     shuffle(state.deck, random, 20001);
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         const auto p = static_cast<std::size_t>(seatInfo(seat).deckPosition);

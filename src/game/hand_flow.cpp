@@ -112,10 +112,10 @@ void dealHand(Table& table, bool moveBlindMarker) {
         s.seat(seat).outAtDeal = s.seat(seat).chips < 1;
     }
     s.outCount = 0;
-    table.setButtonEnabled(Button::btnnew, false);
-    table.setButtonEnabled(Button::btnpass, true);
-    table.setButtonEnabled(Button::btnstay, true);
-    table.setButtonEnabled(Button::btnbet, true);
+    table.setButtonEnabled(Button::deal, false);
+    table.setButtonEnabled(Button::fold, true);
+    table.setButtonEnabled(Button::checkOrCall, true);
+    table.setButtonEnabled(Button::raise, true);
     s.street = 1;
     if (moveBlindMarker)
         s.blindMarker = s.blindMarker == 1 ? kHuman : s.blindMarker - 1;
@@ -176,7 +176,7 @@ void setDealCaptions(Table& table) {
         table.setCallDue(true);
         table.showRaiseCaption();
     }
-    table.setButtonEnabled(Button::btnbet, true);
+    table.setButtonEnabled(Button::raise, true);
 }
 
 void whitenStatusLabels(Table& table) {
@@ -208,7 +208,7 @@ void prepareStartUp(Table& table, bool seedFromClock) {
     p.hoverShown.fill(false);
     table.setStatus(kHuman, "");
     s.potSettled = false;
-    table.setButtonEnabled(Button::btnnew, false);
+    table.setButtonEnabled(Button::deal, false);
     s.anchorSeat = 1;
     readAll(table.settings, s);
     showSettingsInPanel(table);
@@ -236,7 +236,7 @@ void startupDeal(Table& table) {
     dealHand(table, false);
 }
 
-void newgame(Table& table) {
+void deal(Table& table) {
     TableState& s = table.state;
     resetPreviousHand(table);
     writeStats(table.settings, s);

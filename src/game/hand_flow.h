@@ -20,7 +20,7 @@ void startupDeal(Table& table);
 
 // "Deal": writes the settings, checks for a finished match, resets the hand,
 // posts the blinds and runs the opponents before the human.
-void newgame(Table& table);
+void deal(Table& table);
 
 // The street goes up by one: the table is redrawn and, while the street is
 // below 5 and sound is on, a card sound plays (one draw below 100).

@@ -18,7 +18,7 @@ void countBrokeOpponents(Table& table);
 // pot = smallBlind + bigBlind, shown with every seat's chips.
 void showOpeningPot(Table& table);
 // raiseAmount = bigBlind; the usual blind sizes put "Call" and "Raise" on the
-// buttons; btnbet is enabled.
+// buttons; Raise is allowed.
 void setDealCaptions(Table& table);
 // Every status label gets a white font.
 void whitenStatusLabels(Table& table);

@@ -30,10 +30,10 @@ void endHandByFolds(Table& table) {
             s.seat(seat).folded = true;
         }
     }
-    table.setButtonEnabled(Button::btnnew, true);
-    table.setButtonEnabled(Button::btnbet, false);
-    table.setButtonEnabled(Button::btnpass, false);
-    table.setButtonEnabled(Button::btnstay, false);
+    table.setButtonEnabled(Button::deal, true);
+    table.setButtonEnabled(Button::raise, false);
+    table.setButtonEnabled(Button::fold, false);
+    table.setButtonEnabled(Button::checkOrCall, false);
     Seat& human = s.seat(kHuman);
     human.chips = clampedAdd(human.chips, s.pot);
     table.showChips(kHuman);
@@ -47,7 +47,7 @@ void endHandByFolds(Table& table) {
     table.reportPotAndEnd(award);
     if (human.chips >= chipTarget(s)) {
         table.view.message("You win!", "Game over");
-        table.setButtonEnabled(Button::btnnew, false);
+        table.setButtonEnabled(Button::deal, false);
         table.reportMatchEnded(MatchResult::seatReachedTarget, kHuman);
     }
     s.handsPlayed = clampedAdd(s.handsPlayed, 1);
@@ -55,7 +55,7 @@ void endHandByFolds(Table& table) {
     writeChips(table.settings, s);
 }
 
-void NewGame1Click(Table& table, std::string_view moneyText) {
+void newMatch(Table& table, std::string_view moneyText) {
     TableState& s = table.state;
     table.random.seedFromClock();
     if (!table.view.ask("Are you sure?", "New game"))
@@ -86,10 +86,10 @@ void NewGame1Click(Table& table, std::string_view moneyText) {
     table.setStatus(kHuman, "");
     for (int seat : kOpponents)
         table.setStatus(seat, "");
-    table.setButtonEnabled(Button::btnnew, false);
-    table.setButtonEnabled(Button::btnpass, true);
-    table.setButtonEnabled(Button::btnstay, true);
-    table.setButtonEnabled(Button::btnbet, true);
+    table.setButtonEnabled(Button::deal, false);
+    table.setButtonEnabled(Button::fold, true);
+    table.setButtonEnabled(Button::checkOrCall, true);
+    table.setButtonEnabled(Button::raise, true);
     resetAtNewMatch(table);
     computeBlinds(table);
     countBrokeOpponents(table);

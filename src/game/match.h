@@ -11,6 +11,6 @@ void endHandByFolds(Table& table);
 
 // "New": re-seeds, asks "Are you sure?", and on Yes starts a match with the
 // stack read from the text of the options field money.
-void NewGame1Click(Table& table, std::string_view moneyText);
+void newMatch(Table& table, std::string_view moneyText);
 
 } // namespace tavolier

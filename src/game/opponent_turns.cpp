@@ -49,26 +49,28 @@ namespace {
     return static_cast<std::size_t>(seat);
 }
 
+// The seat's answer to a bet: its own estimate with the carried state.
 [[nodiscard]] bool decideToStay(Table& table, int seat) {
-    if (table.decisionOverride != nullptr) {
-        table.state.staysIn = table.decisionOverride->staysIn(table.state, seat);
-        return table.state.staysIn;
-    }
-    decideStay(table.state, table.random);
-    return table.state.staysIn;
+    TableState& s = table.state;
+    if (table.decisionOverride != nullptr)
+        return table.decisionOverride->staysIn(s, seat);
+    return decideStay(
+        estimateInput(s, s.seat(seat).holeCards, s.aiLevelCode), s.estimate, table.random)
+        .staysIn;
 }
 
 void decideToRaise(Table& table, int seat) {
     TableState& s = table.state;
     if (table.decisionOverride != nullptr) {
-        s.raiseAmount
-            = table.decisionOverride->raises(s, seat) ? (s.street > 2 ? s.bigBet : s.smallBet) : 0;
+        s.raiseAmount = table.decisionOverride->raises(s, seat) ? streetBet(s) : 0;
         return;
     }
-    decideRaise(s, table.random);
+    s.raiseAmount = decideRaise(
+        estimateInput(s, s.seat(seat).holeCards, s.aiLevelCode), s.estimate, table.random)
+                        .raiseAmount;
 }
 
-void fold(Table& table, int seat) {
+void foldSeat(Table& table, int seat) {
     TableState& s = table.state;
     clearArea(table, kCardPlaces[at(seat)].cleared);
     table.setStatus(seat, "Folds");
@@ -90,7 +92,7 @@ void fold(Table& table, int seat) {
     }
 }
 
-void raise(Table& table, int seat) {
+void raiseSeat(Table& table, int seat) {
     TableState& s = table.state;
     stampRaiseHighlight(table, seat);
     drawCards(table);
@@ -118,7 +120,6 @@ void raise(Table& table, int seat) {
 void answerBet(Table& table, int seat) {
     TableState& s = table.state;
     Seat& me = s.seat(seat);
-    s.actorCards = me.holeCards;
     const bool stays = decideToStay(table, seat);
     if (stays && static_cast<std::int64_t>(me.chips) - s.toCall >= 0) {
         table.setStatus(seat, "Calls");
@@ -126,7 +127,7 @@ void answerBet(Table& table, int seat) {
         table.reportAction(seat, ActionKind::call, s.toCall);
         return;
     }
-    fold(table, seat);
+    foldSeat(table, seat);
 }
 
 void checkOrRaise(Table& table, int seat) {
@@ -140,7 +141,6 @@ void checkOrRaise(Table& table, int seat) {
     }
     Seat& me = s.seat(seat);
     me.openBet = false;
-    s.actorCards = me.holeCards;
     if (me.chips <= 0 || me.folded) {
         if (!me.folded)
             table.reportSitsOut(seat);
@@ -156,7 +156,7 @@ void checkOrRaise(Table& table, int seat) {
         table.reportAction(seat, ActionKind::check, s.toCall);
         return;
     }
-    raise(table, seat);
+    raiseSeat(table, seat);
 }
 
 } // namespace tavolier

@@ -63,7 +63,7 @@ std::optional<std::int32_t> wholeNumber(std::string_view text) {
     return value;
 }
 
-void enterClick(Table& table, std::string_view moneyText) {
+void enterInitialCash(Table& table, std::string_view moneyText) {
     const auto number = checkedEntry(table, moneyText);
     if (!number)
         return;
@@ -77,7 +77,7 @@ void enterClick(Table& table, std::string_view moneyText) {
     }
 }
 
-void unenterClick(Table& table, std::string_view untilText) {
+void enterPlayUntil(Table& table, std::string_view untilText) {
     const auto number = checkedEntry(table, untilText);
     if (!number)
         return;
@@ -86,18 +86,18 @@ void unenterClick(Table& table, std::string_view untilText) {
     table.settings.writeInteger("Cash", "until", *number);
 }
 
-void betchange(Table& table, int positionBeforePress) {
+void changeBetSize(Table& table, int positionBeforePress) {
     // The up-down never leaves 1..5; a caller that strays is held to it.
     const std::int32_t p = std::clamp(positionBeforePress, 1, 5);
     table.state.smallBet = 2 * p;
     table.state.bigBet = 4 * p;
-    table.view.setLabelText(Label::Label3, std::to_string(table.state.smallBet));
-    table.view.setLabelText(Label::Label4, std::to_string(table.state.bigBet));
+    table.view.setLabelText(Label::smallBetSize, std::to_string(table.state.smallBet));
+    table.view.setLabelText(Label::bigBetSize, std::to_string(table.state.bigBet));
     table.settings.writeInteger("Bet", "Small", table.state.smallBet);
     table.settings.writeInteger("Bet", "Big", table.state.bigBet);
 }
 
-void Changeback(Table& table, int item) {
+void changeCardBack(Table& table, int item) {
     if (item < 0 || item >= kCardBackCount)
         return; // no card back chosen
     table.state.cardBackImage = kFirstCardBack + item;
@@ -105,14 +105,14 @@ void Changeback(Table& table, int item) {
     table.settings.writeInteger("Card", "back", table.state.cardBackImage);
 }
 
-void LevelsClick(Table& table, int item) {
+void chooseLevel(Table& table, int item) {
     if (item < 0 || item >= static_cast<int>(kLevelCodes.size()))
         return; // no level chosen
     table.state.aiLevelCode = kLevelCodes[static_cast<std::size_t>(item)];
     table.settings.writeInteger("Levels", "comp", table.state.aiLevelCode);
 }
 
-void SoundOff1Click(Table& table) {
+void toggleSound(Table& table) {
     table.state.soundOn = !table.state.soundOn;
     table.setSoundCaption(table.state.soundOn);
     table.settings.writeBoolean("Settings", "Sound", table.state.soundOn);
@@ -139,8 +139,8 @@ void showSettingsInPanel(Table& table) {
 
     table.view.setEditText(Edit::money, std::to_string(state.initialChips));
     table.view.setEditText(Edit::until, std::to_string(state.untilMargin));
-    table.view.setLabelText(Label::Label3, std::to_string(state.smallBet));
-    table.view.setLabelText(Label::Label4, std::to_string(state.bigBet));
+    table.view.setLabelText(Label::smallBetSize, std::to_string(state.smallBet));
+    table.view.setLabelText(Label::bigBetSize, std::to_string(state.bigBet));
 }
 
 } // namespace tavolier

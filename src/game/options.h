@@ -13,18 +13,18 @@ class Table;
 // (SettingsWriteError propagates to the window).
 
 // "Enter" beside "Initial cash:": moneyText is the text of the field money.
-void enterClick(Table& table, std::string_view moneyText);
+void enterInitialCash(Table& table, std::string_view moneyText);
 // "Enter" beside "Play until" / "someone wins:": untilText is the field until.
-void unenterClick(Table& table, std::string_view untilText);
+void enterPlayUntil(Table& table, std::string_view untilText);
 // Either arrow of UpDown1; positionBeforePress is what the up-down showed
 // before it moved (1..5). The window moves the up-down afterwards.
-void betchange(Table& table, int positionBeforePress);
+void changeBetSize(Table& table, int positionBeforePress);
 // A card back chosen in cardbacks (item 0..7).
-void Changeback(Table& table, int item);
+void changeCardBack(Table& table, int item);
 // A level chosen in Levels (item 0..3).
-void LevelsClick(Table& table, int item);
+void chooseLevel(Table& table, int item);
 // The sound button.
-void SoundOff1Click(Table& table);
+void toggleSound(Table& table);
 
 // A whole decimal number as a user types it into money or until: blanks
 // around it are forgiven, an optional "-", then digits only. No "+", no

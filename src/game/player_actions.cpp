@@ -59,7 +59,7 @@ void answerAll(Table& table, const SeatList& seats) {
 void enableRaiseIfOpen(Table& table) {
     const TableState& s = table.state;
     if (!s.callDue && s.street < 5 && s.outCount < 7)
-        table.setButtonEnabled(Button::btnbet, true);
+        table.setButtonEnabled(Button::raise, true);
     table.refreshRaise();
 }
 
@@ -84,7 +84,7 @@ void answerOpenBet(Table& table, int holder) {
     table.showPot();
     // When the answers have just ended the hand by folds, "Raise" stays off.
     if (s.outCount < 7)
-        table.setButtonEnabled(Button::btnbet, true);
+        table.setButtonEnabled(Button::raise, true);
     s.toCall = 0;
     if (s.street >= 2 && s.street <= 4) {
         for (int seat : kOpponents) {
@@ -112,7 +112,7 @@ void turnsAfterRaise(Table& table) {
 
 } // namespace
 
-void playerbets(Table& table) {
+void raise(Table& table) {
     TableState& s = table.state;
     resetAtHumanAction(table, false);
     // The Raise button always reads "Raise" here.
@@ -159,7 +159,7 @@ void playerbets(Table& table) {
     enableRaiseIfOpen(table);
 }
 
-void playerstays(Table& table) {
+void checkOrCall(Table& table) {
     TableState& s = table.state;
     resetAtHumanAction(table, true);
     s.potSettled = false;
@@ -188,7 +188,7 @@ void playerstays(Table& table) {
     enableRaiseIfOpen(table);
 }
 
-void playerpasses(Table& table) {
+void fold(Table& table) {
     TableState& s = table.state;
     resetAtHumanAction(table, true);
     table.playSoundIfOn("chip4.wav");
@@ -204,10 +204,10 @@ void playerpasses(Table& table) {
     table.setStatus(kHuman, "Folds");
     table.setCallDue(false);
     s.street = 5;
-    table.setButtonEnabled(Button::btnnew, true);
-    table.setButtonEnabled(Button::btnbet, false);
-    table.setButtonEnabled(Button::btnpass, false);
-    table.setButtonEnabled(Button::btnstay, false);
+    table.setButtonEnabled(Button::deal, true);
+    table.setButtonEnabled(Button::raise, false);
+    table.setButtonEnabled(Button::fold, false);
+    table.setButtonEnabled(Button::checkOrCall, false);
     s.seat(kHuman).folded = true;
     drawCards(table);
     table.reportStreet();
@@ -217,7 +217,7 @@ void playerpasses(Table& table) {
 void captionsAfterRaise(Table& table) {
     if (isRaiseBetSize(table.state.raiseAmount))
         table.setCallDue(true);
-    table.setButtonEnabled(Button::btnbet, false);
+    table.setButtonEnabled(Button::raise, false);
 }
 
 } // namespace tavolier

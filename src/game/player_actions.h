@@ -5,12 +5,12 @@ namespace tavolier {
 class Table;
 
 // The human's three buttons: "Raise", "Check"/"Call", "Fold".
-void playerbets(Table& table);
-void playerstays(Table& table);
-void playerpasses(Table& table);
+void raise(Table& table);
+void checkOrCall(Table& table);
+void fold(Table& table);
 
-// After an opponent's raise: btnstay reads "Call" for the usual bet sizes and
-// btnbet is disabled.
+// After an opponent's raise: Check/Call reads "Call" for the usual bet sizes
+// and Raise is barred.
 void captionsAfterRaise(Table& table);
 
 } // namespace tavolier

@@ -45,68 +45,88 @@ void exchangeSortDescending(std::array<std::int32_t, 8>& values) {
     }
 }
 
-// Scores all eight seats, folded or not, on the full board.
-void scoreSeats(TableState& s, std::array<std::int32_t, 9>& scores,
-    std::array<std::int32_t, 9>& kickers, std::array<std::int32_t, 9>& values) {
+// The slots of a seat's hand at the showdown: its hole cards and the board.
+[[nodiscard]] std::array<Card, 7> showdownSlots(const TableState& s, int seat) {
+    std::array<Card, 7> slots {};
+    slots[0] = s.seat(seat).holeCards[0];
+    slots[1] = s.seat(seat).holeCards[1];
     for (std::size_t i = 0; i < 5; ++i)
-        s.evalCards[i + 2] = s.board[i];
-    for (int seat : kFixedOrder) {
-        s.evalCards[0] = s.seat(seat).holeCards[0];
-        s.evalCards[1] = s.seat(seat).holeCards[1];
-        evaluateHand(s);
-        scores[at(seat)] = s.handScore;
-        kickers[at(seat)] = s.kickerValue;
-        values[at(seat)]
-            = clampedAdd(0, static_cast<std::int64_t>(s.handScore) * 130 + s.kickerValue);
-    }
+        slots[i + 2] = s.board[i];
+    return slots;
 }
 
-// Marks the seats whose result is the best: winnerCount and one flag each.
-// When nobody took part (every result a sentinel) the pot goes to the
-// seats that have neither folded nor sat the hand out, so a folded seat or
-// one without chips at the deal never wins.
-[[nodiscard]] std::array<bool, 9> findWinners(TableState& s) {
+} // namespace
+
+Settlement settleShowdown(const TableState& s) {
+    Settlement out;
+    // Every seat is scored, folded or not, on the full board.
+    SeatFigures values {};
+    for (int seat : kFixedOrder) {
+        const HandValue v = evaluate(showdownSlots(s, seat));
+        out.scores[at(seat)] = v.score;
+        out.kickers[at(seat)] = v.kicker;
+        values[at(seat)] = clampedAdd(0, static_cast<std::int64_t>(v.score) * 130 + v.kicker);
+    }
+    // A seat that folded or has no chips takes no part: its result is its
+    // sentinel. A result above 0 becomes the seat's showdown value. A second
+    // run in the same hand shows the first run's result: the seats that took
+    // part then (its payout may have lifted a broke seat above zero since).
+    const bool secondRun = s.potSettled;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        const Seat& st = s.seat(seat);
+        out.takesPart[at(seat)]
+            = secondRun ? s.seatResults[at(seat)] >= 0 : !st.folded && st.chips > 0;
+        const std::int32_t result
+            = out.takesPart[at(seat)] ? out.scores[at(seat)] : kShowdownSentinel[at(seat)];
+        out.results[at(seat)] = result > 0 ? values[at(seat)] : result;
+    }
+
+    // The winners: every seat whose result is the best. When nobody took part
+    // (every result a sentinel) the pot goes to the seats that have neither
+    // folded nor sat the hand out, so a folded seat or one without chips at
+    // the deal never wins.
     std::array<std::int32_t, 8> sorted {};
     for (std::size_t i = 0; i < 8; ++i)
-        sorted[i] = s.seatResults[i + 1];
+        sorted[i] = out.results[i + 1];
     exchangeSortDescending(sorted);
     const std::int32_t best = sorted[0];
     const bool anyoneTookPart = best >= 0;
-    std::array<bool, 9> winner {};
-    s.winnerCount = 0;
     for (int seat : kFixedOrder) {
-        winner[at(seat)] = anyoneTookPart ? s.seatResults[at(seat)] == best
-                                          : !s.seat(seat).folded && !s.seat(seat).outAtDeal;
-        if (winner[at(seat)])
-            s.winnerCount += 1;
+        out.winners[at(seat)] = anyoneTookPart ? out.results[at(seat)] == best
+                                               : !s.seat(seat).folded && !s.seat(seat).outAtDeal;
+        if (out.winners[at(seat)])
+            out.winnerCount += 1;
     }
-    return winner;
+    // The remainder of an uneven split goes to nobody; with no winner, all.
+    if (out.winnerCount > 0) {
+        out.share = s.pot / out.winnerCount;
+        out.lostToSplit = s.pot % out.winnerCount;
+    } else {
+        out.lostToSplit = s.pot;
+    }
+    return out;
 }
 
-void settle(Table& table, const std::array<bool, 9>& winner, PotAwarded& award) {
+namespace {
+
+void settle(Table& table, const Settlement& settled, PotAwarded& award) {
     TableState& s = table.state;
     s.potSettled = true;
     writeStats(table.settings, s);
     if (!s.seat(kHuman).folded)
         s.showdowns = clampedAdd(s.showdowns, 1);
     s.handsPlayed = clampedAdd(s.handsPlayed, 1);
-    if (winner[at(kHuman)])
+    if (settled.winners[at(kHuman)])
         s.handsWon = clampedAdd(s.handsWon, 1);
-    if (s.winnerCount > 0) {
-        // The remainder of an uneven split goes to nobody.
-        const std::int32_t share = s.pot / s.winnerCount;
-        for (int seat : kFixedOrder) {
-            if (winner[at(seat)])
-                s.seat(seat).chips = clampedAdd(s.seat(seat).chips, share);
-        }
-        award.share = share;
-        award.lostToSplit = s.pot % s.winnerCount;
-    } else {
-        award.lostToSplit = s.pot;
+    for (int seat : kFixedOrder) {
+        if (settled.winners[at(seat)])
+            s.seat(seat).chips = clampedAdd(s.seat(seat).chips, settled.share);
     }
-    award.winners = winner;
-    award.winnerCount = s.winnerCount;
+    award.winners = settled.winners;
+    award.winnerCount = settled.winnerCount;
     award.pot = s.pot;
+    award.share = settled.share;
+    award.lostToSplit = settled.lostToSplit;
     table.playSoundIfOn("chip4.wav");
     writeChips(table.settings, s);
     startWinAnimation(table);
@@ -125,45 +145,31 @@ void showdown(Table& table) {
     for (int seat : kFixedOrder)
         table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
 
-    // Only the first showdown of a hand settles the pot and is reported. A
-    // second run in the same hand shows the first run's result: the seats
-    // that took part then (its payout may have lifted a broke seat above
-    // zero since), so the same hands are named and the same winners marked.
-    const bool secondRun = s.potSettled;
+    // Only the first showdown of a hand settles the pot and is reported; a
+    // second run names the same hands and marks the same winners.
     const bool settles = !s.potSettled && s.outCount != 7;
     const bool unseen = loneSurvivor(s);
-    std::array<std::int32_t, 9> scores {};
-    std::array<std::int32_t, 9> kickers {};
-    std::array<std::int32_t, 9> values {};
-    scoreSeats(s, scores, kickers, values);
+    const Settlement settled = settleShowdown(s);
+    // The estimate's carried slots keep the last hand scored: Marc's.
+    s.estimate.carriedSlots = showdownSlots(s, kFixedOrder.back());
     drawCards(table);
 
     for (int seat : kParticipationOrder) {
-        const Seat& st = s.seat(seat);
-        const bool out = secondRun ? s.seatResults[at(seat)] < 0 : st.folded || st.chips <= 0;
-        if (out) {
-            s.seatResults[at(seat)] = kShowdownSentinel[at(seat)];
-        } else {
-            s.seatResults[at(seat)] = scores[at(seat)];
-            nameHand(table, scores[at(seat)], seat);
-            if (settles && !unseen)
-                table.reportShown(
-                    seat, scores[at(seat)], kickers[at(seat)], handName(scores[at(seat)]));
-        }
+        if (!settled.takesPart[at(seat)])
+            continue;
+        nameHand(table, settled.scores[at(seat)], seat);
+        if (settles && !unseen)
+            table.reportShown(seat, settled.scores[at(seat)], settled.kickers[at(seat)],
+                handName(settled.scores[at(seat)]));
     }
-    if (s.seat(kHuman).folded && s.outCount == 6) {
+    if (unseen) {
         for (int seat : kFixedOrder)
             table.setStatus(seat, "");
     }
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (s.seatResults[at(seat)] > 0)
-            s.seatResults[at(seat)] = values[at(seat)];
-    }
-    s.seatResults[0] = 0;
+    s.seatResults = settled.results;
 
-    const std::array<bool, 9> winner = findWinners(s);
     for (int seat : kFixedOrder) {
-        if (!winner[at(seat)])
+        if (!settled.winners[at(seat)])
             continue;
         const Label label = seatInfo(seat).statusLabel;
         table.view.setLabelStyle(label, FontStyle::italic);
@@ -175,7 +181,7 @@ void showdown(Table& table) {
     PotAwarded award;
     award.byFolds = unseen;
     if (settles)
-        settle(table, winner, award);
+        settle(table, settled, award);
     else if (s.outCount == 7) {
         // Every opponent was out from the deal on (a hand-edited file): the
         // pot goes to nobody.
@@ -186,10 +192,10 @@ void showdown(Table& table) {
     for (int seat : kOpponents)
         table.showChips(seat);
     table.showChips(kHuman);
-    table.setButtonEnabled(Button::btnnew, true);
-    table.setButtonEnabled(Button::btnbet, false);
-    table.setButtonEnabled(Button::btnpass, false);
-    table.setButtonEnabled(Button::btnstay, false);
+    table.setButtonEnabled(Button::deal, true);
+    table.setButtonEnabled(Button::raise, false);
+    table.setButtonEnabled(Button::fold, false);
+    table.setButtonEnabled(Button::checkOrCall, false);
 
     // A second showdown of the same hand reports nothing: the hand is closed.
     const bool reported = table.handOpen();
@@ -202,7 +208,7 @@ void showdown(Table& table) {
             // (the hand is closed by then) only keeps Deal barred.
             if (reported)
                 table.view.message(kWinTexts[at(seat)], "Game over");
-            table.setButtonEnabled(Button::btnnew, false);
+            table.setButtonEnabled(Button::deal, false);
             if (reported && !matchEnded)
                 table.reportMatchEnded(MatchResult::seatReachedTarget, seat);
             matchEnded = true;

@@ -29,21 +29,21 @@ void Table::pay(int seat, std::int32_t amount) {
 
 void Table::setButtonEnabled(Button button, bool enabled) {
     switch (button) {
-    case Button::btnnew:
+    case Button::deal:
         state.dealAllowed = enabled;
         break;
-    case Button::btnstay:
+    case Button::checkOrCall:
         state.checkOrCallAllowed = enabled;
         break;
-    case Button::btnbet:
+    case Button::raise:
         state.raiseAllowed = enabled;
         m_raiseShown = enabled && raiseTakesEffect(state);
         view.setButtonEnabled(button, m_raiseShown);
         return;
-    case Button::btnpass:
+    case Button::fold:
         state.foldAllowed = enabled;
         break;
-    case Button::SoundOff1:
+    case Button::sound:
         break;
     }
     view.setButtonEnabled(button, enabled);
@@ -54,27 +54,27 @@ void Table::refreshRaise() {
     if (shown == m_raiseShown)
         return;
     m_raiseShown = shown;
-    view.setButtonEnabled(Button::btnbet, shown);
+    view.setButtonEnabled(Button::raise, shown);
 }
 
 void Table::setCallDue(bool due) {
     state.callDue = due;
-    view.setButtonCaption(Button::btnstay, due ? "Call" : "Check");
+    view.setButtonCaption(Button::checkOrCall, due ? "Call" : "Check");
 }
 
 void Table::showRaiseCaption() {
-    view.setButtonCaption(Button::btnbet, "Raise");
+    view.setButtonCaption(Button::raise, "Raise");
 }
 
 void Table::setSoundCaption(bool on) {
-    view.setButtonCaption(Button::SoundOff1, on ? "On" : "Off");
+    view.setButtonCaption(Button::sound, on ? "On" : "Off");
 }
 
 void Table::disableActions() {
-    setButtonEnabled(Button::btnnew, false);
-    setButtonEnabled(Button::btnbet, false);
-    setButtonEnabled(Button::btnpass, false);
-    setButtonEnabled(Button::btnstay, false);
+    setButtonEnabled(Button::deal, false);
+    setButtonEnabled(Button::raise, false);
+    setButtonEnabled(Button::fold, false);
+    setButtonEnabled(Button::checkOrCall, false);
 }
 
 SeatFigures stacksOf(const TableState& s) {

@@ -12,6 +12,42 @@ namespace tavolier {
 
 namespace {
 
+// One run of the estimate or of a decision: what it reads of the table, the
+// carried state it moves (by reference) and what it works out, under the
+// names the trial loops use.
+struct EstimateRun {
+    std::array<Card, 52>& spareDeck;
+    std::array<Card, 7>& evalCards; // the carried slots
+    std::int32_t& oddsScore; // the carried percentage
+    const std::array<Card, 5>& board;
+    std::array<Card, 2> actorCards {};
+    StreetNumber street = 1;
+    std::int32_t aiLevelCode = 0;
+    std::int32_t smallBet = 0;
+    std::int32_t bigBet = 0;
+    std::int32_t outCount = 0;
+    std::int32_t handScore = 0;
+    bool raiseBarred = false;
+    std::int32_t raiseAmount = 0;
+    std::int32_t raiseChance = 0;
+    bool staysIn = false;
+};
+
+[[nodiscard]] EstimateRun runOf(const EstimateInput& in, EstimateCarry& carry) {
+    EstimateRun run { carry.spareDeck, carry.carriedSlots, carry.oddsScore, in.board };
+    run.actorCards = in.cards;
+    run.street = in.street;
+    run.aiLevelCode = in.levelCode;
+    run.smallBet = in.smallBet;
+    run.bigBet = in.bigBet;
+    run.outCount = in.outCount;
+    return run;
+}
+
+[[nodiscard]] Estimate estimateOf(const EstimateRun& run) {
+    return Estimate { run.oddsScore, run.raiseBarred, run.handScore };
+}
+
 // Every trial shuffles the spare deck by this many swaps, two draws each.
 constexpr int kTrialSwaps = 101;
 constexpr int kTrialDraws = 2 * kTrialSwaps;
@@ -105,15 +141,15 @@ namespace {
 }
 
 // Scores the slots into the table's evaluator output.
-std::int32_t scoreInto(TableState& state, const std::array<Card, 7>& slots) {
+std::int32_t scoreInto(EstimateRun& state, const std::array<Card, 7>& slots) {
     state.evalCards = slots;
-    evaluateHand(state);
+    state.handScore = evaluate(slots).score;
     return state.handScore;
 }
 
 // The seat's hole cards with the flop (shown or not) and the two
 // placeholders in the slots no real card fills.
-std::int32_t scoreWithFlop(TableState& state) {
+std::int32_t scoreWithFlop(EstimateRun& state) {
     std::array<Card, 7> slots = state.evalCards;
     slots[2] = state.board[0];
     slots[3] = state.board[1];
@@ -128,7 +164,7 @@ std::int32_t scoreWithFlop(TableState& state) {
 // simulated hand is seven neighbouring cards. Returns W, the trials in which
 // the acting seat's hand beat all six simulated hands, and leaves the spare
 // deck, evalCards, handScore and kickerValue as the trials left them.
-std::int32_t runTrialsCardByCard(TableState& state, Random& random, int trials) {
+std::int32_t runTrialsCardByCard(EstimateRun& state, Random& random, int trials) {
     const StreetNumber street = state.street;
     const int shared = sharedBoardCards(street);
     const std::array<Card, 5> board = state.board;
@@ -241,7 +277,7 @@ public:
     static constexpr int kCarryFrom = firstCarriedSlot(kStreet);
     static constexpr int kLast = (kSimulatedHands - 1) * kHandStride;
 
-    explicit TallyTrials(const TableState& state) {
+    explicit TallyTrials(const EstimateRun& state) {
         for (std::size_t i = 0; i < m_deck.size(); ++i)
             m_deck[i] = tallyOf(state.spareDeck[i]);
         for (std::size_t i = 0; i < kShared; ++i) {
@@ -377,7 +413,7 @@ private:
     std::int32_t m_riverOwn = 0;
 };
 
-template <int kStreet> std::int32_t runTallyTrials(TableState& state, Random& random, int trials) {
+template <int kStreet> std::int32_t runTallyTrials(EstimateRun& state, Random& random, int trials) {
     TallyTrials<kStreet> deck(state);
     alignas(64) std::uint8_t draws[kTrialDraws + 6];
     std::int32_t wins = 0;
@@ -395,7 +431,7 @@ template <int kStreet> std::int32_t runTallyTrials(TableState& state, Random& ra
     return wins;
 }
 
-std::int32_t runTrials(TableState& state, Random& random, int trials) {
+std::int32_t runTrials(EstimateRun& state, Random& random, int trials) {
     if (trials <= 0)
         return 0;
     const StreetNumber street = state.street;
@@ -421,9 +457,7 @@ std::int32_t runTrials(TableState& state, Random& random, int trials) {
     }
 }
 
-} // namespace
-
-void estimateOdds(TableState& state, Random& random) {
+void estimateOn(EstimateRun& state, Random& random) {
     const std::int32_t n = state.aiLevelCode;
     std::int32_t bonus = 0;
     state.evalCards[0] = state.actorCards[0];
@@ -452,11 +486,20 @@ void estimateOdds(TableState& state, Random& random) {
         state.oddsScore = clampedAdd(state.oddsScore, bonus);
 }
 
-void decideRaise(TableState& state, Random& random) {
+} // namespace
+
+Estimate estimateOdds(const EstimateInput& input, EstimateCarry& carry, Random& random) {
+    EstimateRun state = runOf(input, carry);
+    estimateOn(state, random);
+    return estimateOf(state);
+}
+
+RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Random& random) {
+    EstimateRun state = runOf(input, carry);
     state.raiseBarred = false;
     state.raiseAmount = 0;
     state.raiseChance = 0;
-    estimateOdds(state, random);
+    estimateOn(state, random);
 
     // clang-format off
     // By street: above the first score raise with the first chance, above the
@@ -481,11 +524,13 @@ void decideRaise(TableState& state, Random& random) {
     const int r = random.below(100);
     if (r > 100 - state.raiseChance && !state.raiseBarred)
         state.raiseAmount = street <= 2 ? state.smallBet : state.bigBet;
+    return RaiseDecision { state.raiseAmount, state.raiseChance, estimateOf(state) };
 }
 
-void decideStay(TableState& state, Random& random) {
+StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random& random) {
+    EstimateRun state = runOf(input, carry);
     state.raiseBarred = false;
-    estimateOdds(state, random);
+    estimateOn(state, random);
 
     // clang-format off
     // By street: with at most `limit` seats out fold below `few`, with more
@@ -506,6 +551,7 @@ void decideStay(TableState& state, Random& random) {
         if (state.oddsScore < floor)
             state.staysIn = false;
     }
+    return StayDecision { state.staysIn, estimateOf(state) };
 }
 
 } // namespace tavolier

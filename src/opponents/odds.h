@@ -18,16 +18,57 @@ namespace tavolier {
 // whose higher pair is below a flop card, or a bare high card.
 [[nodiscard]] bool flopBarsRaise(std::int32_t flopScore, const std::array<Card, 5>& board);
 
-// The opponents' Monte Carlo estimate for the two cards in actorCards:
-// writes oddsScore (percent of N + 1 trials in which the hand beat six random
-// hands, plus the pre-flop bonus) and may set raiseBarred. N is aiLevelCode.
-void estimateOdds(TableState& state, Random& random);
+// What an estimate reads of the table: the acting seat's hole cards, the
+// street and the board, the level code N (N + 1 trials; 2000 for the odds
+// badge), and for the decisions the bet sizes and the seats out.
+struct EstimateInput {
+    std::array<Card, 2> cards {};
+    StreetNumber street = 1;
+    std::array<Card, 5> board {};
+    std::int32_t levelCode = 400;
+    std::int32_t smallBet = 4;
+    std::int32_t bigBet = 8;
+    std::int32_t outCount = 0;
+};
 
-// An opponent's own turn: clears raiseBarred, raiseAmount and raiseChance,
-// estimates, then sets raiseAmount to 0 (check) or the street's bet.
-void decideRaise(TableState& state, Random& random);
+// The table as an estimate for cards with levelCode sees it.
+[[nodiscard]] inline EstimateInput estimateInput(
+    const TableState& table, std::array<Card, 2> cards, std::int32_t levelCode) {
+    return EstimateInput { cards, table.street, table.board, levelCode, table.smallBet,
+        table.bigBet, table.outCount };
+}
 
-// An opponent answering a bet: clears raiseBarred, estimates, sets staysIn.
-void decideStay(TableState& state, Random& random);
+// What an estimate found: oddsScore (percent of N + 1 trials in which the
+// hand beat six random hands, plus the pre-flop bonus), whether a rule bars
+// raising, and the score of the last hand it evaluated.
+struct Estimate {
+    std::int32_t oddsScore = 0;
+    bool raiseBarred = false;
+    std::int32_t lastScore = 0;
+};
+
+// The opponents' Monte Carlo estimate. It shuffles the carried spare deck,
+// starts from and leaves behind the carried slots, and keeps the carried
+// percentage for a level code without a divisor (adding the bonus to it).
+[[nodiscard]] Estimate estimateOdds(
+    const EstimateInput& input, EstimateCarry& carry, Random& random);
+
+// An opponent's own turn: the raise (0: check, else the street's bet), with
+// the chance it had and its estimate. One draw below 100 after the estimate.
+struct RaiseDecision {
+    std::int32_t raiseAmount = 0;
+    std::int32_t raiseChance = 0;
+    Estimate estimate;
+};
+[[nodiscard]] RaiseDecision decideRaise(
+    const EstimateInput& input, EstimateCarry& carry, Random& random);
+
+// An opponent answering a bet: whether it stays in, with its estimate.
+struct StayDecision {
+    bool staysIn = false;
+    Estimate estimate;
+};
+[[nodiscard]] StayDecision decideStay(
+    const EstimateInput& input, EstimateCarry& carry, Random& random);
 
 } // namespace tavolier

@@ -45,19 +45,18 @@ void hoverBadge(Scene& table, int x, int y) {
 
     if (kBadgeHover.inside(x, y) && !shown && state.street < 5) {
         shown = true;
-        state.actorCards = state.seat(kHuman).holeCards;
-        // The opponents' own estimate with 2001 trials, at most once
-        // between two actions of the human.
-        const std::int32_t savedLevel = state.aiLevelCode;
-        state.aiLevelCode = kBadgeTrials;
+        // The opponents' own estimate with 2001 trials for the human's
+        // cards, at most once between two actions of the human; the
+        // percentage it leaves is the estimate's carried one.
+        std::int32_t& odds = state.estimate.oddsScore;
         if (p.oddsStale) {
-            estimateOdds(state, table.random);
+            (void)estimateOdds(estimateInput(state, state.seat(kHuman).holeCards, kBadgeTrials),
+                state.estimate, table.random);
             p.oddsStale = false;
         }
-        state.aiLevelCode = savedLevel;
-        if (state.oddsScore < 0)
-            state.oddsScore = 1;
-        const int badge = oddsBadge(state.oddsScore, state.street);
+        if (odds < 0)
+            odds = 1;
+        const int badge = oddsBadge(odds, state.street);
         if (badge >= 0) {
             table.view.stamp(ImageList::procent, badge, kBadgeX, kBadgeY);
             p.badgeRated = true;
@@ -99,7 +98,7 @@ void hoverOpponent(Scene& table, int seat, int x, int y) {
         return;
     }
     if (seat == kEdmund)
-        table.view.refreshLabel(Label::lblecash);
+        table.view.refreshLabel(Label::edmundChips);
 }
 
 // The best showdown result over the eight seats.
@@ -137,7 +136,7 @@ void stampRaiseHighlight(Scene& table, int seat) {
     table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
     // Edmund's highlight covers his chips label.
     if (seat == kEdmund)
-        table.view.refreshLabel(Label::lblecash);
+        table.view.refreshLabel(Label::edmundChips);
 }
 
 void resetAtDeal(Scene& table) {
@@ -148,7 +147,7 @@ void resetAtDeal(Scene& table) {
     table.view.stamp(ImageList::procent, kBadgeQuestion, kBadgeX, kBadgeY);
     p.badgeRated = false;
     drawAllGoldRings(table);
-    table.view.refreshLabel(Label::lblecash);
+    table.view.refreshLabel(Label::edmundChips);
     clearArea(table, kBoardArea);
 }
 
@@ -169,7 +168,7 @@ void resetAtNewMatch(Scene& table) {
     table.view.stamp(ImageList::highlights, kBadgeGold, kWinnerBadgeX, kBadgeY);
     table.presentation.badgeRated = false;
     drawAllGoldRings(table);
-    table.view.refreshLabel(Label::lblecash);
+    table.view.refreshLabel(Label::edmundChips);
 }
 
 void startWinAnimation(Scene& table) {
@@ -183,7 +182,7 @@ void startGoldFigure(Scene& table) {
     table.view.startTimer(Timer::goldtimer);
 }
 
-void winktimerTimer(Scene& table) {
+void blinkTick(Scene& table) {
     PresentationState& p = table.presentation;
     if (p.blinkStep == 0) {
         // The generator is the game's own: this draw happens at every first
@@ -216,7 +215,7 @@ void winktimerTimer(Scene& table) {
     }
 }
 
-void wintimerTimer(Scene& table) {
+void winnersFlashTick(Scene& table) {
     PresentationState& p = table.presentation;
     const std::int32_t best = bestResult(table.state);
     // Green and gold alternate for four ticks; the fifth shows the red ring.
@@ -234,7 +233,7 @@ void wintimerTimer(Scene& table) {
         if (last) {
             drawPortrait(table, ImageList::smiles, seat, 0);
             if (seat == kEdmund)
-                table.view.refreshLabel(Label::lblecash);
+                table.view.refreshLabel(Label::edmundChips);
         } else {
             drawPortrait(table, ImageList::highlights, seat, green ? kGreenRing : kGoldRing);
         }
@@ -246,7 +245,7 @@ void wintimerTimer(Scene& table) {
         ++p.winStep;
 }
 
-void goldtimerTimer(Scene& table) {
+void goldFigureTick(Scene& table) {
     PresentationState& p = table.presentation;
     if (p.goldStep >= 8) {
         table.view.stamp(ImageList::gold, 0, kGoldX, kGoldY);
@@ -259,15 +258,15 @@ void goldtimerTimer(Scene& table) {
     ++p.goldStep;
 }
 
-void FormMouseMove(Scene& table, int x, int y) {
+void mouseMoved(Scene& table, int x, int y) {
     hoverBadge(table, x, y);
     for (int seat : kOpponents)
         hoverOpponent(table, seat, x, y);
 }
 
-void FormMouseLeave(Scene& table) {
+void mouseLeft(Scene& table) {
     // Left of and above every region: past each of them, inside none.
-    FormMouseMove(table, -1, -1);
+    mouseMoved(table, -1, -1);
 }
 
 } // namespace tavolier

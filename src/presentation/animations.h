@@ -19,12 +19,12 @@ void startWinAnimation(Scene& table);
 void startGoldFigure(Scene& table);
 
 // Timer ticks and the mouse, forwarded by the window.
-void winktimerTimer(Scene& table);
-void wintimerTimer(Scene& table);
-void goldtimerTimer(Scene& table);
-void FormMouseMove(Scene& table, int x, int y);
+void blinkTick(Scene& table);
+void winnersFlashTick(Scene& table);
+void goldFigureTick(Scene& table);
+void mouseMoved(Scene& table, int x, int y);
 // The pointer left the canvas (for a button, the options panel or outside
 // the window): every hover picture goes, as if it had moved past its region.
-void FormMouseLeave(Scene& table);
+void mouseLeft(Scene& table);
 
 } // namespace tavolier

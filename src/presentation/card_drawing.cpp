@@ -70,7 +70,7 @@ void drawCards(Scene& table) {
     // From the flop on, the Raise button reads "Raise" again at every redraw
     // when the street's bet is a size it knows.
     if (state.street != 1 && isRaiseBetSize(streetBet(state)))
-        table.view.setButtonCaption(Button::btnbet, "Raise");
+        table.view.setButtonCaption(Button::raise, "Raise");
 
     const bool faceUp = state.street == 5 && !noShowdown;
     const int back = cardBackPicture(state);

@@ -15,7 +15,7 @@ void Scene::showChips(int seat) {
 }
 
 void Scene::showPot() {
-    view.setLabelText(Label::betsize, std::to_string(state.pot));
+    view.setLabelText(Label::pot, std::to_string(state.pot));
 }
 
 void Scene::playSoundIfOn(std::string_view file) {

@@ -8,7 +8,7 @@ namespace {
 
 // The seat a chips or status label belongs to; 0 for the other labels. The
 // labels run seat 8, then 7 down to 1, chips first, then status.
-static_assert(static_cast<int>(Label::lblrcash) == 7 && static_cast<int>(Label::robotstatus) == 15);
+static_assert(static_cast<int>(Label::marcChips) == 7 && static_cast<int>(Label::marcStatus) == 15);
 [[nodiscard]] int seatOfLabel(Label label) {
     const int index = static_cast<int>(label);
     if (index < 0 || index >= 16)

@@ -142,8 +142,8 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     if (historyFolder.isEmpty())
         historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + "/tavolier/history";
-    m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::betsize),
-                                               button(Button::btnstay), button(Button::btnbet) },
+    m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::pot),
+                                               button(Button::checkOrCall), button(Button::raise) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
     m_turnSteps.setBackgroundCheck([this] { return loadBackground(); });
     m_events.add(m_turnSteps);
@@ -151,14 +151,14 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_turnSteps.shownEvents().add(m_story->events());
     m_turnSteps.shownEvents().add(m_statistics);
     m_playback = new Playback(m_turnSteps, *this,
-        { button(Button::btnnew), button(Button::btnstay), button(Button::btnbet),
-            button(Button::btnpass) },
+        { button(Button::deal), button(Button::checkOrCall), button(Button::raise),
+            button(Button::fold) },
         [this](Button which) {
             const LegalActions allowed = legalActions(m_table.state);
-            return which == Button::btnnew ? allowed.deal
-                : which == Button::btnstay ? allowed.checkOrCall
-                : which == Button::btnbet  ? allowed.raise
-                                           : allowed.fold;
+            return which == Button::deal       ? allowed.deal
+                : which == Button::checkOrCall ? allowed.checkOrCall
+                : which == Button::raise       ? allowed.raise
+                                               : allowed.fold;
         });
     wireHandlers();
 
@@ -252,12 +252,12 @@ void TForm1::layOutControls() {
     };
 
     // Seat labels: the name, the chips and the status of each seat.
-    static constexpr std::array<Label, 8> chipsLabels { Label::cash, Label::lblfcash,
-        Label::lblgcash, Label::lblmcash, Label::lblccash, Label::lblpinhcash, Label::lblecash,
-        Label::lblrcash };
-    static constexpr std::array<Label, 8> statusLabels { Label::playerstatus, Label::freakstatus,
-        Label::geekstatus, Label::masterstatus, Label::champstatus, Label::pinheadstatus,
-        Label::expertstatus, Label::robotstatus };
+    static constexpr std::array<Label, 8> chipsLabels { Label::humanChips, Label::chongChips,
+        Label::jackChips, Label::carlosChips, Label::cindyChips, Label::robertChips,
+        Label::edmundChips, Label::marcChips };
+    static constexpr std::array<Label, 8> statusLabels { Label::humanStatus, Label::chongStatus,
+        Label::jackStatus, Label::carlosStatus, Label::cindyStatus, Label::robertStatus,
+        Label::edmundStatus, Label::marcStatus };
     for (std::size_t i = 0; i < kSeatLabels.size(); ++i) {
         const SeatLabels& seat = kSeatLabels[i];
         makeLabel(seat.nameObject, seat.caption, seat.name, labelFont, Qt::yellow);
@@ -266,12 +266,12 @@ void TForm1::layOutControls() {
         m_labels[at(statusLabels[i])] = makeLabel(
             qs(labelName(statusLabels[i])), QString(), seat.status, statusFont, Qt::white);
     }
-    m_labels[at(Label::betsize)]
+    m_labels[at(Label::pot)]
         = makeLabel("betsize", QString(), { 488, 266 }, uiFont("Verdana", 10, true), Qt::white);
 
     // The action buttons in a row 64 pixels apart, the top buttons 56 apart.
-    static constexpr std::array<Button, 4> actions { Button::btnnew, Button::btnstay,
-        Button::btnbet, Button::btnpass };
+    static constexpr std::array<Button, 4> actions { Button::deal, Button::checkOrCall,
+        Button::raise, Button::fold };
     static constexpr std::array<const char*, 4> actionCaptions { "Deal", "Check", "Raise", "Fold" };
     static constexpr std::array<const char*, 4> actionTips { "Deal a new hand (D)",
         "Check, or call the bet (C)", "Raise (R)", "Fold (F)" };
@@ -308,9 +308,9 @@ void TForm1::layOutControls() {
 
     m_panel = new OptionsPanel(m_finder, m_scale, this);
     m_panel->hide();
-    m_labels[at(Label::Label3)] = m_panel->Label3;
-    m_labels[at(Label::Label4)] = m_panel->Label4;
-    m_buttons[at(Button::SoundOff1)] = m_panel->SoundOff1;
+    m_labels[at(Label::smallBetSize)] = m_panel->Label3;
+    m_labels[at(Label::bigBetSize)] = m_panel->Label4;
+    m_buttons[at(Button::sound)] = m_panel->SoundOff1;
 
     static constexpr std::array<int, 3> intervals { 300, 80, 150 };
     static constexpr std::array<const char*, 3> timerNames { "winktimer", "wintimer", "goldtimer" };
@@ -335,13 +335,13 @@ void TForm1::wireHandlers() {
             m_playback->runTurn([this, &handler] { guarded(handler); });
         });
     };
-    onTurn(button(Button::btnnew), [this] { newgame(m_table); });
-    onTurn(button(Button::btnstay), [this] { playerstays(m_table); });
-    onTurn(button(Button::btnbet), [this] { playerbets(m_table); });
-    onTurn(button(Button::btnpass), [this] { playerpasses(m_table); });
+    onTurn(button(Button::deal), [this] { tavolier::deal(m_table); });
+    onTurn(button(Button::checkOrCall), [this] { tavolier::checkOrCall(m_table); });
+    onTurn(button(Button::raise), [this] { tavolier::raise(m_table); });
+    onTurn(button(Button::fold), [this] { tavolier::fold(m_table); });
     onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
     onClick(findChild<QPushButton*>("dxButton5"),
-        [this] { NewGame1Click(m_table, m_panel->money->text().toStdString()); });
+        [this] { tavolier::newMatch(m_table, m_panel->money->text().toStdString()); });
     onClick(
         findChild<QPushButton*>("dxButton6"), [this] { showOptionsPanel(m_panel->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
@@ -352,26 +352,26 @@ void TForm1::wireHandlers() {
         if (qobject_cast<QLabel*>(child) == nullptr)
             child->installEventFilter(this);
 
-    onClick(
-        m_panel->dxButton2, [this] { enterClick(m_table, m_panel->money->text().toStdString()); });
+    onClick(m_panel->dxButton2,
+        [this] { enterInitialCash(m_table, m_panel->money->text().toStdString()); });
     onClick(m_panel->dxButton3,
-        [this] { unenterClick(m_table, m_panel->until->text().toStdString()); });
-    onClick(m_panel->SoundOff1, [this] { SoundOff1Click(m_table); });
+        [this] { enterPlayUntil(m_table, m_panel->until->text().toStdString()); });
+    onClick(m_panel->SoundOff1, [this] { toggleSound(m_table); });
     onClick(m_panel->dxButton1, [this] { showOptionsPanel(false); });
     // The limits follow the position shown before the press; the up-down
     // moves afterwards.
     onClick(m_panel->upDownLeft, [this] {
-        betchange(m_table, m_panel->upDownPosition());
+        changeBetSize(m_table, m_panel->upDownPosition());
         m_panel->stepUpDown(-1);
     });
     onClick(m_panel->upDownRight, [this] {
-        betchange(m_table, m_panel->upDownPosition());
+        changeBetSize(m_table, m_panel->upDownPosition());
         m_panel->stepUpDown(+1);
     });
     connect(m_panel->cardbacks, &QButtonGroup::idClicked, this,
-        [this](int id) { guarded([this, id] { Changeback(m_table, id); }); });
+        [this](int id) { guarded([this, id] { changeCardBack(m_table, id); }); });
     connect(m_panel->Levels, &QButtonGroup::idClicked, this,
-        [this](int id) { guarded([this, id] { LevelsClick(m_table, id); }); });
+        [this](int id) { guarded([this, id] { chooseLevel(m_table, id); }); });
     connect(m_panel->pace, &QComboBox::activated, this, [this](int item) {
         guarded([this, item] {
             const auto pace = static_cast<OpponentsPace>(item);
@@ -382,11 +382,11 @@ void TForm1::wireHandlers() {
     });
 
     connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { winktimerTimer(m_table); }); });
+        [this] { guarded([this] { blinkTick(m_table); }); });
     connect(m_timers[at(Timer::wintimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { wintimerTimer(m_table); }); });
+        [this] { guarded([this] { winnersFlashTick(m_table); }); });
     connect(m_timers[at(Timer::goldtimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { goldtimerTimer(m_table); }); });
+        [this] { guarded([this] { goldFigureTick(m_table); }); });
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {
@@ -665,17 +665,17 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     QWidget* child = childAt(at);
     if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
         return;
-    guarded([this, at] { FormMouseMove(m_table, at.x(), at.y()); });
+    guarded([this, at] { mouseMoved(m_table, at.x(), at.y()); });
 }
 
 void TForm1::leaveEvent(QEvent* event) {
-    guarded([this] { FormMouseLeave(m_table); });
+    guarded([this] { mouseLeft(m_table); });
     QWidget::leaveEvent(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter)
-        guarded([this] { FormMouseLeave(m_table); });
+        guarded([this] { mouseLeft(m_table); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -687,16 +687,16 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     QPushButton* target = nullptr;
     switch (event->key()) {
     case Qt::Key_D:
-        target = button(Button::btnnew);
+        target = button(Button::deal);
         break;
     case Qt::Key_C:
-        target = button(Button::btnstay);
+        target = button(Button::checkOrCall);
         break;
     case Qt::Key_R:
-        target = button(Button::btnbet);
+        target = button(Button::raise);
         break;
     case Qt::Key_F:
-        target = button(Button::btnpass);
+        target = button(Button::fold);
         break;
     case Qt::Key_H:
         event->accept();

@@ -11,8 +11,8 @@ namespace tavolier {
 
 namespace {
 
-constexpr std::array<Button, 4> kActionButtons { Button::btnnew, Button::btnstay, Button::btnbet,
-    Button::btnpass };
+constexpr std::array<Button, 4> kActionButtons { Button::deal, Button::checkOrCall, Button::raise,
+    Button::fold };
 
 } // namespace
 

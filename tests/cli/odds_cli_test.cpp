@@ -34,14 +34,12 @@ std::string expectedOutput(
     TableState state;
     initDecks(state);
     state.street = street;
-    state.aiLevelCode = level;
-    state.oddsScore = 0;
-    state.actorCards = { cards[0], cards[1] };
     for (std::size_t i = 0; i < 5; ++i)
         state.board[i] = cards[2 + i];
-    estimateOdds(state, random);
-    return "oddsScore " + std::to_string(state.oddsScore) + "\nraiseBarred "
-        + (state.raiseBarred ? "yes" : "no") + "\n";
+    const Estimate e
+        = estimateOdds(estimateInput(state, { cards[0], cards[1] }, level), state.estimate, random);
+    return "oddsScore " + std::to_string(e.oddsScore) + "\nraiseBarred "
+        + (e.raiseBarred ? "yes" : "no") + "\n";
 }
 
 // As Ah Kd 9c 5h 3s 2d

@@ -157,14 +157,10 @@ TEST(DuplicateCards, MissingKickersStayBelowAllRanks) {
     expectValue("7c 7c 7c 7c 7c 7c Ad", 455, 65);
 }
 
-TEST(EvaluateHand, WritesScoreAndKickerIntoTheTable) {
-    TableState state;
-    state.evalCards = hand("Ac Ad Kh 9s 7c 4d 2h");
-    state.handScore = -5;
-    state.kickerValue = -5;
-    evaluateHand(state);
-    EXPECT_EQ(state.handScore, 112);
-    EXPECT_EQ(state.kickerValue, 136);
+TEST(EvaluateHand, GivesScoreAndKickerOfTheSlots) {
+    const HandValue v = evaluate(hand("Ac Ad Kh 9s 7c 4d 2h"));
+    EXPECT_EQ(v.score, 112);
+    EXPECT_EQ(v.kicker, 136);
 }
 
 // The tally words the opponents' trials keep in place of cards.

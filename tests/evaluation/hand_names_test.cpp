@@ -85,16 +85,16 @@ TEST(NameHand, WritesTheSeatsStatusLabel) {
     nameHand(t.table, 212, 8);
     nameHand(t.table, 1000, 7);
     nameHand(t.table, 12, 1);
-    EXPECT_EQ(t.view.text(Label::playerstatus), "Two pairs Aces");
-    EXPECT_EQ(t.view.text(Label::freakstatus), "Straight flush");
-    EXPECT_EQ(t.view.text(Label::robotstatus), "Ace");
+    EXPECT_EQ(t.view.text(Label::humanStatus), "Two pairs Aces");
+    EXPECT_EQ(t.view.text(Label::chongStatus), "Straight flush");
+    EXPECT_EQ(t.view.text(Label::marcStatus), "Ace");
 }
 
 TEST(NameHand, ScoreWithoutANameClearsTheLabel) {
     NamingTable t;
     t.table.setStatus(6, "Raises");
     nameHand(t.table, 200, 6);
-    EXPECT_EQ(t.view.text(Label::geekstatus), "");
+    EXPECT_EQ(t.view.text(Label::jackStatus), "");
     EXPECT_TRUE(t.view.contains("text geekstatus="));
 }
 

@@ -15,7 +15,7 @@ TEST(Decks, InitDecksPutsCardsInSuitThenRankOrder) {
     EXPECT_EQ(state.deck[0], (Card { 0, 0 }));
     EXPECT_EQ(state.deck[13], (Card { 1, 0 }));
     EXPECT_EQ(state.deck[51], (Card { 3, 12 }));
-    EXPECT_EQ(state.spareDeck, state.deck);
+    EXPECT_EQ(state.estimate.spareDeck, state.deck);
     EXPECT_EQ(imageIndex(state.deck[51]), 51);
     EXPECT_EQ(imageIndex(Card { 2, 5 }), 31);
 }
@@ -44,8 +44,8 @@ TEST(Decks, SpareDeckIsShuffledFirst) {
     initDecks(state);
     shuffleAndDeal(state, random);
     EXPECT_FALSE(random.scriptExhausted());
-    EXPECT_EQ(state.spareDeck[0], (Card { 0, 1 }));
-    EXPECT_EQ(state.spareDeck[1], (Card { 0, 0 }));
+    EXPECT_EQ(state.estimate.spareDeck[0], (Card { 0, 1 }));
+    EXPECT_EQ(state.estimate.spareDeck[1], (Card { 0, 0 }));
     EXPECT_EQ(state.deck[0], (Card { 0, 0 }));
 }
 

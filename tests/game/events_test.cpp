@@ -21,7 +21,7 @@ std::int64_t sum(const SeatFigures& figures) {
 // Plays the human's Check/Call until the hand is over.
 void callDown(Harness& h) {
     for (int guard = 0; guard < 10 && legalActions(h.state).handInProgress; ++guard)
-        playerstays(h.table);
+        checkOrCall(h.table);
     ASSERT_FALSE(legalActions(h.state).handInProgress);
 }
 
@@ -106,7 +106,7 @@ TEST(GameEvents, TheHumansRaiseAndFoldAreReported) {
     const std::int32_t before = h.chips(kHuman);
     const LegalActions legal = legalActions(h.state);
     ASSERT_TRUE(legal.raise);
-    playerbets(h.table);
+    raise(h.table);
     const auto actions = h.events.all<ActionTaken>();
     ASSERT_FALSE(actions.empty());
     EXPECT_EQ(actions[0].seat, kHumanSeat);
@@ -116,7 +116,7 @@ TEST(GameEvents, TheHumansRaiseAndFoldAreReported) {
 
     h.events.clear();
     if (legalActions(h.state).handInProgress) {
-        playerpasses(h.table);
+        fold(h.table);
         const auto folds = h.events.all<ActionTaken>();
         ASSERT_FALSE(folds.empty());
         EXPECT_EQ(folds[0].seat, kHumanSeat);
@@ -134,14 +134,14 @@ TEST(LegalActions, FollowTheHandFromTheDealToItsEnd) {
     EXPECT_TRUE(legal.mustCall); // Marc's big blind is open
     EXPECT_EQ(legal.callCost, h.state.smallBet);
     const std::int32_t before = h.chips(kHuman);
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(before - h.chips(kHuman), legal.callCost);
-    playerpasses(h.table);
+    fold(h.table);
     legal = legalActions(h.state);
     EXPECT_FALSE(legal.handInProgress);
     EXPECT_TRUE(legal.deal);
     EXPECT_FALSE(legal.raise);
-    newgame(h.table);
+    deal(h.table);
     EXPECT_TRUE(legalActions(h.state).handInProgress);
     EXPECT_EQ(h.events.all<HandStarted>().back().handNumber, 2);
 }

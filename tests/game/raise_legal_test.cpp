@@ -21,11 +21,11 @@ TEST(RaiseLegality, EveryOpponentBrokeAtStartUpLeavesOnlyCheckOrCall) {
     EXPECT_FALSE(legal.raise);
     EXPECT_EQ(legal.raiseCost, 0);
     EXPECT_TRUE(legal.checkOrCall);
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
+    EXPECT_FALSE(h.view.enabled(Button::raise));
     // Check/Call plays the hand to its end.
     for (int press = 0; press < 10 && legalActions(h.state).handInProgress; ++press) {
-        EXPECT_FALSE(h.view.enabled(Button::btnbet));
-        playerstays(h.table);
+        EXPECT_FALSE(h.view.enabled(Button::raise));
+        checkOrCall(h.table);
     }
     EXPECT_FALSE(legalActions(h.state).handInProgress);
 }
@@ -34,14 +34,14 @@ TEST(RaiseLegality, AHumanDownToOneChipCannotRaise) {
     Harness h;
     startUp(h.table);
     ASSERT_TRUE(legalActions(h.state).raise);
-    ASSERT_TRUE(h.view.enabled(Button::btnbet));
+    ASSERT_TRUE(h.view.enabled(Button::raise));
     h.decisions.defaultRaise = false;
     h.state.seat(kHuman).chips = 1;
-    playerstays(h.table);
+    checkOrCall(h.table);
     if (!legalActions(h.state).handInProgress)
         GTEST_SKIP() << "the hand ended at once";
     EXPECT_FALSE(legalActions(h.state).raise);
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
+    EXPECT_FALSE(h.view.enabled(Button::raise));
     EXPECT_TRUE(legalActions(h.state).checkOrCall);
 }
 
@@ -62,13 +62,13 @@ TEST(RaiseLegality, ALegalRaiseAlwaysRaises) {
         startUp(h.table);
         for (int press = 0; press < 12 && legalActions(h.state).handInProgress; ++press) {
             const LegalActions legal = legalActions(h.state);
-            EXPECT_EQ(h.view.enabled(Button::btnbet), legal.raise) << "seed " << seed;
+            EXPECT_EQ(h.view.enabled(Button::raise), legal.raise) << "seed " << seed;
             if (legal.raise && press % 2 == 0) {
                 const std::size_t raises = humanRaises(h);
-                playerbets(h.table);
+                raise(h.table);
                 EXPECT_EQ(humanRaises(h), raises + 1) << "seed " << seed;
             } else {
-                playerstays(h.table);
+                checkOrCall(h.table);
             }
         }
     }

@@ -3,8 +3,8 @@
 // though the first run's payout may have brought broke seats back above zero.
 #include "flow_harness.h"
 
-#include "game/showdown.h"
 #include "game/hand_flow.h"
+#include "game/showdown.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ Shown shownBy(const RecordingView& view) {
 TEST(SecondShowdown, ShowsTheFirstRunsNamesAndWinnersAndPaysNothing) {
     AllInTable h;
     showdown(h.table);
-    ASSERT_EQ(h.state.winnerCount, 3);
+    ASSERT_EQ(settleShowdown(h.state).winnerCount, 3);
     ASSERT_EQ(h.chips(8), 4);
     ASSERT_EQ(h.chips(7), 4);
     ASSERT_EQ(h.chips(1), 4);
@@ -64,12 +64,12 @@ TEST(SecondShowdown, ShowsTheFirstRunsNamesAndWinnersAndPaysNothing) {
     const Shown second = shownBy(h.view);
     EXPECT_EQ(second.texts, first.texts);
     EXPECT_EQ(second.italic, first.italic);
-    EXPECT_EQ(h.state.winnerCount, 3);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 3);
     EXPECT_EQ(h.totalChips(), total);
     EXPECT_EQ(h.chips(8), 4);
     EXPECT_EQ(h.events.events.size(), events); // nothing more is reported
-    EXPECT_EQ(h.view.style(Label::freakstatus), FontStyle::italic);
-    EXPECT_EQ(h.view.style(Label::robotstatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::chongStatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::marcStatus), FontStyle::italic);
 }
 
 } // namespace

@@ -48,13 +48,13 @@ TEST(PotSplit, TwoTiedSeatsLoseTheOddChip) {
     h.state.outCount = 6;
     h.state.pot = 25;
     showdown(h.table);
-    EXPECT_EQ(h.state.winnerCount, 2);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 2);
     EXPECT_EQ(h.chips(8), 1012);
     EXPECT_EQ(h.chips(7), 1012);
     EXPECT_EQ(h.chipsLabel(8), "1012");
-    EXPECT_EQ(h.view.style(Label::playerstatus), FontStyle::italic);
-    EXPECT_EQ(h.view.style(Label::freakstatus), FontStyle::italic);
-    EXPECT_EQ(h.view.style(Label::geekstatus), FontStyle::plain);
+    EXPECT_EQ(h.view.style(Label::humanStatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::chongStatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::jackStatus), FontStyle::plain);
     EXPECT_EQ(h.status(8), handName(h.state.seatResults[8] / 130));
     EXPECT_FALSE(h.status(8).empty());
     EXPECT_EQ(h.state.handsWon, 1);
@@ -72,7 +72,7 @@ TEST(PotSplit, EverySeatStillInSharesABoardHand) {
     h.state.seat(3).chips = 0; // in the hand with its last chips: takes no part
     h.state.pot = 100;
     showdown(h.table);
-    EXPECT_EQ(h.state.winnerCount, 7);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 7);
     EXPECT_EQ(h.state.seatResults[3], -115);
     EXPECT_EQ(h.status(3), ""); // not named
     EXPECT_EQ(h.chips(3), 0);
@@ -109,7 +109,7 @@ TEST(Settlement, RunsOncePerHand) {
     EXPECT_EQ(h.state.handsPlayed, 1);
     EXPECT_EQ(h.settings.writes.size(), writes);
     EXPECT_EQ(h.view.sounds(), std::vector<std::string> { "sound chip4.wav" });
-    EXPECT_EQ(h.view.style(Label::playerstatus), FontStyle::italic); // the display repeats
+    EXPECT_EQ(h.view.style(Label::humanStatus), FontStyle::italic); // the display repeats
 }
 
 TEST(Settlement, WritesTheStatisticsFromBeforeTheHand) {
@@ -136,7 +136,7 @@ TEST(Settlement, SkippedWhenEveryOpponentIsOut) {
     EXPECT_EQ(h.chips(8), 1000);
     EXPECT_EQ(h.state.handsPlayed, 0);
     EXPECT_TRUE(h.settings.writes.empty());
-    EXPECT_EQ(h.view.style(Label::playerstatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::humanStatus), FontStyle::italic);
     for (int seat = 1; seat <= 7; ++seat)
         EXPECT_EQ(h.view.style(seatInfo(seat).statusLabel), FontStyle::plain) << seat;
 }
@@ -160,11 +160,11 @@ TEST(FoldedSeats, NeverWinWhenNobodyTakesPart) {
     h.state.seat(1).chips = 0;
     h.state.pot = 30;
     showdown(h.table);
-    EXPECT_EQ(h.state.winnerCount, 1);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 1);
     EXPECT_EQ(h.chips(4), 1000);
     EXPECT_EQ(h.chips(1), 30);
-    EXPECT_EQ(h.view.style(Label::champstatus), FontStyle::plain);
-    EXPECT_EQ(h.view.style(Label::robotstatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::cindyStatus), FontStyle::plain);
+    EXPECT_EQ(h.view.style(Label::marcStatus), FontStyle::italic);
     EXPECT_EQ(h.state.handsPlayed, 1);
     EXPECT_EQ(h.state.handsWon, 0);
 }
@@ -176,7 +176,7 @@ TEST(FoldedSeats, NobodyIsPaidWhenEverySeatFolded) {
     h.state.seat(8).folded = true;
     h.state.pot = 30;
     showdown(h.table);
-    EXPECT_EQ(h.state.winnerCount, 0);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 0);
     EXPECT_EQ(h.totalChips(), 8000);
     EXPECT_EQ(h.state.handsPlayed, 1);
     for (int seat = 1; seat <= 8; ++seat)
@@ -196,8 +196,8 @@ TEST(MatchTarget, EverySeatAtTheTargetGetsItsBoxInSeatOrder) {
     EXPECT_EQ(h.view.messages(),
         (std::vector<std::string> { "message You win!|Game over", "message Chong wins|Game over",
             "message Edmund wins|Game over" }));
-    EXPECT_FALSE(h.view.enabled(Button::btnnew));
-    EXPECT_FALSE(h.view.enabled(Button::btnstay));
+    EXPECT_FALSE(h.view.enabled(Button::deal));
+    EXPECT_FALSE(h.view.enabled(Button::checkOrCall));
 }
 
 TEST(MatchTarget, ASecondShowdownOfTheSameHandAnnouncesNothingAgain) {
@@ -215,7 +215,7 @@ TEST(MatchTarget, ASecondShowdownOfTheSameHandAnnouncesNothingAgain) {
     EXPECT_EQ(h.view.messages(),
         (std::vector<std::string> {
             "message You win!|Game over", "message Chong wins|Game over" }));
-    EXPECT_FALSE(h.view.enabled(Button::btnnew));
+    EXPECT_FALSE(h.view.enabled(Button::deal));
     EXPECT_EQ(h.events.count<MatchEnded>(), 1u);
 }
 
@@ -224,8 +224,8 @@ TEST(MatchTarget, NewTakesTheWinnersItalicsAwayWithTheWhite) {
     h.foldAllBut({ 7 });
     h.state.pot = 20;
     showdown(h.table);
-    ASSERT_EQ(h.view.style(Label::freakstatus), FontStyle::italic);
-    NewGame1Click(h.table, "1200");
+    ASSERT_EQ(h.view.style(Label::chongStatus), FontStyle::italic);
+    newMatch(h.table, "1200");
     for (int seat = 1; seat <= 8; ++seat)
         EXPECT_EQ(h.view.style(seatInfo(seat).statusLabel), FontStyle::plain) << seat;
 }
@@ -273,7 +273,7 @@ TEST(Limits, FoldOutAndBlindsClampTheirSums) {
     b.state.seat(8).chips = 5;
     b.state.seat(1).chips = 5;
     b.state.smallBet = INT32_MAX;
-    newgame(b.table);
+    deal(b.table);
     EXPECT_EQ(b.state.pot, INT32_MAX);
     EXPECT_EQ(b.state.bigBlind, INT32_MAX);
     EXPECT_EQ(b.chips(1), 5 - INT32_MAX / 2); // Marc's small blind
@@ -288,7 +288,7 @@ TEST(Limits, FoldOutAndBlindsClampTheirSums) {
     c.state.seat(8).chips = 2;
     c.state.seat(7).chips = INT32_MAX;
     c.decisions.defaultRaise = false;
-    playerbets(c.table);
+    raise(c.table);
     EXPECT_EQ(c.chips(8), 2 - INT32_MAX);
     EXPECT_EQ(c.chips(7), 0); // the one seat that could pay the whole bet
     EXPECT_EQ(c.state.pot, INT32_MAX);

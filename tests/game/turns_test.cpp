@@ -25,7 +25,7 @@ struct Started : Harness {
 
 TEST(BlindPosting, MarkerOneGivesTheHumanTheBigBlind) {
     Started h;
-    newgame(h.table);
+    deal(h.table);
     EXPECT_TRUE(h.view.contains("text robotstatus=Small Blind"));
     EXPECT_EQ(h.chips(1), 1200 - 2 - 4); // and answers the big blind in full
     EXPECT_EQ(h.status(8), "Big Blind");
@@ -42,7 +42,7 @@ TEST(BlindPosting, SkipsBrokeSeats) {
     Started h;
     h.state.seat(3).chips = 0;
     h.state.blindMarker = 3;
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.status(2), "Small Blind");
     EXPECT_EQ(h.chips(2), 1198);
     EXPECT_EQ(h.status(1), "Big Blind");
@@ -59,7 +59,7 @@ TEST(BlindPosting, BrokeEdmundPassesTheSmallBlindToMarc) {
     Started h;
     h.state.seat(2).chips = 0;
     h.state.blindMarker = 2;
-    newgame(h.table);
+    deal(h.table);
     EXPECT_TRUE(h.view.contains("text robotstatus=Small Blind"));
     EXPECT_FALSE(h.view.contains("text expertstatus=Small Blind"));
     EXPECT_EQ(h.state.blindMarker, 8);
@@ -72,11 +72,11 @@ TEST(BlindPosting, BlindsFollowTheSmallBet) {
     Started h;
     h.state.smallBet = 6;
     h.state.bigBet = 12;
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.state.smallBlind, 3);
     EXPECT_EQ(h.state.bigBlind, 6);
     EXPECT_EQ(h.state.pot, 9 + 7 * 6); // seven answers of the big blind
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
 }
 
 TEST(BlindPosting, UnusualBlindKeepsTheCaptions) {
@@ -84,11 +84,11 @@ TEST(BlindPosting, UnusualBlindKeepsTheCaptions) {
     h.table.setCallDue(false);
     h.state.smallBet = 3;
     h.state.blindMarker = 4; // Cindy small blind, Robert big blind
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.state.anchorSeat, 3);
     EXPECT_EQ(h.state.pot, 1 + 3 + 2 * 3); // Edmund and Marc answer
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
+    EXPECT_TRUE(h.view.enabled(Button::raise));
 }
 
 TEST(BlindPosting, AStartUpWithNobodyHoldingChipsEnds) {
@@ -107,28 +107,28 @@ TEST(DealChecks, BrokeHumanLosesBeforeBrokeOpponentsWin) {
     Started h;
     h.setAllChips(0);
     const std::uint64_t draws = h.random.drawCount();
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.view.messages(), std::vector<std::string> { "message You lose!|Game over" });
     EXPECT_EQ(h.random.drawCount(), draws); // nothing dealt
-    for (Button b : { Button::btnnew, Button::btnstay, Button::btnbet, Button::btnpass })
+    for (Button b : { Button::deal, Button::checkOrCall, Button::raise, Button::fold })
         EXPECT_FALSE(h.view.enabled(b));
     EXPECT_EQ(h.settings.writes.size(), 11u); // written before the checks
 
     Started w;
     for (int seat = 1; seat <= 7; ++seat)
         w.state.seat(seat).chips = seat == 4 ? -3 : 0;
-    newgame(w.table);
+    deal(w.table);
     EXPECT_EQ(w.view.messages(), std::vector<std::string> { "message You win!|Game over" });
-    EXPECT_FALSE(w.view.enabled(Button::btnnew));
+    EXPECT_FALSE(w.view.enabled(Button::deal));
 }
 
 TEST(DealChecks, DealResetsTheLastHandsLook) {
     Started h;
-    h.view.setLabelStyle(Label::freakstatus, FontStyle::italic);
+    h.view.setLabelStyle(Label::chongStatus, FontStyle::italic);
     h.state.potSettled = true;
-    newgame(h.table);
-    EXPECT_EQ(h.view.style(Label::freakstatus), FontStyle::plain);
-    EXPECT_EQ(h.view.color(Label::freakstatus), kWhite);
+    deal(h.table);
+    EXPECT_EQ(h.view.style(Label::chongStatus), FontStyle::plain);
+    EXPECT_EQ(h.view.color(Label::chongStatus), kWhite);
     EXPECT_FALSE(h.state.potSettled);
     EXPECT_EQ(h.state.street, 1);
 }
@@ -203,7 +203,7 @@ TEST(CheckOrRaise, RiverAnchorStartsTheShowdownWithoutACardSound) {
     EXPECT_EQ(h.view.sounds(), std::vector<std::string> { "sound chip4.wav" });
     EXPECT_TRUE(h.decisions.asked.empty());
     EXPECT_TRUE(h.state.potSettled);
-    EXPECT_TRUE(h.view.enabled(Button::btnnew));
+    EXPECT_TRUE(h.view.enabled(Button::deal));
 }
 
 TEST(CheckOrRaise, PreflopCheckKeepsTheLabel) {
@@ -235,9 +235,9 @@ TEST(CheckOrRaise, ChongRaisesOnTheTurn) {
     EXPECT_EQ(h.state.pot, pot + 8 * 6);
     for (int seat = 1; seat <= 7; ++seat)
         EXPECT_EQ(h.state.seat(seat).openBet, seat == 7) << seat;
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
-    EXPECT_EQ(h.view.color(Label::freakstatus), kWhite);
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
+    EXPECT_FALSE(h.view.enabled(Button::raise));
+    EXPECT_EQ(h.view.color(Label::chongStatus), kWhite);
 }
 
 TEST(CheckOrRaise, MarcRaisesAndNobodyAnswers) {
@@ -256,7 +256,7 @@ TEST(CheckOrRaise, MarcRaisesAndNobodyAnswers) {
     EXPECT_EQ(h.status(5), "Folds"); // out of the hand: left alone
     EXPECT_EQ(h.status(1), "Raises");
     EXPECT_TRUE(h.view.contains("stamp highlights 6 35,449"));
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
 }
 
 TEST(CheckOrRaise, EdmundRefreshesHisChipsAfterTheHighlight) {
@@ -286,8 +286,8 @@ TEST(CheckOrRaise, OddSmallBetKeepsCheckOnTheButton) {
     h.decisions.raiseQueue[7] = { true };
     checkOrRaise(h.table, 7);
     EXPECT_EQ(h.state.raiseAmount, 3);
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
+    EXPECT_FALSE(h.view.enabled(Button::raise));
 }
 
 TEST(CardSound, FiftyPlaysCardTwoAndFiftyOneCardOne) {
@@ -324,7 +324,7 @@ TEST(HumanRaise, PreflopRaiseCostsTwoSmallBetsAndABigBetPerAnswer) {
     Harness h;
     startUp(h.table);
     h.clearLogs();
-    playerbets(h.table);
+    raise(h.table);
     EXPECT_EQ(h.chips(8), 1192);
     EXPECT_EQ(h.chips(7), 1192);
     EXPECT_EQ(h.chips(2), 1198 - 8);
@@ -338,8 +338,8 @@ TEST(HumanRaise, PreflopRaiseCostsTwoSmallBetsAndABigBetPerAnswer) {
     EXPECT_EQ(h.decisions.asked, expected);
     EXPECT_EQ(h.state.street, 2); // Marc's turn opened the flop
     EXPECT_EQ(h.view.sounds().front(), "sound chip1.wav");
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
+    EXPECT_TRUE(h.view.enabled(Button::raise));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
 }
 
 TEST(HumanRaise, OnTheTurnEveryOpponentIsAskedTheBigBet) {
@@ -347,7 +347,7 @@ TEST(HumanRaise, OnTheTurnEveryOpponentIsAskedTheBigBet) {
     h.state.seat(1).openBet = false;
     h.state.street = 3;
     h.state.seat(6).folded = true;
-    playerbets(h.table);
+    raise(h.table);
     EXPECT_EQ(h.chips(8), 1192);
     EXPECT_EQ(h.chips(7), 1192);
     EXPECT_EQ(h.chips(6), 1200);
@@ -362,7 +362,7 @@ TEST(HumanRaise, HumanWithOneChipCannotRaise) {
     Started h;
     h.state.seat(8).chips = 1;
     const std::int32_t pot = h.state.pot;
-    playerbets(h.table);
+    raise(h.table);
     EXPECT_EQ(h.chips(8), 1);
     EXPECT_EQ(h.state.pot, pot);
     EXPECT_TRUE(h.decisions.asked.empty());
@@ -374,11 +374,11 @@ TEST(HumanRaise, AnswersOfTheRaiseCanEndTheHand) {
     h.state.seat(1).openBet = false;
     h.state.street = 2;
     h.decisions.defaultStay = false;
-    playerbets(h.table);
+    raise(h.table);
     EXPECT_EQ(h.state.outCount, 7);
     EXPECT_EQ(h.chips(8), 1200 - 4 + 6 + 4);
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
-    EXPECT_TRUE(h.view.enabled(Button::btnnew));
+    EXPECT_FALSE(h.view.enabled(Button::raise));
+    EXPECT_TRUE(h.view.enabled(Button::deal));
     EXPECT_EQ(h.state.handsWon, 1);
 }
 
@@ -386,7 +386,7 @@ TEST(HumanCheck, ChongOpensTheFlopWhenHeHoldsTheAnchor) {
     Started h;
     h.state.seat(1).openBet = false;
     h.state.anchorSeat = 7;
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.chips(8), 1200);
     EXPECT_EQ(h.state.street, 2);
     EXPECT_EQ(h.decisions.asked.front(), "turn 7");
@@ -405,17 +405,17 @@ TEST(HumanCheck, StopsTheTurnsAfterARaise) {
     h.state.seat(1).openBet = false;
     h.state.street = 2;
     h.decisions.raiseQueue[5] = { true };
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> {
             "turn 7", "turn 6", "turn 5", "answer 4", "answer 3", "answer 2", "answer 1" }));
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
+    EXPECT_FALSE(h.view.enabled(Button::raise));
     EXPECT_TRUE(h.state.seat(5).openBet);
 
     // The answer on the flop: list A2 for Carlos is Chong and Jack.
     h.clearLogs();
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> {
             "answer 7", "answer 6", "turn 4", "turn 3", "turn 2", "turn 1" }));
@@ -428,7 +428,7 @@ TEST(HumanCheck, AnswerListForRobotKeepsItsOrder) {
     h.state.seat(3).openBet = true;
     h.state.street = 3;
     h.state.toCall = 8;
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> {
             "answer 7", "answer 6", "answer 4", "answer 5", "turn 2", "turn 1" }));
@@ -449,10 +449,10 @@ TEST(Captions, RedrawPutsTheStreetsBetOnRaise) {
         h.state.street = street;
         h.state.smallBet = small;
         h.state.bigBet = big;
-        h.view.setButtonCaption(Button::btnbet, "Other");
+        h.view.setButtonCaption(Button::raise, "Other");
         drawCards(h.table);
         EXPECT_EQ(streetBet(h.state), raise) << street << " " << small;
-        EXPECT_EQ(h.view.caption(Button::btnbet), expected) << street << " " << small;
+        EXPECT_EQ(h.view.caption(Button::raise), expected) << street << " " << small;
     }
 }
 
@@ -460,12 +460,12 @@ TEST(Captions, AfterARaiseOnlyKnownSizesReadCall) {
     for (const int amount : { 2, 4, 6, 8, 10, 12, 16, 20, 3, 14, 24, 0 }) {
         Harness h;
         h.table.setCallDue(false);
-        h.table.setButtonEnabled(Button::btnbet, true);
+        h.table.setButtonEnabled(Button::raise, true);
         h.state.raiseAmount = amount;
         captionsAfterRaise(h.table);
         const bool known = amount != 3 && amount != 14 && amount != 24 && amount != 0;
-        EXPECT_EQ(h.view.caption(Button::btnstay), known ? "Call" : "Check") << amount;
-        EXPECT_FALSE(h.view.enabled(Button::btnbet));
+        EXPECT_EQ(h.view.caption(Button::checkOrCall), known ? "Call" : "Check") << amount;
+        EXPECT_FALSE(h.view.enabled(Button::raise));
     }
 }
 
@@ -478,7 +478,7 @@ TEST(HumanFold, FoldListAnswersWhateverToCallHolds) {
     h.state.street = 2;
     h.state.toCall = 0; // the last value left by the turns
     h.clearLogs();
-    playerpasses(h.table);
+    fold(h.table);
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> { "answer 7", "answer 6", "answer 4", "answer 5" }));
     EXPECT_EQ(h.chips(8), 1200);

@@ -230,12 +230,9 @@ private:
 // The human's estimate as the odds badge makes it: 2001 trials.
 [[nodiscard]] bool smartStays(Table& table) {
     TableState& s = table.state;
-    s.actorCards = s.seat(kHuman).holeCards;
-    const std::int32_t level = s.aiLevelCode;
-    s.aiLevelCode = 2000;
-    estimateOdds(s, table.random);
-    s.aiLevelCode = level;
-    return s.oddsScore >= (s.street >= 2 ? 15 : 20);
+    const Estimate estimate
+        = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
+    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
 }
 
 struct RunResult {
@@ -274,9 +271,9 @@ RunResult play(
         checker.humanMay = may;
         if (!may.handInProgress) {
             if (may.deal)
-                newgame(table);
+                deal(table);
             else
-                NewGame1Click(table, std::to_string(state.initialChips));
+                newMatch(table, std::to_string(state.initialChips));
             continue;
         }
         Policy now = policy;
@@ -287,11 +284,11 @@ RunResult play(
         if (now == Policy::smart)
             now = smartStays(table) ? Policy::call : Policy::fold;
         if (now == Policy::raise && may.raise && state.seat(kHuman).chips >= 2)
-            playerbets(table);
+            raise(table);
         else if (now == Policy::fold)
-            playerpasses(table);
+            fold(table);
         else
-            playerstays(table);
+            checkOrCall(table);
         checker.afterClick();
         if (!checker.fault.empty())
             break;

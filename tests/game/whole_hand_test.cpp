@@ -1,6 +1,7 @@
 // Whole hands played from the documented draw stream with scripted opponents:
 // the state and the effect log after every action of the human.
 #include "flow_harness.h"
+#include "game/showdown.h"
 
 #include "evaluation/hand_names.h"
 #include "game/hand_flow.h"
@@ -55,24 +56,24 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(h.state.anchorSeat, 1);
     EXPECT_TRUE(h.state.seat(1).openBet);
     EXPECT_EQ(h.state.pot, 6);
-    EXPECT_EQ(h.view.text(Label::betsize), "6");
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
+    EXPECT_EQ(h.view.text(Label::pot), "6");
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
     EXPECT_TRUE(legalActions(h.state).mustCall);
     EXPECT_EQ(h.status(2), "Small Blind");
     EXPECT_EQ(h.status(1), "Big Blind");
     EXPECT_EQ(h.chipsLabel(1), "1196");
     EXPECT_TRUE(h.decisions.asked.empty());
-    EXPECT_FALSE(h.view.enabled(Button::btnnew));
-    EXPECT_TRUE(h.view.enabled(Button::btnstay));
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
-    EXPECT_TRUE(h.view.enabled(Button::btnpass));
+    EXPECT_FALSE(h.view.enabled(Button::deal));
+    EXPECT_TRUE(h.view.enabled(Button::checkOrCall));
+    EXPECT_TRUE(h.view.enabled(Button::raise));
+    EXPECT_TRUE(h.view.enabled(Button::fold));
     EXPECT_TRUE(h.settings.writes.empty()); // the start-up deal writes nothing
     EXPECT_EQ(h.random.drawCount(), 50004u); // one shuffle of both decks
     EXPECT_EQ(h.state.street, 1);
 
     // "Call": the human pays 4, all seven answer, the flop comes out.
     h.clearLogs();
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne);
     EXPECT_EQ(h.chips(8), 1196);
     for (int seat = 7; seat >= 3; --seat)
@@ -80,10 +81,10 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(h.chips(2), 1194); // 6 in all
     EXPECT_EQ(h.chips(1), 1192); // 8 in all
     EXPECT_EQ(h.state.pot, 38);
-    EXPECT_EQ(h.view.text(Label::betsize), "38");
+    EXPECT_EQ(h.view.text(Label::pot), "38");
     EXPECT_EQ(h.state.street, 2);
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
+    EXPECT_TRUE(h.view.enabled(Button::raise));
     EXPECT_EQ(h.status(7), "Calls");
     EXPECT_EQ(h.status(1), "Calls");
     EXPECT_FALSE(h.state.seat(1).openBet);
@@ -92,7 +93,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
 
     // "Check" on the flop: seats 7..2 check, Marc opens the turn.
     h.clearLogs();
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2, 1 }));
     EXPECT_EQ(h.state.street, 3);
     EXPECT_EQ(h.status(7), "Check");
@@ -105,14 +106,14 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_LT(indexOfBoardStamp(log, "535,322"), indexOf(log, "text robotstatus=Check"));
 
     h.clearLogs();
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.state.street, 4);
     EXPECT_EQ(cardSounds(h.view), 1u);
 
     // The last check: Marc's turn moves the street to 5 and the showdown runs.
     h.clearLogs();
     const std::uint64_t drawsBefore = h.random.drawCount();
-    playerstays(h.table);
+    checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2 }));
     EXPECT_EQ(h.state.street, 5);
     EXPECT_EQ(cardSounds(h.view), 0u);
@@ -121,18 +122,18 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_TRUE(h.state.potSettled);
     EXPECT_EQ(h.state.handsPlayed, 1);
     EXPECT_EQ(h.state.showdowns, 1);
-    EXPECT_GE(h.state.winnerCount, 1);
-    EXPECT_EQ(h.totalChips(), 9600 - 38 % h.state.winnerCount);
+    EXPECT_GE(settleShowdown(h.state).winnerCount, 1);
+    EXPECT_EQ(h.totalChips(), 9600 - 38 % settleShowdown(h.state).winnerCount);
     // Pinned for this deal: the human and Carlos split 38 with two pairs of aces.
-    EXPECT_EQ(h.state.winnerCount, 2);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 2);
     const std::array<std::int32_t, 8> pinned { 1215, 1196, 1196, 1215, 1196, 1196, 1194, 1192 };
     for (int seat = 8; seat >= 1; --seat)
         EXPECT_EQ(h.chips(seat), pinned[static_cast<std::size_t>(8 - seat)]) << seat;
     EXPECT_EQ(h.status(8), "Two pairs Aces");
-    EXPECT_TRUE(h.view.enabled(Button::btnnew));
-    EXPECT_FALSE(h.view.enabled(Button::btnstay));
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
-    EXPECT_FALSE(h.view.enabled(Button::btnpass));
+    EXPECT_TRUE(h.view.enabled(Button::deal));
+    EXPECT_FALSE(h.view.enabled(Button::checkOrCall));
+    EXPECT_FALSE(h.view.enabled(Button::raise));
+    EXPECT_FALSE(h.view.enabled(Button::fold));
     // Statistics from before the hand, then the chips.
     ASSERT_EQ(h.settings.writes.size(), 11u);
     EXPECT_EQ(h.settings.writes[0], "Stats/showdowns=0");
@@ -156,7 +157,7 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     h.setAllChips(1200);
     h.clearLogs();
     h.decisions.raiseQueue[6] = { true };
-    newgame(h.table); // the marker goes 1 -> 8: Marc small blind, the human big blind
+    deal(h.table); // the marker goes 1 -> 8: Marc small blind, the human big blind
 
     EXPECT_EQ(h.state.anchorSeat, 8);
     EXPECT_EQ(h.state.blindMarker, 8);
@@ -175,8 +176,8 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     EXPECT_EQ(h.status(7), ""); // its check no longer stands against the raise
     EXPECT_EQ(h.status(6), "Raises");
     EXPECT_EQ(h.status(5), "Calls");
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
-    EXPECT_FALSE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
+    EXPECT_FALSE(h.view.enabled(Button::raise));
     for (int seat = 1; seat <= 7; ++seat)
         EXPECT_EQ(h.state.seat(seat).openBet, seat == 6) << seat;
     const auto& log = h.view.log();
@@ -199,7 +200,7 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     // The human calls: on the pre-flop it pays the small bet, Chong and
     // Jack answer again, the turns resume after Jack and the flop opens.
     h.clearLogs();
-    playerstays(h.table);
+    checkOrCall(h.table);
     std::vector<std::string> resumed { "answer 7", "answer 6" };
     for (const auto& t : turns({ 5, 4, 3, 2, 1 }))
         resumed.push_back(t);
@@ -209,8 +210,8 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     EXPECT_EQ(h.chips(6), 1188);
     EXPECT_EQ(h.state.pot, 70);
     EXPECT_EQ(h.state.street, 2);
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Check");
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
+    EXPECT_TRUE(h.view.enabled(Button::raise));
 }
 
 TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
@@ -222,7 +223,7 @@ TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
     h.state.toCall = 8;
     h.state.anchorSeat = 1;
     h.clearLogs();
-    playerpasses(h.table);
+    fold(h.table);
 
     EXPECT_EQ(h.decisions.asked, (std::vector<std::string> { "answer 7", "answer 6" }));
     EXPECT_EQ(h.chips(8), 1200); // the human pays nothing
@@ -235,13 +236,13 @@ TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
     EXPECT_EQ(h.state.handsPlayed, 1);
     EXPECT_EQ(h.state.showdowns, 0);
     EXPECT_EQ(h.state.handsWon, 0);
-    EXPECT_TRUE(h.view.enabled(Button::btnnew));
-    EXPECT_FALSE(h.view.enabled(Button::btnpass));
+    EXPECT_TRUE(h.view.enabled(Button::deal));
+    EXPECT_FALSE(h.view.enabled(Button::fold));
     const auto& log = h.view.log();
     EXPECT_LT(indexOf(log, "sound chip4.wav"), indexOf(log, "text freakstatus=Calls"));
     EXPECT_LT(indexOf(log, "text freakstatus=Calls"), indexOf(log, "clear 315,300,700,430"));
     EXPECT_EQ(h.view.sounds().size(), 2u); // the fold, then the payout
-    EXPECT_EQ(h.totalChips(), 9600 - 22 % h.state.winnerCount);
+    EXPECT_EQ(h.totalChips(), 9600 - 22 % settleShowdown(h.state).winnerCount);
 }
 
 TEST(HumanFold, LoneSurvivorTakesThePotUnnamed) {
@@ -251,14 +252,14 @@ TEST(HumanFold, LoneSurvivorTakesThePotUnnamed) {
         h.state.seat(seat).folded = true;
     h.state.outCount = 6;
     h.clearLogs();
-    playerpasses(h.table);
+    fold(h.table);
 
     EXPECT_TRUE(h.decisions.asked.empty()); // Marc's big blind has nobody left to answer it
     for (int seat = 1; seat <= 8; ++seat)
         EXPECT_EQ(h.status(seat), "") << seat;
-    EXPECT_EQ(h.state.winnerCount, 1);
+    EXPECT_EQ(settleShowdown(h.state).winnerCount, 1);
     EXPECT_EQ(h.chips(1), 1196 + 6);
-    EXPECT_EQ(h.view.style(Label::robotstatus), FontStyle::italic);
+    EXPECT_EQ(h.view.style(Label::marcStatus), FontStyle::italic);
     EXPECT_EQ(h.state.handsPlayed, 1);
     EXPECT_EQ(h.state.showdowns, 0);
     EXPECT_EQ(h.state.handsWon, 0);
@@ -271,7 +272,7 @@ TEST(MatchEnd, FoldsLiftingTheHumanToExactlyTheTargetWin) {
         h.state.seat(8).chips = start;
         h.decisions.defaultStay = false;
         h.clearLogs();
-        playerstays(h.table); // pays 4; the seven opponents fold one after the other
+        checkOrCall(h.table); // pays 4; the seven opponents fold one after the other
 
         const bool reached = start == 1794;
         EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne);
@@ -281,11 +282,11 @@ TEST(MatchEnd, FoldsLiftingTheHumanToExactlyTheTargetWin) {
         if (reached) {
             EXPECT_EQ(h.view.messages()[0], "message You win!|Game over");
         }
-        EXPECT_EQ(h.view.enabled(Button::btnnew), !reached);
-        EXPECT_FALSE(h.view.enabled(Button::btnstay));
-        EXPECT_FALSE(h.view.enabled(Button::btnpass));
+        EXPECT_EQ(h.view.enabled(Button::deal), !reached);
+        EXPECT_FALSE(h.view.enabled(Button::checkOrCall));
+        EXPECT_FALSE(h.view.enabled(Button::fold));
         // Repaired: the answer's own steps must not bring "Raise" back.
-        EXPECT_FALSE(h.view.enabled(Button::btnbet));
+        EXPECT_FALSE(h.view.enabled(Button::raise));
         EXPECT_FALSE(legalActions(h.state).raise);
         EXPECT_EQ(h.state.handsPlayed, 1);
         EXPECT_EQ(h.state.handsWon, 1);
@@ -310,12 +311,12 @@ TEST(MatchEnd, AllFoldToTheHumansBigBlindDuringTheDeal) {
     h.setAllChips(1200);
     h.decisions.defaultStay = false;
     h.clearLogs();
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.state.anchorSeat, 8);
     EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne); // folded seats take no turn
     EXPECT_EQ(h.chips(8), 1200 - 4 + 6);
-    EXPECT_TRUE(h.view.enabled(Button::btnnew));
-    EXPECT_FALSE(h.view.enabled(Button::btnstay));
+    EXPECT_TRUE(h.view.enabled(Button::deal));
+    EXPECT_FALSE(h.view.enabled(Button::checkOrCall));
     EXPECT_EQ(h.state.street, 1);
 }
 
@@ -325,7 +326,7 @@ TEST(NewMatch, AnsweredNoChangesNothing) {
     h.clearLogs();
     h.view.answers = { false };
     const TableState before = h.state;
-    NewGame1Click(h.table, "1500");
+    newMatch(h.table, "1500");
     EXPECT_EQ(h.view.log(), std::vector<std::string> { "ask Are you sure?|New game=0" });
     for (int seat = 1; seat <= 8; ++seat)
         EXPECT_EQ(h.chips(seat), before.seat(seat).chips);
@@ -336,12 +337,12 @@ TEST(NewMatch, AnsweredNoChangesNothing) {
 TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
     Harness h;
     startUp(h.table);
-    playerpasses(h.table);
+    fold(h.table);
     h.state.seat(4).chips = 0;
     h.clearLogs();
     h.view.answers = { true };
     const std::uint64_t draws = h.random.drawCount();
-    NewGame1Click(h.table, "1500");
+    newMatch(h.table, "1500");
 
     EXPECT_EQ(h.state.initialChips, 1500);
     for (int seat = 3; seat <= 8; ++seat)
@@ -349,8 +350,8 @@ TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
     EXPECT_EQ(h.chips(2), 1498);
     EXPECT_EQ(h.chips(1), 1496);
     EXPECT_EQ(h.state.pot, 6);
-    EXPECT_EQ(h.view.text(Label::betsize), "6");
-    EXPECT_EQ(h.view.caption(Button::btnstay), "Call");
+    EXPECT_EQ(h.view.text(Label::pot), "6");
+    EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
     EXPECT_TRUE(h.state.seat(1).openBet);
     EXPECT_FALSE(h.state.seat(8).folded);
     EXPECT_EQ(h.state.outCount, 0);
@@ -360,10 +361,10 @@ TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
     EXPECT_EQ(h.status(8), "");
     EXPECT_EQ(h.status(2), "Small Blind");
     EXPECT_EQ(h.status(1), "Big Blind");
-    EXPECT_FALSE(h.view.enabled(Button::btnnew));
-    EXPECT_TRUE(h.view.enabled(Button::btnstay));
-    EXPECT_TRUE(h.view.enabled(Button::btnbet));
-    EXPECT_TRUE(h.view.enabled(Button::btnpass));
+    EXPECT_FALSE(h.view.enabled(Button::deal));
+    EXPECT_TRUE(h.view.enabled(Button::checkOrCall));
+    EXPECT_TRUE(h.view.enabled(Button::raise));
+    EXPECT_TRUE(h.view.enabled(Button::fold));
     EXPECT_TRUE(h.decisions.asked.empty()); // the human acts first
     EXPECT_TRUE(h.settings.writes.empty());
     EXPECT_EQ(h.random.drawCount(), draws + 50004u);
@@ -375,15 +376,15 @@ TEST(NewMatch, TextThatIsNoNumberChangesNoStack) {
     startUp(h.table);
     for (const char* text : { "12a", "", "99999999999", "1.5", "+1500" }) {
         h.clearLogs();
-        NewGame1Click(h.table, text);
+        newMatch(h.table, text);
         EXPECT_EQ(h.chips(8), 1200) << text;
         EXPECT_EQ(h.view.messages().size(), 1u) << text;
     }
     h.clearLogs();
-    NewGame1Click(h.table, " -5 ");
+    newMatch(h.table, " -5 ");
     EXPECT_EQ(h.chips(8), -5);
     h.clearLogs();
-    newgame(h.table);
+    deal(h.table);
     EXPECT_EQ(h.view.messages(), std::vector<std::string> { "message You lose!|Game over" });
 }
 

@@ -15,6 +15,56 @@
 namespace tavolier {
 namespace {
 
+// The table as the estimate's callers see it: the table state with what one
+// estimate or decision reads and returns kept beside it, so that the
+// step-by-step yardstick below reads like the rules.
+struct EstimateTable : TableState {
+    std::array<Card, 2> actorCards {};
+    std::int32_t handScore = 0;
+    std::int32_t kickerValue = 0;
+    bool raiseBarred = false;
+    std::int32_t raiseChance = 0;
+    bool staysIn = false;
+};
+
+// Scores the carried slots.
+void evaluateHand(EstimateTable& s) {
+    const HandValue v = evaluate(s.estimate.carriedSlots);
+    s.handScore = v.score;
+    s.kickerValue = v.kicker;
+}
+
+void keep(EstimateTable& s, const Estimate& e) {
+    s.raiseBarred = s.raiseBarred || e.raiseBarred;
+    s.handScore = e.lastScore;
+    s.kickerValue = evaluate(s.estimate.carriedSlots).kicker;
+}
+
+[[nodiscard]] EstimateInput inputOf(const EstimateTable& s) {
+    return estimateInput(s, s.actorCards, s.aiLevelCode);
+}
+
+// The estimate for actorCards at the table's level; a bar it finds adds to
+// raiseBarred.
+void estimateOdds(EstimateTable& s, Random& random) {
+    keep(s, tavolier::estimateOdds(inputOf(s), s.estimate, random));
+}
+
+void decideRaise(EstimateTable& s, Random& random) {
+    const RaiseDecision d = tavolier::decideRaise(inputOf(s), s.estimate, random);
+    s.raiseBarred = false;
+    keep(s, d.estimate);
+    s.raiseAmount = d.raiseAmount;
+    s.raiseChance = d.raiseChance;
+}
+
+void decideStay(EstimateTable& s, Random& random) {
+    const StayDecision d = tavolier::decideStay(inputOf(s), s.estimate, random);
+    s.raiseBarred = false;
+    keep(s, d.estimate);
+    s.staysIn = d.staysIn;
+}
+
 // A card from text such as "As" or "Td".
 Card card(const char* text) {
     const std::string ranks = "23456789TJQKA";
@@ -26,29 +76,29 @@ Card card(const char* text) {
 // The estimate written out step by step on the table's own fields, one
 // draw at a time and all six simulated hands evaluated: the yardstick for
 // the fast loop.
-void literalEstimate(TableState& s, Random& random) {
+void literalEstimate(EstimateTable& s, Random& random) {
     const std::int32_t n = s.aiLevelCode;
     std::int32_t bonus = 0;
     std::int32_t wins = 0;
-    s.evalCards[0] = s.actorCards[0];
-    s.evalCards[1] = s.actorCards[1];
+    s.estimate.carriedSlots[0] = s.actorCards[0];
+    s.estimate.carriedSlots[1] = s.actorCards[1];
     if (s.street == 1) {
-        s.evalCards[2] = s.board[0];
-        s.evalCards[3] = s.board[1];
-        s.evalCards[4] = s.board[2];
-        s.evalCards[5] = kPlaceholderA;
-        s.evalCards[6] = kPlaceholderB;
+        s.estimate.carriedSlots[2] = s.board[0];
+        s.estimate.carriedSlots[3] = s.board[1];
+        s.estimate.carriedSlots[4] = s.board[2];
+        s.estimate.carriedSlots[5] = kPlaceholderA;
+        s.estimate.carriedSlots[6] = kPlaceholderB;
         evaluateHand(s);
         bonus = preflopBonus(s.actorCards[0], s.actorCards[1], s.handScore, n == 2000);
     }
     if (s.street >= 2 && s.street <= 4 && random.below(100) > 50)
         s.raiseBarred = true;
     if (s.street == 2) {
-        s.evalCards[2] = s.board[0];
-        s.evalCards[3] = s.board[1];
-        s.evalCards[4] = s.board[2];
-        s.evalCards[5] = kPlaceholderA;
-        s.evalCards[6] = kPlaceholderB;
+        s.estimate.carriedSlots[2] = s.board[0];
+        s.estimate.carriedSlots[3] = s.board[1];
+        s.estimate.carriedSlots[4] = s.board[2];
+        s.estimate.carriedSlots[5] = kPlaceholderA;
+        s.estimate.carriedSlots[6] = kPlaceholderB;
         evaluateHand(s);
         if (flopBarsRaise(s.handScore, s.board))
             s.raiseBarred = true;
@@ -58,38 +108,42 @@ void literalEstimate(TableState& s, Random& random) {
         for (int i = 0; i < 101; ++i) {
             const int j = random.below(52);
             const int k = random.below(52);
-            std::swap(
-                s.spareDeck[static_cast<std::size_t>(j)], s.spareDeck[static_cast<std::size_t>(k)]);
+            std::swap(s.estimate.spareDeck[static_cast<std::size_t>(j)],
+                s.estimate.spareDeck[static_cast<std::size_t>(k)]);
         }
-        s.evalCards[0] = s.actorCards[0];
-        s.evalCards[1] = s.actorCards[1];
+        s.estimate.carriedSlots[0] = s.actorCards[0];
+        s.estimate.carriedSlots[1] = s.actorCards[1];
         if (s.street == 1) {
-            s.evalCards[2] = s.spareDeck[48];
-            s.evalCards[3] = s.spareDeck[49];
-            s.evalCards[4] = s.spareDeck[50];
+            s.estimate.carriedSlots[2] = s.estimate.spareDeck[48];
+            s.estimate.carriedSlots[3] = s.estimate.spareDeck[49];
+            s.estimate.carriedSlots[4] = s.estimate.spareDeck[50];
         } else if (s.street == 2) {
             for (int i = 0; i < 3; ++i)
-                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
-            s.evalCards[5] = s.spareDeck[50];
-            s.evalCards[6] = s.spareDeck[51];
+                s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
+                    = s.board[static_cast<std::size_t>(i)];
+            s.estimate.carriedSlots[5] = s.estimate.spareDeck[50];
+            s.estimate.carriedSlots[6] = s.estimate.spareDeck[51];
         } else if (s.street == 3) {
             for (int i = 0; i < 4; ++i)
-                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
-            s.evalCards[6] = s.spareDeck[51];
+                s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
+                    = s.board[static_cast<std::size_t>(i)];
+            s.estimate.carriedSlots[6] = s.estimate.spareDeck[51];
         } else if (s.street == 4) {
             for (int i = 0; i < 5; ++i)
-                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+                s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
+                    = s.board[static_cast<std::size_t>(i)];
         }
         evaluateHand(s);
         const std::int32_t own = s.handScore;
         int beaten = 0;
         for (int b = 0; b <= 35; b += 7) {
             for (int i = 0; i < 7; ++i)
-                s.evalCards[static_cast<std::size_t>(i)]
-                    = s.spareDeck[static_cast<std::size_t>(b + i)];
+                s.estimate.carriedSlots[static_cast<std::size_t>(i)]
+                    = s.estimate.spareDeck[static_cast<std::size_t>(b + i)];
             const int shown = s.street == 2 ? 3 : s.street == 3 ? 4 : s.street == 4 ? 5 : 0;
             for (int i = 0; i < shown; ++i)
-                s.evalCards[static_cast<std::size_t>(2 + i)] = s.board[static_cast<std::size_t>(i)];
+                s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
+                    = s.board[static_cast<std::size_t>(i)];
             evaluateHand(s);
             if (own >= s.handScore)
                 ++beaten;
@@ -98,38 +152,39 @@ void literalEstimate(TableState& s, Random& random) {
             ++wins;
     }
     if (n == 400 || n == 600 || n == 800 || n == 900 || n == 2000)
-        s.oddsScore = wins / (n / 100) + bonus;
+        s.estimate.oddsScore = wins / (n / 100) + bonus;
     else
-        s.oddsScore = clampedAdd(s.oddsScore, bonus);
+        s.estimate.oddsScore = clampedAdd(s.estimate.oddsScore, bonus);
 }
 
 // A freshly dealt table from a seed, with seat `seat`'s cards to assess.
-TableState dealtTable(std::uint64_t seed, StreetNumber street, std::int32_t level, int seat = 3) {
-    TableState state;
+EstimateTable dealtTable(
+    std::uint64_t seed, StreetNumber street, std::int32_t level, int seat = 3) {
+    EstimateTable state;
     initDecks(state);
     Random random(seed);
     shuffleAndDeal(state, random);
     state.street = street;
     state.aiLevelCode = level;
     state.actorCards = state.seat(seat).holeCards;
-    state.oddsScore = 33;
+    state.estimate.oddsScore = 33;
     return state;
 }
 
-void expectSameTable(const TableState& a, const TableState& b) {
-    EXPECT_EQ(a.oddsScore, b.oddsScore);
+void expectSameTable(const EstimateTable& a, const EstimateTable& b) {
+    EXPECT_EQ(a.estimate.oddsScore, b.estimate.oddsScore);
     EXPECT_EQ(a.raiseBarred, b.raiseBarred);
-    EXPECT_EQ(a.evalCards, b.evalCards);
+    EXPECT_EQ(a.estimate.carriedSlots, b.estimate.carriedSlots);
     EXPECT_EQ(a.handScore, b.handScore);
     EXPECT_EQ(a.kickerValue, b.kickerValue);
-    EXPECT_EQ(a.spareDeck, b.spareDeck);
+    EXPECT_EQ(a.estimate.spareDeck, b.estimate.spareDeck);
 }
 
 // Estimates `rounds` times in a row from one table with both the fast loop
 // and the step-by-step rules, generators seeded alike.
-void expectTheStepByStepEstimates(const TableState& table, std::uint64_t seed, int rounds = 2) {
-    TableState fast = table;
-    TableState slow = table;
+void expectTheStepByStepEstimates(const EstimateTable& table, std::uint64_t seed, int rounds = 2) {
+    EstimateTable fast = table;
+    EstimateTable slow = table;
     Random fastRandom(seed);
     Random slowRandom(seed);
     for (int round = 0; round < rounds; ++round) {
@@ -145,8 +200,8 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
             for (std::uint64_t seed : { 1u, 2u, 99u }) {
                 SCOPED_TRACE("level " + std::to_string(level) + " street " + std::to_string(street)
                     + " seed " + std::to_string(seed));
-                TableState fast = dealtTable(seed, street, level);
-                TableState slow = fast;
+                EstimateTable fast = dealtTable(seed, street, level);
+                EstimateTable slow = fast;
                 Random fastRandom(seed * 31 + 5);
                 Random slowRandom(seed * 31 + 5);
                 // Two estimates in a row: the spare deck and, pre-flop, the
@@ -187,7 +242,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
     const std::array<Card, 5> board { card("2h"), card("9h"), card("Kh"), card("5h"), card("Jc") };
     for (StreetNumber street : { 1, 2, 3, 4 }) {
         for (std::uint64_t seed : { 3u, 4u }) {
-            TableState table = dealtTable(seed, street, 900);
+            EstimateTable table = dealtTable(seed, street, 900);
             table.board = board;
             table.actorCards = { card("Ah"), card("Qd") };
             expectTheStepByStepEstimates(table, seed);
@@ -200,9 +255,9 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
     // card out of range on the board, a repeated hole card. The estimate
     // follows the rules card by card whatever the cards.
     for (StreetNumber street : { 1, 2, 3, 4 }) {
-        TableState table = dealtTable(6, street, 400);
-        table.spareDeck[17] = kPlaceholderA;
-        table.spareDeck[40] = Card { 2, 15 };
+        EstimateTable table = dealtTable(6, street, 400);
+        table.estimate.spareDeck[17] = kPlaceholderA;
+        table.estimate.spareDeck[40] = Card { 2, 15 };
         table.board[1] = Card { 9, 3 };
         table.actorCards[1] = table.actorCards[0];
         expectTheStepByStepEstimates(table, 8);
@@ -210,11 +265,11 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
 }
 
 TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
-    TableState state = dealtTable(5, 1, 900);
-    auto before = state.spareDeck;
+    EstimateTable state = dealtTable(5, 1, 900);
+    auto before = state.estimate.spareDeck;
     Random random(12);
     estimateOdds(state, random);
-    auto after = state.spareDeck;
+    auto after = state.estimate.spareDeck;
     EXPECT_NE(before, after);
     auto order = [](Card x, Card y) { return imageIndex(x) < imageIndex(y); };
     std::sort(before.begin(), before.end(), order);
@@ -227,7 +282,7 @@ TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
 TEST(OddsDraws, FollowTheStreetAndTheTrialCount) {
     for (StreetNumber street : { 1, 2, 3, 4 }) {
         for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
-            TableState state = dealtTable(3, street, level);
+            EstimateTable state = dealtTable(3, street, level);
             Random random(77);
             random.recordBounds(true);
             estimateOdds(state, random);
@@ -241,7 +296,7 @@ TEST(OddsDraws, FollowTheStreetAndTheTrialCount) {
 }
 
 TEST(OddsDraws, DecideRaiseDrawsOnceMoreAfterTheEstimateAndDecideStayDoesNot) {
-    TableState state = dealtTable(3, 3, 400);
+    EstimateTable state = dealtTable(3, 3, 400);
     Random random(1);
     random.recordBounds(true);
     decideRaise(state, random);
@@ -258,8 +313,8 @@ TEST(OddsDraws, DecideRaiseDrawsOnceMoreAfterTheEstimateAndDecideStayDoesNot) {
 TEST(OddsDraws, TheFastBlocksDrawTheSameAsSingleDraws) {
     // With bounds recorded the estimate takes every draw singly; the
     // result must not depend on it.
-    TableState a = dealtTable(6, 2, 600);
-    TableState b = a;
+    EstimateTable a = dealtTable(6, 2, 600);
+    EstimateTable b = a;
     Random ra(9);
     Random rb(9);
     rb.recordBounds(true);
@@ -272,7 +327,7 @@ TEST(OddsDraws, TheFastBlocksDrawTheSameAsSingleDraws) {
 TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
     // Code 0 runs exactly one trial on the river: the caution draw, then
     // 101 swaps from the script, j before k, on an ordered spare deck.
-    TableState state = dealtTable(2, 4, 0);
+    EstimateTable state = dealtTable(2, 4, 0);
     initDecks(state);
     std::vector<int> script { 7 }; // caution draw
     for (int i = 0; i < 101; ++i) {
@@ -289,27 +344,27 @@ TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
     for (int i = 0; i < 101; ++i)
         std::swap(expected[static_cast<std::size_t>(i % 52)],
             expected[static_cast<std::size_t>((i * 5 + 3) % 52)]);
-    EXPECT_EQ(state.spareDeck, expected);
+    EXPECT_EQ(state.estimate.spareDeck, expected);
     // The last simulated hand is what the evaluator slots keep: on the
     // river its slots 2 to 6 are the board.
-    EXPECT_EQ(state.evalCards[0], expected[35]);
-    EXPECT_EQ(state.evalCards[1], expected[36]);
+    EXPECT_EQ(state.estimate.carriedSlots[0], expected[35]);
+    EXPECT_EQ(state.estimate.carriedSlots[1], expected[36]);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(state.evalCards[static_cast<std::size_t>(2 + i)],
+        EXPECT_EQ(state.estimate.carriedSlots[static_cast<std::size_t>(2 + i)],
             state.board[static_cast<std::size_t>(i)]);
 }
 
 TEST(OddsCaution, TheDrawBarsARaiseAbove50OnStreets2To4) {
     for (StreetNumber street : { 3, 4 }) {
         for (int r : { 0, 50, 51, 99 }) {
-            TableState state = dealtTable(1, street, -1); // no trials
+            EstimateTable state = dealtTable(1, street, -1); // no trials
             Random random = Random::scripted({ r });
             estimateOdds(state, random);
             EXPECT_EQ(state.raiseBarred, r > 50) << "street " << street << " draw " << r;
             EXPECT_EQ(random.drawCount(), 1u);
         }
     }
-    TableState preflop = dealtTable(1, 1, -1);
+    EstimateTable preflop = dealtTable(1, 1, -1);
     Random none = Random::scripted({});
     estimateOdds(preflop, none);
     EXPECT_FALSE(preflop.raiseBarred);
@@ -317,7 +372,7 @@ TEST(OddsCaution, TheDrawBarsARaiseAbove50OnStreets2To4) {
 }
 
 TEST(OddsCaution, NeverClearsABarAlreadySet) {
-    TableState state = dealtTable(1, 3, -1);
+    EstimateTable state = dealtTable(1, 3, -1);
     state.raiseBarred = true;
     Random random = Random::scripted({ 0 });
     estimateOdds(state, random);
@@ -345,7 +400,7 @@ TEST(OddsCaution, FlopRulesBarWeakPairsLowTwoPairsAndHighCards) {
 TEST(OddsCaution, FlopHandsAreScoredWithThePlaceholders) {
     // Needs the real evaluator: a pair of Aces over 9-5-2 scores 112 and
     // leaves the bar to the draw; Fives made with the flop's Five bar it.
-    TableState state = dealtTable(1, 2, -1);
+    EstimateTable state = dealtTable(1, 2, -1);
     state.board = { card("9h"), card("5c"), card("2d"), card("Kc"), card("Qs") };
     state.actorCards = { card("As"), card("Ad") };
     Random keep = Random::scripted({ 10 });
@@ -397,40 +452,40 @@ TEST(PreflopBonus, TheBadgeSkipsTheFlopMadeRules) {
 TEST(PreflopBonus, ComesFromTheHiddenFlop) {
     // Needs the real evaluator. Codes without a divisor keep the previous
     // percentage, so the change of oddsScore is the bonus alone.
-    TableState state = dealtTable(1, 1, -1);
+    EstimateTable state = dealtTable(1, 1, -1);
     state.actorCards = { card("Ah"), card("Kh") };
     state.board = { card("9c"), card("5d"), card("2s"), card("Kd"), card("Qs") };
-    state.oddsScore = 40;
+    state.estimate.oddsScore = 40;
     Random random(1);
     estimateOdds(state, random);
-    EXPECT_EQ(state.oddsScore, 52);
-    EXPECT_EQ(state.evalCards[5], kPlaceholderA);
-    EXPECT_EQ(state.evalCards[6], kPlaceholderB);
+    EXPECT_EQ(state.estimate.oddsScore, 52);
+    EXPECT_EQ(state.estimate.carriedSlots[5], kPlaceholderA);
+    EXPECT_EQ(state.estimate.carriedSlots[6], kPlaceholderB);
 
     state.board[1] = card("Kc");
-    state.oddsScore = 40;
+    state.estimate.oddsScore = 40;
     estimateOdds(state, random);
-    EXPECT_EQ(state.oddsScore, 60);
+    EXPECT_EQ(state.estimate.oddsScore, 60);
 }
 
 TEST(OddsResult, AHandThatWinsEveryTrialScores100AtEveryLevel) {
     // A royal flush on the board: every hand ties, and a tie counts as beaten.
     for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
-        TableState state = dealtTable(4, 4, level);
+        EstimateTable state = dealtTable(4, 4, level);
         state.board = { card("As"), card("Ks"), card("Qs"), card("Js"), card("Ts") };
         Random random(3);
         estimateOdds(state, random);
-        EXPECT_EQ(state.oddsScore, 100) << level;
+        EXPECT_EQ(state.estimate.oddsScore, 100) << level;
     }
 }
 
 TEST(OddsResult, HandEditedCodesKeepThePercentageWithoutDividing) {
     // N / 100 is 0 for codes below 100: nothing is divided, the trials still run.
-    TableState state = dealtTable(2, 3, 50);
-    state.oddsScore = 44;
+    EstimateTable state = dealtTable(2, 3, 50);
+    state.estimate.oddsScore = 44;
     Random random(5);
     estimateOdds(state, random);
-    EXPECT_EQ(state.oddsScore, 44);
+    EXPECT_EQ(state.estimate.oddsScore, 44);
     EXPECT_EQ(random.drawCount(), 1u + 51u * 202u);
 
     // Negative codes run no trial at all.
@@ -438,25 +493,25 @@ TEST(OddsResult, HandEditedCodesKeepThePercentageWithoutDividing) {
     Random none(5);
     estimateOdds(state, none);
     EXPECT_EQ(none.drawCount(), 1u);
-    EXPECT_EQ(state.oddsScore, 44);
+    EXPECT_EQ(state.estimate.oddsScore, 44);
 }
 
 TEST(OddsResult, HugeCodesAreCappedAt10001Trials) {
-    TableState state = dealtTable(2, 4, 2147483647);
-    state.oddsScore = 7;
+    EstimateTable state = dealtTable(2, 4, 2147483647);
+    state.estimate.oddsScore = 7;
     Random random(5);
     estimateOdds(state, random);
     EXPECT_EQ(random.drawCount(), 1u + 10001u * 202u);
-    EXPECT_EQ(state.oddsScore, 7);
+    EXPECT_EQ(state.estimate.oddsScore, 7);
 }
 
 TEST(OddsResult, TheKeptPercentageCannotOverflow) {
-    TableState state = dealtTable(2, 1, -1);
+    EstimateTable state = dealtTable(2, 1, -1);
     state.actorCards = { card("7h"), card("2d") }; // -20
-    state.oddsScore = INT32_MIN + 5;
+    state.estimate.oddsScore = INT32_MIN + 5;
     Random random(5);
     estimateOdds(state, random);
-    EXPECT_EQ(state.oddsScore, INT32_MIN);
+    EXPECT_EQ(state.estimate.oddsScore, INT32_MIN);
 }
 
 // decideRaise and decideStay are driven through a code without trials, so
@@ -467,11 +522,11 @@ struct Decision {
     int draw;
 };
 
-TableState decisionTable(StreetNumber street, std::int32_t odds) {
-    TableState state = dealtTable(1, street, -1);
+EstimateTable decisionTable(StreetNumber street, std::int32_t odds) {
+    EstimateTable state = dealtTable(1, street, -1);
     state.board = { card("Ah"), card("Kh"), card("Qd"), card("Jc"), card("9s") };
     state.actorCards = { card("Ac"), card("Ad") }; // three Aces on the flop: no flop bar
-    state.oddsScore = odds;
+    state.estimate.oddsScore = odds;
     state.smallBet = 4;
     state.bigBet = 8;
     return state;
@@ -487,43 +542,43 @@ TEST(DecideRaise, PicksTheChanceByStreetAndScore) {
         };
     // clang-format on
     for (const Row& row : rows) {
-        TableState state = decisionTable(row.street, row.odds);
+        EstimateTable state = decisionTable(row.street, row.odds);
         Random random = Random::scripted({ 0, 0 });
         decideRaise(state, random);
         EXPECT_EQ(state.raiseChance, row.chance) << row.street << " " << row.odds;
-        EXPECT_EQ(state.oddsScore, row.odds);
+        EXPECT_EQ(state.estimate.oddsScore, row.odds);
     }
 }
 
 TEST(DecideRaise, RaisesWhenTheDrawClearsTheChanceAndNothingBarsIt) {
     // Turn, chance 60: raise when R > 40.
     for (int r : { 40, 41, 99 }) {
-        TableState state = decisionTable(3, 21);
+        EstimateTable state = decisionTable(3, 21);
         Random random = Random::scripted({ 0, r });
         decideRaise(state, random);
         EXPECT_EQ(state.raiseAmount, r > 40 ? 8 : 0) << r;
         EXPECT_EQ(random.drawCount(), 2u);
     }
     // The caution draw bars it however good the hand.
-    TableState barred = decisionTable(4, 100);
+    EstimateTable barred = decisionTable(4, 100);
     Random random = Random::scripted({ 51, 99 });
     decideRaise(barred, random);
     EXPECT_EQ(barred.raiseChance, 100);
     EXPECT_EQ(barred.raiseAmount, 0);
     // Chance 0 never raises.
-    TableState weak = decisionTable(4, 20);
+    EstimateTable weak = decisionTable(4, 20);
     Random high = Random::scripted({ 0, 99 });
     decideRaise(weak, high);
     EXPECT_EQ(weak.raiseAmount, 0);
 }
 
 TEST(DecideRaise, BetsSmallOnTheFirstTwoStreetsAndBigAfter) {
-    TableState flop = decisionTable(2, 50);
+    EstimateTable flop = decisionTable(2, 50);
     Random a = Random::scripted({ 0, 99 });
     decideRaise(flop, a);
     EXPECT_EQ(flop.raiseAmount, 4);
 
-    TableState turn = decisionTable(3, 50);
+    EstimateTable turn = decisionTable(3, 50);
     Random b = Random::scripted({ 0, 99 });
     decideRaise(turn, b);
     EXPECT_EQ(turn.raiseAmount, 8);
@@ -531,9 +586,9 @@ TEST(DecideRaise, BetsSmallOnTheFirstTwoStreetsAndBigAfter) {
 
 TEST(DecideRaise, PreflopWith41RaisesUnlessTheDrawIs0) {
     for (int r : { 0, 1 }) {
-        TableState state = dealtTable(1, 1, -1);
+        EstimateTable state = dealtTable(1, 1, -1);
         state.actorCards = { card("2h"), card("2d") }; // bonus 0
-        state.oddsScore = 41;
+        state.estimate.oddsScore = 41;
         state.raiseBarred = true; // cleared first
         Random random = Random::scripted({ r });
         decideRaise(state, random);
@@ -555,7 +610,7 @@ TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
         };
     // clang-format on
     for (const Row& row : rows) {
-        TableState state = decisionTable(row.street, row.odds);
+        EstimateTable state = decisionTable(row.street, row.odds);
         if (row.street == 1)
             state.actorCards = { card("2h"), card("2d") }; // bonus 0
         state.outCount = row.out;
@@ -574,10 +629,10 @@ TEST(OddsSignature, FixedSeedsGiveFixedScores) {
     std::vector<std::int32_t> scores;
     for (StreetNumber street : { 1, 2, 3, 4 })
         for (std::int32_t level : { 400, 900, 2000 }) {
-            TableState state = dealtTable(42, street, level);
+            EstimateTable state = dealtTable(42, street, level);
             Random random(1000 + street);
             estimateOdds(state, random);
-            scores.push_back(state.oddsScore);
+            scores.push_back(state.estimate.oddsScore);
         }
     const std::vector<std::int32_t> expected { 24, 23, 24, 23, 25, 25, 16, 16, 16, 20, 20, 21 };
     EXPECT_EQ(scores, expected);
@@ -586,7 +641,7 @@ TEST(OddsSignature, FixedSeedsGiveFixedScores) {
 TEST(OddsSignature, FixedSeedsGiveFixedDecisions) {
     // Seats 1 to 7 of one deal decide in turn on every street, sharing one
     // generator and one spare deck as at the table.
-    TableState state = dealtTable(17, 1, 600);
+    EstimateTable state = dealtTable(17, 1, 600);
     Random random(2024);
     std::string decisions;
     for (StreetNumber street : { 1, 2, 3, 4 }) {

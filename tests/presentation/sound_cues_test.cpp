@@ -44,7 +44,7 @@ TEST_F(CardSound, SwitchingSoundOffShiftsTheBlinkThatFollows) {
     random.enqueue({ 99, 10 });
     state.street = 1;
     advanceStreet(table);
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(table.presentation.blinkPick, 10);
 
     state.soundOn = false;
@@ -52,7 +52,7 @@ TEST_F(CardSound, SwitchingSoundOffShiftsTheBlinkThatFollows) {
     table.presentation.blinkStep = 0;
     random.enqueue({ 40, 99 });
     advanceStreet(table);
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(table.presentation.blinkPick, 40);
 }
 

@@ -15,16 +15,16 @@ class Blink : public PresentationTest { };
 TEST_F(Blink, CarlosKeepsHisEyesClosedFor800Milliseconds) {
     random.enqueue({ 40 });
     random.recordBounds(true);
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(view.log(), (Lines { "stamp winks 2 429,5", "interval winktimer=800" }));
     EXPECT_EQ(table.presentation.blinkPick, 40);
     EXPECT_EQ(table.presentation.blinkStep, 1);
     view.clearLog();
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(view.log(), (Lines { "stamp winks 16 429,5" }));
     EXPECT_EQ(table.presentation.blinkStep, 2);
     view.clearLog();
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(view.log(), (Lines { "stamp winks 9 429,5", "interval winktimer=300" }));
     EXPECT_EQ(table.presentation.blinkStep, 0);
     EXPECT_EQ(random.bounds(), (std::vector<int> { 105 }));
@@ -32,7 +32,7 @@ TEST_F(Blink, CarlosKeepsHisEyesClosedFor800Milliseconds) {
 
 TEST_F(Blink, ChongBlinksFor150Milliseconds) {
     random.enqueue({ 10 });
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(view.log(), (Lines { "stamp winks 0 32,244", "interval winktimer=150" }));
 }
 
@@ -45,15 +45,15 @@ TEST_F(Blink, PickRangesChooseTheOpponentAndTheInterval) {
     for (auto [pick, seat, slow] : cases) {
         random.enqueue({ pick });
         view.clearLog();
-        winktimerTimer(table);
+        blinkTick(table);
         const PortraitPlace& p = portraitOf(seat);
         EXPECT_EQ(view.log(),
             (Lines { "stamp winks " + std::to_string(p.k) + " " + std::to_string(p.blinkX) + ","
                     + std::to_string(p.blinkY),
                 slow ? "interval winktimer=800" : "interval winktimer=150" }))
             << pick;
-        winktimerTimer(table);
-        winktimerTimer(table);
+        blinkTick(table);
+        blinkTick(table);
     }
 }
 
@@ -61,7 +61,7 @@ TEST_F(Blink, NoFaceWhileHoldingTheOpenBetButTheCycleGoesOn) {
     state.seat(5).openBet = true;
     random.enqueue({ 40, 40 });
     for (int tick = 0; tick < 3; ++tick)
-        winktimerTimer(table);
+        blinkTick(table);
     EXPECT_TRUE(stamps().empty());
     EXPECT_EQ(view.linesStartingWith("interval "),
         (Lines { "interval winktimer=800", "interval winktimer=300" }));
@@ -69,7 +69,7 @@ TEST_F(Blink, NoFaceWhileHoldingTheOpenBetButTheCycleGoesOn) {
     EXPECT_EQ(random.drawCount(), 1u);
     // Once the bet is answered he blinks again.
     state.seat(5).openBet = false;
-    winktimerTimer(table);
+    blinkTick(table);
     EXPECT_EQ(stamps(), (Lines { "stamp winks 2 429,5" }));
 }
 
@@ -77,7 +77,7 @@ TEST_F(Blink, NoFaceWhileHovered) {
     table.presentation.hoverShown[1] = true;
     random.enqueue({ 100 });
     for (int tick = 0; tick < 3; ++tick)
-        winktimerTimer(table);
+        blinkTick(table);
     EXPECT_TRUE(stamps().empty());
     EXPECT_EQ(table.presentation.blinkStep, 0);
 }
@@ -86,11 +86,11 @@ TEST_F(Blink, FoldedAndBrokeOpponentsBlinkToo) {
     state.seat(4).folded = true;
     state.seat(3).chips = 0;
     random.enqueue({ 50 });
-    winktimerTimer(table);
+    blinkTick(table);
     random.enqueue({ 70 });
-    winktimerTimer(table);
-    winktimerTimer(table);
-    winktimerTimer(table);
+    blinkTick(table);
+    blinkTick(table);
+    blinkTick(table);
     EXPECT_EQ(stamps().front(), "stamp winks 3 798,57");
     EXPECT_EQ(stamps().back(), "stamp winks 4 902,244");
 }
@@ -98,7 +98,7 @@ TEST_F(Blink, FoldedAndBrokeOpponentsBlinkToo) {
 TEST_F(Blink, DrawsOncePerCycle) {
     random.recordBounds(true);
     for (int tick = 0; tick < 9; ++tick)
-        winktimerTimer(table);
+        blinkTick(table);
     EXPECT_EQ(random.bounds(), (std::vector<int> { 105, 105, 105 }));
 }
 
@@ -133,7 +133,7 @@ TEST_F(WinnersFlash, FiveTicksGreenGoldGreenGoldRed) {
     };
     for (int tick = 0; tick < 5; ++tick) {
         view.clearLog();
-        wintimerTimer(table);
+        winnersFlashTick(table);
         const Lines& log = view.log();
         Lines portraits;
         for (const auto& line : log)
@@ -157,7 +157,7 @@ TEST_F(WinnersFlash, FiveTicksGreenGoldGreenGoldRed) {
 TEST_F(WinnersFlash, EdmundsLabelIsRefreshedRightAfterHisSmile) {
     startWinAnimation(table);
     for (int tick = 0; tick < 5; ++tick)
-        wintimerTimer(table);
+        winnersFlashTick(table);
     const Lines& log = view.log();
     const auto smile = std::find(log.begin(), log.end(), "stamp smiles 5 829,449");
     ASSERT_NE(smile, log.end());
@@ -169,7 +169,7 @@ TEST_F(WinnersFlash, NoRefreshWhenEdmundDidNotWin) {
     state.seatResults[2] = 10;
     startWinAnimation(table);
     for (int tick = 0; tick < 5; ++tick)
-        wintimerTimer(table);
+        winnersFlashTick(table);
     EXPECT_FALSE(view.contains("refresh lblecash"));
     EXPECT_FALSE(view.contains("stamp smiles 5 829,449"));
 }
@@ -181,7 +181,7 @@ TEST_F(GoldFigure, NineTicksWithTheChipSoundOnTheThird) {
     EXPECT_EQ(view.log(), (Lines { "start goldtimer" }));
     view.clearLog();
     for (int tick = 0; tick < 9; ++tick)
-        goldtimerTimer(table);
+        goldFigureTick(table);
     EXPECT_EQ(view.log(),
         (Lines { "stamp gold 1 335,453", "stamp gold 2 335,453", "stamp gold 1 335,453",
             "sound chip4.wav", "stamp gold 2 335,453", "stamp gold 1 335,453",
@@ -194,7 +194,7 @@ TEST_F(GoldFigure, SilentWithSoundOff) {
     state.soundOn = false;
     startGoldFigure(table);
     for (int tick = 0; tick < 9; ++tick)
-        goldtimerTimer(table);
+        goldFigureTick(table);
     EXPECT_TRUE(view.sounds().empty());
     EXPECT_EQ(view.linesStartingWith("stamp gold ").size(), 9u);
 }
@@ -202,11 +202,11 @@ TEST_F(GoldFigure, SilentWithSoundOff) {
 TEST_F(GoldFigure, RestartingBeginsAgainFromTheFirstFrame) {
     startGoldFigure(table);
     for (int tick = 0; tick < 5; ++tick)
-        goldtimerTimer(table);
+        goldFigureTick(table);
     startGoldFigure(table);
     view.clearLog();
     for (int tick = 0; tick < 3; ++tick)
-        goldtimerTimer(table);
+        goldFigureTick(table);
     EXPECT_EQ(view.sounds(), (Lines { "sound chip4.wav" }));
 }
 

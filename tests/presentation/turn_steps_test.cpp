@@ -2,11 +2,11 @@
 // the game made them, cut into steps at the opponents' actions and the
 // streets dealt, with the game events at their place.
 #include "core/random.h"
+#include "core/table_state.h"
 #include "doubles/recording_view.h"
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
 #include "game/table.h"
-#include "core/table_state.h"
 #include "presentation/turn_steps.h"
 #include "settings/settings_store.h"
 
@@ -74,10 +74,10 @@ template <typename Click> void playHands(PlayedTable& t, int hands, Click click)
     int dealt = 1;
     for (int press = 0; press < hands * 12 && dealt <= hands; ++press) {
         if (legalActions(t.state).deal) {
-            click([&] { newgame(t.table); });
+            click([&] { deal(t.table); });
             ++dealt;
         } else if (legalActions(t.state).checkOrCall) {
-            click([&] { playerstays(t.table); });
+            click([&] { checkOrCall(t.table); });
         } else {
             break;
         }
@@ -93,7 +93,7 @@ TEST(TurnSteps, OutsideATurnEffectsAndEventsPassStraightThrough) {
     EventLog log(heard);
     steps.shownEvents().add(log);
 
-    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.setLabelText(Label::chongStatus, "Calls");
     steps.actionTaken(actionOf(7));
     EXPECT_EQ(screen.log(), std::vector<std::string> { "text freakstatus=Calls" });
     EXPECT_EQ(heard, std::vector<std::string> { "event action 7" });
@@ -108,18 +108,18 @@ TEST(TurnSteps, ARecordedTurnIsCutAtEachActionAndStreetAndComesBackInOrder) {
     steps.shownEvents().add(log);
 
     steps.beginTurn();
-    steps.setLabelText(Label::playerstatus, "Calls");
+    steps.setLabelText(Label::humanStatus, "Calls");
     steps.actionTaken(actionOf(8));
-    steps.setLabelText(Label::freakstatus, "Calls");
-    steps.setLabelText(Label::lblfcash, "1196");
+    steps.setLabelText(Label::chongStatus, "Calls");
+    steps.setLabelText(Label::chongChips, "1196");
     steps.actionTaken(actionOf(7));
-    steps.setLabelText(Label::geekstatus, "Folds");
+    steps.setLabelText(Label::jackStatus, "Folds");
     steps.actionTaken(actionOf(6));
     steps.stamp(ImageList::cards, 3, 325, 310);
     steps.playSound("card1.wav");
     StreetDealt flop;
     steps.streetDealt(flop);
-    steps.setButtonEnabled(Button::btnstay, true);
+    steps.setButtonEnabled(Button::checkOrCall, true);
     steps.endTurn();
 
     // Nothing reached the screen or the listeners while the turn was recorded.
@@ -133,8 +133,8 @@ TEST(TurnSteps, ARecordedTurnIsCutAtEachActionAndStreetAndComesBackInOrder) {
     EXPECT_EQ(screen.log(), std::vector<std::string> { "text playerstatus=Calls" });
     EXPECT_EQ(heard, std::vector<std::string> { "event action 8" });
     ASSERT_TRUE(steps.applyNextStep());
-    EXPECT_EQ(screen.text(Label::lblfcash), "1196");
-    EXPECT_EQ(screen.text(Label::geekstatus), "");
+    EXPECT_EQ(screen.text(Label::chongChips), "1196");
+    EXPECT_EQ(screen.text(Label::jackStatus), "");
     steps.applyAll();
     EXPECT_FALSE(steps.applyNextStep());
     EXPECT_EQ(screen.log(),
@@ -151,27 +151,27 @@ TEST(TurnSteps, ASoundOrTheActorsOwnLabelAfterTheCutStaysWithItsStep) {
     TurnSteps steps(screen);
     steps.beginTurn();
     // The human's call is reported before the human's chips are shown.
-    steps.setLabelText(Label::playerstatus, "");
+    steps.setLabelText(Label::humanStatus, "");
     steps.actionTaken(actionOf(8));
-    steps.setLabelText(Label::cash, "1190");
-    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.setLabelText(Label::humanChips, "1190");
+    steps.setLabelText(Label::chongStatus, "Calls");
     steps.actionTaken(actionOf(7));
     // A street's cards, its event, then its card sound.
     steps.stamp(ImageList::cards, 3, 325, 310);
     steps.streetDealt(StreetDealt {});
     steps.playSound("card2.wav");
     // Another seat's label after the cut opens the next step.
-    steps.setLabelText(Label::cash, "1180");
+    steps.setLabelText(Label::humanChips, "1180");
     steps.endTurn();
     EXPECT_EQ(steps.stepSizes(), (std::vector<std::size_t> { 3, 2, 3, 1 }));
 
     steps.applyNextStep();
-    EXPECT_EQ(screen.text(Label::cash), "1190");
-    EXPECT_EQ(screen.text(Label::freakstatus), "");
+    EXPECT_EQ(screen.text(Label::humanChips), "1190");
+    EXPECT_EQ(screen.text(Label::chongStatus), "");
     steps.applyNextStep();
     steps.applyNextStep();
     EXPECT_EQ(screen.sounds(), std::vector<std::string> { "sound card2.wav" });
-    EXPECT_EQ(screen.text(Label::cash), "1190");
+    EXPECT_EQ(screen.text(Label::humanChips), "1190");
     steps.applyAll();
     EXPECT_EQ(screen.log(),
         (std::vector<std::string> { "text playerstatus=", "text cash=1190",
@@ -183,13 +183,13 @@ TEST(TurnSteps, AStepThatOnlyChangesButtonsIsNoStepOfItsOwn) {
     RecordingView screen;
     TurnSteps steps(screen);
     steps.beginTurn();
-    steps.setLabelText(Label::freakstatus, "Raises");
+    steps.setLabelText(Label::chongStatus, "Raises");
     steps.actionTaken(actionOf(7));
-    steps.setButtonCaption(Button::btnstay, "Call");
+    steps.setButtonCaption(Button::checkOrCall, "Call");
     steps.actionTaken(actionOf(6));
-    steps.setLabelText(Label::geekstatus, "Calls");
+    steps.setLabelText(Label::jackStatus, "Calls");
     steps.actionTaken(actionOf(6));
-    steps.setButtonEnabled(Button::btnbet, false);
+    steps.setButtonEnabled(Button::raise, false);
     steps.endTurn();
     EXPECT_EQ(steps.stepSizes(), (std::vector<std::size_t> { 2, 5 }));
 }
@@ -200,7 +200,7 @@ TEST(TurnSteps, EventsWithoutEffectsBetweenThemStayInOneStep) {
     steps.beginTurn();
     steps.actionTaken(actionOf(7));
     steps.actionTaken(actionOf(6));
-    steps.setLabelText(Label::masterstatus, "Calls");
+    steps.setLabelText(Label::carlosStatus, "Calls");
     steps.actionTaken(actionOf(5));
     steps.endTurn();
     EXPECT_EQ(steps.stepSizes(), std::vector<std::size_t> { 4 });
@@ -211,14 +211,14 @@ TEST(TurnSteps, AQuestionShowsWhatWasRecordedFirstAndRecordingGoesOn) {
     screen.answers = { false };
     TurnSteps steps(screen);
     steps.beginTurn();
-    steps.setLabelText(Label::betsize, "6");
+    steps.setLabelText(Label::pot, "6");
     EXPECT_FALSE(steps.ask("Are you sure?", "New game"));
-    steps.setLabelText(Label::betsize, "8");
+    steps.setLabelText(Label::pot, "8");
     steps.endTurn();
     EXPECT_EQ(screen.log(),
         (std::vector<std::string> { "text betsize=6", "ask Are you sure?|New game=0" }));
     steps.applyAll();
-    EXPECT_EQ(screen.text(Label::betsize), "8");
+    EXPECT_EQ(screen.text(Label::pot), "8");
 }
 
 TEST(TurnSteps, ARecordedPaintAnswersFromTheCheckAndPaintsLater) {
@@ -237,14 +237,14 @@ TEST(TurnSteps, ANewTurnFirstShowsWhatIsLeftOfTheLastOne) {
     RecordingView screen;
     TurnSteps steps(screen);
     steps.beginTurn();
-    steps.setLabelText(Label::freakstatus, "Calls");
+    steps.setLabelText(Label::chongStatus, "Calls");
     steps.actionTaken(actionOf(7));
-    steps.setLabelText(Label::geekstatus, "Calls");
+    steps.setLabelText(Label::jackStatus, "Calls");
     steps.endTurn();
     steps.applyNextStep();
     steps.beginTurn();
-    EXPECT_EQ(screen.text(Label::geekstatus), "Calls");
-    steps.setLabelText(Label::geekstatus, "Folds");
+    EXPECT_EQ(screen.text(Label::jackStatus), "Calls");
+    steps.setLabelText(Label::jackStatus, "Folds");
     steps.endTurn();
     steps.applyAll();
     EXPECT_EQ(screen.log().back(), "text geekstatus=Folds");

@@ -42,7 +42,7 @@ TEST_F(OptionsPanel, InitialCashAcceptsTheLimitsAndSetsEveryStack) {
              { "100", 100 }, { "1000000", 1000000 }, { " 500 ", 500 }, { "0500", 500 } }) {
         view.clearLog();
         settings.writes.clear();
-        enterClick(table, text);
+        enterInitialCash(table, text);
         EXPECT_EQ(state.initialChips, value) << text;
         EXPECT_EQ(messages(),
             std::vector<std::string> { "message New initial cash value confirmation|Options" });
@@ -58,7 +58,7 @@ TEST_F(OptionsPanel, InitialCashAcceptsTheLimitsAndSetsEveryStack) {
 }
 
 TEST_F(OptionsPanel, InitialCashConfirmsBeforeItWritesAndWritesBeforeTheStacks) {
-    enterClick(table, "500");
+    enterInitialCash(table, "500");
     const auto& log = view.log();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "message New initial cash value confirmation|Options");
@@ -88,8 +88,8 @@ TEST_F(OptionsPanel, RejectedEntriesChangeAndWriteNothing) {
     };
     for (const auto& [text, message] : cases) {
         view.clearLog();
-        enterClick(table, text);
-        unenterClick(table, text);
+        enterInitialCash(table, text);
+        enterPlayUntil(table, text);
         EXPECT_EQ(messages(),
             (std::vector<std::string> {
                 "message " + message + "|Options", "message " + message + "|Options" }))
@@ -103,7 +103,7 @@ TEST_F(OptionsPanel, RejectedEntriesChangeAndWriteNothing) {
 }
 
 TEST_F(OptionsPanel, ATargetIsTakenAndWritten) {
-    unenterClick(table, "2500");
+    enterPlayUntil(table, "2500");
     EXPECT_EQ(state.untilMargin, 2500);
     EXPECT_EQ(
         messages(), std::vector<std::string> { "message New until value confirmation|Options" });
@@ -113,23 +113,23 @@ TEST_F(OptionsPanel, ATargetIsTakenAndWritten) {
 
 TEST_F(OptionsPanel, ARefusedWriteEndsTheEntryAfterTheFieldChanged) {
     settings.failAfter = 0;
-    EXPECT_THROW(enterClick(table, "500"), SettingsWriteError);
+    EXPECT_THROW(enterInitialCash(table, "500"), SettingsWriteError);
     EXPECT_EQ(state.initialChips, 500);
     EXPECT_EQ(state.seat(8).chips, 1008); // the stacks were not reached
     EXPECT_EQ(messages().size(), 1u);
 
-    EXPECT_THROW(unenterClick(table, "700"), SettingsWriteError);
+    EXPECT_THROW(enterPlayUntil(table, "700"), SettingsWriteError);
     EXPECT_EQ(state.untilMargin, 700);
 }
 
 TEST_F(OptionsPanel, BetLimitsFollowThePositionBeforeThePress) {
     for (int p = 1; p <= 5; ++p) {
         settings.writes.clear();
-        betchange(table, p);
+        changeBetSize(table, p);
         EXPECT_EQ(state.smallBet, 2 * p);
         EXPECT_EQ(state.bigBet, 4 * p);
-        EXPECT_EQ(view.text(Label::Label3), std::to_string(2 * p));
-        EXPECT_EQ(view.text(Label::Label4), std::to_string(4 * p));
+        EXPECT_EQ(view.text(Label::smallBetSize), std::to_string(2 * p));
+        EXPECT_EQ(view.text(Label::bigBetSize), std::to_string(4 * p));
         EXPECT_EQ(settings.writes,
             (std::vector<std::string> {
                 "Bet/Small=" + std::to_string(2 * p), "Bet/Big=" + std::to_string(4 * p) }));
@@ -140,22 +140,22 @@ TEST_F(OptionsPanel, BetLimitsFollowThePositionBeforeThePress) {
 }
 
 TEST_F(OptionsPanel, BetLimitsStayInsideTheUpDownsRange) {
-    betchange(table, 0);
+    changeBetSize(table, 0);
     EXPECT_EQ(state.smallBet, 2);
-    betchange(table, 9);
+    changeBetSize(table, 9);
     EXPECT_EQ(state.bigBet, 20);
 }
 
 TEST_F(OptionsPanel, ARefusedBigBetWriteKeepsTheSmallOne) {
     settings.failAfter = 1;
-    EXPECT_THROW(betchange(table, 3), SettingsWriteError);
+    EXPECT_THROW(changeBetSize(table, 3), SettingsWriteError);
     EXPECT_EQ(settings.writes, std::vector<std::string> { "Bet/Small=6" });
     EXPECT_EQ(state.bigBet, 12);
-    EXPECT_EQ(view.text(Label::Label4), "12");
+    EXPECT_EQ(view.text(Label::bigBetSize), "12");
 }
 
 TEST_F(OptionsPanel, ACardBackIsStoredAndEveryHiddenCardRedrawn) {
-    Changeback(table, 7);
+    changeCardBack(table, 7);
     EXPECT_EQ(state.cardBackImage, 59);
     EXPECT_EQ(settings.writes, std::vector<std::string> { "Card/back=59" });
     const auto stamps = view.linesStartingWith("stamp cards ");
@@ -170,7 +170,7 @@ TEST_F(OptionsPanel, ACardBackIsStoredAndEveryHiddenCardRedrawn) {
 
 TEST_F(OptionsPanel, ACardBackRedrawsBeforeItWrites) {
     settings.failAfter = 0;
-    EXPECT_THROW(Changeback(table, 0), SettingsWriteError);
+    EXPECT_THROW(changeCardBack(table, 0), SettingsWriteError);
     EXPECT_EQ(state.cardBackImage, 52);
     EXPECT_FALSE(view.linesStartingWith("stamp cards 52 ").empty());
 }
@@ -178,20 +178,20 @@ TEST_F(OptionsPanel, ACardBackRedrawsBeforeItWrites) {
 TEST_F(OptionsPanel, LevelsMapToTheirCodesAndRepeatTheWrite) {
     const int codes[] = { 400, 600, 800, 900 };
     for (int item = 0; item < 4; ++item) {
-        LevelsClick(table, item);
+        chooseLevel(table, item);
         EXPECT_EQ(state.aiLevelCode, codes[item]);
     }
-    LevelsClick(table, 3);
+    chooseLevel(table, 3);
     EXPECT_EQ(settings.writes,
         (std::vector<std::string> { "Levels/comp=400", "Levels/comp=600", "Levels/comp=800",
             "Levels/comp=900", "Levels/comp=900" }));
 }
 
 TEST_F(OptionsPanel, ItemsOutsideTheGroupsAreIgnored) {
-    LevelsClick(table, -1);
-    LevelsClick(table, 4);
-    Changeback(table, -1);
-    Changeback(table, 8);
+    chooseLevel(table, -1);
+    chooseLevel(table, 4);
+    changeCardBack(table, -1);
+    changeCardBack(table, 8);
     EXPECT_EQ(state.aiLevelCode, 400);
     EXPECT_EQ(state.cardBackImage, 52);
     EXPECT_TRUE(settings.writes.empty());
@@ -199,13 +199,13 @@ TEST_F(OptionsPanel, ItemsOutsideTheGroupsAreIgnored) {
 }
 
 TEST_F(OptionsPanel, TheSoundButtonTogglesItsCaptionAndTheStore) {
-    SoundOff1Click(table);
+    toggleSound(table);
     EXPECT_FALSE(state.soundOn);
-    EXPECT_EQ(view.caption(Button::SoundOff1), "Off");
-    SoundOff1Click(table);
+    EXPECT_EQ(view.caption(Button::sound), "Off");
+    toggleSound(table);
     EXPECT_TRUE(state.soundOn);
-    EXPECT_EQ(view.caption(Button::SoundOff1), "On");
-    EXPECT_EQ(view.caption(Button::SoundOff1), "On");
+    EXPECT_EQ(view.caption(Button::sound), "On");
+    EXPECT_EQ(view.caption(Button::sound), "On");
     EXPECT_EQ(
         settings.writes, (std::vector<std::string> { "Settings/Sound=0", "Settings/Sound=1" }));
 }
@@ -239,9 +239,9 @@ TEST_F(OptionsPanel, StartUpSelectsWhatStoredValuesAllow) {
     state.initialChips = -7;
     state.smallBet = 10;
     showSettingsInPanel(table);
-    EXPECT_EQ(view.caption(Button::SoundOff1), "Off");
+    EXPECT_EQ(view.caption(Button::sound), "Off");
     EXPECT_EQ(view.editText(Edit::money), "-7");
-    EXPECT_EQ(view.text(Label::Label3), "10");
+    EXPECT_EQ(view.text(Label::smallBetSize), "10");
 }
 
 // The handlers against a real file: a rejected target leaves the file as
@@ -255,12 +255,12 @@ TEST(OptionsOnDisk, EntriesReachTheFileOrLeaveItAlone) {
     RecordingView view;
     Table table(state, random, view, file);
 
-    unenterClick(table, "50");
+    enterPlayUntil(table, "50");
     EXPECT_EQ(testing_support::readBytes(folder.ini()), "[Cash]\nuntil=600\ninitial=1200\n");
     EXPECT_EQ(state.untilMargin, 600);
-    unenterClick(table, "800");
-    enterClick(table, "900");
-    SoundOff1Click(table);
+    enterPlayUntil(table, "800");
+    enterInitialCash(table, "900");
+    toggleSound(table);
     EXPECT_EQ(testing_support::readBytes(folder.ini()),
         "[Cash]\nuntil=800\ninitial=900\n[Settings]\nSound=0\n");
 }

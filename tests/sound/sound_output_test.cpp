@@ -322,7 +322,7 @@ TEST_F(WindowSound, AFoldEndsWithTheWholePayoutSound) {
         // The fold plays the heavy chip sound; the opponents then play the
         // hand out (a raise or a new street cuts it off) up to the payout's
         // sound, which is the last and plays whole.
-        QTest::mouseClick(form->button(Button::btnpass), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::fold), Qt::LeftButton);
         if (!state.seat(kHuman).folded)
             return "the fold did not happen";
         m_recorder->pump(static_cast<int>(win.size() * 1000 / kSinkRate) + 300);
@@ -344,8 +344,8 @@ TEST_F(WindowSound, AFoldEndsWithTheWholePayoutSound) {
 TEST_F(WindowSound, WithTheSoundOffNothingIsHeard) {
     const auto form = openWindow(false);
     const std::size_t cursor = m_recorder->samples().size();
-    QTest::mouseClick(form->button(Button::btnbet), Qt::LeftButton);
-    QTest::mouseClick(form->button(Button::btnpass), Qt::LeftButton);
+    QTest::mouseClick(form->button(Button::raise), Qt::LeftButton);
+    QTest::mouseClick(form->button(Button::fold), Qt::LeftButton);
     m_recorder->pump(500);
     EXPECT_TRUE(silentFrom(m_recorder->samples(), cursor));
     EXPECT_GT(m_recorder->samples().size(), cursor + kSinkRate / 4) << "the recording stalled";

@@ -60,10 +60,10 @@ bool reachTheFlop(WindowFixture& f) {
     TForm1& form = f.form();
     for (int press = 0; press < 6; ++press) {
         if (f.state.street >= 2)
-            return !f.state.seat(kHuman).folded && !form.button(Button::btnnew)->isEnabled();
-        if (!form.button(Button::btnstay)->isEnabled())
+            return !f.state.seat(kHuman).folded && !form.button(Button::deal)->isEnabled();
+        if (!form.button(Button::checkOrCall)->isEnabled())
             return false;
-        QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
     }
     return false;
 }
@@ -201,7 +201,7 @@ TEST(MissingAssets, TableStillPlaysWithABeepForTheBackground) {
     const int beeps = form.beepCount();
     form.playSound("chip1.wav");
     EXPECT_EQ(form.beepCount(), beeps + 1);
-    QTest::mouseClick(form.button(Button::btnpass), Qt::LeftButton);
+    QTest::mouseClick(form.button(Button::fold), Qt::LeftButton);
     EXPECT_TRUE(f.state.seat(kHuman).folded);
 }
 

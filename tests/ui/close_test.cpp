@@ -46,9 +46,9 @@ std::string bytesOf(const SettingsFile& file) {
 void playHands(TForm1& form, int hands) {
     for (int hand = 0; hand < hands; ++hand) {
         if (hand > 0)
-            QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
-        for (int press = 0; press < 20 && !form.button(Button::btnnew)->isEnabled(); ++press)
-            QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+            QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
+        for (int press = 0; press < 20 && !form.button(Button::deal)->isEnabled(); ++press)
+            QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
     }
 }
 
@@ -60,7 +60,7 @@ TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
         TForm1& form = closing.open();
         form.show();
         playHands(form, 3);
-        ASSERT_TRUE(form.button(Button::btnnew)->isEnabled()) << "seed " << seed;
+        ASSERT_TRUE(form.button(Button::deal)->isEnabled()) << "seed " << seed;
         // The last hand is not in the file yet.
         EXPECT_NE(dealKeys(closing.file), dealKeys(closing.state)) << "seed " << seed;
         EXPECT_TRUE(form.close());
@@ -71,7 +71,7 @@ TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
         TForm1& other = dealing.open();
         other.show();
         playHands(other, 3);
-        QTest::mouseClick(other.button(Button::btnnew), Qt::LeftButton);
+        QTest::mouseClick(other.button(Button::deal), Qt::LeftButton);
         EXPECT_EQ(dealKeys(dealing.file), dealKeys(closing.file)) << "seed " << seed;
     }
 }
@@ -81,8 +81,8 @@ TEST(WindowClose, InTheMiddleOfAHandLeavesTheFileAsItsDealWroteIt) {
     TForm1& form = f.open();
     form.show();
     playHands(form, 2);
-    QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
-    ASSERT_FALSE(form.button(Button::btnnew)->isEnabled());
+    QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
+    ASSERT_FALSE(form.button(Button::deal)->isEnabled());
     const std::string written = bytesOf(f.file);
     ASSERT_FALSE(written.empty());
     EXPECT_TRUE(form.close());

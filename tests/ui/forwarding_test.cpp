@@ -34,7 +34,7 @@ TEST(MouseForwarding, MovesOverLabelsCountButNotOverButtonsOrThePanel) {
     ASSERT_TRUE(f.state.inHand(7));
     QTest::mouseMove(&form, QPoint(60, 300));
     ASSERT_TRUE(f.hoverShown(7));
-    QTest::mouseMove(form.label(Label::lblfcash), QPoint(2, 2));
+    QTest::mouseMove(form.label(Label::chongChips), QPoint(2, 2));
     EXPECT_FALSE(f.hoverShown(7));
 
     // A move over the options panel is not a move over the canvas: the part
@@ -56,7 +56,7 @@ TEST(MouseForwarding, TheBadgeTurnsBackToItsQuestionMarkWhateverThePointerMovesO
     QTest::mouseMove(&form, QPoint(330, 610));
     ASSERT_TRUE(f.hoverShown(kHuman));
     ASSERT_NE(form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127))), question);
-    QTest::mouseMove(form.button(Button::btnnew), QPoint(10, 10));
+    QTest::mouseMove(form.button(Button::deal), QPoint(10, 10));
     EXPECT_FALSE(f.hoverShown(kHuman));
     EXPECT_EQ(form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127))), question);
 

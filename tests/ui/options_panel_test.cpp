@@ -39,7 +39,7 @@ TEST(OptionsPanelControls, OptionsTogglesThePanelAndOkHidesIt) {
 
     // The table stays playable while the panel is open.
     click(f.named("dxButton6"));
-    click(form.button(Button::btnpass));
+    click(form.button(Button::fold));
     EXPECT_TRUE(f.state.seat(kHuman).folded);
     EXPECT_TRUE(panel->isVisible());
 }
@@ -50,7 +50,7 @@ TEST(OptionsPanelControls, InitialCashIsCheckedThenSetsEveryStack) {
     form.show();
     OptionsPanel* panel = form.optionsPanel();
     click(f.named("dxButton6"));
-    const QString pot = form.label(Label::betsize)->text();
+    const QString pot = form.label(Label::pot)->text();
 
     typeInto(panel->money, "12a");
     click(panel->dxButton2);
@@ -67,10 +67,10 @@ TEST(OptionsPanelControls, InitialCashIsCheckedThenSetsEveryStack) {
     ASSERT_EQ(f.messages.size(), 3u);
     EXPECT_TRUE(f.messages[2].startsWith("New initial cash value confirmation|"));
     EXPECT_EQ(f.file.readInteger("Cash", "initial", -1), 500);
-    for (Label chips : { Label::cash, Label::lblfcash, Label::lblgcash, Label::lblmcash,
-             Label::lblccash, Label::lblpinhcash, Label::lblecash, Label::lblrcash })
+    for (Label chips : { Label::humanChips, Label::chongChips, Label::jackChips, Label::carlosChips,
+             Label::cindyChips, Label::robertChips, Label::edmundChips, Label::marcChips })
         EXPECT_EQ(form.label(chips)->text(), "500") << labelName(chips);
-    EXPECT_EQ(form.label(Label::betsize)->text(), pot);
+    EXPECT_EQ(form.label(Label::pot)->text(), pot);
 }
 
 TEST(OptionsPanelControls, RejectedTargetKeepsTheOldOne) {
@@ -93,8 +93,8 @@ TEST(OptionsPanelControls, ArrowsSetTheLimitsOfThePositionBeforeThePress) {
     WindowFixture f;
     TForm1& form = f.open();
     OptionsPanel* panel = form.optionsPanel();
-    QLabel* small = form.label(Label::Label3);
-    QLabel* big = form.label(Label::Label4);
+    QLabel* small = form.label(Label::smallBetSize);
+    QLabel* big = form.label(Label::bigBetSize);
 
     click(panel->upDownLeft);
     EXPECT_EQ(panel->upDownPosition(), 1);

@@ -14,13 +14,13 @@ namespace {
 // it takes implausibly many presses.
 bool checkDownToTheEnd(TForm1& form) {
     for (int press = 0; press < 20; ++press) {
-        if (form.button(Button::btnnew)->isEnabled())
+        if (form.button(Button::deal)->isEnabled())
             return true;
-        if (!form.button(Button::btnstay)->isEnabled())
+        if (!form.button(Button::checkOrCall)->isEnabled())
             return false;
-        QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
     }
-    return form.button(Button::btnnew)->isEnabled();
+    return form.button(Button::deal)->isEnabled();
 }
 
 } // namespace
@@ -31,22 +31,23 @@ TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
         TForm1& form = f.open();
         form.show();
         ASSERT_TRUE(checkDownToTheEnd(form)) << "seed " << seed;
-        EXPECT_FALSE(form.button(Button::btnstay)->isEnabled());
-        EXPECT_FALSE(form.button(Button::btnbet)->isEnabled());
+        EXPECT_FALSE(form.button(Button::checkOrCall)->isEnabled());
+        EXPECT_FALSE(form.button(Button::raise)->isEnabled());
         const int chipsBefore = f.state.seat(kHuman).chips;
 
-        QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+        QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
         EXPECT_EQ(f.state.street, 1);
-        if (form.button(Button::btnnew)->isEnabled()) {
+        if (form.button(Button::deal)->isEnabled()) {
             // Every opponent folded before the human's turn: the pot is ours.
             EXPECT_GT(f.state.seat(kHuman).chips, chipsBefore) << "seed " << seed;
         } else {
-            EXPECT_TRUE(form.button(Button::btnstay)->isEnabled());
+            EXPECT_TRUE(form.button(Button::checkOrCall)->isEnabled());
             // The Deal wrote the stacks, as they stood before the blinds, to the file.
             EXPECT_EQ(f.file.readInteger("Cash", "player", -1), chipsBefore);
         }
-        EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
-        EXPECT_EQ(form.label(Label::betsize)->text(), QString::number(f.state.pot));
+        EXPECT_EQ(
+            form.label(Label::humanChips)->text(), QString::number(f.state.seat(kHuman).chips));
+        EXPECT_EQ(form.label(Label::pot)->text(), QString::number(f.state.pot));
     }
 }
 
@@ -59,38 +60,38 @@ TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
     const StreetNumber street = f.state.street;
     QTest::keyClick(&form, Qt::Key_D);
     EXPECT_EQ(f.state.street, street);
-    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
+    EXPECT_FALSE(form.button(Button::deal)->isEnabled());
 
     QTest::keyClick(&form, Qt::Key_F);
     EXPECT_TRUE(f.state.seat(kHuman).folded);
-    EXPECT_TRUE(form.button(Button::btnnew)->isEnabled());
-    EXPECT_FALSE(form.button(Button::btnpass)->isEnabled());
+    EXPECT_TRUE(form.button(Button::deal)->isEnabled());
+    EXPECT_FALSE(form.button(Button::fold)->isEnabled());
 
     // F again is ignored, D deals.
     QTest::keyClick(&form, Qt::Key_F);
     QTest::keyClick(&form, Qt::Key_D);
     EXPECT_FALSE(f.state.seat(kHuman).folded);
-    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
-    EXPECT_TRUE(form.button(Button::btnpass)->isEnabled());
+    EXPECT_FALSE(form.button(Button::deal)->isEnabled());
+    EXPECT_TRUE(form.button(Button::fold)->isEnabled());
 
     // C plays on like the button: the opponents answer and draw their numbers.
     const auto draws = f.random.drawCount();
     QTest::keyClick(&form, Qt::Key_C);
     EXPECT_GT(f.random.drawCount(), draws);
-    EXPECT_NE(form.button(Button::btnnew)->toolTip().indexOf("(D)"), -1);
-    EXPECT_NE(form.button(Button::btnstay)->toolTip().indexOf("(C)"), -1);
+    EXPECT_NE(form.button(Button::deal)->toolTip().indexOf("(D)"), -1);
+    EXPECT_NE(form.button(Button::checkOrCall)->toolTip().indexOf("(C)"), -1);
 }
 
 TEST(WindowPlay, RaiseThroughTheButtonPaysARaise) {
     WindowFixture f(5);
     TForm1& form = f.open();
     form.show();
-    ASSERT_EQ(form.button(Button::btnbet)->text(), "Raise");
-    ASSERT_TRUE(form.button(Button::btnbet)->isEnabled());
+    ASSERT_EQ(form.button(Button::raise)->text(), "Raise");
+    ASSERT_TRUE(form.button(Button::raise)->isEnabled());
     const int chips = f.state.seat(kHuman).chips;
-    QTest::mouseClick(form.button(Button::btnbet), Qt::LeftButton);
+    QTest::mouseClick(form.button(Button::raise), Qt::LeftButton);
     EXPECT_LT(f.state.seat(kHuman).chips, chips);
-    EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
+    EXPECT_EQ(form.label(Label::humanChips)->text(), QString::number(f.state.seat(kHuman).chips));
 }
 
 TEST(HandlerGuard, RefusedSettingsWriteEndsTheHandlerWithAMessage) {
@@ -100,12 +101,12 @@ TEST(HandlerGuard, RefusedSettingsWriteEndsTheHandlerWithAMessage) {
     refusing.failAfter = 0;
     form.show();
 
-    form.button(Button::SoundOff1)->click();
+    form.button(Button::sound)->click();
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.messages[0].startsWith("Unable to write to tavolier.ini|"));
 
     // The game goes on: a fold (which writes nothing) still works.
-    QTest::mouseClick(form.button(Button::btnpass), Qt::LeftButton);
+    QTest::mouseClick(form.button(Button::fold), Qt::LeftButton);
     EXPECT_TRUE(f.state.seat(kHuman).folded);
 }
 

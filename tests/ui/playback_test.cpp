@@ -27,18 +27,18 @@ ActionTaken actionOf(int seat) {
 void scriptedTurn(TForm1& form) {
     TableView& view = form.table().view;
     GameEvents& events = form.turnSteps();
-    view.setLabelText(Label::playerstatus, "Calls");
+    view.setLabelText(Label::humanStatus, "Calls");
     events.actionTaken(actionOf(8));
-    view.setLabelText(Label::freakstatus, "Calls");
-    view.setLabelText(Label::lblfcash, "1150");
+    view.setLabelText(Label::chongStatus, "Calls");
+    view.setLabelText(Label::chongChips, "1150");
     events.actionTaken(actionOf(7));
-    view.setLabelText(Label::geekstatus, "Folds");
+    view.setLabelText(Label::jackStatus, "Folds");
     events.actionTaken(actionOf(6));
-    view.setLabelText(Label::masterstatus, "Raises");
-    view.setLabelText(Label::betsize, "99");
+    view.setLabelText(Label::carlosStatus, "Raises");
+    view.setLabelText(Label::pot, "99");
     events.actionTaken(actionOf(5));
-    view.setButtonCaption(Button::btnstay, "Call");
-    form.table().setButtonEnabled(Button::btnbet, false);
+    view.setButtonCaption(Button::checkOrCall, "Call");
+    form.table().setButtonEnabled(Button::raise, false);
 }
 
 struct PlayedWindow {
@@ -63,27 +63,27 @@ TEST(WindowPlayback, ATurnComesOutOneStepAtATimeAtThePaceChosen) {
     playback.runTurn([&] { scriptedTurn(w.form()); });
     // The click's own effect shows at once; the opponents wait their turn.
     EXPECT_TRUE(playback.playing());
-    EXPECT_EQ(w.text(Label::playerstatus), "Calls");
-    EXPECT_EQ(w.text(Label::freakstatus), "");
+    EXPECT_EQ(w.text(Label::humanStatus), "Calls");
+    EXPECT_EQ(w.text(Label::chongStatus), "");
     auto* timer = playback.findChild<QTimer*>("playbacktimer");
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 350);
 
     playback.showNextStep();
-    EXPECT_EQ(w.text(Label::freakstatus), "Calls");
-    EXPECT_EQ(w.text(Label::lblfcash), "1150");
-    EXPECT_EQ(w.text(Label::geekstatus), "");
+    EXPECT_EQ(w.text(Label::chongStatus), "Calls");
+    EXPECT_EQ(w.text(Label::chongChips), "1150");
+    EXPECT_EQ(w.text(Label::jackStatus), "");
     playback.showNextStep();
-    EXPECT_EQ(w.text(Label::geekstatus), "Folds");
-    EXPECT_EQ(w.text(Label::masterstatus), "");
+    EXPECT_EQ(w.text(Label::jackStatus), "Folds");
+    EXPECT_EQ(w.text(Label::carlosStatus), "");
     EXPECT_TRUE(playback.playing());
 
     // The timer shows the rest on its own.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !playback.playing(); }, 5000));
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
-    EXPECT_EQ(w.text(Label::betsize), "99");
-    EXPECT_EQ(w.form().button(Button::btnstay)->text(), "Call");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
+    EXPECT_EQ(w.text(Label::pot), "99");
+    EXPECT_EQ(w.form().button(Button::checkOrCall)->text(), "Call");
 }
 
 TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
@@ -95,7 +95,7 @@ TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
     PlayedWindow w(OpponentsPace::instant);
     w.form().playback()->runTurn([&] { scriptedTurn(w.form()); });
     EXPECT_FALSE(w.form().playback()->playing());
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
 }
 
 TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
@@ -105,23 +105,23 @@ TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
     ASSERT_TRUE(stayWanted);
     form.playback()->runTurn([&] { scriptedTurn(form); });
     ASSERT_TRUE(form.playback()->playing());
-    for (Button b : { Button::btnnew, Button::btnstay, Button::btnbet, Button::btnpass })
+    for (Button b : { Button::deal, Button::checkOrCall, Button::raise, Button::fold })
         EXPECT_FALSE(form.button(b)->isEnabled());
     form.playback()->showNextStep();
-    EXPECT_FALSE(form.button(Button::btnstay)->isEnabled());
+    EXPECT_FALSE(form.button(Button::checkOrCall)->isEnabled());
 
     // A press on Call while the turn plays: the rest shows, and the human
     // has not acted (no opponent was asked, nothing was drawn).
     const auto draws = w.f.random.drawCount();
     const StreetNumber street = w.f.state.street;
-    QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
+    QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
     EXPECT_FALSE(form.playback()->playing());
     EXPECT_EQ(w.f.random.drawCount(), draws);
     EXPECT_EQ(w.f.state.street, street);
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
     // The buttons are as the game left them after the whole turn.
-    EXPECT_EQ(form.button(Button::btnstay)->isEnabled(), stayWanted);
-    EXPECT_FALSE(form.button(Button::btnbet)->isEnabled());
+    EXPECT_EQ(form.button(Button::checkOrCall)->isEnabled(), stayWanted);
+    EXPECT_FALSE(form.button(Button::raise)->isEnabled());
 }
 
 TEST(WindowPlayback, AnyKeyJumpsToTheEndWithoutActing) {
@@ -132,8 +132,8 @@ TEST(WindowPlayback, AnyKeyJumpsToTheEndWithoutActing) {
     QTest::keyClick(&form, Qt::Key_C);
     EXPECT_FALSE(form.playback()->playing());
     EXPECT_EQ(w.f.random.drawCount(), draws);
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
-    EXPECT_EQ(w.text(Label::betsize), "99");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
+    EXPECT_EQ(w.text(Label::pot), "99");
     // Now C plays again.
     QTest::keyClick(&form, Qt::Key_C);
     EXPECT_GT(w.f.random.drawCount(), draws);
@@ -145,7 +145,7 @@ TEST(WindowPlayback, AClickOnTheTableShowsTheRest) {
     form.playback()->runTurn([&] { scriptedTurn(form); });
     QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, QPoint(500, 200));
     EXPECT_FALSE(form.playback()->playing());
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
 }
 
 TEST(WindowPlayback, TheHoverPeekAndTheBlinkGoOnWhileATurnPlays) {
@@ -177,7 +177,7 @@ TEST(WindowPlayback, AMessageComesAtItsPlaceInTheTurn) {
     for (int step = 0; step < 3; ++step)
         form.playback()->showNextStep();
     // The last opponent has acted; the message closes the turn.
-    EXPECT_EQ(w.text(Label::masterstatus), "Raises");
+    EXPECT_EQ(w.text(Label::carlosStatus), "Raises");
     EXPECT_TRUE(w.f.messages.empty());
     form.playback()->showNextStep();
     ASSERT_EQ(w.f.messages.size(), 1u);
@@ -223,14 +223,14 @@ QStringList screenOf(TForm1& form) {
     QStringList screen;
     for (int l = 0; l < kLabelCount; ++l)
         screen.append(form.label(static_cast<Label>(l))->text());
-    for (Button b : { Button::btnnew, Button::btnstay, Button::btnbet, Button::btnpass })
+    for (Button b : { Button::deal, Button::checkOrCall, Button::raise, Button::fold })
         screen.append(form.button(b)->text() + (form.button(b)->isEnabled() ? "+" : "-"));
     return screen;
 }
 
 // The action a scripted player takes now: call or check down, deal again.
 QPushButton* nextAction(TForm1& form) {
-    return form.button(form.button(Button::btnnew)->isEnabled() ? Button::btnnew : Button::btnstay);
+    return form.button(form.button(Button::deal)->isEnabled() ? Button::deal : Button::checkOrCall);
 }
 
 } // namespace
@@ -256,13 +256,13 @@ TEST(WindowPlayback, RealTurnsPlayedBackEndExactlyAsWhenShownAtOnce) {
         if (!action->isEnabled())
             break;
         const Button which
-            = action == shown.button(Button::btnnew) ? Button::btnnew : Button::btnstay;
+            = action == shown.button(Button::deal) ? Button::deal : Button::checkOrCall;
         QTest::mouseClick(action, Qt::LeftButton);
         QTest::mouseClick(played.button(which), Qt::LeftButton);
         if (played.playback()->playing()) {
             ++playedBack;
             // The buttons wait; the human cannot act until the turn is shown.
-            EXPECT_FALSE(played.button(Button::btnpass)->isEnabled());
+            EXPECT_FALSE(played.button(Button::fold)->isEnabled());
             const auto draws = paced.random.drawCount();
             if (click % 2 == 0) {
                 // Watch it step by step, each step showing something new.

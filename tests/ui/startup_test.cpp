@@ -17,23 +17,23 @@ TEST(WindowStartUp, FirstRunWithoutSettingsFileShowsDefaultsAndADealtHand) {
     TForm1& form = f.open();
     OptionsPanel* panel = form.optionsPanel();
 
-    EXPECT_EQ(form.button(Button::SoundOff1)->text(), "On");
+    EXPECT_EQ(form.button(Button::sound)->text(), "On");
     EXPECT_EQ(OptionsPanel::selected(panel->cardbacks), 0);
     EXPECT_EQ(OptionsPanel::selected(panel->Levels), 0);
     EXPECT_EQ(panel->money->text(), "1200");
     EXPECT_EQ(panel->until->text(), "600");
-    EXPECT_EQ(form.label(Label::Label3)->text(), "4");
-    EXPECT_EQ(form.label(Label::Label4)->text(), "8");
+    EXPECT_EQ(form.label(Label::smallBetSize)->text(), "4");
+    EXPECT_EQ(form.label(Label::bigBetSize)->text(), "8");
     EXPECT_EQ(panel->upDownPosition(), 1);
     EXPECT_TRUE(panel->isHidden());
 
     // A hand is dealt: the blinds are in the pot and only Deal waits.
-    EXPECT_FALSE(form.button(Button::btnnew)->isEnabled());
-    EXPECT_TRUE(form.button(Button::btnstay)->isEnabled());
-    EXPECT_TRUE(form.button(Button::btnpass)->isEnabled());
+    EXPECT_FALSE(form.button(Button::deal)->isEnabled());
+    EXPECT_TRUE(form.button(Button::checkOrCall)->isEnabled());
+    EXPECT_TRUE(form.button(Button::fold)->isEnabled());
     EXPECT_GT(f.state.pot, 0);
-    EXPECT_EQ(form.label(Label::betsize)->text(), QString::number(f.state.pot));
-    EXPECT_EQ(form.label(Label::cash)->text(), QString::number(f.state.seat(kHuman).chips));
+    EXPECT_EQ(form.label(Label::pot)->text(), QString::number(f.state.pot));
+    EXPECT_EQ(form.label(Label::humanChips)->text(), QString::number(f.state.seat(kHuman).chips));
     EXPECT_TRUE(f.messages.empty());
 }
 
@@ -46,12 +46,12 @@ TEST(WindowStartUp, WindowIsAFixedBlackUntitledTable) {
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
     // Controls stand where the table picture expects them.
-    EXPECT_EQ(form.button(Button::btnnew)->geometry(), QRect(395, 607, 65, 33));
-    EXPECT_EQ(form.button(Button::btnpass)->geometry(), QRect(587, 607, 65, 33));
+    EXPECT_EQ(form.button(Button::deal)->geometry(), QRect(395, 607, 65, 33));
+    EXPECT_EQ(form.button(Button::fold)->geometry(), QRect(587, 607, 65, 33));
     EXPECT_EQ(f.named("dxButton8")->geometry(), QRect(115, 3, 57, 17));
-    EXPECT_EQ(form.label(Label::lblpinhcash)->pos(), QPoint(947, 370));
-    EXPECT_EQ(form.label(Label::robotstatus)->pos(), QPoint(168, 575));
-    EXPECT_EQ(form.label(Label::betsize)->pos(), QPoint(488, 266));
+    EXPECT_EQ(form.label(Label::robertChips)->pos(), QPoint(947, 370));
+    EXPECT_EQ(form.label(Label::marcStatus)->pos(), QPoint(168, 575));
+    EXPECT_EQ(form.label(Label::pot)->pos(), QPoint(488, 266));
     EXPECT_EQ(form.optionsPanel()->geometry(), QRect(232, 104, 522, 431));
 
     // The blink runs from start-up; the two others wait for a showdown.
@@ -75,7 +75,7 @@ TEST(WindowStartUp, StoredLevelCodeOutsideTheTableSelectsNoLevel) {
     f.file.writeInteger("Settings", "Sound", 0);
     TForm1& form = f.open();
     EXPECT_EQ(OptionsPanel::selected(form.optionsPanel()->Levels), -1);
-    EXPECT_EQ(form.button(Button::SoundOff1)->text(), "Off");
+    EXPECT_EQ(form.button(Button::sound)->text(), "Off");
 }
 
 TEST(RulesDialog, IsBuiltOnceAndShownModallyByAbout) {

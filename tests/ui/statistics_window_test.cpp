@@ -159,11 +159,11 @@ TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
 
     int dealt = 0;
     for (int click = 0; click < 200; ++click) {
-        const bool deal = form.button(Button::btnnew)->isEnabled();
+        const bool deal = form.button(Button::deal)->isEnabled();
         // Stop between hands, when the last one has ended.
         if (deal && dealt >= 10)
             break;
-        QPushButton* action = form.button(deal ? Button::btnnew : Button::btnstay);
+        QPushButton* action = form.button(deal ? Button::deal : Button::checkOrCall);
         if (!action->isEnabled())
             break;
         QTest::mouseClick(action, Qt::LeftButton);

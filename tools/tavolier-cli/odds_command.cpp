@@ -107,13 +107,12 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
             } else if (arg == "--trials" || arg == "--n") {
                 level = parseNumber<std::int32_t>(value);
                 if (!level)
-                    return fail(err,
-                        std::string(arg) + " takes a whole number, not " + quoteInput(value));
+                    return fail(
+                        err, std::string(arg) + " takes a whole number, not " + quoteInput(value));
             } else if (arg == "--seed") {
                 const auto parsed = parseNumber<std::uint64_t>(value);
                 if (!parsed)
-                    return fail(
-                        err, "--seed takes a whole number, not " + quoteInput(value));
+                    return fail(err, "--seed takes a whole number, not " + quoteInput(value));
                 seed = *parsed;
             } else if (arg == "--draws") {
                 constexpr std::string_view prefix = "splitmix64:";
@@ -121,8 +120,7 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
                     ? parseNumber<std::uint64_t>(value.substr(prefix.size()))
                     : std::nullopt;
                 if (!parsed)
-                    return fail(
-                        err, "--draws takes splitmix64:S, not " + quoteInput(value));
+                    return fail(err, "--draws takes splitmix64:S, not " + quoteInput(value));
                 splitMixState = parsed;
             } else {
                 return fail(err, "unknown option " + quoteInput(arg));
@@ -131,8 +129,8 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
         }
         const auto card = parseCard(arg);
         if (!card)
-            return fail(err,
-                quoteInput(arg) + " is not a card (rank 2-9 T J Q K A, then suit c d h s)");
+            return fail(
+                err, quoteInput(arg) + " is not a card (rank 2-9 T J Q K A, then suit c d h s)");
         for (const Card& seen : cards)
             if (seen == *card)
                 return fail(err, "card " + std::string(arg) + " given twice");
@@ -151,18 +149,16 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
     TableState state;
     initDecks(state);
     state.street = *street;
-    state.aiLevelCode = *level;
-    state.actorCards = { cards[0], cards[1] };
     for (std::size_t i = 0; i < 5; ++i)
         state.board[i] = cards[2 + i];
-    state.oddsScore = 0;
-    state.raiseBarred = false;
+    state.estimate.oddsScore = 0;
 
     Random random = splitMixState ? Random::splitMix64(*splitMixState) : Random(seed);
-    estimateOdds(state, random);
+    const Estimate estimate = estimateOdds(
+        estimateInput(state, { cards[0], cards[1] }, *level), state.estimate, random);
 
-    out << "oddsScore " << state.oddsScore << '\n';
-    out << "raiseBarred " << (state.raiseBarred ? "yes" : "no") << '\n';
+    out << "oddsScore " << estimate.oddsScore << '\n';
+    out << "raiseBarred " << (estimate.raiseBarred ? "yes" : "no") << '\n';
     return outputWorks(out, err, "odds") ? 0 : kOutputFailed;
 }
 

@@ -251,36 +251,33 @@ private:
 // The human's estimate as the odds badge makes it: 2001 trials.
 [[nodiscard]] bool smartStays(Table& table) {
     TableState& s = table.state;
-    s.actorCards = s.seat(kHuman).holeCards;
-    const std::int32_t level = s.aiLevelCode;
-    s.aiLevelCode = 2000;
-    estimateOdds(s, table.random);
-    s.aiLevelCode = level;
-    return s.oddsScore >= (s.street >= 2 ? 15 : 20);
+    const Estimate estimate
+        = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
+    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
 }
 
 void humanActs(Table& table, Policy policy) {
     const LegalActions legal = legalActions(table.state);
     switch (policy) {
     case Policy::call:
-        playerstays(table);
+        checkOrCall(table);
         return;
     case Policy::raise:
         // Raise only while a press would raise; otherwise the hand would
         // never move on.
         if (legal.raise)
-            playerbets(table);
+            raise(table);
         else
-            playerstays(table);
+            checkOrCall(table);
         return;
     case Policy::fold:
-        playerpasses(table);
+        fold(table);
         return;
     case Policy::smart:
         if (smartStays(table))
-            playerstays(table);
+            checkOrCall(table);
         else
-            playerpasses(table);
+            fold(table);
         return;
     }
 }
@@ -365,14 +362,14 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             }
             // A Deal that only announces the end of the match prints nothing.
             const long long handsBefore = narrator.handsStarted();
-            const bool newMatch = !legal.deal;
+            const bool matchOver = !legal.deal;
             std::ostringstream story;
             view.tellTo(story);
             narrator.tellTo(story);
-            if (newMatch)
-                NewGame1Click(table, std::to_string(state.initialChips));
+            if (matchOver)
+                newMatch(table, std::to_string(state.initialChips));
             else
-                newgame(table);
+                deal(table);
             view.tellTo(out);
             narrator.tellTo(out);
             if (narrator.handsStarted() != handsBefore) {
