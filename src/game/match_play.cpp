@@ -21,36 +21,28 @@ namespace {
 // The human's estimate as the odds badge makes it: 2001 trials.
 [[nodiscard]] bool smartStays(Table& table) {
     TableState& s = table.state;
-    s.actorCards = s.seat(kHuman).holeCards;
-    const std::int32_t level = s.aiLevelCode;
-    s.aiLevelCode = 2000;
-    estimateOdds(s, table.random);
-    s.aiLevelCode = level;
-    return s.oddsScore >= (s.street >= 2 ? 15 : 20);
+    const Estimate estimate
+        = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
+    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
 }
 
 // The human's turn decided as an opponent decides its own: a bet to answer is
 // called or folded; otherwise the seat checks or raises.
 void actAsOpponent(Table& table, std::int32_t levelCode, const LegalActions& legal) {
     TableState& s = table.state;
-    s.actorCards = s.seat(kHuman).holeCards;
-    const std::int32_t level = s.aiLevelCode;
-    s.aiLevelCode = levelCode;
+    const EstimateInput input = estimateInput(s, s.seat(kHuman).holeCards, levelCode);
     if (legal.mustCall) {
-        decideStay(s, table.random);
-        s.aiLevelCode = level;
-        if (s.staysIn)
-            playerstays(table);
+        if (decideStay(input, s.estimate, table.random).staysIn)
+            checkOrCall(table);
         else
-            playerpasses(table);
+            fold(table);
         return;
     }
-    decideRaise(s, table.random);
-    s.aiLevelCode = level;
+    s.raiseAmount = decideRaise(input, s.estimate, table.random).raiseAmount;
     if (s.raiseAmount > 0 && legal.raise)
-        playerbets(table);
+        raise(table);
     else
-        playerstays(table);
+        checkOrCall(table);
 }
 
 // Follows the match's end and counts the hands dealt.
@@ -107,22 +99,22 @@ void humanActs(Table& table, const HumanPlayer& player) {
     const LegalActions legal = legalActions(table.state);
     switch (player.policy) {
     case HumanPlayer::Policy::call:
-        playerstays(table);
+        checkOrCall(table);
         return;
     case HumanPlayer::Policy::raise:
         if (legal.raise && table.state.seat(kHuman).chips >= 2)
-            playerbets(table);
+            raise(table);
         else
-            playerstays(table);
+            checkOrCall(table);
         return;
     case HumanPlayer::Policy::fold:
-        playerpasses(table);
+        fold(table);
         return;
     case HumanPlayer::Policy::smart:
         if (smartStays(table))
-            playerstays(table);
+            checkOrCall(table);
         else
-            playerpasses(table);
+            fold(table);
         return;
     case HumanPlayer::Policy::level:
         actAsOpponent(table, player.levelCode, legal);
@@ -157,7 +149,7 @@ MatchOutcome playMatch(const MatchSetup& setup, Random& random) {
         if (legal.handInProgress)
             humanActs(table, setup.human);
         else if (legal.deal && watch.hands < setup.maxHands)
-            newgame(table);
+            deal(table);
         else
             break; // given up, or no Deal is possible (the match is over)
     }

@@ -167,10 +167,10 @@ TEST(LatePictures, AHandPlaysWithEveryPictureAskedFor) {
         EXPECT_TRUE(rulesShown);
 
         // A whole hand still plays to its end.
-        for (int press = 0; press < 20 && !form.button(Button::btnnew)->isEnabled(); ++press)
-            QTest::mouseClick(form.button(Button::btnstay), Qt::LeftButton);
-        EXPECT_TRUE(form.button(Button::btnnew)->isEnabled());
-        QTest::mouseClick(form.button(Button::btnnew), Qt::LeftButton);
+        for (int press = 0; press < 20 && !form.button(Button::deal)->isEnabled(); ++press)
+            QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
+        EXPECT_TRUE(form.button(Button::deal)->isEnabled());
+        QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
         EXPECT_EQ(f.state.street, 1);
     }
 }
