@@ -399,19 +399,36 @@ private:
     return SettingsWriteError(std::move(detail));
 }
 
+// The marker between the file's name and mkstemp's six characters in the
+// names of our temporaries: "tavolier.ini.tmp-a1B2c3". No one names a file
+// like that by hand, so every such name is ours.
+constexpr std::string_view kTemporaryMarker = ".tmp-";
+
+// The characters mkstemp draws from.
+[[nodiscard]] bool isLetterOrDigit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 // Whether a file name is that of one of our temporaries of the file named
-// name: name, ".", and the six letters or digits that mkstemp puts in.
+// name. Ours are name, the marker, and the six letters or digits mkstemp puts
+// in. Earlier versions wrote name, ".", and the six characters
+// ("tavolier.ini.a1B2c3"); such a leftover is taken for ours only when one
+// of its six characters is an uppercase letter or a digit, since six
+// lowercase letters may well be a word a player chose ("tavolier.ini.backup"),
+// and a player's file is never removed.
 [[nodiscard]] bool isTemporaryOf(std::string_view candidate, std::string_view name) {
-    if (candidate.size() != name.size() + 7 || !candidate.starts_with(name)
-        || candidate[name.size()] != '.')
+    if (!candidate.starts_with(name))
         return false;
-    for (const char c : candidate.substr(name.size() + 1)) {
-        const bool letterOrDigit
-            = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (!letterOrDigit)
-            return false;
-    }
-    return true;
+    const std::string_view rest = candidate.substr(name.size());
+    const auto sixRandom = [](std::string_view suffix) {
+        return suffix.size() == 6 && std::ranges::all_of(suffix, isLetterOrDigit);
+    };
+    if (rest.starts_with(kTemporaryMarker))
+        return sixRandom(rest.substr(kTemporaryMarker.size()));
+    if (!rest.starts_with('.') || !sixRandom(rest.substr(1)))
+        return false;
+    return std::ranges::any_of(
+        rest.substr(1), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 
 [[nodiscard]] bool sameFile(const struct stat& a, const struct stat& b) {
@@ -592,7 +609,7 @@ void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
         std::filesystem::create_directories(folder, ec); // a failure shows at mkstemp
     removeStaleTemporaries(target);
 
-    const std::string pattern = (folder / (target.filename().string() + ".XXXXXX")).string();
+    const std::string pattern = (folder / (target.filename().string() + std::string(kTemporaryMarker) + "XXXXXX")).string();
     std::vector<char> temp;
     FdGuard out(m_calls, -1);
     // The temporary is locked as soon as it exists. Another copy of the game

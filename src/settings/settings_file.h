@@ -104,12 +104,15 @@ public:
 // no write permission stays as it is, even for the superuser), and every
 // refused write says where and why in the error's detail.
 //
-// Temporary files are named after the file plus "." and six letters or digits
-// ("tavolier.ini.a1B2c3"), and the writer holds a lock on its temporary until
-// it has been renamed into place. A write first removes the temporaries of
-// that pattern that nobody holds a lock on: those of a copy of the game that
-// was killed or crashed in the middle of a write. A copy still writing holds
-// its lock, so its temporary stays.
+// Temporary files are named after the file plus ".tmp-" and six letters or
+// digits ("tavolier.ini.tmp-a1B2c3"), and the writer holds a lock on its
+// temporary until it has been renamed into place. A write first removes the
+// temporaries of that pattern that nobody holds a lock on: those of a copy of
+// the game that was killed or crashed in the middle of a write. A copy still
+// writing holds its lock, so its temporary stays. Unlocked leftovers of
+// earlier versions, named after the file plus "." and six letters or digits,
+// go too, but only those with an uppercase letter or a digit among the six
+// ("tavolier.ini.a1B2c3"): a player's own "tavolier.ini.backup" stays.
 class SettingsFile : public SettingsStore {
 public:
     static constexpr std::size_t kDefaultReadLimit = std::size_t { 1 } << 20;

@@ -69,13 +69,19 @@ private:
     bool m_counting = false;
 };
 
-// The names in a folder that look like temporaries of tavolier.ini.
+// A player's own copy beside the file, which no write may touch.
+constexpr std::string_view kPlayersCopy = "tavolier.ini.backup";
+
+// The names in a folder that look like temporaries of tavolier.ini (every
+// name beside the file and the player's copy); each carries the marker.
 std::vector<std::string> temporariesIn(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with("tavolier.ini."))
+        if (name != "tavolier.ini" && name != kPlayersCopy) {
+            EXPECT_TRUE(name.starts_with("tavolier.ini.tmp-")) << name;
             names.push_back(name);
+        }
     }
     return names;
 }
@@ -108,6 +114,7 @@ TEST(SettingsFileCrashSafety, KillsInTheMiddleOfWritesLeaveTheFileWholeAndNoTemp
     for (int i = 0; padding.size() < 256 * 1024; ++i)
         padding += "line" + std::to_string(i) + "=" + std::string(40, 'p') + "\n";
     writeBytes(folder.ini(), "[Cash]\nuntil=0\n" + padding);
+    writeBytes(folder.path() / kPlayersCopy, "[Cash]\nuntil=999\n");
 
     std::mt19937 gen(19);
     constexpr int kRounds = 60;
@@ -144,6 +151,7 @@ TEST(SettingsFileCrashSafety, KillsInTheMiddleOfWritesLeaveTheFileWholeAndNoTemp
         EXPECT_EQ(file.readInteger("Cash", "until", 0), -1 - round);
         EXPECT_EQ(temporariesIn(folder.path()), std::vector<std::string> {}) << "round " << round;
         expectWhole(readBytes(folder.ini()), padding, round);
+        EXPECT_EQ(readBytes(folder.path() / kPlayersCopy), "[Cash]\nuntil=999\n") << "round " << round;
     }
     RecordProperty("temporaries_left_by_kills", leftBehind);
     EXPECT_GE(leftBehind, kRounds / 2);

@@ -504,51 +504,91 @@ TEST(SettingsFileWriting, TheWriteLimitIsTheLargestFileRewritten) {
 }
 
 // Temporaries of cut-off writes (a killed or crashed copy of the game) go at
-// the next write; one that a running copy holds locked, and every other name,
-// stays.
+// the next write, of this version's pattern and of the earlier one; one that a
+// running copy holds locked, and every other name, stays.
 TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
     TempFolder folder;
     writeBytes(folder.ini(), kSample);
-    const auto stale1 = folder.path() / "tavolier.ini.a1B2c3";
-    const auto stale2 = folder.path() / "tavolier.ini.ZZZZZZ";
-    const auto inUse = folder.path() / "tavolier.ini.Qw3rty";
+    const auto stale1 = folder.path() / "tavolier.ini.a1B2c3"; // an earlier version's
+    const auto stale2 = folder.path() / "tavolier.ini.tmp-ZZZZZZ";
+    const auto stale3 = folder.path() / "tavolier.ini.tmp-abcdef";
+    const auto inUse = folder.path() / "tavolier.ini.tmp-Qw3rty";
+    const auto inUseEarlier = folder.path() / "tavolier.ini.Qw3rty";
     writeBytes(stale1, kSample);
     writeBytes(stale2, "[Cash]\nunt");
+    writeBytes(stale3, kSample);
     writeBytes(inUse, kSample);
+    writeBytes(inUseEarlier, kSample);
     const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    // Not of the pattern: other suffixes, a link, a folder, another file's.
+    const int heldEarlier = ::open(inUseEarlier.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(heldEarlier, 0);
+    ASSERT_EQ(::flock(heldEarlier, LOCK_EX), 0);
+    // Not of the patterns: other suffixes, a link, a folder, another file's.
     const std::vector<std::string> others { "tavolier.ini.bak", "tavolier.ini.a1B2c3d",
-        "tavolier.ini.a1-2c3", "tavolier.ini~", "other.ini.a1B2c3", "tavolier.ini.old" };
+        "tavolier.ini.a1-2c3", "tavolier.ini~", "other.ini.a1B2c3", "tavolier.ini.old",
+        "tavolier.ini.tmp-a1B2c", "tavolier.ini.tmp-a1B2c3d", "tavolier.ini.tmp-a1-2c3",
+        "tavolier.ini.tmp_a1B2c3", "other.ini.tmp-a1B2c3" };
     for (const auto& name : others)
         writeBytes(folder.path() / name, "keep");
     std::filesystem::create_directory(folder.path() / "tavolier.ini.dir123");
     std::filesystem::create_symlink(stale1.filename(), folder.path() / "tavolier.ini.link12");
+    std::filesystem::create_symlink(stale1.filename(), folder.path() / "tavolier.ini.tmp-link12");
 
     SettingsFile file(folder.ini());
     file.writeInteger("Cash", "until", 650);
     EXPECT_FALSE(std::filesystem::exists(stale1));
     EXPECT_FALSE(std::filesystem::exists(stale2));
+    EXPECT_FALSE(std::filesystem::exists(stale3));
     EXPECT_TRUE(std::filesystem::exists(inUse));
+    EXPECT_TRUE(std::filesystem::exists(inUseEarlier));
     for (const auto& name : others)
         EXPECT_EQ(readBytes(folder.path() / name), "keep") << name;
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "tavolier.ini.dir123"));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "tavolier.ini.link12"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "tavolier.ini.tmp-link12"));
     EXPECT_EQ(file.readInteger("Cash", "until", 0), 650);
 
-    // Once its writer has gone, the next write removes it too.
+    // Once their writers have gone, the next write removes them too.
     ::close(held);
+    ::close(heldEarlier);
     file.writeInteger("Cash", "until", 651);
     EXPECT_FALSE(std::filesystem::exists(inUse));
+    EXPECT_FALSE(std::filesystem::exists(inUseEarlier));
     EXPECT_EQ(readBytes(folder.ini()), std::string(kSample).replace(kSample.find("600"), 3, "651"));
 
     // A first write (the file itself was lost) tidies up as well.
     std::filesystem::remove(folder.ini());
     writeBytes(stale1, kSample);
+    writeBytes(stale2, kSample);
     file.writeInteger("Cash", "until", 652);
     EXPECT_FALSE(std::filesystem::exists(stale1));
+    EXPECT_FALSE(std::filesystem::exists(stale2));
     EXPECT_EQ(readBytes(folder.ini()), "[Cash]\nuntil=652\n");
+}
+
+// A player's own copies beside the file, named with a word of six lowercase
+// letters, look like an earlier version's temporaries by length alone; they
+// survive every write, while a real leftover beside them goes. This version's
+// temporaries carry their marker, and none is left behind.
+TEST(SettingsFileWriting, APlayersSixLetterCopiesSurviveWrites) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    const std::vector<std::string> players { "tavolier.ini.backup", "tavolier.ini.before",
+        "tavolier.ini.custom", "tavolier.ini.zzzzzz" };
+    for (const auto& name : players)
+        writeBytes(folder.path() / name, "[Cash]\nuntil=999\n");
+    const auto leftover = folder.path() / "tavolier.ini.a1B2c3";
+    writeBytes(leftover, kSample);
+
+    SettingsFile file(folder.ini());
+    file.writeInteger("Cash", "until", 650);
+    file.writeInteger("Cash", "until", 651);
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    for (const auto& name : players)
+        EXPECT_EQ(readBytes(folder.path() / name), "[Cash]\nuntil=999\n") << name;
+    EXPECT_EQ(folder.entryCount(), static_cast<int>(players.size()) + 1); // and the file
 }
 
 } // namespace
