@@ -1,5 +1,6 @@
 #include "core/random.h"
 
+#include "core/cpu_paths.h"
 #include "core/random_blocks.h"
 
 #include <algorithm>
@@ -128,9 +129,10 @@ __attribute__((target("avx2"), always_inline)) inline __m256i xoshiroStep(
     return result;
 }
 
-} // namespace
-
-__attribute__((target("avx2"))) void refillAvx2(
+// The AVX2 kernel's body, compiled into each caller with the caller's
+// instruction set: with AVX-512VL the same intrinsics become single rotates
+// and three-way logic operations.
+__attribute__((target("avx2"), always_inline)) inline void refillKernel(
     std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
 #define TAVOLIER_LOAD(word, lane)                                                                  \
     _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&state[word][lane]))
@@ -161,6 +163,27 @@ __attribute__((target("avx2"))) void refillAvx2(
                 reinterpret_cast<__m256i*>(&state[word][4 * half]), lanes[word][half]);
 }
 
+} // namespace
+
+__attribute__((target("avx2"))) void refillAvx2(
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
+    refillKernel(state, quarters, below52);
+}
+
+bool avx512Available() {
+    static const bool available = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("avx512f") != 0
+            && __builtin_cpu_supports("avx512vl") != 0;
+    }();
+    return available;
+}
+
+__attribute__((target("avx2,avx512f,avx512vl"))) void refillAvx512(
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
+    refillKernel(state, quarters, below52);
+}
+
 #else
 
 bool avx2Available() {
@@ -168,6 +191,15 @@ bool avx2Available() {
 }
 
 void refillAvx2(std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
+    refillPortable(state, quarters, below52);
+}
+
+bool avx512Available() {
+    return false;
+}
+
+void refillAvx512(
+    std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
     refillPortable(state, quarters, below52);
 }
 
@@ -215,7 +247,9 @@ void Random::seed(std::uint64_t seedValue) {
 
 void Random::refill() {
     static_assert(kLanes == blocks::kLanes && kQuarters == blocks::kQuarters);
-    if (blocks::avx2Available())
+    if (cpu::useAvx2Paths() && blocks::avx512Available())
+        blocks::refillAvx512(m_lane, m_quarters.data(), m_below52.data());
+    else if (cpu::useAvx2Paths() && blocks::avx2Available())
         blocks::refillAvx2(m_lane, m_quarters.data(), m_below52.data());
     else
         blocks::refillPortable(m_lane, m_quarters.data(), m_below52.data());

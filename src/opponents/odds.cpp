@@ -1,5 +1,10 @@
+// In a build for any x86-64 processor this file is compiled twice: as it
+// is, and once more for processors with AVX2 (TAVOLIER_AVX2_COPY defined),
+// which keeps only the trials, as trialPaths::avx2; estimateOdds picks one
+// copy at run time, once per estimate.
 #include "opponents/odds.h"
 
+#include "core/cpu_paths.h"
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/rank_table.h"
 
@@ -10,11 +15,10 @@
 
 namespace tavolier {
 
-namespace {
-
 // One run of the estimate or of a decision: what it reads of the table, the
 // carried state it moves (by reference) and what it works out, under the
-// names the trial loops use.
+// names the trial loops use. (Not in the file's own namespace: both copies
+// of the trials take it.)
 struct EstimateRun {
     std::array<Card, 52>& spareDeck;
     std::array<Card, 7>& evalCards; // the carried slots
@@ -33,7 +37,9 @@ struct EstimateRun {
     bool staysIn = false;
 };
 
-[[nodiscard]] EstimateRun runOf(const EstimateInput& in, EstimateCarry& carry) {
+namespace {
+
+[[nodiscard, maybe_unused]] EstimateRun runOf(const EstimateInput& in, EstimateCarry& carry) {
     EstimateRun run { carry.spareDeck, carry.carriedSlots, carry.oddsScore, in.board };
     run.actorCards = in.cards;
     run.street = in.street;
@@ -58,19 +64,20 @@ constexpr int kHandStride = 7;
 constexpr std::int64_t kMaxTrials = 10001;
 
 // The level codes that come with a divisor: the four levels and the odds badge.
-[[nodiscard]] bool hasDivisor(std::int32_t n) {
+[[nodiscard, maybe_unused]] bool hasDivisor(std::int32_t n) {
     return n == 400 || n == 600 || n == 800 || n == 900 || n == 2000;
 }
 
 // N + 1 trials, but never fewer than none nor more than the cap, and no
 // overflow for the largest code.
-[[nodiscard]] int trialCount(std::int32_t n) {
+[[nodiscard, maybe_unused]] int trialCount(std::int32_t n) {
     return static_cast<int>(
         std::clamp<std::int64_t>(static_cast<std::int64_t>(n) + 1, 0, kMaxTrials));
 }
 
 } // namespace
 
+#ifndef TAVOLIER_AVX2_COPY
 // Later rules overwrite earlier ones; a flop-made bonus of 20 ends the rules.
 std::int32_t preflopBonus(Card c0, Card c1, std::int32_t s, bool badge) {
     const std::int32_t r0 = c0.rank;
@@ -115,6 +122,7 @@ bool flopBarsRaise(std::int32_t s, const std::array<Card, 5>& board) {
         return true;
     return false;
 }
+#endif
 
 namespace {
 
@@ -149,7 +157,7 @@ std::int32_t scoreInto(EstimateRun& state, const std::array<Card, 7>& slots) {
 
 // The seat's hole cards with the flop (shown or not) and the two
 // placeholders in the slots no real card fills.
-std::int32_t scoreWithFlop(EstimateRun& state) {
+[[maybe_unused]] std::int32_t scoreWithFlop(EstimateRun& state) {
     std::array<Card, 7> slots = state.evalCards;
     slots[2] = state.board[0];
     slots[3] = state.board[1];
@@ -457,6 +465,23 @@ std::int32_t runTrials(EstimateRun& state, Random& random, int trials) {
     }
 }
 
+} // namespace
+
+namespace trialPaths {
+// The trials of the copy for processors with AVX2, on the estimate's state.
+std::int32_t avx2Run(EstimateRun& state, Random& random, int trials);
+} // namespace trialPaths
+
+#ifdef TAVOLIER_AVX2_COPY
+
+std::int32_t trialPaths::avx2Run(EstimateRun& state, Random& random, int trials) {
+    return runTrials(state, random, trials);
+}
+
+#else
+
+namespace {
+
 void estimateOn(EstimateRun& state, Random& random) {
     const std::int32_t n = state.aiLevelCode;
     std::int32_t bonus = 0;
@@ -476,7 +501,11 @@ void estimateOn(EstimateRun& state, Random& random) {
             state.raiseBarred = true;
     }
 
-    const std::int32_t wins = runTrials(state, random, trialCount(n));
+    // The processor is asked once per estimate, never per evaluation.
+    const int trials = trialCount(n);
+    const std::int32_t wins = trialPaths::haveAvx2() && cpu::useAvx2Paths()
+        ? trialPaths::avx2Run(state, random, trials)
+        : runTrials(state, random, trials);
 
     // Only the known level codes have a divisor; any other code keeps the
     // previous percentage and adds the bonus to it.
@@ -553,5 +582,31 @@ StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random
     }
     return StayDecision { state.staysIn, estimateOf(state) };
 }
+
+std::int32_t trialPaths::portable(
+    const EstimateInput& input, EstimateCarry& carry, Random& random, int trials) {
+    EstimateRun run = runOf(input, carry);
+    return runTrials(run, random, trials);
+}
+
+bool trialPaths::haveAvx2() {
+#ifdef TAVOLIER_HAS_AVX2_COPY
+    return cpu::hasAvx2();
+#else
+    return false;
+#endif
+}
+
+std::int32_t trialPaths::avx2(
+    const EstimateInput& input, EstimateCarry& carry, Random& random, int trials) {
+    EstimateRun run = runOf(input, carry);
+#ifdef TAVOLIER_HAS_AVX2_COPY
+    return avx2Run(run, random, trials);
+#else
+    return runTrials(run, random, trials);
+#endif
+}
+
+#endif
 
 } // namespace tavolier

@@ -71,4 +71,20 @@ struct StayDecision {
 [[nodiscard]] StayDecision decideStay(
     const EstimateInput& input, EstimateCarry& carry, Random& random);
 
+// The estimate's trials on each code path, for the tests that hold them
+// against each other: each runs that many trials for input's cards on its
+// street, shuffling carry's spare deck and moving its carried slots, and
+// returns how many the hand won. estimateOdds runs avx2 where haveAvx2()
+// (unless told not to, see cpu::useAvx2Paths) and portable elsewhere.
+namespace trialPaths {
+[[nodiscard]] std::int32_t portable(
+    const EstimateInput& input, EstimateCarry& carry, Random& random, int trials);
+// True where this build has a second copy for processors with AVX2 and the
+// processor has it. A build tuned for its own machine has one copy only.
+[[nodiscard]] bool haveAvx2();
+// Only where haveAvx2(); in a build with one copy, that copy.
+[[nodiscard]] std::int32_t avx2(
+    const EstimateInput& input, EstimateCarry& carry, Random& random, int trials);
+} // namespace trialPaths
+
 } // namespace tavolier

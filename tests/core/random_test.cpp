@@ -145,6 +145,27 @@ TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
     }
 }
 
+TEST(RandomBlocks, TheAvx512KernelGivesThePortableKernelsNumbers) {
+    if (!blocks::avx512Available())
+        GTEST_SKIP() << "no AVX-512VL on this processor";
+    std::uint64_t a[4][blocks::kLanes];
+    std::uint64_t b[4][blocks::kLanes];
+    std::uint64_t x = 12345;
+    for (auto& word : a)
+        for (auto& lane : word)
+            lane = x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+    std::memcpy(b, a, sizeof(a));
+    std::vector<std::uint16_t> wa(blocks::kQuarters), wb(blocks::kQuarters);
+    std::vector<std::uint8_t> da(blocks::kQuarters), db(blocks::kQuarters);
+    for (int refill = 0; refill < 4; ++refill) {
+        blocks::refillPortable(a, wa.data(), da.data());
+        blocks::refillAvx512(b, wb.data(), db.data());
+        ASSERT_EQ(wa, wb);
+        ASSERT_EQ(da, db);
+        ASSERT_EQ(std::memcmp(a, b, sizeof(a)), 0);
+    }
+}
+
 TEST(RandomBlocks, DrawsBelow52MatchTheMultiplyForEveryQuarter) {
     std::vector<std::uint16_t> all(1 << 16);
     for (std::size_t q = 0; q < all.size(); ++q)

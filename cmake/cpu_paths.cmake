@@ -1,0 +1,22 @@
+# A build for other machines (TAVOLIER_NATIVE=OFF) keeps the fast paths: the
+# hot code is compiled a second time for processors with AVX2 (the x86-64-v3
+# set) and picked at run time (src/core/cpu_paths.h). A tuned build has one
+# copy, for its own processor.
+set(TAVOLIER_AVX2_COPIES OFF)
+if(NOT TAVOLIER_NATIVE AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+    include(CheckCXXCompilerFlag)
+    check_cxx_compiler_flag(-march=x86-64-v3 TAVOLIER_COMPILER_HAS_X86_64_V3)
+    if(TAVOLIER_COMPILER_HAS_X86_64_V3)
+        set(TAVOLIER_AVX2_COPIES ON)
+    endif()
+endif()
+
+# Makes target (an OBJECT library of sources that layer compiles already)
+# the copy for processors with AVX2: the sources see TAVOLIER_AVX2_COPY and
+# the same headers as the layer.
+function(tavolier_avx2_copy target layer)
+    target_compile_options(${target} PRIVATE -march=x86-64-v3)
+    target_compile_definitions(${target} PRIVATE TAVOLIER_AVX2_COPY)
+    target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:${layer},INCLUDE_DIRECTORIES>)
+    target_link_libraries(${target} PRIVATE tavolier_warnings)
+endfunction()
