@@ -50,7 +50,7 @@ namespace {
     return run;
 }
 
-[[nodiscard]] Estimate estimateOf(const EstimateRun& run) {
+[[nodiscard, maybe_unused]] Estimate estimateOf(const EstimateRun& run) {
     return Estimate { run.oddsScore, run.raiseBarred, run.handScore };
 }
 

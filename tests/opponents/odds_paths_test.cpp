@@ -15,7 +15,7 @@
 namespace tavolier {
 namespace {
 
-struct Setup {
+struct HandSetup {
     EstimateInput input;
     EstimateCarry carry;
 };
@@ -23,14 +23,15 @@ struct Setup {
 // Some hand in progress: the spare deck shuffled, the seat's cards, the board
 // and the slots the last estimate left, drawn from setup. Every tenth holds a
 // card outside the card range somewhere.
-Setup someHand(Random& setup, int street) {
+HandSetup someHand(Random& setup, int street) {
     TableState table;
     initDecks(table);
-    Setup s;
-    s.carry.spareDeck = table.spareDeck;
+    HandSetup s;
+    s.carry.spareDeck = table.estimate.spareDeck;
     auto& deck = s.carry.spareDeck;
     for (int i = 51; i > 0; --i)
-        std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(setup.below(i + 1))]);
+        std::swap(
+            deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(setup.below(i + 1))]);
     s.input.street = street;
     s.input.cards = { deck[0], deck[1] };
     for (std::size_t i = 0; i < 5; ++i)
@@ -63,8 +64,8 @@ TEST(TrialPaths, BothCopiesWinTheSameTrialsAndLeaveTheSameCarry) {
     for (int round = 0; round < 600; ++round) {
         const int street = round % 6; // 0 and 5 show no board
         const int trials = 1 + setup.below(300);
-        Setup a = someHand(setup, street);
-        Setup b = a;
+        HandSetup a = someHand(setup, street);
+        HandSetup b = a;
         const std::uint64_t seed = static_cast<std::uint64_t>(round) * 7919u;
         Random ra(seed);
         Random rb(seed);
@@ -83,9 +84,9 @@ TEST(TrialPaths, TheEstimateCountsThePortableCopysWins) {
     // Whichever copy the estimate runs (TAVOLIER_BASELINE set in the tests'
     // second run, or no AVX2), its figure is the portable copy's count.
     Random setup(7);
-    Setup a = someHand(setup, 2);
+    HandSetup a = someHand(setup, 2);
     a.input.levelCode = 900;
-    Setup b = a;
+    HandSetup b = a;
     Random ra(99);
     Random rb(99);
     const Estimate estimate = estimateOdds(a.input, a.carry, ra);
