@@ -503,9 +503,14 @@ void estimateOn(EstimateRun& state, Random& random) {
 
     // The processor is asked once per estimate, never per evaluation.
     const int trials = trialCount(n);
+#ifdef TAVOLIER_HAS_AVX2_COPY
     const std::int32_t wins = trialPaths::haveAvx2() && cpu::useAvx2Paths()
         ? trialPaths::avx2Run(state, random, trials)
         : runTrials(state, random, trials);
+#else
+    // A build with one copy (tuned for its own machine) has no second path.
+    const std::int32_t wins = runTrials(state, random, trials);
+#endif
 
     // Only the known level codes have a divisor; any other code keeps the
     // previous percentage and adds the bonus to it.
