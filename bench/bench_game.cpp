@@ -66,7 +66,7 @@ void BM_SlowestHumanAction(benchmark::State& st) {
             t.state.seat(seat).openBet = false;
         }
         t.state.outCount = 0;
-        t.state.street = 2;
+        t.state.street = Street::flop;
         t.state.anchorSeat = 8;
         t.table.setCallDue(false);
         t.table.setButtonEnabled(Button::raise, true);
@@ -93,7 +93,7 @@ void BM_HumanRaiseWithoutEstimates(benchmark::State& st) {
         st.PauseTiming();
         t.refill();
         deal(t.table);
-        t.state.street = 2;
+        t.state.street = Street::flop;
         t.state.anchorSeat = 8;
         t.table.setCallDue(false);
         st.ResumeTiming();

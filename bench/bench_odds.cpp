@@ -12,7 +12,7 @@ namespace {
 void dealTable(tavolier::TableState& state, tavolier::Random& random, int street, int level) {
     tavolier::initDecks(state);
     tavolier::shuffleAndDeal(state, random);
-    state.street = street;
+    state.street = tavolier::streetFromNumber(street).value();
     state.aiLevelCode = level;
     state.outCount = 2;
 }

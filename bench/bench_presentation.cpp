@@ -14,7 +14,7 @@ using namespace tavolier;
 
 // A dealt table on a screen that ignores every effect.
 struct BenchTable {
-    explicit BenchTable(StreetNumber street) {
+    explicit BenchTable(Street street) {
         initDecks(state);
         shuffleAndDeal(state, random);
         state.street = street;
@@ -29,7 +29,7 @@ struct BenchTable {
 // Holding the mouse over the badge right after an action of the human: one
 // fresh estimate of 2001 trials on the window's thread (argument: street).
 void BM_BadgeHoverFreshEstimate(benchmark::State& st) {
-    BenchTable t(static_cast<StreetNumber>(st.range(0)));
+    BenchTable t(streetFromNumber(st.range(0)).value());
     for (auto _ : st) {
         t.table.presentation.oddsStale = true;
         t.table.presentation.hoverShown[kHuman] = false;
@@ -41,7 +41,7 @@ BENCHMARK(BM_BadgeHoverFreshEstimate)->DenseRange(1, 4)->Unit(benchmark::kMicros
 
 // A mouse move over the bare table that enters and leaves nothing.
 void BM_MouseMoveNothingChanges(benchmark::State& st) {
-    BenchTable t(2);
+    BenchTable t(Street::flop);
     int x = 600;
     for (auto _ : st) {
         mouseMoved(t.table, x, 400);
@@ -53,7 +53,7 @@ BENCHMARK(BM_MouseMoveNothingChanges);
 
 // Entering and leaving a portrait: the ring and both cards each way.
 void BM_MouseMovePortraitEnterLeave(benchmark::State& st) {
-    BenchTable t(2);
+    BenchTable t(Street::flop);
     for (auto _ : st) {
         mouseMoved(t.table, 60, 300);
         mouseMoved(t.table, 600, 400);
@@ -63,7 +63,7 @@ BENCHMARK(BM_MouseMovePortraitEnterLeave);
 
 // One blink tick (a draw every third tick).
 void BM_BlinkTick(benchmark::State& st) {
-    BenchTable t(2);
+    BenchTable t(Street::flop);
     for (auto _ : st)
         blinkTick(t.table);
 }
@@ -71,7 +71,7 @@ BENCHMARK(BM_BlinkTick);
 
 // One frame of the winners' flash, which draws every card again.
 void BM_WinnersFlashTick(benchmark::State& st) {
-    BenchTable t(5);
+    BenchTable t(Street::showdown);
     t.state.seatResults = { 0, 10, 20, 30, 40, 50, 60, 70, 70 };
     for (auto _ : st) {
         t.table.presentation.winStep = 0;
@@ -82,7 +82,7 @@ BENCHMARK(BM_WinnersFlashTick);
 
 // One frame of the gold figure.
 void BM_GoldFigureTick(benchmark::State& st) {
-    BenchTable t(5);
+    BenchTable t(Street::showdown);
     for (auto _ : st) {
         t.table.presentation.goldStep = 3;
         goldFigureTick(t.table);
@@ -92,7 +92,7 @@ BENCHMARK(BM_GoldFigureTick);
 
 // The repaint: background and every card of a showdown.
 void BM_Redraw(benchmark::State& st) {
-    BenchTable t(5);
+    BenchTable t(Street::showdown);
     for (auto _ : st)
         redraw(t.table);
 }

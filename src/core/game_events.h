@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/street.h"
 
 #include <array>
 #include <compare>
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace tavolier {
-
-// The streets of a hand, numbered as the rules count them.
-enum class Street : std::int32_t { preflop = 1, flop = 2, turn = 3, river = 4, showdown = 5 };
 
 // A seat's number at the table: 8 the human, 7 Chong, 6 Jack, 5 Carlos,
 // 4 Cindy, 3 Robert, 2 Edmund, 1 Marc; 0 is no seat. Play runs from higher

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/street.h"
 
 #include <array>
 #include <cstdint>
@@ -11,9 +12,6 @@ namespace tavolier {
 // 2 Edmund, 1 Marc. Play runs from higher to lower numbers, 1 wrapping to 8.
 inline constexpr int kHuman = 8;
 inline constexpr int kSeatCount = 8;
-
-// The street of the hand: 1 pre-flop, 2 flop, 3 turn, 4 river, 5 showdown.
-using StreetNumber = std::int32_t;
 
 // One seat at the table. A seat with chips < 1 sits out until a new match;
 // chips may go below zero (blinds, calls and raises are not checked).
@@ -43,7 +41,7 @@ struct EstimateCarry {
 struct TableState {
     std::array<Seat, kSeatCount + 1> seats {}; // by seat number; [0] is unused
 
-    StreetNumber street = 1;
+    Street street = Street::preflop;
     std::int32_t blindMarker = 1;
     std::int32_t anchorSeat = 1;
     std::int32_t smallBet = 4;
@@ -101,7 +99,7 @@ struct TableState {
 
 // The street's bet: the small bet up to the flop, the big bet from the turn.
 [[nodiscard]] inline std::int32_t streetBet(const TableState& s) {
-    return s.street > 2 ? s.bigBet : s.smallBet;
+    return s.street > Street::flop ? s.bigBet : s.smallBet;
 }
 
 // True for the bet sizes the buttons know a caption for: the blinds' at the

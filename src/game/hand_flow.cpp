@@ -116,7 +116,7 @@ void dealHand(Table& table, bool moveBlindMarker) {
     table.setButtonEnabled(Button::fold, true);
     table.setButtonEnabled(Button::checkOrCall, true);
     table.setButtonEnabled(Button::raise, true);
-    s.street = 1;
+    s.street = Street::preflop;
     if (moveBlindMarker)
         s.blindMarker = s.blindMarker == 1 ? kHuman : s.blindMarker - 1;
     s.anchorSeat = moveBlindMarker ? s.blindMarker : 1;
@@ -187,7 +187,7 @@ void whitenStatusLabels(Table& table) {
 void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown) {
     TableState& s = table.state;
     for (int seat : seats) {
-        if (onlyWhileBeforeShowdown && s.street == 5)
+        if (onlyWhileBeforeShowdown && s.street == Street::showdown)
             return;
         checkOrRaise(table, seat);
         if (s.seat(seat).openBet)
@@ -214,7 +214,7 @@ void prepareStartUp(Table& table, bool seedFromClock) {
     showSettingsInPanel(table);
     if (seedFromClock)
         table.random.seedFromClock();
-    s.street = 1;
+    s.street = Street::preflop;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).folded = false;
         s.seat(seat).openBet = false;
@@ -263,10 +263,10 @@ void deal(Table& table) {
 void advanceStreet(Table& table) {
     TableState& s = table.state;
     // The street never passes the showdown, whatever path reaches here twice.
-    s.street = s.street < 5 ? s.street + 1 : 5;
+    s.street = nextStreet(s.street);
     drawCards(table);
     table.reportStreet();
-    if (s.soundOn && s.street < 5) {
+    if (s.soundOn && s.street < Street::showdown) {
         const int r = table.random.below(100);
         table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");
     }

@@ -79,7 +79,7 @@ void newMatch(Table& table, std::string_view moneyText) {
         s.seat(seat).folded = false;
         s.seat(seat).outAtDeal = s.seat(seat).chips < 1;
     }
-    s.street = 1;
+    s.street = Street::preflop;
     s.outCount = 0;
     s.anchorSeat = 1;
     s.blindMarker = 1;

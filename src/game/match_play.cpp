@@ -23,7 +23,7 @@ namespace {
     TableState& s = table.state;
     const Estimate estimate
         = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
-    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
+    return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
 }
 
 // The human's turn decided as an opponent decides its own: a bet to answer is

@@ -135,7 +135,7 @@ void checkOrRaise(Table& table, int seat) {
     s.raiseAmount = 0;
     if (s.anchorSeat == seat)
         advanceStreet(table);
-    if (s.street == 5) {
+    if (s.street == Street::showdown) {
         showdown(table);
         return;
     }
@@ -150,7 +150,7 @@ void checkOrRaise(Table& table, int seat) {
     decideToRaise(table, seat);
     if (s.raiseAmount == 0) {
         // A pre-flop check keeps the seat's last action on its label.
-        if (s.street != 1)
+        if (s.street != Street::preflop)
             table.setStatus(seat, "Check");
         table.pay(seat, s.toCall);
         table.reportAction(seat, ActionKind::check, s.toCall);

@@ -58,7 +58,7 @@ void answerAll(Table& table, const SeatList& seats) {
 // Raise comes back only while no call is due and the hand runs.
 void enableRaiseIfOpen(Table& table) {
     const TableState& s = table.state;
-    if (!s.callDue && s.street < 5 && s.outCount < 7)
+    if (!s.callDue && s.street < Street::showdown && s.outCount < 7)
         table.setButtonEnabled(Button::raise, true);
     table.refreshRaise();
 }
@@ -80,13 +80,13 @@ void answerOpenBet(Table& table, int holder) {
     humanPays(s, s.toCall);
     table.reportAction(kHuman, ActionKind::call, s.toCall);
     table.showChips(kHuman);
-    answerAll(table, s.street == 1 ? lists.preflop : lists.later);
+    answerAll(table, s.street == Street::preflop ? lists.preflop : lists.later);
     table.showPot();
     // When the answers have just ended the hand by folds, "Raise" stays off.
     if (s.outCount < 7)
         table.setButtonEnabled(Button::raise, true);
     s.toCall = 0;
-    if (s.street >= 2 && s.street <= 4) {
+    if (s.street >= Street::flop && s.street <= Street::river) {
         for (int seat : kOpponents) {
             if (s.inHand(seat))
                 table.setStatus(seat, "");
@@ -100,7 +100,7 @@ void answerOpenBet(Table& table, int holder) {
 void turnsAfterRaise(Table& table) {
     TableState& s = table.state;
     for (int seat : kOpponents) {
-        if (s.street == 5)
+        if (s.street == Street::showdown)
             return;
         if (seat <= 5 && s.seat(seat).folded)
             continue;
@@ -125,7 +125,7 @@ void raise(Table& table) {
         const std::int32_t potBefore = s.pot;
         humanPays(s, bet);
         s.toCall = bet;
-        if (s.street == 1) {
+        if (s.street == Street::preflop) {
             // A pre-flop raise costs the human two small bets and each answer a big bet.
             humanPays(s, s.smallBet);
             s.toCall = s.bigBet;
@@ -133,7 +133,7 @@ void raise(Table& table) {
         table.reportAction(
             kHuman, ActionKind::raise, clampedAdd(0, static_cast<std::int64_t>(s.pot) - potBefore));
         table.setStatus(kHuman, "");
-        if (s.street == 1) {
+        if (s.street == Street::preflop) {
             const int holder = openBetHolder(s);
             if (holder != 0)
                 answerAll(table, kAnswerLists[static_cast<std::size_t>(holder)].preflop);
@@ -143,13 +143,13 @@ void raise(Table& table) {
                 table.setStatus(seat, "");
             s.seat(seat).openBet = false;
         }
-        if (s.street >= 2 && s.street <= 4)
+        if (s.street >= Street::flop && s.street <= Street::river)
             answerAll(table, kAllOpponents);
         table.showChips(kHuman);
         table.showPot();
         if (s.anchorSeat == kHuman)
             advanceStreet(table);
-        if (s.street == 5) {
+        if (s.street == Street::showdown) {
             showdown(table);
         } else if (s.outCount != 7) {
             s.toCall = 0;
@@ -166,7 +166,7 @@ void checkOrCall(Table& table) {
     table.setStatus(kHuman, "");
     table.setCallDue(false);
     whitenStatusLabels(table);
-    if (s.street == 1)
+    if (s.street == Street::preflop)
         s.toCall = s.smallBet;
     const int holder = openBetHolder(s);
     if (holder != 0) {
@@ -181,9 +181,9 @@ void checkOrCall(Table& table) {
     s.raiseAmount = 0;
     if (s.anchorSeat == kHuman)
         advanceStreet(table);
-    if (s.street == 5)
+    if (s.street == Street::showdown)
         showdown(table);
-    if (s.street == 1)
+    if (s.street == Street::preflop)
         advanceStreet(table);
     enableRaiseIfOpen(table);
 }
@@ -203,7 +203,7 @@ void fold(Table& table) {
     whitenStatusLabels(table);
     table.setStatus(kHuman, "Folds");
     table.setCallDue(false);
-    s.street = 5;
+    s.street = Street::showdown;
     table.setButtonEnabled(Button::deal, true);
     table.setButtonEnabled(Button::raise, false);
     table.setButtonEnabled(Button::fold, false);

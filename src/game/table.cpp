@@ -84,14 +84,6 @@ SeatFigures stacksOf(const TableState& s) {
     return stacks;
 }
 
-namespace {
-
-[[nodiscard]] Street streetOf(const TableState& s) {
-    return static_cast<Street>(std::clamp<std::int32_t>(s.street, 1, 5));
-}
-
-} // namespace
-
 void Table::reportHandStarted(
     bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks) {
     m_handOpen = true;
@@ -128,7 +120,7 @@ void Table::reportAction(int seat, ActionKind kind, std::int32_t paid) {
     ActionTaken e;
     e.seat = SeatNumber(seat);
     e.kind = kind;
-    e.street = streetOf(state);
+    e.street = state.street;
     e.paid = paid;
     e.potAfter = state.pot;
     e.stackAfter = state.seat(seat).chips;
@@ -146,11 +138,11 @@ void Table::reportSitsOut(int seat) {
 void Table::reportStreet() {
     if (!m_handOpen || state.street == m_streetReported)
         return;
-    if (state.street == 5 && loneSurvivor(state))
+    if (state.street == Street::showdown && loneSurvivor(state))
         return;
     m_streetReported = state.street;
     StreetDealt e;
-    e.street = streetOf(state);
+    e.street = state.street;
     e.boardCount = e.street == Street::flop ? 3 : e.street == Street::turn ? 4 : 5;
     e.board = state.board;
     events.streetDealt(e);
@@ -202,10 +194,10 @@ LegalActions legalActions(const TableState& s) {
     // Check/Call pays the open bet (a small bet before the flop); Raise pays
     // the street's bet, and before the flop a small bet more.
     if (betOpen)
-        a.callCost = s.street == 1 ? s.smallBet : s.toCall;
+        a.callCost = s.street == Street::preflop ? s.smallBet : s.toCall;
     if (raiseTakesEffect(s)) {
-        const std::int64_t bet = s.street > 2 ? s.bigBet : s.smallBet;
-        a.raiseCost = clampedAdd(0, bet + (s.street == 1 ? s.smallBet : 0));
+        const std::int64_t bet = s.street > Street::flop ? s.bigBet : s.smallBet;
+        a.raiseCost = clampedAdd(0, bet + (s.street == Street::preflop ? s.smallBet : 0));
     }
     return a;
 }

@@ -80,7 +80,7 @@ private:
     bool m_raiseShown = false;
     std::int64_t m_handNumber = 0;
     bool m_handOpen = false;
-    std::int32_t m_streetReported = 1;
+    Street m_streetReported = Street::preflop;
     SeatFlags m_toldSitsOut {};
 };
 

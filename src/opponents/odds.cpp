@@ -25,7 +25,7 @@ struct EstimateRun {
     std::int32_t& oddsScore; // the carried percentage
     const std::array<Card, 5>& board;
     std::array<Card, 2> actorCards {};
-    StreetNumber street = 1;
+    Street street = Street::preflop;
     std::int32_t aiLevelCode = 0;
     std::int32_t smallBet = 0;
     std::int32_t bigBet = 0;
@@ -127,14 +127,14 @@ bool flopBarsRaise(std::int32_t s, const std::array<Card, 5>& board) {
 namespace {
 
 // How many board cards the street shows to every hand: 3, 4 or 5 from the
-// flop on, none pre-flop (or on any other street value).
-[[nodiscard]] constexpr int sharedBoardCards(StreetNumber street) {
+// flop on, none pre-flop or at the showdown.
+[[nodiscard]] constexpr int sharedBoardCards(Street street) {
     switch (street) {
-    case 2:
+    case Street::flop:
         return 3;
-    case 3:
+    case Street::turn:
         return 4;
-    case 4:
+    case Street::river:
         return 5;
     default:
         return 0;
@@ -144,8 +144,8 @@ namespace {
 // The first of the acting seat's slots that no street refills, so that it
 // keeps what the last simulated hand put there (7: none): 5 and 6 pre-flop,
 // 2 to 6 on a street that shows no board (the showdown's badge).
-[[nodiscard]] constexpr int firstCarriedSlot(StreetNumber street) {
-    return street == 1 ? 5 : (sharedBoardCards(street) == 0 ? 2 : 7);
+[[nodiscard]] constexpr int firstCarriedSlot(Street street) {
+    return street == Street::preflop ? 5 : (sharedBoardCards(street) == 0 ? 2 : 7);
 }
 
 // Scores the slots into the table's evaluator output.
@@ -173,7 +173,7 @@ std::int32_t scoreInto(EstimateRun& state, const std::array<Card, 7>& slots) {
 // the acting seat's hand beat all six simulated hands, and leaves the spare
 // deck, evalCards, handScore and kickerValue as the trials left them.
 std::int32_t runTrialsCardByCard(EstimateRun& state, Random& random, int trials) {
-    const StreetNumber street = state.street;
+    const Street street = state.street;
     const int shared = sharedBoardCards(street);
     const std::array<Card, 5> board = state.board;
     alignas(64) std::array<Card, 52> deck = state.spareDeck;
@@ -189,7 +189,7 @@ std::int32_t runTrialsCardByCard(EstimateRun& state, Random& random, int trials)
 
     const int carryFrom = firstCarriedSlot(street);
 
-    const std::int32_t riverOwn = street == 4 ? evaluate(actor).score : 0;
+    const std::int32_t riverOwn = street == Street::river ? evaluate(actor).score : 0;
     std::int32_t wins = 0;
     std::array<Card, 7> hand {};
     for (int t = 0; t < trials; ++t) {
@@ -208,23 +208,23 @@ std::int32_t runTrialsCardByCard(EstimateRun& state, Random& random, int trials)
         }
 
         switch (street) {
-        case 1:
+        case Street::preflop:
             actor[2] = deck[48];
             actor[3] = deck[49];
             actor[4] = deck[50];
             break;
-        case 2:
+        case Street::flop:
             actor[5] = deck[50];
             actor[6] = deck[51];
             break;
-        case 3:
+        case Street::turn:
             actor[6] = deck[51];
             break;
         default:
             break;
         }
         // On the river the seat's hand is the same in every trial.
-        const std::int32_t own = street == 4 ? riverOwn : evaluate(actor).score;
+        const std::int32_t own = street == Street::river ? riverOwn : evaluate(actor).score;
 
         // Stop at the first simulated hand that beats the seat: the trial
         // is lost either way. The last hand's evaluation, which the table
@@ -276,9 +276,9 @@ std::int32_t runTrialsCardByCard(EstimateRun& state, Random& random, int trials)
 // the spare deck is kept as what it adds to a hand's tally, so that a hand
 // is scored from the sum of its seven words through the rank table; only a
 // hand with five or more cards of one suit is laid out in its slots and
-// scored in full. kStreet is the street (1 to 4), or 0 for any other street
-// value, which shows no board.
-template <int kStreet> class TallyTrials {
+// scored in full. kStreet is the street; the showdown stands for any street
+// that shows no board.
+template <Street kStreet> class TallyTrials {
 public:
     // Board cards every hand shares, and the first carried slot.
     static constexpr int kShared = sharedBoardCards(kStreet);
@@ -300,7 +300,7 @@ public:
         m_actor[1] = state.actorCards[1];
         for (std::size_t i = 0; i < kShared; ++i)
             m_actor[2 + i] = m_board[i];
-        if constexpr (kStreet == 4)
+        if constexpr (kStreet == Street::river)
             m_riverOwn = evaluate(m_actor).score;
     }
 
@@ -377,12 +377,16 @@ private:
 
     // The street's cards from the spare deck into the seat's slots: the
     // flop pre-flop, then the turn and the river, the river alone on the turn.
-    static constexpr int kRefillFrom = kStreet == 1 ? 48 : (kStreet == 2 ? 50 : 51);
-    static constexpr int kRefillTo = kStreet == 1 ? 51 : (kStreet == 2 || kStreet == 3 ? 52 : 0);
-    static constexpr int kRefillSlot = kStreet == 1 ? 2 : (kStreet == 2 ? 5 : 6);
+    static constexpr int kRefillFrom
+        = kStreet == Street::preflop ? 48 : (kStreet == Street::flop ? 50 : 51);
+    static constexpr int kRefillTo = kStreet == Street::preflop
+        ? 51
+        : (kStreet == Street::flop || kStreet == Street::turn ? 52 : 0);
+    static constexpr int kRefillSlot
+        = kStreet == Street::preflop ? 2 : (kStreet == Street::flop ? 5 : 6);
 
     [[nodiscard]] std::int32_t ownScore() {
-        if constexpr (kStreet == 4) {
+        if constexpr (kStreet == Street::river) {
             return m_riverOwn; // the same hand in every trial
         } else {
             std::uint64_t tally = ranks::kStart + m_ownBase;
@@ -421,7 +425,8 @@ private:
     std::int32_t m_riverOwn = 0;
 };
 
-template <int kStreet> std::int32_t runTallyTrials(EstimateRun& state, Random& random, int trials) {
+template <Street kStreet>
+std::int32_t runTallyTrials(EstimateRun& state, Random& random, int trials) {
     TallyTrials<kStreet> deck(state);
     alignas(64) std::uint8_t draws[kTrialDraws + 6];
     std::int32_t wins = 0;
@@ -442,7 +447,7 @@ template <int kStreet> std::int32_t runTallyTrials(EstimateRun& state, Random& r
 std::int32_t runTrials(EstimateRun& state, Random& random, int trials) {
     if (trials <= 0)
         return 0;
-    const StreetNumber street = state.street;
+    const Street street = state.street;
     const int shared = sharedBoardCards(street);
     bool real = isRealCard(state.actorCards[0]) && isRealCard(state.actorCards[1]);
     for (int i = 0; i < shared; ++i)
@@ -452,16 +457,16 @@ std::int32_t runTrials(EstimateRun& state, Random& random, int trials) {
     if (!real)
         return runTrialsCardByCard(state, random, trials);
     switch (street) {
-    case 1:
-        return runTallyTrials<1>(state, random, trials);
-    case 2:
-        return runTallyTrials<2>(state, random, trials);
-    case 3:
-        return runTallyTrials<3>(state, random, trials);
-    case 4:
-        return runTallyTrials<4>(state, random, trials);
+    case Street::preflop:
+        return runTallyTrials<Street::preflop>(state, random, trials);
+    case Street::flop:
+        return runTallyTrials<Street::flop>(state, random, trials);
+    case Street::turn:
+        return runTallyTrials<Street::turn>(state, random, trials);
+    case Street::river:
+        return runTallyTrials<Street::river>(state, random, trials);
     default:
-        return runTallyTrials<0>(state, random, trials);
+        return runTallyTrials<Street::showdown>(state, random, trials);
     }
 }
 
@@ -488,15 +493,15 @@ void estimateOn(EstimateRun& state, Random& random) {
     state.evalCards[0] = state.actorCards[0];
     state.evalCards[1] = state.actorCards[1];
 
-    if (state.street == 1) {
+    if (state.street == Street::preflop) {
         const std::int32_t s = scoreWithFlop(state);
         bonus = preflopBonus(state.actorCards[0], state.actorCards[1], s, n == 2000);
     }
 
-    if (state.street >= 2 && state.street <= 4 && random.below(100) > 50)
+    if (state.street >= Street::flop && state.street <= Street::river && random.below(100) > 50)
         state.raiseBarred = true;
 
-    if (state.street == 2) {
+    if (state.street == Street::flop) {
         if (flopBarsRaise(scoreWithFlop(state), state.board))
             state.raiseBarred = true;
     }
@@ -546,9 +551,9 @@ RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Rand
         { 20, 90, 25, 100 }, // river
     };
     // clang-format on
-    const StreetNumber street = state.street;
-    if (street >= 1 && street <= 4) {
-        const RaiseRow& row = kRows[street - 1];
+    const Street street = state.street;
+    if (street >= Street::preflop && street <= Street::river) {
+        const RaiseRow& row = kRows[streetIndex(street)];
         if (state.oddsScore > row.over2)
             state.raiseChance = row.chance2;
         else if (state.oddsScore > row.over1)
@@ -557,7 +562,7 @@ RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Rand
 
     const int r = random.below(100);
     if (r > 100 - state.raiseChance && !state.raiseBarred)
-        state.raiseAmount = street <= 2 ? state.smallBet : state.bigBet;
+        state.raiseAmount = street <= Street::flop ? state.smallBet : state.bigBet;
     return RaiseDecision { state.raiseAmount, state.raiseChance, estimateOf(state) };
 }
 
@@ -578,9 +583,9 @@ StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random
     };
     // clang-format on
     state.staysIn = true;
-    const StreetNumber street = state.street;
-    if (street >= 1 && street <= 4) {
-        const StayRow& row = kRows[street - 1];
+    const Street street = state.street;
+    if (street >= Street::preflop && street <= Street::river) {
+        const StayRow& row = kRows[streetIndex(street)];
         const std::int32_t floor = state.outCount <= row.limit ? row.few : row.many;
         if (state.oddsScore < floor)
             state.staysIn = false;

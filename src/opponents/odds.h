@@ -23,7 +23,7 @@ namespace tavolier {
 // badge), and for the decisions the bet sizes and the seats out.
 struct EstimateInput {
     std::array<Card, 2> cards {};
-    StreetNumber street = 1;
+    Street street = Street::preflop;
     std::array<Card, 5> board {};
     std::int32_t levelCode = 400;
     std::int32_t smallBet = 4;

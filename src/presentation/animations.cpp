@@ -43,7 +43,7 @@ void hoverBadge(Scene& table, int x, int y) {
     PresentationState& p = table.presentation;
     bool& shown = p.hoverShown[kHuman];
 
-    if (kBadgeHover.inside(x, y) && !shown && state.street < 5) {
+    if (kBadgeHover.inside(x, y) && !shown && state.street < Street::showdown) {
         shown = true;
         // The opponents' own estimate with 2001 trials for the human's
         // cards, at most once between two actions of the human; the
@@ -76,7 +76,7 @@ void hoverOpponent(Scene& table, int seat, int x, int y) {
     const Seat& s = state.seat(seat);
     bool& shown = table.presentation.hoverShown[static_cast<std::size_t>(seat)];
 
-    if (place.hover.inside(x, y) && !shown && state.street < 5) {
+    if (place.hover.inside(x, y) && !shown && state.street < Street::showdown) {
         drawPortrait(table, ImageList::smiles, seat, 0);
         shown = true;
         // Face up whether the seat is still in the hand or not.

@@ -69,10 +69,10 @@ void drawCards(Scene& table) {
 
     // From the flop on, the Raise button reads "Raise" again at every redraw
     // when the street's bet is a size it knows.
-    if (state.street != 1 && isRaiseBetSize(streetBet(state)))
+    if (state.street != Street::preflop && isRaiseBetSize(streetBet(state)))
         table.view.setButtonCaption(Button::raise, "Raise");
 
-    const bool faceUp = state.street == 5 && !noShowdown;
+    const bool faceUp = state.street == Street::showdown && !noShowdown;
     const int back = cardBackPicture(state);
     for (int i = 0; i < 2; ++i) {
         const Seat& human = state.seat(kHuman);
@@ -93,11 +93,11 @@ void drawCards(Scene& table) {
     // The board, face up: the flop from street 2, the turn from street 3, the
     // river from street 4, except for the lone survivor.
     int shown = 0;
-    if (state.street == 2)
+    if (state.street == Street::flop)
         shown = 3;
-    else if (state.street == 3)
+    else if (state.street == Street::turn)
         shown = 4;
-    else if ((state.street == 4 || state.street == 5) && !noShowdown)
+    else if ((state.street == Street::river || state.street == Street::showdown) && !noShowdown)
         shown = 5;
     for (int b = 0; b < shown; ++b) {
         const auto& at = kBoardPlaces[static_cast<std::size_t>(b)];

@@ -99,13 +99,13 @@ inline constexpr int kWinkClosedAgain = 14; // winks 14 + k
 
 // The rating badge (procent picture) for an odds score on a street; -1 for a
 // score of 200 or more, which draws nothing. Scores below 0 never reach here.
-[[nodiscard]] constexpr int oddsBadge(std::int32_t score, StreetNumber street) {
+[[nodiscard]] constexpr int oddsBadge(std::int32_t score, Street street) {
     if (score < 5)
         return 0;
     if (score < 15)
         return 1;
     if (score < 20)
-        return street == 1 ? 1 : 2;
+        return street == Street::preflop ? 1 : 2;
     if (score < 30)
         return 2;
     if (score < 40)

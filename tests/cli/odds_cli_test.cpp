@@ -4,6 +4,7 @@
 #include "core/table_state.h"
 #include "game/deck.h"
 #include "opponents/odds.h"
+#include "street_number.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +31,10 @@ OddsRun odds(std::vector<std::string_view> args) {
 
 // The estimate run directly on the table the command describes.
 std::string expectedOutput(
-    StreetNumber street, std::int32_t level, Random random, std::array<Card, 7> cards) {
+    int street, std::int32_t level, Random random, std::array<Card, 7> cards) {
     TableState state;
     initDecks(state);
-    state.street = street;
+    state.street = streetAt(street);
     for (std::size_t i = 0; i < 5; ++i)
         state.board[i] = cards[2 + i];
     const Estimate e

@@ -30,7 +30,7 @@ struct AllInTable : Harness {
         state.seat(1).holeCards = { Card { 1, 3 }, Card { 3, 4 } };
         state.outCount = 5;
         state.pot = 14;
-        state.street = 5;
+        state.street = Street::showdown;
         clearLogs();
     }
 };

@@ -29,7 +29,7 @@ struct AtShowdown : Harness {
             state.seat(seat).holeCards = { Card { 0, seat - 1 }, Card { 1, seat - 1 } };
         for (int seat = 1; seat <= 7; ++seat)
             state.seat(seat).openBet = false;
-        state.street = 5;
+        state.street = Street::showdown;
         clearLogs();
     }
     void foldAllBut(std::initializer_list<int> kept) {
@@ -281,7 +281,7 @@ TEST(Limits, FoldOutAndBlindsClampTheirSums) {
     Harness c;
     startUp(c.table);
     c.state.seat(1).openBet = false;
-    c.state.street = 3;
+    c.state.street = Street::turn;
     c.state.bigBet = INT32_MAX;
     c.state.pot = INT32_MAX - 10;
     c.state.seat(8).chips = INT32_MIN + 3;
@@ -299,7 +299,7 @@ TEST(Limits, AnOpponentRaiseFromTheBottomClamps) {
     Harness h;
     startUp(h.table);
     h.state.seat(7).chips = 1;
-    h.state.street = 3;
+    h.state.street = Street::turn;
     h.state.bigBet = INT32_MAX;
     h.state.pot = INT32_MAX;
     h.decisions.raiseQueue[7] = { true };

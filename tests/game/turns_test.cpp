@@ -5,6 +5,7 @@
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
 #include "presentation/card_drawing.h"
+#include "street_number.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ TEST(DealChecks, DealResetsTheLastHandsLook) {
     EXPECT_EQ(h.view.style(Label::chongStatus), FontStyle::plain);
     EXPECT_EQ(h.view.color(Label::chongStatus), kWhite);
     EXPECT_FALSE(h.state.potSettled);
-    EXPECT_EQ(h.state.street, 1);
+    EXPECT_EQ(h.state.street, Street::preflop);
 }
 
 TEST(AnswerBet, PaysExactlyItsLastChipsOrFolds) {
@@ -181,12 +182,12 @@ TEST(AnswerBet, MovesTheAnchorToTheNextSeatStillIn) {
 
 TEST(CheckOrRaise, AnchorWithoutChipsOpensTheStreetAndStops) {
     Started h;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.state.anchorSeat = 3;
     h.state.seat(3).chips = 0;
     h.state.seat(3).openBet = true;
     checkOrRaise(h.table, 3);
-    EXPECT_EQ(h.state.street, 3);
+    EXPECT_EQ(h.state.street, Street::turn);
     EXPECT_FALSE(h.state.seat(3).openBet);
     EXPECT_TRUE(h.decisions.asked.empty());
     EXPECT_EQ(h.view.sounds().size(), 1u);
@@ -194,11 +195,11 @@ TEST(CheckOrRaise, AnchorWithoutChipsOpensTheStreetAndStops) {
 
 TEST(CheckOrRaise, RiverAnchorStartsTheShowdownWithoutACardSound) {
     Started h;
-    h.state.street = 4;
+    h.state.street = Street::river;
     h.state.anchorSeat = 5;
     const std::uint64_t draws = h.random.drawCount();
     checkOrRaise(h.table, 5);
-    EXPECT_EQ(h.state.street, 5);
+    EXPECT_EQ(h.state.street, Street::showdown);
     EXPECT_EQ(h.random.drawCount(), draws);
     EXPECT_EQ(h.view.sounds(), std::vector<std::string> { "sound chip4.wav" });
     EXPECT_TRUE(h.decisions.asked.empty());
@@ -211,7 +212,7 @@ TEST(CheckOrRaise, PreflopCheckKeepsTheLabel) {
     h.table.setStatus(6, "Calls");
     checkOrRaise(h.table, 6);
     EXPECT_EQ(h.status(6), "Calls");
-    h.state.street = 2;
+    h.state.street = Street::flop;
     checkOrRaise(h.table, 6);
     EXPECT_EQ(h.status(6), "Check");
     EXPECT_EQ(h.state.toCall, 0);
@@ -220,7 +221,7 @@ TEST(CheckOrRaise, PreflopCheckKeepsTheLabel) {
 
 TEST(CheckOrRaise, ChongRaisesOnTheTurn) {
     Started h;
-    h.state.street = 3;
+    h.state.street = Street::turn;
     h.state.anchorSeat = 1;
     h.state.seat(3).openBet = true;
     h.state.seat(4).folded = true;
@@ -242,7 +243,7 @@ TEST(CheckOrRaise, ChongRaisesOnTheTurn) {
 
 TEST(CheckOrRaise, MarcRaisesAndNobodyAnswers) {
     Started h;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.state.anchorSeat = 8;
     for (int seat = 7; seat >= 2; --seat)
         h.table.setStatus(seat, "Check");
@@ -261,7 +262,7 @@ TEST(CheckOrRaise, MarcRaisesAndNobodyAnswers) {
 
 TEST(CheckOrRaise, EdmundRefreshesHisChipsAfterTheHighlight) {
     Started h;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.decisions.raiseQueue[2] = { true };
     checkOrRaise(h.table, 2);
     const auto& log = h.view.log();
@@ -300,7 +301,7 @@ TEST(CardSound, FiftyPlaysCardTwoAndFiftyOneCardOne) {
         Table table(state, random, view, settings);
         random.recordBounds(true);
         advanceStreet(table);
-        EXPECT_EQ(state.street, 2);
+        EXPECT_EQ(state.street, Street::flop);
         EXPECT_EQ(view.sounds(), std::vector<std::string> { sound });
         EXPECT_EQ(random.bounds(), std::vector<int> { 100 });
     }
@@ -336,7 +337,7 @@ TEST(HumanRaise, PreflopRaiseCostsTwoSmallBetsAndABigBetPerAnswer) {
     for (int seat = 7; seat >= 1; --seat)
         expected.push_back("turn " + std::to_string(seat));
     EXPECT_EQ(h.decisions.asked, expected);
-    EXPECT_EQ(h.state.street, 2); // Marc's turn opened the flop
+    EXPECT_EQ(h.state.street, Street::flop); // Marc's turn opened the flop
     EXPECT_EQ(h.view.sounds().front(), "sound chip1.wav");
     EXPECT_TRUE(h.view.enabled(Button::raise));
     EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
@@ -345,7 +346,7 @@ TEST(HumanRaise, PreflopRaiseCostsTwoSmallBetsAndABigBetPerAnswer) {
 TEST(HumanRaise, OnTheTurnEveryOpponentIsAskedTheBigBet) {
     Started h;
     h.state.seat(1).openBet = false;
-    h.state.street = 3;
+    h.state.street = Street::turn;
     h.state.seat(6).folded = true;
     raise(h.table);
     EXPECT_EQ(h.chips(8), 1192);
@@ -355,7 +356,7 @@ TEST(HumanRaise, OnTheTurnEveryOpponentIsAskedTheBigBet) {
     // Answers 7..1 without Jack, then the turns (Jack's ends before any
     // decision); Marc's opens the river.
     EXPECT_EQ(h.decisions.asked.size(), 6u + 6u);
-    EXPECT_EQ(h.state.street, 4);
+    EXPECT_EQ(h.state.street, Street::river);
 }
 
 TEST(HumanRaise, HumanWithOneChipCannotRaise) {
@@ -372,7 +373,7 @@ TEST(HumanRaise, HumanWithOneChipCannotRaise) {
 TEST(HumanRaise, AnswersOfTheRaiseCanEndTheHand) {
     Started h;
     h.state.seat(1).openBet = false;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.decisions.defaultStay = false;
     raise(h.table);
     EXPECT_EQ(h.state.outCount, 7);
@@ -388,7 +389,7 @@ TEST(HumanCheck, ChongOpensTheFlopWhenHeHoldsTheAnchor) {
     h.state.anchorSeat = 7;
     checkOrCall(h.table);
     EXPECT_EQ(h.chips(8), 1200);
-    EXPECT_EQ(h.state.street, 2);
+    EXPECT_EQ(h.state.street, Street::flop);
     EXPECT_EQ(h.decisions.asked.front(), "turn 7");
     EXPECT_EQ(h.decisions.asked.size(), 7u);
     const auto& log = h.view.log();
@@ -403,7 +404,7 @@ TEST(HumanCheck, ChongOpensTheFlopWhenHeHoldsTheAnchor) {
 TEST(HumanCheck, StopsTheTurnsAfterARaise) {
     Started h;
     h.state.seat(1).openBet = false;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.decisions.raiseQueue[5] = { true };
     checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked,
@@ -419,14 +420,14 @@ TEST(HumanCheck, StopsTheTurnsAfterARaise) {
     EXPECT_EQ(h.decisions.asked,
         (std::vector<std::string> {
             "answer 7", "answer 6", "turn 4", "turn 3", "turn 2", "turn 1" }));
-    EXPECT_EQ(h.state.street, 3);
+    EXPECT_EQ(h.state.street, Street::turn);
 }
 
 TEST(HumanCheck, AnswerListForRobotKeepsItsOrder) {
     Started h;
     h.state.seat(1).openBet = false;
     h.state.seat(3).openBet = true;
-    h.state.street = 3;
+    h.state.street = Street::turn;
     h.state.toCall = 8;
     checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked,
@@ -446,7 +447,7 @@ TEST(Captions, RedrawPutsTheStreetsBetOnRaise) {
             std::tuple { 4, 6, 12, "Raise", 12 }, std::tuple { 3, 7, 14, "Other", 14 },
             std::tuple { 1, 4, 8, "Other", 4 } }) {
         Harness h;
-        h.state.street = street;
+        h.state.street = streetAt(street);
         h.state.smallBet = small;
         h.state.bigBet = big;
         h.view.setButtonCaption(Button::raise, "Other");
@@ -475,7 +476,7 @@ TEST(HumanFold, FoldListAnswersWhateverToCallHolds) {
     h.setAllChips(1200);
     h.state.seat(1).openBet = false;
     h.state.seat(3).openBet = true;
-    h.state.street = 2;
+    h.state.street = Street::flop;
     h.state.toCall = 0; // the last value left by the turns
     h.clearLogs();
     fold(h.table);

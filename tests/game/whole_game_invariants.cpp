@@ -73,7 +73,7 @@ public:
         expectOpen("an action");
         const auto i = e.seat.index();
         expect(e.seat.isSeat(), "actions come from seats");
-        expect(static_cast<int>(e.street) == m_state.street, "an action's street is the table's");
+        expect(e.street == m_state.street, "an action's street is the table's");
         expect(e.street <= Street::river, "nobody acts after the river");
         expect(e.street >= m_street, "actions never go back a street");
         if (e.kind == ActionKind::sitsOut) {
@@ -126,8 +126,8 @@ public:
         expect(e.street > m_street, "the streets only move on");
         expect(e.street >= Street::flop && e.street <= Street::showdown,
             "the street never passes the showdown");
-        expect(static_cast<int>(e.street) == m_state.street, "the street dealt is the table's");
-        expect(m_state.street <= 5, "the table's street never passes the showdown");
+        expect(e.street == m_state.street, "the street dealt is the table's");
+        expect(m_state.street <= Street::showdown, "the table's street never passes the showdown");
         expect(e.board == m_state.board, "the board is the table's");
         m_street = e.street;
         expectLiveAnchor();
@@ -191,7 +191,8 @@ public:
 
     // After each click: where the table stands between events.
     void afterClick() {
-        expect(m_state.street >= 1 && m_state.street <= 5, "the street never passes the showdown");
+        expect(m_state.street >= Street::preflop && m_state.street <= Street::showdown,
+            "the street never passes the showdown");
         expect(m_state.pot >= 0, "the pot is never negative");
     }
 
@@ -209,7 +210,7 @@ private:
     SeatFlags m_shown {};
 
     [[nodiscard]] std::int32_t streetBet() const {
-        return m_state.street > 2 ? m_state.bigBet : m_state.smallBet;
+        return m_state.street > Street::flop ? m_state.bigBet : m_state.smallBet;
     }
     void expect(bool holds, const char* rule) {
         if (!holds && fault.empty())
@@ -232,7 +233,7 @@ private:
     TableState& s = table.state;
     const Estimate estimate
         = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
-    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
+    return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
 }
 
 struct RunResult {

@@ -69,7 +69,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_TRUE(h.view.enabled(Button::fold));
     EXPECT_TRUE(h.settings.writes.empty()); // the start-up deal writes nothing
     EXPECT_EQ(h.random.drawCount(), 50004u); // one shuffle of both decks
-    EXPECT_EQ(h.state.street, 1);
+    EXPECT_EQ(h.state.street, Street::preflop);
 
     // "Call": the human pays 4, all seven answer, the flop comes out.
     h.clearLogs();
@@ -82,7 +82,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(h.chips(1), 1192); // 8 in all
     EXPECT_EQ(h.state.pot, 38);
     EXPECT_EQ(h.view.text(Label::pot), "38");
-    EXPECT_EQ(h.state.street, 2);
+    EXPECT_EQ(h.state.street, Street::flop);
     EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
     EXPECT_TRUE(h.view.enabled(Button::raise));
     EXPECT_EQ(h.status(7), "Calls");
@@ -95,7 +95,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     h.clearLogs();
     checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2, 1 }));
-    EXPECT_EQ(h.state.street, 3);
+    EXPECT_EQ(h.state.street, Street::turn);
     EXPECT_EQ(h.status(7), "Check");
     EXPECT_EQ(h.status(1), "Check");
     EXPECT_EQ(h.state.pot, 38);
@@ -107,7 +107,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
 
     h.clearLogs();
     checkOrCall(h.table);
-    EXPECT_EQ(h.state.street, 4);
+    EXPECT_EQ(h.state.street, Street::river);
     EXPECT_EQ(cardSounds(h.view), 1u);
 
     // The last check: Marc's turn moves the street to 5 and the showdown runs.
@@ -115,7 +115,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     const std::uint64_t drawsBefore = h.random.drawCount();
     checkOrCall(h.table);
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2 }));
-    EXPECT_EQ(h.state.street, 5);
+    EXPECT_EQ(h.state.street, Street::showdown);
     EXPECT_EQ(cardSounds(h.view), 0u);
     EXPECT_EQ(h.random.drawCount(), drawsBefore);
     EXPECT_EQ(h.view.sounds(), std::vector<std::string> { "sound chip4.wav" });
@@ -209,7 +209,7 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     EXPECT_EQ(h.chips(7), 1192);
     EXPECT_EQ(h.chips(6), 1188);
     EXPECT_EQ(h.state.pot, 70);
-    EXPECT_EQ(h.state.street, 2);
+    EXPECT_EQ(h.state.street, Street::flop);
     EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
     EXPECT_TRUE(h.view.enabled(Button::raise));
 }
@@ -219,7 +219,7 @@ TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
     startUp(h.table);
     h.state.seat(1).openBet = false;
     h.state.seat(5).openBet = true;
-    h.state.street = 4;
+    h.state.street = Street::river;
     h.state.toCall = 8;
     h.state.anchorSeat = 1;
     h.clearLogs();
@@ -230,7 +230,7 @@ TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
     EXPECT_EQ(h.chips(7), 1192);
     EXPECT_EQ(h.state.pot, 22);
     EXPECT_TRUE(h.state.seat(8).folded);
-    EXPECT_EQ(h.state.street, 5);
+    EXPECT_EQ(h.state.street, Street::showdown);
     EXPECT_EQ(h.status(8), "Folds");
     EXPECT_EQ(h.state.seatResults[8], -180);
     EXPECT_EQ(h.state.handsPlayed, 1);
@@ -317,7 +317,7 @@ TEST(MatchEnd, AllFoldToTheHumansBigBlindDuringTheDeal) {
     EXPECT_EQ(h.chips(8), 1200 - 4 + 6);
     EXPECT_TRUE(h.view.enabled(Button::deal));
     EXPECT_FALSE(h.view.enabled(Button::checkOrCall));
-    EXPECT_EQ(h.state.street, 1);
+    EXPECT_EQ(h.state.street, Street::preflop);
 }
 
 TEST(NewMatch, AnsweredNoChangesNothing) {
@@ -357,7 +357,7 @@ TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
     EXPECT_EQ(h.state.outCount, 0);
     EXPECT_EQ(h.state.anchorSeat, 1);
     EXPECT_EQ(h.state.blindMarker, 1);
-    EXPECT_EQ(h.state.street, 1);
+    EXPECT_EQ(h.state.street, Street::preflop);
     EXPECT_EQ(h.status(8), "");
     EXPECT_EQ(h.status(2), "Small Blind");
     EXPECT_EQ(h.status(1), "Big Blind");

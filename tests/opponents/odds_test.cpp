@@ -3,6 +3,7 @@
 #include "evaluation/hand_evaluator.h"
 #include "game/deck.h"
 #include "opponents/odds.h"
+#include "street_number.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,7 @@ void literalEstimate(EstimateTable& s, Random& random) {
     std::int32_t wins = 0;
     s.estimate.carriedSlots[0] = s.actorCards[0];
     s.estimate.carriedSlots[1] = s.actorCards[1];
-    if (s.street == 1) {
+    if (s.street == Street::preflop) {
         s.estimate.carriedSlots[2] = s.board[0];
         s.estimate.carriedSlots[3] = s.board[1];
         s.estimate.carriedSlots[4] = s.board[2];
@@ -91,9 +92,9 @@ void literalEstimate(EstimateTable& s, Random& random) {
         evaluateHand(s);
         bonus = preflopBonus(s.actorCards[0], s.actorCards[1], s.handScore, n == 2000);
     }
-    if (s.street >= 2 && s.street <= 4 && random.below(100) > 50)
+    if (s.street >= Street::flop && s.street <= Street::river && random.below(100) > 50)
         s.raiseBarred = true;
-    if (s.street == 2) {
+    if (s.street == Street::flop) {
         s.estimate.carriedSlots[2] = s.board[0];
         s.estimate.carriedSlots[3] = s.board[1];
         s.estimate.carriedSlots[4] = s.board[2];
@@ -113,22 +114,22 @@ void literalEstimate(EstimateTable& s, Random& random) {
         }
         s.estimate.carriedSlots[0] = s.actorCards[0];
         s.estimate.carriedSlots[1] = s.actorCards[1];
-        if (s.street == 1) {
+        if (s.street == Street::preflop) {
             s.estimate.carriedSlots[2] = s.estimate.spareDeck[48];
             s.estimate.carriedSlots[3] = s.estimate.spareDeck[49];
             s.estimate.carriedSlots[4] = s.estimate.spareDeck[50];
-        } else if (s.street == 2) {
+        } else if (s.street == Street::flop) {
             for (int i = 0; i < 3; ++i)
                 s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
                     = s.board[static_cast<std::size_t>(i)];
             s.estimate.carriedSlots[5] = s.estimate.spareDeck[50];
             s.estimate.carriedSlots[6] = s.estimate.spareDeck[51];
-        } else if (s.street == 3) {
+        } else if (s.street == Street::turn) {
             for (int i = 0; i < 4; ++i)
                 s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
                     = s.board[static_cast<std::size_t>(i)];
             s.estimate.carriedSlots[6] = s.estimate.spareDeck[51];
-        } else if (s.street == 4) {
+        } else if (s.street == Street::river) {
             for (int i = 0; i < 5; ++i)
                 s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
                     = s.board[static_cast<std::size_t>(i)];
@@ -140,7 +141,10 @@ void literalEstimate(EstimateTable& s, Random& random) {
             for (int i = 0; i < 7; ++i)
                 s.estimate.carriedSlots[static_cast<std::size_t>(i)]
                     = s.estimate.spareDeck[static_cast<std::size_t>(b + i)];
-            const int shown = s.street == 2 ? 3 : s.street == 3 ? 4 : s.street == 4 ? 5 : 0;
+            const int shown = s.street == Street::flop ? 3
+                : s.street == Street::turn             ? 4
+                : s.street == Street::river            ? 5
+                                                       : 0;
             for (int i = 0; i < shown; ++i)
                 s.estimate.carriedSlots[static_cast<std::size_t>(2 + i)]
                     = s.board[static_cast<std::size_t>(i)];
@@ -158,13 +162,12 @@ void literalEstimate(EstimateTable& s, Random& random) {
 }
 
 // A freshly dealt table from a seed, with seat `seat`'s cards to assess.
-EstimateTable dealtTable(
-    std::uint64_t seed, StreetNumber street, std::int32_t level, int seat = 3) {
+EstimateTable dealtTable(std::uint64_t seed, int street, std::int32_t level, int seat = 3) {
     EstimateTable state;
     initDecks(state);
     Random random(seed);
     shuffleAndDeal(state, random);
-    state.street = street;
+    state.street = streetAt(street);
     state.aiLevelCode = level;
     state.actorCards = state.seat(seat).holeCards;
     state.estimate.oddsScore = 33;
@@ -196,7 +199,7 @@ void expectTheStepByStepEstimates(const EstimateTable& table, std::uint64_t seed
 
 TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
     for (std::int32_t level : { 400, 600, 900, 2000, 0, 57, -3 }) {
-        for (StreetNumber street : { 1, 2, 3, 4, 5 }) {
+        for (int street : { 1, 2, 3, 4, 5 }) {
             for (std::uint64_t seed : { 1u, 2u, 99u }) {
                 SCOPED_TRACE("level " + std::to_string(level) + " street " + std::to_string(street)
                     + " seed " + std::to_string(seed));
@@ -221,7 +224,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesOnEveryStreetAndLevel) {
 TEST(OddsEstimate, MatchesTheStepByStepRulesOnManyTurnAndRiverDeals) {
     // Shared board cards make many simulated hands alike; many deals and
     // repeated estimates must still give what scoring every hand gives.
-    for (StreetNumber street : { 3, 4 }) {
+    for (int street : { 3, 4 }) {
         for (std::uint64_t seed = 10; seed < 30; ++seed) {
             SCOPED_TRACE("street " + std::to_string(street) + " seed " + std::to_string(seed));
             expectTheStepByStepEstimates(
@@ -240,7 +243,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWhereFlushesAreCommon) {
     // Four hearts on the board: many simulated hands, and the seat's own,
     // hold five of a suit and are scored slot by slot.
     const std::array<Card, 5> board { card("2h"), card("9h"), card("Kh"), card("5h"), card("Jc") };
-    for (StreetNumber street : { 1, 2, 3, 4 }) {
+    for (int street : { 1, 2, 3, 4 }) {
         for (std::uint64_t seed : { 3u, 4u }) {
             EstimateTable table = dealtTable(seed, street, 900);
             table.board = board;
@@ -254,7 +257,7 @@ TEST(OddsEstimate, MatchesTheStepByStepRulesWithOddCardsInPlay) {
     // A hand-edited or damaged table: a placeholder in the spare deck, a
     // card out of range on the board, a repeated hole card. The estimate
     // follows the rules card by card whatever the cards.
-    for (StreetNumber street : { 1, 2, 3, 4 }) {
+    for (int street : { 1, 2, 3, 4 }) {
         EstimateTable table = dealtTable(6, street, 400);
         table.estimate.spareDeck[17] = kPlaceholderA;
         table.estimate.spareDeck[40] = Card { 2, 15 };
@@ -280,7 +283,7 @@ TEST(OddsEstimate, LeavesTheSpareDeckAPermutationOfItself) {
 // The draws, by their bounds: one caution draw on streets 2 to 4, then
 // 101 pairs below 52 per trial; decideRaise adds one draw below 100.
 TEST(OddsDraws, FollowTheStreetAndTheTrialCount) {
-    for (StreetNumber street : { 1, 2, 3, 4 }) {
+    for (int street : { 1, 2, 3, 4 }) {
         for (std::int32_t level : { 400, 600, 800, 900, 2000 }) {
             EstimateTable state = dealtTable(3, street, level);
             Random random(77);
@@ -355,7 +358,7 @@ TEST(OddsDraws, ScriptedSwapsMoveTheSpareDeckInDrawOrder) {
 }
 
 TEST(OddsCaution, TheDrawBarsARaiseAbove50OnStreets2To4) {
-    for (StreetNumber street : { 3, 4 }) {
+    for (int street : { 3, 4 }) {
         for (int r : { 0, 50, 51, 99 }) {
             EstimateTable state = dealtTable(1, street, -1); // no trials
             Random random = Random::scripted({ r });
@@ -517,12 +520,12 @@ TEST(OddsResult, TheKeptPercentageCannotOverflow) {
 // decideRaise and decideStay are driven through a code without trials, so
 // the estimate keeps the oddsScore the test sets (street 2 to 4: no bonus).
 struct Decision {
-    StreetNumber street;
+    int street;
     std::int32_t odds;
     int draw;
 };
 
-EstimateTable decisionTable(StreetNumber street, std::int32_t odds) {
+EstimateTable decisionTable(int street, std::int32_t odds) {
     EstimateTable state = dealtTable(1, street, -1);
     state.board = { card("Ah"), card("Kh"), card("Qd"), card("Jc"), card("9s") };
     state.actorCards = { card("Ac"), card("Ad") }; // three Aces on the flop: no flop bar
@@ -534,7 +537,7 @@ EstimateTable decisionTable(StreetNumber street, std::int32_t odds) {
 
 TEST(DecideRaise, PicksTheChanceByStreetAndScore) {
     // clang-format off
-        struct Row { StreetNumber street; std::int32_t odds; std::int32_t chance; };
+        struct Row { int street; std::int32_t odds; std::int32_t chance; };
         const Row rows[] = {
             { 2, 20, 0 }, { 2, 21, 50 }, { 2, 30, 50 }, { 2, 31, 100 },
             { 3, 20, 0 }, { 3, 21, 60 }, { 3, 31, 100 },
@@ -600,7 +603,7 @@ TEST(DecideRaise, PreflopWith41RaisesUnlessTheDrawIs0) {
 
 TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
     // clang-format off
-        struct Row { StreetNumber street; std::int32_t out; std::int32_t odds; bool stays; };
+        struct Row { int street; std::int32_t out; std::int32_t odds; bool stays; };
         const Row rows[] = {
             { 1, 3, 26, false }, { 1, 3, 27, true }, { 1, 4, 20, false }, { 1, 4, 21, true },
             { 2, 2, 19, false }, { 2, 2, 20, true }, { 2, 3, 9, false }, { 2, 3, 10, true },
@@ -627,7 +630,7 @@ TEST(DecideStay, FoldsBelowTheStreetsThreshold) {
 // the game plays differently.
 TEST(OddsSignature, FixedSeedsGiveFixedScores) {
     std::vector<std::int32_t> scores;
-    for (StreetNumber street : { 1, 2, 3, 4 })
+    for (int street : { 1, 2, 3, 4 })
         for (std::int32_t level : { 400, 900, 2000 }) {
             EstimateTable state = dealtTable(42, street, level);
             Random random(1000 + street);
@@ -644,8 +647,8 @@ TEST(OddsSignature, FixedSeedsGiveFixedDecisions) {
     EstimateTable state = dealtTable(17, 1, 600);
     Random random(2024);
     std::string decisions;
-    for (StreetNumber street : { 1, 2, 3, 4 }) {
-        state.street = street;
+    for (int street : { 1, 2, 3, 4 }) {
+        state.street = streetAt(street);
         for (int seat = 7; seat >= 1; --seat) {
             state.actorCards = state.seat(seat).holeCards;
             state.outCount = 7 - seat;

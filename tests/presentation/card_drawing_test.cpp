@@ -1,6 +1,7 @@
 #include "presentation/card_drawing.h"
 
 #include "presentation_fixture.h"
+#include "street_number.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ TEST_F(CardDrawing, FacesUseSuitTimesThirteenPlusRank) {
 }
 
 TEST_F(CardDrawing, PreFlopShowsHoleCardsOnlyHumanUpOpponentsDown) {
-    state.street = 1;
+    state.street = Street::preflop;
     state.cardBackImage = 59;
     drawCards(table);
     Lines expected;
@@ -58,7 +59,7 @@ TEST_F(CardDrawing, BoardGrowsWithTheStreets) {
     const Lines board { "stamp cards 13 325,310", "stamp cards 14 395,322",
         "stamp cards 15 465,334", "stamp cards 16 535,322", "stamp cards 17 605,310" };
     for (int street = 2; street <= 4; ++street) {
-        state.street = street;
+        state.street = streetAt(street);
         view.clearLog();
         drawCards(table);
         const Lines s = cardStamps();
@@ -72,7 +73,7 @@ TEST_F(CardDrawing, BoardGrowsWithTheStreets) {
 }
 
 TEST_F(CardDrawing, ShowdownTurnsOpponentsStillInFaceUp) {
-    state.street = 5;
+    state.street = Street::showdown;
     state.seat(4).folded = true;
     drawCards(table);
     const Lines s = cardStamps();
@@ -88,7 +89,7 @@ TEST_F(CardDrawing, ShowdownTurnsOpponentsStillInFaceUp) {
 }
 
 TEST_F(CardDrawing, LoneSurvivorStaysFaceDownWithoutBoard) {
-    state.street = 5;
+    state.street = Street::showdown;
     state.outCount = 6;
     state.seat(kHuman).folded = true;
     for (int seat = 2; seat <= 7; ++seat)
@@ -98,7 +99,7 @@ TEST_F(CardDrawing, LoneSurvivorStaysFaceDownWithoutBoard) {
 }
 
 TEST_F(CardDrawing, HumanFoldedWithSeveralLeftStillShowsTheShowdown) {
-    state.street = 5;
+    state.street = Street::showdown;
     state.outCount = 5;
     state.seat(kHuman).folded = true;
     drawCards(table);
@@ -210,10 +211,10 @@ TEST_F(CardDrawing, ARedrawFromTheFlopOnPutsRaiseBackAndChangesNoRule) {
     state.smallBet = 6;
     state.bigBet = 12;
     state.raiseAmount = 0;
-    state.street = 1;
+    state.street = Street::preflop;
     drawCards(table);
     EXPECT_FALSE(view.contains("caption btnbet=Raise"));
-    state.street = 2;
+    state.street = Street::flop;
     drawCards(table);
     EXPECT_TRUE(view.contains("caption btnbet=Raise"));
     EXPECT_EQ(state.raiseAmount, 0);
@@ -224,7 +225,7 @@ TEST_F(CardDrawing, ARedrawFromTheFlopOnPutsRaiseBackAndChangesNoRule) {
 }
 
 TEST_F(CardDrawing, RepeatingTheDrawingGivesTheSamePicture) {
-    state.street = 3;
+    state.street = Street::turn;
     drawCards(table);
     const Lines first = view.log();
     view.clearLog();

@@ -4,6 +4,7 @@
 #include "presentation/portraits.h"
 
 #include "presentation_fixture.h"
+#include "street_number.h"
 
 namespace tavolier {
 namespace {
@@ -17,7 +18,7 @@ constexpr int kNowhereY = 400;
 
 class OpponentHover : public PresentationTest {
 protected:
-    OpponentHover() { state.street = 2; }
+    OpponentHover() { state.street = Street::flop; }
 };
 
 TEST_F(OpponentHover, EnteringChongShowsRedRingAndHisCardsFaceUp) {
@@ -72,7 +73,7 @@ TEST_F(OpponentHover, BrokeSeatGetsItsEmptyPlaceBackNotCardBacks) {
 }
 
 TEST_F(OpponentHover, NothingHappensAtTheShowdown) {
-    state.street = 5;
+    state.street = Street::showdown;
     mouseMoved(table, 60, 300);
     EXPECT_TRUE(view.log().empty());
     EXPECT_FALSE(table.presentation.hoverShown[7]);
@@ -146,8 +147,8 @@ TEST_F(OpponentHover, EachSeatUsesItsOwnPortraitAndCards) {
 class BadgeHover : public PresentationTest {
 protected:
     // Shows the badge for a score kept from an earlier estimate.
-    std::vector<std::string> badgeFor(std::int32_t score, StreetNumber street) {
-        state.street = street;
+    std::vector<std::string> badgeFor(std::int32_t score, int street) {
+        state.street = streetAt(street);
         state.estimate.oddsScore = score;
         table.presentation.oddsStale = false;
         table.presentation.hoverShown[kHuman] = false;
@@ -190,7 +191,7 @@ TEST_F(BadgeHover, RunsTheEstimateWithTwoThousandTrialsOnTheHumansCards) {
 }
 
 TEST_F(BadgeHover, TwoHoversBetweenActionsRunOneEstimate) {
-    state.street = 2;
+    state.street = Street::flop;
     mouseMoved(table, 300, 600);
     const auto draws = random.drawCount();
     // A planted score survives a second hover: nothing is estimated again.
@@ -232,10 +233,10 @@ TEST_F(BadgeHover, BrokeMarcGetsNoCardBack) {
 }
 
 TEST_F(BadgeHover, NothingAtTheShowdownAndEdgesHold) {
-    state.street = 5;
+    state.street = Street::showdown;
     mouseMoved(table, 300, 600);
     EXPECT_TRUE(view.log().empty());
-    state.street = 1;
+    state.street = Street::preflop;
     mouseMoved(table, 264, 600);
     mouseMoved(table, 300, 668);
     EXPECT_FALSE(table.presentation.hoverShown[kHuman]);

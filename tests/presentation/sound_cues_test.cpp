@@ -14,7 +14,7 @@ class CardSound : public PresentationTest { };
 TEST_F(CardSound, FiftyPlaysTheSecondVariantFiftyOneTheFirst) {
     random.recordBounds(true);
     random.enqueue({ 50, 51 });
-    state.street = 1;
+    state.street = Street::preflop;
     advanceStreet(table);
     advanceStreet(table);
     EXPECT_EQ(view.sounds(), (Lines { "sound card2.wav", "sound card1.wav" }));
@@ -23,7 +23,7 @@ TEST_F(CardSound, FiftyPlaysTheSecondVariantFiftyOneTheFirst) {
 
 TEST_F(CardSound, SoundOffNeitherPlaysNorDraws) {
     state.soundOn = false;
-    state.street = 1;
+    state.street = Street::preflop;
     for (int i = 0; i < 3; ++i)
         advanceStreet(table);
     EXPECT_TRUE(view.sounds().empty());
@@ -31,9 +31,9 @@ TEST_F(CardSound, SoundOffNeitherPlaysNorDraws) {
 }
 
 TEST_F(CardSound, NoneWhenTheHandReachesTheShowdown) {
-    state.street = 4;
+    state.street = Street::river;
     advanceStreet(table);
-    EXPECT_EQ(state.street, 5);
+    EXPECT_EQ(state.street, Street::showdown);
     EXPECT_TRUE(view.sounds().empty());
     EXPECT_EQ(random.drawCount(), 0u);
 }
@@ -42,13 +42,13 @@ TEST_F(CardSound, SwitchingSoundOffShiftsTheBlinkThatFollows) {
     // The card sound and the blink share the generator: with sound on the
     // blink gets the second value, with sound off the first.
     random.enqueue({ 99, 10 });
-    state.street = 1;
+    state.street = Street::preflop;
     advanceStreet(table);
     blinkTick(table);
     EXPECT_EQ(table.presentation.blinkPick, 10);
 
     state.soundOn = false;
-    state.street = 1;
+    state.street = Street::preflop;
     table.presentation.blinkStep = 0;
     random.enqueue({ 40, 99 });
     advanceStreet(table);

@@ -105,7 +105,7 @@ TEST_F(Blink, DrawsOncePerCycle) {
 class WinnersFlash : public PresentationTest {
 protected:
     WinnersFlash() {
-        state.street = 5;
+        state.street = Street::showdown;
         state.seatResults = { 0, -195, 352, -115, 120, -170, 352, -150, 352 };
     }
 };

@@ -25,7 +25,7 @@ protected:
             state.seat(seat).holeCards = { Card { 0, seat }, Card { 2, seat + 4 } };
         }
         state.pot = 37;
-        state.street = 2;
+        state.street = Street::flop;
     }
 
     [[nodiscard]] std::vector<std::string> messages() const { return view.messages(); }

@@ -59,7 +59,7 @@ int backgroundDifferences(const QImage& shot, const QImage& background, const QR
 bool reachTheFlop(WindowFixture& f) {
     TForm1& form = f.form();
     for (int press = 0; press < 6; ++press) {
-        if (f.state.street >= 2)
+        if (f.state.street >= Street::flop)
             return !f.state.seat(kHuman).folded && !form.button(Button::deal)->isEnabled();
         if (!form.button(Button::checkOrCall)->isEnabled())
             return false;
@@ -75,7 +75,7 @@ TEST(TableScreenshot, OnTheFlopShowsBackgroundHumanFacesOpponentBacksAndBoard) {
     for (std::uint64_t seed = 1; seed < 40; ++seed) {
         f = std::make_unique<WindowFixture>(seed);
         f->open().show();
-        if (reachTheFlop(*f) && f->state.street == 2)
+        if (reachTheFlop(*f) && f->state.street == Street::flop)
             break;
         f.reset();
     }

@@ -88,8 +88,7 @@ TEST(LatePictures, SinglePicturesDecodedLateAreThoseOfTheirFiles) {
     const AssetFinder finder(generatedAssets());
     for (const char* name : { "options.png", "rules.jpg" }) {
         for (int scale : { 1, 2 }) {
-            const QImage expected
-                = QImage(asset(scale == 1 ? QString(name) : doubledName(name)));
+            const QImage expected = QImage(asset(scale == 1 ? QString(name) : doubledName(name)));
             LazyPicture later(finder, name, scale);
             EXPECT_FALSE(later.decoded());
             EXPECT_EQ(later.image(), expected) << name;
@@ -125,8 +124,8 @@ TEST(LatePictures, ARawCopyServesOnlyWhenSoundAndNotOlderThanItsPng) {
     // A repainted PNG wins over the older copy.
     QFile rawFile(raw);
     ASSERT_TRUE(rawFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(rawFile.setFileTime(QFileInfo(png).lastModified().addSecs(-60),
-        QFileDevice::FileModificationTime));
+    ASSERT_TRUE(rawFile.setFileTime(
+        QFileInfo(png).lastModified().addSecs(-60), QFileDevice::FileModificationTime));
     rawFile.close();
     EXPECT_EQ(first(), fromPng.copy(0, 0, 139, 127));
 
@@ -171,7 +170,7 @@ TEST(LatePictures, AHandPlaysWithEveryPictureAskedFor) {
             QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
         EXPECT_TRUE(form.button(Button::deal)->isEnabled());
         QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
-        EXPECT_EQ(f.state.street, 1);
+        EXPECT_EQ(f.state.street, Street::preflop);
     }
 }
 

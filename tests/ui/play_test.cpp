@@ -36,7 +36,7 @@ TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
         const int chipsBefore = f.state.seat(kHuman).chips;
 
         QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
-        EXPECT_EQ(f.state.street, 1);
+        EXPECT_EQ(f.state.street, Street::preflop);
         if (form.button(Button::deal)->isEnabled()) {
             // Every opponent folded before the human's turn: the pot is ours.
             EXPECT_GT(f.state.seat(kHuman).chips, chipsBefore) << "seed " << seed;
@@ -57,7 +57,7 @@ TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
     form.show();
 
     // D does nothing while a hand is running.
-    const StreetNumber street = f.state.street;
+    const Street street = f.state.street;
     QTest::keyClick(&form, Qt::Key_D);
     EXPECT_EQ(f.state.street, street);
     EXPECT_FALSE(form.button(Button::deal)->isEnabled());

@@ -113,7 +113,7 @@ TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
     // A press on Call while the turn plays: the rest shows, and the human
     // has not acted (no opponent was asked, nothing was drawn).
     const auto draws = w.f.random.drawCount();
-    const StreetNumber street = w.f.state.street;
+    const Street street = w.f.state.street;
     QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
     EXPECT_FALSE(form.playback()->playing());
     EXPECT_EQ(w.f.random.drawCount(), draws);

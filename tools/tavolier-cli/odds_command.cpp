@@ -81,7 +81,7 @@ int fail(std::ostream& err, const std::string& message) {
 } // namespace
 
 int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    std::optional<std::int32_t> street;
+    std::optional<Street> street;
     std::optional<std::int32_t> level;
     std::uint64_t seed = 1;
     std::optional<std::uint64_t> splitMixState;
@@ -94,8 +94,9 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
                 return fail(err, quoteInput(arg) + " needs a value");
             const std::string_view value = args[++i];
             if (arg == "--street") {
-                street = parseNumber<std::int32_t>(value);
-                if (!street || *street < 1 || *street > 5)
+                const std::optional<std::int32_t> number = parseNumber<std::int32_t>(value);
+                street = number ? streetFromNumber(*number) : std::nullopt;
+                if (!street)
                     return fail(err, "--street takes 1 to 5, not " + quoteInput(value));
             } else if (arg == "--level") {
                 level = parseLevel(value);

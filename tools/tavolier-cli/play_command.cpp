@@ -189,9 +189,9 @@ public:
         }
     }
     void streetDealt(const StreetDealt& e) override {
-        static constexpr std::array<std::string_view, 6> kStreets { "", "pre-flop", "flop", "turn",
+        static constexpr std::array<std::string_view, 5> kStreets { "pre-flop", "flop", "turn",
             "river", "showdown" };
-        *m_out << " " << kStreets[static_cast<std::size_t>(e.street)];
+        *m_out << " " << kStreets[streetIndex(e.street)];
         for (int i = 0; i < e.boardCount; ++i)
             *m_out << " " << cardText(e.board[static_cast<std::size_t>(i)]);
         *m_out << "\n";
@@ -253,7 +253,7 @@ private:
     TableState& s = table.state;
     const Estimate estimate
         = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
-    return estimate.oddsScore >= (s.street >= 2 ? 15 : 20);
+    return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
 }
 
 void humanActs(Table& table, Policy policy) {
