@@ -23,7 +23,7 @@ struct HandSetup {
 // Some hand in progress: the spare deck shuffled, the seat's cards, the board
 // and the slots the last estimate left, drawn from setup. Every tenth holds a
 // card outside the card range somewhere.
-HandSetup someHand(Random& setup, int street) {
+HandSetup someHand(Random& setup, Street street) {
     TableState table;
     initDecks(table);
     HandSetup s;
@@ -62,7 +62,8 @@ TEST(TrialPaths, BothCopiesWinTheSameTrialsAndLeaveTheSameCarry) {
         GTEST_SKIP() << "this build or this processor has one copy of the trials";
     Random setup(20261208);
     for (int round = 0; round < 600; ++round) {
-        const int street = round % 6; // 0 and 5 show no board
+        const Street street
+            = streetFromNumber(1 + round % 5).value(); // the showdown shows no board
         const int trials = 1 + setup.below(300);
         HandSetup a = someHand(setup, street);
         HandSetup b = a;
@@ -84,7 +85,7 @@ TEST(TrialPaths, TheEstimateCountsThePortableCopysWins) {
     // Whichever copy the estimate runs (TAVOLIER_BASELINE set in the tests'
     // second run, or no AVX2), its figure is the portable copy's count.
     Random setup(7);
-    HandSetup a = someHand(setup, 2);
+    HandSetup a = someHand(setup, Street::flop);
     a.input.levelCode = 900;
     HandSetup b = a;
     Random ra(99);
