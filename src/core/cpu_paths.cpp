@@ -11,7 +11,15 @@ bool hasAvx2() {
     // own processor detection.
     static const bool has = [] {
         __builtin_cpu_init();
+#if defined(__clang__)
+        // Older clang knows no level names: the x86-64-v3 features one by one
+        // (every processor with these also has LZCNT, MOVBE and F16C).
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx")
+            && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2")
+            && __builtin_cpu_supports("fma") && __builtin_cpu_supports("popcnt");
+#else
         return __builtin_cpu_supports("x86-64-v3") != 0;
+#endif
     }();
     return has;
 #else
