@@ -609,7 +609,9 @@ void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
         std::filesystem::create_directories(folder, ec); // a failure shows at mkstemp
     removeStaleTemporaries(target);
 
-    const std::string pattern = (folder / (target.filename().string() + std::string(kTemporaryMarker) + "XXXXXX")).string();
+    const std::string pattern
+        = (folder / (target.filename().string() + std::string(kTemporaryMarker) + "XXXXXX"))
+              .string();
     std::vector<char> temp;
     FdGuard out(m_calls, -1);
     // The temporary is locked as soon as it exists. Another copy of the game

@@ -168,8 +168,8 @@ std::shared_future<void> ImageStrip::prefetch(std::shared_future<void> after) {
         return after;
     auto done = std::make_shared<std::promise<void>>();
     std::shared_future<void> next = done->get_future().share();
-    m_pending = std::async(std::launch::async,
-        [source = m_source, width = m_width, height = m_height, after, done] {
+    m_pending = std::async(
+        std::launch::async, [source = m_source, width = m_width, height = m_height, after, done] {
             if (after.valid())
                 after.wait();
             std::vector<QImage> pictures = cutStrip(source.read(), width, height);
@@ -182,9 +182,7 @@ std::shared_future<void> ImageStrip::prefetch(std::shared_future<void> after) {
 void ImageStrip::decode() const {
     if (m_decoded)
         return;
-    m_pictures = m_pending.valid()
-        ? m_pending.get()
-        : cutStrip(m_source.read(), m_width, m_height);
+    m_pictures = m_pending.valid() ? m_pending.get() : cutStrip(m_source.read(), m_width, m_height);
     m_decoded = true;
 }
 

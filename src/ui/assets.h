@@ -44,7 +44,8 @@ struct PictureFiles {
     };
     std::vector<File> files;
 
-    [[nodiscard]] static PictureFiles find(const AssetFinder& finder, const QString& name, qreal scale);
+    [[nodiscard]] static PictureFiles find(
+        const AssetFinder& finder, const QString& name, qreal scale);
     // The first file that reads, its device pixel ratio set (2 for the 2x
     // variant); a null image when none reads. Safe on any thread.
     [[nodiscard]] QImage read() const;

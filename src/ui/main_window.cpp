@@ -211,7 +211,8 @@ void TForm1::afterFirstFrame() {
     else if (m_sound == nullptr && !m_soundModule.valid()) {
         m_soundModule = std::async(std::launch::async, [this] {
             SoundFactory factory = loadSoundModule();
-            QMetaObject::invokeMethod(this, [this] { (void)sound(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { (void)sound(); }, Qt::QueuedConnection);
             return factory;
         });
     }

@@ -8,8 +8,8 @@
 #include "presentation/turn_steps.h"
 #include "settings/settings_store.h"
 #include "ui/assets.h"
-#include "ui/statistics_window.h"
 #include "ui/sound_cues.h"
+#include "ui/statistics_window.h"
 
 #include <QImage>
 #include <QString>

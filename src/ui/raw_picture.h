@@ -62,8 +62,8 @@ inline constexpr std::array<const char*, 7> kRawCopies { "cards.png", "cards@2x.
     const qint64 bytes = qint64 { width } * height * 4;
     if (file.size() != kRawHeaderSize + bytes)
         return {};
-    QImage image(static_cast<int>(width), static_cast<int>(height),
-        QImage::Format_ARGB32_Premultiplied);
+    QImage image(
+        static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull() || image.sizeInBytes() != bytes)
         return {};
     if (file.read(reinterpret_cast<char*>(image.bits()), bytes) != bytes)

@@ -25,8 +25,8 @@ using SoundFactory = std::function<std::unique_ptr<SoundCues>(
     const AssetFinder& finder, bool audio, std::function<void()> beep)>;
 
 // Loads the sound module (tavolier-sound, beside the executable or in the
-// installed module folder, found from the executable's) and finds its factory; empty when the module
-// cannot be loaded. May run on any thread.
+// installed module folder, found from the executable's) and finds its factory; empty when the
+// module cannot be loaded. May run on any thread.
 [[nodiscard]] SoundFactory loadSoundModule();
 
 // The player to use when the module is missing: every cue sounds the alert.

@@ -35,7 +35,8 @@ SoundFactory loadSoundModule() {
     for (const QString& dir : dirs) {
         // The library stays loaded for the rest of the run.
         auto* library = new QLibrary(QDir(dir).filePath(QStringLiteral("tavolier-sound")));
-        const auto make = reinterpret_cast<MakeSoundPlayer>(library->resolve("tavolierMakeSoundPlayer"));
+        const auto make
+            = reinterpret_cast<MakeSoundPlayer>(library->resolve("tavolierMakeSoundPlayer"));
         if (make == nullptr) {
             delete library;
             continue;

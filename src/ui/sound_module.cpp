@@ -6,8 +6,8 @@
 
 extern "C" Q_DECL_EXPORT tavolier::SoundCues* tavolierMakeSoundPlayer(
     const tavolier::AssetFinder* finder, bool audio, const std::function<void()>* beep) {
-    auto* player = new tavolier::SoundPlayer(
-        *finder, audio ? tavolier::SoundPlayer::Output::Detect : tavolier::SoundPlayer::Output::None);
+    auto* player = new tavolier::SoundPlayer(*finder,
+        audio ? tavolier::SoundPlayer::Output::Detect : tavolier::SoundPlayer::Output::None);
     player->setBeep(*beep);
     // The module is loaded after the window's first frame: the output may
     // open now.

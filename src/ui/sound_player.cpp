@@ -309,7 +309,6 @@ private:
 
 } // namespace
 
-
 SoundPlayer::SoundPlayer(const AssetFinder& finder, Output output, QObject* parent)
     : QObject(parent)
     , m_output(output)

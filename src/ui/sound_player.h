@@ -78,5 +78,4 @@ private:
     AudioOutput* m_audio = nullptr; // lives on the sound thread, deletes itself
 };
 
-
 } // namespace tavolier

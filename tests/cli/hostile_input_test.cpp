@@ -88,7 +88,7 @@ TEST(OutputThatCannotBeWritten, EndsEveryCommandWithStatusOneAndAMessage) {
     full.clear();
     err.str("");
     EXPECT_EQ(runOdds(Args { "--street", "2", "--trials", "10", "As", "Kd", "7h", "7c", "2s", "Td",
-                  "9c" },
+                          "9c" },
                   full, err),
         1);
     EXPECT_EQ(err.str(), "tavolier-cli odds: cannot write the output\n");
@@ -118,8 +118,9 @@ TEST(OutputThatCannotBeWritten, TheProgramSaysWhyAndFails) {
         GTEST_SKIP() << "no /dev/full";
     const auto errFile = std::filesystem::path(::testing::TempDir()) / "tavolier-cli-full.err";
     const std::string cli = TAVOLIER_CLI_PATH;
-    for (const std::string args : { "eval As Kd 7h 7c 2s Td 9c", "odds --street 1 --trials 5 As Kd "
-                                                                 "7h 7c 2s Td 9c",
+    for (const std::string args : { "eval As Kd 7h 7c 2s Td 9c",
+             "odds --street 1 --trials 5 As Kd "
+             "7h 7c 2s Td 9c",
              "play --hands 2 --seed 3", "--help" }) {
         const std::string command
             = "'" + cli + "' " + args + " > /dev/full 2> '" + errFile.string() + "'";
@@ -140,7 +141,8 @@ TEST(EvalLineLimit, AnEndlessLineIsRefusedWithItsNumberAfterAFewKilobytes) {
     std::istream in(&endless);
     const CommandRun run = evalOn(in);
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
+    EXPECT_EQ(
+        run.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
     EXPECT_EQ(run.err, "tavolier-cli eval: line 3: longer than 4096 bytes\n");
     EXPECT_LE(endless.taken(), 2 * (kHand.size() + 1) + 4097);
 }
@@ -150,7 +152,8 @@ TEST(EvalLineLimit, ALineOfExactlyTheLimitIsAHand) {
     std::istringstream atLimit(padded + "\n" + padded);
     const CommandRun ok = evalOn(atLimit);
     EXPECT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(ok.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
+    EXPECT_EQ(
+        ok.out, "score 105 kicker 161 One pair Sevens\nscore 105 kicker 161 One pair Sevens\n");
     std::istringstream over(padded + " \n");
     const CommandRun refused = evalOn(over);
     EXPECT_EQ(refused.status, 2);
@@ -159,7 +162,8 @@ TEST(EvalLineLimit, ALineOfExactlyTheLimitIsAHand) {
 
 TEST(ErrorMessages, QuoteAtMostFortyCharactersWithControlCharactersEscaped) {
     EXPECT_EQ(quoteInput("1h"), "'1h'");
-    EXPECT_EQ(quoteInput("a\x1b[2Jb\t\r\n\x7f\xc3\xa9'\\"), "'a\\x1b[2Jb\\t\\r\\n\\x7f\\xc3\\xa9\\'\\\\'");
+    EXPECT_EQ(quoteInput("a\x1b[2Jb\t\r\n\x7f\xc3\xa9'\\"),
+        "'a\\x1b[2Jb\\t\\r\\n\\x7f\\xc3\\xa9\\'\\\\'");
     const std::string forty(40, 'x');
     EXPECT_EQ(quoteInput(forty + "y"), std::string("'").append(forty).append("'..."));
     EXPECT_EQ(quoteInput(forty), std::string("'").append(forty).append("'"));
@@ -204,7 +208,8 @@ TEST(PlayHistoryOption, AnEmptyNameIsRefusedAndAnUnwritableNameIsEscaped) {
     const std::string folder = ::testing::TempDir() + "no\x1b[2Jsuch-folder";
     EXPECT_EQ(runPlay(Args { "--hands", "1", "--history", folder + "/h.txt" }, out, err), 2);
     EXPECT_EQ(err.str(),
-        "tavolier-cli play: cannot write " + ::testing::TempDir() + "no\\x1b[2Jsuch-folder/h.txt\n");
+        "tavolier-cli play: cannot write " + ::testing::TempDir()
+            + "no\\x1b[2Jsuch-folder/h.txt\n");
 }
 
 TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
@@ -217,8 +222,8 @@ TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
     ::chmod(path.c_str(), 0444);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(runPlay(Args { "--hands", "2", "--seed", "1", "--settings", path.string() }, out, err),
-        1);
+    EXPECT_EQ(
+        runPlay(Args { "--hands", "2", "--seed", "1", "--settings", path.string() }, out, err), 1);
     EXPECT_EQ(err.str(),
         "tavolier-cli play: Unable to write to tavolier.ini: cannot write " + path.string()
             + ": the file is read-only\n");

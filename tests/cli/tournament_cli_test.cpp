@@ -34,11 +34,10 @@ std::string withoutTime(const std::string& text) {
 }
 
 TEST(Tournament, TheTableIsTheSameForOneJobAndThree) {
-    const TournamentRun one = tournament(
-        { "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "1" });
+    const TournamentRun one
+        = tournament({ "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "1" });
     const TournamentRun three
-        = tournament(
-        { "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "3" });
+        = tournament({ "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "3" });
     ASSERT_EQ(one.status, 0) << one.err;
     ASSERT_EQ(three.status, 0) << three.err;
     EXPECT_EQ(withoutTime(one.out), withoutTime(three.out));

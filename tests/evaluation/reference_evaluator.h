@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evaluation/hand_evaluator.h"
 #include "core/card.h"
+#include "evaluation/hand_evaluator.h"
 
 #include <array>
 

@@ -35,7 +35,8 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n";
 
 bool isCard(std::string_view word) {
-    return word.size() == 2 && std::string_view("23456789TJQKA").find(word[0]) != std::string_view::npos
+    return word.size() == 2
+        && std::string_view("23456789TJQKA").find(word[0]) != std::string_view::npos
         && std::string_view("cdhs").find(word[1]) != std::string_view::npos;
 }
 
@@ -147,7 +148,8 @@ void odds(std::vector<std::string_view> args) {
 // play's files go into a folder of its own, emptied now and then.
 const std::filesystem::path& scratch() {
     static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavolier-cli-fuzz-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "tavolier-cli-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             fail("no scratch folder");
         std::filesystem::current_path(pattern);

@@ -113,13 +113,13 @@ TEST(IniWrite, AddsAMissingKeyAfterTheLastLineOfItsSection) {
 // of that line's value.
 TEST(IniWrite, ALastLineEndingInALoneCarriageReturnKeepsItsValue) {
     EXPECT_EQ(written("[Bet]\r\nSmall=6\r", "Bet", "Big", 8), "[Bet]\r\nSmall=6\r\nBig=8");
-    EXPECT_EQ(written("[Bet]\nSmall=6\r", "Cash", "until", 700),
-        "[Bet]\nSmall=6\r\n[Cash]\nuntil=700\n");
+    EXPECT_EQ(
+        written("[Bet]\nSmall=6\r", "Cash", "until", 700), "[Bet]\nSmall=6\r\n[Cash]\nuntil=700\n");
     EXPECT_EQ(written("[Bet]\r", "Bet", "Small", 6), "[Bet]\r\nSmall=6");
     EXPECT_EQ(written("[Bet]\nSmall=6\r", "Bet", "Small", 7), "[Bet]\nSmall=7\r");
     // Every line of the user's reads as before, whichever key is written.
-    for (const std::string_view text : { "[Bet]\r\nSmall=6\r", "[Bet]\nSmall=6\r",
-             "[Bet]\rSmall=6\r", "x=1\r\n[Bet]\r\n\r" }) {
+    for (const std::string_view text :
+        { "[Bet]\r\nSmall=6\r", "[Bet]\nSmall=6\r", "[Bet]\rSmall=6\r", "x=1\r\n[Bet]\r\n\r" }) {
         for (const auto& [section, key] : { std::pair { "Bet", "Big" }, { "Cash", "until" } }) {
             const ini::Edit edit = ini::planWrite(text, true, section, key, 8);
             EXPECT_EQ(edit.begin, edit.end) << text; // every byte of the user's stays

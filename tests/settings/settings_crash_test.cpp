@@ -151,7 +151,8 @@ TEST(SettingsFileCrashSafety, KillsInTheMiddleOfWritesLeaveTheFileWholeAndNoTemp
         EXPECT_EQ(file.readInteger("Cash", "until", 0), -1 - round);
         EXPECT_EQ(temporariesIn(folder.path()), std::vector<std::string> {}) << "round " << round;
         expectWhole(readBytes(folder.ini()), padding, round);
-        EXPECT_EQ(readBytes(folder.path() / kPlayersCopy), "[Cash]\nuntil=999\n") << "round " << round;
+        EXPECT_EQ(readBytes(folder.path() / kPlayersCopy), "[Cash]\nuntil=999\n")
+            << "round " << round;
     }
     RecordProperty("temporaries_left_by_kills", leftBehind);
     EXPECT_GE(leftBehind, kRounds / 2);

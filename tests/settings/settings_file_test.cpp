@@ -410,7 +410,8 @@ TEST(SettingsFileWriting, AReadOnlyFileIsNotReplaced) {
         ADD_FAILURE() << "a read-only file was written";
     } catch (const SettingsWriteError& error) {
         EXPECT_STREQ(error.what(), "Unable to write to tavolier.ini");
-        EXPECT_EQ(error.detail(), "cannot write " + folder.ini().string() + ": the file is read-only");
+        EXPECT_EQ(
+            error.detail(), "cannot write " + folder.ini().string() + ": the file is read-only");
     }
     EXPECT_EQ(inodeOf(folder.ini()), before);
     EXPECT_EQ(readBytes(folder.ini()), kSample);
@@ -438,8 +439,8 @@ TEST(SettingsFileWriting, AFileTheUserMayNotWriteIsNotReplaced) {
     if (::geteuid() != 0) {
         // The real permission of someone who is not the owner.
         ::chmod(folder.ini().c_str(), 0464);
-        EXPECT_THROW(SettingsFile(folder.ini()).writeInteger("Cash", "until", 700),
-            SettingsWriteError);
+        EXPECT_THROW(
+            SettingsFile(folder.ini()).writeInteger("Cash", "until", 700), SettingsWriteError);
         EXPECT_EQ(readBytes(folder.ini()), kSample);
     }
 }

@@ -289,15 +289,15 @@ protected:
         options.messageHook = [](const QString&, const QString&) {};
         options.questionHook = [](const QString&, const QString&) { return true; };
         // The player itself, linked in, rather than the module beside the game.
-        options.soundFactory = [this](const AssetFinder& finder, bool audio,
-                                   std::function<void()> beep) {
-            auto made = std::make_unique<SoundPlayer>(
-                finder, audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None);
-            made->setBeep(std::move(beep));
-            made->start();
-            player = made.get();
-            return std::unique_ptr<SoundCues>(std::move(made));
-        };
+        options.soundFactory
+            = [this](const AssetFinder& finder, bool audio, std::function<void()> beep) {
+                  auto made = std::make_unique<SoundPlayer>(
+                      finder, audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None);
+                  made->setBeep(std::move(beep));
+                  made->start();
+                  player = made.get();
+                  return std::unique_ptr<SoundCues>(std::move(made));
+              };
         auto form = std::make_unique<TForm1>(state, random, settings, options);
         EXPECT_EQ(player, nullptr) << "sound must wait for the first frame";
         form->show();

@@ -40,13 +40,14 @@ public:
         options.scale = scale;
         options.audio = false;
         // The player itself, linked in, rather than the module beside the game.
-        options.soundFactory = [](const AssetFinder& finder, bool audio, std::function<void()> beep) {
-            auto player = std::make_unique<SoundPlayer>(
-                finder, audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None);
-            player->setBeep(std::move(beep));
-            player->start();
-            return std::unique_ptr<SoundCues>(std::move(player));
-        };
+        options.soundFactory
+            = [](const AssetFinder& finder, bool audio, std::function<void()> beep) {
+                  auto player = std::make_unique<SoundPlayer>(
+                      finder, audio ? SoundPlayer::Output::Detect : SoundPlayer::Output::None);
+                  player->setBeep(std::move(beep));
+                  player->start();
+                  return std::unique_ptr<SoundCues>(std::move(player));
+              };
         options.runTimers = false;
         options.historyFolder = historyFolder;
         options.playback = playback;

@@ -14,9 +14,9 @@
 #include "cli_text.h"
 #include "commands.h"
 
+#include "core/card.h"
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
-#include "core/card.h"
 
 #include <array>
 #include <cerrno>

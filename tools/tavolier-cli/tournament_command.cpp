@@ -4,8 +4,8 @@
 #include "cli_text.h"
 #include "commands.h"
 
-#include "game/match_play.h"
 #include "core/seats.h"
+#include "game/match_play.h"
 
 #include <algorithm>
 #include <atomic>
@@ -237,8 +237,8 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
         row("unended", unfinished);
     const std::int64_t humanWins = wins[kHumanSeat.index()];
     const auto [low, high] = wilson(humanWins, o.matches);
-    out << "human's seat " << humanWins << " of " << o.matches << " ("
-        << std::setprecision(1) << 100.0 * static_cast<double>(humanWins) / static_cast<double>(o.matches)
+    out << "human's seat " << humanWins << " of " << o.matches << " (" << std::setprecision(1)
+        << 100.0 * static_cast<double>(humanWins) / static_cast<double>(o.matches)
         << "%, 95% interval " << 100.0 * low << "% to " << 100.0 * high << "%)\n";
     out << "hands per match " << std::setprecision(1)
         << static_cast<double>(hands) / static_cast<double>(o.matches) << "\n";
