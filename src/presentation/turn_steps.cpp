@@ -102,14 +102,10 @@ void TurnSteps::quietEffect(std::function<void()> run) {
     m_steps.back().push_back(Item { std::move(run), false });
 }
 
+// An event joins the current step without a pause of its own, as a quiet
+// effect does.
 void TurnSteps::event(std::function<void()> run) {
-    if (!m_recording) {
-        run();
-        return;
-    }
-    if (m_steps.empty())
-        m_steps.emplace_back();
-    m_steps.back().push_back(Item { std::move(run), false });
+    quietEffect(std::move(run));
 }
 
 void TurnSteps::cut(int actor) {
