@@ -35,8 +35,8 @@ for _ in $(seq 200); do
 done
 [[ -n $window ]] || { echo "memory.sh: the game's window did not appear" >&2; exit 1; }
 for _ in $(seq "$hands"); do
-    for _ in $(seq 8); do xdotool key --window "$window" c; sleep 0.05; done
-    xdotool key --window "$window" d
+    for _ in $(seq 8); do xdotool key --window "$window" c 2>/dev/null; sleep 0.05; done
+    xdotool key --window "$window" d 2>/dev/null
     sleep 0.1
 done
 sleep 0.5

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -86,21 +85,7 @@ int main(int argc, char** argv) {
     const auto settings = openSettings();
     tavolier::Random random;
     tavolier::TableState state;
-    tavolier::WindowOptions options;
-    // The icon waits for the first frame: finding it loads the icon and
-    // picture plugins.
-    options.afterFirstFrame = [] {
-        // The installed icon, or the generated one beside the program (a theme
-        // lookup can answer with an icon that has no picture at all).
-        QIcon icon = QIcon::fromTheme("tavolier");
-        if (icon.isNull() || icon.availableSizes().isEmpty()) {
-            const QString path = tavolier::AssetFinder().find("tavolier.png");
-            if (!path.isEmpty())
-                icon = QIcon(path);
-        }
-        QApplication::setWindowIcon(icon);
-    };
-    tavolier::TForm1 window(state, random, *settings, std::move(options));
+    tavolier::TForm1 window(state, random, *settings);
     window.centreOnScreen();
     tavolier::watchFirstFrame(window);
     window.show();

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <memory>
 
@@ -31,6 +32,17 @@ QString AssetFinder::find(const QString& name) const {
             return info.absoluteFilePath();
     }
     return {};
+}
+
+QImage readPictureFile(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "png" || suffix == "bmp") {
+        QImageReader reader(path, suffix);
+        reader.setAutoDetectImageFormat(false);
+        if (QImage image = reader.read(); !image.isNull())
+            return image;
+    }
+    return QImageReader(path).read();
 }
 
 QString doubledName(const QString& name) {
@@ -70,7 +82,7 @@ PictureFiles PictureFiles::find(const AssetFinder& finder, const QString& name, 
 QImage PictureFiles::read() const {
     for (const File& file : files) {
         QImage image = file.path.endsWith(QStringLiteral(".argb")) ? readRawPicture(file.path)
-                                                                   : QImage(file.path);
+                                                                   : readPictureFile(file.path);
         if (image.isNull())
             continue;
         if (file.doubled)

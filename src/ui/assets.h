@@ -29,6 +29,13 @@ private:
     QStringList m_dirs;
 };
 
+// Reads a picture file. PNG and BMP files are read by Qt's own readers,
+// chosen by the suffix, so that no image format plugin is loaded to guess
+// the format (loading them all costs start-up time and memory); a file whose
+// contents are not what its suffix says, and every other format, is read
+// through the plugins. A null image when nothing reads it.
+[[nodiscard]] QImage readPictureFile(const QString& path);
+
 // The file name of the doubled-resolution variant: "cards.png" ->
 // "cards@2x.png"; "texasbmp2.bmp" -> "texasbmp2@2x.png" (bitmaps come as PNG).
 [[nodiscard]] QString doubledName(const QString& name);

@@ -85,6 +85,23 @@ struct SeatLabels {
     } };
 // clang-format on
 
+// What tells a changed picture file from the one read before.
+qint64 fileStamp(const QString& path) {
+    const QFileInfo info(path);
+    return info.lastModified().toMSecsSinceEpoch() ^ (info.size() << 20);
+}
+
+// The background as the canvas uses it: opaque RGB32. The raw copy is
+// written opaque, so its pixels are taken as they are.
+QImage readBackground(const PictureFiles& files) {
+    QImage loaded = files.read();
+    if (!loaded.isNull()
+        && (!files.files.front().path.endsWith(QStringLiteral(".argb"))
+            || !loaded.reinterpretAsFormat(QImage::Format_RGB32)))
+        loaded = loaded.convertToFormat(QImage::Format_RGB32);
+    return loaded;
+}
+
 const char* const kActionButtonStyle
     = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
@@ -125,10 +142,6 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    // The game's icon, from the pictures the window uses.
-    if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
-        setWindowIcon(QIcon(icon));
-
     m_scale = m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio();
     if (m_scale < 1.0)
         m_scale = 1.0;
@@ -137,6 +150,7 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     m_canvas.fill(Qt::black);
 
     loadPictures();
+    prefetchFirstFramePictures();
     layOutControls();
     QString historyFolder = m_options.historyFolder;
     if (historyFolder.isEmpty())
@@ -195,15 +209,38 @@ void TForm1::loadPictures() {
     }
 }
 
+void TForm1::prefetchFirstFramePictures() {
+    // One after the other on a worker thread, while this thread builds the
+    // controls (their fonts take most of its time): the start-up deal's
+    // pictures and the background are then ready, or nearly, when asked for.
+    std::shared_future<void> turn;
+    for (ImageList list : { ImageList::procent, ImageList::highlights, ImageList::cards })
+        turn = m_strips[at(list)]->prefetch(turn);
+    PictureFiles background = PictureFiles::find(m_finder, "texasbmp2.bmp", m_scale);
+    if (background.files.empty())
+        return;
+    m_backgroundAhead.path = background.files.front().path;
+    m_backgroundAhead.stamp = fileStamp(m_backgroundAhead.path);
+    m_backgroundAhead.image
+        = std::async(std::launch::async, [files = std::move(background), after = turn] {
+              if (after.valid())
+                  after.wait();
+              return readBackground(files);
+          });
+}
+
 void TForm1::afterFirstFrame() {
-    if (m_options.afterFirstFrame)
-        m_options.afterFirstFrame();
-    // One picture after the other, so their decoding scratch never piles up.
+    // The window's icon: finding a theme's or decoding any picture loads
+    // code the first frame can do without.
+    if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
+        setWindowIcon(QIcon(QPixmap::fromImage(readPictureFile(icon))));
+    // The other pictures of the table, one after the other, so their decoding
+    // scratch never piles up. The options panel's and the rules' pictures
+    // wait until the pointer comes onto their button (or they are shown):
+    // most games never open them, and they would hold 2 MB.
     std::shared_future<void> turn;
     for (const auto& strip : m_strips)
         turn = strip->prefetch(turn);
-    turn = m_panel->prefetchPicture(turn);
-    m_about->prefetchPicture(turn);
     // The sound player comes next: its module is loaded on a worker thread
     // (a factory given instead is used at once).
     if (m_sound == nullptr && m_options.soundFactory)
@@ -552,16 +589,19 @@ bool TForm1::loadBackground() {
     if (files.files.empty())
         return false;
     const QString& path = files.files.front().path;
-    const QFileInfo info(path);
-    const qint64 stamp = info.lastModified().toMSecsSinceEpoch() ^ (info.size() << 20);
+    const qint64 stamp = fileStamp(path);
     if (path != m_backgroundPath || stamp != m_backgroundStamp || m_background.isNull()) {
-        QImage loaded = files.read();
+        QImage loaded;
+        // The read started with the window serves if the file is the same.
+        if (m_backgroundAhead.image.valid()) {
+            QImage ahead = m_backgroundAhead.image.get();
+            if (path == m_backgroundAhead.path && stamp == m_backgroundAhead.stamp)
+                loaded = std::move(ahead);
+        }
+        if (loaded.isNull())
+            loaded = readBackground(files);
         if (loaded.isNull())
             return false;
-        // The raw background is written opaque: its pixels are RGB32 already.
-        if (!path.endsWith(QStringLiteral(".argb"))
-            || !loaded.reinterpretAsFormat(QImage::Format_RGB32))
-            loaded = loaded.convertToFormat(QImage::Format_RGB32);
         m_background = std::move(loaded);
         m_backgroundPath = path;
         m_backgroundStamp = stamp;
@@ -675,8 +715,15 @@ void TForm1::leaveEvent(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter)
+    if (event->type() == QEvent::Enter) {
         guarded([this] { mouseLeft(m_table); });
+        // A picture only a button shows is decoded as the pointer comes onto
+        // that button, so it is ready by the click.
+        if (watched->objectName() == QLatin1String("dxButton6"))
+            m_panel->prefetchPicture();
+        else if (watched->objectName() == QLatin1String("dxButton8"))
+            m_about->prefetchPicture();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -41,8 +41,6 @@ struct WindowOptions {
     // Makes the sound player; empty loads the sound module after the first
     // frame (tests link the player instead).
     SoundFactory soundFactory;
-    // Runs once the first frame is on screen (the program sets its icon here).
-    std::function<void()> afterFirstFrame;
     // False leaves the three timers stopped at start-up (tests tick by hand).
     bool runTimers = true;
     // Messages and questions go to these instead of modal boxes when set
@@ -142,6 +140,8 @@ private:
     void layOutControls();
     void wireHandlers();
     void loadPictures();
+    // Starts decoding what the start-up deal and the first frame show.
+    void prefetchFirstFramePictures();
     // Decodes the pictures the first frame did not need and loads the sound
     // module, on worker threads.
     void afterFirstFrame();
@@ -169,6 +169,12 @@ private:
     QImage m_background;
     QString m_backgroundPath;
     qint64 m_backgroundStamp = -1;
+    // The background's first read, started with the window on a worker thread.
+    struct {
+        QString path;
+        qint64 stamp = -1;
+        std::future<QImage> image;
+    } m_backgroundAhead;
 
     std::array<std::unique_ptr<ImageStrip>, 6> m_strips;
     std::array<QLabel*, kLabelCount> m_labels {};
