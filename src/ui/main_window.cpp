@@ -186,7 +186,6 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
     const OpponentsPace pace
         = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
     m_playback->setPace(pace);
-    m_panel->pace->setCurrentIndex(static_cast<int>(readPace(m_table.settings)));
 
     m_about = new TAboutBox(m_finder, m_scale, this);
 
@@ -241,6 +240,7 @@ void TForm1::afterFirstFrame() {
     std::shared_future<void> turn;
     for (const auto& strip : m_strips)
         turn = strip->prefetch(turn);
+    (void)optionsPanel();
     // The sound player comes next: its module is loaded on a worker thread
     // (a factory given instead is used at once).
     if (m_sound == nullptr && m_options.soundFactory)
@@ -344,12 +344,6 @@ void TForm1::layOutControls() {
     statistics->setCursor(Qt::PointingHandCursor);
     statistics->setToolTip("Statistics of your hands and of this match (S)");
 
-    m_panel = new OptionsPanel(m_finder, m_scale, this);
-    m_panel->hide();
-    m_labels[at(Label::smallBetSize)] = m_panel->Label3;
-    m_labels[at(Label::bigBetSize)] = m_panel->Label4;
-    m_buttons[at(Button::sound)] = m_panel->SoundOff1;
-
     static constexpr std::array<int, 3> intervals { 300, 80, 150 };
     static constexpr std::array<const char*, 3> timerNames { "winktimer", "wintimer", "goldtimer" };
     for (std::size_t i = 0; i < m_timers.size(); ++i) {
@@ -359,15 +353,17 @@ void TForm1::layOutControls() {
     }
 }
 
+void TForm1::onClick(QPushButton* button, std::function<void()> handler) {
+    // A click on any control but the four actions first shows the rest of a
+    // turn being played back.
+    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        m_playback->finish();
+        guarded(handler);
+    });
+}
+
 void TForm1::wireHandlers() {
-    // A click on any other control first shows the rest of a turn being
-    // played back; the four action buttons each play a turn.
-    auto onClick = [this](QPushButton* button, std::function<void()> handler) {
-        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
-            m_playback->finish();
-            guarded(handler);
-        });
-    };
+    // The four action buttons each play a turn.
     auto onTurn = [this](QPushButton* button, std::function<void()> handler) {
         connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
             m_playback->runTurn([this, &handler] { guarded(handler); });
@@ -379,9 +375,9 @@ void TForm1::wireHandlers() {
     onTurn(button(Button::fold), [this] { tavolier::fold(m_table); });
     onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
     onClick(findChild<QPushButton*>("dxButton5"),
-        [this] { tavolier::newMatch(m_table, m_panel->money->text().toStdString()); });
-    onClick(
-        findChild<QPushButton*>("dxButton6"), [this] { showOptionsPanel(m_panel->isHidden()); });
+        [this] { tavolier::newMatch(m_table, optionsPanel()->money->text().toStdString()); });
+    onClick(findChild<QPushButton*>("dxButton6"),
+        [this] { showOptionsPanel(optionsPanel()->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
     onClick(findChild<QPushButton*>("historyButton"), [this] { m_story->openHistory(); });
     findChild<QPushButton*>("historyButton")->setToolTip("Hand history (H)");
@@ -389,6 +385,31 @@ void TForm1::wireHandlers() {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (qobject_cast<QLabel*>(child) == nullptr)
             child->installEventFilter(this);
+
+    connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { blinkTick(m_table); }); });
+    connect(m_timers[at(Timer::wintimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { winnersFlashTick(m_table); }); });
+    connect(m_timers[at(Timer::goldtimer)], &QTimer::timeout, this,
+        [this] { guarded([this] { goldFigureTick(m_table); }); });
+}
+
+OptionsPanel* TForm1::optionsPanel() const {
+    if (m_panel == nullptr)
+        const_cast<TForm1*>(this)->buildOptionsPanel();
+    return m_panel;
+}
+
+void TForm1::buildOptionsPanel() {
+    // The panel is hidden until "Options"; its dozens of controls would
+    // cost the first frame a sixth of its time.
+    m_panel = new OptionsPanel(m_finder, m_scale, this);
+    m_panel->hide();
+    m_panel->installEventFilter(this);
+    m_labels[at(Label::smallBetSize)] = m_panel->Label3;
+    m_labels[at(Label::bigBetSize)] = m_panel->Label4;
+    m_buttons[at(Button::sound)] = m_panel->SoundOff1;
+    m_panel->pace->setCurrentIndex(static_cast<int>(readPace(m_table.settings)));
 
     onClick(m_panel->dxButton2,
         [this] { enterInitialCash(m_table, m_panel->money->text().toStdString()); });
@@ -419,12 +440,17 @@ void TForm1::wireHandlers() {
         });
     });
 
-    connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { blinkTick(m_table); }); });
-    connect(m_timers[at(Timer::wintimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { winnersFlashTick(m_table); }); });
-    connect(m_timers[at(Timer::goldtimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { goldFigureTick(m_table); }); });
+    // What the game wrote to the panel before, in its order.
+    std::vector<std::function<void()>> writes = std::move(m_panelWrites);
+    for (const auto& write : writes)
+        write();
+}
+
+bool TForm1::laterOnPanel(bool onPanel, std::function<void()> write) {
+    if (!onPanel || m_panel != nullptr)
+        return false;
+    m_panelWrites.push_back(std::move(write));
+    return true;
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {
@@ -510,11 +536,27 @@ void TForm1::centreOnScreen() {
     move(frame.topLeft());
 }
 
+namespace {
+
+bool isOnPanel(Label label) {
+    return label == Label::smallBetSize || label == Label::bigBetSize;
+}
+
+bool isOnPanel(Button button) {
+    return button == Button::sound;
+}
+
+} // namespace
+
 QPushButton* TForm1::button(Button button) const {
+    if (isOnPanel(button))
+        (void)optionsPanel();
     return m_buttons[at(button)];
 }
 
 QLabel* TForm1::label(Label label) const {
+    if (isOnPanel(label))
+        (void)optionsPanel();
     return m_labels[at(label)];
 }
 
@@ -525,12 +567,16 @@ QTimer* TForm1::timer(Timer timer) const {
 // ---- TableView: labels, buttons and the panel's fields
 
 void TForm1::setLabelText(Label which, std::string_view text) {
+    if (laterOnPanel(isOnPanel(which), [this, which, t = std::string(text)] { setLabelText(which, t); }))
+        return;
     QLabel* l = label(which);
     l->setText(qs(text));
     l->adjustSize();
 }
 
 void TForm1::setLabelColor(Label which, std::uint32_t rgb) {
+    if (laterOnPanel(isOnPanel(which), [this, which, rgb] { setLabelColor(which, rgb); }))
+        return;
     QLabel* l = label(which);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, QColor::fromRgb(rgb & 0xFFFFFFu));
@@ -538,6 +584,8 @@ void TForm1::setLabelColor(Label which, std::uint32_t rgb) {
 }
 
 void TForm1::setLabelStyle(Label which, FontStyle style) {
+    if (laterOnPanel(isOnPanel(which), [this, which, style] { setLabelStyle(which, style); }))
+        return;
     QLabel* l = label(which);
     QFont font = l->font();
     font.setBold(style == FontStyle::bold);
@@ -547,28 +595,41 @@ void TForm1::setLabelStyle(Label which, FontStyle style) {
 }
 
 void TForm1::refreshLabel(Label which) {
+    if (isOnPanel(which) && m_panel == nullptr)
+        return; // a label not yet built shows what it is given when it is
     label(which)->update();
 }
 
 void TForm1::setButtonCaption(Button which, std::string_view caption) {
+    if (laterOnPanel(isOnPanel(which),
+            [this, which, c = std::string(caption)] { setButtonCaption(which, c); }))
+        return;
     button(which)->setText(qs(caption));
 }
 
 void TForm1::setButtonEnabled(Button which, bool enabled) {
+    if (laterOnPanel(isOnPanel(which), [this, which, enabled] { setButtonEnabled(which, enabled); }))
+        return;
     button(which)->setEnabled(enabled);
 }
 
 void TForm1::setEditText(Edit edit, std::string_view text) {
+    if (laterOnPanel(true, [this, edit, t = std::string(text)] { setEditText(edit, t); }))
+        return;
     (edit == Edit::money ? m_panel->money : m_panel->until)->setText(qs(text));
 }
 
 void TForm1::selectRadio(RadioGroup group, int item) {
+    if (laterOnPanel(true, [this, group, item] { selectRadio(group, item); }))
+        return;
     OptionsPanel::select(
         group == RadioGroup::cardbacks ? m_panel->cardbacks : m_panel->Levels, item);
 }
 
 void TForm1::showOptionsPanel(bool shown) {
-    m_panel->setVisible(shown);
+    if (!shown && m_panel == nullptr)
+        return;
+    optionsPanel()->setVisible(shown);
     if (shown)
         m_panel->raise();
 }
@@ -720,7 +781,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // A picture only a button shows is decoded as the pointer comes onto
         // that button, so it is ready by the click.
         if (watched->objectName() == QLatin1String("dxButton6"))
-            m_panel->prefetchPicture();
+            optionsPanel()->prefetchPicture();
         else if (watched->objectName() == QLatin1String("dxButton8"))
             m_about->prefetchPicture();
     }

@@ -19,6 +19,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -74,7 +75,9 @@ public:
     [[nodiscard]] EventFanOut& gameEvents() { return m_events; }
     // The retained canvas, at the device pixel ratio of the window.
     [[nodiscard]] const QImage& canvas() const { return m_canvas; }
-    [[nodiscard]] OptionsPanel* optionsPanel() const { return m_panel; }
+    // The options panel; it is built after the first frame (or when first
+    // asked for) and what was written to it before is written then.
+    [[nodiscard]] OptionsPanel* optionsPanel() const;
     [[nodiscard]] TAboutBox* aboutBox() const { return m_about; }
     [[nodiscard]] QPushButton* button(Button button) const;
     [[nodiscard]] QLabel* label(Label label) const;
@@ -139,6 +142,13 @@ protected:
 private:
     void layOutControls();
     void wireHandlers();
+    // Runs handler, guarded, on a click of button.
+    void onClick(QPushButton* button, std::function<void()> handler);
+    // Builds the options panel and wires it, once.
+    void buildOptionsPanel();
+    // True when a write to a control of the panel must wait for the panel:
+    // it is kept and made when the panel is built.
+    bool laterOnPanel(bool onPanel, std::function<void()> write);
     void loadPictures();
     // Starts decoding what the start-up deal and the first frame show.
     void prefetchFirstFramePictures();
@@ -181,6 +191,7 @@ private:
     std::array<QPushButton*, kButtonCount> m_buttons {};
     std::array<QTimer*, 3> m_timers {};
     OptionsPanel* m_panel = nullptr;
+    std::vector<std::function<void()>> m_panelWrites; // before the panel is built
     TAboutBox* m_about = nullptr;
     std::unique_ptr<SoundCues> m_sound;
     std::future<SoundFactory> m_soundModule; // loading on a worker thread

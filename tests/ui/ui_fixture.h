@@ -67,7 +67,9 @@ public:
     [[nodiscard]] bool hoverShown(int seat) const {
         return m_form->table().presentation.hoverShown[static_cast<std::size_t>(seat)];
     }
+    // A button of the window or of its options panel (built if need be).
     [[nodiscard]] QPushButton* named(const char* name) const {
+        (void)m_form->optionsPanel();
         return m_form->findChild<QPushButton*>(name);
     }
 
