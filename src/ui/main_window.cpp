@@ -567,7 +567,8 @@ QTimer* TForm1::timer(Timer timer) const {
 // ---- TableView: labels, buttons and the panel's fields
 
 void TForm1::setLabelText(Label which, std::string_view text) {
-    if (laterOnPanel(isOnPanel(which), [this, which, t = std::string(text)] { setLabelText(which, t); }))
+    if (laterOnPanel(
+            isOnPanel(which), [this, which, t = std::string(text)] { setLabelText(which, t); }))
         return;
     QLabel* l = label(which);
     l->setText(qs(text));
@@ -608,7 +609,8 @@ void TForm1::setButtonCaption(Button which, std::string_view caption) {
 }
 
 void TForm1::setButtonEnabled(Button which, bool enabled) {
-    if (laterOnPanel(isOnPanel(which), [this, which, enabled] { setButtonEnabled(which, enabled); }))
+    if (laterOnPanel(
+            isOnPanel(which), [this, which, enabled] { setButtonEnabled(which, enabled); }))
         return;
     button(which)->setEnabled(enabled);
 }

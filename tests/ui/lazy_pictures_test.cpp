@@ -135,6 +135,36 @@ TEST(LatePictures, ARawCopyServesOnlyWhenSoundAndNotOlderThanItsPng) {
     EXPECT_EQ(first(), fromPng.copy(0, 0, 139, 127));
 }
 
+TEST(LatePictures, PngAndBmpAreReadWithoutImageFormatPlugins) {
+    // Loading a plugin to guess a format costs the start-up time and memory.
+    QTemporaryDir dir;
+    const QString disguised = QDir(dir.path()).filePath("rules.png");
+    ASSERT_TRUE(QFile::copy(asset("rules.jpg"), disguised));
+    const QImage png = readPictureFile(asset("winks.png"));
+    const QImage bmp = readPictureFile(asset("texasbmp2.bmp"));
+    EXPECT_FALSE(libraryLoaded("imageformats/"));
+    EXPECT_EQ(png.size(), QSize(1491, 104));
+    EXPECT_EQ(bmp.size(), QSize(1000, 670));
+    // A file that is not what its name says is still read, by the plugins.
+    EXPECT_EQ(readPictureFile(disguised), QImage(asset("rules.jpg")));
+}
+
+TEST(LatePictures, TheTableShowsAndDecodesItsPicturesWithoutImageFormatPlugins) {
+    WindowFixture f(5);
+    TForm1& form = f.open();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    for (std::size_t list = 0; list < std::size(kSheets); ++list)
+        EXPECT_EQ(form.strip(static_cast<ImageList>(list)).count(), kSheets[list].count);
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_FALSE(libraryLoaded("imageformats/"));
+    // The rules are a JPEG: shown, they bring in its plugin.
+    QTimer::singleShot(20, form.aboutBox(), [&] { form.aboutBox()->accept(); });
+    f.named("dxButton8")->click();
+    EXPECT_TRUE(libraryLoaded("imageformats/libqjpeg"));
+}
+
 TEST(LatePictures, AHandPlaysWithEveryPictureAskedFor) {
     for (qreal scale : { 1.0, 2.0 }) {
         WindowFixture f(5);

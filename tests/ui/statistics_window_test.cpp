@@ -14,14 +14,6 @@ namespace tavolier::uitest {
 
 namespace {
 
-// Whether a library whose file name holds name is mapped into this process.
-bool libraryLoaded(const char* name) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return false;
-    return maps.readAll().contains(name);
-}
-
 QString figure(StatisticsWindow& window, const char* name) {
     auto* label = window.findChild<QLabel*>(name);
     return label != nullptr ? label->text() : QStringLiteral("<missing>");

@@ -6,6 +6,7 @@
 #include "ui/main_window.h"
 #include "ui/sound_player.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +18,14 @@
 #include <vector>
 
 namespace tavolier::uitest {
+
+// Whether a library whose path holds name is mapped into this process.
+[[nodiscard]] inline bool libraryLoaded(const char* name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    return maps.readAll().contains(name);
+}
 
 [[nodiscard]] inline QStringList generatedAssets() {
     return { QStringLiteral(TAVOLIER_ASSET_DIR) };
