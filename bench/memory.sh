@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Peak memory of the game after 20 hands: starts it under Xvfb with a fresh
 # settings folder, plays 20 hands with the keyboard (C checks or calls until
-# the hand is over, D deals the next) and prints the process's peak resident
-# size (VmHWM).
+# the hand is over, D deals the next; the settings file tells how many were
+# played) and prints the process's peak resident size (VmHWM).
 #
 #   bench/memory.sh [BUILD_DIR] [HANDS]     (needs Xvfb and xdotool)
 set -euo pipefail
@@ -34,10 +34,19 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 [[ -n $window ]] || { echo "memory.sh: the game's window did not appear" >&2; exit 1; }
-for _ in $(seq "$hands"); do
+# The settings file counts the hands played, written at each Deal: play
+# until it shows the number asked for (keys during the opponents' playback
+# only show the rest of it, so a round of presses may not end a hand).
+played() {
+    local n
+    n=$(awk -F= '/^handsplayed=/ { print $2 }' "$work/config/tavolier/tavolier.ini" 2>/dev/null || true)
+    echo "${n:-0}"
+}
+for _ in $(seq $((hands * 4))); do
+    (( $(played) >= hands )) && break
     for _ in $(seq 8); do xdotool key --window "$window" c 2>/dev/null; sleep 0.05; done
     xdotool key --window "$window" d 2>/dev/null
     sleep 0.1
 done
 sleep 0.5
-echo "peak resident size after $hands hands: $(awk '/VmHWM/ { printf "%.1f MB", $2 / 1024 }' /proc/$game_pid/status)"
+echo "peak resident size after $(played) hands: $(awk '/VmHWM/ { printf "%.1f MB", $2 / 1024 }' /proc/$game_pid/status)"
