@@ -264,6 +264,13 @@ void mouseMoved(Scene& table, int x, int y) {
         hoverOpponent(table, seat, x, y);
 }
 
+void mouseMovedDuringPlayback(Scene& table, int x, int y) {
+    if (!kBadgeHover.inside(x, y))
+        hoverBadge(table, x, y);
+    for (int seat : kOpponents)
+        hoverOpponent(table, seat, x, y);
+}
+
 void mouseLeft(Scene& table) {
     // Left of and above every region: past each of them, inside none.
     mouseMoved(table, -1, -1);

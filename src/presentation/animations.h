@@ -23,6 +23,10 @@ void blinkTick(Scene& table);
 void winnersFlashTick(Scene& table);
 void goldFigureTick(Scene& table);
 void mouseMoved(Scene& table, int x, int y);
+// The same while a turn is being played back: the table shows an earlier
+// moment than the state the odds badge would rate, so the badge keeps its
+// question mark (and draws nothing) until the turn is shown whole.
+void mouseMovedDuringPlayback(Scene& table, int x, int y);
 // The pointer left the canvas (for a button, the options panel or outside
 // the window): every hover picture goes, as if it had moved past its region.
 void mouseLeft(Scene& table);

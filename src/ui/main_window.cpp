@@ -174,6 +174,7 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
                 : which == Button::raise       ? allowed.raise
                                                : allowed.fold;
         });
+    m_playback->setOnShown([this] { turnShown(); });
     wireHandlers();
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
@@ -769,16 +770,30 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     QWidget* child = childAt(at);
     if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
         return;
-    guarded([this, at] { mouseMoved(m_table, at.x(), at.y()); });
+    m_pointer = at;
+    guarded([this, at] {
+        if (m_playback->playing())
+            mouseMovedDuringPlayback(m_table, at.x(), at.y());
+        else
+            mouseMoved(m_table, at.x(), at.y());
+    });
+}
+
+void TForm1::turnShown() {
+    // The badge may have waited for the whole turn under a resting pointer.
+    if (m_pointer)
+        guarded([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });
 }
 
 void TForm1::leaveEvent(QEvent* event) {
+    m_pointer.reset();
     guarded([this] { mouseLeft(m_table); });
     QWidget::leaveEvent(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
+        m_pointer.reset();
         guarded([this] { mouseLeft(m_table); });
         // A picture only a button shows is decoded as the pointer comes onto
         // that button, so it is ready by the click.

@@ -12,6 +12,7 @@
 #include "ui/statistics_window.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +20,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -140,6 +142,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Looks again at what the pointer rests on once a turn is shown whole.
+    void turnShown();
     void layOutControls();
     void wireHandlers();
     // Runs handler, guarded, on a click of button.
@@ -201,6 +205,8 @@ private:
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
     bool m_firstFrame = false;
+    // Where the pointer rests on the canvas, if it does.
+    std::optional<QPoint> m_pointer;
 };
 
 } // namespace tavolier

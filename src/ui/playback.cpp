@@ -105,6 +105,8 @@ void Playback::stop() {
     qApp->removeEventFilter(this);
     for (std::size_t i = 0; i < m_actions.size(); ++i)
         m_actions[i]->setEnabled(m_wanted(kActionButtons[i]));
+    if (m_onShown)
+        m_onShown();
 }
 
 void Playback::holdActions() {

@@ -42,6 +42,8 @@ public:
     [[nodiscard]] bool playing() const { return m_playing; }
     // Shows the rest of the turn at once.
     void finish();
+    // Runs after a played-back turn has been shown whole.
+    void setOnShown(std::function<void()> shown) { m_onShown = std::move(shown); }
     // The pause between two steps, in milliseconds.
     [[nodiscard]] int pause() const { return pauseMilliseconds(m_pace); }
     // Shows the next step now instead of after the pause (what the timer does).
@@ -63,6 +65,7 @@ private:
     QWidget& m_window;
     std::array<QPushButton*, 4> m_actions;
     std::function<bool(Button)> m_wanted;
+    std::function<void()> m_onShown;
     QTimer* m_timer = nullptr;
     OpponentsPace m_pace = kDefaultPace;
     bool m_playing = false;

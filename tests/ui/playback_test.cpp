@@ -86,6 +86,29 @@ TEST(WindowPlayback, ATurnComesOutOneStepAtATimeAtThePaceChosen) {
     EXPECT_EQ(w.form().button(Button::checkOrCall)->text(), "Call");
 }
 
+TEST(WindowPlayback, TheOddsBadgeWaitsUntilTheWholeTurnIsShown) {
+    // The badge would rate the turn's end (a board card not yet shown, say):
+    // it keeps its question mark and draws nothing while the turn plays, and
+    // rates under the resting pointer once the turn is shown whole.
+    PlayedWindow w;
+    TForm1& form = w.form();
+    const PresentationState& shown = form.table().presentation;
+    form.playback()->runTurn([&] { scriptedTurn(form); });
+    ASSERT_TRUE(form.playback()->playing());
+    const auto draws = w.f.random.drawCount();
+    QTest::mouseMove(&form, QPoint(326, 605));
+    EXPECT_FALSE(shown.badgeRated);
+    EXPECT_EQ(w.f.random.drawCount(), draws);
+    // The opponents' peek keeps working meanwhile.
+    QTest::mouseMove(&form, QPoint(60, 300));
+    EXPECT_TRUE(shown.hoverShown[7]); // Chong
+    QTest::mouseMove(&form, QPoint(326, 605));
+
+    form.playback()->finish();
+    EXPECT_TRUE(shown.badgeRated);
+    EXPECT_GT(w.f.random.drawCount(), draws);
+}
+
 TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
     {
         PlayedWindow w(OpponentsPace::slow);
