@@ -410,25 +410,19 @@ constexpr std::string_view kTemporaryMarker = ".tmp-";
 }
 
 // Whether a file name is that of one of our temporaries of the file named
-// name. Ours are name, the marker, and the six letters or digits mkstemp puts
-// in. Earlier versions wrote name, ".", and the six characters
-// ("tavolier.ini.a1B2c3"); such a leftover is taken for ours only when one
-// of its six characters is an uppercase letter or a digit, since six
-// lowercase letters may well be a word a player chose ("tavolier.ini.backup"),
+// name: name, the marker, and the six letters or digits mkstemp puts in.
+// Development builds wrote name, ".", and the six characters
+// ("tavolier.ini.a1B2c3"); such names are left alone, since a player's own
+// copy may be named just so ("tavolier.ini.save01", "tavolier.ini.backup"),
 // and a player's file is never removed.
 [[nodiscard]] bool isTemporaryOf(std::string_view candidate, std::string_view name) {
     if (!candidate.starts_with(name))
         return false;
     const std::string_view rest = candidate.substr(name.size());
-    const auto sixRandom = [](std::string_view suffix) {
-        return suffix.size() == 6 && std::ranges::all_of(suffix, isLetterOrDigit);
-    };
-    if (rest.starts_with(kTemporaryMarker))
-        return sixRandom(rest.substr(kTemporaryMarker.size()));
-    if (!rest.starts_with('.') || !sixRandom(rest.substr(1)))
+    if (!rest.starts_with(kTemporaryMarker))
         return false;
-    return std::ranges::any_of(
-        rest.substr(1), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+    const std::string_view suffix = rest.substr(kTemporaryMarker.size());
+    return suffix.size() == 6 && std::ranges::all_of(suffix, isLetterOrDigit);
 }
 
 [[nodiscard]] bool sameFile(const struct stat& a, const struct stat& b) {

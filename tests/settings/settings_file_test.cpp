@@ -505,27 +505,27 @@ TEST(SettingsFileWriting, TheWriteLimitIsTheLargestFileRewritten) {
 }
 
 // Temporaries of cut-off writes (a killed or crashed copy of the game) go at
-// the next write, of this version's pattern and of the earlier one; one that a
-// running copy holds locked, and every other name, stays.
+// the next write; one that a running copy holds locked, and every other name,
+// stays.
 TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
     TempFolder folder;
     writeBytes(folder.ini(), kSample);
-    const auto stale1 = folder.path() / "tavolier.ini.a1B2c3"; // an earlier version's
+    const auto stale1 = folder.path() / "tavolier.ini.tmp-a1B2c3";
     const auto stale2 = folder.path() / "tavolier.ini.tmp-ZZZZZZ";
     const auto stale3 = folder.path() / "tavolier.ini.tmp-abcdef";
     const auto inUse = folder.path() / "tavolier.ini.tmp-Qw3rty";
-    const auto inUseEarlier = folder.path() / "tavolier.ini.Qw3rty";
+    const auto inUseToo = folder.path() / "tavolier.ini.tmp-0Qw3rt";
     writeBytes(stale1, kSample);
     writeBytes(stale2, "[Cash]\nunt");
     writeBytes(stale3, kSample);
     writeBytes(inUse, kSample);
-    writeBytes(inUseEarlier, kSample);
+    writeBytes(inUseToo, kSample);
     const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    const int heldEarlier = ::open(inUseEarlier.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(heldEarlier, 0);
-    ASSERT_EQ(::flock(heldEarlier, LOCK_EX), 0);
+    const int heldToo = ::open(inUseToo.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(heldToo, 0);
+    ASSERT_EQ(::flock(heldToo, LOCK_EX), 0);
     // Not of the patterns: other suffixes, a link, a folder, another file's.
     const std::vector<std::string> others { "tavolier.ini.bak", "tavolier.ini.a1B2c3d",
         "tavolier.ini.a1-2c3", "tavolier.ini~", "other.ini.a1B2c3", "tavolier.ini.old",
@@ -543,7 +543,7 @@ TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
     EXPECT_FALSE(std::filesystem::exists(stale2));
     EXPECT_FALSE(std::filesystem::exists(stale3));
     EXPECT_TRUE(std::filesystem::exists(inUse));
-    EXPECT_TRUE(std::filesystem::exists(inUseEarlier));
+    EXPECT_TRUE(std::filesystem::exists(inUseToo));
     for (const auto& name : others)
         EXPECT_EQ(readBytes(folder.path() / name), "keep") << name;
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "tavolier.ini.dir123"));
@@ -553,10 +553,10 @@ TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
 
     // Once their writers have gone, the next write removes them too.
     ::close(held);
-    ::close(heldEarlier);
+    ::close(heldToo);
     file.writeInteger("Cash", "until", 651);
     EXPECT_FALSE(std::filesystem::exists(inUse));
-    EXPECT_FALSE(std::filesystem::exists(inUseEarlier));
+    EXPECT_FALSE(std::filesystem::exists(inUseToo));
     EXPECT_EQ(readBytes(folder.ini()), std::string(kSample).replace(kSample.find("600"), 3, "651"));
 
     // A first write (the file itself was lost) tidies up as well.
@@ -569,18 +569,19 @@ TEST(SettingsFileWriting, TheNextWriteRemovesStaleTemporariesButNotOneInUse) {
     EXPECT_EQ(readBytes(folder.ini()), "[Cash]\nuntil=652\n");
 }
 
-// A player's own copies beside the file, named with a word of six lowercase
-// letters, look like an earlier version's temporaries by length alone; they
-// survive every write, while a real leftover beside them goes. This version's
+// A player's own copies beside the file, named with six letters or digits,
+// look like the temporaries of development builds ("tavolier.ini.a1B2c3");
+// they survive every write, while a real leftover beside them goes. The
 // temporaries carry their marker, and none is left behind.
 TEST(SettingsFileWriting, APlayersSixLetterCopiesSurviveWrites) {
     TempFolder folder;
     writeBytes(folder.ini(), kSample);
     const std::vector<std::string> players { "tavolier.ini.backup", "tavolier.ini.before",
-        "tavolier.ini.custom", "tavolier.ini.zzzzzz" };
+        "tavolier.ini.custom", "tavolier.ini.zzzzzz", "tavolier.ini.save01", "tavolier.ini.June08",
+        "tavolier.ini.a1B2c3" };
     for (const auto& name : players)
         writeBytes(folder.path() / name, "[Cash]\nuntil=999\n");
-    const auto leftover = folder.path() / "tavolier.ini.a1B2c3";
+    const auto leftover = folder.path() / "tavolier.ini.tmp-a1B2c3";
     writeBytes(leftover, kSample);
 
     SettingsFile file(folder.ini());
