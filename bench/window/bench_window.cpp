@@ -31,7 +31,7 @@ void BM_OpenWindow(benchmark::State& state) {
         TableState table;
         Random random = Random::splitMix64(7);
         MemorySettings settings;
-        TForm1 form(table, random, settings, benchOptions());
+        TableWindow form(table, random, settings, benchOptions());
         form.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(form.canvas().constBits());
@@ -49,7 +49,7 @@ void BM_OpenStatistics(benchmark::State& state) {
         MemorySettings settings;
         WindowOptions options = benchOptions();
         options.pluginDirs = { QStringLiteral(TAVOLIER_PLUGIN_BUILD_DIR) };
-        auto form = std::make_unique<TForm1>(table, random, settings, options);
+        auto form = std::make_unique<TableWindow>(table, random, settings, options);
         form->show();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     const auto settings = openSettings();
     tavolier::Random random;
     tavolier::TableState state;
-    tavolier::TForm1 window(state, random, *settings);
+    tavolier::TableWindow window(state, random, *settings);
     window.centreOnScreen();
     tavolier::watchFirstFrame(window);
     window.show();

@@ -8,10 +8,10 @@
 #include "presentation/card_drawing.h"
 #include "settings/opponents_pace.h"
 #include "settings/settings_io.h"
-#include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/options_panel.h"
 #include "ui/playback.h"
+#include "ui/rules_dialog.h"
 #include "ui/table_story.h"
 
 #include <QApplication>
@@ -121,8 +121,8 @@ const char* const kTopButtonStyle
 
 } // namespace
 
-TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, WindowOptions options,
-    QWidget* parent)
+TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& settings,
+    WindowOptions options, QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -188,18 +188,18 @@ TForm1::TForm1(TableState& state, Random& random, SettingsStore& settings, Windo
         = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
     m_playback->setPace(pace);
 
-    m_about = new TAboutBox(m_finder, m_scale, this);
+    m_about = new RulesDialog(m_finder, m_scale, this);
 
     if (m_options.runTimers)
         m_timers[at(Timer::winktimer)]->start();
 }
 
-TForm1::~TForm1() {
+TableWindow::~TableWindow() {
     if (m_soundModule.valid())
         m_soundModule.wait();
 }
 
-void TForm1::loadPictures() {
+void TableWindow::loadPictures() {
     // Only found here: a list is decoded when first stamped (the first frame
     // needs only the cards) or after the first frame on a worker thread.
     for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
@@ -209,7 +209,7 @@ void TForm1::loadPictures() {
     }
 }
 
-void TForm1::prefetchFirstFramePictures() {
+void TableWindow::prefetchFirstFramePictures() {
     // One after the other on a worker thread, while this thread builds the
     // controls (their fonts take most of its time): the start-up deal's
     // pictures and the background are then ready, or nearly, when asked for.
@@ -229,7 +229,7 @@ void TForm1::prefetchFirstFramePictures() {
           });
 }
 
-void TForm1::afterFirstFrame() {
+void TableWindow::afterFirstFrame() {
     // The window's icon: finding a theme's or decoding any picture loads
     // code the first frame can do without.
     if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
@@ -256,7 +256,7 @@ void TForm1::afterFirstFrame() {
     }
 }
 
-SoundCues& TForm1::sound() {
+SoundCues& TableWindow::sound() {
     if (m_sound == nullptr) {
         SoundFactory factory = m_options.soundFactory;
         if (!factory)
@@ -269,11 +269,11 @@ SoundCues& TForm1::sound() {
     return *m_sound;
 }
 
-const ImageStrip& TForm1::strip(ImageList list) const {
+const ImageStrip& TableWindow::strip(ImageList list) const {
     return *m_strips[at(list)];
 }
 
-void TForm1::layOutControls() {
+void TableWindow::layOutControls() {
     const QFont labelFont = uiFont("Verdana", 8, true);
     const QFont statusFont = uiFont("Verdana", 8, false);
     auto makeLabel = [this](const QString& objectName, const QString& text, QPoint at,
@@ -354,7 +354,7 @@ void TForm1::layOutControls() {
     }
 }
 
-void TForm1::onClick(QPushButton* button, std::function<void()> handler) {
+void TableWindow::onClick(QPushButton* button, std::function<void()> handler) {
     // A click on any control but the four actions first shows the rest of a
     // turn being played back.
     connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
@@ -363,7 +363,7 @@ void TForm1::onClick(QPushButton* button, std::function<void()> handler) {
     });
 }
 
-void TForm1::wireHandlers() {
+void TableWindow::wireHandlers() {
     // The four action buttons each play a turn.
     auto onTurn = [this](QPushButton* button, std::function<void()> handler) {
         connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
@@ -395,13 +395,13 @@ void TForm1::wireHandlers() {
         [this] { guarded([this] { goldFigureTick(m_table); }); });
 }
 
-OptionsPanel* TForm1::optionsPanel() const {
+OptionsPanel* TableWindow::optionsPanel() const {
     if (m_panel == nullptr)
-        const_cast<TForm1*>(this)->buildOptionsPanel();
+        const_cast<TableWindow*>(this)->buildOptionsPanel();
     return m_panel;
 }
 
-void TForm1::buildOptionsPanel() {
+void TableWindow::buildOptionsPanel() {
     // The panel is hidden until "Options"; its dozens of controls would
     // cost the first frame a sixth of its time.
     m_panel = new OptionsPanel(m_finder, m_scale, this);
@@ -447,14 +447,14 @@ void TForm1::buildOptionsPanel() {
         write();
 }
 
-bool TForm1::laterOnPanel(bool onPanel, std::function<void()> write) {
+bool TableWindow::laterOnPanel(bool onPanel, std::function<void()> write) {
     if (!onPanel || m_panel != nullptr)
         return false;
     m_panelWrites.push_back(std::move(write));
     return true;
 }
 
-void TForm1::guarded(const std::function<void()>& handler) {
+void TableWindow::guarded(const std::function<void()>& handler) {
     QString error;
     QString detail;
     try {
@@ -475,7 +475,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
     showCosts();
 }
 
-void TForm1::showError(const QString& text, const QString& detail) {
+void TableWindow::showError(const QString& text, const QString& detail) {
     if (m_options.errorHook) {
         m_options.errorHook(text, detail);
         return;
@@ -489,7 +489,7 @@ void TForm1::showError(const QString& text, const QString& detail) {
     box.exec();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TableWindow::closeEvent(QCloseEvent* event) {
     // A turn still being played back is shown to its end, so that the story
     // and the history file hear the whole hand.
     m_playback->finish();
@@ -501,17 +501,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TForm1::showCosts() {
+void TableWindow::showCosts() {
     if (m_story != nullptr)
         m_story->showCosts(legalActions(m_table.state));
 }
 
-void TForm1::aboutbox() {
+void TableWindow::aboutbox() {
     if (m_about != nullptr)
         m_about->exec();
 }
 
-void TForm1::openStatistics() {
+void TableWindow::openStatistics() {
     if (m_statisticsWindow == nullptr) {
         const TableState& s = m_table.state;
         m_statisticsWindow = new StatisticsWindow(
@@ -528,7 +528,7 @@ void TForm1::openStatistics() {
     m_statisticsWindow->activateWindow();
 }
 
-void TForm1::centreOnScreen() {
+void TableWindow::centreOnScreen() {
     QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
@@ -549,25 +549,25 @@ bool isOnPanel(Button button) {
 
 } // namespace
 
-QPushButton* TForm1::button(Button button) const {
+QPushButton* TableWindow::button(Button button) const {
     if (isOnPanel(button))
         (void)optionsPanel();
     return m_buttons[at(button)];
 }
 
-QLabel* TForm1::label(Label label) const {
+QLabel* TableWindow::label(Label label) const {
     if (isOnPanel(label))
         (void)optionsPanel();
     return m_labels[at(label)];
 }
 
-QTimer* TForm1::timer(Timer timer) const {
+QTimer* TableWindow::timer(Timer timer) const {
     return m_timers[at(timer)];
 }
 
 // ---- TableView: labels, buttons and the panel's fields
 
-void TForm1::setLabelText(Label which, std::string_view text) {
+void TableWindow::setLabelText(Label which, std::string_view text) {
     if (laterOnPanel(
             isOnPanel(which), [this, which, t = std::string(text)] { setLabelText(which, t); }))
         return;
@@ -576,7 +576,7 @@ void TForm1::setLabelText(Label which, std::string_view text) {
     l->adjustSize();
 }
 
-void TForm1::setLabelColor(Label which, std::uint32_t rgb) {
+void TableWindow::setLabelColor(Label which, std::uint32_t rgb) {
     if (laterOnPanel(isOnPanel(which), [this, which, rgb] { setLabelColor(which, rgb); }))
         return;
     QLabel* l = label(which);
@@ -585,7 +585,7 @@ void TForm1::setLabelColor(Label which, std::uint32_t rgb) {
     l->setPalette(pal);
 }
 
-void TForm1::setLabelStyle(Label which, FontStyle style) {
+void TableWindow::setLabelStyle(Label which, FontStyle style) {
     if (laterOnPanel(isOnPanel(which), [this, which, style] { setLabelStyle(which, style); }))
         return;
     QLabel* l = label(which);
@@ -596,40 +596,40 @@ void TForm1::setLabelStyle(Label which, FontStyle style) {
     l->adjustSize();
 }
 
-void TForm1::refreshLabel(Label which) {
+void TableWindow::refreshLabel(Label which) {
     if (isOnPanel(which) && m_panel == nullptr)
         return; // a label not yet built shows what it is given when it is
     label(which)->update();
 }
 
-void TForm1::setButtonCaption(Button which, std::string_view caption) {
+void TableWindow::setButtonCaption(Button which, std::string_view caption) {
     if (laterOnPanel(isOnPanel(which),
             [this, which, c = std::string(caption)] { setButtonCaption(which, c); }))
         return;
     button(which)->setText(qs(caption));
 }
 
-void TForm1::setButtonEnabled(Button which, bool enabled) {
+void TableWindow::setButtonEnabled(Button which, bool enabled) {
     if (laterOnPanel(
             isOnPanel(which), [this, which, enabled] { setButtonEnabled(which, enabled); }))
         return;
     button(which)->setEnabled(enabled);
 }
 
-void TForm1::setEditText(Edit edit, std::string_view text) {
+void TableWindow::setEditText(Edit edit, std::string_view text) {
     if (laterOnPanel(true, [this, edit, t = std::string(text)] { setEditText(edit, t); }))
         return;
     (edit == Edit::money ? m_panel->money : m_panel->until)->setText(qs(text));
 }
 
-void TForm1::selectRadio(RadioGroup group, int item) {
+void TableWindow::selectRadio(RadioGroup group, int item) {
     if (laterOnPanel(true, [this, group, item] { selectRadio(group, item); }))
         return;
     OptionsPanel::select(
         group == RadioGroup::cardbacks ? m_panel->cardbacks : m_panel->Levels, item);
 }
 
-void TForm1::showOptionsPanel(bool shown) {
+void TableWindow::showOptionsPanel(bool shown) {
     if (!shown && m_panel == nullptr)
         return;
     optionsPanel()->setVisible(shown);
@@ -639,14 +639,14 @@ void TForm1::showOptionsPanel(bool shown) {
 
 // ---- TableView: the canvas
 
-bool TForm1::paintBackground() {
+bool TableWindow::paintBackground() {
     if (!loadBackground())
         return false;
     clearArea(Rect { 0, 0, 1012, 680 });
     return true;
 }
 
-bool TForm1::loadBackground() {
+bool TableWindow::loadBackground() {
     // The picture is looked up and checked at every repaint; it is decoded
     // again only when the file has changed.
     const PictureFiles files = PictureFiles::find(m_finder, "texasbmp2.bmp", m_scale);
@@ -673,7 +673,7 @@ bool TForm1::loadBackground() {
     return true;
 }
 
-void TForm1::clearArea(Rect area) {
+void TableWindow::clearArea(Rect area) {
     const QRect target = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
                              .intersected(QRect(0, 0, 1000, 670));
     if (target.isEmpty())
@@ -691,7 +691,7 @@ void TForm1::clearArea(Rect area) {
     touched(target);
 }
 
-void TForm1::stamp(ImageList list, int index, int x, int y) {
+void TableWindow::stamp(ImageList list, int index, int x, int y) {
     const ImageStrip& pictures = strip(list);
     const QImage* picture = pictures.picture(index);
     if (picture == nullptr)
@@ -703,11 +703,11 @@ void TForm1::stamp(ImageList list, int index, int x, int y) {
     touched(target);
 }
 
-void TForm1::touched(const QRect& area) {
+void TableWindow::touched(const QRect& area) {
     update(area);
 }
 
-void TForm1::paintEvent(QPaintEvent* event) {
+void TableWindow::paintEvent(QPaintEvent* event) {
     if (!m_firstFrame) {
         // The frame reaches the screen when the event loop is back.
         m_firstFrame = true;
@@ -723,16 +723,16 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 // ---- TableView: sound, messages, timers
 
-void TForm1::playSound(std::string_view file) {
+void TableWindow::playSound(std::string_view file) {
     sound().play(file);
 }
 
-void TForm1::beep() {
+void TableWindow::beep() {
     ++m_beeps;
     QApplication::beep();
 }
 
-void TForm1::message(std::string_view text, std::string_view caption) {
+void TableWindow::message(std::string_view text, std::string_view caption) {
     if (m_options.messageHook) {
         m_options.messageHook(qs(text), qs(caption));
         return;
@@ -741,7 +741,7 @@ void TForm1::message(std::string_view text, std::string_view caption) {
     box.exec();
 }
 
-bool TForm1::ask(std::string_view text, std::string_view caption) {
+bool TableWindow::ask(std::string_view text, std::string_view caption) {
     if (m_options.questionHook)
         return m_options.questionHook(qs(text), qs(caption));
     QMessageBox box(
@@ -749,21 +749,21 @@ bool TForm1::ask(std::string_view text, std::string_view caption) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void TForm1::startTimer(Timer which) {
+void TableWindow::startTimer(Timer which) {
     timer(which)->start();
 }
 
-void TForm1::stopTimer(Timer which) {
+void TableWindow::stopTimer(Timer which) {
     timer(which)->stop();
 }
 
-void TForm1::setTimerInterval(Timer which, int milliseconds) {
+void TableWindow::setTimerInterval(Timer which, int milliseconds) {
     timer(which)->setInterval(std::max(0, milliseconds));
 }
 
 // ---- Mouse and keyboard
 
-void TForm1::mouseMoveEvent(QMouseEvent* event) {
+void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves over the canvas and its labels count; those over buttons and the
     // options panel do not.
     const QPoint at = event->position().toPoint();
@@ -779,19 +779,19 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     });
 }
 
-void TForm1::turnShown() {
+void TableWindow::turnShown() {
     // The badge may have waited for the whole turn under a resting pointer.
     if (m_pointer)
         guarded([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });
 }
 
-void TForm1::leaveEvent(QEvent* event) {
+void TableWindow::leaveEvent(QEvent* event) {
     m_pointer.reset();
     guarded([this] { mouseLeft(m_table); });
     QWidget::leaveEvent(event);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         m_pointer.reset();
         guarded([this] { mouseLeft(m_table); });
@@ -805,7 +805,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void TableWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;

@@ -31,7 +31,7 @@ namespace tavolier {
 
 class OptionsPanel;
 class Playback;
-class TAboutBox;
+class RulesDialog;
 class TableStory;
 
 // How the window is set up; the defaults are the game's, tests change them.
@@ -60,16 +60,16 @@ struct WindowOptions {
     QStringList pluginDirs = defaultPluginDirs();
 };
 
-// TForm1: the card table. A fixed 1000 x 670 window whose client area is a
+// TableWindow: the card table. A fixed 1000 x 670 window whose client area is a
 // retained canvas: the core stamps pictures into an image the size of the
 // client area and paintEvent only shows it. Labels and buttons are real
 // widgets over the canvas. Every handler runs inside one guard, so a refused
 // settings write ends the handler with a message and the game goes on.
-class TForm1 : public QWidget, public TableView {
+class TableWindow : public QWidget, public TableView {
 public:
-    TForm1(TableState& state, Random& random, SettingsStore& settings, WindowOptions options = {},
-        QWidget* parent = nullptr);
-    ~TForm1() override;
+    TableWindow(TableState& state, Random& random, SettingsStore& settings,
+        WindowOptions options = {}, QWidget* parent = nullptr);
+    ~TableWindow() override;
 
     // The table the handlers work on.
     [[nodiscard]] Table& table() { return m_table; }
@@ -80,7 +80,7 @@ public:
     // The options panel; it is built after the first frame (or when first
     // asked for) and what was written to it before is written then.
     [[nodiscard]] OptionsPanel* optionsPanel() const;
-    [[nodiscard]] TAboutBox* aboutBox() const { return m_about; }
+    [[nodiscard]] RulesDialog* aboutBox() const { return m_about; }
     [[nodiscard]] QPushButton* button(Button button) const;
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] QTimer* timer(Timer timer) const;
@@ -196,7 +196,7 @@ private:
     std::array<QTimer*, 3> m_timers {};
     OptionsPanel* m_panel = nullptr;
     std::vector<std::function<void()>> m_panelWrites; // before the panel is built
-    TAboutBox* m_about = nullptr;
+    RulesDialog* m_about = nullptr;
     std::unique_ptr<SoundCues> m_sound;
     std::future<SoundFactory> m_soundModule; // loading on a worker thread
     std::unique_ptr<TableStory> m_story;

@@ -280,7 +280,7 @@ TEST_F(SoundServer, TheGameGoesOnWhileTheServerIsGoneAndSoundsAgainWhenItIsBack)
 // heard.
 class WindowSound : public SoundServer {
 protected:
-    std::unique_ptr<TForm1> openWindow(bool soundOn) {
+    std::unique_ptr<TableWindow> openWindow(bool soundOn) {
         settings.writeBoolean("Settings", "Sound", soundOn);
         WindowOptions options;
         options.assetDirs = { QStringLiteral(TAVOLIER_ASSET_DIR) };
@@ -298,7 +298,7 @@ protected:
                   player = made.get();
                   return std::unique_ptr<SoundCues>(std::move(made));
               };
-        auto form = std::make_unique<TForm1>(state, random, settings, options);
+        auto form = std::make_unique<TableWindow>(state, random, settings, options);
         EXPECT_EQ(player, nullptr) << "sound must wait for the first frame";
         form->show();
         EXPECT_TRUE(waitFor([&] { return player != nullptr && player->hasOutput(); }, 10000));

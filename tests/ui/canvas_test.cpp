@@ -57,7 +57,7 @@ int backgroundDifferences(const QImage& shot, const QImage& background, const QR
 
 // Plays Check/Call until the flop is out with the human still in the hand.
 bool reachTheFlop(WindowFixture& f) {
-    TForm1& form = f.form();
+    TableWindow& form = f.form();
     for (int press = 0; press < 6; ++press) {
         if (f.state.street >= Street::flop)
             return !f.state.seat(kHuman).folded && !form.button(Button::deal)->isEnabled();
@@ -80,7 +80,7 @@ TEST(TableScreenshot, OnTheFlopShowsBackgroundHumanFacesOpponentBacksAndBoard) {
         f.reset();
     }
     ASSERT_TRUE(f) << "no seed reached the flop";
-    TForm1& form = f->form();
+    TableWindow& form = f->form();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(shot.size(), QSize(1000, 670));
@@ -127,7 +127,7 @@ TEST(TableScreenshot, OnTheFlopShowsBackgroundHumanFacesOpponentBacksAndBoard) {
 
 TEST(TableScreenshot, ChosenCardBackRedrawsEveryFaceDownCard) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     QTest::mouseClick(f.named("dxButton6"), Qt::LeftButton);
     QTest::mouseClick(form.optionsPanel()->cardbacks->button(7), Qt::LeftButton);
@@ -145,7 +145,7 @@ TEST(TableScreenshot, ChosenCardBackRedrawsEveryFaceDownCard) {
 
 TEST(TableCanvas, IndexOutsideAListDrawsNothing) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     const QImage before = form.canvas();
     form.stamp(ImageList::cards, 60, 10, 10);
     form.stamp(ImageList::cards, -1, 10, 10);
@@ -158,7 +158,7 @@ TEST(TableCanvas, IndexOutsideAListDrawsNothing) {
 
 TEST(TableCanvas, ClearAreaRestoresTheBackgroundPixels) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.stamp(ImageList::cards, 51, 600, 40);
     form.clearArea(Rect { 600, 40, 662, 124 });
     const QImage canvas = form.canvas().convertToFormat(QImage::Format_ARGB32);
@@ -174,7 +174,7 @@ TEST(TableCanvas, DoubleScaleCanvasUsesTheSharpPictures) {
     options.scale = 2.0;
     options.audio = false;
     options.runTimers = false;
-    TForm1 form(state, random, settings, options);
+    TableWindow form(state, random, settings, options);
     const QImage& canvas = form.canvas();
     EXPECT_EQ(canvas.size(), QSize(2000, 1340));
     EXPECT_EQ(canvas.devicePixelRatio(), 2.0);
@@ -191,7 +191,7 @@ TEST(TableCanvas, DoubleScaleCanvasUsesTheSharpPictures) {
 TEST(MissingAssets, TableStillPlaysWithABeepForTheBackground) {
     QTemporaryDir empty;
     WindowFixture f(4, { empty.path() });
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     EXPECT_GE(form.beepCount(), 1);
     const QImage canvas = form.canvas().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(canvas.pixel(503 + 30, 484 + 40) & 0xFFFFFFu, 0u);
@@ -240,7 +240,7 @@ TEST(TableBackground, IsLookedUpAtEveryRepaintAndFollowsTheFile) {
     const QString picture = QDir(assets.path()).filePath("texasbmp2.bmp");
     ASSERT_TRUE(QFile::copy(QDir(TAVOLIER_ASSET_DIR).filePath("texasbmp2.bmp"), picture));
     WindowFixture f(4, { assets.path() });
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     EXPECT_EQ(form.beepCount(), 0);
 
     // A changed picture shows at the next repaint.

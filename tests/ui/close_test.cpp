@@ -43,7 +43,7 @@ std::string bytesOf(const SettingsFile& file) {
 
 // Plays the start-up hand and a few more to their ends with Check/Call, so
 // that hands won, lost and won by folds all pass.
-void playHands(TForm1& form, int hands) {
+void playHands(TableWindow& form, int hands) {
     for (int hand = 0; hand < hands; ++hand) {
         if (hand > 0)
             QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
@@ -57,7 +57,7 @@ void playHands(TForm1& form, int hands) {
 TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
     for (std::uint64_t seed : { 1u, 2u, 3u, 4u }) {
         WindowFixture closing(seed);
-        TForm1& form = closing.open();
+        TableWindow& form = closing.open();
         form.show();
         playHands(form, 3);
         ASSERT_TRUE(form.button(Button::deal)->isEnabled()) << "seed " << seed;
@@ -68,7 +68,7 @@ TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
 
         // The same hands and then a Deal leave the same values in the file.
         WindowFixture dealing(seed);
-        TForm1& other = dealing.open();
+        TableWindow& other = dealing.open();
         other.show();
         playHands(other, 3);
         QTest::mouseClick(other.button(Button::deal), Qt::LeftButton);
@@ -78,7 +78,7 @@ TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
 
 TEST(WindowClose, InTheMiddleOfAHandLeavesTheFileAsItsDealWroteIt) {
     WindowFixture f(5);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     playHands(form, 2);
     QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
@@ -92,7 +92,7 @@ TEST(WindowClose, InTheMiddleOfAHandLeavesTheFileAsItsDealWroteIt) {
 TEST(HandlerGuard, ARefusedWriteShowsWhereAndWhyAsDetail) {
     WindowFixture f;
     std::vector<std::pair<QString, QString>> errors;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     f.file.writeInteger("Settings", "Sound", 1);
     ::chmod(f.file.path().c_str(), 0444);
     form.guarded([&] { f.file.writeInteger("Settings", "Sound", 0); });
@@ -108,7 +108,7 @@ TEST(HandlerGuard, ARefusedWriteShowsWhereAndWhyAsDetail) {
     TableState state;
     Random random = Random::splitMix64(1);
     MemorySettings memory;
-    TForm1 withHook(state, random, memory, options);
+    TableWindow withHook(state, random, memory, options);
     withHook.guarded([&] { f.file.writeInteger("Settings", "Sound", 0); });
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].first, "Unable to write to tavolier.ini");

@@ -11,7 +11,7 @@ namespace tavolier::uitest {
 
 TEST(MouseForwarding, HoverOverAPortraitShowsThatOpponentsCards) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_TRUE(f.state.inHand(5));
@@ -25,7 +25,7 @@ TEST(MouseForwarding, HoverOverAPortraitShowsThatOpponentsCards) {
 
 TEST(MouseForwarding, MovesOverLabelsCountButNotOverButtonsOrThePanel) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
@@ -47,7 +47,7 @@ TEST(MouseForwarding, MovesOverLabelsCountButNotOverButtonsOrThePanel) {
 
 TEST(MouseForwarding, TheBadgeTurnsBackToItsQuestionMarkWhateverThePointerMovesOnto) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QImage question = form.canvas().copy(QRect(QPoint(257, 543), QSize(139, 127)));
@@ -71,7 +71,7 @@ TEST(MouseForwarding, TheBadgeTurnsBackToItsQuestionMarkWhateverThePointerMovesO
 
 TEST(TimerForwarding, BlinkTimerTicksDrawForTheBlink) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     const auto draws = f.random.drawCount();
     form.startTimer(Timer::winktimer);
     EXPECT_TRUE(form.timer(Timer::winktimer)->isActive());

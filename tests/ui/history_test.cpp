@@ -24,7 +24,7 @@ namespace tavolier::uitest {
 namespace {
 
 // Clicks Check/Call until Deal comes back; false when it takes implausibly long.
-bool checkDown(TForm1& form) {
+bool checkDown(TableWindow& form) {
     for (int press = 0; press < 20; ++press) {
         if (form.button(Button::deal)->isEnabled())
             return true;
@@ -109,7 +109,7 @@ TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
     bool sawSingle = false;
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         WindowFixture f(seed);
-        TForm1& form = f.open();
+        TableWindow& form = f.open();
         form.show();
         QTest::keyClick(&form, Qt::Key_H);
         HistoryWindow* window = form.story()->historyWindow();
@@ -194,7 +194,7 @@ TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
 
 TEST(HandHistoryWindow, ButtonsSayWhatTheyCostNow) {
     WindowFixture f(3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     const LegalActions legal = legalActions(f.state);
     ASSERT_TRUE(legal.checkOrCall);
     const QString call = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost) : "Check (C)";
@@ -209,7 +209,7 @@ TEST(HandHistoryWindow, ButtonsSayWhatTheyCostNow) {
 
 TEST(HandHistoryWindow, SaveToFileIsRememberedAndTurnsTheFileOff) {
     WindowFixture f(4);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     form.findChild<QPushButton*>("historyButton")->click();
     HistoryWindow* window = form.story()->historyWindow();
@@ -235,7 +235,7 @@ TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     }
     f.historyFolder = f.dir.path() + "/blocker/history";
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(checkDown(form));
     QTest::keyClick(&form, Qt::Key_H);
@@ -251,7 +251,7 @@ TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
 
 TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {
     WindowFixture f(6);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(checkDown(form));
     form.story()->openHistory();

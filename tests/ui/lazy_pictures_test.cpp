@@ -1,9 +1,9 @@
 // The pictures decoded late (on first use, on a worker thread, or from
 // their raw copies) are the very pixels of the PNG files, and a window whose
 // pictures are all asked for still plays a hand.
-#include "ui/about_box.h"
 #include "ui/options_panel.h"
 #include "ui/raw_picture.h"
+#include "ui/rules_dialog.h"
 #include "ui_fixture.h"
 
 #include <QDir>
@@ -151,7 +151,7 @@ TEST(LatePictures, PngAndBmpAreReadWithoutImageFormatPlugins) {
 
 TEST(LatePictures, TheTableShowsAndDecodesItsPicturesWithoutImageFormatPlugins) {
     WindowFixture f(5);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(50);
@@ -169,7 +169,7 @@ TEST(LatePictures, AHandPlaysWithEveryPictureAskedFor) {
     for (qreal scale : { 1.0, 2.0 }) {
         WindowFixture f(5);
         f.scale = scale;
-        TForm1& form = f.open();
+        TableWindow& form = f.open();
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         // The first frame is painted and the rest is decoded behind it.

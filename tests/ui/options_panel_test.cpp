@@ -26,7 +26,7 @@ void click(QAbstractButton* button) {
 
 TEST(OptionsPanelControls, OptionsTogglesThePanelAndOkHidesIt) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     OptionsPanel* panel = form.optionsPanel();
     click(f.named("dxButton6"));
@@ -46,7 +46,7 @@ TEST(OptionsPanelControls, OptionsTogglesThePanelAndOkHidesIt) {
 
 TEST(OptionsPanelControls, InitialCashIsCheckedThenSetsEveryStack) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     OptionsPanel* panel = form.optionsPanel();
     click(f.named("dxButton6"));
@@ -75,7 +75,7 @@ TEST(OptionsPanelControls, InitialCashIsCheckedThenSetsEveryStack) {
 
 TEST(OptionsPanelControls, RejectedTargetKeepsTheOldOne) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     OptionsPanel* panel = form.optionsPanel();
     typeInto(panel->until, "50");
     click(panel->dxButton3);
@@ -91,7 +91,7 @@ TEST(OptionsPanelControls, RejectedTargetKeepsTheOldOne) {
 
 TEST(OptionsPanelControls, ArrowsSetTheLimitsOfThePositionBeforeThePress) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     OptionsPanel* panel = form.optionsPanel();
     QLabel* small = form.label(Label::smallBetSize);
     QLabel* big = form.label(Label::bigBetSize);
@@ -119,7 +119,7 @@ TEST(OptionsPanelControls, ArrowsSetTheLimitsOfThePositionBeforeThePress) {
 
 TEST(OptionsPanelControls, CardBackLevelAndSoundAreStoredAtOnce) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     OptionsPanel* panel = form.optionsPanel();
     click(f.named("dxButton6"));

@@ -12,7 +12,7 @@ namespace {
 
 // Clicks Check/Call until the hand is over (Deal comes back); false when
 // it takes implausibly many presses.
-bool checkDownToTheEnd(TForm1& form) {
+bool checkDownToTheEnd(TableWindow& form) {
     for (int press = 0; press < 20; ++press) {
         if (form.button(Button::deal)->isEnabled())
             return true;
@@ -28,7 +28,7 @@ bool checkDownToTheEnd(TForm1& form) {
 TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
     for (std::uint64_t seed : { 1u, 2u, 3u }) {
         WindowFixture f(seed);
-        TForm1& form = f.open();
+        TableWindow& form = f.open();
         form.show();
         ASSERT_TRUE(checkDownToTheEnd(form)) << "seed " << seed;
         EXPECT_FALSE(form.button(Button::checkOrCall)->isEnabled());
@@ -53,7 +53,7 @@ TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
 
 TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
     WindowFixture f(11);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
 
     // D does nothing while a hand is running.
@@ -84,7 +84,7 @@ TEST(WindowPlay, FoldEndsTheHumansHandAndKeysActOnlyOnEnabledButtons) {
 
 TEST(WindowPlay, RaiseThroughTheButtonPaysARaise) {
     WindowFixture f(5);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     ASSERT_EQ(form.button(Button::raise)->text(), "Raise");
     ASSERT_TRUE(form.button(Button::raise)->isEnabled());
@@ -97,7 +97,7 @@ TEST(WindowPlay, RaiseThroughTheButtonPaysARaise) {
 TEST(HandlerGuard, RefusedSettingsWriteEndsTheHandlerWithAMessage) {
     WindowFixture f;
     MemorySettings refusing;
-    TForm1& form = f.open(&refusing);
+    TableWindow& form = f.open(&refusing);
     refusing.failAfter = 0;
     form.show();
 
@@ -112,7 +112,7 @@ TEST(HandlerGuard, RefusedSettingsWriteEndsTheHandlerWithAMessage) {
 
 TEST(HandlerGuard, AnyExceptionStaysInsideTheHandler) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.guarded([] { throw std::runtime_error("boom"); });
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.messages[0].startsWith("boom|"));

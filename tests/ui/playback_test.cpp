@@ -24,7 +24,7 @@ ActionTaken actionOf(int seat) {
 
 // A turn as the game would report it: the human calls, three opponents act
 // one after the other, each with its effects and its event.
-void scriptedTurn(TForm1& form) {
+void scriptedTurn(TableWindow& form) {
     TableView& view = form.table().view;
     GameEvents& events = form.turnSteps();
     view.setLabelText(Label::humanStatus, "Calls");
@@ -47,7 +47,7 @@ struct PlayedWindow {
         f.file.writeInteger("Settings", "Pace", static_cast<std::int32_t>(pace));
         f.open().show();
     }
-    TForm1& form() { return f.form(); }
+    TableWindow& form() { return f.form(); }
     QString text(Label label) { return form().label(label)->text(); }
     WindowFixture f;
 };
@@ -91,7 +91,7 @@ TEST(WindowPlayback, TheOddsBadgeWaitsUntilTheWholeTurnIsShown) {
     // it keeps its question mark and draws nothing while the turn plays, and
     // rates under the resting pointer once the turn is shown whole.
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     const PresentationState& shown = form.table().presentation;
     form.playback()->runTurn([&] { scriptedTurn(form); });
     ASSERT_TRUE(form.playback()->playing());
@@ -123,7 +123,7 @@ TEST(WindowPlayback, SlowWaitsLongerAndInstantDoesNotWaitAtAll) {
 
 TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     const bool stayWanted = legalActions(w.f.state).checkOrCall;
     ASSERT_TRUE(stayWanted);
     form.playback()->runTurn([&] { scriptedTurn(form); });
@@ -149,7 +149,7 @@ TEST(WindowPlayback, TheActionButtonsWaitAndAClickOnOneOnlyShowsTheRest) {
 
 TEST(WindowPlayback, AnyKeyJumpsToTheEndWithoutActing) {
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     form.playback()->runTurn([&] { scriptedTurn(form); });
     const auto draws = w.f.random.drawCount();
     QTest::keyClick(&form, Qt::Key_C);
@@ -164,7 +164,7 @@ TEST(WindowPlayback, AnyKeyJumpsToTheEndWithoutActing) {
 
 TEST(WindowPlayback, AClickOnTheTableShowsTheRest) {
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     form.playback()->runTurn([&] { scriptedTurn(form); });
     QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, QPoint(500, 200));
     EXPECT_FALSE(form.playback()->playing());
@@ -173,7 +173,7 @@ TEST(WindowPlayback, AClickOnTheTableShowsTheRest) {
 
 TEST(WindowPlayback, TheHoverPeekAndTheBlinkGoOnWhileATurnPlays) {
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     form.playback()->runTurn([&] { scriptedTurn(form); });
     ASSERT_TRUE(form.playback()->playing());
     // A move is no click: the peek at Carlos's cards shows and the turn goes on.
@@ -191,7 +191,7 @@ TEST(WindowPlayback, TheHoverPeekAndTheBlinkGoOnWhileATurnPlays) {
 
 TEST(WindowPlayback, AMessageComesAtItsPlaceInTheTurn) {
     PlayedWindow w;
-    TForm1& form = w.form();
+    TableWindow& form = w.form();
     form.playback()->runTurn([&] {
         scriptedTurn(form);
         form.table().view.message("You win!", "Game over");
@@ -242,7 +242,7 @@ namespace tavolier::uitest {
 namespace {
 
 // Every label's text and every action button's state, to compare two tables.
-QStringList screenOf(TForm1& form) {
+QStringList screenOf(TableWindow& form) {
     QStringList screen;
     for (int l = 0; l < kLabelCount; ++l)
         screen.append(form.label(static_cast<Label>(l))->text());
@@ -252,7 +252,7 @@ QStringList screenOf(TForm1& form) {
 }
 
 // The action a scripted player takes now: call or check down, deal again.
-QPushButton* nextAction(TForm1& form) {
+QPushButton* nextAction(TableWindow& form) {
     return form.button(form.button(Button::deal)->isEnabled() ? Button::deal : Button::checkOrCall);
 }
 
@@ -264,12 +264,12 @@ QPushButton* nextAction(TForm1& form) {
 // to the pixel.
 TEST(WindowPlayback, RealTurnsPlayedBackEndExactlyAsWhenShownAtOnce) {
     WindowFixture instant(5);
-    TForm1& shown = instant.open();
+    TableWindow& shown = instant.open();
     shown.show();
     WindowFixture paced(5);
     paced.playback = true;
     paced.file.writeInteger("Settings", "Pace", 1);
-    TForm1& played = paced.open();
+    TableWindow& played = paced.open();
     played.show();
     ASSERT_EQ(screenOf(played), screenOf(shown));
 

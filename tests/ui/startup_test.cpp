@@ -1,7 +1,7 @@
 // The window's start-up: what a first run shows, and how stored values that
 // lie outside the panel's choices are shown.
-#include "ui/about_box.h"
 #include "ui/options_panel.h"
+#include "ui/rules_dialog.h"
 #include "ui_fixture.h"
 
 #include <QButtonGroup>
@@ -14,7 +14,7 @@ namespace tavolier::uitest {
 
 TEST(WindowStartUp, FirstRunWithoutSettingsFileShowsDefaultsAndADealtHand) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     OptionsPanel* panel = form.optionsPanel();
 
     EXPECT_EQ(form.button(Button::sound)->text(), "On");
@@ -39,7 +39,7 @@ TEST(WindowStartUp, FirstRunWithoutSettingsFileShowsDefaultsAndADealtHand) {
 
 TEST(WindowStartUp, WindowIsAFixedBlackUntitledTable) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     EXPECT_EQ(form.size(), QSize(1000, 670));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_TRUE(form.windowTitle().isEmpty());
@@ -64,7 +64,7 @@ TEST(WindowStartUp, WindowIsAFixedBlackUntitledTable) {
 TEST(WindowStartUp, StoredCardBackPastTheEndSelectsTheLastItem) {
     WindowFixture f;
     f.file.writeInteger("Card", "back", 52 + 9);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     EXPECT_EQ(OptionsPanel::selected(form.optionsPanel()->cardbacks), 7);
     EXPECT_EQ(f.state.cardBackImage, 61);
 }
@@ -73,15 +73,15 @@ TEST(WindowStartUp, StoredLevelCodeOutsideTheTableSelectsNoLevel) {
     WindowFixture f;
     f.file.writeInteger("Levels", "comp", 500);
     f.file.writeInteger("Settings", "Sound", 0);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     EXPECT_EQ(OptionsPanel::selected(form.optionsPanel()->Levels), -1);
     EXPECT_EQ(form.button(Button::sound)->text(), "Off");
 }
 
 TEST(RulesDialog, IsBuiltOnceAndShownModallyByAbout) {
     WindowFixture f;
-    TForm1& form = f.open();
-    TAboutBox* about = form.aboutBox();
+    TableWindow& form = f.open();
+    RulesDialog* about = form.aboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "Texas hold'em rules");
     EXPECT_EQ(about->size(), QSize(421, 631));

@@ -20,7 +20,7 @@ QString figure(StatisticsWindow& window, const char* name) {
 }
 
 // One hand as the game reports it, through the window's event path.
-void reportHand(TForm1& form, std::int64_t hand, bool newMatch, int winner, std::int32_t pot) {
+void reportHand(TableWindow& form, std::int64_t hand, bool newMatch, int winner, std::int32_t pot) {
     GameEvents& events = form.turnSteps();
     HandStarted start;
     start.handNumber = hand;
@@ -42,7 +42,7 @@ void reportHand(TForm1& form, std::int64_t hand, bool newMatch, int winner, std:
 
 TEST(StatisticsWindow, QtChartsIsLoadedOnlyWhenTheWindowFirstOpens) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     EXPECT_FALSE(libraryLoaded("libQt6Charts"));
     EXPECT_EQ(form.statisticsWindow(), nullptr);
@@ -54,7 +54,7 @@ TEST(StatisticsWindow, QtChartsIsLoadedOnlyWhenTheWindowFirstOpens) {
 
 TEST(StatisticsWindow, TheButtonAndTheKeyOpenOneWindowThatIsNotModal) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     QPushButton* button = f.named("statisticsButton");
     ASSERT_NE(button, nullptr);
@@ -81,7 +81,7 @@ TEST(StatisticsWindow, ShowsTheCountersAndUpdatesAfterEveryHand) {
     f.file.writeInteger("Stats", "handsplayed", 20);
     f.file.writeInteger("Stats", "handswon", 5);
     f.file.writeInteger("Stats", "showdowns", 8);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.openStatistics();
     StatisticsWindow& window = *form.statisticsWindow();
     EXPECT_EQ(figure(window, "handsPlayedAllTime"), "20");
@@ -105,7 +105,7 @@ TEST(StatisticsWindow, ShowsTheCountersAndUpdatesAfterEveryHand) {
 
 TEST(StatisticsWindow, TheChartHasOneLinePerSeatWithOnePointPerHandAndStartsAgainAtNew) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.openStatistics();
     StatisticsWindow& window = *form.statisticsWindow();
     ASSERT_NE(window.chartFactory(), nullptr);
@@ -118,7 +118,7 @@ TEST(StatisticsWindow, TheChartHasOneLinePerSeatWithOnePointPerHandAndStartsAgai
 
 TEST(StatisticsWindow, WithoutThePluginTheFiguresStillShow) {
     WindowFixture f;
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     StatisticsWindow window(
         form.statistics(),
         [] {
@@ -142,7 +142,7 @@ TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
     f.playback = true;
     f.file.writeInteger("Stats", "handsplayed", 7);
     f.file.writeInteger("Stats", "handswon", 3);
-    TForm1& form = f.open();
+    TableWindow& form = f.open();
     form.show();
     testing::EventRecorder recorder;
     form.gameEvents().add(recorder);

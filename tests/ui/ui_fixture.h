@@ -43,7 +43,7 @@ public:
         , m_assetDirs(std::move(assetDirs)) { }
 
     // Builds the window; its start-up runs here.
-    TForm1& open(SettingsStore* store = nullptr) {
+    TableWindow& open(SettingsStore* store = nullptr) {
         WindowOptions options;
         options.assetDirs = m_assetDirs;
         options.scale = scale;
@@ -68,11 +68,11 @@ public:
             questions.push_back(text + "|" + caption);
             return answerYes;
         };
-        m_form = std::make_unique<TForm1>(state, random, store ? *store : file, options);
+        m_form = std::make_unique<TableWindow>(state, random, store ? *store : file, options);
         return *m_form;
     }
 
-    [[nodiscard]] TForm1& form() { return *m_form; }
+    [[nodiscard]] TableWindow& form() { return *m_form; }
     [[nodiscard]] bool hoverShown(int seat) const {
         return m_form->table().presentation.hoverShown[static_cast<std::size_t>(seat)];
     }
@@ -97,7 +97,7 @@ public:
 
 private:
     QStringList m_assetDirs;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<TableWindow> m_form;
 };
 
 } // namespace tavolier::uitest

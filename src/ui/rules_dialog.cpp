@@ -1,4 +1,4 @@
-#include "ui/about_box.h"
+#include "ui/rules_dialog.h"
 
 #include "ui/fonts.h"
 
@@ -7,7 +7,7 @@
 
 namespace tavolier {
 
-TAboutBox::TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent)
+RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_picture(finder, "rules.jpg", scale) {
     setObjectName("AboutBox");
@@ -31,9 +31,9 @@ TAboutBox::TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TAboutBox::~TAboutBox() = default;
+RulesDialog::~RulesDialog() = default;
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void RulesDialog::showEvent(QShowEvent* event) {
     if (!m_picture.decoded() && !m_picture.image().isNull())
         m_image->setPixmap(QPixmap::fromImage(m_picture.image()));
     QDialog::showEvent(event);

@@ -8,13 +8,13 @@ class QLabel;
 
 namespace tavolier {
 
-// TAboutBox: the rules page, built once beside the main window and shown
+// RulesDialog: the rules page, built once beside the main window and shown
 // modally by "About". Its picture is decoded when the dialog is first shown,
 // or ahead of that on a worker thread (prefetchPicture).
-class TAboutBox : public QDialog {
+class RulesDialog : public QDialog {
 public:
-    TAboutBox(const AssetFinder& finder, qreal scale, QWidget* parent);
-    ~TAboutBox() override;
+    RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent);
+    ~RulesDialog() override;
 
     std::shared_future<void> prefetchPicture(std::shared_future<void> after = {}) {
         return m_picture.prefetch(std::move(after));
