@@ -30,10 +30,7 @@ void endHandByFolds(Table& table) {
             s.seat(seat).folded = true;
         }
     }
-    table.setButtonEnabled(Button::deal, true);
-    table.setButtonEnabled(Button::raise, false);
-    table.setButtonEnabled(Button::fold, false);
-    table.setButtonEnabled(Button::checkOrCall, false);
+    table.offerDealOnly();
     Seat& human = s.seat(kHuman);
     human.chips = clampedAdd(human.chips, s.pot);
     table.showChips(kHuman);

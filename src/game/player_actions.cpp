@@ -204,10 +204,7 @@ void fold(Table& table) {
     table.setStatus(kHuman, "Folds");
     table.setCallDue(false);
     s.street = Street::showdown;
-    table.setButtonEnabled(Button::deal, true);
-    table.setButtonEnabled(Button::raise, false);
-    table.setButtonEnabled(Button::fold, false);
-    table.setButtonEnabled(Button::checkOrCall, false);
+    table.offerDealOnly();
     s.seat(kHuman).folded = true;
     drawCards(table);
     table.reportStreet();

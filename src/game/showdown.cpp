@@ -192,10 +192,7 @@ void showdown(Table& table) {
     for (int seat : kOpponents)
         table.showChips(seat);
     table.showChips(kHuman);
-    table.setButtonEnabled(Button::deal, true);
-    table.setButtonEnabled(Button::raise, false);
-    table.setButtonEnabled(Button::fold, false);
-    table.setButtonEnabled(Button::checkOrCall, false);
+    table.offerDealOnly();
 
     // A second showdown of the same hand reports nothing: the hand is closed.
     const bool reported = table.handOpen();

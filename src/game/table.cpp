@@ -77,6 +77,13 @@ void Table::disableActions() {
     setButtonEnabled(Button::checkOrCall, false);
 }
 
+void Table::offerDealOnly() {
+    setButtonEnabled(Button::deal, true);
+    setButtonEnabled(Button::raise, false);
+    setButtonEnabled(Button::fold, false);
+    setButtonEnabled(Button::checkOrCall, false);
+}
+
 SeatFigures stacksOf(const TableState& s) {
     SeatFigures stacks {};
     for (int seat = 1; seat <= kSeatCount; ++seat)

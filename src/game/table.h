@@ -55,6 +55,8 @@ public:
     void setSoundCaption(bool on);
     // Bars all four of the human's controls: Deal, Raise, Fold, Check/Call.
     void disableActions();
+    // Between hands: Deal is the only action button that can be pressed.
+    void offerDealOnly();
 
     // ---- Game events. A hand is open from its HandStarted to its
     // HandEnded; what the rules do to a closed hand is not reported.
