@@ -102,7 +102,9 @@ void humanActs(Table& table, const HumanPlayer& player) {
         checkOrCall(table);
         return;
     case HumanPlayer::Policy::raise:
-        if (legal.raise && table.state.seat(kHuman).chips >= 2)
+        // Raise only while a press would raise; otherwise the hand would
+        // never move on.
+        if (legal.raise)
             raise(table);
         else
             checkOrCall(table);

@@ -10,9 +10,8 @@
 #include "core/table_view.h"
 #include "game/hand_flow.h"
 #include "game/match.h"
-#include "game/player_actions.h"
+#include "game/match_play.h"
 #include "game/table.h"
-#include "opponents/odds.h"
 #include "presentation/hand_history.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
@@ -34,14 +33,12 @@ namespace tavolier::cli {
 
 namespace {
 
-enum class Policy { call, raise, fold, smart };
-
 struct PlayOptions {
     long long hands = 0;
     std::optional<std::uint64_t> seed;
     std::optional<std::uint64_t> splitmix;
     std::optional<std::int32_t> level;
-    Policy policy = Policy::smart;
+    HumanPlayer human; // smart unless --human says otherwise
     std::string settingsPath;
     std::string historyPath; // --history: every hand in the hand-history layout
 };
@@ -51,17 +48,6 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
         return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc {} && end == text.data() + text.size();
-}
-
-[[nodiscard]] std::optional<std::int32_t> parseLevel(std::string_view text) {
-    constexpr std::array<std::pair<std::string_view, std::int32_t>, 4> kLevels {
-        { { "Amateur", 400 }, { "Expert", 600 }, { "Master", 800 }, { "Genius", 900 } }
-    };
-    for (const auto& [caption, code] : kLevels) {
-        if (text == caption || text == std::to_string(code))
-            return code;
-    }
-    return std::nullopt;
 }
 
 // Parses the arguments; an error message and nullopt for anything unknown.
@@ -107,18 +93,12 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
                 return std::nullopt;
             }
         } else if (name == "--human") {
-            if (value == "call")
-                o.policy = Policy::call;
-            else if (value == "raise")
-                o.policy = Policy::raise;
-            else if (value == "fold")
-                o.policy = Policy::fold;
-            else if (value == "smart")
-                o.policy = Policy::smart;
-            else {
+            const std::optional<HumanPlayer> human = HumanPlayer::parse(value);
+            if (!human || human->policy == HumanPlayer::Policy::level) {
                 err << "tavolier-cli play: --human takes call, raise, fold or smart\n";
                 return std::nullopt;
             }
+            o.human = *human;
         } else if (name == "--settings") {
             if (value.empty()) {
                 err << "tavolier-cli play: --settings takes a file name\n";
@@ -248,40 +228,6 @@ private:
     std::ostream* m_out;
 };
 
-// The human's estimate as the odds badge makes it: 2001 trials.
-[[nodiscard]] bool smartStays(Table& table) {
-    TableState& s = table.state;
-    const Estimate estimate
-        = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
-    return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
-}
-
-void humanActs(Table& table, Policy policy) {
-    const LegalActions legal = legalActions(table.state);
-    switch (policy) {
-    case Policy::call:
-        checkOrCall(table);
-        return;
-    case Policy::raise:
-        // Raise only while a press would raise; otherwise the hand would
-        // never move on.
-        if (legal.raise)
-            raise(table);
-        else
-            checkOrCall(table);
-        return;
-    case Policy::fold:
-        fold(table);
-        return;
-    case Policy::smart:
-        if (smartStays(table))
-            checkOrCall(table);
-        else
-            fold(table);
-        return;
-    }
-}
-
 } // namespace
 
 int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -347,7 +293,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         for (;;) {
             const LegalActions legal = legalActions(state);
             if (legal.handInProgress) {
-                humanActs(table, o.policy);
+                humanActs(table, o.human);
                 continue;
             }
             if (dealt) {
