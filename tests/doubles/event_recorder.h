@@ -8,6 +8,14 @@
 
 namespace tavolier::testing {
 
+// A call by the seat, as the game reports one (amounts left at zero).
+[[nodiscard]] inline ActionTaken callBy(int seat) {
+    ActionTaken e;
+    e.seat = SeatNumber(seat);
+    e.kind = ActionKind::call;
+    return e;
+}
+
 // One game event as the game reported it.
 using RecordedEvent = std::variant<HandStarted, BlindPosted, ActionTaken, StreetDealt, HandShown,
     PotAwarded, HandEnded, MatchEnded>;

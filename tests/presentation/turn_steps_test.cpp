@@ -3,6 +3,7 @@
 // streets dealt, with the game events at their place.
 #include "core/random.h"
 #include "core/table_state.h"
+#include "doubles/event_recorder.h"
 #include "doubles/recording_view.h"
 #include "game/hand_flow.h"
 #include "game/player_actions.h"
@@ -40,13 +41,6 @@ public:
 private:
     std::vector<std::string>& m_log;
 };
-
-ActionTaken actionOf(int seat) {
-    ActionTaken e;
-    e.seat = SeatNumber(seat);
-    e.kind = ActionKind::call;
-    return e;
-}
 
 // One table whose screen is a recording view, seen either directly or
 // through the playback's recording.
@@ -94,7 +88,7 @@ TEST(TurnSteps, OutsideATurnEffectsAndEventsPassStraightThrough) {
     steps.shownEvents().add(log);
 
     steps.setLabelText(Label::chongStatus, "Calls");
-    steps.actionTaken(actionOf(7));
+    steps.actionTaken(testing::callBy(7));
     EXPECT_EQ(screen.log(), std::vector<std::string> { "text freakstatus=Calls" });
     EXPECT_EQ(heard, std::vector<std::string> { "event action 7" });
     EXPECT_EQ(steps.stepsLeft(), 0u);
@@ -109,12 +103,12 @@ TEST(TurnSteps, ARecordedTurnIsCutAtEachActionAndStreetAndComesBackInOrder) {
 
     steps.beginTurn();
     steps.setLabelText(Label::humanStatus, "Calls");
-    steps.actionTaken(actionOf(8));
+    steps.actionTaken(testing::callBy(8));
     steps.setLabelText(Label::chongStatus, "Calls");
     steps.setLabelText(Label::chongChips, "1196");
-    steps.actionTaken(actionOf(7));
+    steps.actionTaken(testing::callBy(7));
     steps.setLabelText(Label::jackStatus, "Folds");
-    steps.actionTaken(actionOf(6));
+    steps.actionTaken(testing::callBy(6));
     steps.stamp(ImageList::cards, 3, 325, 310);
     steps.playSound("card1.wav");
     StreetDealt flop;
@@ -152,10 +146,10 @@ TEST(TurnSteps, ASoundOrTheActorsOwnLabelAfterTheCutStaysWithItsStep) {
     steps.beginTurn();
     // The human's call is reported before the human's chips are shown.
     steps.setLabelText(Label::humanStatus, "");
-    steps.actionTaken(actionOf(8));
+    steps.actionTaken(testing::callBy(8));
     steps.setLabelText(Label::humanChips, "1190");
     steps.setLabelText(Label::chongStatus, "Calls");
-    steps.actionTaken(actionOf(7));
+    steps.actionTaken(testing::callBy(7));
     // A street's cards, its event, then its card sound.
     steps.stamp(ImageList::cards, 3, 325, 310);
     steps.streetDealt(StreetDealt {});
@@ -184,11 +178,11 @@ TEST(TurnSteps, AStepThatOnlyChangesButtonsIsNoStepOfItsOwn) {
     TurnSteps steps(screen);
     steps.beginTurn();
     steps.setLabelText(Label::chongStatus, "Raises");
-    steps.actionTaken(actionOf(7));
+    steps.actionTaken(testing::callBy(7));
     steps.setButtonCaption(Button::checkOrCall, "Call");
-    steps.actionTaken(actionOf(6));
+    steps.actionTaken(testing::callBy(6));
     steps.setLabelText(Label::jackStatus, "Calls");
-    steps.actionTaken(actionOf(6));
+    steps.actionTaken(testing::callBy(6));
     steps.setButtonEnabled(Button::raise, false);
     steps.endTurn();
     EXPECT_EQ(steps.stepSizes(), (std::vector<std::size_t> { 2, 5 }));
@@ -198,10 +192,10 @@ TEST(TurnSteps, EventsWithoutEffectsBetweenThemStayInOneStep) {
     RecordingView screen;
     TurnSteps steps(screen);
     steps.beginTurn();
-    steps.actionTaken(actionOf(7));
-    steps.actionTaken(actionOf(6));
+    steps.actionTaken(testing::callBy(7));
+    steps.actionTaken(testing::callBy(6));
     steps.setLabelText(Label::carlosStatus, "Calls");
-    steps.actionTaken(actionOf(5));
+    steps.actionTaken(testing::callBy(5));
     steps.endTurn();
     EXPECT_EQ(steps.stepSizes(), std::vector<std::size_t> { 4 });
 }
@@ -238,7 +232,7 @@ TEST(TurnSteps, ANewTurnFirstShowsWhatIsLeftOfTheLastOne) {
     TurnSteps steps(screen);
     steps.beginTurn();
     steps.setLabelText(Label::chongStatus, "Calls");
-    steps.actionTaken(actionOf(7));
+    steps.actionTaken(testing::callBy(7));
     steps.setLabelText(Label::jackStatus, "Calls");
     steps.endTurn();
     steps.applyNextStep();

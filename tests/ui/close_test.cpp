@@ -47,8 +47,7 @@ void playHands(TableWindow& form, int hands) {
     for (int hand = 0; hand < hands; ++hand) {
         if (hand > 0)
             QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
-        for (int press = 0; press < 20 && !form.button(Button::deal)->isEnabled(); ++press)
-            QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
+        (void)checkDownToTheEnd(form);
     }
 }
 

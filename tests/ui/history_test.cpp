@@ -23,18 +23,6 @@ namespace tavolier::uitest {
 
 namespace {
 
-// Clicks Check/Call until Deal comes back; false when it takes implausibly long.
-bool checkDown(TableWindow& form) {
-    for (int press = 0; press < 20; ++press) {
-        if (form.button(Button::deal)->isEnabled())
-            return true;
-        if (!form.button(Button::checkOrCall)->isEnabled())
-            return false;
-        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
-    }
-    return form.button(Button::deal)->isEnabled();
-}
-
 const char* const kNames[9]
     = { "", "Marc", "Edmund", "Robert", "Cindy", "Carlos", "Jack", "Chong", "You" };
 
@@ -127,7 +115,7 @@ TEST(HandHistoryWindow, TellsEachHandPlayedThroughTheButtonsAsTheTableSawIt) {
         if (!splitBoard)
             f.state.board[4] = Card { 2, 0 }; // no royal flush: one winner as a rule
 
-        ASSERT_TRUE(checkDown(form)) << "seed " << seed;
+        ASSERT_TRUE(checkDownToTheEnd(form)) << "seed " << seed;
         ASSERT_EQ(form.story()->history().hands().size(), 1u);
         const HandRecord& hand = form.story()->history().hands().back();
         ASSERT_TRUE(hand.finished());
@@ -218,7 +206,7 @@ TEST(HandHistoryWindow, SaveToFileIsRememberedAndTurnsTheFileOff) {
     window->saveToFileBox()->click();
     EXPECT_FALSE(form.story()->savingToFile());
     EXPECT_EQ(f.file.readInteger("History", "savetofile", -1), 0);
-    ASSERT_TRUE(checkDown(form));
+    ASSERT_TRUE(checkDownToTheEnd(form));
     EXPECT_FALSE(QDir(f.historyFolder).exists() && !historyFile(f.historyFolder).empty());
 
     // Where the window stood is kept for the next run.
@@ -237,7 +225,7 @@ TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
     f.historyFolder = f.dir.path() + "/blocker/history";
     TableWindow& form = f.open();
     form.show();
-    ASSERT_TRUE(checkDown(form));
+    ASSERT_TRUE(checkDownToTheEnd(form));
     QTest::keyClick(&form, Qt::Key_H);
     HistoryWindow* window = form.story()->historyWindow();
     ASSERT_NE(window, nullptr);
@@ -253,7 +241,7 @@ TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {
     WindowFixture f(6);
     TableWindow& form = f.open();
     form.show();
-    ASSERT_TRUE(checkDown(form));
+    ASSERT_TRUE(checkDownToTheEnd(form));
     form.story()->openHistory();
     HistoryWindow* window = form.story()->historyWindow();
     window->handList()->setCurrentItem(window->handList()->topLevelItem(0)->child(2));

@@ -8,23 +8,6 @@
 
 namespace tavolier::uitest {
 
-namespace {
-
-// Clicks Check/Call until the hand is over (Deal comes back); false when
-// it takes implausibly many presses.
-bool checkDownToTheEnd(TableWindow& form) {
-    for (int press = 0; press < 20; ++press) {
-        if (form.button(Button::deal)->isEnabled())
-            return true;
-        if (!form.button(Button::checkOrCall)->isEnabled())
-            return false;
-        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
-    }
-    return form.button(Button::deal)->isEnabled();
-}
-
-} // namespace
-
 TEST(WindowPlay, ClickingCheckOrCallPlaysAHandToItsEndAndDealStartsTheNext) {
     for (std::uint64_t seed : { 1u, 2u, 3u }) {
         WindowFixture f(seed);

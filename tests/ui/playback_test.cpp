@@ -1,6 +1,7 @@
 // The opponents' pace in the window: a turn's effects come out one step at a
 // time, the action buttons and keys wait meanwhile, and a click or a key
 // shows the rest at once.
+#include "doubles/event_recorder.h"
 #include "settings/opponents_pace.h"
 #include "ui/options_panel.h"
 #include "ui/playback.h"
@@ -15,28 +16,21 @@ namespace tavolier::uitest {
 
 namespace {
 
-ActionTaken actionOf(int seat) {
-    ActionTaken e;
-    e.seat = SeatNumber(seat);
-    e.kind = ActionKind::call;
-    return e;
-}
-
 // A turn as the game would report it: the human calls, three opponents act
 // one after the other, each with its effects and its event.
 void scriptedTurn(TableWindow& form) {
     TableView& view = form.table().view;
     GameEvents& events = form.turnSteps();
     view.setLabelText(Label::humanStatus, "Calls");
-    events.actionTaken(actionOf(8));
+    events.actionTaken(testing::callBy(8));
     view.setLabelText(Label::chongStatus, "Calls");
     view.setLabelText(Label::chongChips, "1150");
-    events.actionTaken(actionOf(7));
+    events.actionTaken(testing::callBy(7));
     view.setLabelText(Label::jackStatus, "Folds");
-    events.actionTaken(actionOf(6));
+    events.actionTaken(testing::callBy(6));
     view.setLabelText(Label::carlosStatus, "Raises");
     view.setLabelText(Label::pot, "99");
-    events.actionTaken(actionOf(5));
+    events.actionTaken(testing::callBy(5));
     view.setButtonCaption(Button::checkOrCall, "Call");
     form.table().setButtonEnabled(Button::raise, false);
 }

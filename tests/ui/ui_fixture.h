@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,19 @@ namespace tavolier::uitest {
     if (!maps.open(QIODevice::ReadOnly))
         return false;
     return maps.readAll().contains(name);
+}
+
+// Clicks Check/Call until the hand is over (Deal comes back); false when
+// it takes implausibly many presses or Check/Call is barred before.
+inline bool checkDownToTheEnd(TableWindow& form) {
+    for (int press = 0; press < 20; ++press) {
+        if (form.button(Button::deal)->isEnabled())
+            return true;
+        if (!form.button(Button::checkOrCall)->isEnabled())
+            return false;
+        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
+    }
+    return form.button(Button::deal)->isEnabled();
 }
 
 [[nodiscard]] inline QStringList generatedAssets() {
