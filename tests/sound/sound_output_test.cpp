@@ -9,7 +9,6 @@
 #include "ui/main_window.h"
 #include "ui/sound_player.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -353,11 +352,3 @@ TEST_F(WindowSound, WithTheSoundOffNothingIsHeard) {
 
 } // namespace
 } // namespace tavolier::soundtest
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
