@@ -1,3 +1,4 @@
+#include "command_run.h"
 #include "commands.h"
 
 #include <gtest/gtest.h>
@@ -10,22 +11,13 @@
 namespace tavolier::cli {
 namespace {
 
-struct EvalRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-EvalRun eval(std::vector<std::string_view> args, const std::string& input = "") {
+CommandRun eval(const std::vector<std::string_view>& args, const std::string& input = "") {
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runEval(args, in, out, err);
-    return { status, out.str(), err.str() };
+    return runCommand(runEval, args, in);
 }
 
 TEST(EvalCommand, ScoresSevenCardsFromTheCommandLine) {
-    const EvalRun run = eval({ "As", "Kd", "7h", "7c", "2s", "Td", "9c" });
+    const CommandRun run = eval({ "As", "Kd", "7h", "7c", "2s", "Td", "9c" });
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "score 105 kicker 161 One pair Sevens\n");
     EXPECT_EQ(run.err, "");
@@ -39,7 +31,7 @@ TEST(EvalCommand, SlotOrderReachesTheEvaluator) {
 }
 
 TEST(EvalCommand, ReadsOneHandPerLineFromStandardInput) {
-    const EvalRun run
+    const CommandRun run
         = eval({}, "Ac Ad 5h 5s Kc 8d 2h\nAh 9h 8h 7h 6h 2c 3d\r\n  As 2d 3h\t4c 5s 9d Jh\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
@@ -50,36 +42,36 @@ TEST(EvalCommand, ReadsOneHandPerLineFromStandardInput) {
 }
 
 TEST(EvalCommand, RepeatedCardsAreScored) {
-    const EvalRun run = eval({}, "7c 7d 7h 7s 7c 7d 7h\n");
+    const CommandRun run = eval({}, "7c 7d 7h 7s 7c 7d 7h\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "score 5 kicker -11 Seven\n");
 }
 
 TEST(EvalCommand, BadLineStopsWithItsNumberAndKeepsEarlierOutput) {
-    const EvalRun unknown
+    const CommandRun unknown
         = eval({}, "Ac Kd Qh 9s 7c 4d 2h\nAc Kd Qh 9s 7c 4d 1h\nAc Ad Kh 9s 7c 4d 2h\n");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.out, "score 12 kicker 120 Ace\n");
     EXPECT_EQ(unknown.err, "tavolier-cli eval: line 2: unknown card '1h'\n");
 
-    const EvalRun shortLine
+    const CommandRun shortLine
         = eval({}, "Ac Kd Qh 9s 7c 4d 2h\nAc Ad Kh 9s 7c 4d 2h\nAc Kd Qh 9s 7c 4d\n");
     EXPECT_EQ(shortLine.status, 2);
     EXPECT_EQ(shortLine.out, "score 12 kicker 120 Ace\nscore 112 kicker 136 One pair Aces\n");
     EXPECT_EQ(shortLine.err, "tavolier-cli eval: line 3: expected 7 cards, found 6\n");
 
-    const EvalRun blank = eval({}, "Ac Kd Qh 9s 7c 4d 2h\n\n");
+    const CommandRun blank = eval({}, "Ac Kd Qh 9s 7c 4d 2h\n\n");
     EXPECT_EQ(blank.status, 2);
     EXPECT_EQ(blank.err, "tavolier-cli eval: line 2: expected 7 cards, found 0\n");
 }
 
 TEST(EvalCommand, BadArgumentsEndWithStatusTwo) {
-    const EvalRun many = eval({ "As", "Kd", "7h", "7c", "2s", "Td", "9c", "8c" });
+    const CommandRun many = eval({ "As", "Kd", "7h", "7c", "2s", "Td", "9c", "8c" });
     EXPECT_EQ(many.status, 2);
     EXPECT_EQ(many.out, "");
     EXPECT_EQ(many.err, "tavolier-cli eval: arguments: expected 7 cards, found 8\n");
 
-    const EvalRun lower = eval({ "as", "Kd", "7h", "7c", "2s", "Td", "9c" });
+    const CommandRun lower = eval({ "as", "Kd", "7h", "7c", "2s", "Td", "9c" });
     EXPECT_EQ(lower.status, 2);
     EXPECT_EQ(lower.err, "tavolier-cli eval: arguments: unknown card 'as'\n");
 

@@ -1,6 +1,7 @@
 // tavolier-cli play --history: a long run's hand-history file read back with
 // an importer-like parser; every seat's money must balance from hand to hand
 // and agree with the run's own end lines.
+#include "command_run.h"
 #include "commands.h"
 #include "history_file_parser.h"
 
@@ -27,10 +28,7 @@ struct EndLine {
     std::int64_t pot = 0;
 };
 
-struct HistoryRun {
-    int status = 0;
-    std::string out;
-    std::string err;
+struct HistoryRun : CommandRun {
     std::string file;
 };
 
@@ -42,12 +40,7 @@ HistoryRun playWithHistory(
     const std::string path = file.string();
     args.push_back("--history");
     args.push_back(path);
-    std::ostringstream out;
-    std::ostringstream err;
-    HistoryRun r;
-    r.status = runPlay(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
+    HistoryRun r { runCommand(runPlay, args), {} };
     std::ifstream in(file, std::ios::binary);
     r.file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return r;

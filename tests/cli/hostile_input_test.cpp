@@ -2,6 +2,7 @@
 // cannot be written, an endless line, long and unprintable arguments, an
 // empty settings name and a settings file that refuses writes.
 #include "cli_text.h"
+#include "command_run.h"
 #include "commands.h"
 
 #include <gtest/gtest.h>
@@ -57,17 +58,8 @@ private:
     std::size_t m_handedOut = 0;
 };
 
-struct CommandRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CommandRun evalOn(std::istream& in, Args args = {}) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runEval(args, in, out, err);
-    return { status, out.str(), err.str() };
+CommandRun evalOn(std::istream& in, const Args& args = {}) {
+    return runCommand(runEval, args, in);
 }
 
 std::string evalErrorFor(const std::string& line) {

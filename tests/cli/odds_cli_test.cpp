@@ -1,3 +1,4 @@
+#include "command_run.h"
 #include "commands.h"
 
 #include "core/random.h"
@@ -16,17 +17,8 @@
 namespace tavolier::cli {
 namespace {
 
-struct OddsRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-OddsRun odds(std::vector<std::string_view> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runOdds(args, out, err);
-    return { status, out.str(), err.str() };
+CommandRun odds(const std::vector<std::string_view>& args) {
+    return runCommand(runOdds, args);
 }
 
 // The estimate run directly on the table the command describes.
@@ -48,20 +40,20 @@ const std::array<Card, 7> kCards { Card { 3, 12 }, Card { 2, 12 }, Card { 1, 11 
     Card { 2, 3 }, Card { 3, 1 }, Card { 1, 0 } };
 
 TEST(OddsCommand, PrintsTheEstimateForTheGivenCards) {
-    const OddsRun run = odds({ "--street", "4", "--level", "2000", "--seed", "7", "As", "Ah", "Kd",
-        "9c", "5h", "3s", "2d" });
+    const CommandRun run = odds({ "--street", "4", "--level", "2000", "--seed", "7", "As", "Ah",
+        "Kd", "9c", "5h", "3s", "2d" });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expectedOutput(4, 2000, Random(7), kCards));
     EXPECT_TRUE(run.err.empty());
 }
 
 TEST(OddsCommand, TakesCaptionsAndTheDocumentedStream) {
-    const OddsRun run = odds({ "--level", "Genius", "--street", "2", "--draws", "splitmix64:11",
+    const CommandRun run = odds({ "--level", "Genius", "--street", "2", "--draws", "splitmix64:11",
         "As", "Ah", "Kd", "9c", "5h", "3s", "2d" });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expectedOutput(2, 900, Random::splitMix64(11), kCards));
 
-    const OddsRun lower
+    const CommandRun lower
         = odds({ "--level", "amateur", "--street", "1", "As", "Ah", "Kd", "9c", "5h", "3s", "2d" });
     EXPECT_EQ(lower.out, expectedOutput(1, 400, Random(1), kCards));
 }
@@ -71,7 +63,7 @@ TEST(OddsCommand, SameSeedSameAnswer) {
         "7h", "2d", "Kd", "9c", "5h", "3s", "2c" };
     EXPECT_EQ(odds(args).out, odds(args).out);
     // Seven-Two offsuit pre-flop carries the -20 penalty.
-    const OddsRun run = odds(args);
+    const CommandRun run = odds(args);
     EXPECT_EQ(run.out,
         expectedOutput(1, 600, Random(3),
             { Card { 2, 5 }, Card { 1, 0 }, Card { 1, 11 }, Card { 0, 7 }, Card { 2, 3 },
@@ -80,7 +72,7 @@ TEST(OddsCommand, SameSeedSameAnswer) {
 
 TEST(OddsCommand, HandEditedTrialCountsKeepThePreviousPercentage) {
     // No divisor: the previous percentage (0) plus the bonus (0 on the river).
-    const OddsRun run
+    const CommandRun run
         = odds({ "--street", "4", "--trials", "50", "As", "Ah", "Kd", "9c", "5h", "3s", "2d" });
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, 12), "oddsScore 0\n");
@@ -112,7 +104,7 @@ TEST(OddsCommand, RejectsBadInputWithOneLineAndStatus2) {
         { "--street", "4", "--trials", "99999999999", "As", "Ah", "Kd", "9c", "5h", "3s", "2d" },
     };
     for (const auto& args : bad) {
-        const OddsRun run = odds(args);
+        const CommandRun run = odds(args);
         EXPECT_EQ(run.status, 2) << run.out;
         EXPECT_TRUE(run.out.empty());
         ASSERT_FALSE(run.err.empty());

@@ -1,5 +1,6 @@
 // tavolier-cli play, run in-process: its arguments, its end lines and the
 // replay of the same deal from the same arguments.
+#include "command_run.h"
 #include "commands.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +14,8 @@
 namespace tavolier::cli {
 namespace {
 
-struct PlayRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-PlayRun play(std::vector<std::string_view> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    PlayRun r;
-    r.status = runPlay(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+CommandRun play(const std::vector<std::string_view>& args) {
+    return runCommand(runPlay, args);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -61,11 +50,11 @@ std::vector<std::vector<std::string>> endLines(const std::string& text) {
 }
 
 TEST(PlayCommand, SameArgumentsPrintTheSameHands) {
-    const PlayRun a = play({ "--hands", "12", "--seed", "5", "--human", "raise" });
-    const PlayRun b = play({ "--hands", "12", "--seed", "5", "--human", "raise" });
+    const CommandRun a = play({ "--hands", "12", "--seed", "5", "--human", "raise" });
+    const CommandRun b = play({ "--hands", "12", "--seed", "5", "--human", "raise" });
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(withoutTime(a.out), withoutTime(b.out));
-    const PlayRun c = play({ "--hands", "12", "--seed", "6", "--human", "raise" });
+    const CommandRun c = play({ "--hands", "12", "--seed", "6", "--human", "raise" });
     EXPECT_NE(withoutTime(a.out), withoutTime(c.out));
     // Timing stands on lines of its own.
     bool sawTime = false;
@@ -75,7 +64,7 @@ TEST(PlayCommand, SameArgumentsPrintTheSameHands) {
 }
 
 TEST(PlayCommand, OneEndLinePerHandWithEveryFigure) {
-    const PlayRun r = play({ "--hands", "9", "--seed", "2", "--human", "call" });
+    const CommandRun r = play({ "--hands", "9", "--seed", "2", "--human", "call" });
     ASSERT_EQ(r.status, 0) << r.err;
     const auto ends = endLines(r.out);
     ASSERT_EQ(ends.size(), 9u);
@@ -96,18 +85,19 @@ TEST(PlayCommand, OneEndLinePerHandWithEveryFigure) {
 }
 
 TEST(PlayCommand, DocumentedStreamReplays) {
-    const PlayRun a = play(
+    const CommandRun a = play(
         { "--hands", "4", "--draws", "splitmix64:18446744073709551615", "--level", "Genius" });
-    const PlayRun b
+    const CommandRun b
         = play({ "--hands", "4", "--draws", "splitmix64:18446744073709551615", "--level", "900" });
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(withoutTime(a.out), withoutTime(b.out));
-    const PlayRun c = play({ "--hands", "4", "--seed", "18446744073709551615", "--level", "900" });
+    const CommandRun c
+        = play({ "--hands", "4", "--seed", "18446744073709551615", "--level", "900" });
     EXPECT_NE(withoutTime(a.out), withoutTime(c.out));
 }
 
 TEST(PlayCommand, FoldingHumanNeverReachesAShowdown) {
-    const PlayRun r = play({ "--hands", "15", "--seed", "9", "--human", "fold" });
+    const CommandRun r = play({ "--hands", "15", "--seed", "9", "--human", "fold" });
     ASSERT_EQ(r.status, 0) << r.err;
     for (const auto& end : endLines(r.out)) {
         ASSERT_EQ(end.size(), 14u);
@@ -128,7 +118,7 @@ TEST(PlayCommand, MatchEndPressesNewWithTheInitialStack) {
         ini << "[Cash]\nuntil=-1200\ninitial=1200\n";
     }
     const std::string file = path.string();
-    const PlayRun r
+    const CommandRun r
         = play({ "--hands", "3", "--seed", "4", "--human", "fold", "--settings", file });
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("  message You win! (Game over)"), std::string::npos);
@@ -153,7 +143,7 @@ TEST(PlayCommand, ADealThatOnlyEndsTheMatchPrintsNothing) {
         ini << "[Cash]\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\nrobot=0\n";
     }
     const std::string file = path.string();
-    const PlayRun r
+    const CommandRun r
         = play({ "--hands", "2", "--seed", "1", "--human", "call", "--settings", file });
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find("message"), std::string::npos);
@@ -178,7 +168,7 @@ TEST(PlayCommand, RejectsBadArguments) {
              { "--hands", "3", "--bogus", "1" },
              { "--hands" },
          }) {
-        const PlayRun r = play(args);
+        const CommandRun r = play(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_FALSE(r.err.empty());
         EXPECT_TRUE(r.out.empty());

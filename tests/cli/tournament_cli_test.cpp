@@ -1,5 +1,6 @@
 // tavolier-cli tournament, run in-process: the same table for any number of
 // jobs, each match as if played alone, and refused options.
+#include "command_run.h"
 #include "commands.h"
 
 #include <gtest/gtest.h>
@@ -11,20 +12,8 @@
 namespace tavolier::cli {
 namespace {
 
-struct TournamentRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-TournamentRun tournament(std::vector<std::string_view> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    TournamentRun r;
-    r.status = runTournament(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+CommandRun tournament(const std::vector<std::string_view>& args) {
+    return runCommand(runTournament, args);
 }
 
 // The output less its last line, the only one with timings.
@@ -34,9 +23,9 @@ std::string withoutTime(const std::string& text) {
 }
 
 TEST(Tournament, TheTableIsTheSameForOneJobAndThree) {
-    const TournamentRun one
+    const CommandRun one
         = tournament({ "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "1" });
-    const TournamentRun three
+    const CommandRun three
         = tournament({ "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "3" });
     ASSERT_EQ(one.status, 0) << one.err;
     ASSERT_EQ(three.status, 0) << three.err;
@@ -105,7 +94,7 @@ TEST(Tournament, BadOptionsAreRefusedWithStatusTwo) {
              { "--matches" },
              { "--colour", "red" },
          }) {
-        const TournamentRun r = tournament(args);
+        const CommandRun r = tournament(args);
         EXPECT_EQ(r.status, 2) << args.front();
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("tavolier-cli tournament: "), std::string::npos) << r.err;
