@@ -49,27 +49,6 @@ void BM_EvaluateHand(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateHand)->ComputeStatistics("min", tavolier::bench::fastest);
 
-// The batch evaluator, 64 hands a call, walking the same array: on the
-// processor's fastest path, picked once per call in a build for any x86-64
-// processor. Time per hand.
-void BM_EvaluateHands(benchmark::State& state) {
-    constexpr std::size_t kBatch = 64;
-    const std::vector<Hand>& hands = randomHands();
-    std::array<tavolier::HandValue, kBatch> values {};
-    std::size_t at = 0;
-    for (auto _ : state) {
-        tavolier::evaluateHands(std::span(hands).subspan(at, kBatch), values);
-        benchmark::DoNotOptimize(values.data());
-        benchmark::ClobberMemory();
-        at = at + 2 * kBatch > hands.size() ? 0 : at + kBatch;
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kBatch));
-    state.counters["per_hand"]
-        = benchmark::Counter(static_cast<double>(state.iterations()) * kBatch,
-            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-BENCHMARK(BM_EvaluateHands)->ComputeStatistics("min", tavolier::bench::fastest);
-
 void BM_EvaluateHandReference(benchmark::State& state) {
     runOverHands<tavolier::testing::referenceEvaluate>(state);
 }

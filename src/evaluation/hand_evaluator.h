@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <span>
 
 #if defined(__AVX2__)
 #include <immintrin.h>
@@ -160,18 +159,5 @@ inline constexpr std::uint64_t kCodeMultiplier
     return detail::evaluateByTable(slots);
 #endif
 }
-
-// Scores hands[i] into values[i] (values holds at least as many), as
-// evaluate does one by one, on the fastest path the processor has: a build
-// for any x86-64 processor picks its AVX2 copy once per call.
-void evaluateHands(std::span<const std::array<Card, 7>> hands, std::span<HandValue> values);
-
-// The two copies of evaluateHands, for the tests that hold them against each
-// other; avx2 only where haveAvx2() (a tuned build has one copy: its own).
-namespace evaluationPaths {
-void portable(std::span<const std::array<Card, 7>> hands, std::span<HandValue> values);
-[[nodiscard]] bool haveAvx2();
-void avx2(std::span<const std::array<Card, 7>> hands, std::span<HandValue> values);
-} // namespace evaluationPaths
 
 } // namespace tavolier

@@ -109,10 +109,8 @@ public:
 // temporary until it has been renamed into place. A write first removes the
 // temporaries of that pattern that nobody holds a lock on: those of a copy of
 // the game that was killed or crashed in the middle of a write. A copy still
-// writing holds its lock, so its temporary stays. Unlocked leftovers of
-// earlier versions, named after the file plus "." and six letters or digits,
-// go too, but only those with an uppercase letter or a digit among the six
-// ("tavolier.ini.a1B2c3"): a player's own "tavolier.ini.backup" stays.
+// writing holds its lock, so its temporary stays. No other name is ever
+// removed: a player's own "tavolier.ini.backup" or "tavolier.ini.save01" stays.
 class SettingsFile : public SettingsStore {
 public:
     static constexpr std::size_t kDefaultReadLimit = std::size_t { 1 } << 20;
