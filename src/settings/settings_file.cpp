@@ -320,6 +320,9 @@ int FileSystemCalls::flock(int fd, int operation) {
 int FileSystemCalls::lstat(const char* path, struct stat* info) {
     return ::lstat(path, info);
 }
+int FileSystemCalls::duplicate(int fd) {
+    return ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+}
 
 FileSystemCalls& FileSystemCalls::posix() {
     static FileSystemCalls calls;
@@ -524,6 +527,7 @@ void SettingsFile::writeInteger(
     // from nothing would lose what it holds.
     if (head.error)
         throw *head.error;
+    const std::filesystem::path target = writeTarget();
     if (head.exists) {
         // A damaged, huge file is not copied on every write.
         if (head.size > m_writeLimit)
@@ -533,7 +537,6 @@ void SettingsFile::writeInteger(
         // The rename below would replace the file whatever its own
         // permissions say; they are checked here instead. A file without any
         // write permission is read-only even to the superuser.
-        const std::filesystem::path target = writeTarget();
         if ((head.mode & 0222) == 0)
             throw SettingsWriteError("cannot write " + target.string() + ": the file is read-only");
         if (m_calls.access(target.c_str(), W_OK) != 0)
@@ -544,7 +547,7 @@ void SettingsFile::writeInteger(
     const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value, m_readLimit);
     if (head.exists && edit.replacement == text.substr(edit.begin, edit.end - edit.begin))
         return; // already stored as it would be written
-    replaceFile(head, edit);
+    replaceFile(head, edit, target);
 }
 
 std::filesystem::path SettingsFile::writeTarget() const {
@@ -593,8 +596,8 @@ void SettingsFile::removeStaleTemporaries(const std::filesystem::path& target) {
     }
 }
 
-void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
-    const std::filesystem::path target = writeTarget();
+void SettingsFile::replaceFile(
+    const Head& head, const ini::Edit& edit, const std::filesystem::path& target) {
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
@@ -666,7 +669,7 @@ void SettingsFile::replaceFile(const Head& head, const ini::Edit& edit) {
     step(error == 0 && m_calls.fsync(out.get()) == 0);
     // The lock stays with a second descriptor until the rename is done, so
     // that the close can still report a failed write.
-    FdGuard lock(m_calls, ::fcntl(out.get(), F_DUPFD_CLOEXEC, 0));
+    FdGuard lock(m_calls, m_calls.duplicate(out.get()));
     step(out.close());
     const bool written = error == 0;
     step(written && m_calls.rename(temp.data(), target.c_str()) == 0);

@@ -82,6 +82,8 @@ public:
     virtual int access(const char* path, int mode);
     virtual int flock(int fd, int operation);
     virtual int lstat(const char* path, struct stat* info);
+    // A second descriptor of fd, closed on exec (fcntl F_DUPFD_CLOEXEC).
+    virtual int duplicate(int fd);
 
     // The shared POSIX instance.
     [[nodiscard]] static FileSystemCalls& posix();
@@ -140,7 +142,8 @@ private:
     void readHead(Head& head, bool keepOpen);
     // The file a write replaces: the path, or the file its links lead to.
     [[nodiscard]] std::filesystem::path writeTarget() const;
-    void replaceFile(const Head& head, const ini::Edit& edit);
+    // target: the file the path names (writeTarget).
+    void replaceFile(const Head& head, const ini::Edit& edit, const std::filesystem::path& target);
     // Removes the unlocked temporaries of earlier writes beside target.
     void removeStaleTemporaries(const std::filesystem::path& target);
 
