@@ -92,10 +92,6 @@ QImage PictureFiles::read() const {
     return {};
 }
 
-QImage loadPicture(const AssetFinder& finder, const QString& name, qreal scale) {
-    return PictureFiles::find(finder, name, scale).read();
-}
-
 LazyPicture::LazyPicture(const AssetFinder& finder, const QString& name, qreal scale)
     : m_source(PictureFiles::find(finder, name, scale)) {
 }

@@ -100,13 +100,9 @@ private:
     int m_height = 0;
 };
 
-// Loads a single picture, preferring the 2x variant when scale > 1; a null
-// image when neither exists.
-[[nodiscard]] QImage loadPicture(const AssetFinder& finder, const QString& name, qreal scale);
-
-// A single picture that is found at once but decoded only when first asked
-// for, or ahead of that on a worker thread (prefetch); the same picture as
-// loadPicture gives.
+// A single picture that is found at once (preferring the 2x variant when
+// scale > 1) but decoded only when first asked for, or ahead of that on a
+// worker thread (prefetch); either way the picture is the same.
 class LazyPicture {
 public:
     LazyPicture(const AssetFinder& finder, const QString& name, qreal scale);

@@ -4,14 +4,12 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QEvent>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QSemaphore>
 #include <QThread>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -284,29 +282,6 @@ std::optional<SoundClip> decodeFile(const QString& path) {
         std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
-// Sees the window's first paint and starts the player once that frame is
-// out (the queued call runs after the paint has been flushed).
-class FirstFrameStart : public QObject {
-public:
-    FirstFrameStart(QWidget& window, SoundPlayer& player)
-        : QObject(&player)
-        , m_player(player) {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, &m_player, [player = &m_player] { player->start(); });
-        }
-        return false;
-    }
-
-private:
-    SoundPlayer& m_player;
-};
-
 } // namespace
 
 SoundPlayer::SoundPlayer(const AssetFinder& finder, Output output, QObject* parent)
@@ -348,11 +323,6 @@ void SoundPlayer::start() {
         QMetaObject::invokeMethod(m_audio, &AudioOutput::open, Qt::QueuedConnection);
     }
     m_waiting.reset();
-}
-
-void SoundPlayer::startAfterFirstFrame(QWidget& window) {
-    if (!m_started)
-        new FirstFrameStart(window, *this);
 }
 
 bool SoundPlayer::hasOutput() const {

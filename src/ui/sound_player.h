@@ -15,8 +15,6 @@
 #include <optional>
 #include <string_view>
 
-class QWidget;
-
 namespace tavolier {
 
 class AudioOutput;
@@ -44,8 +42,6 @@ public:
     // Decodes the sounds and, with Output::Detect, opens the audio output in
     // the background. Runs once; later calls do nothing.
     void start();
-    // Calls start() once the window's first frame has been painted.
-    void startAfterFirstFrame(QWidget& window);
 
     // Plays one of kFiles. Before start() the latest request waits and plays
     // when the output opens.
