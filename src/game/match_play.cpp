@@ -138,7 +138,9 @@ MatchOutcome playMatch(const MatchSetup& setup, Random& random) {
     random.ignoreClock();
     TableState state;
     NullView view;
+    // Nobody reads the writes back: a long tournament keeps no log of them.
     MemorySettings settings;
+    settings.logWrites = false;
     MatchWatch watch;
     Table table(state, random, view, settings, watch);
     const std::uint64_t drawsBefore = random.drawCount();
