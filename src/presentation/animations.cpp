@@ -109,31 +109,10 @@ void hoverOpponent(Scene& table, int seat, int x, int y) {
     return best;
 }
 
-// Where an opponent's raise highlight is drawn: image 7 - seat of the
-// highlights list at (x, y), over the seat's portrait.
-struct HighlightPlace {
-    int x;
-    int y;
-};
-
-// clang-format off
-constexpr std::array<HighlightPlace, 8> kHighlightPlaces { {
-    { 0, 0 },
-    { 35, 449 },   // Marc
-    { 829, 449 },  // Edmund
-    { 870, 239 },  // Robert
-    { 764, 57 },   // Cindy
-    { 397, 5 },    // Carlos
-    { 101, 57 },   // Jack
-    { 1, 239 },    // Chong
-} };
-// clang-format on
-
 } // namespace
 
 void stampRaiseHighlight(Scene& table, int seat) {
-    const HighlightPlace& place = kHighlightPlaces[static_cast<std::size_t>(seat)];
-    table.view.stamp(ImageList::highlights, 7 - seat, place.x, place.y);
+    drawPortrait(table, ImageList::highlights, seat, kGreenRing);
     // Edmund's highlight covers his chips label.
     if (seat == kEdmund)
         table.view.refreshLabel(Label::edmundChips);

@@ -55,10 +55,6 @@ inline constexpr int kWinnerBadgeX = 264;
 inline constexpr int kWinnerBadgeY = 542;
 inline constexpr HoverRegion kBadgeHover { 264, 543, 388, 668 };
 
-// Marc's second card, partly covered by the badge and stamped again after it.
-inline constexpr int kMarcSecondCardX = 197;
-inline constexpr int kMarcSecondCardY = 466;
-
 // The patch where the gold figure dances.
 inline constexpr int kGoldX = 335;
 inline constexpr int kGoldY = 453;
