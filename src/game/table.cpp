@@ -203,7 +203,7 @@ LegalActions legalActions(const TableState& s) {
     if (betOpen)
         a.callCost = s.street == Street::preflop ? s.smallBet : s.toCall;
     if (raiseTakesEffect(s)) {
-        const std::int64_t bet = s.street > Street::flop ? s.bigBet : s.smallBet;
+        const std::int64_t bet = streetBet(s);
         a.raiseCost = clampedAdd(0, bet + (s.street == Street::preflop ? s.smallBet : 0));
     }
     return a;
