@@ -104,16 +104,10 @@ LazyPicture::~LazyPicture() {
 std::shared_future<void> LazyPicture::prefetch(std::shared_future<void> after) {
     if (m_decoded || m_pending.valid())
         return after;
-    auto done = std::make_shared<std::promise<void>>();
-    std::shared_future<void> next = done->get_future().share();
-    m_pending = std::async(std::launch::async, [source = m_source, after, done] {
-        if (after.valid())
-            after.wait();
-        QImage image = source.read();
-        done->set_value();
-        return image;
-    });
-    return next;
+    ChainedWork<QImage> started
+        = startAfter(std::move(after), [source = m_source] { return source.read(); });
+    m_pending = std::move(started.result);
+    return started.finished;
 }
 
 const QImage& LazyPicture::image() {
@@ -174,17 +168,12 @@ void ImageStrip::load(
 std::shared_future<void> ImageStrip::prefetch(std::shared_future<void> after) {
     if (m_decoded || m_pending.valid())
         return after;
-    auto done = std::make_shared<std::promise<void>>();
-    std::shared_future<void> next = done->get_future().share();
-    m_pending = std::async(
-        std::launch::async, [source = m_source, width = m_width, height = m_height, after, done] {
-            if (after.valid())
-                after.wait();
-            std::vector<QImage> pictures = cutStrip(source.read(), width, height);
-            done->set_value();
-            return pictures;
-        });
-    return next;
+    ChainedWork<std::vector<QImage>> started
+        = startAfter(std::move(after), [source = m_source, width = m_width, height = m_height] {
+              return cutStrip(source.read(), width, height);
+          });
+    m_pending = std::move(started.result);
+    return started.finished;
 }
 
 void ImageStrip::decode() const {

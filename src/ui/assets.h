@@ -5,6 +5,9 @@
 #include <QStringList>
 
 #include <future>
+#include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tavolier {
@@ -57,6 +60,33 @@ struct PictureFiles {
     // variant); a null image when none reads. Safe on any thread.
     [[nodiscard]] QImage read() const;
 };
+
+// A piece of work started on a worker thread: its result, and a signal that
+// completes as soon as the work has returned (the next piece waits on it).
+template <typename Result> struct ChainedWork {
+    std::future<Result> result;
+    std::shared_future<void> finished;
+};
+
+// Runs work on a worker thread once after has completed (at once when after
+// is empty), so that decodes chained this way run one at a time and their
+// scratch memory does not pile up.
+template <typename Work>
+[[nodiscard]] ChainedWork<std::invoke_result_t<Work&>> startAfter(
+    std::shared_future<void> after, Work work) {
+    auto finished = std::make_shared<std::promise<void>>();
+    ChainedWork<std::invoke_result_t<Work&>> started;
+    started.finished = finished->get_future().share();
+    started.result = std::async(
+        std::launch::async, [after = std::move(after), work = std::move(work), finished]() mutable {
+            if (after.valid())
+                after.wait();
+            auto result = work();
+            finished->set_value();
+            return result;
+        });
+    return started;
+}
 
 // A list of equal-sized pictures cut from a horizontal strip. Each picture
 // carries its device pixel ratio, so it is drawn at its 1x size in logical

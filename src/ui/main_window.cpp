@@ -221,12 +221,9 @@ void TableWindow::prefetchFirstFramePictures() {
         return;
     m_backgroundAhead.path = background.files.front().path;
     m_backgroundAhead.stamp = fileStamp(m_backgroundAhead.path);
-    m_backgroundAhead.image
-        = std::async(std::launch::async, [files = std::move(background), after = turn] {
-              if (after.valid())
-                  after.wait();
-              return readBackground(files);
-          });
+    m_backgroundAhead.image = startAfter(std::move(turn), [files = std::move(background)] {
+        return readBackground(files);
+    }).result;
 }
 
 void TableWindow::afterFirstFrame() {
