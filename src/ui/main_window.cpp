@@ -385,11 +385,11 @@ void TableWindow::wireHandlers() {
             child->installEventFilter(this);
 
     connect(m_timers[at(Timer::winktimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { blinkTick(m_table); }); });
+        [this] { guardedDrawing([this] { blinkTick(m_table); }); });
     connect(m_timers[at(Timer::wintimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { winnersFlashTick(m_table); }); });
+        [this] { guardedDrawing([this] { winnersFlashTick(m_table); }); });
     connect(m_timers[at(Timer::goldtimer)], &QTimer::timeout, this,
-        [this] { guarded([this] { goldFigureTick(m_table); }); });
+        [this] { guardedDrawing([this] { goldFigureTick(m_table); }); });
 }
 
 OptionsPanel* TableWindow::optionsPanel() const {
@@ -452,11 +452,20 @@ bool TableWindow::laterOnPanel(bool onPanel, std::function<void()> write) {
 }
 
 void TableWindow::guarded(const std::function<void()>& handler) {
+    runGuarded(handler, true);
+}
+
+void TableWindow::guardedDrawing(const std::function<void()>& handler) {
+    runGuarded(handler, false);
+}
+
+void TableWindow::runGuarded(const std::function<void()>& handler, bool costsMayChange) {
     QString error;
     QString detail;
     try {
         handler();
-        showCosts();
+        if (costsMayChange)
+            showCosts();
         return;
     } catch (const SettingsWriteError& e) {
         error = QString::fromUtf8(e.what());
@@ -469,7 +478,8 @@ void TableWindow::guarded(const std::function<void()>& handler) {
     // Through the turn's steps, so that during a recorded turn the message
     // comes after the effects the handler made before it failed.
     m_turnSteps.deferred([this, error, detail] { showError(error, detail); });
-    showCosts();
+    if (costsMayChange)
+        showCosts();
 }
 
 void TableWindow::showError(const QString& text, const QString& detail) {
@@ -768,7 +778,7 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
         return;
     m_pointer = at;
-    guarded([this, at] {
+    guardedDrawing([this, at] {
         if (m_playback->playing())
             mouseMovedDuringPlayback(m_table, at.x(), at.y());
         else
@@ -779,19 +789,19 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
 void TableWindow::turnShown() {
     // The badge may have waited for the whole turn under a resting pointer.
     if (m_pointer)
-        guarded([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });
+        guardedDrawing([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });
 }
 
 void TableWindow::leaveEvent(QEvent* event) {
     m_pointer.reset();
-    guarded([this] { mouseLeft(m_table); });
+    guardedDrawing([this] { mouseLeft(m_table); });
     QWidget::leaveEvent(event);
 }
 
 bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         m_pointer.reset();
-        guarded([this] { mouseLeft(m_table); });
+        guardedDrawing([this] { mouseLeft(m_table); });
         // A picture only a button shows is decoded as the pointer comes onto
         // that button, so it is ready by the click.
         if (watched->objectName() == QLatin1String("dxButton6"))

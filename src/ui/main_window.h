@@ -102,7 +102,8 @@ public:
     void openStatistics();
 
     // Runs one handler: a refused settings write (or any other error) ends it
-    // with a message box, and nothing crosses the event loop.
+    // with a message box, and nothing crosses the event loop. Then the
+    // buttons' costs are shown as the handler left them.
     void guarded(const std::function<void()>& handler);
 
     // Places the window in the middle of its screen.
@@ -146,6 +147,13 @@ private:
     void turnShown();
     void layOutControls();
     void wireHandlers();
+    // The same as guarded for a handler that cannot change what the actions
+    // allow or cost (the pointer, the timers' ticks): the costs are left as
+    // they are.
+    void guardedDrawing(const std::function<void()>& handler);
+    // guarded and guardedDrawing: the handler's errors, and the costs when
+    // they may have changed.
+    void runGuarded(const std::function<void()>& handler, bool costsMayChange);
     // Runs handler, guarded, on a click of button.
     void onClick(QPushButton* button, std::function<void()> handler);
     // Builds the options panel and wires it, once.
