@@ -4,14 +4,13 @@
 #include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/hand_flow.h"
+#include "game/levels.h"
 #include "game/player_actions.h"
 #include "game/table.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
 
 #include <array>
-#include <charconv>
-#include <string>
 #include <utility>
 
 namespace tavolier {
@@ -64,17 +63,6 @@ public:
 };
 
 } // namespace
-
-std::optional<std::int32_t> parseLevel(std::string_view text) {
-    constexpr std::array<std::pair<std::string_view, std::int32_t>, 4> kLevels {
-        { { "Amateur", 400 }, { "Expert", 600 }, { "Master", 800 }, { "Genius", 900 } }
-    };
-    for (const auto& [caption, code] : kLevels) {
-        if (text == caption || text == std::to_string(code))
-            return code;
-    }
-    return std::nullopt;
-}
 
 std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
     constexpr std::array<std::pair<std::string_view, Policy>, 4> kPolicies { {

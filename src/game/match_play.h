@@ -29,10 +29,6 @@ struct HumanPlayer {
     [[nodiscard]] static std::optional<HumanPlayer> parse(std::string_view text);
 };
 
-// An opponent level by its code or caption: "400" or "Amateur", "600" or
-// "Expert", "800" or "Master", "900" or "Genius"; nullopt otherwise.
-[[nodiscard]] std::optional<std::int32_t> parseLevel(std::string_view text);
-
 // The human's turn, taken by the player: one of Check/Call, Raise or Fold.
 // Draws from the table's generator as the policy needs (smart and level run
 // an estimate).

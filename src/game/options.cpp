@@ -1,11 +1,11 @@
 #include "game/options.h"
 
 #include "core/seats.h"
+#include "game/levels.h"
 #include "game/table.h"
 #include "presentation/card_drawing.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -21,9 +21,6 @@ constexpr std::string_view kCaption = "Options";
 constexpr std::int32_t kLowestEntry = 100;
 constexpr std::int32_t kHighestEntry = 1000000;
 
-// The opponents' level codes by item of Levels: "Amateur", "Expert",
-// "Master", "Genius".
-constexpr std::array<std::int32_t, 4> kLevelCodes { 400, 600, 800, 900 };
 constexpr int kCardBackCount = 8;
 constexpr std::int32_t kFirstCardBack = 52;
 
@@ -106,9 +103,9 @@ void changeCardBack(Table& table, int item) {
 }
 
 void chooseLevel(Table& table, int item) {
-    if (item < 0 || item >= static_cast<int>(kLevelCodes.size()))
+    if (item < 0 || item >= static_cast<int>(kOpponentLevels.size()))
         return; // no level chosen
-    table.state.aiLevelCode = kLevelCodes[static_cast<std::size_t>(item)];
+    table.state.aiLevelCode = kOpponentLevels[static_cast<std::size_t>(item)].code;
     table.settings.writeInteger("Levels", "comp", table.state.aiLevelCode);
 }
 
@@ -131,8 +128,8 @@ void showSettingsInPanel(Table& table) {
     table.view.selectRadio(RadioGroup::cardbacks, backItem);
 
     int levelItem = -1;
-    for (std::size_t i = 0; i < kLevelCodes.size(); ++i) {
-        if (state.aiLevelCode == kLevelCodes[i])
+    for (std::size_t i = 0; i < kOpponentLevels.size(); ++i) {
+        if (state.aiLevelCode == kOpponentLevels[i].code)
             levelItem = static_cast<int>(i);
     }
     table.view.selectRadio(RadioGroup::Levels, levelItem);

@@ -1,16 +1,47 @@
 #pragma once
 
-// What every subcommand shares when it talks back: how it quotes a piece of
-// its input in an error message, and how it ends its output.
+// What every subcommand shares when it reads its arguments and talks back:
+// numbers and cards as they are typed, how it quotes a piece of its input in
+// an error message, and how it ends its output.
+
+#include "core/card.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace tavolier::cli {
+
+// A whole number that is the whole text: digits, a "-" before them where T
+// is signed, nothing else, within T's range; nullopt otherwise.
+template <typename T> [[nodiscard]] std::optional<T> parseNumber(std::string_view text) {
+    T value {};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// "As", "Td", "2c": rank 2-9 T J Q K A, then suit c d h s (suits 0..3 in that
+// order); nullopt for anything else.
+[[nodiscard]] inline std::optional<Card> parseCard(std::string_view text) {
+    constexpr std::string_view kRanks = "23456789TJQKA";
+    constexpr std::string_view kSuits = "cdhs";
+    if (text.size() != 2)
+        return std::nullopt;
+    const auto rank = kRanks.find(text[0]);
+    const auto suit = kSuits.find(text[1]);
+    if (rank == std::string_view::npos || suit == std::string_view::npos)
+        return std::nullopt;
+    return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
+}
 
 // How much of a bad input an error message quotes.
 inline constexpr std::size_t kQuotedLength = 40;

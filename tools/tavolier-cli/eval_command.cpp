@@ -30,19 +30,7 @@
 namespace tavolier::cli {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::string_view kSuits = "cdhs";
 constexpr std::string_view kBlanks = " \t\r\n";
-
-std::optional<Card> parseEvalCard(std::string_view text) {
-    if (text.size() != 2)
-        return std::nullopt;
-    const auto rank = kRanks.find(text[0]);
-    const auto suit = kSuits.find(text[1]);
-    if (rank == std::string_view::npos || suit == std::string_view::npos)
-        return std::nullopt;
-    return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
-}
 
 // Collects the cards of one hand from any number of words; the first
 // problem found is kept as the error text.
@@ -57,7 +45,7 @@ public:
             const auto end = std::min(text.find_first_of(kBlanks), text.size());
             const std::string_view word = text.substr(0, end);
             text.remove_prefix(end);
-            const std::optional<Card> card = parseEvalCard(word);
+            const std::optional<Card> card = parseCard(word);
             if (!card) {
                 m_error = "unknown card " + quoteInput(word);
                 return;

@@ -16,9 +16,10 @@
 #include "core/random.h"
 #include "core/table_state.h"
 #include "game/deck.h"
+#include "game/levels.h"
 #include "opponents/odds.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -30,46 +31,25 @@ namespace tavolier::cli {
 
 namespace {
 
-// Whole-string integer parse; nothing else accepted.
-template <typename T> std::optional<T> parseNumber(std::string_view text) {
-    T value {};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-// "As", "Td", "2c": rank 2-9 T J Q K A, suit c d h s.
-std::optional<Card> parseCard(std::string_view text) {
-    constexpr std::string_view ranks = "23456789TJQKA";
-    constexpr std::string_view suits = "cdhs";
-    if (text.size() != 2)
-        return std::nullopt;
-    const auto rank = ranks.find(text[0]);
-    const auto suit = suits.find(text[1]);
-    if (rank == std::string_view::npos || suit == std::string_view::npos)
-        return std::nullopt;
-    return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
-}
-
-std::optional<std::int32_t> parseLevel(std::string_view text) {
-    struct Caption {
-        std::string_view name;
-        std::int32_t code;
+// --level's value: a level's code, or 2000, the odds badge's, or a level's
+// caption in any case ("genius", "GENIUS").
+std::optional<std::int32_t> parseOddsLevel(std::string_view text) {
+    const auto sameLetters = [](std::string_view a, std::string_view b) {
+        const auto lower
+            = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return std::ranges::equal(a, b, {}, lower, lower);
     };
-    constexpr Caption kCaptions[]
-        = { { "amateur", 400 }, { "expert", 600 }, { "master", 800 }, { "genius", 900 } };
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    for (const Caption& caption : kCaptions)
-        if (lower == caption.name)
-            return caption.code;
+    for (const OpponentLevel& level : kOpponentLevels)
+        if (sameLetters(text, level.caption))
+            return level.code;
     const auto code = parseNumber<std::int32_t>(text);
-    if (code && (*code == 400 || *code == 600 || *code == 800 || *code == 900 || *code == 2000))
+    if (!code)
+        return std::nullopt;
+    if (*code == 2000)
         return code;
+    for (const OpponentLevel& level : kOpponentLevels)
+        if (*code == level.code)
+            return code;
     return std::nullopt;
 }
 
@@ -99,7 +79,7 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
                 if (!street)
                     return fail(err, "--street takes 1 to 5, not " + quoteInput(value));
             } else if (arg == "--level") {
-                level = parseLevel(value);
+                level = parseOddsLevel(value);
                 if (!level)
                     return fail(err,
                         "--level takes 400, 600, 800, 900, 2000, Amateur, Expert, Master or "

@@ -9,6 +9,7 @@
 #include "core/table_state.h"
 #include "core/table_view.h"
 #include "game/hand_flow.h"
+#include "game/levels.h"
 #include "game/match.h"
 #include "game/match_play.h"
 #include "game/table.h"
@@ -17,7 +18,6 @@
 #include "settings/settings_store.h"
 
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -43,13 +43,6 @@ struct PlayOptions {
     std::string historyPath; // --history: every hand in the hand-history layout
 };
 
-template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& value) {
-    if (text.empty())
-        return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc {} && end == text.data() + text.size();
-}
-
 // Parses the arguments; an error message and nullopt for anything unknown.
 [[nodiscard]] std::optional<PlayOptions> parseOptions(
     std::span<const std::string_view> args, std::ostream& err) {
@@ -63,22 +56,26 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
         }
         const std::string_view value = args[++i];
         if (name == "--hands") {
-            if (!parseNumber(value, o.hands) || o.hands < 1) {
+            const auto hands = parseNumber<long long>(value);
+            if (!hands || *hands < 1) {
                 err << "tavolier-cli play: --hands takes a whole number of at least 1\n";
                 return std::nullopt;
             }
+            o.hands = *hands;
             haveHands = true;
         } else if (name == "--seed") {
-            std::uint64_t seed = 0;
-            if (!parseNumber(value, seed)) {
+            const auto seed = parseNumber<std::uint64_t>(value);
+            if (!seed) {
                 err << "tavolier-cli play: --seed takes an unsigned 64-bit number\n";
                 return std::nullopt;
             }
             o.seed = seed;
         } else if (name == "--draws") {
-            std::uint64_t state = 0;
             constexpr std::string_view kPrefix = "splitmix64:";
-            if (!value.starts_with(kPrefix) || !parseNumber(value.substr(kPrefix.size()), state)) {
+            const auto state = value.starts_with(kPrefix)
+                ? parseNumber<std::uint64_t>(value.substr(kPrefix.size()))
+                : std::nullopt;
+            if (!state) {
                 err << "tavolier-cli play: --draws takes splitmix64:S with S an unsigned 64-bit "
                        "number\n";
                 return std::nullopt;
@@ -123,15 +120,6 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
     return o;
 }
 
-[[nodiscard]] std::string cardText(Card c) {
-    constexpr std::string_view kRanks = "23456789TJQKA";
-    constexpr std::string_view kSuits = "cdhs";
-    std::string out;
-    out += (c.rank >= 0 && c.rank < 13) ? kRanks[static_cast<std::size_t>(c.rank)] : '?';
-    out += (c.suit >= 0 && c.suit < 4) ? kSuits[static_cast<std::size_t>(c.suit)] : '?';
-    return out;
-}
-
 // The story of the hand as readable lines, told from the game events: the
 // blinds, every seat's action with its amount, the streets, the hands shown
 // and who won what. The lines of a hand go to a buffer until the driver
@@ -173,11 +161,11 @@ public:
             "river", "showdown" };
         *m_out << " " << kStreets[streetIndex(e.street)];
         for (int i = 0; i < e.boardCount; ++i)
-            *m_out << " " << cardText(e.board[static_cast<std::size_t>(i)]);
+            *m_out << " " << cardCode(e.board[static_cast<std::size_t>(i)]);
         *m_out << "\n";
     }
     void handShown(const HandShown& e) override {
-        line(e.seat, "shows", cardText(e.cards[0]) + " " + cardText(e.cards[1]) + ": " + e.name);
+        line(e.seat, "shows", cardCode(e.cards[0]) + " " + cardCode(e.cards[1]) + ": " + e.name);
     }
     void potAwarded(const PotAwarded& e) override {
         m_lost += e.lostToSplit;

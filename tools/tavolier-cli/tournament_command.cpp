@@ -5,11 +5,11 @@
 #include "commands.h"
 
 #include "core/seats.h"
+#include "game/levels.h"
 #include "game/match_play.h"
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -38,13 +38,6 @@ struct TournamentOptions {
     std::optional<bool> progress; // nullopt: when standard error is a terminal
 };
 
-template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& value) {
-    if (text.empty())
-        return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc {} && end == text.data() + text.size();
-}
-
 [[nodiscard]] std::optional<TournamentOptions> parseOptions(
     std::span<const std::string_view> args, std::ostream& err) {
     TournamentOptions o;
@@ -60,21 +53,27 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
         }
         const std::string_view value = args[++i];
         if (name == "--matches") {
-            if (!parseNumber(value, o.matches) || o.matches < 1 || o.matches > 100'000'000) {
+            const auto matches = parseNumber<std::int64_t>(value);
+            if (!matches || *matches < 1 || *matches > 100'000'000) {
                 err << "tavolier-cli tournament: --matches takes a whole number from 1 to "
                        "100000000\n";
                 return std::nullopt;
             }
+            o.matches = *matches;
         } else if (name == "--jobs") {
-            if (!parseNumber(value, o.jobs) || o.jobs < 1 || o.jobs > 1024) {
+            const auto jobs = parseNumber<unsigned>(value);
+            if (!jobs || *jobs < 1 || *jobs > 1024) {
                 err << "tavolier-cli tournament: --jobs takes a whole number from 1 to 1024\n";
                 return std::nullopt;
             }
+            o.jobs = *jobs;
         } else if (name == "--seed") {
-            if (!parseNumber(value, o.seed)) {
+            const auto seed = parseNumber<std::uint64_t>(value);
+            if (!seed) {
                 err << "tavolier-cli tournament: --seed takes an unsigned 64-bit number\n";
                 return std::nullopt;
             }
+            o.seed = *seed;
         } else if (name == "--level") {
             const auto level = parseLevel(value);
             if (!level) {
@@ -92,10 +91,12 @@ template <typename T> [[nodiscard]] bool parseNumber(std::string_view text, T& v
             }
             o.setup.human = *human;
         } else if (name == "--max-hands") {
-            if (!parseNumber(value, o.setup.maxHands) || o.setup.maxHands < 1) {
+            const auto maxHands = parseNumber<std::int64_t>(value);
+            if (!maxHands || *maxHands < 1) {
                 err << "tavolier-cli tournament: --max-hands takes a whole number of at least 1\n";
                 return std::nullopt;
             }
+            o.setup.maxHands = *maxHands;
         } else {
             err << "tavolier-cli tournament: unknown option " << quoteInput(name) << "\n";
             return std::nullopt;
