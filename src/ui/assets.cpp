@@ -21,6 +21,14 @@ QStringList defaultAssetDirs() {
     return dirs;
 }
 
+QStringList defaultPluginDirs() {
+    const QString exe = QCoreApplication::applicationDirPath();
+    QStringList dirs;
+    if (!exe.isEmpty())
+        dirs << exe << QDir::cleanPath(exe + "/" TAVOLIER_PLUGIN_FROM_PROGRAM);
+    return dirs;
+}
+
 AssetFinder::AssetFinder(QStringList dirs)
     : m_dirs(std::move(dirs)) {
 }

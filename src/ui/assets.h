@@ -19,6 +19,11 @@ namespace tavolier {
 // tree works wherever its prefix is.
 [[nodiscard]] QStringList defaultAssetDirs();
 
+// Where the sound module and the chips chart plugin are looked for: the
+// executable's folder, then the installed module folder as seen from the
+// installed executable.
+[[nodiscard]] QStringList defaultPluginDirs();
+
 // Finds asset files by bare name in an ordered list of folders.
 class AssetFinder {
 public:

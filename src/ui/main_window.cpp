@@ -244,8 +244,8 @@ void TableWindow::afterFirstFrame() {
     if (m_sound == nullptr && m_options.soundFactory)
         QTimer::singleShot(0, this, [this] { (void)sound(); });
     else if (m_sound == nullptr && !m_soundModule.valid()) {
-        m_soundModule = std::async(std::launch::async, [this] {
-            SoundFactory factory = loadSoundModule();
+        m_soundModule = std::async(std::launch::async, [this, dirs = m_options.pluginDirs] {
+            SoundFactory factory = loadSoundModule(dirs);
             QMetaObject::invokeMethod(
                 this, [this] { (void)sound(); }, Qt::QueuedConnection);
             return factory;
@@ -257,7 +257,8 @@ SoundCues& TableWindow::sound() {
     if (m_sound == nullptr) {
         SoundFactory factory = m_options.soundFactory;
         if (!factory)
-            factory = m_soundModule.valid() ? m_soundModule.get() : loadSoundModule();
+            factory = m_soundModule.valid() ? m_soundModule.get()
+                                            : loadSoundModule(m_options.pluginDirs);
         auto beep = [this] { this->beep(); };
         m_sound = factory ? factory(m_finder, m_options.audio, beep) : nullptr;
         if (m_sound == nullptr)

@@ -56,7 +56,8 @@ struct WindowOptions {
     QString historyFolder;
     // False shows every turn at once whatever the opponents' pace (tests).
     bool playback = true;
-    // Where the Statistics window looks for its chart plugin.
+    // Where the sound module and the Statistics window's chart plugin are
+    // looked for.
     QStringList pluginDirs = defaultPluginDirs();
 };
 

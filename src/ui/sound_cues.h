@@ -24,10 +24,10 @@ public:
 using SoundFactory = std::function<std::unique_ptr<SoundCues>(
     const AssetFinder& finder, bool audio, std::function<void()> beep)>;
 
-// Loads the sound module (tavolier-sound, beside the executable or in the
-// installed module folder, found from the executable's) and finds its factory; empty when the
+// Loads the sound module (tavolier-sound) from the first of dirs that has it
+// (defaultPluginDirs() in the game) and finds its factory; empty when the
 // module cannot be loaded. May run on any thread.
-[[nodiscard]] SoundFactory loadSoundModule();
+[[nodiscard]] SoundFactory loadSoundModule(const QStringList& dirs);
 
 // The player to use when the module is missing: every cue sounds the alert.
 [[nodiscard]] std::unique_ptr<SoundCues> alertOnlySounds(std::function<void()> beep);

@@ -1,6 +1,5 @@
 #include "ui/sound_cues.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 #include <QLoggingCategory>
@@ -27,11 +26,7 @@ private:
 
 } // namespace
 
-SoundFactory loadSoundModule() {
-    QStringList dirs;
-    const QString exe = QCoreApplication::applicationDirPath();
-    if (!exe.isEmpty())
-        dirs << exe << QDir::cleanPath(exe + "/" TAVOLIER_PLUGIN_FROM_PROGRAM);
+SoundFactory loadSoundModule(const QStringList& dirs) {
     for (const QString& dir : dirs) {
         // The library stays loaded for the rest of the run.
         auto* library = new QLibrary(QDir(dir).filePath(QStringLiteral("tavolier-sound")));

@@ -98,15 +98,6 @@ QColor seatColour(SeatNumber seat) {
     return seat.isSeat() ? QColor::fromRgb(kSeatColours[seat.index()]) : QColor(Qt::gray);
 }
 
-QStringList defaultPluginDirs() {
-    const QString program = QCoreApplication::applicationDirPath();
-    QStringList dirs { program };
-#ifdef TAVOLIER_PLUGIN_FROM_PROGRAM
-    dirs.append(QDir::cleanPath(program + "/" TAVOLIER_PLUGIN_FROM_PROGRAM));
-#endif
-    return dirs;
-}
-
 ChipsChartFactory* loadChipsChart(const QStringList& dirs, QString* error) {
     QStringList tried;
     for (const QString& dir : dirs) {

@@ -21,10 +21,6 @@ class ChipsChartFactory;
 // used for its name in the window too (by seat number, [0] unused).
 [[nodiscard]] QColor seatColour(SeatNumber seat);
 
-// Where the chart plugin is looked for: beside the executable, then in the
-// installed library folder.
-[[nodiscard]] QStringList defaultPluginDirs();
-
 // Loads the chips chart plugin from the first folder that has it; null when
 // none has (the window then shows its figures without the chart). Qt Charts
 // comes in with the plugin, so nothing loads it before this runs.
