@@ -11,12 +11,21 @@ if(NOT TAVOLIER_NATIVE AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)
     endif()
 endif()
 
-# Makes target (an OBJECT library of sources that layer compiles already)
-# the copy for processors with AVX2: the sources see TAVOLIER_AVX2_COPY and
-# the same headers as the layer.
-function(tavolier_avx2_copy target layer)
+# Compiles sources (files layer_<layer> compiles already) once more as the
+# copy for processors with AVX2: the OBJECT library tavolier_<layer>_avx2,
+# whose objects join the layer. The copy sees TAVOLIER_AVX2_COPY and the
+# layer's headers; the layer's own sources see TAVOLIER_HAS_AVX2_COPY. In a
+# build without copies it does nothing.
+function(tavolier_avx2_copy layer)
+    if(NOT TAVOLIER_AVX2_COPIES)
+        return()
+    endif()
+    set(target tavolier_${layer}_avx2)
+    add_library(${target} OBJECT ${ARGN})
     target_compile_options(${target} PRIVATE -march=x86-64-v3)
     target_compile_definitions(${target} PRIVATE TAVOLIER_AVX2_COPY)
-    target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:${layer},INCLUDE_DIRECTORIES>)
+    target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:layer_${layer},INCLUDE_DIRECTORIES>)
     target_link_libraries(${target} PRIVATE tavolier_warnings)
+    target_sources(layer_${layer} PRIVATE $<TARGET_OBJECTS:${target}>)
+    target_compile_definitions(layer_${layer} PRIVATE TAVOLIER_HAS_AVX2_COPY)
 endfunction()

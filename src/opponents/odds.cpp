@@ -108,6 +108,16 @@ std::int32_t scoreWithFlop(EstimateRun& state) {
     return state.handScore;
 }
 
+// The copy of the trials for processors with AVX2. A build with one copy
+// (tuned for its own machine) has none and runs the portable one everywhere.
+#ifdef TAVOLIER_HAS_AVX2_COPY
+constexpr bool kHasAvx2Copy = true;
+constexpr auto& avx2Trials = trialPaths::avx2Run;
+#else
+constexpr bool kHasAvx2Copy = false;
+constexpr auto& avx2Trials = trialPaths::portableRun;
+#endif
+
 void estimateOn(EstimateRun& state, Random& random) {
     const std::int32_t n = state.aiLevelCode;
     std::int32_t bonus = 0;
@@ -129,14 +139,9 @@ void estimateOn(EstimateRun& state, Random& random) {
 
     // The processor is asked once per estimate, never per evaluation.
     const int trials = trialCount(n);
-#ifdef TAVOLIER_HAS_AVX2_COPY
-    const std::int32_t wins = trialPaths::haveAvx2() && cpu::useAvx2Paths()
-        ? trialPaths::avx2Run(state, random, trials)
+    const std::int32_t wins = kHasAvx2Copy && cpu::useAvx2Paths()
+        ? avx2Trials(state, random, trials)
         : trialPaths::portableRun(state, random, trials);
-#else
-    // A build with one copy (tuned for its own machine) has no second path.
-    const std::int32_t wins = trialPaths::portableRun(state, random, trials);
-#endif
 
     // Only the known level codes have a divisor; any other code keeps the
     // previous percentage and adds the bonus to it.
@@ -221,21 +226,13 @@ std::int32_t trialPaths::portable(
 }
 
 bool trialPaths::haveAvx2() {
-#ifdef TAVOLIER_HAS_AVX2_COPY
-    return cpu::hasAvx2();
-#else
-    return false;
-#endif
+    return kHasAvx2Copy && cpu::hasAvx2();
 }
 
 std::int32_t trialPaths::avx2(
     const EstimateInput& input, EstimateCarry& carry, Random& random, int trials) {
     EstimateRun run = runOf(input, carry);
-#ifdef TAVOLIER_HAS_AVX2_COPY
-    return avx2Run(run, random, trials);
-#else
-    return portableRun(run, random, trials);
-#endif
+    return avx2Trials(run, random, trials);
 }
 
 } // namespace tavolier
