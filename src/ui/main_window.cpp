@@ -184,9 +184,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     guarded([this] { redraw(m_table); });
     const TableState& s = m_table.state;
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
-    const OpponentsPace pace
-        = m_options.playback ? readPace(m_table.settings) : OpponentsPace::instant;
-    m_playback->setPace(pace);
+    m_pace = readPace(m_table.settings);
+    m_playback->setPace(m_options.playback ? m_pace : OpponentsPace::instant);
 
     m_about = new RulesDialog(m_finder, m_scale, this);
 
@@ -408,7 +407,7 @@ void TableWindow::buildOptionsPanel() {
     m_labels[at(Label::smallBetSize)] = m_panel->Label3;
     m_labels[at(Label::bigBetSize)] = m_panel->Label4;
     m_buttons[at(Button::sound)] = m_panel->SoundOff1;
-    m_panel->pace->setCurrentIndex(static_cast<int>(readPace(m_table.settings)));
+    m_panel->pace->setCurrentIndex(static_cast<int>(m_pace));
 
     onClick(m_panel->dxButton2,
         [this] { enterInitialCash(m_table, m_panel->money->text().toStdString()); });
@@ -434,6 +433,7 @@ void TableWindow::buildOptionsPanel() {
         guarded([this, item] {
             const auto pace = static_cast<OpponentsPace>(item);
             writePace(m_table.settings, pace);
+            m_pace = pace;
             if (m_options.playback)
                 m_playback->setPace(pace);
         });

@@ -6,6 +6,7 @@
 #include "game/table.h"
 #include "presentation/match_statistics.h"
 #include "presentation/turn_steps.h"
+#include "settings/opponents_pace.h"
 #include "settings/settings_store.h"
 #include "ui/assets.h"
 #include "ui/sound_cues.h"
@@ -210,6 +211,9 @@ private:
     std::future<SoundFactory> m_soundModule; // loading on a worker thread
     std::unique_ptr<TableStory> m_story;
     Playback* m_playback = nullptr;
+    // The stored opponents' pace, read once at start-up and kept as the pace
+    // box changes it (the box shows it when the panel is built).
+    OpponentsPace m_pace = kDefaultPace;
     MatchStatistics m_statistics;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;

@@ -1,5 +1,6 @@
 #include "ui/options_panel.h"
 
+#include "settings/opponents_pace.h"
 #include "ui/fonts.h"
 
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 
 namespace tavolier {
 
@@ -104,7 +106,8 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     addLabel("Opponents' pace", 374, 361)->setObjectName("LabelPace");
     pace = new QComboBox(this);
     pace->setObjectName("pace");
-    pace->addItems({ "Instant", "Normal", "Slow" });
+    for (std::string_view caption : kPaceCaptions)
+        pace->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     pace->setGeometry(374, 378, 96, 19);
     pace->setFont(uiFont("Verdana", 8, false));
     pace->setCursor(Qt::PointingHandCursor);

@@ -41,7 +41,8 @@ public:
     QPushButton* upDownLeft = nullptr; // UpDown1's two arrows
     QPushButton* upDownRight = nullptr;
     QPushButton* dxButton1 = nullptr; // "Ok"
-    // "Opponents' pace": items "Instant", "Normal", "Slow" (stored 0..2).
+    // "Opponents' pace": the items of kPaceCaptions, in the order of their
+    // stored numbers.
     QComboBox* pace = nullptr;
 
     // UpDown1's position, 1..5; 1 at every start.
