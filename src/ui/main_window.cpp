@@ -321,10 +321,14 @@ void TableWindow::layOutControls() {
         button->setCursor(Qt::PointingHandCursor);
         m_buttons[at(actions[i])] = button;
     }
-    static constexpr std::array<const char*, 4> topNames { "dxButton5", "dxButton6", "dxButton8",
-        "historyButton" };
-    static constexpr std::array<const char*, 4> topCaptions { "New", "Options", "About",
-        "History" };
+    // "Statistics" stands in the top row's fifth place, after "History"; the
+    // first three have no tooltip.
+    static constexpr std::array<const char*, 5> topNames { "dxButton5", "dxButton6", "dxButton8",
+        "historyButton", "statisticsButton" };
+    static constexpr std::array<const char*, 5> topCaptions { "New", "Options", "About", "History",
+        "Statistics" };
+    static constexpr std::array<const char*, 5> topTips { nullptr, nullptr, nullptr,
+        "Hand history (H)", "Statistics of your hands and of this match (S)" };
     for (std::size_t i = 0; i < topNames.size(); ++i) {
         auto* button = new QPushButton(topCaptions[i], this);
         button->setObjectName(topNames[i]);
@@ -332,15 +336,9 @@ void TableWindow::layOutControls() {
         button->setFont(uiFont("Tahoma", 8, false));
         button->setStyleSheet(kTopButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
+        if (topTips[i] != nullptr)
+            button->setToolTip(topTips[i]);
     }
-    // "Statistics" stands in the top row's fifth place, after "History".
-    auto* statistics = new QPushButton("Statistics", this);
-    statistics->setObjectName("statisticsButton");
-    statistics->setGeometry(3 + 56 * 4, 3, 57, 17);
-    statistics->setFont(uiFont("Tahoma", 8, false));
-    statistics->setStyleSheet(kTopButtonStyle);
-    statistics->setCursor(Qt::PointingHandCursor);
-    statistics->setToolTip("Statistics of your hands and of this match (S)");
 
     static constexpr std::array<int, 3> intervals { 300, 80, 150 };
     static constexpr std::array<const char*, 3> timerNames { "winktimer", "wintimer", "goldtimer" };
@@ -378,7 +376,6 @@ void TableWindow::wireHandlers() {
         [this] { showOptionsPanel(optionsPanel()->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
     onClick(findChild<QPushButton*>("historyButton"), [this] { m_story->openHistory(); });
-    findChild<QPushButton*>("historyButton")->setToolTip("Hand history (H)");
     // The pointer going onto a button or the panel leaves the canvas.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (qobject_cast<QLabel*>(child) == nullptr)
