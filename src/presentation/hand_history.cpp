@@ -23,10 +23,6 @@ namespace {
     constexpr std::array<std::string_view, 4> kSuitGlyphs { "\u2663", "\u2666", "\u2665", "\u2660" };
 // clang-format on
 
-// The seats in the order the history names winners: the human first, then
-// the opponents in the order of play.
-constexpr std::array<int, 8> kNamingOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
-
 [[nodiscard]] bool validCard(Card c) {
     return c.suit >= 0 && c.suit < 4 && c.rank >= 0 && c.rank < 13;
 }
@@ -74,13 +70,18 @@ constexpr std::array<int, 8> kNamingOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
     return buffer;
 }
 
-// The winners of an award in naming order.
-[[nodiscard]] std::vector<SeatNumber> winnersOf(const PotAwarded& award) {
+// The seats flagged, in naming order.
+[[nodiscard]] std::vector<SeatNumber> flaggedSeats(const SeatFlags& flags) {
     std::vector<SeatNumber> seats;
     for (int seat : kNamingOrder)
-        if (award.winners[static_cast<std::size_t>(seat)])
+        if (flags[static_cast<std::size_t>(seat)])
             seats.emplace_back(seat);
     return seats;
+}
+
+// The winners of an award in naming order.
+[[nodiscard]] std::vector<SeatNumber> winnersOf(const PotAwarded& award) {
+    return flaggedSeats(award.winners);
 }
 
 // "Jack", "Jack and Cindy", "You, Jack and Cindy".
@@ -226,6 +227,10 @@ void HandHistory::matchEnded(const MatchEnded& e) {
 }
 
 // ---- Names and cards
+
+std::string seatNameList(const SeatFlags& seats) {
+    return nameList(flaggedSeats(seats));
+}
 
 std::string_view historySeatName(SeatNumber seat) {
     return seat.isSeat() ? kSeatNames[seat.index()] : std::string_view("Nobody");

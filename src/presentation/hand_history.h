@@ -3,6 +3,7 @@
 #include "core/card.h"
 #include "core/game_events.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -78,8 +79,15 @@ private:
     std::vector<HandRecord> m_hands;
 };
 
+// The seats in the order the history and the Statistics window name them:
+// the human first, then the opponents in the order of play.
+inline constexpr std::array<int, 8> kNamingOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
+
 // The name a seat goes by in the history: "You", "Chong", ... "Marc".
 [[nodiscard]] std::string_view historySeatName(SeatNumber seat);
+// The names of the seats flagged, in naming order, joined for a sentence:
+// "Jack", "Jack and Cindy", "You, Jack and Cindy"; empty when none is.
+[[nodiscard]] std::string seatNameList(const SeatFlags& seats);
 // "Ah", "Td", "9c": rank then suit.
 [[nodiscard]] std::string cardCode(Card card);
 // "A♥", "10♦", "9♣": rank and suit glyph, as the history window reads.

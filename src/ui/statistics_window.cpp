@@ -1,6 +1,7 @@
 #include "ui/statistics_window.h"
 
 #include "core/seats.h"
+#include "presentation/hand_history.h"
 #include "ui/chips_chart.h"
 #include "ui/fonts.h"
 
@@ -21,10 +22,6 @@
 namespace tavolier {
 
 namespace {
-
-// Seats in the order the window lists them: the human, then the opponents
-// in the order of play.
-constexpr std::array<int, 8> kListOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
 
 // clang-format off
 // Line colours by seat number, each taken from its portrait and bright
@@ -54,20 +51,6 @@ QString plainName(int seat) {
 
 QString rateText(const std::optional<double>& rate) {
     return rate ? QStringLiteral("%1 %").arg(*rate, 0, 'f', 1) : QStringLiteral("–");
-}
-
-// The names of the seats flagged, joined for a sentence: "Chong",
-// "Chong and Jack", "Chong, Jack and Marc".
-QString namesOf(const SeatFlags& seats) {
-    QStringList names;
-    for (int seat : kListOrder) {
-        if (seats[static_cast<std::size_t>(seat)])
-            names.append(plainName(seat));
-    }
-    if (names.size() <= 1)
-        return names.join(QString());
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 QString cardText(Card card) {
@@ -185,8 +168,8 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     winsHeading->setProperty("role", "column");
     winsHeading->setAlignment(Qt::AlignRight);
     wins->addWidget(winsHeading, 0, 2);
-    for (std::size_t i = 0; i < kListOrder.size(); ++i) {
-        const int seat = kListOrder[i];
+    for (std::size_t i = 0; i < kNamingOrder.size(); ++i) {
+        const int seat = kNamingOrder[i];
         const int row = static_cast<int>(i) + 1;
         auto* swatch = new QLabel(this);
         swatch->setFixedSize(14, 4);
@@ -255,14 +238,14 @@ void StatisticsWindow::refresh() {
         m_counterLabels[4][c]->setText(rateText(f.showdownRate));
     }
 
-    for (int seat : kListOrder) {
+    for (int seat : kNamingOrder) {
         m_winLabels[static_cast<std::size_t>(seat)]->setText(
             QString::number(m_statistics.winsBySeat()[static_cast<std::size_t>(seat)]));
     }
     if (const auto& pot = m_statistics.biggestPot()) {
         m_biggestPot->setText(QStringLiteral("Biggest pot: %1, taken by %2")
                                   .arg(pot->pot)
-                                  .arg(namesOf(pot->winners)));
+                                  .arg(QString::fromStdString(seatNameList(pot->winners))));
     } else {
         m_biggestPot->setText(QStringLiteral("Biggest pot: none yet"));
     }
@@ -277,7 +260,7 @@ void StatisticsWindow::refresh() {
 
     if (m_factory != nullptr && m_chart != nullptr) {
         QList<ChipsLine> lines;
-        for (int seat : kListOrder) {
+        for (int seat : kNamingOrder) {
             ChipsLine line;
             line.name = plainName(seat);
             line.colour = seatColour(SeatNumber(seat));

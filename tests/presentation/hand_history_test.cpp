@@ -250,6 +250,18 @@ TEST(HandHistoryLines, SayAPotWonByFoldsAndTheFeltSaysTheWinner) {
     EXPECT_EQ(winnerCaption(hand), "You win 16");
 }
 
+TEST(HandHistoryLines, NameSeveralSeatsYouFirstThenInTheOrderOfPlay) {
+    SeatFlags seats {};
+    EXPECT_EQ(seatNameList(seats), "");
+    seats[6] = true;
+    EXPECT_EQ(seatNameList(seats), "Jack");
+    seats[4] = true;
+    EXPECT_EQ(seatNameList(seats), "Jack and Cindy");
+    seats[8] = true;
+    seats[1] = true;
+    EXPECT_EQ(seatNameList(seats), "You, Jack, Cindy and Marc");
+}
+
 TEST(HandHistoryLines, TheCaptionIsEmptyUntilThePotHasGone) {
     HandHistory history([] { return fixedTime(); });
     Script s(history);
