@@ -105,7 +105,7 @@ struct HandShown {
 // pot with no winner).
 struct PotAwarded {
     SeatFlags winners {};
-    int winnerCount = 0;
+    int winnerCount = 0; // the number of seats flagged in winners
     std::int32_t pot = 0;
     std::int32_t share = 0;
     std::int32_t lostToSplit = 0;

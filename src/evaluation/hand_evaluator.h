@@ -27,6 +27,12 @@ struct HandValue {
     friend constexpr bool operator==(const HandValue&, const HandValue&) = default;
 };
 
+// The value by which the showdown ranks a hand: its score weighs 130 times
+// its kicker value. In 64 bits, so that no score overflows it.
+[[nodiscard]] constexpr std::int64_t showdownValue(std::int32_t score, std::int32_t kicker) {
+    return static_cast<std::int64_t>(score) * 130 + kicker;
+}
+
 namespace detail {
 
 // The sets the rank table does not score: a slot outside the card range

@@ -65,7 +65,7 @@ Settlement settleShowdown(const TableState& s) {
         const HandValue v = evaluate(showdownSlots(s, seat));
         out.scores[at(seat)] = v.score;
         out.kickers[at(seat)] = v.kicker;
-        values[at(seat)] = clampedAdd(0, static_cast<std::int64_t>(v.score) * 130 + v.kicker);
+        values[at(seat)] = clampedAdd(0, showdownValue(v.score, v.kicker));
     }
     // A seat that folded or has no chips takes no part: its result is its
     // sentinel. A result above 0 becomes the seat's showdown value. A second

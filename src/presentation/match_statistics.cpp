@@ -1,15 +1,8 @@
 #include "presentation/match_statistics.h"
 
+#include "evaluation/hand_evaluator.h"
+
 namespace tavolier {
-
-namespace {
-
-// Hands shown compare by score, then by kicker value, as the showdown does.
-[[nodiscard]] std::int64_t strength(std::int32_t score, std::int32_t kicker) {
-    return static_cast<std::int64_t>(score) * 130 + kicker;
-}
-
-} // namespace
 
 CounterFigures counterFigures(
     std::int64_t handsPlayed, std::int64_t handsWon, std::int64_t showdowns) {
@@ -60,20 +53,18 @@ void MatchStatistics::handStarted(const HandStarted& e) {
 void MatchStatistics::handShown(const HandShown& e) {
     if (!e.seat.isHuman())
         return;
+    // Hands shown compare as the showdown ranks them.
     if (!m_bestHand
-        || strength(e.score, e.kicker) > strength(m_bestHand->score, m_bestHand->kicker))
+        || showdownValue(e.score, e.kicker) > showdownValue(m_bestHand->score, m_bestHand->kicker))
         m_bestHand = BestHand { e.score, e.kicker, e.name, e.cards };
 }
 
 void MatchStatistics::potAwarded(const PotAwarded& e) {
-    bool anyWinner = false;
     for (int seat = 1; seat <= 8; ++seat) {
-        if (e.winners[static_cast<std::size_t>(seat)]) {
+        if (e.winners[static_cast<std::size_t>(seat)])
             m_winsBySeat[static_cast<std::size_t>(seat)] += 1;
-            anyWinner = true;
-        }
     }
-    if (anyWinner && (!m_biggestPot || e.pot > m_biggestPot->pot))
+    if (e.winnerCount > 0 && (!m_biggestPot || e.pot > m_biggestPot->pot))
         m_biggestPot = BiggestPot { e.pot, e.winners, m_currentHand };
 }
 
