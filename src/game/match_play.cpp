@@ -20,8 +20,8 @@ namespace {
 // The human's estimate as the odds badge makes it: 2001 trials.
 [[nodiscard]] bool smartStays(Table& table) {
     TableState& s = table.state;
-    const Estimate estimate
-        = estimateOdds(estimateInput(s, s.seat(kHuman).holeCards, 2000), s.estimate, table.random);
+    const Estimate estimate = estimateOdds(
+        estimateInput(s, s.seat(kHuman).holeCards, kBadgeLevelCode), s.estimate, table.random);
     return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
 }
 

@@ -18,9 +18,12 @@ namespace tavolier {
 // whose higher pair is below a flop card, or a bare high card.
 [[nodiscard]] bool flopBarsRaise(std::int32_t flopScore, const std::array<Card, 5>& board);
 
+// The level code of the human's odds badge: its estimate runs 2001 trials.
+inline constexpr std::int32_t kBadgeLevelCode = 2000;
+
 // What an estimate reads of the table: the acting seat's hole cards, the
-// street and the board, the level code N (N + 1 trials; 2000 for the odds
-// badge), and for the decisions the bet sizes and the seats out.
+// street and the board, the level code N (N + 1 trials; kBadgeLevelCode for
+// the odds badge), and for the decisions the bet sizes and the seats out.
 struct EstimateInput {
     std::array<Card, 2> cards {};
     Street street = Street::preflop;

@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kMarc = 1;
 constexpr int kEdmund = 2;
-// The trial count the badge's estimate runs with (2001 trials).
-constexpr std::int32_t kBadgeTrials = 2000;
 // The order in which the showdown walks the seats; the winners are drawn
 // in it too.
 constexpr std::array<int, kSeatCount> kShowdownOrder { 7, 6, kHuman, 5, 4, 3, 2, 1 };
@@ -50,7 +48,7 @@ void hoverBadge(Scene& table, int x, int y) {
         // percentage it leaves is the estimate's carried one.
         std::int32_t& odds = state.estimate.oddsScore;
         if (p.oddsStale) {
-            (void)estimateOdds(estimateInput(state, state.seat(kHuman).holeCards, kBadgeTrials),
+            (void)estimateOdds(estimateInput(state, state.seat(kHuman).holeCards, kBadgeLevelCode),
                 state.estimate, table.random);
             p.oddsStale = false;
         }

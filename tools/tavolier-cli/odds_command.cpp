@@ -45,7 +45,7 @@ std::optional<std::int32_t> parseOddsLevel(std::string_view text) {
     const auto code = parseNumber<std::int32_t>(text);
     if (!code)
         return std::nullopt;
-    if (*code == 2000)
+    if (*code == kBadgeLevelCode)
         return code;
     for (const OpponentLevel& level : kOpponentLevels)
         if (*code == level.code)
