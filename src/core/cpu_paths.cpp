@@ -27,6 +27,19 @@ bool hasAvx2() {
 #endif
 }
 
+bool hasAvx512vl() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return hasAvx2() && __builtin_cpu_supports("avx512f") != 0
+            && __builtin_cpu_supports("avx512vl") != 0;
+    }();
+    return has;
+#else
+    return false;
+#endif
+}
+
 bool useAvx2Paths() {
     static const bool use = [] {
         const char* baseline = std::getenv("TAVOLIER_BASELINE");

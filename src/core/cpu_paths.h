@@ -8,6 +8,11 @@ namespace tavolier::cpu {
 // is compiled for.
 [[nodiscard]] bool hasAvx2();
 
+// hasAvx2(), with AVX-512F and AVX-512VL besides: the generator's kernel
+// compiled for these (rotates and three-way logic in one instruction each)
+// runs.
+[[nodiscard]] bool hasAvx512vl();
+
 // hasAvx2(), unless the environment variable TAVOLIER_BASELINE is set to
 // anything but "" or "0": then the portable paths run everywhere (the tests
 // run both ways on one machine). Read once per process.

@@ -100,16 +100,6 @@ void quartersBelow52(
 
 #ifdef TAVOLIER_HAS_AVX2_KERNEL
 
-bool avx2Available() {
-    // Safe even from a static initialiser that runs before the compiler's
-    // own processor detection.
-    static const bool available = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
-    }();
-    return available;
-}
-
 namespace {
 
 // One step of four lanes: returns the raw numbers.
@@ -170,15 +160,6 @@ __attribute__((target("avx2"))) void refillAvx2(
     refillKernel(state, quarters, below52);
 }
 
-bool avx512Available() {
-    static const bool available = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("avx512f") != 0
-            && __builtin_cpu_supports("avx512vl") != 0;
-    }();
-    return available;
-}
-
 __attribute__((target("avx2,avx512f,avx512vl"))) void refillAvx512(
     std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
     refillKernel(state, quarters, below52);
@@ -186,16 +167,8 @@ __attribute__((target("avx2,avx512f,avx512vl"))) void refillAvx512(
 
 #else
 
-bool avx2Available() {
-    return false;
-}
-
 void refillAvx2(std::uint64_t (&state)[4][kLanes], std::uint16_t* quarters, std::uint8_t* below52) {
     refillPortable(state, quarters, below52);
-}
-
-bool avx512Available() {
-    return false;
 }
 
 void refillAvx512(
@@ -206,6 +179,25 @@ void refillAvx512(
 #endif
 
 } // namespace blocks
+
+namespace {
+
+using RefillKernel = void (*)(
+    std::uint64_t (&state)[4][blocks::kLanes], std::uint16_t* quarters, std::uint8_t* below52);
+
+// The block kernel for this processor, chosen at the first refill of the
+// process: the AVX2 kernel built for AVX-512VL, the AVX2 kernel, or the
+// portable one (everywhere when TAVOLIER_BASELINE asks for it).
+RefillKernel chosenKernel() {
+    static const RefillKernel kernel = [] {
+        if (!cpu::useAvx2Paths())
+            return &blocks::refillPortable;
+        return cpu::hasAvx512vl() ? &blocks::refillAvx512 : &blocks::refillAvx2;
+    }();
+    return kernel;
+}
+
+} // namespace
 
 Random::Random() {
     seedFromClock();
@@ -247,12 +239,7 @@ void Random::seed(std::uint64_t seedValue) {
 
 void Random::refill() {
     static_assert(kLanes == blocks::kLanes && kQuarters == blocks::kQuarters);
-    if (cpu::useAvx2Paths() && blocks::avx512Available())
-        blocks::refillAvx512(m_lane, m_quarters.data(), m_below52.data());
-    else if (cpu::useAvx2Paths() && blocks::avx2Available())
-        blocks::refillAvx2(m_lane, m_quarters.data(), m_below52.data());
-    else
-        blocks::refillPortable(m_lane, m_quarters.data(), m_below52.data());
+    chosenKernel()(m_lane, m_quarters.data(), m_below52.data());
     m_next = 0;
 }
 

@@ -1,3 +1,4 @@
+#include "core/cpu_paths.h"
 #include "core/random.h"
 #include "core/random_blocks.h"
 
@@ -125,7 +126,7 @@ TEST(RandomBlocks, KernelsFollowEightScalarLanesInOrder) {
 }
 
 TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
-    if (!blocks::avx2Available())
+    if (!cpu::hasAvx2())
         GTEST_SKIP() << "no AVX2 on this processor";
     std::uint64_t a[4][blocks::kLanes];
     std::uint64_t b[4][blocks::kLanes];
@@ -146,7 +147,7 @@ TEST(RandomBlocks, TheAvx2KernelGivesThePortableKernelsNumbers) {
 }
 
 TEST(RandomBlocks, TheAvx512KernelGivesThePortableKernelsNumbers) {
-    if (!blocks::avx512Available())
+    if (!cpu::hasAvx512vl())
         GTEST_SKIP() << "no AVX-512VL on this processor";
     std::uint64_t a[4][blocks::kLanes];
     std::uint64_t b[4][blocks::kLanes];
