@@ -22,7 +22,11 @@ function(tavolier_avx2_copy layer)
     endif()
     set(target tavolier_${layer}_avx2)
     add_library(${target} OBJECT ${ARGN})
-    target_compile_options(${target} PRIVATE -march=x86-64-v3)
+    # Optimised in every build type (a Debug build too): the copy must inline
+    # the inline functions it calls, or one left out of line (a weak symbol)
+    # could be the one the whole program links to (see
+    # tests/avx2_copy_symbols.cmake).
+    target_compile_options(${target} PRIVATE -march=x86-64-v3 -O3)
     target_compile_definitions(${target} PRIVATE TAVOLIER_AVX2_COPY)
     target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:layer_${layer},INCLUDE_DIRECTORIES>)
     target_link_libraries(${target} PRIVATE tavolier_warnings)
