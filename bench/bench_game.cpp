@@ -3,9 +3,8 @@
 #include "core/random.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/hand_flow.h"
-#include "game/opponent_turns.h"
-#include "game/player_actions.h"
+#include "game/classic/player_actions.h"
+#include "game/game.h"
 #include "game/table.h"
 #include "settings/settings_store.h"
 
@@ -15,41 +14,45 @@ namespace {
 
 using namespace tavolier;
 
-// A table started at "Genius" from a fixed seed, kept away from the clock.
+// A table started at "Genius" from a fixed seed, kept away from the clock,
+// playing by the rule set with the stored number rules.
 struct GeniusTable {
-    explicit GeniusTable(std::uint64_t seed)
+    explicit GeniusTable(std::uint64_t seed, std::int32_t rules = 0)
         : random(seed)
         , table(state, random, view, settings) {
         random.ignoreClock();
         settings.set("Levels", "comp", 900);
-        startUp(table);
+        settings.set("Settings", "Rules", rules);
+        game.startUp();
     }
     // Fresh stacks so that the hands never run into the end of a match.
     void refill() {
         for (int seat = 1; seat <= kSeatCount; ++seat)
             state.seat(seat).chips = 1200;
     }
-    [[nodiscard]] bool handRunning() const { return legalActions(state).handInProgress; }
+    [[nodiscard]] bool handRunning() const { return game.legalActions().handInProgress; }
 
     TableState state;
     Random random;
     NullView view;
     MemorySettings settings;
     Table table;
+    Game game { table };
 };
 
-// One whole hand from the Deal to the showdown, the human calling every bet.
+// One whole hand from the Deal to its end, the human calling every bet:
+// Classic (0) and Standard (1).
 void BM_WholeHand(benchmark::State& st) {
-    GeniusTable t(11);
+    GeniusTable t(11, static_cast<std::int32_t>(st.range(0)));
     for (auto _ : st) {
         t.refill();
-        deal(t.table);
+        t.game.deal();
         while (t.handRunning())
-            checkOrCall(t.table);
+            t.game.checkOrCall();
         benchmark::DoNotOptimize(t.state.pot);
     }
 }
-BENCHMARK(BM_WholeHand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeHand)->Arg(0)->Arg(1)->ArgName("rules")->Unit(benchmark::kMillisecond);
 
 // The human's check that runs every opponent's turn on the flop and the
 // answers to the raise that the human's raise draws: a raise on the flop, so
@@ -59,7 +62,7 @@ void BM_SlowestHumanAction(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         t.refill();
-        deal(t.table);
+        t.game.deal();
         // Bring the hand to the flop with every opponent still in.
         for (int seat = 1; seat <= 7; ++seat) {
             t.state.seat(seat).folded = false;
@@ -78,9 +81,11 @@ void BM_SlowestHumanAction(benchmark::State& st) {
 BENCHMARK(BM_SlowestHumanAction)->Unit(benchmark::kMicrosecond);
 
 // Everyone calls and checks without an estimate.
-struct CallAndCheck : DecisionOverride {
-    bool staysIn(const TableState&, int) override { return true; }
-    bool raises(const TableState&, int) override { return false; }
+struct CallAndCheck : Opponent {
+    Decision decide(const TableState&, EstimateCarry&, const TurnQuestion& turn, Random&) override {
+        return turn.facingBet ? Decision { DecisionKind::call, turn.toCall }
+                              : Decision { DecisionKind::check, 0 };
+    }
 };
 
 // The same click with the opponents' estimates taken out: what the turn
@@ -88,11 +93,11 @@ struct CallAndCheck : DecisionOverride {
 void BM_HumanRaiseWithoutEstimates(benchmark::State& st) {
     GeniusTable t(13);
     CallAndCheck decisions;
-    t.table.decisionOverride = &decisions;
+    t.table.seatOpponents(decisions);
     for (auto _ : st) {
         st.PauseTiming();
         t.refill();
-        deal(t.table);
+        t.game.deal();
         t.state.street = Street::flop;
         t.state.anchorSeat = 8;
         t.table.setCallDue(false);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavolier {
@@ -48,13 +49,14 @@ enum class ActionKind {
     raise,
     fold,
     sitsOut, // a seat without chips passed over ("Marc is out of chips")
+    bet, // the first bet of a street (rules where a bet and a raise differ)
 };
 
 // A new hand was dealt. Stacks are as they stood before the blinds.
 struct HandStarted {
     std::int64_t handNumber = 0; // counts from 1 over the life of the game object
     bool newMatch = false; // the first hand after "New"
-    SeatNumber buttonSeat {}; // the seat before the small blind in the order of play
+    SeatNumber buttonSeat {}; // the dealer button: the seat before the small blind
     SeatNumber smallBlindSeat {};
     SeatNumber bigBlindSeat {};
     std::int32_t smallBlind = 0;
@@ -63,6 +65,10 @@ struct HandStarted {
     std::int32_t bigBet = 0;
     SeatFigures stacks {};
     std::array<Card, 2> humanCards {};
+    std::string_view rulesName = "Classic"; // the rule set the hand is played by
+    // Blinds count toward the call, every bet is answered and nobody bets
+    // more than it has (the card rooms' limit rules); false for Classic.
+    bool standardBetting = false;
 };
 
 // A blind left a seat for the pot.
@@ -71,6 +77,7 @@ struct BlindPosted {
     bool big = false;
     std::int32_t amount = 0;
     std::int32_t potAfter = 0;
+    bool allIn = false; // the seat had no more than this (amount may be short of the blind)
 };
 
 // A seat acted. paid is what left its stack (0 for a check or fold).
@@ -79,6 +86,15 @@ struct ActionTaken {
     ActionKind kind = ActionKind::check;
     Street street = Street::preflop;
     std::int32_t paid = 0;
+    std::int32_t potAfter = 0;
+    std::int32_t stackAfter = 0;
+    bool allIn = false; // the seat put in its last chip
+};
+
+// The part of a bet nobody called went back to the seat that made it.
+struct BetReturned {
+    SeatNumber seat {};
+    std::int32_t amount = 0;
     std::int32_t potAfter = 0;
     std::int32_t stackAfter = 0;
 };
@@ -100,9 +116,18 @@ struct HandShown {
     std::string name; // "Two pairs Queens"; empty for a score without a name
 };
 
+// One pot of a hand: the main pot, or a side pot that only the seats which
+// put in more could win, with the seats that won it.
+struct PotShare {
+    std::int32_t amount = 0;
+    SeatFlags eligible {};
+    SeatFlags winners {};
+};
+
 // The pot went to its winners. share is what each winner received;
 // lostToSplit the chips nobody received (an uneven split's remainder, or a
-// pot with no winner).
+// pot with no winner). With side pots the winners' takes differ: won holds
+// what each seat received in all, and pots the main pot then the side pots.
 struct PotAwarded {
     SeatFlags winners {};
     int winnerCount = 0; // the number of seats flagged in winners
@@ -110,6 +135,8 @@ struct PotAwarded {
     std::int32_t share = 0;
     std::int32_t lostToSplit = 0;
     bool byFolds = false; // everyone else folded: one winner, no showdown
+    SeatFigures won {};
+    std::vector<PotShare> pots;
 };
 
 // The hand is over; stacks are after the pot was paid.
@@ -140,6 +167,7 @@ public:
     virtual void handStarted(const HandStarted&) { }
     virtual void blindPosted(const BlindPosted&) { }
     virtual void actionTaken(const ActionTaken&) { }
+    virtual void betReturned(const BetReturned&) { }
     virtual void streetDealt(const StreetDealt&) { }
     virtual void handShown(const HandShown&) { }
     virtual void potAwarded(const PotAwarded&) { }
@@ -158,6 +186,7 @@ public:
     void handStarted(const HandStarted& e) override { each(&GameEvents::handStarted, e); }
     void blindPosted(const BlindPosted& e) override { each(&GameEvents::blindPosted, e); }
     void actionTaken(const ActionTaken& e) override { each(&GameEvents::actionTaken, e); }
+    void betReturned(const BetReturned& e) override { each(&GameEvents::betReturned, e); }
     void streetDealt(const StreetDealt& e) override { each(&GameEvents::streetDealt, e); }
     void handShown(const HandShown& e) override { each(&GameEvents::handShown, e); }
     void potAwarded(const PotAwarded& e) override { each(&GameEvents::potAwarded, e); }

@@ -14,10 +14,13 @@ inline constexpr int kHuman = 8;
 inline constexpr int kSeatCount = 8;
 
 // One seat at the table. A seat with chips < 1 sits out until a new match;
-// chips may go below zero (blinds, calls and raises are not checked).
+// under the Classic rules chips may go below zero (blinds, calls and raises
+// are not checked); under rules with all-ins a seat that put its last chip
+// in stays in the hand without chips.
 struct Seat {
     std::int32_t chips = 1200;
     bool folded = false;
+    bool allIn = false; // in the hand with every chip in the pot
     bool openBet = false; // opponents only: holds the bet the human must answer
     bool outAtDeal = false; // had no chips when the hand was dealt: sits the hand out
     std::array<Card, 2> holeCards {};
@@ -35,6 +38,24 @@ struct EstimateCarry {
     std::int32_t oddsScore = 0;
 };
 
+// The betting of a hand under rules where every bet is answered (Standard):
+// the dealer button, what each seat has put in on this street and over the
+// hand, and who still has to act. Classic plays by its own fields and
+// leaves this alone. Indexed by seat number; [0] is unused.
+struct Betting {
+    std::int32_t buttonSeat = 0; // 0: no hand dealt by these rules yet
+    std::int32_t smallBlindSeat = 0;
+    std::int32_t bigBlindSeat = 0;
+    std::int32_t level = 0; // what a seat must have put in on this street to stay
+    std::int32_t bets = 0; // the bet and the raises of this street (the big blind counts)
+    bool uncapped = false; // only two seats started this street: no cap on raises
+    std::int32_t actingSeat = 0; // whose turn it is; 0 while nobody's
+    std::array<std::int32_t, 9> street {}; // put in on this street
+    std::array<std::int32_t, 9> hand {}; // put in over the hand
+    std::array<bool, 9> toAct {}; // has yet to act at the present level
+    std::array<bool, 9> mayRaise {}; // a raise is still open to the seat
+};
+
 // The whole state of the match and of the hand in progress. Exactly one
 // exists, owned by the main window (or by a test); every rule works on it
 // through plain field access.
@@ -50,7 +71,6 @@ struct TableState {
     std::int32_t bigBlind = 4;
     std::int32_t pot = 6;
     std::int32_t toCall = 4;
-    std::int32_t raiseAmount = 4;
     std::int32_t outCount = 0;
     std::int32_t initialChips = 1200;
     std::int32_t untilMargin = 600;
@@ -79,15 +99,20 @@ struct TableState {
     bool soundOn = true;
     std::int32_t aiLevelCode = 400;
     std::int32_t cardBackImage = 52;
+    // The rule set chosen on the options panel, and the one the hand in
+    // progress is played by (the choice takes effect at the next Deal).
+    std::int32_t rulesChoice = 0;
+    std::int32_t rulesInPlay = 0;
+    Betting betting;
 
     [[nodiscard]] Seat& seat(int number) { return seats[static_cast<std::size_t>(number)]; }
     [[nodiscard]] const Seat& seat(int number) const {
         return seats[static_cast<std::size_t>(number)];
     }
-    // In the hand: chips above zero and not folded.
+    // In the hand: not folded, with chips above zero or all in.
     [[nodiscard]] bool inHand(int number) const {
         const Seat& s = seat(number);
-        return s.chips > 0 && !s.folded;
+        return !s.folded && (s.chips > 0 || s.allIn);
     }
 };
 

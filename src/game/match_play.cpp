@@ -3,9 +3,8 @@
 #include "core/seats.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/hand_flow.h"
+#include "game/game.h"
 #include "game/levels.h"
-#include "game/player_actions.h"
 #include "game/table.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
@@ -25,23 +24,28 @@ namespace {
     return estimate.oddsScore >= (s.street >= Street::flop ? 15 : 20);
 }
 
-// The human's turn decided as an opponent decides its own: a bet to answer is
-// called or folded; otherwise the seat checks or raises.
-void actAsOpponent(Table& table, std::int32_t levelCode, const LegalActions& legal) {
-    TableState& s = table.state;
-    const EstimateInput input = estimateInput(s, s.seat(kHuman).holeCards, levelCode);
-    if (legal.mustCall) {
-        if (decideStay(input, s.estimate, table.random).staysIn)
-            checkOrCall(table);
-        else
-            fold(table);
+// The human's turn decided as an opponent decides its own, on the question
+// the rules put to the human's seat.
+void actAsOpponent(Game& game, std::int32_t levelCode, const LegalActions& legal) {
+    TableState& s = game.table.state;
+    MonteCarloOpponents asOpponent(levelCode);
+    const Decision decision = asOpponent.decide(s, s.estimate, game.humanTurn(), game.table.random);
+    switch (decision.kind) {
+    case DecisionKind::fold:
+        game.fold();
         return;
+    case DecisionKind::bet:
+    case DecisionKind::raise:
+        if (legal.raise) {
+            game.raise();
+            return;
+        }
+        break;
+    case DecisionKind::check:
+    case DecisionKind::call:
+        break;
     }
-    s.raiseAmount = decideRaise(input, s.estimate, table.random).raiseAmount;
-    if (s.raiseAmount > 0 && legal.raise)
-        raise(table);
-    else
-        checkOrCall(table);
+    game.checkOrCall();
 }
 
 // Follows the match's end and counts the hands dealt.
@@ -83,31 +87,31 @@ std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
     return std::nullopt;
 }
 
-void humanActs(Table& table, const HumanPlayer& player) {
-    const LegalActions legal = legalActions(table.state);
+void humanActs(Game& game, const HumanPlayer& player) {
+    const LegalActions legal = game.legalActions();
     switch (player.policy) {
     case HumanPlayer::Policy::call:
-        checkOrCall(table);
+        game.checkOrCall();
         return;
     case HumanPlayer::Policy::raise:
         // Raise only while a press would raise; otherwise the hand would
         // never move on.
         if (legal.raise)
-            raise(table);
+            game.raise();
         else
-            checkOrCall(table);
+            game.checkOrCall();
         return;
     case HumanPlayer::Policy::fold:
-        fold(table);
+        game.fold();
         return;
     case HumanPlayer::Policy::smart:
-        if (smartStays(table))
-            checkOrCall(table);
+        if (smartStays(game.table))
+            game.checkOrCall();
         else
-            fold(table);
+            game.fold();
         return;
     case HumanPlayer::Policy::level:
-        actAsOpponent(table, player.levelCode, legal);
+        actAsOpponent(game, player.levelCode, legal);
         return;
     }
 }
@@ -131,17 +135,19 @@ MatchOutcome playMatch(const MatchSetup& setup, Random& random) {
     settings.logWrites = false;
     MatchWatch watch;
     Table table(state, random, view, settings, watch);
+    Game game(table);
     const std::uint64_t drawsBefore = random.drawCount();
 
-    prepareStartUp(table, false);
+    game.prepareStartUp(false);
     state.aiLevelCode = setup.opponentLevel;
-    startupDeal(table);
+    state.rulesChoice = setup.rules;
+    game.startupDeal();
     while (!watch.ended && watch.hands <= setup.maxHands) {
-        const LegalActions legal = legalActions(state);
+        const LegalActions legal = game.legalActions();
         if (legal.handInProgress)
-            humanActs(table, setup.human);
+            humanActs(game, setup.human);
         else if (legal.deal && watch.hands < setup.maxHands)
-            deal(table);
+            game.deal();
         else
             break; // given up, or no Deal is possible (the match is over)
     }

@@ -9,7 +9,7 @@
 
 namespace tavolier {
 
-class Table;
+class Game;
 
 // Who plays the human's seat when a program plays for the human: a fixed
 // policy, or the opponents' own rules at a level.
@@ -32,7 +32,7 @@ struct HumanPlayer {
 // The human's turn, taken by the player: one of Check/Call, Raise or Fold.
 // Draws from the table's generator as the policy needs (smart and level run
 // an estimate).
-void humanActs(Table& table, const HumanPlayer& player);
+void humanActs(Game& game, const HumanPlayer& player);
 
 // How a match is played: the human's player and the opponents' level; the
 // stack and the margin are the settings' defaults. A match that has not
@@ -41,6 +41,7 @@ struct MatchSetup {
     HumanPlayer human;
     std::int32_t opponentLevel = 400;
     std::int64_t maxHands = 20000;
+    std::int32_t rules = 0; // the rule set's stored number: Classic's 0
 };
 
 // How a match ended: the seat that won it (the human when every opponent

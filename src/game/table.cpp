@@ -1,6 +1,7 @@
 #include "game/table.h"
 
 #include "core/seats.h"
+#include "presentation/card_drawing.h"
 
 #include <algorithm>
 
@@ -70,6 +71,12 @@ void Table::setSoundCaption(bool on) {
     view.setButtonCaption(Button::sound, on ? "On" : "Off");
 }
 
+void Table::setRaiseButton(bool enabled) {
+    state.raiseAllowed = enabled;
+    m_raiseShown = enabled;
+    view.setButtonEnabled(Button::raise, enabled);
+}
+
 void Table::disableActions() {
     setButtonEnabled(Button::deal, false);
     setButtonEnabled(Button::raise, false);
@@ -84,6 +91,23 @@ void Table::offerDealOnly() {
     setButtonEnabled(Button::checkOrCall, false);
 }
 
+void advanceStreet(Table& table) {
+    TableState& s = table.state;
+    // The street never passes the showdown, whatever path reaches here twice.
+    s.street = nextStreet(s.street);
+    drawCards(table);
+    table.reportStreet();
+    if (s.soundOn && s.street < Street::showdown) {
+        const int r = table.random.below(100);
+        table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");
+    }
+}
+
+void whitenStatusLabels(Table& table) {
+    for (int seat = kSeatCount; seat >= 1; --seat)
+        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
+}
+
 SeatFigures stacksOf(const TableState& s) {
     SeatFigures stacks {};
     for (int seat = 1; seat <= kSeatCount; ++seat)
@@ -93,6 +117,12 @@ SeatFigures stacksOf(const TableState& s) {
 
 void Table::reportHandStarted(
     bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks) {
+    const int button = smallBlindSeat == kHuman ? 1 : smallBlindSeat + 1;
+    reportHandStarted(newMatch, smallBlindSeat, bigBlindSeat, stacks, HandOpening { button });
+}
+
+void Table::reportHandStarted(bool newMatch, int smallBlindSeat, int bigBlindSeat,
+    const SeatFigures& stacks, const HandOpening& opening) {
     m_handOpen = true;
     m_streetReported = state.street;
     // A seat out of chips at the deal is told once, at its first turn; a seat
@@ -103,7 +133,9 @@ void Table::reportHandStarted(
     e.handNumber = ++m_handNumber;
     e.newMatch = newMatch;
     e.smallBlindSeat = SeatNumber(smallBlindSeat);
-    e.buttonSeat = SeatNumber(smallBlindSeat == kHuman ? 1 : smallBlindSeat + 1);
+    e.buttonSeat = SeatNumber(opening.buttonSeat);
+    e.rulesName = opening.rulesName;
+    e.standardBetting = opening.standardBetting;
     e.bigBlindSeat = SeatNumber(bigBlindSeat);
     e.smallBlind = state.smallBlind;
     e.bigBlind = state.bigBlind;
@@ -121,7 +153,12 @@ void Table::reportBlind(int seat, bool big, std::int32_t potAfter) {
         BlindPosted { SeatNumber(seat), big, big ? state.bigBlind : state.smallBlind, potAfter });
 }
 
-void Table::reportAction(int seat, ActionKind kind, std::int32_t paid) {
+void Table::reportBlindPosted(const BlindPosted& blind) {
+    if (m_handOpen)
+        events.blindPosted(blind);
+}
+
+void Table::reportAction(int seat, ActionKind kind, std::int32_t paid, bool allIn) {
     if (!m_handOpen)
         return;
     ActionTaken e;
@@ -131,6 +168,7 @@ void Table::reportAction(int seat, ActionKind kind, std::int32_t paid) {
     e.paid = paid;
     e.potAfter = state.pot;
     e.stackAfter = state.seat(seat).chips;
+    e.allIn = allIn;
     events.actionTaken(e);
 }
 

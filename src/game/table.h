@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
+#include "opponents/opponent.h"
 #include "presentation/scene.h"
 #include "settings/settings_store.h"
 
@@ -12,7 +13,12 @@
 
 namespace tavolier {
 
-class DecisionOverride;
+// How a hand opens beyond its blinds: the dealer button and the rule set.
+struct HandOpening {
+    int buttonSeat = 0;
+    std::string_view rulesName = "Classic";
+    bool standardBetting = false;
+};
 
 // The pieces every rule of the game works on: the scene (the one table state,
 // the one generator, the screen and the window's presentation state), the
@@ -29,13 +35,17 @@ public:
 
 private:
     GameEvents m_nobodyListens;
+    MonteCarloOpponents m_levels;
+    Opponent* m_opponents = &m_levels;
 
 public:
     SettingsStore& settings;
     GameEvents& events;
-    // Decides for the opponents instead of their estimate (tests only; null in
-    // play, where every decision runs the estimate and its draws).
-    DecisionOverride* decisionOverride = nullptr;
+
+    // Who decides for the computer seats: the opponents' levels, unless a
+    // test or a program seats its own players with seatOpponents.
+    [[nodiscard]] Opponent& opponents() { return *m_opponents; }
+    void seatOpponents(Opponent& opponents) { m_opponents = &opponents; }
 
     // Pays amount from a seat into the pot and shows both (clamped to 32 bits).
     void pay(int seat, std::int32_t amount);
@@ -53,6 +63,9 @@ public:
     void showRaiseCaption();
     // The sound button's caption.
     void setSoundCaption(bool on);
+    // Allows or bars Raise as rules other than Classic's decide it, without
+    // Classic's look at the chips.
+    void setRaiseButton(bool enabled);
     // Bars all four of the human's controls: Deal, Raise, Fold, Check/Call.
     void disableActions();
     // Between hands: Deal is the only action button that can be pressed.
@@ -62,12 +75,18 @@ public:
     // HandEnded; what the rules do to a closed hand is not reported.
     [[nodiscard]] std::int64_t handNumber() const { return m_handNumber; }
     [[nodiscard]] bool handOpen() const { return m_handOpen; }
-    // Reports a new hand; stacks as they stood before the blinds.
+    // Reports a new hand; stacks as they stood before the blinds. Without an
+    // opening, the hand is Classic's, its button the seat before the small
+    // blind in Classic's order of play.
     void reportHandStarted(
         bool newMatch, int smallBlindSeat, int bigBlindSeat, const SeatFigures& stacks);
+    void reportHandStarted(bool newMatch, int smallBlindSeat, int bigBlindSeat,
+        const SeatFigures& stacks, const HandOpening& opening);
+    // A full blind of the stake (Classic), or the blind as posted.
     void reportBlind(int seat, bool big, std::int32_t potAfter);
+    void reportBlindPosted(const BlindPosted& blind);
     // Reports a seat's action with its stack and the pot as they stand now.
-    void reportAction(int seat, ActionKind kind, std::int32_t paid);
+    void reportAction(int seat, ActionKind kind, std::int32_t paid, bool allIn = false);
     // A seat that was out of chips at the deal, its turn passed over: told
     // once a hand, at the first such turn. A seat that runs out of chips
     // during the hand is passed over unreported.
@@ -88,6 +107,12 @@ private:
 
 // Every seat's chips, by seat number.
 [[nodiscard]] SeatFigures stacksOf(const TableState& state);
+
+// The street goes up by one: the table is redrawn and, while the street is
+// below 5 and sound is on, a card sound plays (one draw below 100).
+void advanceStreet(Table& table);
+// Every status label gets a white font.
+void whitenStatusLabels(Table& table);
 
 // Whether a press of Raise would raise: an opponent is still in the hand
 // and the human has two chips or more. Otherwise Raise does nothing, and it

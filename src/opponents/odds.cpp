@@ -159,13 +159,7 @@ Estimate estimateOdds(const EstimateInput& input, EstimateCarry& carry, Random& 
     return estimateOf(state);
 }
 
-RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Random& random) {
-    EstimateRun state = runOf(input, carry);
-    state.raiseBarred = false;
-    state.raiseAmount = 0;
-    state.raiseChance = 0;
-    estimateOn(state, random);
-
+RaiseDecision raiseOn(const Estimate& estimate, const EstimateInput& input, Random& random) {
     // clang-format off
     // By street: above the first score raise with the first chance, above the
     // second with the second.
@@ -177,26 +171,31 @@ RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Rand
         { 20, 90, 25, 100 }, // river
     };
     // clang-format on
-    const Street street = state.street;
+    RaiseDecision decision;
+    decision.estimate = estimate;
+    const Street street = input.street;
     if (street >= Street::preflop && street <= Street::river) {
         const RaiseRow& row = kRows[streetIndex(street)];
-        if (state.oddsScore > row.over2)
-            state.raiseChance = row.chance2;
-        else if (state.oddsScore > row.over1)
-            state.raiseChance = row.chance1;
+        if (estimate.oddsScore > row.over2)
+            decision.raiseChance = row.chance2;
+        else if (estimate.oddsScore > row.over1)
+            decision.raiseChance = row.chance1;
     }
 
     const int r = random.below(100);
-    if (r > 100 - state.raiseChance && !state.raiseBarred)
-        state.raiseAmount = street <= Street::flop ? state.smallBet : state.bigBet;
-    return RaiseDecision { state.raiseAmount, state.raiseChance, estimateOf(state) };
+    if (r > 100 - decision.raiseChance && !estimate.raiseBarred)
+        decision.raiseAmount = street <= Street::flop ? input.smallBet : input.bigBet;
+    return decision;
 }
 
-StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random& random) {
+RaiseDecision decideRaise(const EstimateInput& input, EstimateCarry& carry, Random& random) {
     EstimateRun state = runOf(input, carry);
     state.raiseBarred = false;
     estimateOn(state, random);
+    return raiseOn(estimateOf(state), input, random);
+}
 
+bool staysOn(const Estimate& estimate, const EstimateInput& input) {
     // clang-format off
     // By street: with at most `limit` seats out fold below `few`, with more
     // seats out fold below `many`.
@@ -208,15 +207,20 @@ StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random
         { 2, 15, 2 },  // river
     };
     // clang-format on
-    state.staysIn = true;
-    const Street street = state.street;
-    if (street >= Street::preflop && street <= Street::river) {
-        const StayRow& row = kRows[streetIndex(street)];
-        const std::int32_t floor = state.outCount <= row.limit ? row.few : row.many;
-        if (state.oddsScore < floor)
-            state.staysIn = false;
-    }
-    return StayDecision { state.staysIn, estimateOf(state) };
+    const Street street = input.street;
+    if (street < Street::preflop || street > Street::river)
+        return true;
+    const StayRow& row = kRows[streetIndex(street)];
+    const std::int32_t floor = input.outCount <= row.limit ? row.few : row.many;
+    return estimate.oddsScore >= floor;
+}
+
+StayDecision decideStay(const EstimateInput& input, EstimateCarry& carry, Random& random) {
+    EstimateRun state = runOf(input, carry);
+    state.raiseBarred = false;
+    estimateOn(state, random);
+    const Estimate estimate = estimateOf(state);
+    return StayDecision { staysOn(estimate, input), estimate };
 }
 
 std::int32_t trialPaths::portable(

@@ -66,6 +66,15 @@ struct RaiseDecision {
 [[nodiscard]] RaiseDecision decideRaise(
     const EstimateInput& input, EstimateCarry& carry, Random& random);
 
+// The raise rule on an estimate already made: the street's row of chances
+// and one draw below 100. decideRaise is an estimate followed by this.
+[[nodiscard]] RaiseDecision raiseOn(
+    const Estimate& estimate, const EstimateInput& input, Random& random);
+
+// The stay rule on an estimate already made: the street's floor for the
+// seats out. No draw. decideStay is an estimate followed by this.
+[[nodiscard]] bool staysOn(const Estimate& estimate, const EstimateInput& input);
+
 // An opponent answering a bet: whether it stays in, with its estimate.
 struct StayDecision {
     bool staysIn = false;

@@ -29,9 +29,6 @@ struct EstimateRun {
     std::int32_t outCount = 0;
     std::int32_t handScore = 0;
     bool raiseBarred = false;
-    std::int32_t raiseAmount = 0;
-    std::int32_t raiseChance = 0;
-    bool staysIn = false;
 };
 
 namespace trialPaths {

@@ -31,8 +31,7 @@ void drawAllGoldRings(Scene& table) {
 // Marc's second card lies under a corner of the badge; stamp it face down
 // again while he still shows cards. A broke Marc shows none.
 void restampMarc(Scene& table) {
-    const Seat& marc = table.state.seat(kMarc);
-    if (!marc.folded && marc.chips > 0)
+    if (table.state.inHand(kMarc))
         stampHoleCard(table, kMarc, 1, cardBackPicture(table.state));
 }
 
@@ -85,7 +84,7 @@ void hoverOpponent(Scene& table, int seat, int x, int y) {
         drawPortrait(table, ImageList::highlights, seat, s.openBet ? kGreenRing : kGoldRing);
         // A seat out of the hand gets its empty place back; a broke seat
         // sits out and shows no cards either.
-        if (s.folded || s.chips <= 0) {
+        if (!state.inHand(seat)) {
             clearArea(table, kCardPlaces[static_cast<std::size_t>(seat)].cleared);
         } else {
             const int back = cardBackPicture(state);

@@ -76,14 +76,14 @@ void drawCards(Scene& table) {
     const int back = cardBackPicture(state);
     for (int i = 0; i < 2; ++i) {
         const Seat& human = state.seat(kHuman);
-        if (!human.folded && human.chips > 0) {
+        if (state.inHand(kHuman)) {
             const CardPlace& place = placeOf(kHuman);
             stampWithTouchUp(table, facePicture(human.holeCards[static_cast<std::size_t>(i)]),
                 place.x + place.stepX * i, place.y + place.stepY * i, i == 0);
         }
         for (int seat = 7; seat >= 1; --seat) {
             const Seat& s = state.seat(seat);
-            if (s.folded || s.chips <= 0)
+            if (!state.inHand(seat))
                 continue;
             stampHoleCard(table, seat, i,
                 faceUp ? facePicture(s.holeCards[static_cast<std::size_t>(i)]) : back);

@@ -294,6 +294,10 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand) {
                 text = says(a->seat, "raise") + " " + num(a->paid) + " \u00b7 pot "
                     + num(a->potAfter);
                 break;
+            case ActionKind::bet:
+                text
+                    = says(a->seat, "bet") + " " + num(a->paid) + " \u00b7 pot " + num(a->potAfter);
+                break;
             case ActionKind::fold:
                 text = says(a->seat, "fold");
                 break;
@@ -442,6 +446,7 @@ std::string handHistoryText(const HandRecord& hand, std::int64_t handId) {
                 line(name(a->seat) + ": calls " + num(a->paid));
                 streetIn[i] += a->paid;
                 break;
+            case ActionKind::bet:
             case ActionKind::raise: {
                 const std::int64_t to = streetIn[i] + a->paid;
                 if (streetBet == 0)

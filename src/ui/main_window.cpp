@@ -1,9 +1,6 @@
 #include "ui/main_window.h"
 
-#include "game/hand_flow.h"
-#include "game/match.h"
 #include "game/options.h"
-#include "game/player_actions.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
 #include "settings/opponents_pace.h"
@@ -168,7 +165,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
         { button(Button::deal), button(Button::checkOrCall), button(Button::raise),
             button(Button::fold) },
         [this](Button which) {
-            const LegalActions allowed = legalActions(m_table.state);
+            const LegalActions allowed = m_game.legalActions();
             return which == Button::deal       ? allowed.deal
                 : which == Button::checkOrCall ? allowed.checkOrCall
                 : which == Button::raise       ? allowed.raise
@@ -180,7 +177,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     // The game's own start-up: settings, panel values, seeding, decks, chips
     // and the first deal. Then the table is painted once so the first frame
     // already shows it.
-    guarded([this] { startUp(m_table); });
+    guarded([this] { m_game.startUp(); });
     guarded([this] { redraw(m_table); });
     const TableState& s = m_table.state;
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
@@ -365,13 +362,13 @@ void TableWindow::wireHandlers() {
             m_playback->runTurn([this, &handler] { guarded(handler); });
         });
     };
-    onTurn(button(Button::deal), [this] { tavolier::deal(m_table); });
-    onTurn(button(Button::checkOrCall), [this] { tavolier::checkOrCall(m_table); });
-    onTurn(button(Button::raise), [this] { tavolier::raise(m_table); });
-    onTurn(button(Button::fold), [this] { tavolier::fold(m_table); });
+    onTurn(button(Button::deal), [this] { m_game.deal(); });
+    onTurn(button(Button::checkOrCall), [this] { m_game.checkOrCall(); });
+    onTurn(button(Button::raise), [this] { m_game.raise(); });
+    onTurn(button(Button::fold), [this] { m_game.fold(); });
     onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
     onClick(findChild<QPushButton*>("dxButton5"),
-        [this] { tavolier::newMatch(m_table, optionsPanel()->money->text().toStdString()); });
+        [this] { m_game.newMatch(optionsPanel()->money->text().toStdString()); });
     onClick(findChild<QPushButton*>("dxButton6"),
         [this] { showOptionsPanel(optionsPanel()->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
@@ -501,14 +498,14 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     // The file lags the last hand until the next Deal: its statistics, and
     // the chips of a pot won by folds. Between hands they are written now; a
     // close in the middle of a hand leaves what that hand's Deal wrote.
-    if (legalActions(m_table.state).deal)
+    if (m_game.legalActions().deal)
         guarded([this] { writeStatsAndChips(m_table.settings, m_table.state); });
     QWidget::closeEvent(event);
 }
 
 void TableWindow::showCosts() {
     if (m_story != nullptr)
-        m_story->showCosts(legalActions(m_table.state));
+        m_story->showCosts(m_game.legalActions());
 }
 
 void TableWindow::aboutbox() {

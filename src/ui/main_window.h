@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
+#include "game/game.h"
 #include "game/table.h"
 #include "presentation/match_statistics.h"
 #include "presentation/turn_steps.h"
@@ -75,6 +76,7 @@ public:
 
     // The table the handlers work on.
     [[nodiscard]] Table& table() { return m_table; }
+    [[nodiscard]] Game& game() { return m_game; }
     // The game events of the table: add a listener to hear them.
     [[nodiscard]] EventFanOut& gameEvents() { return m_events; }
     // The retained canvas, at the device pixel ratio of the window.
@@ -184,6 +186,7 @@ private:
     // Declared before the table, whose screen it is.
     TurnSteps m_turnSteps;
     Table m_table;
+    Game m_game { m_table };
     WindowOptions m_options;
     AssetFinder m_finder;
     qreal m_scale = 1.0;

@@ -1,7 +1,7 @@
 #include "core/random.h"
 #include "doubles/recording_view.h"
 #include "evaluation/hand_names.h"
-#include "game/showdown.h"
+#include "game/classic/showdown.h"
 #include "game/table.h"
 #include "settings/settings_store.h"
 

@@ -2,9 +2,9 @@
 // it did to the table.
 #include "flow_harness.h"
 
-#include "game/hand_flow.h"
-#include "game/player_actions.h"
-#include "game/showdown.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/player_actions.h"
+#include "game/classic/showdown.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "core/table_state.h"
 #include "doubles/event_recorder.h"
 #include "doubles/recording_view.h"
-#include "game/opponent_turns.h"
 #include "game/table.h"
+#include "opponents/opponent.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -19,26 +19,36 @@
 namespace tavolier::testing {
 
 // Decides for the opponents from per-seat queues (calls and checks once a
-// queue runs dry) and logs every decision asked for: "answer 7", "turn 6".
-class ScriptedDecisions : public DecisionOverride {
+// queue runs dry) and logs every decision asked for: "answer 7" when the
+// seat faces a bet, "turn 6" when it has nothing to call. Facing a bet it
+// stays or folds from stayQueue and, where a raise is allowed, raises
+// instead of calling from raiseQueue. No draw is made.
+class ScriptedDecisions : public Opponent {
 public:
-    std::array<std::deque<bool>, 8> stayQueue;
-    std::array<std::deque<bool>, 8> raiseQueue;
+    std::array<std::deque<bool>, 9> stayQueue;
+    std::array<std::deque<bool>, 9> raiseQueue;
     bool defaultStay = true;
     bool defaultRaise = false;
     std::vector<std::string> asked;
 
-    bool staysIn(const TableState&, int seat) override {
-        asked.push_back("answer " + std::to_string(seat));
-        return next(stayQueue, seat, defaultStay);
-    }
-    bool raises(const TableState&, int seat) override {
+    Decision decide(const TableState&, EstimateCarry&, const TurnQuestion& turn, Random&) override {
+        const int seat = turn.seat;
+        if (turn.facingBet) {
+            asked.push_back("answer " + std::to_string(seat));
+            if (!next(stayQueue, seat, defaultStay))
+                return { DecisionKind::fold, 0 };
+            if (turn.mayRaise && next(raiseQueue, seat, defaultRaise))
+                return { DecisionKind::raise, turn.betSize };
+            return { DecisionKind::call, turn.toCall };
+        }
         asked.push_back("turn " + std::to_string(seat));
-        return next(raiseQueue, seat, defaultRaise);
+        if (next(raiseQueue, seat, defaultRaise))
+            return { DecisionKind::bet, turn.betSize };
+        return { DecisionKind::check, 0 };
     }
 
 private:
-    static bool next(std::array<std::deque<bool>, 8>& queues, int seat, bool fallback) {
+    static bool next(std::array<std::deque<bool>, 9>& queues, int seat, bool fallback) {
         auto& q = queues[static_cast<std::size_t>(seat)];
         if (q.empty())
             return fallback;
@@ -54,7 +64,7 @@ struct Harness {
     explicit Harness(std::uint64_t seed = 7)
         : random(Random::splitMix64(seed))
         , table(state, random, view, settings, events) {
-        table.decisionOverride = &decisions;
+        table.seatOpponents(decisions);
     }
 
     TableState state;

@@ -3,8 +3,8 @@
 // it would do nothing, and a player (or a driver) pressing it would be stuck.
 #include "flow_harness.h"
 
-#include "game/hand_flow.h"
-#include "game/player_actions.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/player_actions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // though the first run's payout may have brought broke seats back above zero.
 #include "flow_harness.h"
 
-#include "game/hand_flow.h"
-#include "game/showdown.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/showdown.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,11 @@
 
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
-#include "game/hand_flow.h"
-#include "game/match.h"
-#include "game/player_actions.h"
-#include "game/showdown.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/match.h"
+#include "game/classic/opponent_turns.h"
+#include "game/classic/player_actions.h"
+#include "game/classic/showdown.h"
 
 #include <gtest/gtest.h>
 

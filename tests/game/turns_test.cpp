@@ -2,8 +2,9 @@
 // buttons at the edges that can go wrong.
 #include "flow_harness.h"
 
-#include "game/hand_flow.h"
-#include "game/player_actions.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/opponent_turns.h"
+#include "game/classic/player_actions.h"
 #include "presentation/card_drawing.h"
 #include "street_number.h"
 
@@ -286,7 +287,7 @@ TEST(CheckOrRaise, OddSmallBetKeepsCheckOnTheButton) {
     h.table.setCallDue(false);
     h.decisions.raiseQueue[7] = { true };
     checkOrRaise(h.table, 7);
-    EXPECT_EQ(h.state.raiseAmount, 3);
+    EXPECT_EQ(h.state.toCall, 3);
     EXPECT_EQ(h.view.caption(Button::checkOrCall), "Check");
     EXPECT_FALSE(h.view.enabled(Button::raise));
 }
@@ -462,8 +463,7 @@ TEST(Captions, AfterARaiseOnlyKnownSizesReadCall) {
         Harness h;
         h.table.setCallDue(false);
         h.table.setButtonEnabled(Button::raise, true);
-        h.state.raiseAmount = amount;
-        captionsAfterRaise(h.table);
+        captionsAfterRaise(h.table, amount);
         const bool known = amount != 3 && amount != 14 && amount != 24 && amount != 0;
         EXPECT_EQ(h.view.caption(Button::checkOrCall), known ? "Call" : "Check") << amount;
         EXPECT_FALSE(h.view.enabled(Button::raise));

@@ -1,12 +1,12 @@
 // Whole hands played from the documented draw stream with scripted opponents:
 // the state and the effect log after every action of the human.
 #include "flow_harness.h"
-#include "game/showdown.h"
+#include "game/classic/showdown.h"
 
 #include "evaluation/hand_names.h"
-#include "game/hand_flow.h"
-#include "game/match.h"
-#include "game/player_actions.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/match.h"
+#include "game/classic/player_actions.h"
 
 #include <gtest/gtest.h>
 

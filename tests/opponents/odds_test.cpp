@@ -24,6 +24,7 @@ struct EstimateTable : TableState {
     std::int32_t handScore = 0;
     std::int32_t kickerValue = 0;
     bool raiseBarred = false;
+    std::int32_t raiseAmount = 0;
     std::int32_t raiseChance = 0;
     bool staysIn = false;
 };

@@ -1,4 +1,4 @@
-#include "game/hand_flow.h"
+#include "game/classic/hand_flow.h"
 #include "presentation/animations.h"
 
 #include "presentation_fixture.h"

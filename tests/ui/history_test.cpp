@@ -1,7 +1,7 @@
 // The story of the hands through the real window: hands played with the
 // buttons, then the History window's lines and the hand-history file read
 // back and checked against the table (chips, pot, winners, split).
-#include "game/showdown.h"
+#include "game/classic/showdown.h"
 #include "history_file_parser.h"
 #include "ui/history_window.h"
 #include "ui/table_story.h"

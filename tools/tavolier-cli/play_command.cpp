@@ -8,9 +8,8 @@
 #include "core/seats.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/hand_flow.h"
+#include "game/game.h"
 #include "game/levels.h"
-#include "game/match.h"
 #include "game/match_play.h"
 #include "game/table.h"
 #include "presentation/hand_history.h"
@@ -38,6 +37,7 @@ struct PlayOptions {
     std::optional<std::uint64_t> seed;
     std::optional<std::uint64_t> splitmix;
     std::optional<std::int32_t> level;
+    std::int32_t rules = 0; // --rules: Classic unless told
     HumanPlayer human; // smart unless --human says otherwise
     std::string settingsPath;
     std::string historyPath; // --history: every hand in the hand-history layout
@@ -89,6 +89,13 @@ struct PlayOptions {
                        "Genius\n";
                 return std::nullopt;
             }
+        } else if (name == "--rules") {
+            const std::optional<std::int32_t> rules = parseRules(value);
+            if (!rules) {
+                err << "tavolier-cli play: --rules takes classic or standard\n";
+                return std::nullopt;
+            }
+            o.rules = *rules;
         } else if (name == "--human") {
             const std::optional<HumanPlayer> human = HumanPlayer::parse(value);
             if (!human || human->policy == HumanPlayer::Policy::level) {
@@ -143,10 +150,13 @@ public:
             line(e.seat, "checks", "");
             break;
         case ActionKind::call:
-            line(e.seat, "calls", std::to_string(e.paid));
+            line(e.seat, "calls", std::to_string(e.paid) + (e.allIn ? " all-in" : ""));
             break;
         case ActionKind::raise:
-            line(e.seat, "raises", std::to_string(e.paid));
+            line(e.seat, "raises", std::to_string(e.paid) + (e.allIn ? " all-in" : ""));
+            break;
+        case ActionKind::bet:
+            line(e.seat, "bets", std::to_string(e.paid) + (e.allIn ? " all-in" : ""));
             break;
         case ActionKind::fold:
             line(e.seat, "folds", "");
@@ -155,6 +165,9 @@ public:
             line(e.seat, "sits", "out");
             break;
         }
+    }
+    void betReturned(const BetReturned& e) override {
+        line(e.seat, "takes", "back " + std::to_string(e.amount));
     }
     void streetDealt(const StreetDealt& e) override {
         static constexpr std::array<std::string_view, 5> kStreets { "pre-flop", "flop", "turn",
@@ -175,7 +188,8 @@ public:
         }
         for (int seat = kSeatCount; seat >= 1; --seat) {
             if (e.winners[static_cast<std::size_t>(seat)])
-                line(SeatNumber(seat), "wins", std::to_string(e.share));
+                line(SeatNumber(seat), "wins",
+                    std::to_string(e.won[static_cast<std::size_t>(seat)]));
         }
     }
 
@@ -267,21 +281,23 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         events.add(history);
     }
     Table table(state, random, view, *store, events);
+    Game game(table);
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();
     long long hand = 1;
     try {
         out << "hand 1\n";
-        prepareStartUp(table, false);
+        game.prepareStartUp(false);
         if (o.level)
             state.aiLevelCode = *o.level;
-        startupDeal(table);
+        state.rulesChoice = o.rules;
+        game.startupDeal();
         bool dealt = true;
         for (;;) {
-            const LegalActions legal = legalActions(state);
+            const LegalActions legal = game.legalActions();
             if (legal.handInProgress) {
-                humanActs(table, o.human);
+                humanActs(game, o.human);
                 continue;
             }
             if (dealt) {
@@ -301,9 +317,9 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             view.tellTo(story);
             narrator.tellTo(story);
             if (matchOver)
-                newMatch(table, std::to_string(state.initialChips));
+                game.newMatch(std::to_string(state.initialChips));
             else
-                deal(table);
+                game.deal();
             view.tellTo(out);
             narrator.tellTo(out);
             if (narrator.handsStarted() != handsBefore) {

@@ -7,6 +7,7 @@
 #include "core/seats.h"
 #include "game/levels.h"
 #include "game/match_play.h"
+#include "game/rule_set.h"
 
 #include <algorithm>
 #include <atomic>
@@ -82,6 +83,13 @@ struct TournamentOptions {
                 return std::nullopt;
             }
             o.setup.opponentLevel = *level;
+        } else if (name == "--rules") {
+            const auto rules = parseRules(value);
+            if (!rules) {
+                err << "tavolier-cli tournament: --rules takes classic or standard\n";
+                return std::nullopt;
+            }
+            o.setup.rules = *rules;
         } else if (name == "--human") {
             const auto human = HumanPlayer::parse(value);
             if (!human) {

@@ -1,4 +1,4 @@
-#include "game/showdown.h"
+#include "game/classic/showdown.h"
 
 #include "core/seats.h"
 #include "evaluation/hand_evaluator.h"
@@ -124,6 +124,15 @@ void settle(Table& table, const Settlement& settled, PotAwarded& award) {
     }
     award.winners = settled.winners;
     award.winnerCount = settled.winnerCount;
+    PotShare pot;
+    pot.amount = s.pot;
+    for (int seat : kFixedOrder) {
+        pot.eligible[at(seat)] = settled.takesPart[at(seat)];
+        pot.winners[at(seat)] = settled.winners[at(seat)];
+        if (settled.winners[at(seat)])
+            award.won[at(seat)] = settled.share;
+    }
+    award.pots.push_back(pot);
     award.pot = s.pot;
     award.share = settled.share;
     award.lostToSplit = settled.lostToSplit;

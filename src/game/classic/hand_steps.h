@@ -17,11 +17,9 @@ void computeBlinds(Table& table);
 void countBrokeOpponents(Table& table);
 // pot = smallBlind + bigBlind, shown with every seat's chips.
 void showOpeningPot(Table& table);
-// raiseAmount = bigBlind; the usual blind sizes put "Call" and "Raise" on the
-// buttons; Raise is allowed.
+// The usual blind sizes put "Call" and "Raise" on the buttons; Raise is
+// allowed.
 void setDealCaptions(Table& table);
-// Every status label gets a white font.
-void whitenStatusLabels(Table& table);
 // The opponents' own turns in the given order, stopping after a raise.
 // onlyWhileBeforeShowdown also stops before any turn once the street is 5.
 void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown);

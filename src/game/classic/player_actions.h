@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tavolier {
 
 class Table;
@@ -9,8 +11,8 @@ void raise(Table& table);
 void checkOrCall(Table& table);
 void fold(Table& table);
 
-// After an opponent's raise: Check/Call reads "Call" for the usual bet sizes
-// and Raise is barred.
-void captionsAfterRaise(Table& table);
+// After an opponent's raise by raiseBy: Check/Call reads "Call" for the
+// usual bet sizes and Raise is barred.
+void captionsAfterRaise(Table& table, std::int32_t raiseBy);
 
 } // namespace tavolier

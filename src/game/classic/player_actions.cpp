@@ -1,10 +1,10 @@
-#include "game/player_actions.h"
+#include "game/classic/player_actions.h"
 
 #include "core/seats.h"
-#include "game/hand_flow.h"
-#include "game/hand_steps.h"
-#include "game/opponent_turns.h"
-#include "game/showdown.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/hand_steps.h"
+#include "game/classic/opponent_turns.h"
+#include "game/classic/showdown.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
@@ -178,7 +178,6 @@ void checkOrCall(Table& table) {
         s.toCall = 0;
         runTurns(table, kAllOpponents, true);
     }
-    s.raiseAmount = 0;
     if (s.anchorSeat == kHuman)
         advanceStreet(table);
     if (s.street == Street::showdown)
@@ -211,8 +210,8 @@ void fold(Table& table) {
     showdown(table);
 }
 
-void captionsAfterRaise(Table& table) {
-    if (isRaiseBetSize(table.state.raiseAmount))
+void captionsAfterRaise(Table& table, std::int32_t raiseBy) {
+    if (isRaiseBetSize(raiseBy))
         table.setCallDue(true);
     table.setButtonEnabled(Button::raise, false);
 }

@@ -1,11 +1,11 @@
-#include "game/hand_flow.h"
+#include "game/classic/hand_flow.h"
 
 #include "core/seats.h"
+#include "game/classic/hand_steps.h"
+#include "game/classic/opponent_turns.h"
+#include "game/classic/showdown.h"
 #include "game/deck.h"
-#include "game/hand_steps.h"
-#include "game/opponent_turns.h"
 #include "game/options.h"
-#include "game/showdown.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
@@ -170,18 +170,12 @@ void showOpeningPot(Table& table) {
 }
 
 void setDealCaptions(Table& table) {
-    TableState& s = table.state;
-    s.raiseAmount = s.bigBlind;
+    const TableState& s = table.state;
     if (isDealBetSize(s.bigBlind)) {
         table.setCallDue(true);
         table.showRaiseCaption();
     }
     table.setButtonEnabled(Button::raise, true);
-}
-
-void whitenStatusLabels(Table& table) {
-    for (int seat = kSeatCount; seat >= 1; --seat)
-        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
 }
 
 void runTurns(Table& table, const SeatList& seats, bool onlyWhileBeforeShowdown) {
@@ -258,18 +252,6 @@ void deal(Table& table) {
         return;
     }
     dealHand(table, true);
-}
-
-void advanceStreet(Table& table) {
-    TableState& s = table.state;
-    // The street never passes the showdown, whatever path reaches here twice.
-    s.street = nextStreet(s.street);
-    drawCards(table);
-    table.reportStreet();
-    if (s.soundOn && s.street < Street::showdown) {
-        const int r = table.random.below(100);
-        table.view.playSound(r <= 50 ? "card2.wav" : "card1.wav");
-    }
 }
 
 } // namespace tavolier

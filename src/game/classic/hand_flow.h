@@ -22,8 +22,4 @@ void startupDeal(Table& table);
 // posts the blinds and runs the opponents before the human.
 void deal(Table& table);
 
-// The street goes up by one: the table is redrawn and, while the street is
-// below 5 and sound is on, a card sound plays (one draw below 100).
-void advanceStreet(Table& table);
-
 } // namespace tavolier

@@ -1,11 +1,11 @@
-#include "game/opponent_turns.h"
+#include "game/classic/opponent_turns.h"
 
 #include "core/seat_lists.h"
 #include "core/seats.h"
-#include "game/hand_flow.h"
-#include "game/match.h"
-#include "game/player_actions.h"
-#include "game/showdown.h"
+#include "game/classic/hand_flow.h"
+#include "game/classic/match.h"
+#include "game/classic/player_actions.h"
+#include "game/classic/showdown.h"
 #include "game/table.h"
 #include "opponents/odds.h"
 #include "presentation/animations.h"
@@ -49,25 +49,21 @@ namespace {
     return static_cast<std::size_t>(seat);
 }
 
-// The seat's answer to a bet: its own estimate with the carried state.
+// The seat's answer to a bet: stays in or folds, whatever the bet.
 [[nodiscard]] bool decideToStay(Table& table, int seat) {
     TableState& s = table.state;
-    if (table.decisionOverride != nullptr)
-        return table.decisionOverride->staysIn(s, seat);
-    return decideStay(
-        estimateInput(s, s.seat(seat).holeCards, s.aiLevelCode), s.estimate, table.random)
-        .staysIn;
+    const TurnQuestion question { seat, true, s.toCall, streetBet(s), false };
+    return table.opponents().decide(s, s.estimate, question, table.random).kind
+        != DecisionKind::fold;
 }
 
-void decideToRaise(Table& table, int seat) {
+// The seat's own turn: what its raise adds to toCall, 0 for a check.
+[[nodiscard]] std::int32_t decideRaiseBy(Table& table, int seat) {
     TableState& s = table.state;
-    if (table.decisionOverride != nullptr) {
-        s.raiseAmount = table.decisionOverride->raises(s, seat) ? streetBet(s) : 0;
-        return;
-    }
-    s.raiseAmount = decideRaise(
-        estimateInput(s, s.seat(seat).holeCards, s.aiLevelCode), s.estimate, table.random)
-                        .raiseAmount;
+    const TurnQuestion question { seat, false, 0, streetBet(s), true };
+    const Decision decision = table.opponents().decide(s, s.estimate, question, table.random);
+    const bool raises = decision.kind == DecisionKind::bet || decision.kind == DecisionKind::raise;
+    return raises ? decision.amount : 0;
 }
 
 void foldSeat(Table& table, int seat) {
@@ -92,14 +88,14 @@ void foldSeat(Table& table, int seat) {
     }
 }
 
-void raiseSeat(Table& table, int seat) {
+void raiseSeat(Table& table, int seat, std::int32_t raiseBy) {
     TableState& s = table.state;
     stampRaiseHighlight(table, seat);
     drawCards(table);
     table.playSoundIfOn("chip1.wav");
     table.setStatus(seat, "Raises");
     table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
-    s.toCall = clampedAdd(s.toCall, s.raiseAmount);
+    s.toCall = clampedAdd(s.toCall, raiseBy);
     table.pay(seat, s.toCall);
     table.reportAction(seat, ActionKind::raise, s.toCall);
     for (int other : kOpponents)
@@ -112,7 +108,7 @@ void raiseSeat(Table& table, int seat) {
         if (s.inHand(earlier))
             table.setStatus(earlier, "");
     }
-    captionsAfterRaise(table);
+    captionsAfterRaise(table, raiseBy);
 }
 
 } // namespace
@@ -132,7 +128,6 @@ void answerBet(Table& table, int seat) {
 
 void checkOrRaise(Table& table, int seat) {
     TableState& s = table.state;
-    s.raiseAmount = 0;
     if (s.anchorSeat == seat)
         advanceStreet(table);
     if (s.street == Street::showdown) {
@@ -147,16 +142,17 @@ void checkOrRaise(Table& table, int seat) {
         return;
     }
     s.toCall = 0;
-    decideToRaise(table, seat);
-    if (s.raiseAmount == 0) {
-        // A pre-flop check keeps the seat's last action on its label.
+    const std::int32_t raiseBy = decideRaiseBy(table, seat);
+    if (raiseBy == 0) {
+        // A pre-flop check keeps the seat's last action on its label; paying
+        // nothing still shows the seat's chips and the pot.
         if (s.street != Street::preflop)
             table.setStatus(seat, "Check");
-        table.pay(seat, s.toCall);
-        table.reportAction(seat, ActionKind::check, s.toCall);
+        table.pay(seat, 0);
+        table.reportAction(seat, ActionKind::check, 0);
         return;
     }
-    raiseSeat(table, seat);
+    raiseSeat(table, seat, raiseBy);
 }
 
 } // namespace tavolier

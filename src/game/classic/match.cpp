@@ -1,8 +1,8 @@
-#include "game/match.h"
+#include "game/classic/match.h"
 
 #include "core/seats.h"
+#include "game/classic/hand_steps.h"
 #include "game/deck.h"
-#include "game/hand_steps.h"
 #include "game/options.h"
 #include "game/table.h"
 #include "presentation/animations.h"
@@ -40,7 +40,13 @@ void endHandByFolds(Table& table) {
     award.winnerCount = 1;
     award.pot = s.pot;
     award.share = s.pot;
+    award.won[static_cast<std::size_t>(kHuman)] = s.pot;
     award.byFolds = true;
+    PotShare pot;
+    pot.amount = s.pot;
+    pot.eligible[static_cast<std::size_t>(kHuman)] = true;
+    pot.winners[static_cast<std::size_t>(kHuman)] = true;
+    award.pots.push_back(pot);
     table.reportPotAndEnd(award);
     if (human.chips >= chipTarget(s)) {
         table.view.message("You win!", "Game over");
