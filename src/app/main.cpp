@@ -5,10 +5,13 @@
 #include "tavolier_version.h"
 #include "ui/first_frame.h"
 #include "ui/main_window.h"
+#include "ui/session_settings.h"
 #include "ui/sound_cues.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -55,14 +58,24 @@ std::optional<int> answerInfoOption(int argc, char** argv) {
     return std::nullopt;
 }
 
-// The settings live in one fixed file in the user's configuration folder.
-std::unique_ptr<tavolier::SettingsStore> openSettings() {
+// The settings live in one fixed file in the user's configuration folder,
+// owned by one session at a time. A second window is asked whether to play
+// without saving or to quit (nullopt).
+std::optional<tavolier::SessionSettings> openSettings() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(folder);
     const QString path = folder + "/tavolier.ini";
-    return std::make_unique<tavolier::SettingsFile>(std::filesystem::path(path.toStdString()));
+    return tavolier::openSessionSettings(
+        std::filesystem::path(path.toStdString()), [](const QString& question) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("tavolier"), question);
+            QPushButton* play = box.addButton(QStringLiteral("Play without saving"),
+                QMessageBox::AcceptRole);
+            box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+            box.setDefaultButton(play);
+            box.exec();
+            return box.clickedButton() == play;
+        });
 }
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -93,10 +106,12 @@ int main(int argc, char** argv) {
     }
     tavolier::quietMultimediaLog();
 
-    const auto settings = openSettings();
+    const std::optional<tavolier::SessionSettings> settings = openSettings();
+    if (!settings)
+        return 0;
     tavolier::Random random;
     tavolier::TableState state;
-    tavolier::TableWindow window(state, random, *settings);
+    tavolier::TableWindow window(state, random, settings->store());
     window.centreOnScreen();
     tavolier::watchFirstFrame(window);
     window.show();

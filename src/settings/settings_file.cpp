@@ -691,4 +691,35 @@ void SettingsFile::replaceFile(
     }
 }
 
+SessionClaim::SessionClaim(const std::filesystem::path& settingsFile) {
+    std::error_code ec;
+    std::filesystem::path target = std::filesystem::weakly_canonical(settingsFile, ec);
+    if (ec || target.empty())
+        target = settingsFile;
+    m_lockFile = target;
+    m_lockFile += ".lock";
+    const int fd = ::open(m_lockFile.c_str(),
+        O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0)
+        return;
+    struct stat info { };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        m_outcome = errno == EWOULDBLOCK ? Outcome::inUse : Outcome::unavailable;
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+    m_outcome = Outcome::held;
+}
+
+SessionClaim::~SessionClaim() {
+    // The lock file stays: removing it could let two sessions in at once.
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
 } // namespace tavolier

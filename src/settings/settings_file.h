@@ -133,6 +133,7 @@ public:
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
 
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+    [[nodiscard]] std::filesystem::path filePath() const override { return m_path; }
 
 private:
     struct Head;
@@ -151,6 +152,31 @@ private:
     FileSystemCalls& m_calls;
     std::size_t m_readLimit;
     std::size_t m_writeLimit;
+};
+
+// One session of the game (a window or a command-line run) at a time owns a
+// settings file: each writes its own totals, so two at once would undo each
+// other's hands. The claim is a lock on "tavolier.ini.lock" beside the file
+// (beside the file its links lead to); it ends with the process, however the
+// process ends. Where no lock file can be made (a read-only folder) nothing
+// is claimed and nothing refused: the writes say what is wrong.
+class SessionClaim {
+public:
+    enum class Outcome { held, inUse, unavailable };
+
+    explicit SessionClaim(const std::filesystem::path& settingsFile);
+    ~SessionClaim();
+    SessionClaim(const SessionClaim&) = delete;
+    SessionClaim& operator=(const SessionClaim&) = delete;
+
+    [[nodiscard]] Outcome outcome() const { return m_outcome; }
+    [[nodiscard]] bool inUse() const { return m_outcome == Outcome::inUse; }
+    [[nodiscard]] const std::filesystem::path& lockFile() const { return m_lockFile; }
+
+private:
+    std::filesystem::path m_lockFile;
+    int m_fd = -1;
+    Outcome m_outcome = Outcome::unavailable;
 };
 
 } // namespace tavolier

@@ -36,4 +36,22 @@ void MemorySettings::set(std::string_view section, std::string_view key, std::in
     m_values[keyOf(section, key)] = value;
 }
 
+std::optional<std::int32_t> MemorySettings::find(
+    std::string_view section, std::string_view key) const {
+    const auto it = m_values.find(keyOf(section, key));
+    return it == m_values.end() ? std::nullopt : std::optional(it->second);
+}
+
+std::int32_t UnsavedSettings::readInteger(
+    std::string_view section, std::string_view key, std::int32_t fallback) {
+    if (const auto written = m_written.find(section, key))
+        return *written;
+    return m_stored.readInteger(section, key, fallback);
+}
+
+void UnsavedSettings::writeInteger(
+    std::string_view section, std::string_view key, std::int32_t value) {
+    m_written.set(section, key, value);
+}
+
 } // namespace tavolier

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +45,9 @@ public:
     virtual void writeInteger(std::string_view section, std::string_view key, std::int32_t value)
         = 0;
 
+    // The file the store keeps its values in; empty for a store in memory.
+    [[nodiscard]] virtual std::filesystem::path filePath() const { return {}; }
+
     [[nodiscard]] bool readBoolean(std::string_view section, std::string_view key, bool fallback) {
         return readInteger(section, key, fallback ? 1 : 0) != 0;
     }
@@ -66,10 +71,30 @@ public:
     std::vector<std::string> writes;
     bool logWrites = true;
     void set(std::string_view section, std::string_view key, std::int32_t value);
+    // The value stored under section/key, if any.
+    [[nodiscard]] std::optional<std::int32_t> find(
+        std::string_view section, std::string_view key) const;
 
 private:
     static std::string keyOf(std::string_view section, std::string_view key);
     std::map<std::string, std::int32_t> m_values;
+};
+
+// Reads what another store holds and keeps its own writes in memory: a
+// session that may not save plays on from what the file holds and leaves the
+// file as it found it.
+class UnsavedSettings : public SettingsStore {
+public:
+    explicit UnsavedSettings(SettingsStore& stored)
+        : m_stored(stored) { }
+    std::int32_t readInteger(
+        std::string_view section, std::string_view key, std::int32_t fallback) override;
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
+    [[nodiscard]] std::filesystem::path filePath() const override { return m_stored.filePath(); }
+
+private:
+    SettingsStore& m_stored;
+    MemorySettings m_written;
 };
 
 } // namespace tavolier

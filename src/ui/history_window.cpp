@@ -302,7 +302,7 @@ void HistoryWindow::setSaveToFile(bool on) {
 
 void HistoryWindow::showNotice(const QString& text) {
     m_notice->setText(text);
-    m_notice->show();
+    m_notice->setVisible(!text.isEmpty());
 }
 
 bool HistoryWindow::tableKey(QKeyEvent* event) {

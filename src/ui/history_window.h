@@ -34,7 +34,8 @@ public:
     // The "Save to file" box; changes by the player go to onSaveToFile.
     void setSaveToFile(bool on);
     std::function<void(bool)> onSaveToFile;
-    // A line under the list that says why hands are not being saved.
+    // A line under the list that says why hands are not being saved; an
+    // empty text takes it away.
     void showNotice(const QString& text);
 
     // The text of the selected hand (or the current one) as copied.

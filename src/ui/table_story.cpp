@@ -82,7 +82,8 @@ TableStory::TableStory(StoryWidgets widgets, SettingsStore& settings, QString hi
     , m_folder(std::move(historyFolder))
     , m_guard(std::move(guard))
     , m_history([] { return now(); })
-    , m_file(std::filesystem::path(m_folder.toStdString()), sessionHandBase()) {
+    , m_file(std::filesystem::path(m_folder.toStdString()), sessionHandBase(),
+          settings.filePath()) {
     m_saveToFile = m_settings.readBoolean(kSection, kSaveKey, true);
     m_history.changed = [this](std::size_t index) { handChanged(index); };
     m_history.handFinished = [this](const HandRecord& hand) { handFinished(hand); };
@@ -156,9 +157,19 @@ void TableStory::handChanged(std::size_t index) {
 void TableStory::handFinished(const HandRecord& hand) {
     if (!m_saveToFile)
         return;
-    if (m_file.append(hand) || m_writeFailed)
+    if (m_file.append(hand)) {
+        // Saving has resumed: the hands that waited are in the file now.
+        if (m_writeFailed) {
+            m_writeFailed = false;
+            m_failure.clear();
+            if (m_window != nullptr)
+                m_window->showNotice(QString());
+        }
         return;
-    // Once per session: play goes on, the history window says why.
+    }
+    if (m_writeFailed)
+        return;
+    // Play goes on, the history window says why until a write succeeds.
     m_writeFailed = true;
     m_failure = QString("Hands are not being saved: %1 could not be written.")
                     .arg(QString::fromStdString(m_file.fileFor(hand).string()));

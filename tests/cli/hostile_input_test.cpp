@@ -4,6 +4,7 @@
 #include "cli_text.h"
 #include "command_run.h"
 #include "commands.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -201,7 +203,7 @@ TEST(PlayHistoryOption, AnEmptyNameIsRefusedAndAnUnwritableNameIsEscaped) {
     EXPECT_EQ(runPlay(Args { "--hands", "1", "--history", folder + "/h.txt" }, out, err), 2);
     EXPECT_EQ(err.str(),
         "tavolier-cli play: cannot write " + ::testing::TempDir()
-            + "no\\x1b[2Jsuch-folder/h.txt\n");
+            + "no\\x1b[2Jsuch-folder/h.txt: No such file or directory\n");
 }
 
 TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
@@ -297,6 +299,81 @@ TEST(PlaySummary, LostToUnevenSplitsIsWhatLeftTheTable) {
         handsWithALoss += lost > 0;
     }
     EXPECT_GT(handsWithALoss, 0);
+}
+
+std::string textOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// The history may not be the settings file, under its name or a link's, nor
+// a pipe: the run is refused before any of them is touched.
+TEST(PlayHistoryOption, TheSettingsFileALinkOrAPipeIsRefusedAndNothingIsLost) {
+    const IniFile ini("tavolier-history-clash.ini", "[Cash]\nplayer=1500\n[Stats]\nhandsplayed=7\n");
+    const std::string link = ini.path() + ".link";
+    const std::string pipe = ini.path() + ".pipe";
+    std::filesystem::remove(link);
+    std::filesystem::remove(pipe);
+    std::filesystem::create_symlink(ini.path(), link);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& history : { ini.path(), link, pipe }) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runPlay(Args { "--hands", "2", "--seed", "1", "--settings", ini.path(),
+                              "--history", history },
+                      out, err),
+            2)
+            << history;
+        EXPECT_TRUE(err.str().starts_with("tavolier-cli play: " + history + " is "))
+            << err.str();
+        EXPECT_EQ(textOf(ini.path()), "[Cash]\nplayer=1500\n[Stats]\nhandsplayed=7\n");
+    }
+    std::filesystem::remove(link);
+    std::filesystem::remove(pipe);
+}
+
+// A run between hands writes what a closed window writes: the last hand's
+// statistics with its chips.
+TEST(PlaySettingsOption, TheLastHandsStatisticsAreKept) {
+    const IniFile ini("tavolier-last-hand.ini", "");
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(runPlay(Args { "--hands", "3", "--seed", "1", "--settings", ini.path() }, out, err),
+        0)
+        << err.str();
+    const auto last = endFigures(out.str()).back();
+    SettingsFile stored(ini.path());
+    EXPECT_EQ(stored.readInteger("Stats", "handsplayed", -1), last[10]);
+    EXPECT_EQ(stored.readInteger("Stats", "handswon", -1), last[11]);
+    EXPECT_EQ(stored.readInteger("Stats", "showdowns", -1), last[12]);
+    EXPECT_EQ(stored.readInteger("Cash", "player", -1), last[1]);
+}
+
+// A second run on a settings file that another process plays on is refused
+// before it plays, and the file is left to its owner.
+TEST(PlaySettingsOption, ASecondSessionOnTheSameFileIsRefused) {
+    const IniFile ini("tavolier-two-sessions.ini", "[Stats]\nhandsplayed=5\n");
+    const auto errFile = std::filesystem::path(::testing::TempDir()) / "tavolier-two-sessions.err";
+    std::string run = "'";
+    run += TAVOLIER_CLI_PATH;
+    run += "' play --hands 3 --settings '" + ini.path() + "' > /dev/null 2> '" + errFile.string()
+        + "'";
+    {
+        const SessionClaim first(ini.path());
+        ASSERT_EQ(first.outcome(), SessionClaim::Outcome::held);
+        const int status = std::system(run.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2);
+        EXPECT_NE(textOf(errFile.string()).find("is in use"), std::string::npos);
+        EXPECT_EQ(textOf(ini.path()), "[Stats]\nhandsplayed=5\n");
+    }
+    // Once the first has ended, the file is free.
+    const int status = std::system(run.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(SettingsFile(ini.path()).readInteger("Stats", "handsplayed", -1), 8);
+    std::filesystem::remove(errFile);
+    std::filesystem::remove(ini.path() + ".lock");
 }
 
 } // namespace

@@ -9,8 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <set>
+
+#include <sys/stat.h>
 
 namespace tavolier {
 
@@ -410,6 +414,103 @@ TEST(HandHistoryFileWriting, AFolderThatCannotBeMadeFailsWithoutThrowing) {
     Played p;
     HandHistoryFile file(dir.path() / "blocker" / "history");
     EXPECT_FALSE(file.append(p.history.hands()[0]));
+}
+
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// A disk that fills up after a number of bytes: the next write is cut short
+// there and the one after it fails.
+class FillingDisk : public HistoryFileCalls {
+public:
+    std::size_t room = 0;
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (room == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t n = std::min(size, room);
+        room -= n;
+        return HistoryFileCalls::write(fd, data, n);
+    }
+};
+
+TEST(HandHistoryFileWriting, AShortAppendLeavesTheFileAsItWasAndTheHandIsWrittenNextTime) {
+    testing_support::TempFolder dir;
+    Played p;
+    FillingDisk disk;
+    disk.room = SIZE_MAX;
+    HandHistoryFile file(dir.path(), 100, {}, disk);
+    ASSERT_TRUE(file.append(p.history.hands()[0]));
+    const auto path = file.fileFor(p.history.hands()[0]);
+    const std::string before = fileText(path);
+    disk.room = 100; // half a hand fits
+    EXPECT_FALSE(file.append(p.history.hands()[1]));
+    EXPECT_EQ(fileText(path), before);
+    EXPECT_EQ(file.waiting(), 1u);
+    disk.room = SIZE_MAX;
+    ASSERT_TRUE(file.append(p.history.hands()[2]));
+    const historytest::ParseResult parsed = historytest::parseHistory(fileText(path));
+    EXPECT_TRUE(parsed.errors.empty()) << parsed.errors.front();
+    ASSERT_EQ(parsed.hands.size(), 3u);
+    EXPECT_EQ(parsed.hands[1].id, 102);
+    EXPECT_EQ(parsed.hands[2].id, 103);
+}
+
+TEST(HandHistoryFileWriting, TwoSessionsStartedInTheSameSecondNeverShareANumber) {
+    testing_support::TempFolder dir;
+    Played p;
+    HandHistoryFile first(dir.path(), 7700000);
+    HandHistoryFile second(dir.path(), 7700000);
+    for (const HandRecord& hand : p.history.hands()) {
+        ASSERT_TRUE(first.append(hand));
+        ASSERT_TRUE(second.append(hand));
+    }
+    const historytest::ParseResult parsed
+        = historytest::parseHistory(fileText(first.fileFor(p.history.hands()[0])));
+    ASSERT_EQ(parsed.hands.size(), 6u);
+    std::set<std::int64_t> ids;
+    for (const auto& hand : parsed.hands)
+        ids.insert(hand.id);
+    EXPECT_EQ(ids.size(), 6u);
+}
+
+// A day's file that is a link (to the settings file or anywhere), a pipe or
+// the settings file itself under another name is never written to.
+TEST(HandHistoryFileWriting, ALinkAPipeOrTheSettingsFileIsRefusedAndLeftAsItWas) {
+    testing_support::TempFolder dir;
+    Played p;
+    const std::string settings = "[Cash]\nplayer=1234\n";
+    std::ofstream(dir.ini()) << settings;
+    const auto history = dir.path() / "history";
+    HandHistoryFile file(history, 0, dir.ini());
+    const auto day = file.fileFor(p.history.hands()[0]);
+    std::filesystem::create_directories(history);
+
+    std::filesystem::create_symlink(dir.ini(), day);
+    EXPECT_FALSE(file.append(p.history.hands()[0]));
+    EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << file.error();
+    std::filesystem::remove(day);
+
+    std::filesystem::create_hard_link(dir.ini(), day);
+    EXPECT_FALSE(file.append(p.history.hands()[0]));
+    EXPECT_NE(file.error().find("settings file"), std::string::npos) << file.error();
+    EXPECT_EQ(fileText(dir.ini()), settings);
+    std::filesystem::remove(day);
+
+    // Nobody reads the pipe: the append neither waits nor writes.
+    ASSERT_EQ(::mkfifo(day.c_str(), 0600), 0);
+    EXPECT_FALSE(file.append(p.history.hands()[0]));
+    EXPECT_NE(file.error().find("not a regular file"), std::string::npos) << file.error();
+    std::filesystem::remove(day);
+
+    // The refused hands waited, and go into the plain file with the next.
+    EXPECT_EQ(file.waiting(), 3u);
+    ASSERT_TRUE(file.append(p.history.hands()[1]));
+    EXPECT_EQ(file.waiting(), 0u);
+    EXPECT_EQ(historytest::parseHistory(fileText(day)).hands.size(), 4u);
 }
 
 } // namespace tavolier

@@ -1,6 +1,7 @@
 // Closing the window: between hands the file catches up with the last hand,
 // as the next Deal would have made it; in the middle of a hand it keeps what
 // that hand's Deal wrote. And a refused write shows where and why.
+#include "ui/session_settings.h"
 #include "ui_fixture.h"
 
 #include <QtTest/QTest>
@@ -8,6 +9,7 @@
 #include <array>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -115,6 +117,45 @@ TEST(HandlerGuard, ARefusedWriteShowsWhereAndWhyAsDetail) {
         QString::fromStdString(
             "cannot write " + f.file.path().string() + ": the file is read-only"));
     ::chmod(f.file.path().c_str(), 0644);
+}
+
+// A second window on a settings file that another holds is asked what to
+// do: it plays without saving, or it does not start. The first's totals stay.
+TEST(SecondSession, PlaysWithoutSavingOrQuitsAndTheFirstKeepsItsFile) {
+    WindowFixture first(3);
+    const std::filesystem::path path = first.file.path();
+    std::optional<SessionSettings> owner = openSessionSettings(path, [](const QString&) {
+        ADD_FAILURE() << "the first session is not asked";
+        return false;
+    });
+    ASSERT_TRUE(owner.has_value());
+    ASSERT_TRUE(owner->saving());
+    TableWindow& form = first.open(&owner->store());
+    form.show();
+    playHands(form, 2);
+
+    QString asked;
+    EXPECT_FALSE(openSessionSettings(path, [&](const QString& question) {
+        asked = question;
+        return false;
+    }).has_value());
+    EXPECT_NE(asked.indexOf(QString::fromStdString(path.string())), -1);
+
+    std::optional<SessionSettings> unsaved
+        = openSessionSettings(path, [](const QString&) { return true; });
+    ASSERT_TRUE(unsaved.has_value());
+    EXPECT_FALSE(unsaved->saving());
+    const std::string before = bytesOf(first.file);
+    WindowFixture second(4);
+    TableWindow& other = second.open(&unsaved->store());
+    other.show();
+    playHands(other, 3);
+    EXPECT_TRUE(other.close());
+    EXPECT_EQ(bytesOf(first.file), before);
+
+    // The owner's close writes its own totals, as if the other had never run.
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(dealKeys(first.file), dealKeys(first.state));
 }
 
 } // namespace tavolier::uitest

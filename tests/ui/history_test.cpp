@@ -216,7 +216,7 @@ TEST(HandHistoryWindow, SaveToFileIsRememberedAndTurnsTheFileOff) {
     EXPECT_EQ(f.file.readInteger("History", "height", -1), 500);
 }
 
-TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
+TEST(HandHistoryWindow, AFailedWriteIsToldInTheWindowUntilSavingResumesAndPlayGoesOn) {
     WindowFixture f(5);
     {
         QFile blocker(f.dir.path() + "/blocker");
@@ -235,6 +235,13 @@ TEST(HandHistoryWindow, AFailedWriteIsToldOnceInTheWindowAndPlayGoesOn) {
     // Play goes on.
     QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
     EXPECT_EQ(form.story()->history().hands().size(), 2u);
+
+    // Once the folder can be made, the next hand's write takes the waiting
+    // one with it and the notice goes.
+    ASSERT_TRUE(QFile::remove(f.dir.path() + "/blocker"));
+    ASSERT_TRUE(checkDownToTheEnd(form));
+    EXPECT_TRUE(window->notice()->isHidden());
+    EXPECT_EQ(historytest::parseHistory(historyFile(f.historyFolder)).hands.size(), 2u);
 }
 
 TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {

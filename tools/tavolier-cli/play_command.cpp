@@ -13,7 +13,9 @@
 #include "game/match_play.h"
 #include "game/table.h"
 #include "presentation/hand_history.h"
+#include "presentation/hand_history_file.h"
 #include "settings/settings_file.h"
+#include "settings/settings_io.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -244,6 +246,18 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     Random random = o.splitmix ? Random::splitMix64(*o.splitmix) : Random(o.seed.value_or(0));
     random.ignoreClock();
 
+    // One session at a time writes a settings file; a second is refused
+    // before it plays, rather than undoing the first one's hands.
+    std::optional<SessionClaim> claim;
+    if (!o.settingsPath.empty()) {
+        claim.emplace(o.settingsPath);
+        if (claim->inUse()) {
+            err << "tavolier-cli play: " << escapeText(o.settingsPath)
+                << " is in use by another game; nothing was played\n";
+            return 2;
+        }
+    }
+
     std::unique_ptr<SettingsStore> store;
     if (o.settingsPath.empty()) {
         // Nobody reads the writes back: a long run keeps no log of them.
@@ -260,8 +274,11 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     events.add(narrator);
 
     // --history: each finished hand goes to the file as it ends, stamped
-    // with the local time it started.
-    std::ofstream historyFile;
+    // with the local time it started. The file is checked before anything
+    // in it is lost: never the settings file, a link or anything but a
+    // regular file.
+    std::optional<HistoryFileHandle> historyFile;
+    bool historyFailed = false;
     HandHistory history([] {
         const std::time_t now = std::time(nullptr);
         std::tm local {};
@@ -270,13 +287,18 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             local.tm_min, local.tm_sec };
     });
     if (!o.historyPath.empty()) {
-        historyFile.open(o.historyPath, std::ios::binary | std::ios::trunc);
-        if (!historyFile) {
-            err << "tavolier-cli play: cannot write " << escapeText(o.historyPath) << "\n";
+        historyFile.emplace(o.historyPath, o.settingsPath);
+        if (!historyFile->ok() || !historyFile->empty()) {
+            err << "tavolier-cli play: "
+                << escapeText(historyFile->ok() ? "cannot write " + o.historyPath
+                                                : historyFile->error())
+                << "\n";
             return 2;
         }
-        history.handFinished = [&historyFile](const HandRecord& hand) {
-            historyFile << handHistoryText(hand, hand.start.handNumber);
+        history.handFinished = [&historyFile, &historyFailed](const HandRecord& hand) {
+            // After a failed write the file ends with the last whole hand.
+            if (!historyFailed)
+                historyFailed = !historyFile->append(handHistoryText(hand, hand.start.handNumber));
         };
         events.add(history);
     }
@@ -307,8 +329,12 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
                 out << " " << state.pot << " " << state.handsPlayed << " " << state.handsWon << " "
                     << state.showdowns << "\n";
                 dealt = false;
-                if (hand >= o.hands || !out.good())
+                if (hand >= o.hands || !out.good()) {
+                    // What a window closed between hands writes: the last
+                    // hand's statistics and a pot won by folds are kept.
+                    writeStatsAndChips(table.settings, state);
                     break;
+                }
             }
             // A Deal that only announces the end of the match prints nothing.
             const long long handsBefore = narrator.handsStarted();
@@ -337,9 +363,8 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         return 1;
     }
     const std::int64_t lost = narrator.lostToSplits();
-    if (historyFile.is_open()) {
-        historyFile.flush();
-        if (!historyFile) {
+    if (historyFile) {
+        if (historyFailed) {
             err << "tavolier-cli play: writing " << escapeText(o.historyPath) << " failed\n";
             return 1;
         }
