@@ -3,6 +3,7 @@
 #include "core/game_events.h"
 
 #include <cstddef>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -17,8 +18,8 @@ namespace tavolier::testing {
 }
 
 // One game event as the game reported it.
-using RecordedEvent = std::variant<HandStarted, BlindPosted, ActionTaken, StreetDealt, HandShown,
-    PotAwarded, HandEnded, MatchEnded>;
+using RecordedEvent = std::variant<HandStarted, BlindPosted, ActionTaken, BetReturned, StreetDealt,
+    HandShown, PotAwarded, HandEnded, MatchEnded>;
 
 // A GameEvents listener that keeps every event in the order reported, so
 // that tests can read the story of a hand back.
@@ -29,6 +30,7 @@ public:
     void handStarted(const HandStarted& e) override { events.emplace_back(e); }
     void blindPosted(const BlindPosted& e) override { events.emplace_back(e); }
     void actionTaken(const ActionTaken& e) override { events.emplace_back(e); }
+    void betReturned(const BetReturned& e) override { events.emplace_back(e); }
     void streetDealt(const StreetDealt& e) override { events.emplace_back(e); }
     void handShown(const HandShown& e) override { events.emplace_back(e); }
     void potAwarded(const PotAwarded& e) override { events.emplace_back(e); }
@@ -48,6 +50,35 @@ public:
         return all<Event>().size();
     }
     void clear() { events.clear(); }
+
+    // Tells every recorded event again, in order, to another listener.
+    void replayTo(GameEvents& listener) const {
+        for (const RecordedEvent& e : events) {
+            std::visit(
+                [&listener](const auto& event) {
+                    using Event = std::decay_t<decltype(event)>;
+                    if constexpr (std::is_same_v<Event, HandStarted>)
+                        listener.handStarted(event);
+                    else if constexpr (std::is_same_v<Event, BlindPosted>)
+                        listener.blindPosted(event);
+                    else if constexpr (std::is_same_v<Event, ActionTaken>)
+                        listener.actionTaken(event);
+                    else if constexpr (std::is_same_v<Event, BetReturned>)
+                        listener.betReturned(event);
+                    else if constexpr (std::is_same_v<Event, StreetDealt>)
+                        listener.streetDealt(event);
+                    else if constexpr (std::is_same_v<Event, HandShown>)
+                        listener.handShown(event);
+                    else if constexpr (std::is_same_v<Event, PotAwarded>)
+                        listener.potAwarded(event);
+                    else if constexpr (std::is_same_v<Event, HandEnded>)
+                        listener.handEnded(event);
+                    else
+                        listener.matchEnded(event);
+                },
+                e);
+        }
+    }
 };
 
 } // namespace tavolier::testing
