@@ -402,6 +402,7 @@ void TableWindow::buildOptionsPanel() {
     m_labels[at(Label::bigBetSize)] = m_panel->Label4;
     m_buttons[at(Button::sound)] = m_panel->SoundOff1;
     m_panel->pace->setCurrentIndex(static_cast<int>(m_pace));
+    m_panel->rules->setCurrentIndex(m_table.state.rulesChoice);
 
     onClick(m_panel->dxButton2,
         [this] { enterInitialCash(m_table, m_panel->money->text().toStdString()); });
@@ -423,6 +424,8 @@ void TableWindow::buildOptionsPanel() {
         [this](int id) { guarded([this, id] { changeCardBack(m_table, id); }); });
     connect(m_panel->Levels, &QButtonGroup::idClicked, this,
         [this](int id) { guarded([this, id] { chooseLevel(m_table, id); }); });
+    connect(m_panel->rules, &QComboBox::activated, this,
+        [this](int item) { guarded([this, item] { m_game.chooseRules(item); }); });
     connect(m_panel->pace, &QComboBox::activated, this, [this](int item) {
         guarded([this, item] {
             const auto pace = static_cast<OpponentsPace>(item);

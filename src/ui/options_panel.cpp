@@ -1,5 +1,6 @@
 #include "ui/options_panel.h"
 
+#include "game/rule_set.h"
 #include "settings/opponents_pace.h"
 #include "ui/fonts.h"
 
@@ -102,22 +103,36 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     dxButton1->setObjectName("dxButton1");
     dxButton1->setGeometry(238, 368, 65, 25);
 
-    // The opponents' pace, in the little box under the card backs.
+    // The opponents' pace, in the little box under the card backs, and the
+    // rules in the box under the AI level.
+    const QString comboStyle
+        = QString("QComboBox { background: %1; color: white; border: 1px solid #d9c48a;"
+                  " padding: 0px 4px; }"
+                  "QComboBox QAbstractItemView { background: %1; color: white;"
+                  " selection-background-color: #d4a93a; selection-color: black; }")
+              .arg(kFieldColor.name());
+    auto addCombo = [&](const char* name, const QString& tip, const QRect& place) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(name);
+        combo->setGeometry(place);
+        combo->setFont(uiFont("Verdana", 8, false));
+        combo->setCursor(Qt::PointingHandCursor);
+        combo->setToolTip(tip);
+        combo->setStyleSheet(comboStyle);
+        return combo;
+    };
     addLabel("Opponents' pace", 374, 361)->setObjectName("LabelPace");
-    pace = new QComboBox(this);
-    pace->setObjectName("pace");
+    pace = addCombo("pace", "How fast the opponents' actions are shown", QRect(374, 378, 96, 19));
     for (std::string_view caption : kPaceCaptions)
         pace->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-    pace->setGeometry(374, 378, 96, 19);
-    pace->setFont(uiFont("Verdana", 8, false));
-    pace->setCursor(Qt::PointingHandCursor);
-    pace->setToolTip("How fast the opponents' actions are shown");
-    pace->setStyleSheet(
-        QString("QComboBox { background: %1; color: white; border: 1px solid #d9c48a;"
-                " padding: 0px 4px; }"
-                "QComboBox QAbstractItemView { background: %1; color: white;"
-                " selection-background-color: #d4a93a; selection-color: black; }")
-            .arg(kFieldColor.name()));
+    addLabel("Rules", 76, 361)->setObjectName("LabelRules");
+    rules = addCombo("rules",
+        "Classic: the game's own rules. Standard: limit hold'em as card rooms play it. "
+        "A change takes effect at the next Deal.",
+        QRect(76, 378, 104, 19));
+    for (const RuleSetEntry& entry : ruleSets())
+        rules->addItem(
+            QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())));
 
     for (QPushButton* button :
         { dxButton2, dxButton3, SoundOff1, upDownLeft, upDownRight, dxButton1 }) {

@@ -44,6 +44,8 @@ public:
     // "Opponents' pace": the items of kPaceCaptions, in the order of their
     // stored numbers.
     QComboBox* pace = nullptr;
+    // "Rules": Classic or Standard, in the order of the rule sets' table.
+    QComboBox* rules = nullptr;
 
     // UpDown1's position, 1..5; 1 at every start.
     [[nodiscard]] int upDownPosition() const { return m_position; }

@@ -80,6 +80,7 @@ QImage paintOptionsPanel(int scale) {
         inset(p, QRectF(66, 180, 124, 160)); // AI level
         inset(p, QRectF(212, 176, 128, 164)); // betting limits
         inset(p, QRectF(364, 356, 134, 48)); // opponents' pace
+        inset(p, QRectF(66, 356, 124, 48)); // rules
 
         // A small preview of each card back beside the radio items.
         for (int i = 0; i < 8; ++i) {

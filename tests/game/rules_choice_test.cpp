@@ -1,0 +1,51 @@
+// Which rule set plays: the stored choice, read at start-up, and a change
+// on the options panel, which waits for the next Deal.
+#include "doubles/event_recorder.h"
+#include "flow_harness.h"
+#include "game/game.h"
+
+#include <gtest/gtest.h>
+
+namespace tavolier::testing {
+namespace {
+
+[[nodiscard]] std::string_view rulesOfLastHand(const EventRecorder& events) {
+    return events.all<HandStarted>().back().rulesName;
+}
+
+TEST(RulesChoice, StoredNumberPicksTheRulesAndAnythingElseIsClassic) {
+    for (const auto& [stored, expected] : std::vector<std::pair<std::int32_t, std::string_view>> {
+             { 0, "Classic" }, { 1, "Standard" }, { 2, "Classic" }, { -1, "Classic" },
+             { INT32_MAX, "Classic" } }) {
+        Harness h;
+        h.settings.set("Settings", "Rules", stored);
+        Game game(h.table);
+        game.prepareStartUp(false);
+        game.startupDeal();
+        EXPECT_EQ(rulesOfLastHand(h.events), expected) << stored;
+        EXPECT_EQ(game.rulesEntry().caption, expected) << stored;
+    }
+}
+
+TEST(RulesChoice, ChangeWaitsForTheNextDealAndIsStored) {
+    Harness h;
+    Game game(h.table);
+    game.prepareStartUp(false);
+    game.startupDeal();
+    ASSERT_EQ(rulesOfLastHand(h.events), "Classic");
+    ASSERT_TRUE(game.legalActions().handInProgress);
+
+    game.chooseRules(1);
+    EXPECT_EQ(h.settings.writes.back(), "Settings/Rules=1");
+    // The hand in progress ends under the rules it was dealt by.
+    EXPECT_EQ(game.rulesEntry().caption, "Classic");
+    while (game.legalActions().handInProgress)
+        game.checkOrCall();
+    EXPECT_EQ(h.events.count<HandStarted>(), 1u);
+    game.deal();
+    EXPECT_EQ(rulesOfLastHand(h.events), "Standard");
+    EXPECT_TRUE(h.events.all<HandStarted>().back().standardBetting);
+}
+
+} // namespace
+} // namespace tavolier::testing
