@@ -94,6 +94,10 @@ constexpr std::array<std::string_view, 13> kRankPlural {
 } // namespace
 
 StandardRank rankStandard(const std::array<Card, 7>& cards) {
+    return rankStandard(std::span<const Card>(cards));
+}
+
+StandardRank rankStandard(std::span<const Card> cards) {
     // The hand as one rank set per suit; the rest follows from the four sets.
     std::array<RankMask, 4> suits {};
     for (const Card& c : cards) {

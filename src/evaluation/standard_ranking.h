@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace tavolier {
@@ -39,6 +40,9 @@ struct StandardRank {
 // Asserts on other input; in a build without assertions a card outside the deck is left
 // out and a repeated card counts once, and a missing rank in ranks reads -1.
 [[nodiscard]] StandardRank rankStandard(const std::array<Card, 7>& cards);
+// The same for the cards seen so far (five or six from the flop on): the
+// best hand they make, kickers missing from a short hand reading -1.
+[[nodiscard]] StandardRank rankStandard(std::span<const Card> cards);
 
 // The hand's name, saying enough to tell hands apart: "Two pairs Kings and Sevens, Ace
 // kicker", "Full house Kings over Sevens", "Royal flush".

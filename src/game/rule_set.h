@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,8 +41,9 @@ public:
     // The question these rules put to the human's seat now, for a program
     // that plays the human as an opponent would.
     [[nodiscard]] virtual TurnQuestion humanTurn(const Table& table) const = 0;
-    // The name of the best hand in seven cards, as these rules name hands.
-    [[nodiscard]] virtual std::string handName(const std::array<Card, 7>& cards) const = 0;
+    // The name of the best hand in five to seven cards (a seat's two and the
+    // board so far), as these rules name hands; empty for fewer cards.
+    [[nodiscard]] virtual std::string handName(std::span<const Card> cards) const = 0;
 };
 
 // A rule set as the options panel, the settings file and the command line

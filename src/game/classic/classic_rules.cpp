@@ -46,8 +46,15 @@ TurnQuestion ClassicRules::humanTurn(const Table& table) const {
     return TurnQuestion { kHuman, false, 0, bet, true };
 }
 
-std::string ClassicRules::handName(const std::array<Card, 7>& cards) const {
-    return std::string(tavolier::handName(evaluate(cards).score));
+std::string ClassicRules::handName(std::span<const Card> cards) const {
+    // Before the river the slots the cards leave hold the two placeholders,
+    // as in the opponents' estimate; fewer than five cards have no name.
+    if (cards.size() < 5)
+        return {};
+    std::array<Card, 7> slots {};
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        slots[i] = i < cards.size() ? cards[i] : (i == 5 ? kPlaceholderA : kPlaceholderB);
+    return std::string(tavolier::handName(evaluate(slots).score));
 }
 
 } // namespace tavolier

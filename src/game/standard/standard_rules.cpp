@@ -746,7 +746,9 @@ TurnQuestion StandardRules::humanTurn(const Table& table) const {
     return TurnQuestion { kHuman, o.toCall > 0, o.toCall, betSizeOf(s), o.mayRaise };
 }
 
-std::string StandardRules::handName(const std::array<Card, 7>& cards) const {
+std::string StandardRules::handName(std::span<const Card> cards) const {
+    if (cards.size() < 5)
+        return {};
     return standardHandName(rankStandard(cards));
 }
 

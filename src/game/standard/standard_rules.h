@@ -22,7 +22,7 @@ public:
     void newMatch(Table& table, std::string_view moneyText) const override;
     [[nodiscard]] LegalActions legalActions(const Table& table) const override;
     [[nodiscard]] TurnQuestion humanTurn(const Table& table) const override;
-    [[nodiscard]] std::string handName(const std::array<Card, 7>& cards) const override;
+    [[nodiscard]] std::string handName(std::span<const Card> cards) const override;
 };
 
 } // namespace tavolier
