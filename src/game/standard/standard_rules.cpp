@@ -30,6 +30,8 @@ constexpr std::array<int, kSeatCount + 1> kPlaceClockwise { 0, 1, 7, 6, 5, 4, 3,
 // (the bet, or the big blind, and three raises).
 constexpr std::int32_t kMostBets = 4;
 constexpr int kEdmundsChair = 2;
+// Where the human's two cards lie, cleared when the human folds.
+constexpr Rect kHumanCardsArea { 503, 484, 615, 594 };
 
 [[nodiscard]] std::size_t at(int seat) {
     return static_cast<std::size_t>(seat);
@@ -202,7 +204,7 @@ void applyDecision(Table& table, int seat, Decision decision) {
             table.playSoundIfOn("chip4.wav");
             table.setCallDue(false);
         }
-        clearArea(table, kCardPlaces[at(seat)].cleared);
+        clearArea(table, human ? kHumanCardsArea : kCardPlaces[at(seat)].cleared);
         countOut(s);
         drawCards(table);
         table.reportAction(seat, ActionKind::fold, 0);
