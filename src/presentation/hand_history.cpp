@@ -95,14 +95,27 @@ namespace {
     return list;
 }
 
-// "Jack wins 42", "You win 42", "Jack and Cindy split 42, 21 each".
+// "Jack wins 42", "You win 42", "Jack and Cindy split 42, 21 each"; with
+// side pots, or an odd chip, each winner's take: "Jack wins 30, Cindy wins 12".
 [[nodiscard]] std::string awardText(const PotAwarded& award) {
     const std::vector<SeatNumber> winners = winnersOf(award);
     if (winners.empty())
         return "Nobody wins the pot of " + num(award.pot);
     if (winners.size() == 1)
         return says(winners[0], "win") + " " + num(award.share);
-    return nameList(winners) + " split " + num(award.pot) + ", " + num(award.share) + " each";
+    // An award that does not say each take is an even split.
+    bool even = true;
+    for (const SeatNumber seat : winners)
+        even = even && (award.won[seat.index()] == award.share || award.won[seat.index()] == 0);
+    if (even)
+        return nameList(winners) + " split " + num(award.pot) + ", " + num(award.share) + " each";
+    std::string text;
+    for (const SeatNumber seat : winners) {
+        if (!text.empty())
+            text += ", ";
+        text += says(seat, "win") + " " + num(award.won[seat.index()]);
+    }
+    return text;
 }
 
 [[nodiscard]] std::string matchEndText(const MatchEnded& m) {
