@@ -97,6 +97,8 @@ StandardRunResult playStandard(const StandardRun& setup) {
         events.add(*setup.alsoTell);
     Table table(state, random, view, settings, events);
     RandomOpponent randomOpponent;
+    randomOpponent.foldPercent = setup.foldPercent;
+    randomOpponent.raisePercent = setup.raisePercent;
     if (!setup.monteCarlo)
         table.seatOpponents(randomOpponent);
     Game game(table);
@@ -171,7 +173,9 @@ std::string describe(const StandardRun& s) {
     static constexpr std::array<const char*, 4> kPolicies { "call", "raise", "fold", "random" };
     std::string out = "seed " + std::to_string(s.seed) + ", human "
         + kPolicies[static_cast<std::size_t>(s.human)] + ", "
-        + (s.monteCarlo ? "level " + std::to_string(s.level) : std::string("random opponents"))
+        + (s.monteCarlo ? "level " + std::to_string(s.level)
+                        : "random opponents folding " + std::to_string(s.foldPercent)
+                    + "% and raising " + std::to_string(s.raisePercent) + "%")
         + ", bets " + std::to_string(s.smallBet) + "/" + std::to_string(s.bigBet) + ", stacks";
     for (int seat = 1; seat <= kSeatCount; ++seat)
         out.append(" ").append(std::to_string(s.cash[static_cast<std::size_t>(seat)]));

@@ -39,6 +39,8 @@ struct StandardRun {
     long long hands = 100;
     HumanPolicy human = HumanPolicy::random;
     bool monteCarlo = false; // the real opponents at level; otherwise RandomOpponent
+    int foldPercent = 15; // RandomOpponent's choices facing a bet
+    int raisePercent = 35;
     std::int32_t level = 400;
     // The stacks at start-up by seat ([0] unused), the stack of every new
     // match and the margin over it that wins a match.

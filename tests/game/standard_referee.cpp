@@ -346,7 +346,9 @@ void StandardReferee::blindPosted(const BlindPosted& e) {
     s.street += owed;
     s.hand += owed;
     check(e.allIn == (s.stack == 0), "a blind is all-in exactly when it took the last chip");
-    check(e.potAfter == potNow(), "the pot after a blind is what was put in");
+    check(e.potAfter == potNow(),
+        "the pot after " + seatName(seat) + "'s blind is reported " + std::to_string(e.potAfter)
+            + ", the blinds make " + std::to_string(potNow()));
     if (s.stack == 0)
         ++m_counts.allIns;
     if (owed < blind)
@@ -551,8 +553,12 @@ void StandardReferee::betReturned(const BetReturned& e) {
     Seat& s = m_seats[at(topSeat)];
     s.hand -= excess;
     s.stack += excess;
-    check(e.stackAfter == s.stack, "the stack after a returned bet is the stack plus the bet");
-    check(e.potAfter == potNow(), "the pot after a returned bet is the pot less the bet");
+    check(e.stackAfter == s.stack,
+        seatName(topSeat) + "'s stack after its bet came back is reported "
+            + std::to_string(e.stackAfter) + ", it is " + std::to_string(s.stack));
+    check(e.potAfter == potNow(),
+        "the pot after a returned bet is reported " + std::to_string(e.potAfter) + ", it is "
+            + std::to_string(potNow()));
     ++m_counts.returns;
 }
 

@@ -15,8 +15,8 @@ namespace {
 constexpr std::array<HumanPolicy, 4> kPolicies { HumanPolicy::call, HumanPolicy::raise,
     HumanPolicy::fold, HumanPolicy::random };
 
-// Every table shape, every policy, several seeds each: 9 shapes x 4
-// policies x 5 seeds x 300 hands = 54,000 hands.
+// Every table shape, every policy, several seeds and tempers of the random
+// players each: 9 shapes x 4 policies x 5 runs x 300 hands = 54,000 hands.
 TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     RefereeCounts seen;
     long long hands = 0;
@@ -28,6 +28,12 @@ TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
                 run.seed = ++seed;
                 run.hands = 300;
                 run.human = policy;
+                // Middling, wild (caps, all-ins, incomplete raises) and timid
+                // (more folds, more hands ended by folds).
+                constexpr std::array<std::array<int, 2>, 5> kTempers { { { 15, 35 }, { 5, 65 },
+                    { 30, 10 }, { 10, 50 }, { 20, 25 } } };
+                run.foldPercent = kTempers[static_cast<std::size_t>(repeat)][0];
+                run.raisePercent = kTempers[static_cast<std::size_t>(repeat)][1];
                 const StandardRunResult r = playStandard(run);
                 ASSERT_EQ(r.fault, "") << shape.name << ": " << describe(run) << "\n"
                                        << r.faultHand;
@@ -51,6 +57,53 @@ TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     EXPECT_GT(seen.runOuts, 1000);
     EXPECT_GT(seen.headsUpHands, 1000);
     EXPECT_GT(seen.humanRaiseBarred, 100);
+}
+
+// Tables drawn at random from the run's number: any stacks from nothing to
+// fifty (at least two seats with chips), small bets from below one chip to
+// five, big bets from one to ten, any new-match stack and target, any
+// policy and temper. 300 runs x 40 hands = 12,000 hands.
+TEST(StandardRefereeLong, RandomTablesKeepEveryRule) {
+    RefereeCounts seen;
+    long long hands = 0;
+    for (std::uint64_t n = 0; n < 300; ++n) {
+        std::uint64_t state = 0xC0FFEE + n * 0x9E3779B97F4A7C15ULL;
+        auto draw = [&state](int below) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            return static_cast<std::int32_t>(state % static_cast<std::uint64_t>(below));
+        };
+        StandardRun run;
+        run.seed = 70000 + n;
+        run.hands = 40;
+        int withChips = 0;
+        while (withChips < 2) {
+            withChips = 0;
+            for (int seat = 1; seat <= 8; ++seat) {
+                const std::int32_t chips = draw(5) == 0 ? 0 : 1 + draw(50);
+                run.cash[static_cast<std::size_t>(seat)] = chips;
+                withChips += chips > 0 ? 1 : 0;
+            }
+        }
+        run.smallBet = draw(6);
+        run.bigBet = 1 + draw(10);
+        run.initial = 1 + draw(40);
+        run.until = draw(3) == 0 ? 100000 : 1 + draw(60);
+        run.human = kPolicies[static_cast<std::size_t>(draw(4))];
+        run.foldPercent = draw(40);
+        run.raisePercent = draw(80);
+        const StandardRunResult r = playStandard(run);
+        ASSERT_EQ(r.fault, "") << describe(run) << "\n" << r.faultHand;
+        EXPECT_EQ(r.hands, run.hands) << describe(run);
+        seen += r.counts;
+        hands += r.hands;
+    }
+    std::cout << "random tables: " << countsText(hands, seen) << "\n";
+    EXPECT_GE(hands, 12000);
+    EXPECT_GT(seen.sidePotHands, 100);
+    EXPECT_GT(seen.oddChips, 10);
+    EXPECT_GT(seen.incompleteRaises, 100);
 }
 
 // The Monte Carlo opponents at each level, on short uneven stacks, odd
