@@ -5,6 +5,7 @@
 #include "game/classic/opponent_turns.h"
 #include "game/classic/showdown.h"
 #include "game/deck.h"
+#include "game/match_rules.h"
 #include "game/options.h"
 #include "game/table.h"
 #include "presentation/animations.h"
@@ -135,16 +136,6 @@ void dealHand(Table& table, bool moveBlindMarker) {
     table.refreshRaise();
 }
 
-// The presentation of the last hand goes; status labels turn plain white.
-void resetPreviousHand(Table& table) {
-    resetAtDeal(table);
-    table.state.potSettled = false;
-    for (int seat = kSeatCount; seat >= 1; --seat) {
-        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
-        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
-    }
-}
-
 } // namespace
 
 void computeBlinds(Table& table) {
@@ -236,21 +227,8 @@ void deal(Table& table) {
     writeStats(table.settings, s);
     writeChips(table.settings, s);
     table.setStatus(kHuman, "");
-    if (s.seat(kHuman).chips < 1) {
-        table.view.message("You lose!", "Game over");
-        table.disableActions();
-        table.reportMatchEnded(MatchResult::humanLost, kHuman);
+    if (announceFinishedMatch(table))
         return;
-    }
-    bool opponentHasChips = false;
-    for (int seat : kOpponents)
-        opponentHasChips = opponentHasChips || s.seat(seat).chips >= 1;
-    if (!opponentHasChips) {
-        table.view.message("You win!", "Game over");
-        table.disableActions();
-        table.reportMatchEnded(MatchResult::humanWon, kHuman);
-        return;
-    }
     dealHand(table, true);
 }
 

@@ -3,6 +3,7 @@
 #include "core/seats.h"
 #include "game/classic/hand_steps.h"
 #include "game/deck.h"
+#include "game/match_rules.h"
 #include "game/options.h"
 #include "game/table.h"
 #include "presentation/animations.h"
@@ -60,19 +61,9 @@ void endHandByFolds(Table& table) {
 
 void newMatch(Table& table, std::string_view moneyText) {
     TableState& s = table.state;
-    table.random.seedFromClock();
-    if (!table.view.ask("Are you sure?", "New game"))
+    const std::optional<std::int32_t> number = confirmNewMatch(table, moneyText);
+    if (!number)
         return;
-    whitenStatusLabels(table);
-    // The last showdown's italics end with the match, as they do at a Deal.
-    for (int seat = kSeatCount; seat >= 1; --seat)
-        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
-    // The stack is read the way the options panel reads the same field.
-    const auto number = wholeNumber(moneyText);
-    if (!number) {
-        table.view.message("Invalid value", "New game");
-        return;
-    }
     const std::int32_t stack = *number;
     for (int seat = 1; seat <= kSeatCount; ++seat)
         s.seat(seat).chips = stack;

@@ -3,6 +3,7 @@
 #include "core/seats.h"
 #include "evaluation/hand_evaluator.h"
 #include "evaluation/hand_names.h"
+#include "game/match_rules.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
@@ -178,13 +179,8 @@ void showdown(Table& table) {
     s.seatResults = settled.results;
 
     for (int seat : kFixedOrder) {
-        if (!settled.winners[at(seat)])
-            continue;
-        const Label label = seatInfo(seat).statusLabel;
-        table.view.setLabelStyle(label, FontStyle::italic);
-        table.view.setLabelColor(label, kWhite);
-        if (seat == kHuman)
-            startGoldFigure(table);
+        if (settled.winners[at(seat)])
+            markWinner(table, seat);
     }
 
     PotAwarded award;

@@ -4,6 +4,7 @@
 #include "evaluation/standard_ranking.h"
 #include "game/classic/hand_steps.h"
 #include "game/deck.h"
+#include "game/match_rules.h"
 #include "game/options.h"
 #include "game/table.h"
 #include "presentation/animations.h"
@@ -430,13 +431,8 @@ void finishHand(Table& table, PotAwarded& award, bool showdown) {
         s.showdowns = clampedAdd(s.showdowns, 1);
 
     for (int seat : kClockwise) {
-        if (!award.winners[at(seat)])
-            continue;
-        const Label label = seatInfo(seat).statusLabel;
-        table.view.setLabelStyle(label, FontStyle::italic);
-        table.view.setLabelColor(label, kWhite);
-        if (seat == kHuman)
-            startGoldFigure(table);
+        if (award.winners[at(seat)])
+            markWinner(table, seat);
     }
     for (int seat : kClockwise)
         table.showChips(seat);
@@ -642,37 +638,6 @@ void humanActs(Table& table, DecisionKind kind) {
     playOn(table);
 }
 
-// The match is over when the human or every opponent is out of chips.
-[[nodiscard]] bool matchOver(Table& table) {
-    TableState& s = table.state;
-    if (s.seat(kHuman).chips < 1) {
-        table.view.message("You lose!", "Game over");
-        table.disableActions();
-        table.reportMatchEnded(MatchResult::humanLost, kHuman);
-        return true;
-    }
-    bool opponentHasChips = false;
-    for (int seat : kOpponents)
-        opponentHasChips = opponentHasChips || s.seat(seat).chips >= 1;
-    if (!opponentHasChips) {
-        table.view.message("You win!", "Game over");
-        table.disableActions();
-        table.reportMatchEnded(MatchResult::humanWon, kHuman);
-        return true;
-    }
-    return false;
-}
-
-// The presentation of the last hand goes; status labels turn plain white.
-void resetPreviousHand(Table& table) {
-    resetAtDeal(table);
-    table.state.potSettled = false;
-    for (int seat = kSeatCount; seat >= 1; --seat) {
-        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
-        table.view.setLabelColor(seatInfo(seat).statusLabel, kWhite);
-    }
-}
-
 } // namespace
 
 void StandardRules::startupDeal(Table& table) const {
@@ -685,7 +650,7 @@ void StandardRules::deal(Table& table) const {
     resetPreviousHand(table);
     writeStats(table.settings, table.state);
     writeChips(table.settings, table.state);
-    if (matchOver(table))
+    if (announceFinishedMatch(table))
         return;
     dealHand(table, false);
 }
@@ -704,17 +669,9 @@ void StandardRules::fold(Table& table) const {
 
 void StandardRules::newMatch(Table& table, std::string_view moneyText) const {
     TableState& s = table.state;
-    table.random.seedFromClock();
-    if (!table.view.ask("Are you sure?", "New game"))
+    const std::optional<std::int32_t> number = confirmNewMatch(table, moneyText);
+    if (!number)
         return;
-    whitenStatusLabels(table);
-    for (int seat = kSeatCount; seat >= 1; --seat)
-        table.view.setLabelStyle(seatInfo(seat).statusLabel, FontStyle::plain);
-    const auto number = wholeNumber(moneyText);
-    if (!number) {
-        table.view.message("Invalid value", "New game");
-        return;
-    }
     for (int seat = 1; seat <= kSeatCount; ++seat)
         s.seat(seat).chips = *number;
     s.initialChips = *number;
