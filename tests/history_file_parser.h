@@ -2,7 +2,9 @@
 
 // A reader of the plain-text hand-history layout, written the way an importer
 // reads it: every line of a hand must be one it knows, and the money is
-// followed through the posts, calls, bets, raises and collections.
+// followed through the posts, calls, bets, raises, returns and collections.
+// A raise must name the level it tops and the total it reaches, so that a
+// reader that adds "raises X" to the call and one that takes "to Y" agree.
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -14,19 +16,26 @@
 namespace tavolier::historytest {
 
 struct ParsedHand {
+    std::string site; // "Tavolier" or "PokerStars"
     std::int64_t id = 0;
     int smallBet = 0;
     int bigBet = 0;
-    std::string date;
+    std::string date; // "2026/12/08 14:03:22"
+    std::string zone; // "CET"
+    std::string easternDate; // the bracketed "ET" reading
     int buttonSeat = 0;
     std::map<std::string, std::int64_t> stacks; // by name, before the blinds
     std::map<std::string, std::int64_t> paid; // everything that left each stack
-    std::map<std::string, std::int64_t> collected; // from the "collected N from pot" lines
+    std::map<std::string, std::int64_t> collected; // from the "collected N from ..." lines
     std::map<std::string, std::string> shown; // name -> "[Qh Qc] (Two pairs Queens)"
+    std::vector<std::string> mucked; // "X: mucks hand"
     std::vector<std::string> seatSummaries;
     std::vector<std::string> streets; // "FLOP", "TURN", "RIVER", "SHOW DOWN" in order
-    std::string board;
+    std::string dealtBoard; // the board as the street lines dealt it: "[9d 3d 9c Qs 2h]"
+    std::string board; // the summary's "Board [...]"
     std::int64_t totalPot = -1;
+    std::vector<std::int64_t> pots; // main pot then side pots, when the summary names them
+    std::int64_t rake = -1;
     std::string dealtToYou;
 };
 
@@ -37,22 +46,27 @@ struct ParseResult {
 
 // Splits the text into hands at blank lines and reads each.
 inline ParseResult parseHistory(const std::string& text) {
+    static const std::string kTime = R"((\d{4}/\d{2}/\d{2} \d{1,2}:\d{2}:\d{2}))";
     static const std::regex header(
-        R"(^Tavolier Hand #(\d+): Hold'em Limit \((\d+)/(\d+)\) - (\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2})$)");
+        R"(^(Tavolier|PokerStars) Hand #(\d+): Hold'em Limit \((\d+)/(\d+)\) - )" + kTime
+        + R"( ([A-Z]{1,6}) \[)" + kTime + R"( ET\]$)");
     static const std::regex table(R"(^Table 'Tavolier' 8-max Seat #(\d) is the button$)");
-    static const std::regex seatLine(
-        R"(^Seat (\d): (\w+) \((-?\d+) in chips\)( is sitting out)?$)");
-    static const std::regex post(R"(^(\w+): posts (small|big) blind (-?\d+)$)");
+    static const std::regex seatLine(R"(^Seat (\d): (\w+) \((\d+) in chips\)$)");
+    static const std::regex post(R"(^(\w+): posts (small|big) blind (\d+)( and is all-in)?$)");
     static const std::regex dealt(R"(^Dealt to You (\[[2-9TJQKA][cdhs] [2-9TJQKA][cdhs]\])$)");
-    static const std::regex calls(R"(^(\w+): calls (-?\d+)$)");
-    static const std::regex bets(R"(^(\w+): bets (-?\d+)$)");
-    static const std::regex raises(R"(^(\w+): raises (-?\d+) to (-?\d+)$)");
-    static const std::regex simple(R"(^(\w+): (checks|folds)$)");
-    static const std::regex street(
-        R"(^\*\*\* (FLOP|TURN|RIVER) \*\*\* \[([2-9TJQKA][cdhs] ?){3,4}\]( \[[2-9TJQKA][cdhs]\])?$)");
+    static const std::regex calls(R"(^(\w+): calls (\d+)( and is all-in)?$)");
+    static const std::regex bets(R"(^(\w+): bets (\d+)( and is all-in)?$)");
+    static const std::regex raises(R"(^(\w+): raises (\d+) to (\d+)( and is all-in)?$)");
+    static const std::regex returned(R"(^Uncalled bet \((\d+)\) returned to (\w+)$)");
+    static const std::regex simple(R"(^(\w+): (checks|folds|mucks hand)$)");
+    static const std::regex flop(R"(^\*\*\* FLOP \*\*\* \[(\S\S \S\S \S\S)\]$)");
+    static const std::regex later(R"(^\*\*\* (TURN|RIVER) \*\*\* \[([^\]]+)\] \[(\S\S)\]$)");
     static const std::regex shows(R"(^(\w+): shows (\[[2-9TJQKA][cdhs] [2-9TJQKA][cdhs]\].*)$)");
-    static const std::regex collected(R"(^(\w+) collected (\d+) from pot$)");
-    static const std::regex total(R"(^Total pot (-?\d+) \| Rake 0$)");
+    static const std::regex collected(
+        R"(^(\w+) collected (\d+) from (pot|main pot|side pot-\d+)$)");
+    static const std::regex total(
+        R"(^Total pot (\d+)((?: (?:Main|Side) pot(?:-\d+)? \d+\.)*) \| Rake (\d+)$)");
+    static const std::regex potPart(R"( (?:Main|Side) pot(?:-\d+)? (\d+)\.)");
     static const std::regex boardLine(R"(^Board (\[([2-9TJQKA][cdhs] ?){3,5}\])$)");
     static const std::regex summarySeat(R"(^Seat (\d): (\w+).*$)");
 
@@ -74,32 +88,50 @@ inline ParseResult parseHistory(const std::string& text) {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const std::vector<std::string>& lines = blocks[b];
         ParsedHand hand;
+        bool ok = true;
         auto fail = [&](const std::string& why) {
             result.errors.push_back("hand " + std::to_string(b + 1) + ": " + why);
+            ok = false;
         };
-        // What each seat has in on this street, to read "raises A to B".
+        // What each seat has in on this street, and the most any seat has.
         std::map<std::string, std::int64_t> streetIn;
+        std::int64_t level = 0;
+        auto put = [&](const std::string& who, std::int64_t amount) {
+            hand.paid[who] += amount;
+            streetIn[who] += amount;
+            level = std::max(level, streetIn[who]);
+        };
+        auto newStreet = [&](const std::string& name, const std::string& cards) {
+            hand.streets.push_back(name);
+            streetIn.clear();
+            level = 0;
+            hand.dealtBoard = "[" + cards + "]";
+        };
+        auto known = [&](const std::string& who) {
+            if (!hand.stacks.contains(who))
+                fail("'" + who + "' has no seat");
+        };
         enum class Part { header, table, seats, action, summary } part = Part::header;
-        bool ok = true;
         for (const std::string& l : lines) {
             std::smatch m;
             switch (part) {
             case Part::header:
                 if (!std::regex_match(l, m, header)) {
                     fail("bad header '" + l + "'");
-                    ok = false;
                     break;
                 }
-                hand.id = std::stoll(m[1]);
-                hand.smallBet = std::stoi(m[2]);
-                hand.bigBet = std::stoi(m[3]);
-                hand.date = m[4];
+                hand.site = m[1];
+                hand.id = std::stoll(m[2]);
+                hand.smallBet = std::stoi(m[3]);
+                hand.bigBet = std::stoi(m[4]);
+                hand.date = m[5];
+                hand.zone = m[6];
+                hand.easternDate = m[7];
                 part = Part::table;
                 continue;
             case Part::table:
                 if (!std::regex_match(l, m, table)) {
                     fail("bad table line '" + l + "'");
-                    ok = false;
                     break;
                 }
                 hand.buttonSeat = std::stoi(m[1]);
@@ -114,63 +146,76 @@ inline ParseResult parseHistory(const std::string& text) {
                 [[fallthrough]];
             case Part::action:
                 if (std::regex_match(l, m, post)) {
-                    hand.paid[m[1]] += std::stoll(m[3]);
-                    streetIn[m[1]] += std::stoll(m[3]);
-                } else if (l == "*** HOLE CARDS ***" || l == "*** SHOW DOWN ***") {
-                    if (l != "*** HOLE CARDS ***")
-                        hand.streets.push_back("SHOW DOWN");
+                    known(m[1]);
+                    put(m[1], std::stoll(m[3]));
+                } else if (l == "*** HOLE CARDS ***") {
+                } else if (l == "*** SHOW DOWN ***") {
+                    hand.streets.push_back("SHOW DOWN");
                 } else if (std::regex_match(l, m, dealt)) {
                     hand.dealtToYou = m[1];
-                } else if (std::regex_match(l, m, calls)) {
-                    hand.paid[m[1]] += std::stoll(m[2]);
-                    streetIn[m[1]] += std::stoll(m[2]);
-                } else if (std::regex_match(l, m, bets)) {
-                    hand.paid[m[1]] += std::stoll(m[2]);
-                    streetIn[m[1]] += std::stoll(m[2]);
+                } else if (std::regex_match(l, m, calls) || std::regex_match(l, m, bets)) {
+                    known(m[1]);
+                    put(m[1], std::stoll(m[2]));
                 } else if (std::regex_match(l, m, raises)) {
+                    known(m[1]);
+                    const std::int64_t by = std::stoll(m[2]);
                     const std::int64_t to = std::stoll(m[3]);
-                    hand.paid[m[1]] += to - streetIn[m[1]];
-                    streetIn[m[1]] = to;
+                    if (by <= 0 || to != level + by)
+                        fail("'" + l + "' does not raise the level " + std::to_string(level));
+                    put(m[1], to - streetIn[m[1]]);
+                } else if (std::regex_match(l, m, returned)) {
+                    known(m[2]);
+                    put(m[2], -std::stoll(m[1]));
                 } else if (std::regex_match(l, m, simple)) {
-                } else if (std::regex_match(l, m, street)) {
-                    hand.streets.push_back(m[1]);
-                    streetIn.clear();
+                    known(m[1]);
+                    if (m[2] == "mucks hand")
+                        hand.mucked.push_back(m[1]);
+                } else if (std::regex_match(l, m, flop)) {
+                    newStreet("FLOP", m[1]);
+                } else if (std::regex_match(l, m, later)) {
+                    // The earlier cards must be the board as dealt so far.
+                    if ("[" + m[2].str() + "]" != hand.dealtBoard)
+                        fail("'" + l + "' does not follow the board " + hand.dealtBoard);
+                    newStreet(m[1], m[2].str() + " " + m[3].str());
                 } else if (std::regex_match(l, m, shows)) {
+                    known(m[1]);
                     hand.shown[m[1]] = m[2];
                 } else if (std::regex_match(l, m, collected)) {
+                    known(m[1]);
                     hand.collected[m[1]] += std::stoll(m[2]);
                 } else if (l == "*** SUMMARY ***") {
                     part = Part::summary;
                 } else {
                     fail("line '" + l + "' not understood");
-                    ok = false;
                 }
                 break;
             case Part::summary:
                 if (std::regex_match(l, m, total)) {
                     hand.totalPot = std::stoll(m[1]);
+                    hand.rake = std::stoll(m[3]);
+                    const std::string parts = m[2];
+                    for (std::sregex_iterator p(parts.begin(), parts.end(), potPart), end; p != end;
+                         ++p)
+                        hand.pots.push_back(std::stoll((*p)[1]));
                 } else if (std::regex_match(l, m, boardLine)) {
                     hand.board = m[1];
                 } else if (std::regex_match(l, m, summarySeat)) {
+                    known(m[2]);
                     hand.seatSummaries.push_back(l);
                 } else {
                     fail("summary line '" + l + "' not understood");
-                    ok = false;
                 }
                 break;
             }
             if (!ok)
                 break;
         }
-        if (ok && part != Part::summary) {
+        if (ok && part != Part::summary)
             fail("no summary");
-            ok = false;
-        }
         if (ok
-            && (hand.stacks.size() != 8 || hand.seatSummaries.size() != 8 || hand.totalPot < 0)) {
+            && (hand.stacks.empty() || hand.seatSummaries.size() != hand.stacks.size()
+                || hand.totalPot < 0))
             fail("incomplete hand");
-            ok = false;
-        }
         if (ok)
             result.hands.push_back(std::move(hand));
     }

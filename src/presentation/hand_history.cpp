@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -395,134 +396,237 @@ namespace {
     return text + "]";
 }
 
-// How a seat's hand ended, for the summary.
-struct SeatOutcome {
-    bool acted = false;
-    bool folded = false;
-    Street foldedOn = Street::preflop;
-    const HandShown* shown = nullptr;
-    std::int32_t won = 0;
+// ---- Instants
+
+[[nodiscard]] std::chrono::sys_seconds instantOf(const LocalTime& t) {
+    using namespace std::chrono;
+    const sys_days date { year { t.year } / month { static_cast<unsigned>(t.month) }
+        / day { static_cast<unsigned>(t.day) } };
+    return date + hours { t.hour } + minutes { t.minute - t.utcOffsetMinutes }
+    + seconds { t.second };
+}
+
+[[nodiscard]] LocalTime readingAt(
+    std::chrono::sys_seconds instant, int offsetMinutes, std::string zone) {
+    using namespace std::chrono;
+    const sys_seconds local = instant + minutes { offsetMinutes };
+    const sys_days date = floor<days>(local);
+    const year_month_day ymd { date };
+    const hh_mm_ss time { local - date };
+    return { static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+        static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(time.hours().count()),
+        static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()),
+        offsetMinutes, std::move(zone) };
+}
+
+// A zone's abbreviation a reader can look up: a few capital letters ("CET"),
+// not an offset ("+03").
+[[nodiscard]] bool namedZone(std::string_view zone) {
+    return !zone.empty() && zone.size() <= 6
+        && std::all_of(zone.begin(), zone.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+[[nodiscard]] std::string stampText(const LocalTime& t) {
+    return dateText(t, '/') + " " + clockText(t);
+}
+
+// "2026/12/08 14:03:22 CET [2026/12/08 08:03:22 ET]": the local time with its
+// zone, then the same instant on the eastern clock in brackets. A zone known
+// only by its offset is written in UTC.
+[[nodiscard]] std::string headerTime(const LocalTime& local) {
+    const LocalTime shown
+        = namedZone(local.zone) ? local : readingAt(instantOf(local), 0, std::string("UTC"));
+    return stampText(shown) + " " + shown.zone + " [" + stampText(easternTime(local)) + " ET]";
+}
+
+// ---- One hand
+
+// Writes one hand in the layout. It follows the money through the events'
+// paid amounts: what each seat has put in on the street, blinds included as
+// a reader counts them, and the street's level, the most any seat has in.
+class HandWriter {
+public:
+    HandWriter(const HandRecord& hand, HistoryStyle style)
+        : m_hand(hand)
+        , m_style(style) { }
+
+    std::string write(std::int64_t handId);
+
+private:
+    // How a seat's hand went, for the showdown's mucks and the summary.
+    struct Outcome {
+        bool folded = false;
+        Street foldedOn = Street::preflop;
+        const HandShown* shown = nullptr;
+        std::int64_t won = 0;
+    };
+
+    void line(const std::string& text) {
+        m_out += text;
+        m_out += '\n';
+    }
+    void header(std::int64_t handId);
+    void holeCards();
+    void blind(const BlindPosted& b);
+    void action(const ActionTaken& a);
+    // The board grew to cards: a line for each street not written yet.
+    void boardTo(const std::vector<Card>& cards);
+    void showDown();
+    void shown(const HandShown& h);
+    void award(const PotAwarded& a);
+    void summary();
+    void put(SeatNumber seat, std::int64_t amount) {
+        m_in[seat.index()] += amount;
+        m_level = std::max(m_level, m_in[seat.index()]);
+    }
+    [[nodiscard]] std::string who(SeatNumber seat) const { return name(seat) + ": "; }
+
+    const HandRecord& m_hand;
+    HistoryStyle m_style;
+    std::string m_out;
+    // The seats dealt in: chips at the deal and not passed over as out of
+    // chips, or a part in the hand's story.
+    SeatFlags m_playing {};
+    std::array<Outcome, 9> m_outcome {};
+    std::array<std::int64_t, 9> m_in {};
+    std::int64_t m_level = 0;
+    std::vector<Card> m_board;
+    bool m_holeCards = false;
+    bool m_showDown = false;
+    std::int64_t m_collected = 0;
 };
 
-} // namespace
-
-std::string handHistoryText(const HandRecord& hand, std::int64_t handId) {
-    const HandStarted& s = hand.start;
-    std::string out;
-    auto line = [&out](const std::string& text) {
-        out += text;
-        out += '\n';
-    };
-
-    line("Tavolier Hand #" + num(handId) + ": Hold'em Limit (" + num(s.smallBet) + "/"
-        + num(s.bigBet) + ") - " + dateText(hand.startedAt, '/') + " " + clockText(hand.startedAt));
+void HandWriter::header(std::int64_t handId) {
+    const HandStarted& s = m_hand.start;
+    line(std::string(m_style == HistoryStyle::trackers ? "PokerStars" : "Tavolier") + " Hand #"
+        + num(handId) + ": Hold'em Limit (" + num(s.smallBet) + "/" + num(s.bigBet) + ") - "
+        + headerTime(m_hand.startedAt));
     line("Table 'Tavolier' 8-max Seat #" + num(s.buttonSeat.isSeat() ? fileSeat(s.buttonSeat) : 0)
         + " is the button");
-    for (int seat = 8; seat >= 1; --seat) {
+    for (int seat : kNamingOrder) {
         const SeatNumber n(seat);
-        const std::int32_t stack = s.stacks[n.index()];
-        line("Seat " + num(fileSeat(n)) + ": " + name(n) + " (" + num(stack) + " in chips)"
-            + (stack <= 0 ? " is sitting out" : ""));
+        // Only the human plays a hand from no chips (a hand-edited file); a
+        // reader takes no stack below nothing.
+        if (m_playing[n.index()])
+            line("Seat " + num(fileSeat(n)) + ": " + name(n) + " ("
+                + num(std::max<std::int32_t>(s.stacks[n.index()], 0)) + " in chips)");
     }
+}
 
-    std::array<SeatOutcome, 9> outcome {};
-    // What each seat has put in on the current street, for "raises 4 to 8".
-    std::array<std::int64_t, 9> streetIn {};
-    std::int64_t streetBet = 0;
-    bool holeCardsShown = false;
-    bool showdownShown = false;
-    std::vector<Card> board;
-    auto holeCards = [&] {
-        if (holeCardsShown)
-            return;
-        holeCardsShown = true;
-        line("*** HOLE CARDS ***");
-        line("Dealt to You " + bracketed({ s.humanCards[0], s.humanCards[1] }));
-    };
+void HandWriter::holeCards() {
+    if (m_holeCards)
+        return;
+    m_holeCards = true;
+    line("*** HOLE CARDS ***");
+    line("Dealt to You " + bracketed({ m_hand.start.humanCards[0], m_hand.start.humanCards[1] }));
+}
 
-    for (const HandRecord::Step& step : hand.steps) {
-        if (const auto* blind = std::get_if<BlindPosted>(&step)) {
-            line(name(blind->seat) + ": posts " + (blind->big ? "big" : "small") + " blind "
-                + num(blind->amount));
-            streetIn[blind->seat.index()] += blind->amount;
-            streetBet = std::max(streetBet, streetIn[blind->seat.index()]);
-        } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
-            holeCards();
-            const std::size_t i = a->seat.index();
-            SeatOutcome& o = outcome[i];
-            o.acted = true;
-            switch (a->kind) {
-            case ActionKind::check:
-                line(name(a->seat) + ": checks");
-                break;
-            case ActionKind::call:
-                line(name(a->seat) + ": calls " + num(a->paid));
-                streetIn[i] += a->paid;
-                break;
-            case ActionKind::bet:
-            case ActionKind::raise: {
-                const std::int64_t to = streetIn[i] + a->paid;
-                if (streetBet == 0)
-                    line(name(a->seat) + ": bets " + num(a->paid));
-                else
-                    line(name(a->seat) + ": raises " + num(to - streetBet) + " to " + num(to));
-                streetIn[i] = to;
-                streetBet = std::max(streetBet, to);
-                break;
-            }
-            case ActionKind::fold:
-                line(name(a->seat) + ": folds");
-                o.folded = true;
-                o.foldedOn = a->street;
-                break;
-            case ActionKind::sitsOut:
-                // The seat line already says the seat sits out; it pays nothing.
-                break;
-            }
-        } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
-            holeCards();
-            const int count = std::clamp(dealt->boardCount, 0, 5);
-            std::vector<Card> now(dealt->board.begin(), dealt->board.begin() + count);
-            streetIn = {};
-            streetBet = 0;
-            if (dealt->street == Street::showdown) {
-                if (!showdownShown)
-                    line("*** SHOW DOWN ***");
-                showdownShown = true;
-            } else if (dealt->street == Street::flop) {
-                line("*** FLOP *** " + bracketed(now));
-            } else if (count > 0) {
-                const std::vector<Card> before(now.begin(), now.end() - 1);
-                line(std::string("*** ") + (dealt->street == Street::turn ? "TURN" : "RIVER")
-                    + " *** " + bracketed(before) + " " + bracketed({ now.back() }));
-            }
-            board = std::move(now);
-        } else if (const auto* shown = std::get_if<HandShown>(&step)) {
-            holeCards();
-            if (!showdownShown)
-                line("*** SHOW DOWN ***");
-            showdownShown = true;
-            outcome[shown->seat.index()].shown = shown;
-            line(name(shown->seat) + ": shows " + bracketed({ shown->cards[0], shown->cards[1] })
-                + (shown->name.empty() ? "" : " (" + shown->name + ")"));
-        } else if (const auto* award = std::get_if<PotAwarded>(&step)) {
-            holeCards();
-            for (SeatNumber winner : winnersOf(*award)) {
-                outcome[winner.index()].won += award->share;
-                line(name(winner) + " collected " + num(award->share) + " from pot");
-            }
+void HandWriter::blind(const BlindPosted& b) {
+    line(who(b.seat) + "posts " + (b.big ? "big" : "small") + " blind " + num(b.amount));
+    put(b.seat, b.amount);
+}
+
+void HandWriter::action(const ActionTaken& a) {
+    holeCards();
+    Outcome& o = m_outcome[a.seat.index()];
+    const std::int64_t paid = a.paid;
+    const std::int64_t to = m_in[a.seat.index()] + paid;
+    switch (a.kind) {
+    case ActionKind::check:
+    case ActionKind::call:
+        // A call of nothing passes like a check.
+        line(who(a.seat) + (paid > 0 ? "calls " + num(paid) : std::string("checks")));
+        break;
+    case ActionKind::bet:
+    case ActionKind::raise:
+        // A raise names the total it reaches and how far it tops the most any
+        // seat had in; a raise that tops nobody put in what a call puts in.
+        if (m_level == 0)
+            line(who(a.seat) + "bets " + num(paid));
+        else if (to > m_level)
+            line(who(a.seat) + "raises " + num(to - m_level) + " to " + num(to));
+        else
+            line(who(a.seat) + "calls " + num(paid));
+        break;
+    case ActionKind::fold:
+        line(who(a.seat) + "folds");
+        o.folded = true;
+        o.foldedOn = a.street;
+        break;
+    case ActionKind::sitsOut:
+        // The seat was not dealt in; the seat lines leave it out.
+        break;
+    }
+    put(a.seat, paid);
+}
+
+void HandWriter::boardTo(const std::vector<Card>& cards) {
+    holeCards();
+    for (std::size_t count = m_board.size() + 1; count <= cards.size(); ++count) {
+        if (count < 3)
+            continue;
+        const std::vector<Card> before(cards.begin(), cards.begin() + static_cast<long>(count) - 1);
+        if (count == 3)
+            line("*** FLOP *** " + bracketed({ cards[0], cards[1], cards[2] }));
+        else
+            line(std::string("*** ") + (count == 4 ? "TURN" : "RIVER") + " *** " + bracketed(before)
+                + " " + bracketed({ cards[count - 1] }));
+        m_in = {};
+        m_level = 0;
+    }
+    if (cards.size() > m_board.size())
+        m_board = cards;
+}
+
+void HandWriter::showDown() {
+    holeCards();
+    if (!m_showDown)
+        line("*** SHOW DOWN ***");
+    m_showDown = true;
+}
+
+void HandWriter::shown(const HandShown& h) {
+    showDown();
+    m_outcome[h.seat.index()].shown = &h;
+    line(who(h.seat) + "shows " + bracketed({ h.cards[0], h.cards[1] })
+        + (h.name.empty() ? "" : " (" + h.name + ")"));
+}
+
+void HandWriter::award(const PotAwarded& a) {
+    holeCards();
+    if (!a.byFolds && m_showDown) {
+        // A seat still in at the showdown that was not shown (it had run out
+        // of chips) lays its cards down unseen.
+        for (int seat : kNamingOrder) {
+            const std::size_t i = static_cast<std::size_t>(seat);
+            if (m_playing[i] && !m_outcome[i].folded && m_outcome[i].shown == nullptr
+                && !a.winners[i])
+                line(who(SeatNumber(seat)) + "mucks hand");
         }
     }
-    holeCards();
+    for (SeatNumber winner : winnersOf(a)) {
+        m_outcome[winner.index()].won += a.share;
+        m_collected += a.share;
+        line(name(winner) + " collected " + num(a.share) + " from pot");
+    }
+}
 
+void HandWriter::summary() {
+    const HandStarted& s = m_hand.start;
     line("*** SUMMARY ***");
-    const PotAwarded* award = hand.award();
-    line("Total pot " + num(award != nullptr ? award->pot : 0) + " | Rake 0");
-    if (!board.empty())
-        line("Board " + bracketed(board));
-    for (int seat = 8; seat >= 1; --seat) {
+    const PotAwarded* a = m_hand.award();
+    const std::int64_t pot = a != nullptr ? a->pot : 0;
+    // The chips nobody collected (an uneven split's remainder, a pot without
+    // a winner) are the hand's rake, so that the pot is what was collected
+    // and raked.
+    line("Total pot " + num(pot) + " | Rake " + num(std::max<std::int64_t>(pot - m_collected, 0)));
+    if (!m_board.empty())
+        line("Board " + bracketed(m_board));
+    for (int seat : kNamingOrder) {
         const SeatNumber n(seat);
-        const SeatOutcome& o = outcome[n.index()];
+        if (!m_playing[n.index()])
+            continue;
+        const Outcome& o = m_outcome[n.index()];
         std::string text = "Seat " + num(fileSeat(n)) + ": " + name(n);
         if (n == s.buttonSeat)
             text += " (button)";
@@ -541,15 +645,107 @@ std::string handHistoryText(const HandRecord& hand, std::int64_t handId) {
                 text += " with " + o.shown->name;
         } else if (o.won > 0) {
             text += " collected (" + num(o.won) + ")";
-        } else if (s.stacks[n.index()] <= 0) {
-            text += " sat out";
+        } else if (n.isHuman()) {
+            text += " mucked " + bracketed({ s.humanCards[0], s.humanCards[1] });
         } else {
             text += " mucked";
         }
         line(text);
     }
-    out += '\n';
+}
+
+std::string HandWriter::write(std::int64_t handId) {
+    const HandStarted& s = m_hand.start;
+    for (int seat = 1; seat <= 8; ++seat)
+        m_playing[static_cast<std::size_t>(seat)] = s.stacks[static_cast<std::size_t>(seat)] > 0;
+    auto plays = [this](SeatNumber seat, bool in) {
+        if (seat.isSeat())
+            m_playing[seat.index()] = in;
+    };
+    for (const HandRecord::Step& step : m_hand.steps) {
+        if (const auto* a = std::get_if<ActionTaken>(&step); a && a->kind == ActionKind::sitsOut)
+            plays(a->seat, false);
+    }
+    for (const HandRecord::Step& step : m_hand.steps) {
+        if (const auto* b = std::get_if<BlindPosted>(&step)) {
+            plays(b->seat, true);
+        } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
+            if (a->kind != ActionKind::sitsOut)
+                plays(a->seat, true);
+        } else if (const auto* h = std::get_if<HandShown>(&step)) {
+            plays(h->seat, true);
+        } else if (const auto* p = std::get_if<PotAwarded>(&step)) {
+            for (SeatNumber winner : winnersOf(*p))
+                plays(winner, true);
+        }
+    }
+
+    header(handId);
+    for (const HandRecord::Step& step : m_hand.steps) {
+        if (const auto* b = std::get_if<BlindPosted>(&step)) {
+            blind(*b);
+        } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
+            action(*a);
+        } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
+            const int count = std::clamp(dealt->boardCount, 0, 5);
+            boardTo({ dealt->board.begin(), dealt->board.begin() + count });
+            if (dealt->street == Street::showdown)
+                showDown();
+        } else if (const auto* h = std::get_if<HandShown>(&step)) {
+            shown(*h);
+        } else if (const auto* p = std::get_if<PotAwarded>(&step)) {
+            award(*p);
+        }
+    }
+    holeCards();
+    summary();
+    m_out += '\n';
+    return std::move(m_out);
+}
+
+} // namespace
+
+std::string handHistoryText(const HandRecord& hand, std::int64_t handId, HistoryStyle style) {
+    return HandWriter(hand, style).write(handId);
+}
+
+std::string forTrackingTools(std::string_view text) {
+    constexpr std::string_view kOwn = "Tavolier Hand #";
+    constexpr std::string_view kTrackers = "PokerStars Hand #";
+    std::string out;
+    out.reserve(text.size() + text.size() / 64);
+    // A hand opens the file or follows a blank line.
+    bool lineStart = true;
+    bool afterBlank = true;
+    for (std::size_t i = 0; i < text.size();) {
+        if (lineStart && afterBlank && text.substr(i).starts_with(kOwn)) {
+            out += kTrackers;
+            i += kOwn.size();
+            lineStart = false;
+            continue;
+        }
+        const char c = text[i++];
+        out += c;
+        if (c == '\n') {
+            afterBlank = lineStart;
+            lineStart = true;
+        } else if (c != '\r') {
+            lineStart = false;
+        }
+    }
     return out;
+}
+
+LocalTime easternTime(const LocalTime& time) {
+    using namespace std::chrono;
+    const sys_seconds instant = instantOf(time);
+    const year y = year_month_day { floor<days>(instant) }.year();
+    // Daylight time from 2:00 standard time on March's second Sunday (7:00
+    // UTC) to 2:00 daylight time on November's first Sunday (6:00 UTC).
+    const sys_seconds from = sys_days { y / March / Sunday[2] } + hours { 7 };
+    const sys_seconds until = sys_days { y / November / Sunday[1] } + hours { 6 };
+    const bool daylight = instant >= from && instant < until;
+    return readingAt(instant, daylight ? -240 : -300, daylight ? "EDT" : "EST");
 }
 
 std::string historyFileName(const LocalTime& day) {

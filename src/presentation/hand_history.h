@@ -14,8 +14,9 @@
 
 namespace tavolier {
 
-// A wall-clock reading in local time. The core never reads a clock: whoever
-// builds a HandHistory passes one in.
+// A wall-clock reading in local time, with how far that clock runs ahead of
+// UTC and its zone's abbreviation ("CET"), so that the instant is known. The
+// core never reads a clock: whoever builds a HandHistory passes one in.
 struct LocalTime {
     int year = 1970;
     int month = 1;
@@ -23,6 +24,8 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int utcOffsetMinutes = 0;
+    std::string zone = "UTC";
 };
 using HistoryClock = std::function<LocalTime()>;
 
@@ -119,9 +122,22 @@ struct HistoryLine {
 // Queens", "Jack and Cindy split 42, 21 each", "You win 14"; empty before.
 [[nodiscard]] std::string winnerCaption(const HandRecord& hand);
 
+// The words that open each hand of a hand-history file: the game's own
+// ("Tavolier Hand #"), or the largest site's, which every tracking tool
+// recognises; the rest of the hand is the same.
+enum class HistoryStyle { tavolier, trackers };
+
 // The hand in the plain-text hand-history layout that tracking tools import,
 // ending with a blank line. handId is the number the header gives the hand.
-[[nodiscard]] std::string handHistoryText(const HandRecord& hand, std::int64_t handId);
+[[nodiscard]] std::string handHistoryText(
+    const HandRecord& hand, std::int64_t handId, HistoryStyle style = HistoryStyle::tavolier);
+// A hand-history file in the game's own words with each hand's opening words
+// made the trackers' style; everything else is left as it is.
+[[nodiscard]] std::string forTrackingTools(std::string_view text);
+
+// The same instant on the US eastern clock, standard or daylight time as the
+// date gives: the time the layout's bracketed "ET" reading carries.
+[[nodiscard]] LocalTime easternTime(const LocalTime& time);
 
 // "tavolier-2026-12-08.txt"
 [[nodiscard]] std::string historyFileName(const LocalTime& day);

@@ -145,6 +145,12 @@ std::filesystem::path HandHistoryFile::fileFor(const HandRecord& hand) const {
     return m_folder / historyFileName(hand.startedAt);
 }
 
+std::int64_t HandHistoryFile::handIdFor(const HandRecord& hand) const {
+    const auto after = m_shiftsFrom.upper_bound(hand.start.handNumber);
+    const std::int64_t shift = after == m_shiftsFrom.begin() ? 0 : std::prev(after)->second;
+    return m_handIdBase + shift + hand.start.handNumber;
+}
+
 bool HandHistoryFile::append(const HandRecord& hand) {
     if (m_waiting.size() >= kMaxWaiting)
         m_waiting.erase(m_waiting.begin());
@@ -181,6 +187,7 @@ bool HandHistoryFile::writeOldest() {
     if (const auto last = out.lastHandId(); last && *last >= id && *last < INT64_MAX / 2) {
         m_idShift += *last - id + 1;
         id = *last + 1;
+        m_shiftsFrom[hand.start.handNumber] = m_idShift;
     }
     const bool written = out.append(handHistoryText(hand, id));
     if (!written)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,6 +87,9 @@ public:
     bool append(const HandRecord& hand);
     // The file the hand would go to.
     [[nodiscard]] std::filesystem::path fileFor(const HandRecord& hand) const;
+    // The number the hand's header has in the file (or will have, for a hand
+    // not written yet), so that an export gives it the same.
+    [[nodiscard]] std::int64_t handIdFor(const HandRecord& hand) const;
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
     // Why the last append failed (empty after one that succeeded).
     [[nodiscard]] const std::string& error() const { return m_error; }
@@ -103,6 +107,8 @@ private:
     std::filesystem::path m_folder;
     std::int64_t m_handIdBase = 0;
     std::int64_t m_idShift = 0;
+    // Where the shift changed: the first hand number it was used for, and the shift.
+    std::map<std::int64_t, std::int64_t> m_shiftsFrom;
     std::filesystem::path m_settingsFile;
     HistoryFileCalls& m_calls;
     std::vector<HandRecord> m_waiting;

@@ -5,19 +5,28 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <set>
 
 namespace tavolier {
 
@@ -120,7 +129,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     m_list->setRootIsDecorated(true);
     m_list->setUniformRowHeights(false);
     m_list->setItemDelegate(new CardLineDelegate(m_list));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->header()->setStretchLastSection(true);
     m_list->setAccessibleName("Hands of this session");
 
@@ -129,6 +138,10 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     m_copy = new QPushButton("Copy hand", this);
     m_copy->setObjectName("copyHand");
     m_copy->setToolTip("Copy the selected hand as text (Ctrl+C)");
+    m_export = new QPushButton("Export for tracking tools...", this);
+    m_export->setObjectName("exportForTrackers");
+    m_export->setToolTip("Save the selected hands, or all hands of a day, in the words every "
+                         "tracking tool reads");
     m_notice = new QLabel(this);
     m_notice->setObjectName("historyNotice");
     m_notice->setWordWrap(true);
@@ -137,6 +150,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_saveToFile);
     buttons->addStretch(1);
+    buttons->addWidget(m_export);
     buttons->addWidget(m_copy);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -145,6 +159,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     layout->addLayout(buttons);
 
     connect(m_copy, &QPushButton::clicked, this, [this] { copySelectedHand(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { exportForTrackers(); });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { copySelectedHand(); });
     connect(m_saveToFile, &QCheckBox::toggled, this, [this](bool on) {
@@ -153,7 +168,8 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     });
     m_list->installEventFilter(this);
     setTabOrder(m_list, m_saveToFile);
-    setTabOrder(m_saveToFile, m_copy);
+    setTabOrder(m_saveToFile, m_export);
+    setTabOrder(m_export, m_copy);
 
     for (std::size_t i = 0; i < m_history.hands().size(); ++i)
         handChanged(i);
@@ -283,6 +299,91 @@ void HistoryWindow::copySelectedHand() {
     const QString text = selectedHandText();
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
+}
+
+void HistoryWindow::setExportSource(
+    std::filesystem::path folder, std::function<std::int64_t(const HandRecord&)> handId) {
+    m_folder = std::move(folder);
+    m_handId = std::move(handId);
+}
+
+std::string HistoryWindow::selectedHandsForTrackers() const {
+    std::set<int> indices;
+    for (const QTreeWidgetItem* item : m_list->selectedItems())
+        indices.insert(handOf(item));
+    if (indices.empty())
+        indices.insert(handOf(m_list->currentItem()));
+    std::string text;
+    for (int index : indices) {
+        if (index < 0 || static_cast<std::size_t>(index) >= m_history.hands().size())
+            continue;
+        const HandRecord& hand = m_history.hands()[static_cast<std::size_t>(index)];
+        if (hand.finished())
+            text += handHistoryText(
+                hand, m_handId ? m_handId(hand) : hand.start.handNumber, HistoryStyle::trackers);
+    }
+    return text;
+}
+
+QStringList HistoryWindow::daysWithFiles() const {
+    if (m_folder.empty())
+        return {};
+    static const QRegularExpression dayFile(
+        QStringLiteral("^tavolier-(\\d{4}-\\d{2}-\\d{2})\\.txt$"));
+    const QStringList files
+        = QDir(QString::fromStdString(m_folder.string()))
+              .entryList({ "tavolier-*.txt" }, QDir::Files, QDir::Name | QDir::Reversed);
+    QStringList days;
+    for (const QString& file : files) {
+        const QRegularExpressionMatch m = dayFile.match(file);
+        if (m.hasMatch())
+            days.push_back(m.captured(1));
+    }
+    return days;
+}
+
+std::string HistoryWindow::dayForTrackers(const QString& day) const {
+    QFile file(QString::fromStdString(m_folder.string()) + "/tavolier-" + day + ".txt");
+    if (m_folder.empty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return forTrackingTools(file.readAll().toStdString());
+}
+
+bool HistoryWindow::writeExport(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return file.commit();
+}
+
+void HistoryWindow::exportForTrackers() {
+    QMenu menu(this);
+    QAction* selected = menu.addAction("Selected hands");
+    selected->setEnabled(!selectedHandsForTrackers().empty());
+    QMenu* days = menu.addMenu("All hands of a day");
+    for (const QString& day : daysWithFiles())
+        days->addAction(day)->setData(day);
+    days->setEnabled(!days->isEmpty());
+    const QAction* chosen = menu.exec(m_export->mapToGlobal(QPoint(0, m_export->height())));
+    if (chosen == nullptr)
+        return;
+    const QString day = chosen == selected ? QString() : chosen->data().toString();
+    const std::string text = day.isEmpty() ? selectedHandsForTrackers() : dayForTrackers(day);
+    if (text.empty()) {
+        showNotice("There was nothing to export.");
+        return;
+    }
+    const QString suggested
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+              .filePath(day.isEmpty() ? QString("tavolier-hands-for-trackers.txt")
+                                      : "tavolier-" + day + "-for-trackers.txt");
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Export for tracking tools", suggested, "Hand histories (*.txt)");
+    if (path.isEmpty())
+        return;
+    if (!writeExport(path, text))
+        showNotice(QString("The export could not be written to %1.").arg(path));
 }
 
 QStringList HistoryWindow::linesOf(std::size_t index) const {

@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -19,8 +22,9 @@ class SettingsStore;
 // "Hand history": a non-modal window beside the table that tells the hands
 // of this session, newest last, the current one growing as it is played.
 // Each hand is a row that opens to its lines; a hand can be copied as text
-// (Ctrl+C or "Copy hand"). It remembers its size and place in the settings
-// file's "History" section.
+// (Ctrl+C or "Copy hand"), and the selected hands or a day's file exported
+// for tracking tools. It remembers its size and place in the settings file's
+// "History" section.
 class HistoryWindow : public QWidget {
 public:
     HistoryWindow(const HandHistory& history, SettingsStore& settings, QWidget* table);
@@ -42,7 +46,22 @@ public:
     [[nodiscard]] QString selectedHandText() const;
     void copySelectedHand();
 
+    // Where "Export for tracking tools..." finds the days' files, and the
+    // number each hand has in them.
+    void setExportSource(
+        std::filesystem::path folder, std::function<std::int64_t(const HandRecord&)> handId);
+    // The finished hands selected (the current one when none is), each once
+    // and in the order played, in the trackers' style.
+    [[nodiscard]] std::string selectedHandsForTrackers() const;
+    // The days that have a hand-history file, newest first ("2026-12-08").
+    [[nodiscard]] QStringList daysWithFiles() const;
+    // All hands of the day's file in the trackers' style; empty when unreadable.
+    [[nodiscard]] std::string dayForTrackers(const QString& day) const;
+    // Writes an export in one step; false when it could not be written.
+    static bool writeExport(const QString& path, const std::string& text);
+
     [[nodiscard]] QTreeWidget* handList() const { return m_list; }
+    [[nodiscard]] QPushButton* exportButton() const { return m_export; }
     [[nodiscard]] QCheckBox* saveToFileBox() const { return m_saveToFile; }
     [[nodiscard]] QLabel* notice() const { return m_notice; }
     // Every line of hand index as shown, cards as glyphs (tests).
@@ -55,6 +74,8 @@ protected:
 
 private:
     void rebuild(QTreeWidgetItem* row, const HandRecord& hand);
+    // Asks what to export and where, then writes it.
+    void exportForTrackers();
     void storePlace();
     // H and Escape close the window; D, C, R and F go to the table.
     bool tableKey(QKeyEvent* event);
@@ -67,6 +88,9 @@ private:
     QTreeWidget* m_list = nullptr;
     QCheckBox* m_saveToFile = nullptr;
     QPushButton* m_copy = nullptr;
+    QPushButton* m_export = nullptr;
+    std::filesystem::path m_folder;
+    std::function<std::int64_t(const HandRecord&)> m_handId;
     QLabel* m_notice = nullptr;
     bool m_placed = false;
 };

@@ -22,7 +22,7 @@ const QColor kPaidPotColour(0xa8, 0xb8, 0xad, 0x90);
 LocalTime now() {
     const QDateTime t = QDateTime::currentDateTime();
     return { t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
-        t.time().second() };
+        t.time().second(), t.offsetFromUtc() / 60, t.timeZoneAbbreviation().toStdString() };
 }
 
 // Hands of different sessions get different numbers in the files: the
@@ -134,6 +134,8 @@ void TableStory::openHistory() {
         m_window = new HistoryWindow(m_history, m_settings, m_widgets.table);
         m_window->setSaveToFile(m_saveToFile);
         m_window->onSaveToFile = [this](bool on) { setSaveToFile(on); };
+        m_window->setExportSource(
+            m_file.folder(), [this](const HandRecord& hand) { return m_file.handIdFor(hand); });
         if (m_writeFailed)
             m_window->showNotice(m_failure);
     }

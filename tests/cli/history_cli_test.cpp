@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -52,26 +53,17 @@ std::filesystem::path tempFile(const char* name) {
             + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
 }
 
-} // namespace
-
-// The sanitizer build runs the same check over fewer hands.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr const char* kLongRun = "300";
-#else
-constexpr const char* kLongRun = "2000";
-#endif
-
-TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
-    const std::filesystem::path file = tempFile("long.txt");
-    const HistoryRun run = playWithHistory({ "--hands", kLongRun, "--seed", "11" }, file);
-    std::filesystem::remove(file);
-    ASSERT_EQ(run.status, 0) << run.err;
-
-    // The run's own account: end lines, and the hands that began a new match.
+// The run's own account: end lines, the hands that began a new match and
+// the chips lost to uneven splits.
+struct RunAccount {
     std::vector<EndLine> ends;
     std::set<long long> newMatches;
-    std::int64_t lostInRun = -1;
-    std::istringstream out(run.out);
+    std::int64_t lost = -1;
+};
+
+RunAccount accountOf(const std::string& output) {
+    RunAccount run;
+    std::istringstream out(output);
     bool nextIsNewMatch = false;
     for (std::string line; std::getline(out, line);) {
         std::istringstream in(line);
@@ -83,63 +75,178 @@ TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
             for (auto& c : e.chips)
                 in >> c;
             in >> e.pot;
-            ends.push_back(e);
+            run.ends.push_back(e);
         } else if (line == "new match") {
             nextIsNewMatch = true;
         } else if (word == "hand") {
             long long number = 0;
             in >> number;
             if (nextIsNewMatch)
-                newMatches.insert(number);
+                run.newMatches.insert(number);
             nextIsNewMatch = false;
         } else if (line.starts_with("lost to uneven splits ")) {
-            lostInRun = std::stoll(line.substr(22));
+            run.lost = std::stoll(line.substr(22));
         }
     }
-    ASSERT_EQ(ends.size(), static_cast<std::size_t>(std::stoi(kLongRun)));
+    return run;
+}
 
-    // No byte-order mark; every hand parses.
-    ASSERT_GT(run.file.size(), 3u);
-    EXPECT_NE(run.file.substr(0, 3), "\xEF\xBB\xBF");
-    const historytest::ParseResult parsed = historytest::parseHistory(run.file);
-    ASSERT_TRUE(parsed.errors.empty())
-        << parsed.errors.size() << " errors, first: " << parsed.errors.front();
-    ASSERT_EQ(parsed.hands.size(), ends.size());
-
-    std::int64_t lost = 0;
+// What a long run's file showed besides the money.
+struct FileSeen {
     int showdowns = 0;
     int splits = 0;
+    int seatsLeftOut = 0;
+    int mucks = 0;
+    int boardsShownAtTheShowdownOnly = 0;
+};
+
+// Reads the file back as an importer and holds it to the run's end lines:
+// every hand, every seat's net result, every street of the board, and the
+// pot against what was collected and raked.
+FileSeen checkFile(const HistoryRun& run, const RunAccount& account, std::int64_t firstHand,
+    const std::string& site) {
+    FileSeen seen;
+    EXPECT_GT(run.file.size(), 3u);
+    EXPECT_NE(run.file.substr(0, 3), "\xEF\xBB\xBF");
+    const historytest::ParseResult parsed = historytest::parseHistory(run.file);
+    EXPECT_TRUE(parsed.errors.empty())
+        << parsed.errors.size() << " errors, first: " << parsed.errors.front();
+    EXPECT_EQ(parsed.hands.size(), account.ends.size());
+    if (!parsed.errors.empty() || parsed.hands.size() != account.ends.size())
+        return seen;
+
+    std::int64_t raked = 0;
     for (std::size_t h = 0; h < parsed.hands.size(); ++h) {
         const historytest::ParsedHand& hand = parsed.hands[h];
-        const EndLine& end = ends[h];
-        ASSERT_EQ(hand.id, end.hand);
+        const EndLine& end = account.ends[h];
+        const bool continues = h > 0 && !account.newMatches.contains(end.hand);
+        EXPECT_EQ(hand.site, site);
+        EXPECT_EQ(hand.id, firstHand - 1 + end.hand);
         EXPECT_EQ(hand.totalPot, end.pot) << "hand " << end.hand;
         std::int64_t collected = 0;
         for (std::size_t i = 0; i < kEndOrder.size(); ++i) {
             const std::string& who = kEndOrder[i];
+            if (!hand.stacks.contains(who)) {
+                // A seat not dealt in keeps its chips, and it had none.
+                ++seen.seatsLeftOut;
+                if (continues) {
+                    EXPECT_LE(account.ends[h - 1].chips[i], 0) << "hand " << end.hand << " " << who;
+                    EXPECT_EQ(account.ends[h - 1].chips[i], end.chips[i])
+                        << "hand " << end.hand << " " << who;
+                }
+                continue;
+            }
             const std::int64_t paid = hand.paid.contains(who) ? hand.paid.at(who) : 0;
             const std::int64_t won = hand.collected.contains(who) ? hand.collected.at(who) : 0;
             collected += won;
-            // What the hand did to the seat is what the end line shows.
+            // The seat's net result in the file is its chip change.
+            if (continues) {
+                EXPECT_EQ(hand.stacks.at(who), account.ends[h - 1].chips[i])
+                    << "hand " << end.hand << " " << who;
+            }
             EXPECT_EQ(hand.stacks.at(who) - paid + won, end.chips[i])
                 << "hand " << end.hand << " " << who;
-            // And the next hand starts from there, unless a new match reset the stacks.
-            if (h + 1 < parsed.hands.size() && !newMatches.contains(ends[h + 1].hand)) {
-                EXPECT_EQ(parsed.hands[h + 1].stacks.at(who), hand.stacks.at(who) - paid + won)
-                    << "hand " << ends[h + 1].hand << " " << who;
-            }
         }
-        EXPECT_LE(collected, hand.totalPot) << "hand " << end.hand;
-        lost += hand.totalPot - collected;
-        showdowns += hand.streets.empty() || hand.streets.back() != "SHOW DOWN" ? 0 : 1;
-        splits += hand.collected.size() > 1 ? 1 : 0;
+        EXPECT_EQ(collected + hand.rake, hand.totalPot) << "hand " << end.hand;
+        raked += hand.rake;
+        // Every card of the board came with its street's line.
+        EXPECT_EQ(hand.dealtBoard, hand.board) << "hand " << end.hand;
+        if (hand.board.size() == 16) {
+            EXPECT_EQ(std::count(hand.streets.begin(), hand.streets.end(), "RIVER"), 1)
+                << "hand " << end.hand;
+        }
+        const bool showdown = !hand.streets.empty() && hand.streets.back() == "SHOW DOWN";
+        seen.showdowns += showdown ? 1 : 0;
+        seen.splits += hand.collected.size() > 1 ? 1 : 0;
+        seen.mucks += static_cast<int>(hand.mucked.size());
+        seen.boardsShownAtTheShowdownOnly += showdown && hand.streets.size() == 4
+            && std::find(hand.seatSummaries.begin(), hand.seatSummaries.end(),
+                   "Seat 1: You folded before Flop")
+                != hand.seatSummaries.end();
     }
-    EXPECT_EQ(lost, lostInRun);
-    // The run is long enough to see showdowns, splits and new matches.
-    EXPECT_GT(showdowns, static_cast<int>(ends.size() / 20));
-    if (ends.size() >= 2000) {
-        EXPECT_GT(splits, 0);
+    EXPECT_EQ(raked, account.lost);
+    EXPECT_GT(seen.showdowns, static_cast<int>(account.ends.size() / 20));
+    return seen;
+}
+
+} // namespace
+
+// The sanitizer build runs the same check over fewer hands.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr const char* kLongRun = "300";
+#else
+constexpr const char* kLongRun = "2000";
+#endif
+
+TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
+    const std::filesystem::path file = tempFile("long.txt");
+    const HistoryRun run
+        = playWithHistory({ "--hands", kLongRun, "--seed", "11", "--first-hand", "1" }, file);
+    std::filesystem::remove(file);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const RunAccount account = accountOf(run.out);
+    ASSERT_EQ(account.ends.size(), static_cast<std::size_t>(std::stoi(kLongRun)));
+    const FileSeen seen = checkFile(run, account, 1, "Tavolier");
+    // The human's folds leave boards that are shown only at the showdown.
+    EXPECT_GT(seen.boardsShownAtTheShowdownOnly, 0);
+    if (account.ends.size() >= 2000) {
+        EXPECT_GT(seen.splits, 0);
     }
+}
+
+// Small stacks: seats go broke, sit hands out and reach the showdown with
+// nothing left, in the trackers' style, numbered from --first-hand. (A
+// settings file is written at every deal: a shorter run.)
+TEST(PlayHistoryFile, SmallStacksForTrackingToolsReadBackAndBalance) {
+    const std::filesystem::path ini = tempFile("small.ini");
+    {
+        std::ofstream out(ini);
+        out << "[Cash]\ninitial=100\nuntil=2000\nplayer=100\nrobot=100\nexpert=100\n"
+               "pinhead=100\nchamp=100\nmaster=100\ngeek=100\nfreak=100\n";
+    }
+    const std::filesystem::path file = tempFile("small.txt");
+    const HistoryRun run
+        = playWithHistory({ "--hands", "400", "--seed", "3", "--settings", ini.string(),
+                              "--history-style", "trackers", "--first-hand", "1000001" },
+            file);
+    std::filesystem::remove(file);
+    std::filesystem::remove(ini);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const RunAccount account = accountOf(run.out);
+    const FileSeen seen = checkFile(run, account, 1000001, "PokerStars");
+    EXPECT_GT(seen.seatsLeftOut, 0);
+    EXPECT_GT(seen.mucks, 0);
+}
+
+// Without --first-hand the numbers follow the run's start: two runs one after
+// the other share none, and --first-hand does not change what play prints.
+TEST(PlayHistoryFile, HandNumbersNeverRepeatAcrossRuns) {
+    const std::filesystem::path file = tempFile("numbers.txt");
+    std::vector<std::vector<std::int64_t>> ids;
+    std::vector<std::string> outputs;
+    for (const char* first : { "", "", "7" }) {
+        std::vector<std::string> args { "--hands", "40", "--seed", "5" };
+        if (*first != '\0')
+            args.insert(args.end(), { "--first-hand", first });
+        const HistoryRun run = playWithHistory(args, file);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const historytest::ParseResult parsed = historytest::parseHistory(run.file);
+        ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front();
+        ids.emplace_back();
+        for (const historytest::ParsedHand& hand : parsed.hands)
+            ids.back().push_back(hand.id);
+        outputs.push_back(run.out.substr(0, run.out.rfind("time ")));
+    }
+    std::filesystem::remove(file);
+    for (const std::vector<std::int64_t>& run : ids) {
+        ASSERT_EQ(run.size(), 40u);
+        for (std::size_t i = 1; i < run.size(); ++i)
+            EXPECT_EQ(run[i], run[i - 1] + 1);
+    }
+    EXPECT_GT(ids[1].front(), ids[0].back());
+    EXPECT_EQ(ids[2].front(), 7);
+    EXPECT_EQ(outputs[0], outputs[1]);
+    EXPECT_EQ(outputs[0], outputs[2]);
 }
 
 TEST(PlayHistoryFile, AFileThatCannotBeWrittenIsRefusedAtTheStart) {

@@ -206,6 +206,24 @@ TEST(PlayHistoryOption, AnEmptyNameIsRefusedAndAnUnwritableNameIsEscaped) {
             + "no\\x1b[2Jsuch-folder/h.txt: No such file or directory\n");
 }
 
+TEST(PlayHistoryOption, AStyleOrFirstHandOutOfRangeIsRefused) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "1", "--history-style", "Tavolier" }, out, err), 2);
+    EXPECT_EQ(err.str(), "tavolier-cli play: --history-style takes tavolier or trackers\n");
+    for (const char* first : { "0", "-4", "1e3", "9223372036854775808" }) {
+        err.str("");
+        EXPECT_EQ(runPlay(Args { "--hands", "1", "--first-hand", first }, out, err), 2);
+        EXPECT_EQ(
+            err.str(), "tavolier-cli play: --first-hand takes a whole number of at least 1\n");
+    }
+    // The last hand's number must still be a number.
+    err.str("");
+    EXPECT_EQ(runPlay(Args { "--hands", "3", "--first-hand", "9223372036854775806" }, out, err), 2);
+    EXPECT_EQ(err.str(), "tavolier-cli play: --first-hand leaves no room for 3 hand numbers\n");
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
     const auto path = std::filesystem::path(::testing::TempDir()) / "tavolier-read-only.ini";
     std::filesystem::remove(path);

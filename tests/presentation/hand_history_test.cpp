@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -109,7 +110,7 @@ private:
 };
 
 LocalTime fixedTime() {
-    return { 2026, 12, 8, 14, 3, 22 };
+    return { 2026, 12, 8, 14, 3, 22, 60, "CET" };
 }
 
 // Hand 1: a raised pot that Chong wins at the showdown with queens full.
@@ -301,7 +302,8 @@ TEST(HandHistoryRecord, GrowsLiveAndFinishesEachHandOnce) {
 TEST(HandHistoryFileText, FollowsTheImportersLayout) {
     Played p;
     const std::string text = handHistoryText(p.history.hands()[0], 1);
-    const std::string expected = R"(Tavolier Hand #1: Hold'em Limit (4/8) - 2026/12/08 14:03:22
+    const std::string expected
+        = R"(Tavolier Hand #1: Hold'em Limit (4/8) - 2026/12/08 14:03:22 CET [2026/12/08 08:03:22 ET]
 Table 'Tavolier' 8-max Seat #6 is the button
 Seat 1: You (1200 in chips)
 Seat 2: Chong (1200 in chips)
@@ -367,25 +369,74 @@ TEST(HandHistoryFileText, ReadsBackAndEverySeatsMoneyBalances) {
     const historytest::ParseResult parsed = historytest::parseHistory(all);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front();
     ASSERT_EQ(parsed.hands.size(), 3u);
+    const std::array<SeatFigures, 3> before { stacksOf(1200), p.afterFirst, p.afterSecond };
     const std::array<SeatFigures, 3> next { p.afterFirst, p.afterSecond, p.script.stacks() };
     for (std::size_t h = 0; h < 3; ++h) {
         const historytest::ParsedHand& hand = parsed.hands[h];
         std::int64_t paidIn = 0;
+        std::int64_t collected = 0;
         for (int seat = 1; seat <= 8; ++seat) {
             const std::string who(historySeatName(SeatNumber(seat)));
+            const std::size_t i = static_cast<std::size_t>(seat);
+            if (!hand.stacks.contains(who)) {
+                EXPECT_EQ(before[h][i], next[h][i]) << "hand " << h + 1 << " " << who;
+                continue;
+            }
             const std::int64_t paid = hand.paid.contains(who) ? hand.paid.at(who) : 0;
             const std::int64_t won = hand.collected.contains(who) ? hand.collected.at(who) : 0;
             paidIn += paid;
-            EXPECT_EQ(hand.stacks.at(who) - paid + won, next[h][static_cast<std::size_t>(seat)])
+            collected += won;
+            EXPECT_EQ(hand.stacks.at(who) - paid + won, next[h][i])
                 << "hand " << h + 1 << " " << who;
         }
         EXPECT_EQ(paidIn, hand.totalPot) << "hand " << h + 1;
+        EXPECT_EQ(collected + hand.rake, hand.totalPot) << "hand " << h + 1;
     }
+    // Edmund was passed over as out of chips: he is not dealt in.
+    EXPECT_FALSE(parsed.hands[1].stacks.contains("Edmund"));
+    EXPECT_EQ(parsed.hands[1].stacks.size(), 7u);
     EXPECT_EQ(parsed.hands[1].collected.at("Jack"), 10);
+    EXPECT_EQ(parsed.hands[1].rake, 1);
     EXPECT_EQ(parsed.hands[1].streets,
         (std::vector<std::string> { "FLOP", "TURN", "RIVER", "SHOW DOWN" }));
     EXPECT_EQ(parsed.hands[2].collected.at("You"), 16);
     EXPECT_EQ(parsed.hands[2].streets, std::vector<std::string> {});
+}
+
+// The bracketed eastern time is what a tracker stores: daylight time from
+// 2:00 on March's second Sunday to 2:00 on November's first, by the instant.
+TEST(HandHistoryFileText, TheHeaderCarriesTheInstantOnTheEasternClock) {
+    auto eastern = [](LocalTime t) {
+        const LocalTime e = easternTime(t);
+        char text[40];
+        std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d %s", e.year, e.month, e.day,
+            e.hour, e.minute, e.second, e.zone.c_str());
+        return std::string(text);
+    };
+    EXPECT_EQ(eastern({ 2026, 1, 1, 3, 30, 0, 60, "CET" }), "2025/12/31 21:30:00 EST");
+    EXPECT_EQ(eastern({ 2026, 3, 8, 6, 59, 59 }), "2026/03/08 01:59:59 EST");
+    EXPECT_EQ(eastern({ 2026, 3, 8, 7, 0, 0 }), "2026/03/08 03:00:00 EDT");
+    EXPECT_EQ(eastern({ 2026, 11, 1, 5, 59, 59 }), "2026/11/01 01:59:59 EDT");
+    EXPECT_EQ(eastern({ 2026, 11, 1, 6, 0, 0 }), "2026/11/01 01:00:00 EST");
+
+    // A zone known only by its offset is written in UTC; trackers get the site's words.
+    Played p;
+    HandRecord hand = p.history.hands()[2];
+    hand.startedAt = { 2026, 7, 1, 0, 30, 5, 180, "+03" };
+    const std::string own = handHistoryText(hand, 42);
+    EXPECT_EQ(own.substr(0, own.find('\n')),
+        "Tavolier Hand #42: Hold'em Limit (4/8) - 2026/06/30 21:30:05 UTC [2026/06/30 17:30:05 "
+        "ET]");
+    const std::string trackers = handHistoryText(hand, 42, HistoryStyle::trackers);
+    EXPECT_EQ(trackers, "PokerStars" + own.substr(8));
+    // A whole file is re-headed hand by hand and nothing else changes.
+    const std::string file = own + handHistoryText(p.history.hands()[0], 43) + "Tavolier Hand #x";
+    const std::string exported = forTrackingTools(file);
+    EXPECT_EQ(exported.substr(0, trackers.size()), trackers);
+    EXPECT_NE(exported.find("\n\nPokerStars Hand #43: "), std::string::npos);
+    // Three hands re-headed, each two letters longer, and nothing else.
+    EXPECT_EQ(exported.size(), file.size() + 3 * 2);
+    EXPECT_NE(exported.find("Table 'Tavolier' 8-max"), std::string::npos);
 }
 
 TEST(HandHistoryFileWriting, AppendsHandsToTheDaysFileWithoutAByteOrderMark) {

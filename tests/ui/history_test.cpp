@@ -273,4 +273,39 @@ TEST(HandHistoryWindow, CopiesTheSelectedHandAsText) {
     EXPECT_FALSE(window->isVisible());
 }
 
+// The export gives the hands the numbers they have in the day's file, in the
+// trackers' words: a tracker that reads both sees the same hands.
+TEST(HandHistoryWindow, ExportsTheSelectedHandsAndADaysFileForTrackingTools) {
+    WindowFixture f(7);
+    TableWindow& form = f.open();
+    form.show();
+    ASSERT_TRUE(checkDownToTheEnd(form));
+    QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
+    ASSERT_TRUE(checkDownToTheEnd(form));
+    form.story()->openHistory();
+    HistoryWindow* window = form.story()->historyWindow();
+    ASSERT_NE(window->exportButton(), nullptr);
+    QTreeWidget* list = window->handList();
+    list->clearSelection();
+    list->topLevelItem(0)->child(1)->setSelected(true);
+    list->topLevelItem(0)->setSelected(true);
+    list->topLevelItem(1)->setSelected(true);
+
+    // Both hands once each, as the day's file has them but for the words.
+    const std::string day = historyFile(f.historyFolder);
+    EXPECT_EQ(window->selectedHandsForTrackers(), forTrackingTools(day));
+    EXPECT_EQ(historytest::parseHistory(day).hands.size(), 2u);
+
+    // All hands of the day: the day's file, re-headed.
+    const QStringList days = window->daysWithFiles();
+    ASSERT_EQ(days.size(), 1);
+    const std::string exported = window->dayForTrackers(days.front());
+    EXPECT_EQ(exported, forTrackingTools(day));
+    const QString path = f.dir.path() + "/export.txt";
+    ASSERT_TRUE(HistoryWindow::writeExport(path, exported));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), exported);
+}
+
 } // namespace tavolier::uitest

@@ -18,6 +18,7 @@ void usage(std::ostream& out) {
            "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
            "                         [--draws splitmix64:S] [--settings FILE] [--history FILE]\n"
            "                         [--rules classic|standard]\n"
+           "                         [--history-style tavolier|trackers] [--first-hand N]\n"
            "       tavolier-cli tournament [--matches M] [--jobs J] [--seed S] [--level L]\n"
            "                         [--human POLICY|level:L] [--max-hands N] [--progress]\n"
            "                         [--rules classic|standard]\n"

@@ -24,6 +24,7 @@
 #include <ctime>
 #include <fstream>
 #include <iomanip>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -43,6 +44,8 @@ struct PlayOptions {
     HumanPlayer human; // smart unless --human says otherwise
     std::string settingsPath;
     std::string historyPath; // --history: every hand in the hand-history layout
+    HistoryStyle historyStyle = HistoryStyle::tavolier; // --history-style
+    std::optional<std::int64_t> firstHand; // --first-hand: the first hand's number in the file
 };
 
 // Parses the arguments; an error message and nullopt for anything unknown.
@@ -117,6 +120,19 @@ struct PlayOptions {
                 return std::nullopt;
             }
             o.historyPath = std::string(value);
+        } else if (name == "--history-style") {
+            if (value != "tavolier" && value != "trackers") {
+                err << "tavolier-cli play: --history-style takes tavolier or trackers\n";
+                return std::nullopt;
+            }
+            o.historyStyle = value == "trackers" ? HistoryStyle::trackers : HistoryStyle::tavolier;
+        } else if (name == "--first-hand") {
+            const auto first = parseNumber<std::int64_t>(value);
+            if (!first || *first < 1) {
+                err << "tavolier-cli play: --first-hand takes a whole number of at least 1\n";
+                return std::nullopt;
+            }
+            o.firstHand = first;
         } else {
             err << "tavolier-cli play: unknown option " << quoteInput(name) << "\n";
             return std::nullopt;
@@ -124,6 +140,11 @@ struct PlayOptions {
     }
     if (!haveHands) {
         err << "tavolier-cli play: --hands N is required\n";
+        return std::nullopt;
+    }
+    if (o.firstHand && *o.firstHand - 1 > std::numeric_limits<std::int64_t>::max() - o.hands) {
+        err << "tavolier-cli play: --first-hand leaves no room for " << o.hands
+            << " hand numbers\n";
         return std::nullopt;
     }
     return o;
@@ -218,6 +239,14 @@ private:
     }
 };
 
+// The first hand number of a run that --first-hand does not fix: the run's
+// start in microseconds since 1970, times a thousand.
+[[nodiscard]] std::int64_t runStartNumber() {
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    return now.count() * 1000 + 1;
+}
+
 // The screen tells the story only through its messages ("You win!").
 class MessageView : public NullView {
 public:
@@ -284,21 +313,28 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         std::tm local {};
         localtime_r(&now, &local);
         return LocalTime { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-            local.tm_min, local.tm_sec };
+            local.tm_min, local.tm_sec, static_cast<int>(local.tm_gmtoff / 60),
+            local.tm_zone != nullptr ? local.tm_zone : "" };
     });
     if (!o.historyPath.empty()) {
         historyFile.emplace(o.historyPath, o.settingsPath);
         if (!historyFile->ok() || !historyFile->empty()) {
             err << "tavolier-cli play: "
-                << escapeText(historyFile->ok() ? "cannot write " + o.historyPath
-                                                : historyFile->error())
+                << escapeText(
+                       historyFile->ok() ? "cannot write " + o.historyPath : historyFile->error())
                 << "\n";
             return 2;
         }
-        history.handFinished = [&historyFile, &historyFailed](const HandRecord& hand) {
+        // Unless --first-hand fixes them, the hands are numbered from the
+        // run's start in microseconds times a thousand: a run deals fewer hands
+        // than that grows, so no two runs on a machine share a number.
+        const std::int64_t first = o.firstHand.value_or(runStartNumber());
+        history.handFinished = [&historyFile, &historyFailed, first, style = o.historyStyle](
+                                   const HandRecord& hand) {
             // After a failed write the file ends with the last whole hand.
             if (!historyFailed)
-                historyFailed = !historyFile->append(handHistoryText(hand, hand.start.handNumber));
+                historyFailed = !historyFile->append(
+                    handHistoryText(hand, first - 1 + hand.start.handNumber, style));
         };
         events.add(history);
     }
