@@ -76,7 +76,13 @@ void Game::chooseRules(std::int32_t number) {
 }
 
 void Game::takeUpChosenRules() {
-    table.state.rulesInPlay = validRulesNumber(table.state.rulesChoice);
+    TableState& s = table.state;
+    const std::int32_t chosen = validRulesNumber(s.rulesChoice);
+    // Rules taken up anew start their betting afresh: the dealer button
+    // starts again from the human's chair, as at the first hand of a run.
+    if (chosen != s.rulesInPlay)
+        s.betting = Betting {};
+    s.rulesInPlay = chosen;
 }
 
 } // namespace tavolier

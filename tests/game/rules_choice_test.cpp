@@ -14,9 +14,9 @@ namespace {
 }
 
 TEST(RulesChoice, StoredNumberPicksTheRulesAndAnythingElseIsClassic) {
-    for (const auto& [stored, expected] : std::vector<std::pair<std::int32_t, std::string_view>> {
-             { 0, "Classic" }, { 1, "Standard" }, { 2, "Classic" }, { -1, "Classic" },
-             { INT32_MAX, "Classic" } }) {
+    for (const auto& [stored, expected] :
+        std::vector<std::pair<std::int32_t, std::string_view>> { { 0, "Classic" },
+            { 1, "Standard" }, { 2, "Classic" }, { -1, "Classic" }, { INT32_MAX, "Classic" } }) {
         Harness h;
         h.settings.set("Settings", "Rules", stored);
         Game game(h.table);
@@ -45,6 +45,23 @@ TEST(RulesChoice, ChangeWaitsForTheNextDealAndIsStored) {
     game.deal();
     EXPECT_EQ(rulesOfLastHand(h.events), "Standard");
     EXPECT_TRUE(h.events.all<HandStarted>().back().standardBetting);
+    // Standard taken up anew starts its button at the human's chair again,
+    // after a stretch of Classic hands too.
+    EXPECT_EQ(h.events.all<HandStarted>().back().buttonSeat, kHumanSeat);
+    const auto finishHand = [&] {
+        while (game.legalActions().handInProgress)
+            game.checkOrCall();
+    };
+    finishHand();
+    game.deal();
+    EXPECT_EQ(h.events.all<HandStarted>().back().buttonSeat, SeatNumber(1));
+    finishHand();
+    game.chooseRules(0);
+    game.deal();
+    finishHand();
+    game.chooseRules(1);
+    game.deal();
+    EXPECT_EQ(h.events.all<HandStarted>().back().buttonSeat, kHumanSeat);
 }
 
 } // namespace
