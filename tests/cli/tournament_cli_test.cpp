@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <malloc.h>
 
 namespace tavolier::cli {
 namespace {
@@ -20,6 +23,17 @@ CommandRun tournament(const std::vector<std::string_view>& args) {
 std::string withoutTime(const std::string& text) {
     const auto last = text.rfind("\ntime ");
     return last == std::string::npos ? text : text.substr(0, last + 1);
+}
+
+// Every match's outcome, in match order.
+std::vector<MatchOutcome> outcomes(
+    const MatchSetup& setup, std::uint64_t seed, std::int64_t matches, unsigned jobs) {
+    std::vector<MatchOutcome> all(static_cast<std::size_t>(matches));
+    playMatches(setup, seed, matches, jobs, [&](std::int64_t k, const MatchOutcome& outcome) {
+        all[static_cast<std::size_t>(k)] = outcome;
+        return true;
+    });
+    return all;
 }
 
 TEST(Tournament, TheTableIsTheSameForOneJobAndThree) {
@@ -39,7 +53,7 @@ TEST(Tournament, EachMatchIsWhatPlayingItAloneGives) {
     MatchSetup setup;
     setup.human = *HumanPlayer::parse("level:600");
     setup.maxHands = 25;
-    const std::vector<MatchOutcome> all = playMatches(setup, 11, 3, 2);
+    const std::vector<MatchOutcome> all = outcomes(setup, 11, 3, 2);
     ASSERT_EQ(all.size(), 3U);
     for (std::uint64_t k = 0; k < all.size(); ++k) {
         Random alone(matchSeed(11, k));
@@ -55,7 +69,7 @@ TEST(Tournament, EachMatchIsWhatPlayingItAloneGives) {
 TEST(Tournament, EveryFinishedMatchHasItsWinnerOrABrokeHuman) {
     MatchSetup setup;
     setup.human = *HumanPlayer::parse("raise");
-    for (const MatchOutcome& m : playMatches(setup, 3, 4, 2)) {
+    for (const MatchOutcome& m : outcomes(setup, 3, 4, 2)) {
         ASSERT_TRUE(m.finished);
         const std::int32_t human = m.stacks[kHumanSeat.index()];
         if (!m.winner.isSeat()) {
@@ -110,6 +124,28 @@ TEST(Tournament, HumanPlayersAreReadByName) {
     EXPECT_EQ(HumanPlayer::parse("level:800")->levelCode, 800);
     EXPECT_FALSE(HumanPlayer::parse("level:"));
     EXPECT_FALSE(HumanPlayer::parse("Smart"));
+}
+
+// However many matches are asked for, nothing is kept per match: a run of
+// millions holds what a few matches hold.
+TEST(Tournament, MemoryStaysThatOfTheJobsWhateverTheNumberOfMatches) {
+    MatchSetup setup;
+    setup.human = *HumanPlayer::parse("fold");
+    setup.maxHands = 2;
+    // Bytes in use, large blocks of their own included.
+    const auto inUse = [] {
+        const struct mallinfo2 info = ::mallinfo2();
+        return info.uordblks + info.hblkhd;
+    };
+    const std::size_t before = inUse();
+    std::size_t most = before;
+    int played = 0;
+    playMatches(setup, 1, 2'000'000, 2, [&](std::int64_t, const MatchOutcome&) {
+        most = std::max(most, inUse());
+        return ++played < 4;
+    });
+    EXPECT_GE(played, 4);
+    EXPECT_LT(most - before, std::size_t { 16 } << 20);
 }
 
 } // namespace

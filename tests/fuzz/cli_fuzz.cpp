@@ -1,21 +1,27 @@
 // libFuzzer target for tavolier-cli's parsers: eval's lines on standard input
-// and its card lists, and the options of odds and play. Built and run by
-// scripts/fuzz, never by the normal build.
+// and its card lists, the options of odds, play and tournament, and the
+// hand-history file that an append reads the last hand number from. Built
+// and run by scripts/fuzz, never by the normal build.
 //
 // Input: the first byte picks the command ('e' eval reading standard input,
-// 'E' eval with arguments, 'o' odds, 'p' play; any other byte by its value
-// modulo 4); the rest is standard input, or the arguments one per line.
+// 'E' eval with arguments, 'o' odds, 'p' play, 't' tournament, 'h' a
+// hand-history file's text; any other byte by its value modulo 6); the rest
+// is standard input or the file's text, or the arguments one per line.
 // Every run must end with status 0 or 2 and at most one error line of
 // printable text; eval must take exactly the lines and card lists a plain
-// reading of the rules takes. Odds runs one trial and play one hand, whatever
-// the options say, and play's files stay in a scratch folder.
+// reading of the rules takes. Odds runs one trial, play one hand and
+// tournament one match of one hand, whatever the options say, and play's
+// files stay in a scratch folder.
 #include "commands.h"
+#include "presentation/hand_history_file.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -184,6 +190,66 @@ void play(std::vector<std::string_view> args) {
         fail("play succeeded without playing its hand", out.str());
 }
 
+void tournament(std::vector<std::string_view> args) {
+    // The last value of an option counts: one match of one hand on one job.
+    for (const std::string_view option : { "--matches", "--max-hands", "--jobs" }) {
+        args.push_back(option);
+        args.push_back("1");
+    }
+    args.push_back("--no-progress");
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tavolier::cli::runTournament(args, out, err);
+    if (status != 0 && status != 2)
+        fail("tournament ended with an unexpected status", err.str());
+    checkErrorLine(err.str(), status);
+    if (status == 0 && out.str().find("tournament 1 matches") != 0)
+        fail("tournament succeeded without its table", out.str());
+}
+
+// The last "Hand #" number in text that a plain reading finds: every
+// occurrence followed by digits that fit 64 bits, the last one wins.
+std::optional<std::int64_t> lastHandNumber(std::string_view text) {
+    constexpr std::string_view kMark = "Hand #";
+    std::optional<std::int64_t> last;
+    for (std::size_t at = text.find(kMark); at != std::string_view::npos;
+         at = text.find(kMark, at + 1)) {
+        std::int64_t value = 0;
+        std::size_t digits = 0;
+        bool fits = true;
+        for (std::size_t i = at + kMark.size(); i < text.size() && text[i] >= '0' && text[i] <= '9';
+             ++i, ++digits) {
+            const int digit = text[i] - '0';
+            fits = fits && value <= (INT64_MAX - digit) / 10;
+            if (fits)
+                value = value * 10 + digit;
+        }
+        if (digits > 0 && fits)
+            last = value;
+    }
+    return last;
+}
+
+// A day's hand-history file of any text: the number the next hand is placed
+// after is what a plain reading finds, and an append adds its text whole.
+void historyFile(std::string_view text) {
+    const std::filesystem::path path = scratch() / "history.txt";
+    std::filesystem::remove(path);
+    std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    tavolier::HistoryFileHandle file(path, scratch() / "tavolier.ini");
+    if (!file.ok())
+        fail("a plain file refused", file.error());
+    if (file.lastHandId() != lastHandNumber(text.substr(text.size() - std::min<std::size_t>(text.size(), 64 * 1024))))
+        fail("another last hand number than a plain reading", std::string(text));
+    constexpr std::string_view kHand = "Tavolier Hand #7: Hold'em Limit (4/8)\n\n";
+    if (!file.append(kHand))
+        fail("an append to a plain file failed");
+    std::ifstream in(path, std::ios::binary);
+    const std::string after { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    if (after != std::string(text) + std::string(kHand))
+        fail("an append did not add its text whole", after);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -209,10 +275,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 'p':
         play(args);
         return 0;
+    case 't':
+        tournament(args);
+        return 0;
+    case 'h':
+        historyFile(rest);
+        return 0;
     default:
         break;
     }
-    switch (data[0] % 4) {
+    switch (data[0] % 6) {
     case 0:
         evalLines(rest);
         break;
@@ -222,8 +294,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 2:
         odds(args);
         break;
-    default:
+    case 3:
         play(args);
+        break;
+    case 4:
+        tournament(args);
+        break;
+    default:
+        historyFile(rest);
         break;
     }
     return 0;

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <iomanip>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <ostream>
@@ -157,41 +158,55 @@ void drawProgress(std::ostream& err, std::int64_t done, std::int64_t total, doub
 
 } // namespace
 
-std::vector<MatchOutcome> playMatches(const MatchSetup& setup, std::uint64_t seed,
-    std::int64_t matches, unsigned jobs, const std::function<void(std::int64_t)>& progress) {
-    std::vector<MatchOutcome> outcomes(static_cast<std::size_t>(matches));
+void playMatches(const MatchSetup& setup, std::uint64_t seed, std::int64_t matches, unsigned jobs,
+    const std::function<bool(std::int64_t match, const MatchOutcome& outcome)>& finished,
+    const std::function<void(std::int64_t)>& progress) {
     std::atomic<std::int64_t> next { 0 };
     std::atomic<std::int64_t> done { 0 };
+    std::atomic<bool> stopped { false };
     std::mutex mutex;
-    std::condition_variable finished;
+    std::condition_variable ended;
     auto work = [&] {
         for (std::int64_t k = next++; k < matches; k = next++) {
             Random random(matchSeed(seed, static_cast<std::uint64_t>(k)));
-            outcomes[static_cast<std::size_t>(k)] = playMatch(setup, random);
-            ++done;
+            const MatchOutcome outcome = playMatch(setup, random);
             const std::lock_guard lock(mutex);
-            finished.notify_one();
+            if (!finished(k, outcome)) {
+                stopped = true;
+                next = matches;
+            }
+            ++done;
+            ended.notify_one();
         }
     };
-    jobs = std::max(1U, std::min<unsigned>(jobs, static_cast<unsigned>(matches)));
+    jobs = std::max(1U, std::min<unsigned>(jobs, static_cast<unsigned>(std::min<std::int64_t>(
+                                                     matches, std::numeric_limits<unsigned>::max()))));
     std::vector<std::jthread> threads;
-    for (unsigned j = 1; j < jobs; ++j)
-        threads.emplace_back(work);
+    try {
+        for (unsigned j = 1; j < jobs; ++j)
+            threads.emplace_back(work);
+        if (progress)
+            threads.emplace_back(work);
+    } catch (...) {
+        // A thread the system would not start: the others stop after their
+        // match, and the error goes to the caller.
+        stopped = true;
+        next = matches;
+        throw;
+    }
     if (!progress) {
         work();
-        threads.clear(); // joins: every match is written before the outcomes leave
-        return outcomes;
+        threads.clear(); // joins: every match has been handed over before this returns
+        return;
     }
     // With a progress report the calling thread only watches.
-    threads.emplace_back(work);
     std::unique_lock lock(mutex);
-    while (done < matches) {
-        finished.wait_for(lock, std::chrono::milliseconds(200));
+    while (done < matches && !stopped) {
+        ended.wait_for(lock, std::chrono::milliseconds(200));
         progress(done);
     }
     lock.unlock();
     threads.clear();
-    return outcomes;
 }
 
 int runTournament(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -211,25 +226,33 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
                 std::chrono::duration<double>(Clock::now() - started).count());
         };
     }
-    const std::vector<MatchOutcome> outcomes
-        = playMatches(o.setup, o.seed, o.matches, jobs, progress);
-    const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
-    if (showProgress)
-        err << "\n";
-
+    // The table is counted as matches end: sums, the same in any order.
     std::array<std::int64_t, 9> wins {};
     std::int64_t humanBroke = 0;
     std::int64_t unfinished = 0;
     std::int64_t hands = 0;
-    for (const MatchOutcome& m : outcomes) {
-        hands += m.hands;
-        if (!m.finished)
-            ++unfinished;
-        else if (m.winner.isSeat())
-            ++wins[m.winner.index()];
-        else
-            ++humanBroke;
+    try {
+        playMatches(
+            o.setup, o.seed, o.matches, jobs,
+            [&](std::int64_t, const MatchOutcome& m) {
+                hands += m.hands;
+                if (!m.finished)
+                    ++unfinished;
+                else if (m.winner.isSeat())
+                    ++wins[m.winner.index()];
+                else
+                    ++humanBroke;
+                return true;
+            },
+            progress);
+    } catch (const std::exception& error) {
+        // Out of memory or threads: said plainly, never an abort.
+        err << (showProgress ? "\n" : "") << "tavolier-cli tournament: " << error.what() << "\n";
+        return 1;
     }
+    const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    if (showProgress)
+        err << "\n";
 
     out << "tournament " << o.matches << " matches, seed " << o.seed << ", human "
         << humanText(o.setup.human) << ", opponents level " << o.setup.opponentLevel << "\n";
