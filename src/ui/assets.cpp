@@ -12,9 +12,10 @@
 namespace tavolier {
 
 QStringList defaultAssetDirs() {
-    const QString cwd = QDir::currentPath();
+    // Only the game's own folders: a picture or sound in whatever folder the
+    // game was started from is never taken for one of its own.
     const QString exe = QCoreApplication::applicationDirPath();
-    QStringList dirs { cwd, cwd + "/assets" };
+    QStringList dirs;
     if (!exe.isEmpty())
         dirs << exe << exe + "/assets" << QDir::cleanPath(exe + "/" TAVOLIER_DATA_FROM_PROGRAM);
     dirs.removeDuplicates();

@@ -13,10 +13,10 @@
 namespace tavolier {
 
 // Where the pictures and sounds are looked for, first match wins: the
-// working folder, its "assets" folder, the executable's folder, its "assets"
-// folder (the build tree) and the installed data folder as seen from the
-// installed executable ("../share/tavolier" from /usr/games), so an installed
-// tree works wherever its prefix is.
+// executable's folder, its "assets" folder (the build tree) and the installed
+// data folder as seen from the installed executable ("../share/tavolier" from
+// /usr/games), so an installed tree works wherever its prefix is. The folder
+// the game is started from is not among them.
 [[nodiscard]] QStringList defaultAssetDirs();
 
 // Where the sound module and the chips chart plugin are looked for: the

@@ -2,6 +2,8 @@
 
 #include "settings/settings_store.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -188,8 +190,13 @@ void HistoryWindow::open() {
         const int height = m_settings.readInteger(kSection, "height", 0);
         const int left = m_settings.readInteger(kSection, "left", INT32_MIN);
         const int top = m_settings.readInteger(kSection, "top", INT32_MIN);
-        if (width >= 200 && height >= 150 && width <= 10000 && height <= 10000)
-            resize(width, height);
+        // A stored size never makes the window bigger than its screen,
+        // which would put its controls out of reach.
+        const QScreen* screen = m_table->screen();
+        const QSize room = screen != nullptr ? screen->availableGeometry().size() : QSize(1000, 670);
+        if (width >= 200 && height >= 150)
+            resize(std::min(width, std::max(200, room.width())),
+                std::min(height, std::max(150, room.height())));
         else
             resize(380, m_table->height());
         // A place on no screen (a screen since unplugged) is not used.

@@ -27,7 +27,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <exception>
@@ -99,6 +98,44 @@ QImage readBackground(const PictureFiles& files) {
     return loaded;
 }
 
+// A card drawn without its picture: a plain face with its rank and suit, or
+// a plain back (pictures 52 and up), so the cards show whatever happened to
+// the card sheet.
+void drawPlainCard(QPainter& painter, const QRectF& area, int index) {
+    const QRectF card = area.adjusted(1, 1, -1, -1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    if (index >= 52) {
+        painter.setBrush(QColor(30, 50, 120));
+        painter.drawRoundedRect(card, 5, 5);
+        painter.setPen(QPen(QColor(220, 220, 240), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(card.adjusted(5, 5, -5, -5), 3, 3);
+    } else {
+        static constexpr std::string_view kRanks = "23456789TJQKA";
+        static constexpr std::array<const char*, 4> kSuits { "\u2663", "\u2666", "\u2665",
+            "\u2660" };
+        const int suit = index / 13;
+        const int rank = index % 13;
+        painter.setBrush(QColor(250, 250, 245));
+        painter.drawRoundedRect(card, 5, 5);
+        painter.setPen(suit == 1 || suit == 2 ? QColor(190, 20, 20) : QColor(10, 10, 10));
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(static_cast<int>(card.height() / 3));
+        painter.setFont(font);
+        const QString rankText = kRanks[static_cast<std::size_t>(rank)] == 'T'
+            ? QStringLiteral("10")
+            : QString(QChar(kRanks[static_cast<std::size_t>(rank)]));
+        painter.drawText(card.adjusted(4, 2, -4, -card.height() / 2), Qt::AlignLeft | Qt::AlignTop,
+            rankText);
+        painter.drawText(card.adjusted(0, card.height() / 3, 0, 0), Qt::AlignCenter,
+            QString::fromUtf8(kSuits[static_cast<std::size_t>(suit)]));
+    }
+    painter.restore();
+}
+
 const char* const kActionButtonStyle
     = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
@@ -151,8 +188,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     layOutControls();
     QString historyFolder = m_options.historyFolder;
     if (historyFolder.isEmpty())
-        historyFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-            + "/tavolier/history";
+        historyFolder = defaultHistoryFolder();
     m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::pot),
                                                button(Button::checkOrCall), button(Button::raise) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
@@ -645,8 +681,10 @@ void TableWindow::showOptionsPanel(bool shown) {
 // ---- TableView: the canvas
 
 bool TableWindow::paintBackground() {
-    if (!loadBackground())
+    if (!loadBackground()) {
+        reportMissingPicture(QStringLiteral("texasbmp2.bmp"));
         return false;
+    }
     clearArea(Rect { 0, 0, 1012, 680 });
     return true;
 }
@@ -699,13 +737,44 @@ void TableWindow::clearArea(Rect area) {
 void TableWindow::stamp(ImageList list, int index, int x, int y) {
     const ImageStrip& pictures = strip(list);
     const QImage* picture = pictures.picture(index);
-    if (picture == nullptr)
+    const QRect target(x, y, pictures.width(), pictures.height());
+    if (picture == nullptr) {
+        if (pictures.count() == 0)
+            reportMissingPicture(QString::fromLatin1(kStripFiles[at(list)].file));
+        // The cards are the game: without their pictures they are drawn plain.
+        if (list != ImageList::cards || index < 0 || index >= 60)
+            return;
+        QPainter painter(&m_canvas);
+        drawPlainCard(painter, QRectF(target), index);
+        touched(target);
         return;
+    }
     QPainter painter(&m_canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect target(x, y, pictures.width(), pictures.height());
     painter.drawImage(QRectF(target), *picture);
     touched(target);
+}
+
+void TableWindow::reportMissingPicture(const QString& file) {
+    if (m_missingPictures.contains(file))
+        return;
+    m_missingPictures << file;
+    qWarning("tavolier: the picture %s is missing or cannot be read (looked for in %s)",
+        qPrintable(file), qPrintable(m_finder.dirs().join(QStringLiteral(", "))));
+    if (m_pictureNotice == nullptr) {
+        m_pictureNotice = new QLabel(this);
+        m_pictureNotice->setObjectName("pictureNotice");
+        m_pictureNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_pictureNotice->setStyleSheet(
+            "QLabel { color: #fff4d6; background: rgba(0, 0, 0, 160); padding: 1px 4px; }");
+        m_pictureNotice->setFont(uiFont("Verdana", 8, false));
+        m_pictureNotice->move(292, 3);
+    }
+    m_pictureNotice->setText(
+        QString("Pictures missing or unreadable: %1").arg(m_missingPictures.join(", ")));
+    m_pictureNotice->adjustSize();
+    m_pictureNotice->show();
+    m_pictureNotice->raise();
 }
 
 void TableWindow::touched(const QRect& area) {

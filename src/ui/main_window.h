@@ -136,6 +136,10 @@ public:
 
     // Counts of alerts sounded (the missing background and sounds), for tests.
     [[nodiscard]] int beepCount() const { return m_beeps; }
+    // The picture files that were missing or unreadable, each told once in
+    // the log and on the table.
+    [[nodiscard]] const QStringList& missingPictures() const { return m_missingPictures; }
+    [[nodiscard]] QLabel* pictureNotice() const { return m_pictureNotice; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -179,6 +183,9 @@ private:
     void showCosts();
     // Loads the background picture when it has changed; false when it cannot.
     bool loadBackground();
+    // Tells once, in the log and on the table, that a picture file is
+    // missing or cannot be read.
+    void reportMissingPicture(const QString& file);
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
 
@@ -220,6 +227,8 @@ private:
     MatchStatistics m_statistics;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
+    QStringList m_missingPictures;
+    QLabel* m_pictureNotice = nullptr;
     bool m_firstFrame = false;
     // Where the pointer rests on the canvas, if it does.
     std::optional<QPoint> m_pointer;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 #include <QtEndian>
 
@@ -45,8 +46,8 @@ inline constexpr std::array<const char*, 7> kRawCopies { "cards.png", "cards@2x.
     return (dot < 0 ? name : name.left(dot)) + QStringLiteral(".argb");
 }
 
-// Reads a raw picture; a null image when the file is missing, short or not
-// raw at all.
+// Reads a raw picture; a null image when the file is missing, short, not
+// raw at all, or bigger than the image readers' allocation limit.
 [[nodiscard]] inline QImage readRawPicture(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -60,6 +61,10 @@ inline constexpr std::array<const char*, 7> kRawCopies { "cards.png", "cards@2x.
     if (width == 0 || height == 0 || width > kRawMaxSide || height > kRawMaxSide)
         return {};
     const qint64 bytes = qint64 { width } * height * 4;
+    // The same cap as for every other picture the image readers decode.
+    if (const int limitMb = QImageReader::allocationLimit();
+        limitMb > 0 && bytes > qint64 { limitMb } * 1024 * 1024)
+        return {};
     if (file.size() != kRawHeaderSize + bytes)
         return {};
     QImage image(

@@ -274,12 +274,18 @@ QThread* soundThread() {
 }
 
 std::optional<SoundClip> decodeFile(const QString& path) {
+    // Mapped, not read: a file far longer than a cue is refused after its
+    // headers, without its bytes ever being held.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return decodeWave(
-        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    const uchar* bytes = file.map(0, file.size());
+    if (bytes == nullptr)
+        return std::nullopt;
+    std::optional<SoundClip> clip = decodeWave(
+        std::as_bytes(std::span(bytes, static_cast<std::size_t>(file.size()))));
+    file.unmap(const_cast<uchar*>(bytes));
+    return clip;
 }
 
 } // namespace

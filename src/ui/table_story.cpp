@@ -5,6 +5,7 @@
 #include "ui/history_window.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QPainter>
 #include <QPushButton>
 
@@ -45,6 +46,13 @@ void setColour(QLabel* label, const QColor& colour) {
 }
 
 } // namespace
+
+QString defaultHistoryFolder() {
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString folder
+        = !data.isEmpty() && QDir::isAbsolutePath(data) ? data : QDir::homePath() + "/.local/share";
+    return QDir::cleanPath(folder) + "/tavolier/history";
+}
 
 FeltText::FeltText(Look look, QWidget* parent)
     : QLabel(parent)

@@ -20,6 +20,12 @@ namespace tavolier {
 class HistoryWindow;
 class SettingsStore;
 
+// Where the day's hand-history files go by default: "tavolier/history" in
+// the user's data folder, $XDG_DATA_HOME when that is an absolute path and
+// ~/.local/share otherwise (a relative one is ignored, as the XDG rules say,
+// rather than taken from whatever folder the game was started in).
+[[nodiscard]] QString defaultHistoryFolder();
+
 // Text painted straight on the felt: engraved (dark with a light edge under
 // it) or raised (light with a dark shadow). It lets the mouse through to
 // the table.

@@ -101,7 +101,7 @@ float sampleAt(std::span<const std::byte> data, std::size_t at, const Layout& la
 
 } // namespace
 
-std::optional<SoundClip> decodeWave(std::span<const std::byte> file) {
+std::optional<SoundClip> decodeWave(std::span<const std::byte> file, int maxSeconds) {
     if (file.size() < 12 || !hasTag(file, 0, "RIFF") || !hasTag(file, 8, "WAVE"))
         return std::nullopt;
     std::optional<Layout> layout;
@@ -122,6 +122,10 @@ std::optional<SoundClip> decodeWave(std::span<const std::byte> file) {
             const std::size_t sampleBytes = static_cast<std::size_t>(layout->bits / 8);
             const std::size_t frameBytes = sampleBytes * static_cast<std::size_t>(layout->channels);
             const std::size_t frames = size / frameBytes;
+            if (frames
+                > static_cast<std::size_t>(maxSeconds)
+                    * static_cast<std::size_t>(layout->sampleRate))
+                return std::nullopt; // too long for a cue
             SoundClip clip;
             clip.sampleRate = layout->sampleRate;
             clip.samples.resize(frames);

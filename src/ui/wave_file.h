@@ -14,11 +14,17 @@ struct SoundClip {
     std::vector<float> samples;
 };
 
+// The longest sound a cue may be. The cues last under a second; a longer
+// file is refused before it is decoded, so a huge file cannot hold memory
+// for the whole session.
+inline constexpr int kMaxSoundSeconds = 10;
+
 // Decodes a RIFF WAVE file held in memory: integer PCM of 8, 16, 24 or 32
 // bits and IEEE float of 32 or 64 bits, plain or in the extensible header,
-// any number of channels (mixed down to mono). Anything else, or a file cut
-// short, gives nothing.
-[[nodiscard]] std::optional<SoundClip> decodeWave(std::span<const std::byte> file);
+// any number of channels (mixed down to mono). Anything else, a file cut
+// short, or more than maxSeconds of sound, gives nothing.
+[[nodiscard]] std::optional<SoundClip> decodeWave(
+    std::span<const std::byte> file, int maxSeconds = kMaxSoundSeconds);
 
 // The clip as 16-bit samples for an output of the given rate and channel
 // count: resampled (linearly) when the rates differ, the mono signal copied

@@ -137,6 +137,16 @@ TEST(WaveDecoding, DamagedOrUnplayableFilesGiveNothing) {
     EXPECT_FALSE(decode(badAlign));
 }
 
+// A cue is capped in seconds of sound, whatever the file's size: ten seconds
+// at the lowest rate play, a frame more does not.
+TEST(WaveDecoding, ASoundLongerThanACueMayBeGivesNothing) {
+    const WaveSpec slow { 1, 1, 1000, 8 };
+    std::vector<std::vector<double>> frames(std::size_t { 1000 } * kMaxSoundSeconds, { 0.25 });
+    EXPECT_TRUE(decode(makeWave(slow, frames)));
+    frames.push_back({ 0.25 });
+    EXPECT_FALSE(decode(makeWave(slow, frames)));
+}
+
 TEST(WaveRendering, SixteenBitAtTheOutputRateComesBackSampleForSample) {
     std::vector<std::vector<double>> frames;
     for (int s = -32768; s < 32768; s += 7)

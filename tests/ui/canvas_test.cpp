@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QtTest/QTest>
 
 namespace tavolier::uitest {
@@ -188,14 +189,26 @@ TEST(TableCanvas, DoubleScaleCanvasUsesTheSharpPictures) {
         0);
 }
 
-TEST(MissingAssets, TableStillPlaysWithABeepForTheBackground) {
+// Without any picture the cards are still drawn, plain, and each missing
+// file is told once, however often it is asked for.
+TEST(MissingAssets, TableStillPlaysWithABeepForTheBackgroundAndPlainCards) {
     QTemporaryDir empty;
     WindowFixture f(4, { empty.path() });
     TableWindow& form = f.open();
     EXPECT_GE(form.beepCount(), 1);
     const QImage canvas = form.canvas().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(canvas.pixel(503 + 30, 484 + 40) & 0xFFFFFFu, 0u);
+    const QRect humanCard(503, 484, 62, 84);
+    int lit = 0;
+    for (int y = humanCard.top(); y <= humanCard.bottom(); ++y)
+        for (int x = humanCard.left(); x <= humanCard.right(); ++x)
+            lit += (canvas.pixel(x, y) & 0xFFFFFFu) != 0;
+    EXPECT_GT(lit, humanCard.width() * humanCard.height() / 2);
     EXPECT_EQ(canvas.pixel(10, 10) & 0xFFFFFFu, 0u);
+    redraw(form.table());
+    EXPECT_EQ(form.missingPictures().count("cards.png"), 1);
+    EXPECT_EQ(form.missingPictures().count("texasbmp2.bmp"), 1);
+    ASSERT_NE(form.pictureNotice(), nullptr);
+    EXPECT_FALSE(form.pictureNotice()->isHidden());
 
     // A missing sound sounds the alert instead, and play goes on.
     const int beeps = form.beepCount();

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
@@ -214,6 +215,34 @@ TEST(HandHistoryWindow, SaveToFileIsRememberedAndTurnsTheFileOff) {
     window->close();
     EXPECT_EQ(f.file.readInteger("History", "width", -1), 420);
     EXPECT_EQ(f.file.readInteger("History", "height", -1), 500);
+}
+
+TEST(HandHistoryFolder, ARelativeDataFolderIsIgnored) {
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");
+    const QString relative = defaultHistoryFolder();
+    qputenv("XDG_DATA_HOME", "/srv/data");
+    const QString absolute = defaultHistoryFolder();
+    if (saved.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(relative, QDir::homePath() + "/.local/share/tavolier/history");
+    EXPECT_EQ(absolute, QString("/srv/data") + "/tavolier/history");
+}
+
+TEST(HandHistoryWindow, AStoredSizeBiggerThanTheScreenIsCutToTheScreen) {
+    WindowFixture f(4);
+    f.file.writeInteger("History", "width", 10000);
+    f.file.writeInteger("History", "height", 10000);
+    TableWindow& form = f.open();
+    form.show();
+    form.findChild<QPushButton*>("historyButton")->click();
+    HistoryWindow* window = form.story()->historyWindow();
+    ASSERT_NE(window, nullptr);
+    const QSize room = form.screen()->availableGeometry().size();
+    EXPECT_LE(window->width(), room.width());
+    EXPECT_LE(window->height(), room.height());
 }
 
 TEST(HandHistoryWindow, AFailedWriteIsToldInTheWindowUntilSavingResumesAndPlayGoesOn) {

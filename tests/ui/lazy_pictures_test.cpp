@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -133,6 +134,29 @@ TEST(LatePictures, ARawCopyServesOnlyWhenSoundAndNotOlderThanItsPng) {
     ASSERT_TRUE(writeRawPicture(other, raw));
     ASSERT_TRUE(QFile::resize(raw, 1000));
     EXPECT_EQ(first(), fromPng.copy(0, 0, 139, 127));
+}
+
+// A raw picture is held to the image readers' allocation limit, as a PNG is,
+// and pictures are found only in the game's own folders.
+TEST(LatePictures, ARawPictureOverTheReadersLimitIsRefusedAndTheStartFolderIsNotSearched) {
+    QTemporaryDir dir;
+    const QString raw = QDir(dir.path()).filePath("big.argb");
+    QImage big(1024, 1024, QImage::Format_ARGB32_Premultiplied); // 4 MB
+    big.fill(qRgb(9, 8, 7));
+    ASSERT_TRUE(writeRawPicture(big, raw));
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(3);
+    const QImage refused = readRawPicture(raw);
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_TRUE(refused.isNull());
+    EXPECT_EQ(readRawPicture(raw), big);
+
+    const QString started = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(QFile::copy(asset("gold.png"), "gold.png"));
+    const QString found = AssetFinder().find("gold.png");
+    ASSERT_TRUE(QDir::setCurrent(started));
+    EXPECT_FALSE(found.startsWith(dir.path())) << found.toStdString();
 }
 
 TEST(LatePictures, PngAndBmpAreReadWithoutImageFormatPlugins) {
