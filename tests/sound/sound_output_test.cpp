@@ -280,6 +280,8 @@ TEST_F(SoundServer, TheGameGoesOnWhileTheServerIsGoneAndSoundsAgainWhenItIsBack)
 class WindowSound : public SoundServer {
 protected:
     std::unique_ptr<TableWindow> openWindow(bool soundOn) {
+        // A retry opens a fresh window, whose player is made anew.
+        player = nullptr;
         settings.writeBoolean("Settings", "Sound", soundOn);
         WindowOptions options;
         options.assetDirs = { QStringLiteral(TAVOLIER_ASSET_DIR) };
