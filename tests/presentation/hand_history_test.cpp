@@ -15,7 +15,6 @@
 #include <iterator>
 #include <set>
 
-#include <sys/stat.h>
 
 namespace tavolier {
 
@@ -526,42 +525,6 @@ TEST(HandHistoryFileWriting, TwoSessionsStartedInTheSameSecondNeverShareANumber)
     for (const auto& hand : parsed.hands)
         ids.insert(hand.id);
     EXPECT_EQ(ids.size(), 6u);
-}
-
-// A day's file that is a link (to the settings file or anywhere), a pipe or
-// the settings file itself under another name is never written to.
-TEST(HandHistoryFileWriting, ALinkAPipeOrTheSettingsFileIsRefusedAndLeftAsItWas) {
-    testing_support::TempFolder dir;
-    Played p;
-    const std::string settings = "[Cash]\nplayer=1234\n";
-    std::ofstream(dir.ini()) << settings;
-    const auto history = dir.path() / "history";
-    HandHistoryFile file(history, 0, dir.ini());
-    const auto day = file.fileFor(p.history.hands()[0]);
-    std::filesystem::create_directories(history);
-
-    std::filesystem::create_symlink(dir.ini(), day);
-    EXPECT_FALSE(file.append(p.history.hands()[0]));
-    EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << file.error();
-    std::filesystem::remove(day);
-
-    std::filesystem::create_hard_link(dir.ini(), day);
-    EXPECT_FALSE(file.append(p.history.hands()[0]));
-    EXPECT_NE(file.error().find("settings file"), std::string::npos) << file.error();
-    EXPECT_EQ(fileText(dir.ini()), settings);
-    std::filesystem::remove(day);
-
-    // Nobody reads the pipe: the append neither waits nor writes.
-    ASSERT_EQ(::mkfifo(day.c_str(), 0600), 0);
-    EXPECT_FALSE(file.append(p.history.hands()[0]));
-    EXPECT_NE(file.error().find("not a regular file"), std::string::npos) << file.error();
-    std::filesystem::remove(day);
-
-    // The refused hands waited, and go into the plain file with the next.
-    EXPECT_EQ(file.waiting(), 3u);
-    ASSERT_TRUE(file.append(p.history.hands()[1]));
-    EXPECT_EQ(file.waiting(), 0u);
-    EXPECT_EQ(historytest::parseHistory(fileText(day)).hands.size(), 4u);
 }
 
 } // namespace tavolier
