@@ -9,6 +9,7 @@
 #include "ui/options_panel.h"
 #include "ui/playback.h"
 #include "ui/rules_dialog.h"
+#include "ui/table_marks_view.h"
 #include "ui/table_story.h"
 
 #include <QApplication>
@@ -29,7 +30,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
+#include <span>
 
 namespace tavolier {
 
@@ -165,7 +168,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     , m_options(std::move(options))
     , m_finder(m_options.assetDirs) {
     setObjectName("Form1");
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Tavolier"));
     setFixedSize(1000, 670);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
@@ -197,6 +200,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     // The story and the statistics hear each event as its step is shown.
     m_turnSteps.shownEvents().add(m_story->events());
     m_turnSteps.shownEvents().add(m_statistics);
+    m_turnSteps.shownEvents().add(m_marks);
+    m_marks.changed = [this] { marksChanged(); };
     m_playback = new Playback(m_turnSteps, *this,
         { button(Button::deal), button(Button::checkOrCall), button(Button::raise),
             button(Button::fold) },
@@ -208,6 +213,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
                                                : allowed.fold;
         });
     m_playback->setOnShown([this] { turnShown(); });
+    m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
     wireHandlers();
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
@@ -219,6 +225,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
     m_pace = readPace(m_table.settings);
     m_playback->setPace(m_options.playback ? m_pace : OpponentsPace::instant);
+    m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
 
     m_about = new RulesDialog(m_finder, m_scale, this);
 
@@ -304,6 +311,8 @@ const ImageStrip& TableWindow::strip(ImageList list) const {
 }
 
 void TableWindow::layOutControls() {
+    // The marks lie on the felt, under every label and button.
+    m_marksView = new TableMarksView(m_marks, this);
     const QFont labelFont = uiFont("Verdana", 8, true);
     const QFont statusFont = uiFont("Verdana", 8, false);
     auto makeLabel = [this](const QString& objectName, const QString& text, QPoint at,
@@ -396,6 +405,7 @@ void TableWindow::wireHandlers() {
     auto onTurn = [this](QPushButton* button, std::function<void()> handler) {
         connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
             m_playback->runTurn([this, &handler] { guarded(handler); });
+            showCues();
         });
     };
     onTurn(button(Button::deal), [this] { m_game.deal(); });
@@ -469,6 +479,7 @@ void TableWindow::buildOptionsPanel() {
             m_pace = pace;
             if (m_options.playback)
                 m_playback->setPace(pace);
+            m_marksView->setSliding(m_options.playback && pace != OpponentsPace::instant);
         });
     });
 
@@ -545,6 +556,37 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 void TableWindow::showCosts() {
     if (m_story != nullptr)
         m_story->showCosts(m_game.legalActions());
+    showCues();
+}
+
+void TableWindow::showCues() {
+    if (m_marksView == nullptr || m_playback == nullptr)
+        return;
+    TableCues cues;
+    cues.legal = m_game.legalActions();
+    cues.playing = m_playback->playing();
+    cues.humanStatusShown = !label(Label::humanStatus)->text().isEmpty();
+    cues.humanHand = m_humanHand;
+    m_marksView->setCues(cues);
+}
+
+void TableWindow::marksChanged() {
+    // From the flop on, the human's cards and the board as far as shown.
+    QString named;
+    if (m_marks.boardCount() >= 3 && !m_marks.humanFolded()) {
+        std::array<Card, 7> cards {};
+        cards[0] = m_marks.humanCards()[0];
+        cards[1] = m_marks.humanCards()[1];
+        const auto count = static_cast<std::size_t>(m_marks.boardCount());
+        for (std::size_t i = 0; i < count && i < 5; ++i)
+            cards[2 + i] = m_marks.board()[i];
+        named = QString::fromStdString(m_game.rules().handName(
+            std::span<const Card>(cards.data(), 2 + std::min<std::size_t>(count, 5))));
+    }
+    m_humanHand = named;
+    if (m_marksView != nullptr)
+        m_marksView->marksChanged();
+    showCues();
 }
 
 void TableWindow::aboutbox() {
@@ -615,6 +657,8 @@ void TableWindow::setLabelText(Label which, std::string_view text) {
     QLabel* l = label(which);
     l->setText(qs(text));
     l->adjustSize();
+    if (which == Label::humanStatus)
+        showCues();
 }
 
 void TableWindow::setLabelColor(Label which, std::uint32_t rgb) {
@@ -854,6 +898,7 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TableWindow::turnShown() {
+    showCues();
     // The badge may have waited for the whole turn under a resting pointer.
     if (m_pointer)
         guardedDrawing([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });

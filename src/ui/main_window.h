@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/table.h"
 #include "presentation/match_statistics.h"
+#include "presentation/table_marks.h"
 #include "presentation/turn_steps.h"
 #include "settings/opponents_pace.h"
 #include "settings/settings_store.h"
@@ -35,6 +36,7 @@ class OptionsPanel;
 class Playback;
 class RulesDialog;
 class TableStory;
+class TableMarksView;
 
 // How the window is set up; the defaults are the game's, tests change them.
 struct WindowOptions {
@@ -100,6 +102,9 @@ public:
     // passes the game events on as their step is shown.
     [[nodiscard]] TurnSteps& turnSteps() { return m_turnSteps; }
     [[nodiscard]] const MatchStatistics& statistics() const { return m_statistics; }
+    // The button, blinds, bets, street and turn marks on the felt.
+    [[nodiscard]] const TableMarks& marks() const { return m_marks; }
+    [[nodiscard]] TableMarksView* marksView() const { return m_marksView; }
     // The Statistics window once it has been opened, else null.
     [[nodiscard]] StatisticsWindow* statisticsWindow() const { return m_statisticsWindow; }
     // "Statistics" (and the key S): opens the window, or brings it forward.
@@ -179,8 +184,12 @@ private:
     // The message of an error that ended a handler, with where and why as
     // the box's detailed text.
     void showError(const QString& text, const QString& detail);
-    // What Check/Call and Raise cost now, on their tooltips.
+    // What Check/Call and Raise cost now, on their tooltips and under them,
+    // and the marks that follow the legal actions and the playback.
     void showCosts();
+    void showCues();
+    // The marks heard an event: the human's best hand is named again.
+    void marksChanged();
     // Loads the background picture when it has changed; false when it cannot.
     bool loadBackground();
     // Tells once, in the log and on the table, that a picture file is
@@ -225,6 +234,10 @@ private:
     // box changes it (the box shows it when the panel is built).
     OpponentsPace m_pace = kDefaultPace;
     MatchStatistics m_statistics;
+    TableMarks m_marks;
+    TableMarksView* m_marksView = nullptr;
+    // The human's best hand so far, named by the rules in play.
+    QString m_humanHand;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
     QStringList m_missingPictures;

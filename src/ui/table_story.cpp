@@ -96,8 +96,8 @@ TableStory::TableStory(StoryWidgets widgets, SettingsStore& settings, QString hi
     m_history.changed = [this](std::size_t index) { handChanged(index); };
     m_history.handFinished = [this](const HandRecord& hand) { handFinished(hand); };
 
-    // "Pot", engraved on the felt left of the pot's figure (betsize at 488, 266).
-    m_legend = new FeltText(FeltText::Look::engraved, m_widgets.table);
+    // "Pot", raised on the felt left of the pot's figure (betsize at 488, 266).
+    m_legend = new FeltText(FeltText::Look::raised, m_widgets.table);
     m_legend->setObjectName("potLegend");
     m_legend->setText("Pot");
     m_legend->setFont(uiFont("Verdana", 7, true));

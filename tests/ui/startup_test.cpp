@@ -37,12 +37,12 @@ TEST(WindowStartUp, FirstRunWithoutSettingsFileShowsDefaultsAndADealtHand) {
     EXPECT_TRUE(f.messages.empty());
 }
 
-TEST(WindowStartUp, WindowIsAFixedBlackUntitledTable) {
+TEST(WindowStartUp, WindowIsAFixedBlackTableTitledTavolier) {
     WindowFixture f;
     TableWindow& form = f.open();
     EXPECT_EQ(form.size(), QSize(1000, 670));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_TRUE(form.windowTitle().isEmpty());
+    EXPECT_EQ(form.windowTitle(), "Tavolier");
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
     // Controls stand where the table picture expects them.

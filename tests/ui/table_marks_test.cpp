@@ -1,0 +1,148 @@
+// The marks on the felt (button, blinds, bets, street, turn): where they
+// stand, and that what they show agrees with the rules' own bookkeeping.
+#include "presentation/card_drawing.h"
+#include "presentation/portraits.h"
+#include "presentation/table_marks.h"
+#include "ui/table_marks_view.h"
+#include "ui_fixture.h"
+
+#include <QLabel>
+#include <QtTest/QTest>
+
+namespace tavolier::uitest {
+
+namespace {
+
+QRect box(int x, int y, int width, int height) {
+    return QRect(x, y, width, height);
+}
+
+QRect box(Rect r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+// Everything drawn on the table that a mark must leave visible.
+std::vector<std::pair<QString, QRect>> tableThings(TableWindow& form) {
+    std::vector<std::pair<QString, QRect>> things;
+    for (int seat = 1; seat <= 8; ++seat) {
+        const CardPlace& c = kCardPlaces[static_cast<std::size_t>(seat)];
+        things.push_back({ QString("cards of seat %1").arg(seat), box(c.x, c.y, 62, 84) });
+        things.push_back(
+            { QString("cards of seat %1").arg(seat), box(c.x + c.stepX, c.y + c.stepY, 62, 84) });
+        if (seat != 8) {
+            const PortraitPlace& p = kPortraits[static_cast<std::size_t>(seat)];
+            things.push_back({ QString("portrait of seat %1").arg(seat), box(p.x, p.y, 128, 128) });
+        }
+    }
+    for (const auto& [x, y] : kBoardPlaces)
+        things.push_back({ "board", box(x, y, 62, 84) });
+    things.push_back({ "badge", box(kBadgeX, kBadgeY, 139, 127) });
+    things.push_back({ "gold figure", box(kGoldX, kGoldY, 94, 94) });
+    for (QLabel* label : form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->isVisible() && !label->text().isEmpty())
+            things.push_back({ "label " + label->objectName(), label->geometry() });
+    for (QPushButton* button : form.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        things.push_back({ "button " + button->objectName(), button->geometry() });
+    return things;
+}
+
+} // namespace
+
+TEST(TableMarks, EveryPlaceKeepsClearOfCardsPortraitsLabelsAndEachOther) {
+    WindowFixture f;
+    TableWindow& form = f.open();
+    form.show();
+    // The longest texts the seats' labels take.
+    for (Label chips : { Label::humanChips, Label::chongChips, Label::jackChips, Label::carlosChips,
+             Label::cindyChips, Label::robertChips, Label::edmundChips, Label::marcChips })
+        form.setLabelText(chips, "99999");
+    for (Label status :
+        { Label::humanStatus, Label::chongStatus, Label::jackStatus, Label::carlosStatus,
+            Label::cindyStatus, Label::robertStatus, Label::edmundStatus, Label::marcStatus })
+        form.setLabelText(status, "Small Blind");
+    form.setLabelText(Label::pot, "99999");
+
+    // Every mark a seat can hold: a bet, the button and a blind beside it.
+    std::vector<std::pair<QString, QRect>> marks;
+    for (int seat = 1; seat <= 8; ++seat) {
+        const SeatMarkPlace& place = kSeatMarkPlaces[static_cast<std::size_t>(seat)];
+        marks.push_back({ QString("bet of seat %1").arg(seat), box(place.bet) });
+        marks.push_back({ QString("markers of seat %1").arg(seat),
+            box(place.markerX, place.markerY, kMarkerStep + kMarkerSize, kMarkerSize) });
+    }
+    marks.push_back({ "street name", box(kStreetNamePlace) });
+    marks.push_back({ "human's hand", box(kHumanHandPlace) });
+    marks.push_back({ "your turn", box(kYourTurnPlace) });
+    marks.push_back({ "call cost", box(kCallCostPlace) });
+    marks.push_back({ "raise cost", box(kRaiseCostPlace) });
+
+    const auto things = tableThings(form);
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        EXPECT_TRUE(QRect(0, 0, 1000, 670).contains(marks[i].second))
+            << marks[i].first.toStdString();
+        for (const auto& [name, rect] : things)
+            EXPECT_FALSE(marks[i].second.intersects(rect))
+                << marks[i].first.toStdString() << " covers " << name.toStdString();
+        for (std::size_t j = i + 1; j < marks.size(); ++j)
+            EXPECT_FALSE(marks[i].second.intersects(marks[j].second))
+                << marks[i].first.toStdString() << " covers " << marks[j].first.toStdString();
+    }
+}
+
+// At every turn of the human in Standard, the chips shown in front of each
+// seat are what the rules count as put in on this street, and the button and
+// blinds are the rules' own.
+TEST(TableMarks, StandardBetsAgreeWithTheStreetTotalsAtEveryTurn) {
+    WindowFixture f(5);
+    f.file.writeInteger("Settings", "Rules", 1);
+    TableWindow& form = f.open();
+    form.show();
+    int turns = 0;
+    for (int hand = 0; hand < 6; ++hand) {
+        for (int press = 0; press < 30 && !form.button(Button::deal)->isEnabled(); ++press) {
+            const Betting& b = f.state.betting;
+            const TableMarks& marks = form.marks();
+            ASSERT_TRUE(form.marksView()->humanToAct());
+            EXPECT_EQ(marks.button().number(), b.buttonSeat);
+            EXPECT_EQ(marks.smallBlind().number(), b.smallBlindSeat);
+            EXPECT_EQ(marks.bigBlind().number(), b.bigBlindSeat);
+            EXPECT_EQ(marks.street(), f.state.street);
+            for (std::size_t seat = 1; seat <= 8; ++seat)
+                EXPECT_EQ(marks.streetBets()[seat], b.street[seat])
+                    << "seat " << seat << " on street " << static_cast<int>(f.state.street);
+            ++turns;
+            // Raise now and then, so that bets and raises show too.
+            QPushButton* next = (press % 3 == 1 && form.button(Button::raise)->isEnabled())
+                ? form.button(Button::raise)
+                : form.button(Button::checkOrCall);
+            QTest::mouseClick(next, Qt::LeftButton);
+        }
+        EXPECT_FALSE(form.marksView()->humanToAct());
+        QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
+    }
+    EXPECT_GT(turns, 12);
+}
+
+// Classic: the blinds do not count toward the call, so the chips shown are
+// what each seat paid; before the flop they add up to the pot.
+TEST(TableMarks, ClassicBetsBeforeTheFlopAddUpToThePot) {
+    WindowFixture f(9);
+    TableWindow& form = f.open();
+    form.show();
+    int checked = 0;
+    for (int hand = 0; hand < 6; ++hand) {
+        if (f.state.street == Street::preflop && form.marksView()->humanToAct()) {
+            std::int32_t shown = 0;
+            for (std::int32_t bet : form.marks().streetBets())
+                shown += bet;
+            EXPECT_EQ(shown, f.state.pot) << "hand " << hand;
+            EXPECT_EQ(form.marks().street(), Street::preflop);
+            ++checked;
+        }
+        QTest::mouseClick(form.button(Button::fold), Qt::LeftButton);
+        QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
+    }
+    EXPECT_GT(checked, 3);
+}
+
+} // namespace tavolier::uitest
