@@ -209,6 +209,10 @@ void HandHistory::actionTaken(const ActionTaken& e) {
     add(e);
 }
 
+void HandHistory::betReturned(const BetReturned& e) {
+    add(e);
+}
+
 void HandHistory::streetDealt(const StreetDealt& e) {
     add(e);
 }
@@ -320,6 +324,11 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand) {
                 break;
             }
             lines.push_back({ Kind::action, std::move(text), {}, {} });
+        } else if (const auto* back = std::get_if<BetReturned>(&step)) {
+            lines.push_back({ Kind::action,
+                says(back->seat, "take") + " back " + num(back->amount) + " \u00b7 pot "
+                    + num(back->potAfter),
+                {}, {} });
         } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
             const int count = std::clamp(dealt->boardCount, 0, 5);
             std::vector<Card> board(dealt->board.begin(), dealt->board.begin() + count);
@@ -380,11 +389,16 @@ std::string winnerCaption(const HandRecord& hand) {
 
 namespace {
 
-// Seats are numbered in the file so that the order of play runs up the
-// numbers, as importers expect: the human is seat 1, Chong 2, ... Marc 8.
-[[nodiscard]] int fileSeat(SeatNumber seat) {
-    return 9 - seat.number();
-}
+// clang-format off
+    // The file numbers the seats so that the order of play runs up the
+    // numbers, as importers expect. Classic plays from the human down the
+    // seat numbers: You 1, Chong 2 ... Marc 8. The card rooms' rules play
+    // clockwise round the table as drawn: You 1, Marc 2, Chong 3 ... Edmund 8.
+    constexpr std::array<SeatNumber, 8> kClassicOrder { SeatNumber(8), SeatNumber(7),
+        SeatNumber(6), SeatNumber(5), SeatNumber(4), SeatNumber(3), SeatNumber(2), SeatNumber(1) };
+    constexpr std::array<SeatNumber, 8> kClockwiseOrder { SeatNumber(8), SeatNumber(1),
+        SeatNumber(7), SeatNumber(6), SeatNumber(5), SeatNumber(4), SeatNumber(3), SeatNumber(2) };
+// clang-format on
 
 [[nodiscard]] std::string bracketed(const std::vector<Card>& cards) {
     std::string text = "[";
@@ -469,6 +483,7 @@ private:
     void holeCards();
     void blind(const BlindPosted& b);
     void action(const ActionTaken& a);
+    void returned(const BetReturned& r);
     // The board grew to cards: a line for each street not written yet.
     void boardTo(const std::vector<Card>& cards);
     void showDown();
@@ -480,6 +495,17 @@ private:
         m_level = std::max(m_level, m_in[seat.index()]);
     }
     [[nodiscard]] std::string who(SeatNumber seat) const { return name(seat) + ": "; }
+    // The seats in the file's order, seat 1 first.
+    [[nodiscard]] const std::array<SeatNumber, 8>& order() const {
+        return m_hand.start.standardBetting ? kClockwiseOrder : kClassicOrder;
+    }
+    [[nodiscard]] int fileSeat(SeatNumber seat) const {
+        const auto& seats = order();
+        return static_cast<int>(std::find(seats.begin(), seats.end(), seat) - seats.begin()) + 1;
+    }
+    // What each winner took from each pot, the pots in the award's order;
+    // empty when the takes do not add up to what the seats received.
+    [[nodiscard]] std::vector<SeatFigures> takesByPot(const PotAwarded& a) const;
 
     const HandRecord& m_hand;
     HistoryStyle m_style;
@@ -503,8 +529,7 @@ void HandWriter::header(std::int64_t handId) {
         + headerTime(m_hand.startedAt));
     line("Table 'Tavolier' 8-max Seat #" + num(s.buttonSeat.isSeat() ? fileSeat(s.buttonSeat) : 0)
         + " is the button");
-    for (int seat : kNamingOrder) {
-        const SeatNumber n(seat);
+    for (const SeatNumber n : order()) {
         // Only the human plays a hand from no chips (a hand-edited file); a
         // reader takes no stack below nothing.
         if (m_playing[n.index()])
@@ -522,7 +547,8 @@ void HandWriter::holeCards() {
 }
 
 void HandWriter::blind(const BlindPosted& b) {
-    line(who(b.seat) + "posts " + (b.big ? "big" : "small") + " blind " + num(b.amount));
+    line(who(b.seat) + "posts " + (b.big ? "big" : "small") + " blind " + num(b.amount)
+        + (b.allIn ? " and is all-in" : ""));
     put(b.seat, b.amount);
 }
 
@@ -531,22 +557,23 @@ void HandWriter::action(const ActionTaken& a) {
     Outcome& o = m_outcome[a.seat.index()];
     const std::int64_t paid = a.paid;
     const std::int64_t to = m_in[a.seat.index()] + paid;
+    const std::string allIn = a.allIn ? " and is all-in" : "";
     switch (a.kind) {
     case ActionKind::check:
     case ActionKind::call:
         // A call of nothing passes like a check.
-        line(who(a.seat) + (paid > 0 ? "calls " + num(paid) : std::string("checks")));
+        line(who(a.seat) + (paid > 0 ? "calls " + num(paid) + allIn : std::string("checks")));
         break;
     case ActionKind::bet:
     case ActionKind::raise:
         // A raise names the total it reaches and how far it tops the most any
         // seat had in; a raise that tops nobody put in what a call puts in.
         if (m_level == 0)
-            line(who(a.seat) + "bets " + num(paid));
+            line(who(a.seat) + "bets " + num(paid) + allIn);
         else if (to > m_level)
-            line(who(a.seat) + "raises " + num(to - m_level) + " to " + num(to));
+            line(who(a.seat) + "raises " + num(to - m_level) + " to " + num(to) + allIn);
         else
-            line(who(a.seat) + "calls " + num(paid));
+            line(who(a.seat) + "calls " + num(paid) + allIn);
         break;
     case ActionKind::fold:
         line(who(a.seat) + "folds");
@@ -558,6 +585,12 @@ void HandWriter::action(const ActionTaken& a) {
         break;
     }
     put(a.seat, paid);
+}
+
+void HandWriter::returned(const BetReturned& r) {
+    line("Uncalled bet (" + num(r.amount) + ") returned to " + name(r.seat));
+    m_in[r.seat.index()] -= r.amount;
+    m_level = *std::max_element(m_in.begin(), m_in.end());
 }
 
 void HandWriter::boardTo(const std::vector<Card>& cards) {
@@ -597,18 +630,67 @@ void HandWriter::award(const PotAwarded& a) {
     if (!a.byFolds && m_showDown) {
         // A seat still in at the showdown that was not shown (it had run out
         // of chips) lays its cards down unseen.
-        for (int seat : kNamingOrder) {
-            const std::size_t i = static_cast<std::size_t>(seat);
+        for (const SeatNumber n : order()) {
+            const std::size_t i = n.index();
             if (m_playing[i] && !m_outcome[i].folded && m_outcome[i].shown == nullptr
                 && !a.winners[i])
-                line(who(SeatNumber(seat)) + "mucks hand");
+                line(who(n) + "mucks hand");
         }
     }
-    for (SeatNumber winner : winnersOf(a)) {
-        m_outcome[winner.index()].won += a.share;
-        m_collected += a.share;
-        line(name(winner) + " collected " + num(a.share) + " from pot");
+    // What each seat received: the award's takes, or an even share where the
+    // award gives none.
+    SeatFigures won = a.won;
+    if (std::all_of(won.begin(), won.end(), [](std::int32_t w) { return w == 0; }))
+        for (SeatNumber winner : winnersOf(a))
+            won[winner.index()] = a.share;
+    for (int seat = 1; seat <= 8; ++seat) {
+        m_outcome[static_cast<std::size_t>(seat)].won += won[static_cast<std::size_t>(seat)];
+        m_collected += won[static_cast<std::size_t>(seat)];
     }
+    // With side pots each take is told from its pot: the side pots, the last
+    // first, then the main pot.
+    const std::vector<SeatFigures> takes
+        = a.pots.size() > 1 ? takesByPot(a) : std::vector<SeatFigures> {};
+    if (takes.empty()) {
+        for (const SeatNumber n : order())
+            if (won[n.index()] > 0)
+                line(name(n) + " collected " + num(won[n.index()]) + " from pot");
+        return;
+    }
+    for (std::size_t p = takes.size(); p-- > 0;) {
+        for (const SeatNumber n : order())
+            if (takes[p][n.index()] > 0)
+                line(name(n) + " collected " + num(takes[p][n.index()]) + " from "
+                    + (p == 0 ? std::string("main pot")
+                              : "side pot-" + num(static_cast<std::int64_t>(p))));
+    }
+}
+
+std::vector<SeatFigures> HandWriter::takesByPot(const PotAwarded& a) const {
+    // Each pot is shared evenly among its winners; the chips that do not
+    // divide go one each to its winners clockwise from the button.
+    const std::array<SeatNumber, 8>& seats = order();
+    const auto button = std::find(seats.begin(), seats.end(), m_hand.start.buttonSeat);
+    const std::size_t first
+        = button == seats.end() ? 0 : static_cast<std::size_t>(button - seats.begin()) + 1;
+    std::vector<SeatFigures> takes;
+    SeatFigures total {};
+    for (const PotShare& pot : a.pots) {
+        SeatFigures take {};
+        const std::int32_t count = static_cast<std::int32_t>(
+            std::count(pot.winners.begin() + 1, pot.winners.end(), true));
+        std::int32_t odd = count > 0 ? pot.amount % count : 0;
+        for (std::size_t i = 0; i < seats.size() && count > 0; ++i) {
+            const SeatNumber n = seats[(first + i) % seats.size()];
+            if (!pot.winners[n.index()])
+                continue;
+            take[n.index()] = pot.amount / count + (odd > 0 ? 1 : 0);
+            odd -= odd > 0 ? 1 : 0;
+            total[n.index()] += take[n.index()];
+        }
+        takes.push_back(take);
+    }
+    return total == a.won ? takes : std::vector<SeatFigures> {};
 }
 
 void HandWriter::summary() {
@@ -619,11 +701,18 @@ void HandWriter::summary() {
     // The chips nobody collected (an uneven split's remainder, a pot without
     // a winner) are the hand's rake, so that the pot is what was collected
     // and raked.
-    line("Total pot " + num(pot) + " | Rake " + num(std::max<std::int64_t>(pot - m_collected, 0)));
+    std::string pots;
+    if (a != nullptr && a->pots.size() > 1) {
+        for (std::size_t p = 0; p < a->pots.size(); ++p)
+            pots += (p == 0 ? std::string(" Main pot ")
+                            : " Side pot-" + num(static_cast<std::int64_t>(p)) + " ")
+                + num(a->pots[p].amount) + ".";
+    }
+    line("Total pot " + num(pot) + pots + " | Rake "
+        + num(std::max<std::int64_t>(pot - m_collected, 0)));
     if (!m_board.empty())
         line("Board " + bracketed(m_board));
-    for (int seat : kNamingOrder) {
-        const SeatNumber n(seat);
+    for (const SeatNumber n : order()) {
         if (!m_playing[n.index()])
             continue;
         const Outcome& o = m_outcome[n.index()];
@@ -686,6 +775,8 @@ std::string HandWriter::write(std::int64_t handId) {
             blind(*b);
         } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
             action(*a);
+        } else if (const auto* r = std::get_if<BetReturned>(&step)) {
+            returned(*r);
         } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
             const int count = std::clamp(dealt->boardCount, 0, 5);
             boardTo({ dealt->board.begin(), dealt->board.begin() + count });

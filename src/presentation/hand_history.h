@@ -32,7 +32,8 @@ using HistoryClock = std::function<LocalTime()>;
 // One hand as the game events told it: how it started, then every blind,
 // action, street, shown hand and award in the order they happened.
 struct HandRecord {
-    using Step = std::variant<BlindPosted, ActionTaken, StreetDealt, HandShown, PotAwarded>;
+    using Step
+        = std::variant<BlindPosted, ActionTaken, BetReturned, StreetDealt, HandShown, PotAwarded>;
 
     HandStarted start;
     LocalTime startedAt;
@@ -66,6 +67,7 @@ public:
     void handStarted(const HandStarted& e) override;
     void blindPosted(const BlindPosted& e) override;
     void actionTaken(const ActionTaken& e) override;
+    void betReturned(const BetReturned& e) override;
     void streetDealt(const StreetDealt& e) override;
     void handShown(const HandShown& e) override;
     void potAwarded(const PotAwarded& e) override;

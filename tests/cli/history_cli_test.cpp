@@ -11,6 +11,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <set>
 #include <sstream>
 #include <string>
@@ -98,6 +99,7 @@ struct FileSeen {
     int seatsLeftOut = 0;
     int mucks = 0;
     int boardsShownAtTheShowdownOnly = 0;
+    int sidePots = 0;
 };
 
 // Reads the file back as an importer and holds it to the run's end lines:
@@ -148,6 +150,12 @@ FileSeen checkFile(const HistoryRun& run, const RunAccount& account, std::int64_
                 << "hand " << end.hand << " " << who;
         }
         EXPECT_EQ(collected + hand.rake, hand.totalPot) << "hand " << end.hand;
+        if (!hand.pots.empty()) {
+            ++seen.sidePots;
+            EXPECT_EQ(std::accumulate(hand.pots.begin(), hand.pots.end(), std::int64_t { 0 }),
+                hand.totalPot)
+                << "hand " << end.hand;
+        }
         raked += hand.rake;
         // Every card of the board came with its street's line.
         EXPECT_EQ(hand.dealtBoard, hand.board) << "hand " << end.hand;
@@ -180,42 +188,48 @@ constexpr const char* kLongRun = "2000";
 
 TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
     const std::filesystem::path file = tempFile("long.txt");
-    const HistoryRun run
-        = playWithHistory({ "--hands", kLongRun, "--seed", "11", "--first-hand", "1" }, file);
-    std::filesystem::remove(file);
-    ASSERT_EQ(run.status, 0) << run.err;
-    const RunAccount account = accountOf(run.out);
-    ASSERT_EQ(account.ends.size(), static_cast<std::size_t>(std::stoi(kLongRun)));
-    const FileSeen seen = checkFile(run, account, 1, "Tavolier");
-    // The human's folds leave boards that are shown only at the showdown.
-    EXPECT_GT(seen.boardsShownAtTheShowdownOnly, 0);
-    if (account.ends.size() >= 2000) {
-        EXPECT_GT(seen.splits, 0);
+    for (const char* rules : { "classic", "standard" }) {
+        const bool classic = rules == std::string("classic");
+        const HistoryRun run
+            = playWithHistory({ "--hands", kLongRun, "--seed", classic ? "11" : "4", "--rules",
+                                  rules, "--first-hand", "1" },
+                file);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const RunAccount account = accountOf(run.out);
+        ASSERT_EQ(account.ends.size(), static_cast<std::size_t>(std::stoi(kLongRun)));
+        const FileSeen seen = checkFile(run, account, 1, "Tavolier");
+        // Classic: the human's folds leave boards shown only at the showdown.
+        if (classic) {
+            EXPECT_GT(seen.boardsShownAtTheShowdownOnly, 0);
+        }
+        if (account.ends.size() >= 2000) {
+            EXPECT_GT(seen.splits, 0) << rules;
+        }
     }
+    std::filesystem::remove(file);
 }
 
-// Small stacks: seats go broke, sit hands out and reach the showdown with
-// nothing left, in the trackers' style, numbered from --first-hand. (A
-// settings file is written at every deal: a shorter run.)
+// Small stacks: seats go broke, sit hands out, go all in for side pots and
+// reach the showdown with nothing left, in the trackers' style, numbered from
+// --first-hand. (A settings file is written at every deal: shorter runs.)
 TEST(PlayHistoryFile, SmallStacksForTrackingToolsReadBackAndBalance) {
     const std::filesystem::path ini = tempFile("small.ini");
-    {
-        std::ofstream out(ini);
-        out << "[Cash]\ninitial=100\nuntil=2000\nplayer=100\nrobot=100\nexpert=100\n"
-               "pinhead=100\nchamp=100\nmaster=100\ngeek=100\nfreak=100\n";
-    }
     const std::filesystem::path file = tempFile("small.txt");
-    const HistoryRun run
-        = playWithHistory({ "--hands", "400", "--seed", "3", "--settings", ini.string(),
-                              "--history-style", "trackers", "--first-hand", "1000001" },
+    for (const char* rules : { "classic", "standard" }) {
+        std::ofstream(ini) << "[Cash]\ninitial=100\nuntil=2000\nplayer=100\nrobot=100\n"
+                              "expert=100\npinhead=100\nchamp=100\nmaster=100\ngeek=100\n"
+                              "freak=100\n";
+        const HistoryRun run = playWithHistory(
+            { "--hands", "150", "--seed", "3", "--rules", rules, "--settings", ini.string(),
+                "--history-style", "trackers", "--first-hand", "1000001" },
             file);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const FileSeen seen = checkFile(run, accountOf(run.out), 1000001, "PokerStars");
+        EXPECT_GT(seen.seatsLeftOut, 0) << rules;
+        EXPECT_GT(rules == std::string("classic") ? seen.mucks : seen.sidePots, 0) << rules;
+    }
     std::filesystem::remove(file);
     std::filesystem::remove(ini);
-    ASSERT_EQ(run.status, 0) << run.err;
-    const RunAccount account = accountOf(run.out);
-    const FileSeen seen = checkFile(run, account, 1000001, "PokerStars");
-    EXPECT_GT(seen.seatsLeftOut, 0);
-    EXPECT_GT(seen.mucks, 0);
 }
 
 // Without --first-hand the numbers follow the run's start: two runs one after
