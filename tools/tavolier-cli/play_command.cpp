@@ -240,11 +240,13 @@ private:
 };
 
 // The first hand number of a run that --first-hand does not fix: the run's
-// start in microseconds since 1970, times a thousand.
+// start in microseconds since 1970, times a hundred. That stays below the
+// window's numbers (its session's start, YYYYMMDDhhmmss and five digits)
+// for centuries.
 [[nodiscard]] std::int64_t runStartNumber() {
     const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::system_clock::now().time_since_epoch());
-    return now.count() * 1000 + 1;
+    return now.count() * 100 + 1;
 }
 
 // The screen tells the story only through its messages ("You win!").
@@ -326,7 +328,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             return 2;
         }
         // Unless --first-hand fixes them, the hands are numbered from the
-        // run's start in microseconds times a thousand: a run deals fewer hands
+        // run's start in microseconds times a hundred: a run deals fewer hands
         // than that grows, so no two runs on a machine share a number.
         const std::int64_t first = o.firstHand.value_or(runStartNumber());
         history.handFinished = [&historyFile, &historyFailed, first, style = o.historyStyle](
