@@ -7,10 +7,10 @@
 #include "ui/main_window.h"
 #include "ui/session_settings.h"
 #include "ui/sound_cues.h"
+#include "ui/table_dialog.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -67,13 +67,11 @@ std::optional<tavolier::SessionSettings> openSettings() {
     const QString path = folder + "/tavolier.ini";
     return tavolier::openSessionSettings(
         std::filesystem::path(path.toStdString()), [](const QString& question) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("tavolier"), question);
-            QPushButton* play = box.addButton(QStringLiteral("Play without saving"),
-                QMessageBox::AcceptRole);
-            box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
-            box.setDefaultButton(play);
-            box.exec();
-            return box.clickedButton() == play;
+            tavolier::TableDialog box(QStringLiteral("Tavolier"), question,
+                { { QStringLiteral("Play without saving"), 1, true, false },
+                    { QStringLiteral("Quit"), 0, false, true } },
+                nullptr);
+            return box.choose() == 1;
         });
 }
 } // namespace

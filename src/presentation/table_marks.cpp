@@ -1,5 +1,7 @@
 #include "presentation/table_marks.h"
 
+#include "core/seats.h"
+
 namespace tavolier {
 
 namespace {
@@ -60,6 +62,7 @@ void TableMarks::handStarted(const HandStarted& e) {
     m_humanCards = e.humanCards;
     m_board = {};
     m_boardCount = 0;
+    m_matchResult.clear();
     notify();
 }
 
@@ -118,10 +121,22 @@ void TableMarks::handEnded(const HandEnded&) {
     notify();
 }
 
-void TableMarks::matchEnded(const MatchEnded&) {
+void TableMarks::matchEnded(const MatchEnded& e) {
+    if (e.result == MatchResult::humanLost)
+        m_matchResult = "You lose!";
+    else if (e.result == MatchResult::humanWon || e.seat.isHuman() || !e.seat.isSeat())
+        m_matchResult = "You win!";
+    else
+        m_matchResult = std::string(seatInfo(e.seat.number()).name) + " wins";
+    // The felt is cleared for the next match: nothing of the last hand stays.
     m_handOpen = false;
     m_acting = {};
     m_bets = {};
+    m_button = {};
+    m_smallBlind = {};
+    m_bigBlind = {};
+    m_street.reset();
+    m_boardCount = 0;
     notify();
 }
 

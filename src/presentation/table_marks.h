@@ -44,6 +44,9 @@ public:
     [[nodiscard]] const std::array<Card, 2>& humanCards() const { return m_humanCards; }
     [[nodiscard]] const std::array<Card, 5>& board() const { return m_board; }
     [[nodiscard]] int boardCount() const { return m_boardCount; }
+    // "You win!", "You lose!" or "Chong wins" once the match is over; empty
+    // from the next hand on.
+    [[nodiscard]] const std::string& matchResult() const { return m_matchResult; }
 
     // Runs after every event that changed the marks.
     std::function<void()> changed;
@@ -76,6 +79,7 @@ private:
     std::array<Card, 2> m_humanCards {};
     std::array<Card, 5> m_board {};
     int m_boardCount = 0;
+    std::string m_matchResult;
 };
 
 // "Pre-flop", "Flop", "Turn", "River", "Showdown".

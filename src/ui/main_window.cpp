@@ -9,8 +9,10 @@
 #include "ui/options_panel.h"
 #include "ui/playback.h"
 #include "ui/rules_dialog.h"
+#include "ui/table_dialog.h"
 #include "ui/table_marks_view.h"
 #include "ui/table_story.h"
+#include "ui/table_style.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -131,30 +132,13 @@ void drawPlainCard(QPainter& painter, const QRectF& area, int index) {
         const QString rankText = kRanks[static_cast<std::size_t>(rank)] == 'T'
             ? QStringLiteral("10")
             : QString(QChar(kRanks[static_cast<std::size_t>(rank)]));
-        painter.drawText(card.adjusted(4, 2, -4, -card.height() / 2), Qt::AlignLeft | Qt::AlignTop,
-            rankText);
+        painter.drawText(
+            card.adjusted(4, 2, -4, -card.height() / 2), Qt::AlignLeft | Qt::AlignTop, rankText);
         painter.drawText(card.adjusted(0, card.height() / 3, 0, 0), Qt::AlignCenter,
             QString::fromUtf8(kSuits[static_cast<std::size_t>(suit)]));
     }
     painter.restore();
 }
-
-const char* const kActionButtonStyle
-    = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
-      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
-      " stop:1 #b68d3c); }"
-      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
-      " stop:0.5 #ecd08e, stop:1 #c79d4a); }"
-      "QPushButton:pressed { background: #a88139; }"
-      "QPushButton:focus { border: 1px solid #fff4d6; }"
-      "QPushButton:disabled { color: #6e6657; border: 1px solid #3a3530;"
-      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #a9a293, stop:1 #7c766a); }";
-
-const char* const kTopButtonStyle
-    = "QPushButton { color: black; border: 1px solid #2b2b2b; border-radius: 2px; padding: 0px;"
-      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfbf8, stop:1 #cfcbc0); }"
-      "QPushButton:hover { background: #fffdf2; }"
-      "QPushButton:pressed { background: #b8b4a8; }";
 
 } // namespace
 
@@ -219,6 +203,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     // The game's own start-up: settings, panel values, seeding, decks, chips
     // and the first deal. Then the table is painted once so the first frame
     // already shows it.
+    m_firstStart = !QFileInfo::exists(QString::fromStdString(settings.filePath().string()));
     guarded([this] { m_game.startUp(); });
     guarded([this] { redraw(m_table); });
     const TableState& s = m_table.state;
@@ -346,6 +331,12 @@ void TableWindow::layOutControls() {
     }
     m_labels[at(Label::pot)]
         = makeLabel("betsize", QString(), { 488, 266 }, uiFont("Verdana", 10, true), Qt::white);
+    // What to do now, on the felt between the board and the human's cards.
+    m_hint = new FeltText(FeltText::Look::raised, this);
+    m_hint->setObjectName("feltHint");
+    m_hint->setFont(uiFont("Verdana", 10, true));
+    m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setGeometry(246, 440, 508, 20);
 
     // The action buttons in a row 64 pixels apart, the top buttons 56 apart.
     static constexpr std::array<Button, 4> actions { Button::deal, Button::checkOrCall,
@@ -363,23 +354,23 @@ void TableWindow::layOutControls() {
         button->setCursor(Qt::PointingHandCursor);
         m_buttons[at(actions[i])] = button;
     }
-    // "Statistics" stands in the top row's fifth place, after "History"; the
-    // first three have no tooltip.
+    // "Statistics" stands in the top row's fifth place, after "History"; each
+    // tooltip names the button's key.
     static constexpr std::array<const char*, 5> topNames { "dxButton5", "dxButton6", "dxButton8",
         "historyButton", "statisticsButton" };
     static constexpr std::array<const char*, 5> topCaptions { "New", "Options", "About", "History",
         "Statistics" };
-    static constexpr std::array<const char*, 5> topTips { nullptr, nullptr, nullptr,
-        "Hand history (H)", "Statistics of your hands and of this match (S)" };
+    static constexpr std::array<const char*, 5> topTips { "New match (N)", "Options (O)",
+        "About: the rules (A)", "Hand history (H)",
+        "Statistics of your hands and of this match (S)" };
     for (std::size_t i = 0; i < topNames.size(); ++i) {
         auto* button = new QPushButton(topCaptions[i], this);
         button->setObjectName(topNames[i]);
-        button->setGeometry(3 + 56 * static_cast<int>(i), 3, 57, 17);
-        button->setFont(uiFont("Tahoma", 8, false));
+        button->setGeometry(3 + 66 * static_cast<int>(i), 3, 63, 18);
+        button->setFont(uiFont("Tahoma", 8, true));
         button->setStyleSheet(kTopButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
-        if (topTips[i] != nullptr)
-            button->setToolTip(topTips[i]);
+        button->setToolTip(topTips[i]);
     }
 
     static constexpr std::array<int, 3> intervals { 300, 80, 150 };
@@ -408,13 +399,15 @@ void TableWindow::wireHandlers() {
             showCues();
         });
     };
-    onTurn(button(Button::deal), [this] { m_game.deal(); });
+    onTurn(button(Button::deal), [this] {
+        m_dealtOnce = true;
+        m_game.deal();
+    });
     onTurn(button(Button::checkOrCall), [this] { m_game.checkOrCall(); });
     onTurn(button(Button::raise), [this] { m_game.raise(); });
     onTurn(button(Button::fold), [this] { m_game.fold(); });
     onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
-    onClick(findChild<QPushButton*>("dxButton5"),
-        [this] { m_game.newMatch(optionsPanel()->money->text().toStdString()); });
+    onClick(findChild<QPushButton*>("dxButton5"), [this] { startNewMatch(false); });
     onClick(findChild<QPushButton*>("dxButton6"),
         [this] { showOptionsPanel(optionsPanel()->isHidden()); });
     onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
@@ -536,9 +529,7 @@ void TableWindow::showError(const QString& text, const QString& detail) {
         m_options.messageHook(text, QStringLiteral("tavolier"));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("tavolier"), text, QMessageBox::Ok, this);
-    box.setDetailedText(detail);
-    box.exec();
+    TableDialog::inform(this, QStringLiteral("Tavolier"), text, detail);
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
@@ -568,6 +559,20 @@ void TableWindow::showCues() {
     cues.humanStatusShown = !label(Label::humanStatus)->text().isEmpty();
     cues.humanHand = m_humanHand;
     m_marksView->setCues(cues);
+    showHint();
+}
+
+void TableWindow::showHint() {
+    if (m_hint == nullptr)
+        return;
+    QString hint;
+    const std::string& result = m_marks.matchResult();
+    if (!result.empty())
+        hint = QString::fromStdString(result) + QStringLiteral("  Press New (N) for a new match");
+    else if (m_firstStart && !m_dealtOnce && m_game.legalActions().deal)
+        hint = QStringLiteral("Press Deal (D) to play a hand");
+    if (m_hint->text() != hint)
+        m_hint->setText(hint);
 }
 
 void TableWindow::marksChanged() {
@@ -584,6 +589,16 @@ void TableWindow::marksChanged() {
             std::span<const Card>(cards.data(), 2 + std::min<std::size_t>(count, 5))));
     }
     m_humanHand = named;
+    if (!m_marks.matchResult().empty() && !m_feltClearedForMatchEnd) {
+        // Whether the match ended at a showdown or at the Deal after it,
+        // the felt is left the same: the clean table, the final chips and
+        // statuses, and the line that says what to do.
+        m_feltClearedForMatchEnd = true;
+        m_story->winnerCaption()->clear();
+        guardedDrawing([this] { (void)paintBackground(); });
+    } else if (m_marks.matchResult().empty()) {
+        m_feltClearedForMatchEnd = false;
+    }
     if (m_marksView != nullptr)
         m_marksView->marksChanged();
     showCues();
@@ -855,16 +870,44 @@ void TableWindow::message(std::string_view text, std::string_view caption) {
         m_options.messageHook(qs(text), qs(caption));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, qs(caption), qs(text), QMessageBox::Ok, this);
-    box.exec();
+    if (caption == "Game over") {
+        announceMatchEnd(qs(text), qs(caption));
+        return;
+    }
+    TableDialog::inform(this, qs(caption), qs(text));
+}
+
+void TableWindow::announceMatchEnd(const QString& text, const QString& caption) {
+    TableDialog box(caption, text,
+        { { QStringLiteral("New match"), 1, true, false },
+            { QStringLiteral("Look at the table"), 0, false, true } },
+        this);
+    if (box.choose() != 1)
+        return;
+    // The game is still inside the handler that ended the match: the new
+    // match starts once it is over.
+    QTimer::singleShot(0, this, [this] {
+        m_playback->finish();
+        guarded([this] { startNewMatch(true); });
+    });
+}
+
+void TableWindow::startNewMatch(bool confirmed) {
+    m_newMatchConfirmed = confirmed;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset { m_newMatchConfirmed };
+    m_game.newMatch(optionsPanel()->money->text().toStdString());
 }
 
 bool TableWindow::ask(std::string_view text, std::string_view caption) {
+    // "Are you sure?" after "New match" in the match-end box: already said.
+    if (m_newMatchConfirmed && caption == "New game")
+        return true;
     if (m_options.questionHook)
         return m_options.questionHook(qs(text), qs(caption));
-    QMessageBox box(
-        QMessageBox::Question, qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
+    return TableDialog::confirm(this, qs(caption), qs(text));
 }
 
 void TableWindow::startTimer(Timer which) {
@@ -951,6 +994,15 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         openStatistics();
         return;
+    case Qt::Key_N:
+        target = findChild<QPushButton*>("dxButton5");
+        break;
+    case Qt::Key_O:
+        target = findChild<QPushButton*>("dxButton6");
+        break;
+    case Qt::Key_A:
+        target = findChild<QPushButton*>("dxButton8");
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;

@@ -190,6 +190,14 @@ private:
     void showCues();
     // The marks heard an event: the human's best hand is named again.
     void marksChanged();
+    // The line on the felt that says what to do: the first start's hint
+    // until the first Deal, the result and "New" once a match is over.
+    void showHint();
+    // "Game over": one box with "New match" (Enter) and a way to look at
+    // the table first.
+    void announceMatchEnd(const QString& text, const QString& caption);
+    // "New", as the top row's button does it; confirmed skips the question.
+    void startNewMatch(bool confirmed);
     // Loads the background picture when it has changed; false when it cannot.
     bool loadBackground();
     // Tells once, in the log and on the table, that a picture file is
@@ -238,6 +246,16 @@ private:
     TableMarksView* m_marksView = nullptr;
     // The human's best hand so far, named by the rules in play.
     QString m_humanHand;
+    // The settings file did not exist at start-up: the hint shows until the
+    // first Deal.
+    bool m_firstStart = false;
+    bool m_dealtOnce = false;
+    // "New match" was chosen in the match-end box: "Are you sure?" is
+    // answered already.
+    bool m_newMatchConfirmed = false;
+    // The felt was cleared for the match end shown last.
+    bool m_feltClearedForMatchEnd = false;
+    QLabel* m_hint = nullptr;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
     QStringList m_missingPictures;

@@ -3,10 +3,14 @@
 #include "presentation/card_drawing.h"
 #include "presentation/portraits.h"
 #include "presentation/table_marks.h"
+#include "ui/table_dialog.h"
 #include "ui/table_marks_view.h"
+#include "ui/table_story.h"
 #include "ui_fixture.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTimer>
 #include <QtTest/QTest>
 
 namespace tavolier::uitest {
@@ -143,6 +147,78 @@ TEST(TableMarks, ClassicBetsBeforeTheFlopAddUpToThePot) {
         QTest::mouseClick(form.button(Button::deal), Qt::LeftButton);
     }
     EXPECT_GT(checked, 3);
+}
+
+// A match that ends (here at the first pot, the target being one chip over
+// the stack) leaves the same felt whatever the rules: no marks of the last
+// hand, no winner's caption, and a line that says how to go on.
+TEST(MatchEnd, LeavesAClearedFeltThatSaysHowToGoOn) {
+    for (int rules : { 0, 1 }) {
+        WindowFixture f(3);
+        f.file.writeInteger("Settings", "Rules", rules);
+        f.file.writeInteger("Cash", "until", 1);
+        TableWindow& form = f.open();
+        form.show();
+        for (int hand = 0; hand < 8 && form.marks().matchResult().empty(); ++hand) {
+            QTest::keyClick(&form, Qt::Key_F);
+            QTest::keyClick(&form, Qt::Key_D);
+        }
+        ASSERT_FALSE(form.marks().matchResult().empty()) << "rules " << rules;
+        ASSERT_FALSE(f.messages.empty());
+        EXPECT_TRUE(f.messages.back().endsWith("|Game over"));
+        const TableMarks& marks = form.marks();
+        EXPECT_FALSE(marks.button().isSeat());
+        EXPECT_FALSE(marks.bigBlind().isSeat());
+        EXPECT_FALSE(marks.street().has_value());
+        for (std::int32_t bet : marks.streetBets())
+            EXPECT_EQ(bet, 0);
+        EXPECT_TRUE(form.story()->winnerCaption()->text().isEmpty());
+        const QLabel* hint = form.findChild<QLabel*>("feltHint");
+        ASSERT_NE(hint, nullptr);
+        EXPECT_TRUE(hint->text().startsWith(QString::fromStdString(marks.matchResult())));
+        EXPECT_TRUE(hint->text().contains("New"));
+
+        // N starts the new match; the line goes with its first hand.
+        QTest::keyClick(&form, Qt::Key_N);
+        EXPECT_TRUE(form.marks().matchResult().empty());
+        EXPECT_TRUE(hint->text().isEmpty());
+    }
+}
+
+// The first start (no settings file yet) says how to deal, until the first Deal.
+TEST(FirstStart, HintShowsWhileDealIsWaitingUntilTheFirstDeal) {
+    WindowFixture f(4);
+    TableWindow& form = f.open();
+    form.show();
+    const QLabel* hint = form.findChild<QLabel*>("feltHint");
+    ASSERT_NE(hint, nullptr);
+    QTest::keyClick(&form, Qt::Key_F);
+    ASSERT_TRUE(form.button(Button::deal)->isEnabled());
+    EXPECT_EQ(hint->text(), "Press Deal (D) to play a hand");
+    QTest::keyClick(&form, Qt::Key_D);
+    QTest::keyClick(&form, Qt::Key_F);
+    EXPECT_TRUE(form.button(Button::deal)->isEnabled());
+    EXPECT_TRUE(hint->text().isEmpty());
+}
+
+// The table's own boxes answer the keyboard: Enter takes the default
+// choice, Esc the escape.
+TEST(TableDialogBox, EnterTakesTheDefaultAndEscTheEscape) {
+    QWidget parent;
+    auto pressWhenShown = [](Qt::Key key) {
+        QTimer::singleShot(0, [key] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, key);
+        });
+    };
+    pressWhenShown(Qt::Key_Return);
+    EXPECT_TRUE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
+    pressWhenShown(Qt::Key_Escape);
+    EXPECT_FALSE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
+    TableDialog match("Game over", "You lose!",
+        { { "New match", 1, true, false }, { "Look at the table", 0, false, true } }, &parent);
+    pressWhenShown(Qt::Key_Return);
+    EXPECT_EQ(match.choose(), 1);
 }
 
 } // namespace tavolier::uitest

@@ -1,0 +1,40 @@
+#pragma once
+
+namespace tavolier {
+
+// The table's buttons: gold lacquer on the dark rail. The action buttons,
+// the top row and the buttons of the table's own message boxes share it.
+inline constexpr const char* kActionButtonStyle
+    = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
+      " stop:1 #b68d3c); }"
+      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
+      " stop:0.5 #ecd08e, stop:1 #c79d4a); }"
+      "QPushButton:pressed { background: #a88139; }"
+      "QPushButton:focus { border: 1px solid #fff4d6; }"
+      "QPushButton:disabled { color: #6e6657; border: 1px solid #3a3530;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #a9a293, stop:1 #7c766a); }";
+
+// The top row: the same lacquer, flatter, in a row of small tabs.
+inline constexpr const char* kTopButtonStyle
+    = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 3px; padding: 0px "
+      "2px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f1deab, stop:1 #c49b4c); }"
+      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
+      " stop:1 #d8b266); }"
+      "QPushButton:pressed { background: #a88139; }"
+      "QPushButton:focus { border: 1px solid #fff4d6; }";
+
+// The side windows and message boxes: dark leather with light text.
+inline constexpr const char* kDarkPanelStyle
+    = "QWidget { background: #1d130b; color: #f3ead2; }"
+      "QLabel { background: transparent; }"
+      "QTextEdit, QPlainTextEdit, QTextBrowser, QListWidget, QTableWidget, QTreeWidget {"
+      " background: #120c07; color: #f3ead2; border: 1px solid #5a3820;"
+      " selection-background-color: #8a6a2a; }"
+      "QHeaderView::section { background: #2a1c10; color: #f6e8b4; border: 0px;"
+      " border-bottom: 1px solid #5a3820; padding: 2px 4px; }"
+      "QCheckBox { color: #f3ead2; }"
+      "QScrollBar { background: #1d130b; }";
+
+} // namespace tavolier
