@@ -25,6 +25,8 @@ struct ParsedHand {
     std::string easternDate; // the bracketed "ET" reading
     int buttonSeat = 0;
     std::map<std::string, std::int64_t> stacks; // by name, before the blinds
+    std::map<int, std::string> seats; // the names by seat number
+    std::map<std::string, std::string> blinds; // "small", "big" -> name
     std::map<std::string, std::int64_t> paid; // everything that left each stack
     std::map<std::string, std::int64_t> collected; // from the "collected N from ..." lines
     std::map<std::string, std::string> shown; // name -> "[Qh Qc] (Two pairs Queens)"
@@ -140,6 +142,7 @@ inline ParseResult parseHistory(const std::string& text) {
             case Part::seats:
                 if (std::regex_match(l, m, seatLine)) {
                     hand.stacks[m[2]] = std::stoll(m[3]);
+                    hand.seats[std::stoi(m[1])] = m[2];
                     continue;
                 }
                 part = Part::action;
@@ -148,6 +151,7 @@ inline ParseResult parseHistory(const std::string& text) {
                 if (std::regex_match(l, m, post)) {
                     known(m[1]);
                     put(m[1], std::stoll(m[3]));
+                    hand.blinds[m[2]] = m[1];
                 } else if (l == "*** HOLE CARDS ***") {
                 } else if (l == "*** SHOW DOWN ***") {
                     hand.streets.push_back("SHOW DOWN");

@@ -150,6 +150,21 @@ FileSeen checkFile(const HistoryRun& run, const RunAccount& account, std::int64_
                 << "hand " << end.hand << " " << who;
         }
         EXPECT_EQ(collected + hand.rake, hand.totalPot) << "hand " << end.hand;
+        // The seat numbers run in the order of play, as a tracker reads the
+        // positions: the blinds follow the button (heads-up it posts the small).
+        auto after = [&hand](int seat) {
+            const auto next = hand.seats.upper_bound(seat);
+            return next == hand.seats.end() ? hand.seats.begin()->second : next->second;
+        };
+        const std::string& small = hand.blinds.at("small");
+        const bool headsUp = hand.seats.size() == 2 && hand.seats.contains(hand.buttonSeat);
+        EXPECT_EQ(small, headsUp ? hand.seats.at(hand.buttonSeat) : after(hand.buttonSeat))
+            << "hand " << end.hand;
+        if (hand.blinds.contains("big")) {
+            const auto at = std::find_if(hand.seats.begin(), hand.seats.end(),
+                [&small](const auto& seat) { return seat.second == small; });
+            EXPECT_EQ(hand.blinds.at("big"), after(at->first)) << "hand " << end.hand;
+        }
         if (!hand.pots.empty()) {
             ++seen.sidePots;
             EXPECT_EQ(std::accumulate(hand.pots.begin(), hand.pots.end(), std::int64_t { 0 }),
