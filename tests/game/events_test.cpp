@@ -2,8 +2,6 @@
 // it did to the table.
 #include "flow_harness.h"
 
-#include "game/classic/hand_flow.h"
-#include "game/classic/player_actions.h"
 #include "game/classic/showdown.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +18,14 @@ std::int64_t sum(const SeatFigures& figures) {
 
 // Plays the human's Check/Call until the hand is over.
 void callDown(Harness& h) {
-    for (int guard = 0; guard < 10 && legalActions(h.state).handInProgress; ++guard)
-        checkOrCall(h.table);
-    ASSERT_FALSE(legalActions(h.state).handInProgress);
+    for (int guard = 0; guard < 10 && h.game.legalActions().handInProgress; ++guard)
+        h.game.checkOrCall();
+    ASSERT_FALSE(h.game.legalActions().handInProgress);
 }
 
 TEST(GameEvents, StartUpReportsHandOneAndTheBlindsThatLeftTheSeats) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     const auto started = h.events.all<HandStarted>();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].handNumber, 1);
@@ -48,7 +46,7 @@ TEST(GameEvents, StartUpReportsHandOneAndTheBlindsThatLeftTheSeats) {
 
 TEST(GameEvents, AHandCalledDownEndsOnceAndAccountsForEveryChip) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     callDown(h);
 
     const auto started = h.events.all<HandStarted>();
@@ -90,7 +88,7 @@ TEST(GameEvents, AHandCalledDownEndsOnceAndAccountsForEveryChip) {
 
 TEST(GameEvents, ASecondShowdownOfTheHandPaysAndReportsNothing) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     callDown(h);
     const std::int64_t chips = h.totalChips();
     const std::size_t events = h.events.events.size();
@@ -101,12 +99,12 @@ TEST(GameEvents, ASecondShowdownOfTheHandPaysAndReportsNothing) {
 
 TEST(GameEvents, TheHumansRaiseAndFoldAreReported) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     h.events.clear();
     const std::int32_t before = h.chips(kHuman);
-    const LegalActions legal = legalActions(h.state);
+    const LegalActions legal = h.game.legalActions();
     ASSERT_TRUE(legal.raise);
-    raise(h.table);
+    h.game.raise();
     const auto actions = h.events.all<ActionTaken>();
     ASSERT_FALSE(actions.empty());
     EXPECT_EQ(actions[0].seat, kHumanSeat);
@@ -115,8 +113,8 @@ TEST(GameEvents, TheHumansRaiseAndFoldAreReported) {
     EXPECT_EQ(actions[0].paid, legal.raiseCost);
 
     h.events.clear();
-    if (legalActions(h.state).handInProgress) {
-        fold(h.table);
+    if (h.game.legalActions().handInProgress) {
+        h.game.fold();
         const auto folds = h.events.all<ActionTaken>();
         ASSERT_FALSE(folds.empty());
         EXPECT_EQ(folds[0].seat, kHumanSeat);
@@ -127,22 +125,22 @@ TEST(GameEvents, TheHumansRaiseAndFoldAreReported) {
 
 TEST(LegalActions, FollowTheHandFromTheDealToItsEnd) {
     Harness h;
-    startUp(h.table);
-    LegalActions legal = legalActions(h.state);
+    h.game.startUp();
+    LegalActions legal = h.game.legalActions();
     EXPECT_TRUE(legal.handInProgress);
     EXPECT_FALSE(legal.deal);
     EXPECT_TRUE(legal.mustCall); // Marc's big blind is open
     EXPECT_EQ(legal.callCost, h.state.smallBet);
     const std::int32_t before = h.chips(kHuman);
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     EXPECT_EQ(before - h.chips(kHuman), legal.callCost);
-    fold(h.table);
-    legal = legalActions(h.state);
+    h.game.fold();
+    legal = h.game.legalActions();
     EXPECT_FALSE(legal.handInProgress);
     EXPECT_TRUE(legal.deal);
     EXPECT_FALSE(legal.raise);
-    deal(h.table);
-    EXPECT_TRUE(legalActions(h.state).handInProgress);
+    h.game.deal();
+    EXPECT_TRUE(h.game.legalActions().handInProgress);
     EXPECT_EQ(h.events.all<HandStarted>().back().handNumber, 2);
 }
 

@@ -5,6 +5,7 @@
 #include "core/table_state.h"
 #include "doubles/event_recorder.h"
 #include "doubles/recording_view.h"
+#include "game/game.h"
 #include "game/table.h"
 #include "opponents/opponent.h"
 #include "settings/settings_store.h"
@@ -73,6 +74,8 @@ struct Harness {
     MemorySettings settings;
     EventRecorder events;
     Table table;
+    // The game as the window and the command line drive it.
+    Game game { table };
     ScriptedDecisions decisions;
 
     [[nodiscard]] std::int32_t chips(int seat) const { return state.seat(seat).chips; }

@@ -5,9 +5,7 @@
 #include "core/seats.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
-#include "game/classic/hand_flow.h"
-#include "game/classic/match.h"
-#include "game/classic/player_actions.h"
+#include "game/game.h"
 #include "game/table.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
@@ -256,9 +254,10 @@ RunResult play(
     settings.logWrites = false;
     InvariantChecker checker(state);
     Table table(state, random, view, settings, checker);
+    Game game(table);
     std::mt19937 choices(static_cast<std::uint32_t>(seed)); // the mixed policy's own dice
 
-    prepareStartUp(table, false);
+    game.prepareStartUp(false);
     state.aiLevelCode = level;
     if (shortStacks) {
         for (int seat = 1; seat <= kSeatCount; ++seat)
@@ -266,15 +265,15 @@ RunResult play(
         state.initialChips = 40;
         state.untilMargin = 100000;
     }
-    startupDeal(table);
+    game.startupDeal();
     for (int guard = 0; checker.handsStarted < hands && guard < hands * 20; ++guard) {
-        const LegalActions may = legalActions(state);
+        const LegalActions may = game.legalActions();
         checker.humanMay = may;
         if (!may.handInProgress) {
             if (may.deal)
-                deal(table);
+                game.deal();
             else
-                newMatch(table, std::to_string(state.initialChips));
+                game.newMatch(std::to_string(state.initialChips));
             continue;
         }
         Policy now = policy;
@@ -285,16 +284,16 @@ RunResult play(
         if (now == Policy::smart)
             now = smartStays(table) ? Policy::call : Policy::fold;
         if (now == Policy::raise && may.raise && state.seat(kHuman).chips >= 2)
-            raise(table);
+            game.raise();
         else if (now == Policy::fold)
-            fold(table);
+            game.fold();
         else
-            checkOrCall(table);
+            game.checkOrCall();
         checker.afterClick();
         if (!checker.fault.empty())
             break;
     }
-    const bool open = legalActions(state).handInProgress;
+    const bool open = game.legalActions().handInProgress;
     return { checker.fault, checker.handsStarted, checker.handsEnded + (open ? 1 : 0) };
 }
 

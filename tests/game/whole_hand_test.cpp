@@ -4,9 +4,6 @@
 #include "game/classic/showdown.h"
 
 #include "evaluation/hand_names.h"
-#include "game/classic/hand_flow.h"
-#include "game/classic/match.h"
-#include "game/classic/player_actions.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +44,7 @@ std::size_t cardSounds(const RecordingView& view) {
 
 TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
 
     // The start-up deal: Edmund the small blind, Marc the big blind, nobody acts.
     EXPECT_EQ(h.chips(2), 1198);
@@ -58,7 +55,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_EQ(h.state.pot, 6);
     EXPECT_EQ(h.view.text(Label::pot), "6");
     EXPECT_EQ(h.view.caption(Button::checkOrCall), "Call");
-    EXPECT_TRUE(legalActions(h.state).mustCall);
+    EXPECT_TRUE(h.game.legalActions().mustCall);
     EXPECT_EQ(h.status(2), "Small Blind");
     EXPECT_EQ(h.status(1), "Big Blind");
     EXPECT_EQ(h.chipsLabel(1), "1196");
@@ -73,7 +70,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
 
     // "Call": the human pays 4, all seven answer, the flop comes out.
     h.clearLogs();
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne);
     EXPECT_EQ(h.chips(8), 1196);
     for (int seat = 7; seat >= 3; --seat)
@@ -93,7 +90,7 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
 
     // "Check" on the flop: seats 7..2 check, Marc opens the turn.
     h.clearLogs();
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2, 1 }));
     EXPECT_EQ(h.state.street, Street::turn);
     EXPECT_EQ(h.status(7), "Check");
@@ -106,14 +103,14 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
     EXPECT_LT(indexOfBoardStamp(log, "535,322"), indexOf(log, "text robotstatus=Check"));
 
     h.clearLogs();
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     EXPECT_EQ(h.state.street, Street::river);
     EXPECT_EQ(cardSounds(h.view), 1u);
 
     // The last check: Marc's turn moves the street to 5 and the showdown runs.
     h.clearLogs();
     const std::uint64_t drawsBefore = h.random.drawCount();
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     EXPECT_EQ(h.decisions.asked, turns({ 7, 6, 5, 4, 3, 2 }));
     EXPECT_EQ(h.state.street, Street::showdown);
     EXPECT_EQ(cardSounds(h.view), 0u);
@@ -153,11 +150,11 @@ TEST(WorkedExample, FirstHandOfARunEveryoneCallsAndChecks) {
 
 TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     h.setAllChips(1200);
     h.clearLogs();
     h.decisions.raiseQueue[6] = { true };
-    deal(h.table); // the marker goes 1 -> 8: Marc small blind, the human big blind
+    h.game.deal(); // the marker goes 1 -> 8: Marc small blind, the human big blind
 
     EXPECT_EQ(h.state.anchorSeat, 8);
     EXPECT_EQ(h.state.blindMarker, 8);
@@ -200,7 +197,7 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
     // The human calls: on the pre-flop it pays the small bet, Chong and
     // Jack answer again, the turns resume after Jack and the flop opens.
     h.clearLogs();
-    checkOrCall(h.table);
+    h.game.checkOrCall();
     std::vector<std::string> resumed { "answer 7", "answer 6" };
     for (const auto& t : turns({ 5, 4, 3, 2, 1 }))
         resumed.push_back(t);
@@ -216,14 +213,14 @@ TEST(OpponentRaise, IsAnsweredAtOnceByTheLaterSeats) {
 
 TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     h.state.seat(1).openBet = false;
     h.state.seat(5).openBet = true;
     h.state.street = Street::river;
     h.state.toCall = 8;
     h.state.anchorSeat = 1;
     h.clearLogs();
-    fold(h.table);
+    h.game.fold();
 
     EXPECT_EQ(h.decisions.asked, (std::vector<std::string> { "answer 7", "answer 6" }));
     EXPECT_EQ(h.chips(8), 1200); // the human pays nothing
@@ -247,12 +244,12 @@ TEST(HumanFold, WhileCarlosHoldsARaiseOnTheRiver) {
 
 TEST(HumanFold, LoneSurvivorTakesThePotUnnamed) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     for (int seat = 7; seat >= 2; --seat)
         h.state.seat(seat).folded = true;
     h.state.outCount = 6;
     h.clearLogs();
-    fold(h.table);
+    h.game.fold();
 
     EXPECT_TRUE(h.decisions.asked.empty()); // Marc's big blind has nobody left to answer it
     for (int seat = 1; seat <= 8; ++seat)
@@ -268,11 +265,11 @@ TEST(HumanFold, LoneSurvivorTakesThePotUnnamed) {
 TEST(MatchEnd, FoldsLiftingTheHumanToExactlyTheTargetWin) {
     for (const std::int32_t start : { 1794, 1793 }) {
         Harness h;
-        startUp(h.table);
+        h.game.startUp();
         h.state.seat(8).chips = start;
         h.decisions.defaultStay = false;
         h.clearLogs();
-        checkOrCall(h.table); // pays 4; the seven opponents fold one after the other
+        h.game.checkOrCall(); // pays 4; the seven opponents fold one after the other
 
         const bool reached = start == 1794;
         EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne);
@@ -287,7 +284,7 @@ TEST(MatchEnd, FoldsLiftingTheHumanToExactlyTheTargetWin) {
         EXPECT_FALSE(h.view.enabled(Button::fold));
         // Repaired: the answer's own steps must not bring "Raise" back.
         EXPECT_FALSE(h.view.enabled(Button::raise));
-        EXPECT_FALSE(legalActions(h.state).raise);
+        EXPECT_FALSE(h.game.legalActions().raise);
         EXPECT_EQ(h.state.handsPlayed, 1);
         EXPECT_EQ(h.state.handsWon, 1);
         EXPECT_EQ(h.state.showdowns, 0);
@@ -307,11 +304,11 @@ TEST(MatchEnd, FoldsLiftingTheHumanToExactlyTheTargetWin) {
 
 TEST(MatchEnd, AllFoldToTheHumansBigBlindDuringTheDeal) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     h.setAllChips(1200);
     h.decisions.defaultStay = false;
     h.clearLogs();
-    deal(h.table);
+    h.game.deal();
     EXPECT_EQ(h.state.anchorSeat, 8);
     EXPECT_EQ(h.decisions.asked, kAnswersSevenToOne); // folded seats take no turn
     EXPECT_EQ(h.chips(8), 1200 - 4 + 6);
@@ -322,11 +319,11 @@ TEST(MatchEnd, AllFoldToTheHumansBigBlindDuringTheDeal) {
 
 TEST(NewMatch, AnsweredNoChangesNothing) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     h.clearLogs();
     h.view.answers = { false };
     const TableState before = h.state;
-    newMatch(h.table, "1500");
+    h.game.newMatch("1500");
     EXPECT_EQ(h.view.log(), std::vector<std::string> { "ask Are you sure?|New game=0" });
     for (int seat = 1; seat <= 8; ++seat)
         EXPECT_EQ(h.chips(seat), before.seat(seat).chips);
@@ -336,13 +333,13 @@ TEST(NewMatch, AnsweredNoChangesNothing) {
 
 TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
     Harness h;
-    startUp(h.table);
-    fold(h.table);
+    h.game.startUp();
+    h.game.fold();
     h.state.seat(4).chips = 0;
     h.clearLogs();
     h.view.answers = { true };
     const std::uint64_t draws = h.random.drawCount();
-    newMatch(h.table, "1500");
+    h.game.newMatch("1500");
 
     EXPECT_EQ(h.state.initialChips, 1500);
     for (int seat = 3; seat <= 8; ++seat)
@@ -373,18 +370,18 @@ TEST(NewMatch, AnsweredYesStartsFromTheMoneyField) {
 
 TEST(NewMatch, TextThatIsNoNumberChangesNoStack) {
     Harness h;
-    startUp(h.table);
+    h.game.startUp();
     for (const char* text : { "12a", "", "99999999999", "1.5", "+1500" }) {
         h.clearLogs();
-        newMatch(h.table, text);
+        h.game.newMatch(text);
         EXPECT_EQ(h.chips(8), 1200) << text;
         EXPECT_EQ(h.view.messages().size(), 1u) << text;
     }
     h.clearLogs();
-    newMatch(h.table, " -5 ");
+    h.game.newMatch(" -5 ");
     EXPECT_EQ(h.chips(8), -5);
     h.clearLogs();
-    deal(h.table);
+    h.game.deal();
     EXPECT_EQ(h.view.messages(), std::vector<std::string> { "message You lose!|Game over" });
 }
 
