@@ -93,6 +93,9 @@ public:
         case ActionKind::call:
         case ActionKind::sitsOut:
             break;
+        case ActionKind::bet:
+            expect(false, "Classic opens every street with a raise, never a bet");
+            break;
         }
         if (e.seat.isHuman()) {
             const LegalActions& may = humanMay;
