@@ -1,6 +1,8 @@
 #include "ui/history_window.h"
 
 #include "settings/settings_store.h"
+#include "ui/side_windows.h"
+#include "ui/table_style.h"
 
 #include <algorithm>
 
@@ -107,7 +109,17 @@ public:
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        // A wrapped heading is measured in the width it is drawn in, right
+        // of the branch marks.
+        QStyleOptionViewItem opt = option;
+        if (const auto* view = qobject_cast<const QTreeView*>(option.widget);
+            view != nullptr && opt.rect.width() > 0) {
+            int depth = 1;
+            for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+                ++depth;
+            opt.rect.setWidth(std::max(40, opt.rect.width() - depth * view->indentation() - 8));
+        }
+        QSize size = QStyledItemDelegate::sizeHint(opt, index);
         size.setHeight(std::max(size.height(), QFontMetrics(option.font).height() + 6));
         return size;
     }
@@ -123,6 +135,10 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     setObjectName("historyWindow");
     setWindowTitle("Hand history");
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Dark like the table's rail and the Statistics window.
+    setStyleSheet(QString::fromLatin1(kDarkPanelStyle)
+        + QStringLiteral("QPushButton { padding: 3px 8px; }")
+        + QString::fromLatin1(kActionButtonStyle));
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName("handList");
@@ -130,6 +146,8 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     m_list->setColumnCount(1);
     m_list->setRootIsDecorated(true);
     m_list->setUniformRowHeights(false);
+    // A hand's heading wraps rather than being cut.
+    m_list->setWordWrap(true);
     m_list->setItemDelegate(new CardLineDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->header()->setStretchLastSection(true);
@@ -149,8 +167,8 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     m_notice->setWordWrap(true);
     m_notice->hide();
 
+    // The box above the buttons, so that the window stays narrow beside the table.
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_saveToFile);
     buttons->addStretch(1);
     buttons->addWidget(m_export);
     buttons->addWidget(m_copy);
@@ -158,6 +176,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_notice);
+    layout->addWidget(m_saveToFile);
     layout->addLayout(buttons);
 
     connect(m_copy, &QPushButton::clicked, this, [this] { copySelectedHand(); });
@@ -193,42 +212,27 @@ void HistoryWindow::open() {
         // A stored size never makes the window bigger than its screen,
         // which would put its controls out of reach.
         const QScreen* screen = m_table->screen();
-        const QSize room = screen != nullptr ? screen->availableGeometry().size() : QSize(1000, 670);
-        if (width >= 200 && height >= 150)
+        const QSize room
+            = screen != nullptr ? screen->availableGeometry().size() : QSize(1000, 670);
+        // A place on no screen (a screen since unplugged) is not used.
+        const QPoint place(left, top);
+        if (left == INT32_MIN || top == INT32_MIN || width < 200 || height < 150
+            || QGuiApplication::screenAt(place + QPoint(20, 20)) == nullptr) {
+            placeBesideTable(*this, *m_table, 360, 280);
+        } else {
             resize(std::min(width, std::max(200, room.width())),
                 std::min(height, std::max(150, room.height())));
-        else
-            resize(380, m_table->height());
-        // A place on no screen (a screen since unplugged) is not used.
-        QPoint place(left, top);
-        if (left == INT32_MIN || top == INT32_MIN
-            || QGuiApplication::screenAt(place + QPoint(20, 20)) == nullptr)
-            place = besideTheTable();
-        move(place);
+            move(place);
+        }
     }
     show();
     raise();
     activateWindow();
+    // The rows' heights follow the width the window has now.
+    m_list->doItemsLayout();
     m_list->setFocus();
     if (m_list->currentItem() == nullptr && m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
-}
-
-QPoint HistoryWindow::besideTheTable() const {
-    // Right of the table, else left of it, else over its right edge, kept on
-    // the table's screen.
-    const QRect table = m_table->frameGeometry();
-    const QScreen* screen = m_table->screen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(table);
-    const int width = frameGeometry().width();
-    QPoint place(table.right() + 8, table.top());
-    if (place.x() + width > room.right() + 1)
-        place.setX(table.left() - 8 - width);
-    if (place.x() < room.left())
-        place.setX(std::max(room.left(), room.right() + 1 - width));
-    place.setY(
-        std::max(room.top(), std::min(place.y(), room.bottom() + 1 - frameGeometry().height())));
-    return place;
 }
 
 void HistoryWindow::handChanged(std::size_t index) {
@@ -259,8 +263,9 @@ void HistoryWindow::rebuild(QTreeWidgetItem* row, const HandRecord& hand) {
     std::vector<HistoryLine> lines = historyLines(hand);
     QString heading = lines.empty() ? QString() : qs(lines.front().plain());
     const std::string caption = winnerCaption(hand);
+    // The winner on a line of its own, so that a narrow window cuts nothing.
     if (!caption.empty())
-        heading += QString::fromUtf8(" \u2014 ") + qs(caption);
+        heading += QStringLiteral("\n") + qs(caption);
     row->setText(0, heading);
     QFont bold = m_list->font();
     bold.setBold(true);
@@ -423,13 +428,7 @@ bool HistoryWindow::tableKey(QKeyEvent* event) {
         return true;
     }
     // The table's keys still play while the history has the focus.
-    if (event->key() == Qt::Key_D || event->key() == Qt::Key_C || event->key() == Qt::Key_R
-        || event->key() == Qt::Key_F) {
-        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
-        QApplication::sendEvent(m_table, &copy);
-        return true;
-    }
-    return false;
+    return passKeyToTable(event, m_table, Qt::Key_H);
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {

@@ -77,9 +77,8 @@ private:
     // Asks what to export and where, then writes it.
     void exportForTrackers();
     void storePlace();
-    // H and Escape close the window; D, C, R and F go to the table.
+    // H and Escape close the window; the table's keys go to the table.
     bool tableKey(QKeyEvent* event);
-    [[nodiscard]] QPoint besideTheTable() const;
     [[nodiscard]] int handOf(const QTreeWidgetItem* item) const;
 
     const HandHistory& m_history;

@@ -1,5 +1,7 @@
 #include "ui/statistics_window.h"
 
+#include "ui/side_windows.h"
+
 #include "core/seats.h"
 #include "presentation/hand_history.h"
 #include "ui/chips_chart.h"
@@ -11,6 +13,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibrary>
 #include <QPluginLoader>
@@ -65,11 +68,11 @@ QFrame* panel(QWidget* parent, const QString& title, QVBoxLayout** body) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("statisticsPanel"));
     auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(12, 8, 12, 10);
-    layout->setSpacing(6);
+    layout->setContentsMargins(10, 6, 10, 8);
+    layout->setSpacing(4);
     auto* heading = new QLabel(title, frame);
     heading->setObjectName(QStringLiteral("heading"));
-    heading->setFont(uiFont(QStringLiteral("Georgia"), 11, true));
+    heading->setFont(uiFont(QStringLiteral("Georgia"), 10, true));
     layout->addWidget(heading);
     *body = layout;
     return frame;
@@ -113,7 +116,7 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(QStringLiteral("Statistics"));
     setAttribute(Qt::WA_StyledBackground);
-    setFont(uiFont(QStringLiteral("Verdana"), 9, false));
+    setFont(uiFont(QStringLiteral("Verdana"), 8, false));
     setStyleSheet(
         QStringLiteral("QWidget#Statistics { background: %1; }"
                        "QFrame#statisticsPanel { background: %2; border: 1px solid #5a4a28;"
@@ -123,18 +126,19 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
                        "QLabel[role=\"column\"] { color: %4; font-weight: bold; }")
             .arg(kWindowColour.name(), kPanelColour.name(), kInk.name(), kGold.name()));
 
-    auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(12, 12, 12, 12);
-    outer->setSpacing(12);
+    // One column, so that the window stands beside the table on a small screen.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(8);
     auto* left = new QVBoxLayout;
-    left->setSpacing(12);
+    left->setSpacing(8);
     outer->addLayout(left, 0);
 
     // The three counters with their rates, all time and this session.
     QVBoxLayout* body = nullptr;
     left->addWidget(panel(this, QStringLiteral("Your hands"), &body));
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
+    grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
     body->addLayout(grid);
     const QStringList columns { QStringLiteral("All time"), QStringLiteral("This session") };
@@ -162,7 +166,7 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     left->addWidget(panel(this, QStringLiteral("This session"), &body));
     auto* wins = new QGridLayout;
     wins->setHorizontalSpacing(10);
-    wins->setVerticalSpacing(3);
+    wins->setVerticalSpacing(1);
     body->addLayout(wins);
     auto* winsHeading = new QLabel(QStringLiteral("Hands won"), this);
     winsHeading->setProperty("role", "column");
@@ -190,7 +194,6 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     m_bestHand->setObjectName(QStringLiteral("bestHand"));
     m_bestHand->setWordWrap(true);
     body->addWidget(m_bestHand);
-    left->addStretch(1);
 
     // The chart of the match, drawn by the plugin.
     QVBoxLayout* chartBody = nullptr;
@@ -200,14 +203,14 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     m_factory = loadChipsChart(pluginDirs, &error);
     if (m_factory != nullptr) {
         m_chart = m_factory->createChart(this);
-        m_chart->setMinimumSize(470, 400);
+        m_chart->setMinimumSize(300, 180);
         chartBody->addWidget(m_chart, 1);
     } else {
         m_chartNote
             = new QLabel(QStringLiteral("The chart is not available (%1).").arg(error), this);
         m_chartNote->setObjectName(QStringLiteral("chartNote"));
         m_chartNote->setWordWrap(true);
-        m_chartNote->setMinimumSize(470, 400);
+        m_chartNote->setMinimumSize(300, 180);
         m_chartNote->setAlignment(Qt::AlignCenter);
         chartBody->addWidget(m_chartNote, 1);
     }
@@ -220,7 +223,7 @@ QLabel* StatisticsWindow::addFigure(QGridLayout* grid, int row, int column, cons
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(56);
+    label->setMinimumWidth(40);
     grid->addWidget(label, row, column);
     return label;
 }
@@ -272,20 +275,25 @@ void StatisticsWindow::refresh() {
     }
 }
 
-void StatisticsWindow::placeBeside(const QWidget& table) {
-    const QScreen* screen = table.screen();
-    if (screen == nullptr)
+void StatisticsWindow::placeBeside(QWidget& table) {
+    placeBesideTable(
+        *this, table, std::max(350, minimumSizeHint().width()), minimumSizeHint().width());
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_S || event->key() == Qt::Key_Escape)) {
+        event->accept();
+        close();
+        if (parentWidget() != nullptr)
+            parentWidget()->activateWindow();
         return;
-    const QRect room = screen->availableGeometry();
-    const QRect beside = table.frameGeometry();
-    const QSize size = frameGeometry().size().expandedTo(sizeHint());
-    QPoint at(beside.right() + 8, beside.top());
-    if (at.x() + size.width() > room.right())
-        at.setX(beside.left() - 8 - size.width());
-    if (at.x() < room.left())
-        at.setX(std::max(room.left(), room.right() - size.width()));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-    move(at);
+    }
+    if (passKeyToTable(event, parentWidget(), Qt::Key_S)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void StatisticsWindow::showEvent(QShowEvent* event) {

@@ -38,9 +38,9 @@ public:
 
     // Shows the figures and the chart as they stand now.
     void refresh();
-    // Places the window beside the table where the screen has room, else
-    // over the table's right-hand side.
-    void placeBeside(const QWidget& table);
+    // Places the window against the table's edge without covering it (see
+    // placeBesideTable), as tall as the table.
+    void placeBeside(QWidget& table);
 
     // The chart widget and the plugin that drew it; null without the plugin.
     [[nodiscard]] QWidget* chart() const { return m_chart; }
@@ -51,6 +51,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // S and Esc close the window; the table's keys go to the table.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* addFigure(QGridLayout* grid, int row, int column, const QString& objectName);
