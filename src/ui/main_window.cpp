@@ -28,10 +28,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <span>
 
@@ -146,14 +148,16 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     WindowOptions options, QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+            | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+            | Qt::WindowCloseButtonHint)
     , m_turnSteps(*this)
     , m_table(state, random, m_turnSteps, settings, m_events)
     , m_options(std::move(options))
     , m_finder(m_options.assetDirs) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Tavolier"));
-    setFixedSize(1000, 670);
+    setMinimumSize(1000, 670);
+    resize(1000, 670);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -213,6 +217,12 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
 
     m_about = new RulesDialog(m_finder, m_scale, this);
+
+    // The size the window had when last closed.
+    const int width = m_table.settings.readInteger("Settings", "WindowWidth", 1000);
+    const int height = m_table.settings.readInteger("Settings", "WindowHeight", 670);
+    if (width > 1000 || height > 670)
+        resize(std::clamp(width, 1000, 8000), std::clamp(height, 670, 6000));
 
     if (m_options.runTimers)
         m_timers[at(Timer::winktimer)]->start();
@@ -311,6 +321,8 @@ void TableWindow::layOutControls() {
         label->setPalette(pal);
         label->move(at);
         label->adjustSize();
+        // Sized by its text at every zoom.
+        label->setProperty("fitsText", true);
         return label;
     };
 
@@ -480,6 +492,8 @@ void TableWindow::buildOptionsPanel() {
     std::vector<std::function<void()>> writes = std::move(m_panelWrites);
     for (const auto& write : writes)
         write();
+    if (m_zoom != 1.0 || !m_origin.isNull())
+        zoomControls();
 }
 
 bool TableWindow::laterOnPanel(bool onPanel, std::function<void()> write) {
@@ -541,6 +555,15 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     // close in the middle of a hand leaves what that hand's Deal wrote.
     if (m_game.legalActions().deal)
         guarded([this] { writeStatsAndChips(m_table.settings, m_table.state); });
+    // The window's size for the next start, when it has changed.
+    const QSize stored(m_table.settings.readInteger("Settings", "WindowWidth", 1000),
+        m_table.settings.readInteger("Settings", "WindowHeight", 670));
+    if (!isMaximized() && !isFullScreen() && stored != size()) {
+        guarded([this] {
+            m_table.settings.writeInteger("Settings", "WindowWidth", width());
+            m_table.settings.writeInteger("Settings", "WindowHeight", height());
+        });
+    }
     QWidget::closeEvent(event);
 }
 
@@ -837,7 +860,98 @@ void TableWindow::reportMissingPicture(const QString& file) {
 }
 
 void TableWindow::touched(const QRect& area) {
-    update(area);
+    update(m_zoom == 1.0 && m_origin.isNull() ? area : toWindow(area));
+}
+
+QRect TableWindow::toWindow(const QRect& logical) const {
+    const QRectF r(
+        QPointF(logical.topLeft()) * m_zoom + QPointF(m_origin), QSizeF(logical.size()) * m_zoom);
+    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QPoint TableWindow::toTable(const QPoint& inWindow) const {
+    return ((QPointF(inWindow - m_origin)) / m_zoom).toPoint();
+}
+
+void TableWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const qreal zoom = std::max(1.0, std::min(width() / 1000.0, height() / 670.0));
+    const QPoint origin(static_cast<int>((width() - 1000 * zoom) / 2),
+        static_cast<int>((height() - 670 * zoom) / 2));
+    if (zoom == m_zoom && origin == m_origin)
+        return;
+    m_zoom = zoom;
+    m_origin = origin;
+    // The 2x pictures serve a table drawn larger than 1.25 times their 1x size.
+    if (m_scale < 2 && m_zoom * devicePixelRatioF() > 1.25)
+        setCanvasScale(2);
+    zoomControls();
+    update();
+}
+
+void TableWindow::setCanvasScale(qreal scale) {
+    // The table is redrawn from the state, which is already at the end of
+    // a turn being played back.
+    if (m_playback != nullptr)
+        m_playback->finish();
+    m_scale = scale;
+    loadPictures();
+    m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(m_scale);
+    m_canvas.fill(Qt::black);
+    m_background = QImage();
+    m_backgroundPath.clear();
+    m_backgroundStamp = -1;
+    guardedDrawing([this] { redraw(m_table); });
+}
+
+namespace {
+
+// The 1x place and font of a control, kept the first time it is zoomed.
+void zoomWidget(QWidget* widget, qreal zoom, QPoint origin, bool placed) {
+    if (!widget->property("tableGeometry").isValid()) {
+        widget->setProperty("tableGeometry", widget->geometry());
+        const QFont font = widget->font();
+        widget->setProperty("tableFontPixels", font.pixelSize());
+        widget->setProperty("tableFontPoints", font.pointSizeF());
+    }
+    QFont font = widget->font();
+    const int pixels = widget->property("tableFontPixels").toInt();
+    if (pixels > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * zoom))));
+    else if (const qreal points = widget->property("tableFontPoints").toReal(); points > 0)
+        font.setPointSizeF(points * zoom);
+    widget->setFont(font);
+    if (placed) {
+        const QRect r = widget->property("tableGeometry").toRect();
+        widget->setGeometry(
+            QRectF(QPointF(r.topLeft()) * zoom + QPointF(origin), QSizeF(r.size()) * zoom)
+                .toRect());
+        if (widget->property("fitsText").toBool())
+            widget->adjustSize();
+    }
+    // Children placed by hand follow; those of a layout are placed by it.
+    const bool byHand = widget->layout() == nullptr;
+    for (QObject* child : widget->children()) {
+        auto* inner = qobject_cast<QWidget*>(child);
+        if (inner != nullptr && !inner->isWindow())
+            zoomWidget(inner, zoom, QPoint(), byHand);
+    }
+}
+
+} // namespace
+
+void TableWindow::zoomControls() {
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget->isWindow())
+            continue;
+        if (widget == m_marksView) {
+            widget->setGeometry(QRect(m_origin, (QSizeF(1000, 670) * m_zoom).toSize()));
+            continue;
+        }
+        zoomWidget(widget, m_zoom, m_origin, true);
+    }
 }
 
 void TableWindow::paintEvent(QPaintEvent* event) {
@@ -849,9 +963,18 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = event->rect();
-    const QRectF source(
-        area.x() * m_scale, area.y() * m_scale, area.width() * m_scale, area.height() * m_scale);
-    painter.drawImage(QRectF(area), m_canvas, source);
+    if (m_zoom == 1.0 && m_origin.isNull()) {
+        const QRectF source(area.x() * m_scale, area.y() * m_scale, area.width() * m_scale,
+            area.height() * m_scale);
+        painter.drawImage(QRectF(area), m_canvas, source);
+        return;
+    }
+    // Black round the table, the table scaled into its place.
+    const QRectF table(QPointF(m_origin), QSizeF(1000, 670) * m_zoom);
+    painter.setClipRegion(QRegion(area) - QRegion(table.toAlignedRect()));
+    painter.fillRect(area, Qt::black);
+    painter.setClipRect(area);
+    painter.drawImage(table, m_canvas);
 }
 
 // ---- TableView: sound, messages, timers
@@ -927,10 +1050,10 @@ void TableWindow::setTimerInterval(Timer which, int milliseconds) {
 void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves over the canvas and its labels count; those over buttons and the
     // options panel do not.
-    const QPoint at = event->position().toPoint();
-    QWidget* child = childAt(at);
+    QWidget* child = childAt(event->position().toPoint());
     if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
         return;
+    const QPoint at = toTable(event->position().toPoint());
     m_pointer = at;
     guardedDrawing([this, at] {
         if (m_playback->playing())

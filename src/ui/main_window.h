@@ -65,7 +65,7 @@ struct WindowOptions {
     QStringList pluginDirs = defaultPluginDirs();
 };
 
-// TableWindow: the card table. A fixed 1000 x 670 window whose client area is a
+// TableWindow: the card table. A window of at least 1000 x 670 whose table is a
 // retained canvas: the core stamps pictures into an image the size of the
 // client area and paintEvent only shows it. Labels and buttons are real
 // widgets over the canvas. Every handler runs inside one guard, so a refused
@@ -148,6 +148,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The table scales with the window, keeping its proportions (black bars
+    // fill the rest); the canvas moves to the 2x pictures when it grows.
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Between hands, writes what the next Deal would write first.
@@ -205,6 +208,15 @@ private:
     void reportMissingPicture(const QString& file);
     // Marks a logical rectangle of the canvas for repainting.
     void touched(const QRect& area);
+    // The table's 1000 x 670 layout to the window's pixels and back.
+    [[nodiscard]] QRect toWindow(const QRect& logical) const;
+    [[nodiscard]] QPoint toTable(const QPoint& inWindow) const;
+    // Places and sizes every control of the table (and of the options
+    // panel) for the zoom: their 1x places are kept the first time.
+    void zoomControls();
+    // Paints the canvas again at another resolution (new pictures, the
+    // table redrawn from the state).
+    void setCanvasScale(qreal scale);
 
     EventFanOut m_events;
     // Declared before the table, whose screen it is.
@@ -214,6 +226,9 @@ private:
     WindowOptions m_options;
     AssetFinder m_finder;
     qreal m_scale = 1.0;
+    // How much the table is enlarged in the window, and where it starts.
+    qreal m_zoom = 1.0;
+    QPoint m_origin;
 
     QImage m_canvas;
     // The last background that loaded, used as the pattern that clears areas.

@@ -48,6 +48,8 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     m_image = new QLabel(this);
     m_image->setObjectName("Image1");
     m_image->setGeometry(0, 0, 529, 437);
+    // The picture follows the panel when the table is zoomed.
+    m_image->setScaledContents(true);
 
     addLabel("Initial cash:", 80, 78)->setObjectName("Label12");
     money = new QLineEdit(this);

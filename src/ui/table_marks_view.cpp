@@ -162,6 +162,9 @@ void TableMarksView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // Drawn in the table's 1000 x 670 layout, scaled with the window.
+    if (width() != 1000)
+        painter.scale(width() / 1000.0, height() / 670.0);
 
     // The seat acting now, during the playback of a turn.
     if (m_cues.playing && m_marks.acting().isSeat()) {
