@@ -176,6 +176,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
 
     loadPictures();
     prefetchFirstFramePictures();
+    defineControls();
     layOutControls();
     QString historyFolder = m_options.historyFolder;
     if (historyFolder.isEmpty())
@@ -261,6 +262,7 @@ void TableWindow::prefetchFirstFramePictures() {
 }
 
 void TableWindow::afterFirstFrame() {
+    m_marksView->show();
     // The window's icon: finding a theme's or decoding any picture loads
     // code the first frame can do without.
     if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
@@ -305,9 +307,44 @@ const ImageStrip& TableWindow::strip(ImageList list) const {
     return *m_strips[at(list)];
 }
 
+void TableWindow::defineControls() {
+    // clang-format off
+    // The action buttons in a row 64 pixels apart; the top row 66 apart, with
+    // "Statistics" in its fifth place, after "History". Each tip names the key.
+    m_controls = {
+        { Button::deal, {}, "Deal", Qt::Key_D, "Deal a new hand (D)",
+            QRect(395, 607, 65, 33), true, [this] { m_dealtOnce = true; m_game.deal(); } },
+        { Button::checkOrCall, {}, "Check", Qt::Key_C, "Check, or call the bet (C)",
+            QRect(459, 607, 65, 33), true, [this] { m_game.checkOrCall(); } },
+        { Button::raise, {}, "Raise", Qt::Key_R, "Raise (R)",
+            QRect(523, 607, 65, 33), true, [this] { m_game.raise(); } },
+        { Button::fold, {}, "Fold", Qt::Key_F, "Fold (F)",
+            QRect(587, 607, 65, 33), true, [this] { m_game.fold(); } },
+        { Button::deal, "dxButton5", "New", Qt::Key_N, "New match (N)",
+            QRect(3, 3, 63, 18), false, [this] { startNewMatch(false); } },
+        { Button::deal, "dxButton6", "Options", Qt::Key_O, "Options (O)",
+            QRect(69, 3, 63, 18), false, [this] { showOptionsPanel(optionsPanel()->isHidden()); } },
+        { Button::deal, "dxButton8", "About", Qt::Key_A, "About: the rules (A)",
+            QRect(135, 3, 63, 18), false, [this] { aboutbox(); } },
+        { Button::deal, "historyButton", "History", Qt::Key_H, "Hand history (H)",
+            QRect(201, 3, 63, 18), false, [this] { m_story->openHistory(); } },
+        { Button::deal, "statisticsButton", "Statistics", Qt::Key_S,
+            "Statistics of your hands and of this match (S)",
+            QRect(267, 3, 63, 18), false, [this] { openStatistics(); } },
+    };
+    // clang-format on
+    // The action buttons are named as the screen names them.
+    for (Control& control : m_controls)
+        if (control.action)
+            control.objectName = qs(buttonName(control.id));
+}
+
 void TableWindow::layOutControls() {
     // The marks lie on the felt, under every label and button.
     m_marksView = new TableMarksView(m_marks, this);
+    // Shown right after the first frame: its faces and sizes of type would
+    // cost that frame a few milliseconds.
+    m_marksView->hide();
     const QFont labelFont = uiFont("Verdana", 8, true);
     const QFont statusFont = uiFont("Verdana", 8, false);
     auto makeLabel = [this](const QString& objectName, const QString& text, QPoint at,
@@ -350,39 +387,18 @@ void TableWindow::layOutControls() {
     m_hint->setAlignment(Qt::AlignCenter);
     m_hint->setGeometry(246, 440, 508, 20);
 
-    // The action buttons in a row 64 pixels apart, the top buttons 56 apart.
-    static constexpr std::array<Button, 4> actions { Button::deal, Button::checkOrCall,
-        Button::raise, Button::fold };
-    static constexpr std::array<const char*, 4> actionCaptions { "Deal", "Check", "Raise", "Fold" };
-    static constexpr std::array<const char*, 4> actionTips { "Deal a new hand (D)",
-        "Check, or call the bet (C)", "Raise (R)", "Fold (F)" };
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        auto* button = new QPushButton(actionCaptions[i], this);
-        button->setObjectName(qs(buttonName(actions[i])));
-        button->setGeometry(395 + 64 * static_cast<int>(i), 607, 65, 33);
-        button->setFont(uiFont("Verdana", 8, true));
-        button->setStyleSheet(kActionButtonStyle);
-        button->setToolTip(actionTips[i]);
+    // The two rows of buttons, from the one table of controls.
+    for (Control& control : m_controls) {
+        auto* button = new QPushButton(control.caption, this);
+        button->setObjectName(control.objectName);
+        button->setGeometry(control.place);
+        button->setFont(control.action ? uiFont("Verdana", 8, true) : uiFont("Tahoma", 8, true));
+        button->setStyleSheet(control.action ? kActionButtonStyle : kTopButtonStyle);
+        button->setToolTip(control.tip);
         button->setCursor(Qt::PointingHandCursor);
-        m_buttons[at(actions[i])] = button;
-    }
-    // "Statistics" stands in the top row's fifth place, after "History"; each
-    // tooltip names the button's key.
-    static constexpr std::array<const char*, 5> topNames { "dxButton5", "dxButton6", "dxButton8",
-        "historyButton", "statisticsButton" };
-    static constexpr std::array<const char*, 5> topCaptions { "New", "Options", "About", "History",
-        "Statistics" };
-    static constexpr std::array<const char*, 5> topTips { "New match (N)", "Options (O)",
-        "About: the rules (A)", "Hand history (H)",
-        "Statistics of your hands and of this match (S)" };
-    for (std::size_t i = 0; i < topNames.size(); ++i) {
-        auto* button = new QPushButton(topCaptions[i], this);
-        button->setObjectName(topNames[i]);
-        button->setGeometry(3 + 66 * static_cast<int>(i), 3, 63, 18);
-        button->setFont(uiFont("Tahoma", 8, true));
-        button->setStyleSheet(kTopButtonStyle);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setToolTip(topTips[i]);
+        control.button = button;
+        if (control.action)
+            m_buttons[at(control.id)] = button;
     }
 
     static constexpr std::array<int, 3> intervals { 300, 80, 150 };
@@ -404,26 +420,18 @@ void TableWindow::onClick(QPushButton* button, std::function<void()> handler) {
 }
 
 void TableWindow::wireHandlers() {
-    // The four action buttons each play a turn.
-    auto onTurn = [this](QPushButton* button, std::function<void()> handler) {
-        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+    // The action buttons each play a turn; the top row's run at once, after
+    // the rest of a turn being played back.
+    for (const Control& control : m_controls) {
+        if (!control.action) {
+            onClick(control.button, control.handler);
+            continue;
+        }
+        connect(control.button, &QPushButton::clicked, this, [this, handler = control.handler] {
             m_playback->runTurn([this, &handler] { guarded(handler); });
             showCues();
         });
-    };
-    onTurn(button(Button::deal), [this] {
-        m_dealtOnce = true;
-        m_game.deal();
-    });
-    onTurn(button(Button::checkOrCall), [this] { m_game.checkOrCall(); });
-    onTurn(button(Button::raise), [this] { m_game.raise(); });
-    onTurn(button(Button::fold), [this] { m_game.fold(); });
-    onClick(findChild<QPushButton*>("statisticsButton"), [this] { openStatistics(); });
-    onClick(findChild<QPushButton*>("dxButton5"), [this] { startNewMatch(false); });
-    onClick(findChild<QPushButton*>("dxButton6"),
-        [this] { showOptionsPanel(optionsPanel()->isHidden()); });
-    onClick(findChild<QPushButton*>("dxButton8"), [this] { aboutbox(); });
-    onClick(findChild<QPushButton*>("historyButton"), [this] { m_story->openHistory(); });
+    }
     // The pointer going onto a button or the panel leaves the canvas.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (qobject_cast<QLabel*>(child) == nullptr)
@@ -1095,41 +1103,13 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    QPushButton* target = nullptr;
-    switch (event->key()) {
-    case Qt::Key_D:
-        target = button(Button::deal);
-        break;
-    case Qt::Key_C:
-        target = button(Button::checkOrCall);
-        break;
-    case Qt::Key_R:
-        target = button(Button::raise);
-        break;
-    case Qt::Key_F:
-        target = button(Button::fold);
-        break;
-    case Qt::Key_H:
-        event->accept();
-        m_story->openHistory();
-        return;
-    case Qt::Key_S:
-        event->accept();
-        openStatistics();
-        return;
-    case Qt::Key_N:
-        target = findChild<QPushButton*>("dxButton5");
-        break;
-    case Qt::Key_O:
-        target = findChild<QPushButton*>("dxButton6");
-        break;
-    case Qt::Key_A:
-        target = findChild<QPushButton*>("dxButton8");
-        break;
-    default:
+    const auto control = std::find_if(m_controls.begin(), m_controls.end(),
+        [key = event->key()](const Control& c) { return c.key == key; });
+    if (control == m_controls.end()) {
         QWidget::keyPressEvent(event);
         return;
     }
+    QPushButton* target = control->button;
     event->accept();
     // click() does nothing while the button is disabled.
     target->click();

@@ -16,6 +16,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -161,6 +162,20 @@ protected:
 private:
     // Looks again at what the pointer rests on once a turn is shown whole.
     void turnShown();
+    // One button of the table's two rows: its name, caption, key, tip,
+    // place and what a click does. A new button is one entry here.
+    struct Control {
+        Button id; // the action's, for the action buttons
+        QString objectName;
+        const char* caption;
+        int key;
+        const char* tip;
+        QRect place;
+        bool action; // plays a turn at the opponents' pace
+        std::function<void()> handler;
+        QPushButton* button = nullptr;
+    };
+    void defineControls();
     void layOutControls();
     void wireHandlers();
     // The same as guarded for a handler that cannot change what the actions
@@ -246,6 +261,7 @@ private:
     std::array<QLabel*, kLabelCount> m_labels {};
     std::array<QPushButton*, kButtonCount> m_buttons {};
     std::array<QTimer*, 3> m_timers {};
+    std::vector<Control> m_controls;
     OptionsPanel* m_panel = nullptr;
     std::vector<std::function<void()>> m_panelWrites; // before the panel is built
     RulesDialog* m_about = nullptr;

@@ -205,8 +205,9 @@ void TableMarksView::paintEvent(QPaintEvent*) {
 
     // The street's name above the pot.
     if (const std::optional<Street> street = m_marks.street()) {
-        QFont font = uiFont("Georgia", 10, true);
-        font.setItalic(true);
+        // The labels' own face: another family would cost the first frame a
+        // font file.
+        QFont font = uiFont("Verdana", 9, true);
         font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
         painter.setFont(font);
         const std::string_view name = streetName(*street);
