@@ -70,39 +70,7 @@ struct SeatLabels {
         { "Expert",      "Edmund:", { 736, 558 }, { 803, 558 }, { 736, 575 } },
         { "Robot",       "Marc:",   { 168, 558 }, { 214, 558 }, { 168, 575 } },
     } };
-
-    // Each picture list: its file and the 1x size of one picture.
-    struct StripFile {
-        const char* file;
-        int width;
-        int height;
-    };
-    const std::array<StripFile, 6> kStripFiles { {
-        { "cards.png",      62,  84 },
-        { "highlights.png", 128, 128 },
-        { "winks.png",      71, 104 },
-        { "smiles.png",     128, 128 },
-        { "procent.png",    139, 127 },
-        { "gold.png",       94,  94 },
-    } };
 // clang-format on
-
-// What tells a changed picture file from the one read before.
-qint64 fileStamp(const QString& path) {
-    const QFileInfo info(path);
-    return info.lastModified().toMSecsSinceEpoch() ^ (info.size() << 20);
-}
-
-// The background as the canvas uses it: opaque RGB32. The raw copy is
-// written opaque, so its pixels are taken as they are.
-QImage readBackground(const PictureFiles& files) {
-    QImage loaded = files.read();
-    if (!loaded.isNull()
-        && (!files.files.front().path.endsWith(QStringLiteral(".argb"))
-            || !loaded.reinterpretAsFormat(QImage::Format_RGB32)))
-        loaded = loaded.convertToFormat(QImage::Format_RGB32);
-    return loaded;
-}
 
 // A card drawn without its picture: a plain face with its rank and suit, or
 // a plain back (pictures 52 and up), so the cards show whatever happened to
@@ -174,8 +142,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_canvas.setDevicePixelRatio(m_scale);
     m_canvas.fill(Qt::black);
 
-    loadPictures();
-    prefetchFirstFramePictures();
+    m_pictures.locate(m_scale);
+    m_pictures.prefetchFirstFrame();
     defineControls();
     layOutControls();
     QString historyFolder = m_options.historyFolder;
@@ -184,7 +152,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::pot),
                                                button(Button::checkOrCall), button(Button::raise) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
-    m_turnSteps.setBackgroundCheck([this] { return loadBackground(); });
+    m_turnSteps.setBackgroundCheck([this] { return m_pictures.loadBackground(); });
     m_events.add(m_turnSteps);
     // The story and the statistics hear each event as its step is shown.
     m_turnSteps.shownEvents().add(m_story->events());
@@ -234,33 +202,6 @@ TableWindow::~TableWindow() {
         m_soundModule.wait();
 }
 
-void TableWindow::loadPictures() {
-    // Only found here: a list is decoded when first stamped (the first frame
-    // needs only the cards) or after the first frame on a worker thread.
-    for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
-        m_strips[i] = std::make_unique<ImageStrip>();
-        m_strips[i]->locate(
-            m_finder, kStripFiles[i].file, kStripFiles[i].width, kStripFiles[i].height, m_scale);
-    }
-}
-
-void TableWindow::prefetchFirstFramePictures() {
-    // One after the other on a worker thread, while this thread builds the
-    // controls (their fonts take most of its time): the start-up deal's
-    // pictures and the background are then ready, or nearly, when asked for.
-    std::shared_future<void> turn;
-    for (ImageList list : { ImageList::procent, ImageList::highlights, ImageList::cards })
-        turn = m_strips[at(list)]->prefetch(turn);
-    PictureFiles background = PictureFiles::find(m_finder, "texasbmp2.bmp", m_scale);
-    if (background.files.empty())
-        return;
-    m_backgroundAhead.path = background.files.front().path;
-    m_backgroundAhead.stamp = fileStamp(m_backgroundAhead.path);
-    m_backgroundAhead.image = startAfter(std::move(turn), [files = std::move(background)] {
-        return readBackground(files);
-    }).result;
-}
-
 void TableWindow::afterFirstFrame() {
     m_marksView->show();
     // The window's icon: finding a theme's or decoding any picture loads
@@ -271,9 +212,7 @@ void TableWindow::afterFirstFrame() {
     // scratch never piles up. The options panel's and the rules' pictures
     // wait until the pointer comes onto their button (or they are shown):
     // most games never open them, and they would hold 2 MB.
-    std::shared_future<void> turn;
-    for (const auto& strip : m_strips)
-        turn = strip->prefetch(turn);
+    m_pictures.prefetchRest();
     (void)optionsPanel();
     // The sound player comes next: its module is loaded on a worker thread
     // (a factory given instead is used at once).
@@ -304,7 +243,7 @@ SoundCues& TableWindow::sound() {
 }
 
 const ImageStrip& TableWindow::strip(ImageList list) const {
-    return *m_strips[at(list)];
+    return m_pictures.strip(list);
 }
 
 void TableWindow::defineControls() {
@@ -771,38 +710,11 @@ void TableWindow::showOptionsPanel(bool shown) {
 // ---- TableView: the canvas
 
 bool TableWindow::paintBackground() {
-    if (!loadBackground()) {
+    if (!m_pictures.loadBackground()) {
         reportMissingPicture(QStringLiteral("texasbmp2.bmp"));
         return false;
     }
     clearArea(Rect { 0, 0, 1012, 680 });
-    return true;
-}
-
-bool TableWindow::loadBackground() {
-    // The picture is looked up and checked at every repaint; it is decoded
-    // again only when the file has changed.
-    const PictureFiles files = PictureFiles::find(m_finder, "texasbmp2.bmp", m_scale);
-    if (files.files.empty())
-        return false;
-    const QString& path = files.files.front().path;
-    const qint64 stamp = fileStamp(path);
-    if (path != m_backgroundPath || stamp != m_backgroundStamp || m_background.isNull()) {
-        QImage loaded;
-        // The read started with the window serves if the file is the same.
-        if (m_backgroundAhead.image.valid()) {
-            QImage ahead = m_backgroundAhead.image.get();
-            if (path == m_backgroundAhead.path && stamp == m_backgroundAhead.stamp)
-                loaded = std::move(ahead);
-        }
-        if (loaded.isNull())
-            loaded = readBackground(files);
-        if (loaded.isNull())
-            return false;
-        m_background = std::move(loaded);
-        m_backgroundPath = path;
-        m_backgroundStamp = stamp;
-    }
     return true;
 }
 
@@ -813,13 +725,14 @@ void TableWindow::clearArea(Rect area) {
         return;
     QPainter painter(&m_canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_background.isNull()) {
+    const QImage& background = m_pictures.background();
+    if (background.isNull()) {
         painter.fillRect(target, Qt::black);
     } else {
-        const qreal s = m_background.devicePixelRatio();
+        const qreal s = background.devicePixelRatio();
         const QRectF source(
             target.x() * s, target.y() * s, target.width() * s, target.height() * s);
-        painter.drawImage(QRectF(target), m_background, source);
+        painter.drawImage(QRectF(target), background, source);
     }
     touched(target);
 }
@@ -830,7 +743,7 @@ void TableWindow::stamp(ImageList list, int index, int x, int y) {
     const QRect target(x, y, pictures.width(), pictures.height());
     if (picture == nullptr) {
         if (pictures.count() == 0)
-            reportMissingPicture(QString::fromLatin1(kStripFiles[at(list)].file));
+            reportMissingPicture(QString::fromLatin1(TablePictures::fileOf(list)));
         // The cards are the game: without their pictures they are drawn plain.
         if (list != ImageList::cards || index < 0 || index >= 60)
             return;
@@ -903,13 +816,10 @@ void TableWindow::setCanvasScale(qreal scale) {
     if (m_playback != nullptr)
         m_playback->finish();
     m_scale = scale;
-    loadPictures();
+    m_pictures.locate(m_scale);
     m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(m_scale);
     m_canvas.fill(Qt::black);
-    m_background = QImage();
-    m_backgroundPath.clear();
-    m_backgroundStamp = -1;
     guardedDrawing([this] { redraw(m_table); });
 }
 

@@ -13,6 +13,7 @@
 #include "ui/assets.h"
 #include "ui/sound_cues.h"
 #include "ui/statistics_window.h"
+#include "ui/table_pictures.h"
 
 #include <QImage>
 #include <QPoint>
@@ -192,9 +193,6 @@ private:
     // True when a write to a control of the panel must wait for the panel:
     // it is kept and made when the panel is built.
     bool laterOnPanel(bool onPanel, std::function<void()> write);
-    void loadPictures();
-    // Starts decoding what the start-up deal and the first frame show.
-    void prefetchFirstFramePictures();
     // Decodes the pictures the first frame did not need and loads the sound
     // module, on worker threads.
     void afterFirstFrame();
@@ -216,8 +214,6 @@ private:
     void announceMatchEnd(const QString& text, const QString& caption);
     // "New", as the top row's button does it; confirmed skips the question.
     void startNewMatch(bool confirmed);
-    // Loads the background picture when it has changed; false when it cannot.
-    bool loadBackground();
     // Tells once, in the log and on the table, that a picture file is
     // missing or cannot be read.
     void reportMissingPicture(const QString& file);
@@ -240,24 +236,15 @@ private:
     Game m_game { m_table };
     WindowOptions m_options;
     AssetFinder m_finder;
+    // The picture lists and the background, at the canvas's scale.
+    TablePictures m_pictures { m_finder };
     qreal m_scale = 1.0;
     // How much the table is enlarged in the window, and where it starts.
     qreal m_zoom = 1.0;
     QPoint m_origin;
 
     QImage m_canvas;
-    // The last background that loaded, used as the pattern that clears areas.
-    QImage m_background;
-    QString m_backgroundPath;
-    qint64 m_backgroundStamp = -1;
-    // The background's first read, started with the window on a worker thread.
-    struct {
-        QString path;
-        qint64 stamp = -1;
-        std::future<QImage> image;
-    } m_backgroundAhead;
 
-    std::array<std::unique_ptr<ImageStrip>, 6> m_strips;
     std::array<QLabel*, kLabelCount> m_labels {};
     std::array<QPushButton*, kButtonCount> m_buttons {};
     std::array<QTimer*, 3> m_timers {};
