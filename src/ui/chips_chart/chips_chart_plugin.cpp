@@ -4,11 +4,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QObject>
 #include <QPainter>
 #include <QPen>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -106,6 +108,25 @@ public:
                 first = false;
             }
             longest = std::max(longest, static_cast<int>(line.chips.size()));
+            // Lines close together are told apart under the pointer: the
+            // line thickens, shows its points and names itself and its figure.
+            const bool single = line.chips.size() < 2;
+            QObject::connect(series, &QLineSeries::hovered, view,
+                [view, series, single, name = line.name](const QPointF& point, bool on) {
+                    QPen hovered = series->pen();
+                    hovered.setWidthF(on ? 4.0 : 2.0);
+                    series->setPen(hovered);
+                    series->setPointsVisible(on || single);
+                    if (on)
+                        QToolTip::showText(QCursor::pos(),
+                            QStringLiteral("%1: %2 after hand %3")
+                                .arg(name)
+                                .arg(qRound(point.y()))
+                                .arg(qRound(point.x())),
+                            view);
+                    else
+                        QToolTip::hideText();
+                });
             chart->addSeries(series);
             if (hands != nullptr)
                 series->attachAxis(hands);
@@ -115,7 +136,11 @@ public:
 
         if (hands != nullptr) {
             const int last = std::max(longest, 2);
-            hands->setRange(1, last);
+            // One hand's points stand clear of the axis, in the middle.
+            if (longest < 2)
+                hands->setRange(0.5, 1.5);
+            else
+                hands->setRange(1, last);
             hands->setTickType(QValueAxis::TicksDynamic);
             hands->setTickAnchor(1);
             hands->setTickInterval(niceStep(last - 1, 8));
