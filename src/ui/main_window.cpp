@@ -6,6 +6,7 @@
 #include "settings/opponents_pace.h"
 #include "settings/settings_io.h"
 #include "ui/fonts.h"
+#include "ui/options_controller.h"
 #include "ui/options_panel.h"
 #include "ui/playback.h"
 #include "ui/rules_dialog.h"
@@ -138,6 +139,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_scale = m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio();
     if (m_scale < 1.0)
         m_scale = 1.0;
+    makeOptionsController();
+    m_optionsController->setScale(m_scale);
     m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(m_scale);
     m_canvas.fill(Qt::black);
@@ -182,6 +185,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     const TableState& s = m_table.state;
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
     m_pace = readPace(m_table.settings);
+    m_optionsController->setPace(m_pace);
     m_playback->setPace(m_options.playback ? m_pace : OpponentsPace::instant);
     m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
 
@@ -385,69 +389,36 @@ void TableWindow::wireHandlers() {
 }
 
 OptionsPanel* TableWindow::optionsPanel() const {
-    if (m_panel == nullptr)
-        const_cast<TableWindow*>(this)->buildOptionsPanel();
-    return m_panel;
+    return m_optionsController->panel();
 }
 
-void TableWindow::buildOptionsPanel() {
-    // The panel is hidden until "Options"; its dozens of controls would
-    // cost the first frame a sixth of its time.
-    m_panel = new OptionsPanel(m_finder, m_scale, this);
-    m_panel->hide();
-    m_panel->installEventFilter(this);
-    m_labels[at(Label::smallBetSize)] = m_panel->Label3;
-    m_labels[at(Label::bigBetSize)] = m_panel->Label4;
-    m_buttons[at(Button::sound)] = m_panel->SoundOff1;
-    m_panel->pace->setCurrentIndex(static_cast<int>(m_pace));
-    m_panel->rules->setCurrentIndex(m_table.state.rulesChoice);
-
-    onClick(m_panel->dxButton2,
-        [this] { enterInitialCash(m_table, m_panel->money->text().toStdString()); });
-    onClick(m_panel->dxButton3,
-        [this] { enterPlayUntil(m_table, m_panel->until->text().toStdString()); });
-    onClick(m_panel->SoundOff1, [this] { toggleSound(m_table); });
-    onClick(m_panel->dxButton1, [this] { showOptionsPanel(false); });
-    // The limits follow the position shown before the press; the up-down
-    // moves afterwards.
-    onClick(m_panel->upDownLeft, [this] {
-        changeBetSize(m_table, m_panel->upDownPosition());
-        m_panel->stepUpDown(-1);
-    });
-    onClick(m_panel->upDownRight, [this] {
-        changeBetSize(m_table, m_panel->upDownPosition());
-        m_panel->stepUpDown(+1);
-    });
-    connect(m_panel->cardbacks, &QButtonGroup::idClicked, this,
-        [this](int id) { guarded([this, id] { changeCardBack(m_table, id); }); });
-    connect(m_panel->Levels, &QButtonGroup::idClicked, this,
-        [this](int id) { guarded([this, id] { chooseLevel(m_table, id); }); });
-    connect(m_panel->rules, &QComboBox::activated, this,
-        [this](int item) { guarded([this, item] { m_game.chooseRules(item); }); });
-    connect(m_panel->pace, &QComboBox::activated, this, [this](int item) {
-        guarded([this, item] {
-            const auto pace = static_cast<OpponentsPace>(item);
-            writePace(m_table.settings, pace);
-            m_pace = pace;
-            if (m_options.playback)
-                m_playback->setPace(pace);
-            m_marksView->setSliding(m_options.playback && pace != OpponentsPace::instant);
-        });
-    });
-
-    // What the game wrote to the panel before, in its order.
-    std::vector<std::function<void()>> writes = std::move(m_panelWrites);
-    for (const auto& write : writes)
-        write();
-    if (m_zoom != 1.0 || !m_origin.isNull())
-        zoomControls();
+void TableWindow::makeOptionsController() {
+    OptionsController::Hooks hooks;
+    hooks.onClick = [this](QPushButton* button, std::function<void()> handler) {
+        onClick(button, std::move(handler));
+    };
+    hooks.guarded = [this](const std::function<void()>& handler) { guarded(handler); };
+    hooks.paceChosen = [this](OpponentsPace pace) {
+        m_pace = pace;
+        if (m_options.playback)
+            m_playback->setPace(pace);
+        m_marksView->setSliding(m_options.playback && pace != OpponentsPace::instant);
+    };
+    hooks.built = [this](OptionsPanel& panel) {
+        m_panel = &panel;
+        panel.installEventFilter(this);
+        m_labels[at(Label::smallBetSize)] = panel.Label3;
+        m_labels[at(Label::bigBetSize)] = panel.Label4;
+        m_buttons[at(Button::sound)] = panel.SoundOff1;
+        if (m_zoom != 1.0 || !m_origin.isNull())
+            zoomControls();
+    };
+    m_optionsController
+        = std::make_unique<OptionsController>(m_table, m_game, m_finder, *this, std::move(hooks));
 }
 
 bool TableWindow::laterOnPanel(bool onPanel, std::function<void()> write) {
-    if (!onPanel || m_panel != nullptr)
-        return false;
-    m_panelWrites.push_back(std::move(write));
-    return true;
+    return m_optionsController->later(onPanel, std::move(write));
 }
 
 void TableWindow::guarded(const std::function<void()>& handler) {
@@ -816,6 +787,7 @@ void TableWindow::setCanvasScale(qreal scale) {
     if (m_playback != nullptr)
         m_playback->finish();
     m_scale = scale;
+    m_optionsController->setScale(m_scale);
     m_pictures.locate(m_scale);
     m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(m_scale);

@@ -34,6 +34,7 @@ class QTimer;
 
 namespace tavolier {
 
+class OptionsController;
 class OptionsPanel;
 class Playback;
 class RulesDialog;
@@ -188,8 +189,8 @@ private:
     void runGuarded(const std::function<void()>& handler, bool costsMayChange);
     // Runs handler, guarded, on a click of button.
     void onClick(QPushButton* button, std::function<void()> handler);
-    // Builds the options panel and wires it, once.
-    void buildOptionsPanel();
+    // The options panel's controller, with the window's guard and controls.
+    void makeOptionsController();
     // True when a write to a control of the panel must wait for the panel:
     // it is kept and made when the panel is built.
     bool laterOnPanel(bool onPanel, std::function<void()> write);
@@ -249,8 +250,8 @@ private:
     std::array<QPushButton*, kButtonCount> m_buttons {};
     std::array<QTimer*, 3> m_timers {};
     std::vector<Control> m_controls;
-    OptionsPanel* m_panel = nullptr;
-    std::vector<std::function<void()>> m_panelWrites; // before the panel is built
+    std::unique_ptr<OptionsController> m_optionsController;
+    OptionsPanel* m_panel = nullptr; // once built
     RulesDialog* m_about = nullptr;
     std::unique_ptr<SoundCues> m_sound;
     std::future<SoundFactory> m_soundModule; // loading on a worker thread
