@@ -119,19 +119,9 @@ namespace {
     return text;
 }
 
-[[nodiscard]] std::string matchEndText(const MatchEnded& m) {
-    switch (m.result) {
-    case MatchResult::humanWon:
-        return "You win!";
-    case MatchResult::humanLost:
-        return "You lose!";
-    case MatchResult::seatReachedTarget:
-        return m.seat.isHuman() ? std::string("You win!") : name(m.seat) + " wins";
-    }
-    return {};
-}
+} // namespace
 
-[[nodiscard]] const char* streetName(Street street) {
+const char* streetName(Street street) {
     switch (street) {
     case Street::preflop:
         return "Pre-flop";
@@ -147,7 +137,17 @@ namespace {
     return "";
 }
 
-} // namespace
+std::string matchEndText(const MatchEnded& m) {
+    switch (m.result) {
+    case MatchResult::humanWon:
+        return "You win!";
+    case MatchResult::humanLost:
+        return "You lose!";
+    case MatchResult::seatReachedTarget:
+        return m.seat.isHuman() ? std::string("You win!") : name(m.seat) + " wins";
+    }
+    return {};
+}
 
 // ---- The record
 

@@ -124,6 +124,11 @@ struct HistoryLine {
 // Queens", "Jack and Cindy split 42, 21 each", "You win 14"; empty before.
 [[nodiscard]] std::string winnerCaption(const HandRecord& hand);
 
+// "Pre-flop", "Flop", "Turn", "River", "Showdown".
+[[nodiscard]] const char* streetName(Street street);
+// "You win!", "You lose!" or "Chong wins".
+[[nodiscard]] std::string matchEndText(const MatchEnded& m);
+
 // The words that open each hand of a hand-history file: the game's own
 // ("Tavolier Hand #"), or the largest site's, which every tracking tool
 // recognises; the rest of the hand is the same.

@@ -1,6 +1,6 @@
 #include "presentation/table_marks.h"
 
-#include "core/seats.h"
+#include "presentation/hand_history.h"
 
 namespace tavolier {
 
@@ -31,22 +31,6 @@ std::string humanActionText(const ActionTaken& e) {
 }
 
 } // namespace
-
-std::string_view streetName(Street street) {
-    switch (street) {
-    case Street::preflop:
-        return "Pre-flop";
-    case Street::flop:
-        return "Flop";
-    case Street::turn:
-        return "Turn";
-    case Street::river:
-        return "River";
-    case Street::showdown:
-        return "Showdown";
-    }
-    return {};
-}
 
 void TableMarks::handStarted(const HandStarted& e) {
     m_button = e.buttonSeat;
@@ -122,12 +106,7 @@ void TableMarks::handEnded(const HandEnded&) {
 }
 
 void TableMarks::matchEnded(const MatchEnded& e) {
-    if (e.result == MatchResult::humanLost)
-        m_matchResult = "You lose!";
-    else if (e.result == MatchResult::humanWon || e.seat.isHuman() || !e.seat.isSeat())
-        m_matchResult = "You win!";
-    else
-        m_matchResult = std::string(seatInfo(e.seat.number()).name) + " wins";
+    m_matchResult = matchEndText(e);
     // The felt is cleared for the next match: nothing of the last hand stays.
     m_handOpen = false;
     m_acting = {};

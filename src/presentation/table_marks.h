@@ -82,9 +82,6 @@ private:
     std::string m_matchResult;
 };
 
-// "Pre-flop", "Flop", "Turn", "River", "Showdown".
-[[nodiscard]] std::string_view streetName(Street street);
-
 // Where the marks of each seat go on the 1000 x 670 table, by seat number
 // ([0] unused): the chips in front of the seat (a stack and its figure), the
 // dealer button and blind markers side by side, and the plate behind its

@@ -1,5 +1,6 @@
 #include "ui/table_marks_view.h"
 
+#include "presentation/hand_history.h"
 #include "ui/fonts.h"
 
 #include <QPainter>
@@ -210,9 +211,8 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         QFont font = uiFont("Verdana", 9, true);
         font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
         painter.setFont(font);
-        const std::string_view name = streetName(*street);
         raisedText(painter, qrect(kStreetNamePlace), Qt::AlignCenter,
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+            QString::fromLatin1(streetName(*street)),
             QColor(0xf6, 0xe8, 0xb4, m_marks.handOpen() ? 255 : 170));
     }
 
