@@ -252,7 +252,7 @@ const ImageStrip& TableWindow::strip(ImageList list) const {
 
 void TableWindow::defineControls() {
     // clang-format off
-    // The action buttons in a row 64 pixels apart; the top row 66 apart, with
+    // The action buttons in a row 64 pixels apart; the top row 72 apart, with
     // "Statistics" in its fifth place, after "History". Each tip names the key.
     m_controls = {
         { Button::deal, {}, "Deal", Qt::Key_D, "Deal a new hand (D)",
@@ -264,16 +264,16 @@ void TableWindow::defineControls() {
         { Button::fold, {}, "Fold", Qt::Key_F, "Fold (F)",
             QRect(587, 607, 65, 33), true, [this] { m_game.fold(); } },
         { Button::deal, "dxButton5", "New", Qt::Key_N, "New match (N)",
-            QRect(3, 3, 63, 18), false, [this] { startNewMatch(false); } },
+            QRect(3, 3, 69, 18), false, [this] { startNewMatch(false); } },
         { Button::deal, "dxButton6", "Options", Qt::Key_O, "Options (O)",
-            QRect(69, 3, 63, 18), false, [this] { showOptionsPanel(optionsPanel()->isHidden()); } },
+            QRect(75, 3, 69, 18), false, [this] { showOptionsPanel(optionsPanel()->isHidden()); } },
         { Button::deal, "dxButton8", "About", Qt::Key_A, "About: the rules (A)",
-            QRect(135, 3, 63, 18), false, [this] { aboutbox(); } },
+            QRect(147, 3, 69, 18), false, [this] { aboutbox(); } },
         { Button::deal, "historyButton", "History", Qt::Key_H, "Hand history (H)",
-            QRect(201, 3, 63, 18), false, [this] { m_story->openHistory(); } },
+            QRect(219, 3, 69, 18), false, [this] { m_story->openHistory(); } },
         { Button::deal, "statisticsButton", "Statistics", Qt::Key_S,
             "Statistics of your hands and of this match (S)",
-            QRect(267, 3, 63, 18), false, [this] { openStatistics(); } },
+            QRect(291, 3, 69, 18), false, [this] { openStatistics(); } },
     };
     // clang-format on
     // The action buttons are named as the screen names them.
@@ -335,7 +335,7 @@ void TableWindow::layOutControls() {
         auto* button = new QPushButton(control.caption, this);
         button->setObjectName(control.objectName);
         button->setGeometry(control.place);
-        button->setFont(control.action ? uiFont("Verdana", 8, true) : uiFont("Tahoma", 8, true));
+        button->setFont(uiFont("Verdana", 8, true));
         button->setStyleSheet(control.action ? kActionButtonStyle : kTopButtonStyle);
         button->setToolTip(control.tip);
         button->setCursor(Qt::PointingHandCursor);

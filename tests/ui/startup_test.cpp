@@ -47,7 +47,7 @@ TEST(WindowStartUp, WindowIsABlackTableTitledTavolierAtLeastItsOwnSize) {
     // Controls stand where the table picture expects them.
     EXPECT_EQ(form.button(Button::deal)->geometry(), QRect(395, 607, 65, 33));
     EXPECT_EQ(form.button(Button::fold)->geometry(), QRect(587, 607, 65, 33));
-    EXPECT_EQ(f.named("dxButton8")->geometry(), QRect(135, 3, 63, 18));
+    EXPECT_EQ(f.named("dxButton8")->geometry(), QRect(147, 3, 69, 18));
     EXPECT_EQ(form.label(Label::robertChips)->pos(), QPoint(947, 370));
     EXPECT_EQ(form.label(Label::marcStatus)->pos(), QPoint(168, 575));
     EXPECT_EQ(form.label(Label::pot)->pos(), QPoint(488, 266));

@@ -59,7 +59,7 @@ TEST(StatisticsWindow, TheButtonAndTheKeyOpenOneWindowThatIsNotModal) {
     QPushButton* button = f.named("statisticsButton");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), "Statistics");
-    EXPECT_EQ(button->geometry(), QRect(267, 3, 63, 18));
+    EXPECT_EQ(button->geometry(), QRect(291, 3, 69, 18));
     QTest::mouseClick(button, Qt::LeftButton);
     StatisticsWindow* window = form.statisticsWindow();
     ASSERT_NE(window, nullptr);
