@@ -64,5 +64,19 @@ TEST(RulesChoice, ChangeWaitsForTheNextDealAndIsStored) {
     EXPECT_EQ(h.events.all<HandStarted>().back().buttonSeat, kHumanSeat);
 }
 
+TEST(StandardNewMatch, EverySeatShowsTheNewStack) {
+    Harness h;
+    h.settings.set("Settings", "Rules", 1);
+    h.game.prepareStartUp(false);
+    h.game.startupDeal();
+    while (h.game.legalActions().handInProgress)
+        h.game.checkOrCall();
+    h.game.newMatch("500");
+    // Every seat that posted nothing shows the new stack, the blinds what
+    // they kept.
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        EXPECT_EQ(h.chipsLabel(seat), std::to_string(h.chips(seat))) << seat;
+}
+
 } // namespace
 } // namespace tavolier::testing

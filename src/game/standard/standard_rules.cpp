@@ -672,8 +672,10 @@ void StandardRules::newMatch(Table& table, std::string_view moneyText) const {
     const std::optional<std::int32_t> number = confirmNewMatch(table, moneyText);
     if (!number)
         return;
-    for (int seat = 1; seat <= kSeatCount; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
         s.seat(seat).chips = *number;
+        table.showChips(seat);
+    }
     s.initialChips = *number;
     s.betting.buttonSeat = 0;
     resetAtNewMatch(table);
