@@ -282,8 +282,8 @@ std::optional<SoundClip> decodeFile(const QString& path) {
     const uchar* bytes = file.map(0, file.size());
     if (bytes == nullptr)
         return std::nullopt;
-    std::optional<SoundClip> clip = decodeWave(
-        std::as_bytes(std::span(bytes, static_cast<std::size_t>(file.size()))));
+    std::optional<SoundClip> clip
+        = decodeWave(std::as_bytes(std::span(bytes, static_cast<std::size_t>(file.size()))));
     file.unmap(const_cast<uchar*>(bytes));
     return clip;
 }

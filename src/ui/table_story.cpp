@@ -90,8 +90,8 @@ TableStory::TableStory(StoryWidgets widgets, SettingsStore& settings, QString hi
     , m_folder(std::move(historyFolder))
     , m_guard(std::move(guard))
     , m_history([] { return now(); })
-    , m_file(std::filesystem::path(m_folder.toStdString()), sessionHandBase(),
-          settings.filePath()) {
+    , m_file(
+          std::filesystem::path(m_folder.toStdString()), sessionHandBase(), settings.filePath()) {
     m_saveToFile = m_settings.readBoolean(kSection, kSaveKey, true);
     m_history.changed = [this](std::size_t index) { handChanged(index); };
     m_history.handFinished = [this](const HandRecord& hand) { handFinished(hand); };

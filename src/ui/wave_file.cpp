@@ -122,8 +122,7 @@ std::optional<SoundClip> decodeWave(std::span<const std::byte> file, int maxSeco
             const std::size_t sampleBytes = static_cast<std::size_t>(layout->bits / 8);
             const std::size_t frameBytes = sampleBytes * static_cast<std::size_t>(layout->channels);
             const std::size_t frames = size / frameBytes;
-            if (frames
-                > static_cast<std::size_t>(maxSeconds)
+            if (frames > static_cast<std::size_t>(maxSeconds)
                     * static_cast<std::size_t>(layout->sampleRate))
                 return std::nullopt; // too long for a cue
             SoundClip clip;

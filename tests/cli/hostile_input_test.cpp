@@ -327,7 +327,8 @@ std::string textOf(const std::string& path) {
 // The history may not be the settings file, under its name or a link's, nor
 // a pipe: the run is refused before any of them is touched.
 TEST(PlayHistoryOption, TheSettingsFileALinkOrAPipeIsRefusedAndNothingIsLost) {
-    const IniFile ini("tavolier-history-clash.ini", "[Cash]\nplayer=1500\n[Stats]\nhandsplayed=7\n");
+    const IniFile ini(
+        "tavolier-history-clash.ini", "[Cash]\nplayer=1500\n[Stats]\nhandsplayed=7\n");
     const std::string link = ini.path() + ".link";
     const std::string pipe = ini.path() + ".pipe";
     std::filesystem::remove(link);
@@ -342,8 +343,7 @@ TEST(PlayHistoryOption, TheSettingsFileALinkOrAPipeIsRefusedAndNothingIsLost) {
                       out, err),
             2)
             << history;
-        EXPECT_TRUE(err.str().starts_with("tavolier-cli play: " + history + " is "))
-            << err.str();
+        EXPECT_TRUE(err.str().starts_with("tavolier-cli play: " + history + " is ")) << err.str();
         EXPECT_EQ(textOf(ini.path()), "[Cash]\nplayer=1500\n[Stats]\nhandsplayed=7\n");
     }
     std::filesystem::remove(link);
@@ -356,8 +356,8 @@ TEST(PlaySettingsOption, TheLastHandsStatisticsAreKept) {
     const IniFile ini("tavolier-last-hand.ini", "");
     std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(runPlay(Args { "--hands", "3", "--seed", "1", "--settings", ini.path() }, out, err),
-        0)
+    ASSERT_EQ(
+        runPlay(Args { "--hands", "3", "--seed", "1", "--settings", ini.path() }, out, err), 0)
         << err.str();
     const auto last = endFigures(out.str()).back();
     SettingsFile stored(ini.path());

@@ -235,17 +235,20 @@ std::optional<std::int64_t> lastHandNumber(std::string_view text) {
 void historyFile(std::string_view text) {
     const std::filesystem::path path = scratch() / "history.txt";
     std::filesystem::remove(path);
-    std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
     tavolier::HistoryFileHandle file(path, scratch() / "tavolier.ini");
     if (!file.ok())
         fail("a plain file refused", file.error());
-    if (file.lastHandId() != lastHandNumber(text.substr(text.size() - std::min<std::size_t>(text.size(), 64 * 1024))))
+    if (file.lastHandId()
+        != lastHandNumber(text.substr(text.size() - std::min<std::size_t>(text.size(), 64 * 1024))))
         fail("another last hand number than a plain reading", std::string(text));
     constexpr std::string_view kHand = "Tavolier Hand #7: Hold'em Limit (4/8)\n\n";
     if (!file.append(kHand))
         fail("an append to a plain file failed");
     std::ifstream in(path, std::ios::binary);
-    const std::string after { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    const std::string after { std::istreambuf_iterator<char>(in),
+        std::istreambuf_iterator<char>() };
     if (after != std::string(text) + std::string(kHand))
         fail("an append did not add its text whole", after);
 }

@@ -15,7 +15,6 @@
 #include <iterator>
 #include <set>
 
-
 namespace tavolier {
 
 namespace {

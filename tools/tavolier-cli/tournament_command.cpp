@@ -179,8 +179,10 @@ void playMatches(const MatchSetup& setup, std::uint64_t seed, std::int64_t match
             ended.notify_one();
         }
     };
-    jobs = std::max(1U, std::min<unsigned>(jobs, static_cast<unsigned>(std::min<std::int64_t>(
-                                                     matches, std::numeric_limits<unsigned>::max()))));
+    jobs = std::max(1U,
+        std::min<unsigned>(jobs,
+            static_cast<unsigned>(
+                std::min<std::int64_t>(matches, std::numeric_limits<unsigned>::max()))));
     std::vector<std::jthread> threads;
     try {
         for (unsigned j = 1; j < jobs; ++j)
