@@ -36,6 +36,9 @@ inline constexpr std::array<SeatInfo, kSeatCount + 1> kSeats { {
 inline constexpr std::array<int, kSeatCount> kCashWriteOrder { 7, 8, 6, 5, 4, 3, 2, 1 };
 // The seven opponents in the order of play.
 inline constexpr std::array<int, 7> kOpponents { 7, 6, 5, 4, 3, 2, 1 };
+// The seats clockwise round the table as drawn, from the human's chair: the
+// order of play under the card rooms' rules.
+inline constexpr std::array<int, kSeatCount> kClockwise { 8, 1, 7, 6, 5, 4, 3, 2 };
 // clang-format on
 
 [[nodiscard]] constexpr const SeatInfo& seatInfo(int number) {

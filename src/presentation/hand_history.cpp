@@ -1,5 +1,7 @@
 #include "presentation/hand_history.h"
 
+#include "core/seats.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -396,9 +398,13 @@ namespace {
     // clockwise round the table as drawn: You 1, Marc 2, Chong 3 ... Edmund 8.
     constexpr std::array<SeatNumber, 8> kClassicOrder { SeatNumber(8), SeatNumber(7),
         SeatNumber(6), SeatNumber(5), SeatNumber(4), SeatNumber(3), SeatNumber(2), SeatNumber(1) };
-    constexpr std::array<SeatNumber, 8> kClockwiseOrder { SeatNumber(8), SeatNumber(1),
-        SeatNumber(7), SeatNumber(6), SeatNumber(5), SeatNumber(4), SeatNumber(3), SeatNumber(2) };
 // clang-format on
+constexpr std::array<SeatNumber, 8> kClockwiseOrder = [] {
+    std::array<SeatNumber, 8> order {};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = SeatNumber(kClockwise[i]);
+    return order;
+}();
 
 [[nodiscard]] std::string bracketed(const std::vector<Card>& cards) {
     std::string text = "[";

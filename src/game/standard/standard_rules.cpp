@@ -21,8 +21,6 @@ namespace tavolier {
 namespace {
 
 // clang-format off
-// The seats clockwise round the table as drawn, from the human's chair.
-constexpr std::array<int, kSeatCount> kClockwise { 8, 1, 7, 6, 5, 4, 3, 2 };
 // Each seat's place in kClockwise, by seat number.
 constexpr std::array<int, kSeatCount + 1> kPlaceClockwise { 0, 1, 7, 6, 5, 4, 3, 2, 0 };
 // clang-format on
