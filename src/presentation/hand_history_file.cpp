@@ -124,9 +124,13 @@ std::optional<std::int64_t> HistoryFileHandle::lastHandId() const {
     tail.resize(static_cast<std::size_t>(got));
     for (std::size_t at = tail.rfind(kMark); at != std::string::npos;
          at = at == 0 ? std::string::npos : tail.rfind(kMark, at - 1)) {
+        // A hand number is digits only: "Hand #-3" names no hand.
         const char* digits = tail.data() + at + kMark.size();
+        const char* last = tail.data() + tail.size();
+        if (digits == last || *digits < '0' || *digits > '9')
+            continue;
         std::int64_t id = 0;
-        const auto [end, error] = std::from_chars(digits, tail.data() + tail.size(), id);
+        const auto [end, error] = std::from_chars(digits, last, id);
         if (error == std::errc {} && end != digits)
             return id;
     }
