@@ -9,6 +9,8 @@
 #include "opponents/opponent.h"
 #include "standard_referee.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -80,5 +82,21 @@ struct TableShape {
 
 // "4000 hands, 1500 showdowns, ..." for a run's log.
 [[nodiscard]] std::string countsText(long long hands, const RefereeCounts& counts);
+
+// Every policy a run can give the human.
+inline constexpr std::array<HumanPolicy, 4> kHumanPolicies { HumanPolicy::call, HumanPolicy::raise,
+    HumanPolicy::fold, HumanPolicy::random };
+
+// Plays run under the referee and adds what it saw to seen and hands; a
+// broken rule, or a run that stopped short, fails the test with the run's
+// description (after label) and the hand it happened in.
+inline void expectRulesKept(
+    const StandardRun& run, const std::string& label, RefereeCounts& seen, long long& hands) {
+    const StandardRunResult r = playStandard(run);
+    EXPECT_EQ(r.fault, "") << label << describe(run) << "\n" << r.faultHand;
+    EXPECT_EQ(r.hands, run.hands) << label << describe(run);
+    seen += r.counts;
+    hands += r.hands;
+}
 
 } // namespace tavolier::testing

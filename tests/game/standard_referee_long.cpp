@@ -12,9 +12,6 @@
 namespace tavolier::testing {
 namespace {
 
-constexpr std::array<HumanPolicy, 4> kPolicies { HumanPolicy::call, HumanPolicy::raise,
-    HumanPolicy::fold, HumanPolicy::random };
-
 // Every table shape, every policy, several seeds and tempers of the random
 // players each: 9 shapes x 4 policies x 5 runs x 300 hands = 54,000 hands.
 TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
@@ -22,7 +19,7 @@ TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     long long hands = 0;
     std::uint64_t seed = 50000;
     for (const TableShape& shape : tableShapes()) {
-        for (const HumanPolicy policy : kPolicies) {
+        for (const HumanPolicy policy : kHumanPolicies) {
             for (int repeat = 0; repeat < 5; ++repeat) {
                 StandardRun run = shape.run;
                 run.seed = ++seed;
@@ -34,12 +31,7 @@ TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
                     { 30, 10 }, { 10, 50 }, { 20, 25 } } };
                 run.foldPercent = kTempers[static_cast<std::size_t>(repeat)][0];
                 run.raisePercent = kTempers[static_cast<std::size_t>(repeat)][1];
-                const StandardRunResult r = playStandard(run);
-                ASSERT_EQ(r.fault, "") << shape.name << ": " << describe(run) << "\n"
-                                       << r.faultHand;
-                EXPECT_EQ(r.hands, run.hands) << shape.name << ": " << describe(run);
-                seen += r.counts;
-                hands += r.hands;
+                expectRulesKept(run, std::string(shape.name) + ": ", seen, hands);
             }
         }
     }
@@ -90,14 +82,10 @@ TEST(StandardRefereeLong, RandomTablesKeepEveryRule) {
         run.bigBet = 1 + draw(10);
         run.initial = 1 + draw(40);
         run.until = draw(3) == 0 ? 100000 : 1 + draw(60);
-        run.human = kPolicies[static_cast<std::size_t>(draw(4))];
+        run.human = kHumanPolicies[static_cast<std::size_t>(draw(4))];
         run.foldPercent = draw(40);
         run.raisePercent = draw(80);
-        const StandardRunResult r = playStandard(run);
-        ASSERT_EQ(r.fault, "") << describe(run) << "\n" << r.faultHand;
-        EXPECT_EQ(r.hands, run.hands) << describe(run);
-        seen += r.counts;
-        hands += r.hands;
+        expectRulesKept(run, "", seen, hands);
     }
     std::cout << "random tables: " << countsText(hands, seen) << "\n";
     EXPECT_GE(hands, 12000);
@@ -122,11 +110,7 @@ TEST(StandardRefereeLong, TheRealOpponentsKeepEveryRuleAtEveryLevel) {
             run.monteCarlo = true;
             run.level = level;
             run.human = HumanPolicy::random;
-            const StandardRunResult r = playStandard(run);
-            ASSERT_EQ(r.fault, "") << describe(run) << "\n" << r.faultHand;
-            EXPECT_EQ(r.hands, run.hands) << describe(run);
-            seen += r.counts;
-            hands += r.hands;
+            expectRulesKept(run, "", seen, hands);
         }
     }
     std::cout << "real opponents: " << countsText(hands, seen) << "\n";

@@ -15,24 +15,17 @@
 namespace tavolier::testing {
 namespace {
 
-constexpr std::array<HumanPolicy, 4> kPolicies { HumanPolicy::call, HumanPolicy::raise,
-    HumanPolicy::fold, HumanPolicy::random };
-
 TEST(StandardReferee, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     RefereeCounts seen;
     long long hands = 0;
     std::uint64_t seed = 1000;
     for (const TableShape& shape : tableShapes()) {
-        for (const HumanPolicy policy : kPolicies) {
+        for (const HumanPolicy policy : kHumanPolicies) {
             StandardRun run = shape.run;
             run.seed = ++seed;
             run.hands = 30;
             run.human = policy;
-            const StandardRunResult r = playStandard(run);
-            ASSERT_EQ(r.fault, "") << shape.name << ": " << describe(run) << "\n" << r.faultHand;
-            EXPECT_EQ(r.hands, run.hands) << shape.name << ": " << describe(run);
-            seen += r.counts;
-            hands += r.hands;
+            expectRulesKept(run, std::string(shape.name) + ": ", seen, hands);
         }
     }
     std::cout << countsText(hands, seen) << "\n";
@@ -59,10 +52,10 @@ TEST(StandardReferee, TheRealOpponentsKeepEveryRule) {
     run.monteCarlo = true;
     run.level = 400;
     run.human = HumanPolicy::random;
-    const StandardRunResult r = playStandard(run);
-    ASSERT_EQ(r.fault, "") << describe(run) << "\n" << r.faultHand;
-    EXPECT_EQ(r.hands, run.hands);
-    EXPECT_GT(r.counts.allIns, 0);
+    RefereeCounts seen;
+    long long hands = 0;
+    expectRulesKept(run, "", seen, hands);
+    EXPECT_GT(seen.allIns, 0);
 }
 
 // ---- The referee objects to a stream that breaks a rule.
@@ -82,21 +75,15 @@ const EventRecorder& recordedRun() {
     return recorded;
 }
 
-// The fault the referee finds in the recorded run after change edits the
-// event at the first place where it returns true.
-std::string faultAfter(const std::function<bool(RecordedEvent&)>& change) {
-    EventRecorder doctored = recordedRun();
-    bool changed = false;
-    for (RecordedEvent& e : doctored.events) {
-        if (change(e)) {
-            changed = true;
-            break;
+// Edits the event at the first place where change returns true.
+std::function<void(EventRecorder&)> firstWhere(const std::function<bool(RecordedEvent&)>& change) {
+    return [change](EventRecorder& run) {
+        for (RecordedEvent& e : run.events) {
+            if (change(e))
+                return;
         }
-    }
-    EXPECT_TRUE(changed) << "nothing in the run to change";
-    StandardReferee referee;
-    doctored.replayTo(referee);
-    return referee.fault();
+        ADD_FAILURE() << "nothing in the run to change";
+    };
 }
 
 TEST(StandardReferee, FindsNothingWrongInARunAsPlayed) {
@@ -107,96 +94,91 @@ TEST(StandardReferee, FindsNothingWrongInARunAsPlayed) {
     EXPECT_GT(referee.counts().returns, 0);
 }
 
-TEST(StandardReferee, ObjectsToASeatActingOutOfTurn) {
-    // Two seats' actions told the other way round.
-    EventRecorder doctored = recordedRun();
-    for (std::size_t i = 1; i < doctored.events.size(); ++i) {
-        const auto* first = std::get_if<ActionTaken>(&doctored.events[i - 1]);
-        const auto* second = std::get_if<ActionTaken>(&doctored.events[i]);
-        if (first != nullptr && second != nullptr && first->kind != ActionKind::sitsOut
-            && second->kind != ActionKind::sitsOut && first->street == second->street) {
-            std::swap(doctored.events[i - 1], doctored.events[i]);
-            break;
-        }
+// The recorded run, doctored to break one rule each time, and the words of
+// the fault the referee must find.
+TEST(StandardReferee, ObjectsToAStreamThatBreaksARule) {
+    const auto isCall = [](const RecordedEvent& e) {
+        const auto* a = std::get_if<ActionTaken>(&e);
+        return a != nullptr && a->kind == ActionKind::call && !a->allIn;
+    };
+    const std::vector<std::pair<std::function<void(EventRecorder&)>, std::string>> cases {
+        // Two seats' actions told the other way round.
+        { [](EventRecorder& run) {
+             for (std::size_t i = 1; i < run.events.size(); ++i) {
+                 const auto* first = std::get_if<ActionTaken>(&run.events[i - 1]);
+                 const auto* second = std::get_if<ActionTaken>(&run.events[i]);
+                 if (first != nullptr && second != nullptr && first->kind != ActionKind::sitsOut
+                     && second->kind != ActionKind::sitsOut && first->street == second->street) {
+                     std::swap(run.events[i - 1], run.events[i]);
+                     return;
+                 }
+             }
+         },
+            "out of turn" },
+        { firstWhere([&](RecordedEvent& e) {
+             if (!isCall(e))
+                 return false;
+             std::get<ActionTaken>(e).paid += 1;
+             return true;
+         }),
+            "the rules make it" },
+        { firstWhere([&](RecordedEvent& e) {
+             if (!isCall(e))
+                 return false;
+             std::get<ActionTaken>(e).kind = ActionKind::check;
+             std::get<ActionTaken>(e).paid = 0;
+             return true;
+         }),
+            "checked facing a bet" },
+        // The last action before a street dealt is dropped.
+        { [](EventRecorder& run) {
+             for (std::size_t i = 1; i < run.events.size(); ++i) {
+                 if (std::holds_alternative<StreetDealt>(run.events[i])
+                     && std::holds_alternative<ActionTaken>(run.events[i - 1])) {
+                     run.events.erase(run.events.begin() + static_cast<std::ptrdiff_t>(i - 1));
+                     return;
+                 }
+             }
+         },
+            "closed early" },
+        { firstWhere([](RecordedEvent& e) {
+             auto* h = std::get_if<HandStarted>(&e);
+             if (h == nullptr || h->handNumber != 3)
+                 return false;
+             h->buttonSeat = h->buttonSeat.next();
+             return true;
+         }),
+            "the button is" },
+        // A chip of a showdown's pot paid to the next seat instead.
+        { firstWhere([](RecordedEvent& e) {
+             auto* p = std::get_if<PotAwarded>(&e);
+             if (p == nullptr || p->byFolds)
+                 return false;
+             for (int seat = 1; seat <= 8; ++seat) {
+                 const auto i = static_cast<std::size_t>(seat);
+                 if (p->won[i] > 0) {
+                     p->won[i] -= 1;
+                     p->won[static_cast<std::size_t>(SeatNumber(seat).next().number())] += 1;
+                     return true;
+                 }
+             }
+             return false;
+         }),
+            "the rules give it" },
+        { [](EventRecorder& run) {
+             std::erase_if(run.events,
+                 [](const RecordedEvent& e) { return std::holds_alternative<BetReturned>(e); });
+         },
+            "was not returned" },
+    };
+    for (const auto& [doctor, words] : cases) {
+        EventRecorder doctored = recordedRun();
+        doctor(doctored);
+        StandardReferee referee;
+        doctored.replayTo(referee);
+        EXPECT_NE(referee.fault().find(words), std::string::npos)
+            << words << ": " << referee.fault();
     }
-    StandardReferee referee;
-    doctored.replayTo(referee);
-    EXPECT_NE(referee.fault().find("out of turn"), std::string::npos) << referee.fault();
-}
-
-TEST(StandardReferee, ObjectsToACallForTheWrongAmount) {
-    const std::string fault = faultAfter([](RecordedEvent& e) {
-        auto* a = std::get_if<ActionTaken>(&e);
-        if (a == nullptr || a->kind != ActionKind::call || a->allIn)
-            return false;
-        a->paid += 1;
-        return true;
-    });
-    EXPECT_NE(fault.find("the rules make it"), std::string::npos) << fault;
-}
-
-TEST(StandardReferee, ObjectsToACheckFacingABet) {
-    const std::string fault = faultAfter([](RecordedEvent& e) {
-        auto* a = std::get_if<ActionTaken>(&e);
-        if (a == nullptr || a->kind != ActionKind::call || a->allIn)
-            return false;
-        a->kind = ActionKind::check;
-        a->paid = 0;
-        return true;
-    });
-    EXPECT_NE(fault.find("checked facing a bet"), std::string::npos) << fault;
-}
-
-TEST(StandardReferee, ObjectsToAStreetDealtBeforeTheBettingClosed) {
-    EventRecorder doctored = recordedRun();
-    for (std::size_t i = 1; i < doctored.events.size(); ++i) {
-        if (std::holds_alternative<StreetDealt>(doctored.events[i])
-            && std::holds_alternative<ActionTaken>(doctored.events[i - 1])) {
-            doctored.events.erase(doctored.events.begin() + static_cast<std::ptrdiff_t>(i - 1));
-            break;
-        }
-    }
-    StandardReferee referee;
-    doctored.replayTo(referee);
-    EXPECT_NE(referee.fault().find("closed early"), std::string::npos) << referee.fault();
-}
-
-TEST(StandardReferee, ObjectsToTheButtonInTheWrongPlace) {
-    const std::string fault = faultAfter([](RecordedEvent& e) {
-        auto* h = std::get_if<HandStarted>(&e);
-        if (h == nullptr || h->handNumber != 3)
-            return false;
-        h->buttonSeat = h->buttonSeat.next();
-        return true;
-    });
-    EXPECT_NE(fault.find("the button is"), std::string::npos) << fault;
-}
-
-TEST(StandardReferee, ObjectsToAChipPaidToTheWrongSeat) {
-    const std::string fault = faultAfter([](RecordedEvent& e) {
-        auto* p = std::get_if<PotAwarded>(&e);
-        if (p == nullptr || p->byFolds)
-            return false;
-        for (int seat = 1; seat <= 8; ++seat) {
-            const auto i = static_cast<std::size_t>(seat);
-            if (p->won[i] > 0) {
-                p->won[i] -= 1;
-                p->won[static_cast<std::size_t>(SeatNumber(seat).next().number())] += 1;
-                return true;
-            }
-        }
-        return false;
-    });
-    EXPECT_NE(fault.find("the rules give it"), std::string::npos) << fault;
-}
-
-TEST(StandardReferee, ObjectsToAnUncalledBetKept) {
-    EventRecorder doctored = recordedRun();
-    std::erase_if(doctored.events,
-        [](const RecordedEvent& e) { return std::holds_alternative<BetReturned>(e); });
-    StandardReferee referee;
-    doctored.replayTo(referee);
-    EXPECT_NE(referee.fault().find("was not returned"), std::string::npos) << referee.fault();
 }
 
 } // namespace
