@@ -10,6 +10,7 @@
 #include "ui/options_panel.h"
 #include "ui/playback.h"
 #include "ui/rules_dialog.h"
+#include "ui/table_accessibility.h"
 #include "ui/table_dialog.h"
 #include "ui/table_marks_view.h"
 #include "ui/table_story.h"
@@ -175,6 +176,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_playback->setOnShown([this] { turnShown(); });
     m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
     wireHandlers();
+    m_accessibility = new TableAccessibility(*this);
 
     // The game's own start-up: settings, panel values, seeding, decks, chips
     // and the first deal. Then the table is painted once so the first frame
@@ -410,6 +412,8 @@ void TableWindow::makeOptionsController() {
         m_labels[at(Label::smallBetSize)] = panel.Label3;
         m_labels[at(Label::bigBetSize)] = panel.Label4;
         m_buttons[at(Button::sound)] = panel.SoundOff1;
+        if (m_accessibility != nullptr)
+            m_accessibility->panelBuilt(panel);
         if (m_zoom != 1.0 || !m_origin.isNull())
             zoomControls();
     };

@@ -38,6 +38,7 @@ class OptionsController;
 class OptionsPanel;
 class Playback;
 class RulesDialog;
+class TableAccessibility;
 class TableStory;
 class TableMarksView;
 
@@ -263,6 +264,8 @@ private:
     MatchStatistics m_statistics;
     TableMarks m_marks;
     TableMarksView* m_marksView = nullptr;
+    // The table's state and news for assistive technology.
+    TableAccessibility* m_accessibility = nullptr;
     // The human's best hand so far, named by the rules in play.
     QString m_humanHand;
     // The settings file did not exist at start-up: the hint shows until the

@@ -30,6 +30,7 @@ const char* const kPanelButtonStyle
       " padding: 0px; }"
       "QPushButton:hover { background: #fffbe9; }"
       "QPushButton:pressed { background: #b9b097; }"
+      "QPushButton:focus { border: 2px solid #1f4fbf; }"
       "QPushButton:disabled { color: #8a8a8a; }";
 
 } // namespace
@@ -110,6 +111,7 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     const QString comboStyle
         = QString("QComboBox { background: %1; color: white; border: 1px solid #d9c48a;"
                   " padding: 0px 4px; }"
+                  "QComboBox:focus { border: 2px solid #ffe68a; }"
                   "QComboBox QAbstractItemView { background: %1; color: white;"
                   " selection-background-color: #d4a93a; selection-color: black; }")
               .arg(kFieldColor.name());
@@ -146,7 +148,8 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
         edit->setFont(uiFont("Verdana", 8, false));
         edit->setStyleSheet(
             QString("QLineEdit { background: %1; color: white; border: 1px solid #d9c48a;"
-                    " padding: 0px 2px; selection-background-color: #d4a93a; }")
+                    " padding: 0px 2px; selection-background-color: #d4a93a; }"
+                    "QLineEdit:focus { border: 2px solid #ffe68a; }")
                 .arg(kFieldColor.name()));
     }
 }
@@ -175,6 +178,7 @@ QButtonGroup* OptionsPanel::addRadioGroup(
     frame->setStyleSheet(QString(
         "QFrame { background: %1; border: 1px solid #d9c48a; }"
         "QRadioButton { color: white; border: none; background: transparent; spacing: 5px; }"
+        "QRadioButton:focus { color: #ffe68a; text-decoration: underline; }"
         "QRadioButton::indicator { width: 8px; height: 8px; border-radius: 5px;"
         " border: 1px solid #e8d9a8; background: #4a0f0a; }"
         "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5,"

@@ -4,6 +4,7 @@ namespace tavolier {
 
 // The table's buttons: gold lacquer on the dark rail. The action buttons,
 // the top row and the buttons of the table's own message boxes share it.
+// The button with the keyboard's focus wears a blue ring.
 inline constexpr const char* kActionButtonStyle
     = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
@@ -11,7 +12,7 @@ inline constexpr const char* kActionButtonStyle
       "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
       " stop:0.5 #ecd08e, stop:1 #c79d4a); }"
       "QPushButton:pressed { background: #a88139; }"
-      "QPushButton:focus { border: 1px solid #fff4d6; }"
+      "QPushButton:focus { border: 2px solid #1f4fbf; }"
       "QPushButton:disabled { color: #6e6657; border: 1px solid #3a3530;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #a9a293, stop:1 #7c766a); }";
 
@@ -23,7 +24,7 @@ inline constexpr const char* kTopButtonStyle
       "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
       " stop:1 #d8b266); }"
       "QPushButton:pressed { background: #a88139; }"
-      "QPushButton:focus { border: 1px solid #fff4d6; }";
+      "QPushButton:focus { border: 2px solid #1f4fbf; }";
 
 // The side windows and message boxes: dark leather with light text.
 inline constexpr const char* kDarkPanelStyle
