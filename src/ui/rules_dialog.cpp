@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,6 +23,10 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
     m_image = new QLabel(this);
     m_image->setObjectName("Image1");
     m_image->setGeometry(0, 0, 425, 585);
+    m_image->setAccessibleName(
+        QCoreApplication::translate("tavolier::RulesDialog", "The rules of Texas hold'em"));
+    m_image->setAccessibleDescription(QCoreApplication::translate(
+        "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");

@@ -204,6 +204,8 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     if (m_factory != nullptr) {
         m_chart = m_factory->createChart(this);
         m_chart->setMinimumSize(300, 180);
+        m_chart->setAccessibleName(QCoreApplication::translate(
+            "tavolier::StatisticsWindow", "Chips over the hands of this match"));
         chartBody->addWidget(m_chart, 1);
     } else {
         m_chartNote

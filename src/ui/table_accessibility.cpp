@@ -270,6 +270,26 @@ TableAccessibility::TableAccessibility(TableWindow& window)
         chain(button);
     }
     window.installEventFilter(this);
+
+    m_highContrast = highContrastWanted(
+        window.table().settings.readInteger("Settings", "HighContrast", -1), qgetenv("GTK_THEME"));
+    if (m_highContrast)
+        applyHighContrast();
+}
+
+bool TableAccessibility::highContrastWanted(int setting, const QByteArray& desktopTheme) {
+    if (setting == 0 || setting == 1)
+        return setting == 1;
+    return desktopTheme.toLower().contains("highcontrast");
+}
+
+void TableAccessibility::applyHighContrast() {
+    m_window.marksView()->setHighContrast(true);
+    for (QLabel* label : m_window.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        if (auto* caption = dynamic_cast<FeltText*>(label))
+            caption->setPlate(true);
+    // A paid pot keeps its full white on the plate.
+    m_window.label(Label::pot)->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
 }
 
 TableAccessibility::~TableAccessibility() {

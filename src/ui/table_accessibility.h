@@ -3,6 +3,7 @@
 #include "core/game_events.h"
 
 #include <QAccessible>
+#include <QByteArray>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -40,6 +41,12 @@ public:
     explicit TableAccessibility(TableWindow& window);
     ~TableAccessibility() override;
 
+    // High contrast is on when "HighContrast" under [Settings] is 1, off when
+    // it is 0; without the key, when the desktop's theme says so by its name
+    // (GTK_THEME=HighContrast, HighContrastInverse, ...).
+    [[nodiscard]] static bool highContrastWanted(int setting, const QByteArray& desktopTheme);
+    [[nodiscard]] bool highContrast() const { return m_highContrast; }
+
     // Names the panel's controls and puts them into the tab order.
     void panelBuilt(OptionsPanel& panel);
 
@@ -69,6 +76,8 @@ private:
     [[nodiscard]] QString boardState() const;
     [[nodiscard]] QString cardsState() const;
     [[nodiscard]] QWidget* nameLabel(int seat) const;
+    // Black plates behind the texts on the felt, the pot never dimmed.
+    void applyHighContrast();
     // Says text through the notification part.
     void announce(const QString& text);
     // Tells the tree which parts read differently now.
@@ -79,6 +88,7 @@ private:
     // The window's accessible interface, once something has asked for it.
     TableTree* m_tree = nullptr;
     QString m_news;
+    bool m_highContrast = false;
     std::array<QString, kPartCount> m_said {};
 };
 

@@ -2,6 +2,7 @@
 
 #include "presentation/hand_history.h"
 #include "ui/fonts.h"
+#include "ui/table_style.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -15,13 +16,22 @@ QRect qrect(Rect r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
-const QColor kInk(0xf6, 0xe8, 0xb4);
+const QColor kInk = QColor::fromRgb(kCaptionInk);
 const QColor kShadow(0, 0, 0, 200);
+// Behind the street's name, the pot's legend and the pot in high contrast.
+constexpr Rect kPotPlate { 418, 242, 564, 285 };
 constexpr int kSlideMilliseconds = 260;
 
-// Light letters with a dark shadow, legible on the felt and the rail.
+// Light letters with a dark shadow, legible on the felt and the rail; on a
+// black plate in high contrast.
 void raisedText(QPainter& painter, const QRect& area, int align, const QString& text,
-    const QColor& ink = kInk) {
+    const QColor& ink = kInk, bool plate = false) {
+    if (plate) {
+        const QRect bounds = painter.fontMetrics().boundingRect(area, align, text);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgb(kHighContrastPlate));
+        painter.drawRoundedRect(QRectF(bounds).adjusted(-4, -1, 4, 1), 4, 4);
+    }
     painter.setPen(kShadow);
     painter.drawText(area.translated(1, 1), align, text);
     painter.setPen(ink);
@@ -98,6 +108,11 @@ void TableMarksView::marksChanged() {
     update();
 }
 
+void TableMarksView::setHighContrast(bool on) {
+    m_highContrast = on;
+    update();
+}
+
 bool TableMarksView::sliding() const {
     return m_slide->state() == QAbstractAnimation::Running;
 }
@@ -167,6 +182,16 @@ void TableMarksView::paintEvent(QPaintEvent*) {
     if (width() != 1000)
         painter.scale(width() / 1000.0, height() / 670.0);
 
+    // High contrast: every seat's labels and the pot on black.
+    if (m_highContrast) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgb(kHighContrastPlate));
+        for (int seat = 1; seat <= 8; ++seat)
+            painter.drawRoundedRect(
+                QRectF(qrect(kSeatMarkPlaces[static_cast<std::size_t>(seat)].plate)), 6, 6);
+        painter.drawRoundedRect(QRectF(qrect(kPotPlate)), 6, 6);
+    }
+
     // The seat acting now, during the playback of a turn.
     if (m_cues.playing && m_marks.acting().isSeat()) {
         const QRectF plate = QRectF(qrect(kSeatMarkPlaces[m_marks.acting().index()].plate))
@@ -211,9 +236,11 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         QFont font = uiFont("Verdana", 9, true);
         font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
         painter.setFont(font);
+        // Once the hand is over the name leans, keeping its contrast.
+        font.setItalic(!m_marks.handOpen());
+        painter.setFont(font);
         raisedText(painter, qrect(kStreetNamePlace), Qt::AlignCenter,
-            QString::fromLatin1(streetName(*street)),
-            QColor(0xf6, 0xe8, 0xb4, m_marks.handOpen() ? 255 : 170));
+            QString::fromLatin1(streetName(*street)), kInk, m_highContrast);
     }
 
     // The human's last action, where the core writes no status of its own.
@@ -228,7 +255,7 @@ void TableMarksView::paintEvent(QPaintEvent*) {
     if (!m_cues.humanHand.isEmpty()) {
         painter.setFont(uiFont("Verdana", 8, true));
         raisedText(painter, qrect(kHumanHandPlace), Qt::AlignCenter,
-            QStringLiteral("You have: ") + m_cues.humanHand);
+            QStringLiteral("You have: ") + m_cues.humanHand, kInk, m_highContrast);
     }
 
     // The human's turn: the action row glows, says so, and shows its costs.
@@ -241,8 +268,8 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         }
         painter.setFont(uiFont("Verdana", 9, true));
         raisedText(painter, qrect(kYourTurnPlace).adjusted(4, 0, 0, 0),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your turn"),
-            QColor(0xff, 0xe6, 0x8a));
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your turn"), QColor(0xff, 0xe6, 0x8a),
+            m_highContrast);
         painter.setFont(uiFont("Verdana", 7, true));
         const LegalActions& legal = m_cues.legal;
         if (legal.checkOrCall && legal.mustCall)

@@ -35,6 +35,10 @@ public:
     void setCues(const TableCues& cues);
     // Whether gathered chips slide into the pot (false at Instant).
     void setSliding(bool sliding) { m_sliding = sliding; }
+    // High contrast: a black plate behind every seat's labels, the pot and
+    // each caption, the acting seat's plate ringed in gold.
+    void setHighContrast(bool on);
+    [[nodiscard]] bool highContrast() const { return m_highContrast; }
     // Reads the marks again after an event.
     void marksChanged();
 
@@ -57,6 +61,7 @@ private:
     const TableMarks& m_marks;
     TableCues m_cues;
     bool m_sliding = true;
+    bool m_highContrast = false;
     std::int64_t m_gatherSeen = 0;
     QVariantAnimation* m_slide = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "settings/settings_store.h"
 #include "ui/fonts.h"
 #include "ui/history_window.h"
+#include "ui/table_style.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -61,6 +62,11 @@ FeltText::FeltText(Look look, QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+void FeltText::setPlate(bool plate) {
+    m_plate = plate;
+    update();
+}
+
 void FeltText::paintEvent(QPaintEvent*) {
     if (text().isEmpty())
         return;
@@ -69,6 +75,14 @@ void FeltText::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     const QRect area = contentsRect();
     const Qt::Alignment align = alignment();
+    if (m_plate) {
+        const QRect bounds
+            = painter.fontMetrics().boundingRect(area, static_cast<int>(align), text());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgb(kHighContrastPlate));
+        painter.drawRoundedRect(
+            QRectF(bounds).adjusted(-4, -1, 4, 1).intersected(QRectF(rect())), 4, 4);
+    }
     if (m_look == Look::engraved) {
         // Pressed into the felt: a light edge below, dark letters above it.
         painter.setPen(QColor(255, 255, 255, 70));
@@ -78,7 +92,7 @@ void FeltText::paintEvent(QPaintEvent*) {
     } else {
         painter.setPen(QColor(0, 0, 0, 200));
         painter.drawText(area.translated(1, 1), align, text());
-        painter.setPen(QColor(0xf6, 0xe8, 0xb4));
+        painter.setPen(QColor::fromRgb(kCaptionInk));
         painter.drawText(area, align, text());
     }
 }

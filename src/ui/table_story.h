@@ -33,12 +33,16 @@ class FeltText : public QLabel {
 public:
     enum class Look { engraved, raised };
     FeltText(Look look, QWidget* parent);
+    // High contrast: the letters on a black plate.
+    void setPlate(bool plate);
+    [[nodiscard]] bool plate() const { return m_plate; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Look m_look;
+    bool m_plate = false;
 };
 
 // The widgets the story writes to, all owned by the table window.

@@ -2,6 +2,13 @@
 
 namespace tavolier {
 
+// The light ink of the captions painted on the felt (the street, the pot's
+// legend, the winner, the hint, "You have: ..."): 4.5:1 or more against the
+// felt under them. As 0xRRGGBB.
+inline constexpr unsigned kCaptionInk = 0xfff6d8u;
+// The plates behind the felt's texts in high contrast.
+inline constexpr unsigned kHighContrastPlate = 0x000000u;
+
 // The table's buttons: gold lacquer on the dark rail. The action buttons,
 // the top row and the buttons of the table's own message boxes share it.
 // The button with the keyboard's focus wears a blue ring.

@@ -6,6 +6,9 @@
 #include "ui/options_panel.h"
 #include "ui/rules_dialog.h"
 #include "ui/table_accessibility.h"
+#include "ui/table_marks_view.h"
+#include "ui/table_story.h"
+#include "ui/table_style.h"
 #include "ui_fixture.h"
 
 #include <QAccessible>
@@ -15,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -79,6 +83,22 @@ struct NewsHeard final : GameEvents {
     QAccessibleInterface* tree;
     std::vector<QString> news;
 };
+
+// The contrast of ink against the felt under area, at the lightest tenth of
+// the felt (a label may touch a portrait's ring or the rail's edge).
+double feltContrast(const QImage& canvas, const QRect& area, QRgb ink) {
+    std::vector<double> ratios;
+    const QRect r = area.intersected(QRect(0, 0, 1000, 670));
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ratios.push_back(contrastRatio(ink, canvas.pixel(x, y)));
+    std::sort(ratios.begin(), ratios.end());
+    return ratios.empty() ? 0.0 : ratios[ratios.size() / 10];
+}
+
+QRect place(Rect r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
 
 } // namespace
 
@@ -214,6 +234,62 @@ TEST(KeyboardAlone, TabEnterAndEscPlayAndLeaveEveryBox) {
     QTest::keyClick(&form, Qt::Key_A);
     EXPECT_TRUE(answered);
     EXPECT_FALSE(form.aboutBox()->isVisible());
+}
+
+// The seats' labels, the pot and every caption on the felt reach 4.5:1
+// against the felt under them, in their longest texts.
+TEST(Contrast, LabelsAndCaptionsReadOnTheFelt) {
+    WindowFixture f;
+    TableWindow& form = f.open();
+    for (int seat = 1; seat <= 8; ++seat) {
+        form.setLabelText(seatInfo(seat).chipsLabel, "99999");
+        form.setLabelText(seatInfo(seat).statusLabel, "Small Blind");
+    }
+    form.story()->winnerCaption()->setText("Chong wins 9999");
+    const QImage& felt = form.canvas();
+    int measured = 0;
+    for (QLabel* label : form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->text().isEmpty())
+            continue;
+        const QRgb ink = dynamic_cast<FeltText*>(label) != nullptr
+            ? kCaptionInk
+            : label->palette().color(QPalette::WindowText).rgb();
+        EXPECT_GE(feltContrast(felt, label->geometry(), ink), 4.5)
+            << label->objectName().toStdString() << " '" << label->text().toStdString() << "'";
+        ++measured;
+    }
+    EXPECT_GE(measured, 8 * 3 + 3);
+    for (Rect painted : { kStreetNamePlace, kHumanHandPlace })
+        EXPECT_GE(feltContrast(felt, place(painted), kCaptionInk), 4.5);
+}
+
+TEST(Contrast, HighContrastIsTheSettingOrTheDesktopThemesName) {
+    EXPECT_TRUE(TableAccessibility::highContrastWanted(-1, "HighContrast"));
+    EXPECT_TRUE(TableAccessibility::highContrastWanted(-1, "Adwaita:HighContrastInverse"));
+    EXPECT_FALSE(TableAccessibility::highContrastWanted(-1, "Adwaita"));
+    EXPECT_FALSE(TableAccessibility::highContrastWanted(0, "HighContrast"));
+    EXPECT_TRUE(TableAccessibility::highContrastWanted(1, ""));
+}
+
+// In high contrast every seat's labels stand on a black plate: 7:1 and more.
+TEST(Contrast, HighContrastPutsTheSeatsLabelsOnBlack) {
+    WindowFixture f;
+    f.file.writeInteger("Settings", "HighContrast", 1);
+    TableWindow& form = f.open();
+    TableMarksView& marks = *form.marksView();
+    ASSERT_TRUE(marks.highContrast());
+    QImage shot = form.canvas().copy();
+    QPainter painter(&shot);
+    marks.render(&painter);
+    painter.end();
+    for (int seat = 1; seat <= 8; ++seat) {
+        QLabel* chips = form.label(seatInfo(seat).chipsLabel);
+        const QRgb ink = chips->palette().color(QPalette::WindowText).rgb();
+        const QRgb under = shot.pixel(chips->geometry().center());
+        EXPECT_EQ(qRgb(qRed(under), qGreen(under), qBlue(under)), 0xff000000u | kHighContrastPlate)
+            << "seat " << seat;
+        EXPECT_GE(contrastRatio(ink, under), 7.0) << "seat " << seat;
+    }
 }
 
 } // namespace tavolier::uitest
