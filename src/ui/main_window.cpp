@@ -505,6 +505,8 @@ void TableWindow::showCues() {
     cues.humanHand = m_humanHand;
     m_marksView->setCues(cues);
     showHint();
+    if (m_accessibility != nullptr)
+        m_accessibility->cuesShown();
 }
 
 void TableWindow::showHint() {

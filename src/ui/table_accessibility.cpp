@@ -577,6 +577,13 @@ void TableAccessibility::potAwarded(const PotAwarded& e) {
     announce(winners.isEmpty() ? tr("Nobody wins the pot") : list(winners));
 }
 
+void TableAccessibility::cuesShown() {
+    const bool toAct = m_window.marksView()->humanToAct();
+    if (toAct && !m_humanToAct)
+        announce(turnState());
+    m_humanToAct = toAct;
+}
+
 void TableAccessibility::handEnded(const HandEnded&) {
     refresh();
 }

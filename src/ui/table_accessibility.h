@@ -56,6 +56,9 @@ public:
     [[nodiscard]] QString name(int index) const;
     [[nodiscard]] QString description(int index) const;
     [[nodiscard]] QRect place(int index) const;
+    // The window showed the human's actions again: "Your turn" is announced
+    // when the turn comes to the human.
+    void cuesShown();
     // A label whose text one of the parts reads out (left out of the tree).
     [[nodiscard]] bool standsIn(const QObject* object) const;
     // What was announced last.
@@ -89,6 +92,7 @@ private:
     TableTree* m_tree = nullptr;
     QString m_news;
     bool m_highContrast = false;
+    bool m_humanToAct = false;
     std::array<QString, kPartCount> m_said {};
 };
 

@@ -166,6 +166,8 @@ TEST(TableTree, AnOpponentsActionAndTheWinnerAreAnnounced) {
         [&](const QString& news) { return action.match(news).hasMatch(); }));
     EXPECT_TRUE(std::any_of(
         news.begin(), news.end(), [](const QString& news) { return news.startsWith("Flop: "); }));
+    EXPECT_TRUE(std::any_of(news.begin(), news.end(),
+        [](const QString& said) { return said.startsWith("Your turn: "); }));
     ASSERT_FALSE(news.empty());
     EXPECT_TRUE(QRegularExpression("(You win|wins) \\d+").match(news.back()).hasMatch())
         << news.back().toStdString();
