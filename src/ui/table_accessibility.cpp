@@ -247,6 +247,14 @@ TableAccessibility::TableAccessibility(TableWindow& window)
         QAccessible::deleteAccessibleInterface(
             QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&window)));
     window.turnSteps().shownEvents().add(*this);
+    // A seat's name label reads its caption ("Chong:").
+    for (QLabel* label : window.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            const std::string_view caption = seatInfo(seat).caption;
+            if (label->text()
+                == QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())))
+                m_nameLabels[static_cast<std::size_t>(seat)] = label;
+        }
 
     // The action buttons, then the top row; the options panel follows.
     const std::array<Button, 4> actions { Button::deal, Button::checkOrCall, Button::raise,
@@ -266,6 +274,7 @@ TableAccessibility::TableAccessibility(TableWindow& window)
     for (const char* name :
         { "dxButton5", "dxButton6", "dxButton8", "historyButton", "statisticsButton" }) {
         auto* button = window.findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+        Q_ASSERT(button != nullptr);
         button->setAutoDefault(true);
         chain(button);
     }
@@ -292,11 +301,12 @@ void TableAccessibility::applyHighContrast() {
     m_window.label(Label::pot)->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
 }
 
-TableAccessibility::~TableAccessibility() {
-    m_window.turnSteps().shownEvents().remove(*this);
-}
+// Deleted with the window's children, after the window's own members (the
+// events it listens to among them) are gone: nothing to undo.
+TableAccessibility::~TableAccessibility() = default;
 
 void TableAccessibility::panelBuilt(OptionsPanel& panel) {
+    m_panel = &panel;
     auto named = [](QWidget* widget, const char* name, const char* description = nullptr) {
         widget->setAccessibleName(tr(name));
         if (description != nullptr)
@@ -354,9 +364,8 @@ bool TableAccessibility::eventFilter(QObject* watched, QEvent* event) {
     // Esc closes the options panel, as its Ok does.
     if (watched == &m_window && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        OptionsPanel* panel = m_window.optionsPanel();
-        if (panel->isVisible()) {
-            panel->dxButton1->click();
+        if (m_panel != nullptr && m_panel->isVisible()) {
+            m_panel->dxButton1->click();
             m_window.setFocus();
             return true;
         }
@@ -413,7 +422,7 @@ QRect TableAccessibility::place(int index) const {
         QRect r = m_window.label(seatInfo(seat).chipsLabel)
                       ->geometry()
                       .united(m_window.label(seatInfo(seat).statusLabel)->geometry());
-        if (QWidget* name = nameLabel(seat))
+        if (QWidget* name = m_nameLabels[static_cast<std::size_t>(seat)])
             r = r.united(name->geometry());
         return r;
     }
@@ -431,16 +440,6 @@ QRect TableAccessibility::place(int index) const {
     }
 }
 
-QWidget* TableAccessibility::nameLabel(int seat) const {
-    // The seat's name label reads its caption ("Chong:").
-    const std::string_view caption = seatInfo(seat).caption;
-    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    for (QLabel* label : m_window.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        if (label->text() == text)
-            return label;
-    return nullptr;
-}
-
 bool TableAccessibility::standsIn(const QObject* object) const {
     const auto* label = qobject_cast<const QLabel*>(object);
     if (label == nullptr || label->parent() != &m_window)
@@ -449,7 +448,8 @@ bool TableAccessibility::standsIn(const QObject* object) const {
         return true;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         if (label == m_window.label(seatInfo(seat).chipsLabel)
-            || label == m_window.label(seatInfo(seat).statusLabel) || label == nameLabel(seat))
+            || label == m_window.label(seatInfo(seat).statusLabel)
+            || label == m_nameLabels[static_cast<std::size_t>(seat)])
             return true;
     }
     return false;

@@ -78,7 +78,6 @@ private:
     [[nodiscard]] QString turnState() const;
     [[nodiscard]] QString boardState() const;
     [[nodiscard]] QString cardsState() const;
-    [[nodiscard]] QWidget* nameLabel(int seat) const;
     // Black plates behind the texts on the felt, the pot never dimmed.
     void applyHighContrast();
     // Says text through the notification part.
@@ -90,9 +89,12 @@ private:
     TableWindow& m_window;
     // The window's accessible interface, once something has asked for it.
     TableTree* m_tree = nullptr;
+    OptionsPanel* m_panel = nullptr; // once built
     QString m_news;
     bool m_highContrast = false;
     bool m_humanToAct = false;
+    // Each seat's name label ("Chong:"), by seat number.
+    std::array<QWidget*, 9> m_nameLabels {};
     std::array<QString, kPartCount> m_said {};
 };
 
