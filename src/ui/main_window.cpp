@@ -35,8 +35,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
-#include <exception>
 #include <span>
 
 namespace tavolier {
@@ -74,44 +72,6 @@ struct SeatLabels {
     } };
 // clang-format on
 
-// A card drawn without its picture: a plain face with its rank and suit, or
-// a plain back (pictures 52 and up), so the cards show whatever happened to
-// the card sheet.
-void drawPlainCard(QPainter& painter, const QRectF& area, int index) {
-    const QRectF card = area.adjusted(1, 1, -1, -1);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 40, 40), 1));
-    if (index >= 52) {
-        painter.setBrush(QColor(30, 50, 120));
-        painter.drawRoundedRect(card, 5, 5);
-        painter.setPen(QPen(QColor(220, 220, 240), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(card.adjusted(5, 5, -5, -5), 3, 3);
-    } else {
-        static constexpr std::string_view kRanks = "23456789TJQKA";
-        static constexpr std::array<const char*, 4> kSuits { "\u2663", "\u2666", "\u2665",
-            "\u2660" };
-        const int suit = index / 13;
-        const int rank = index % 13;
-        painter.setBrush(QColor(250, 250, 245));
-        painter.drawRoundedRect(card, 5, 5);
-        painter.setPen(suit == 1 || suit == 2 ? QColor(190, 20, 20) : QColor(10, 10, 10));
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(static_cast<int>(card.height() / 3));
-        painter.setFont(font);
-        const QString rankText = kRanks[static_cast<std::size_t>(rank)] == 'T'
-            ? QStringLiteral("10")
-            : QString(QChar(kRanks[static_cast<std::size_t>(rank)]));
-        painter.drawText(
-            card.adjusted(4, 2, -4, -card.height() / 2), Qt::AlignLeft | Qt::AlignTop, rankText);
-        painter.drawText(card.adjusted(0, card.height() / 3, 0, 0), Qt::AlignCenter,
-            QString::fromUtf8(kSuits[static_cast<std::size_t>(suit)]));
-    }
-    painter.restore();
-}
-
 } // namespace
 
 TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& settings,
@@ -123,7 +83,9 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     , m_turnSteps(*this)
     , m_table(state, random, m_turnSteps, settings, m_events)
     , m_options(std::move(options))
-    , m_finder(m_options.assetDirs) {
+    , m_finder(m_options.assetDirs)
+    , m_sound(m_finder, m_options.audio, m_options.soundFactory, m_options.pluginDirs,
+          [this] { beep(); }) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Tavolier"));
     setMinimumSize(1000, 670);
@@ -137,17 +99,12 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    m_scale = m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio();
-    if (m_scale < 1.0)
-        m_scale = 1.0;
+    const qreal scale
+        = std::max(1.0, m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio());
     makeOptionsController();
-    m_optionsController->setScale(m_scale);
-    m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
-    m_canvas.setDevicePixelRatio(m_scale);
-    m_canvas.fill(Qt::black);
-
-    m_pictures.locate(m_scale);
-    m_pictures.prefetchFirstFrame();
+    m_optionsController->setScale(scale);
+    m_canvas.setScale(scale);
+    m_canvas.pictures().prefetchFirstFrame();
     defineControls();
     layOutControls();
     QString historyFolder = m_options.historyFolder;
@@ -156,7 +113,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::pot),
                                                button(Button::checkOrCall), button(Button::raise) },
         settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
-    m_turnSteps.setBackgroundCheck([this] { return m_pictures.loadBackground(); });
+    m_turnSteps.setBackgroundCheck([this] { return m_canvas.pictures().loadBackground(); });
     m_events.add(m_turnSteps);
     // The story and the statistics hear each event as its step is shown.
     m_turnSteps.shownEvents().add(m_story->events());
@@ -191,7 +148,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_playback->setPace(m_options.playback ? m_pace : OpponentsPace::instant);
     m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
 
-    m_about = new RulesDialog(m_finder, m_scale, this);
+    m_about = new RulesDialog(m_finder, m_canvas.scale(), this);
 
     // The size the window had when last closed.
     const int width = m_table.settings.readInteger("Settings", "WindowWidth", 1000);
@@ -203,10 +160,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
         m_timers[at(Timer::winktimer)]->start();
 }
 
-TableWindow::~TableWindow() {
-    if (m_soundModule.valid())
-        m_soundModule.wait();
-}
+TableWindow::~TableWindow() = default;
 
 void TableWindow::afterFirstFrame() {
     m_marksView->show();
@@ -218,38 +172,19 @@ void TableWindow::afterFirstFrame() {
     // scratch never piles up. The options panel's and the rules' pictures
     // wait until the pointer comes onto their button (or they are shown):
     // most games never open them, and they would hold 2 MB.
-    m_pictures.prefetchRest();
+    m_canvas.pictures().prefetchRest();
     (void)optionsPanel();
     // The sound player comes next: its module is loaded on a worker thread
     // (a factory given instead is used at once).
-    if (m_sound == nullptr && m_options.soundFactory)
-        QTimer::singleShot(0, this, [this] { (void)sound(); });
-    else if (m_sound == nullptr && !m_soundModule.valid()) {
-        m_soundModule = std::async(std::launch::async, [this, dirs = m_options.pluginDirs] {
-            SoundFactory factory = loadSoundModule(dirs);
-            QMetaObject::invokeMethod(
-                this, [this] { (void)sound(); }, Qt::QueuedConnection);
-            return factory;
-        });
-    }
+    m_sound.loadSoon(this);
 }
 
 SoundCues& TableWindow::sound() {
-    if (m_sound == nullptr) {
-        SoundFactory factory = m_options.soundFactory;
-        if (!factory)
-            factory = m_soundModule.valid() ? m_soundModule.get()
-                                            : loadSoundModule(m_options.pluginDirs);
-        auto beep = [this] { this->beep(); };
-        m_sound = factory ? factory(m_finder, m_options.audio, beep) : nullptr;
-        if (m_sound == nullptr)
-            m_sound = alertOnlySounds(beep);
-    }
-    return *m_sound;
+    return m_sound.cues();
 }
 
 const ImageStrip& TableWindow::strip(ImageList list) const {
-    return m_pictures.strip(list);
+    return m_canvas.strip(list);
 }
 
 void TableWindow::defineControls() {
@@ -414,7 +349,7 @@ void TableWindow::makeOptionsController() {
         m_buttons[at(Button::sound)] = panel.SoundOff1;
         if (m_accessibility != nullptr)
             m_accessibility->panelBuilt(panel);
-        if (m_zoom != 1.0 || !m_origin.isNull())
+        if (m_canvas.zoomed())
             zoomControls();
     };
     m_optionsController
@@ -434,38 +369,20 @@ void TableWindow::guardedDrawing(const std::function<void()>& handler) {
 }
 
 void TableWindow::runGuarded(const std::function<void()>& handler, bool costsMayChange) {
-    QString error;
-    QString detail;
-    try {
+    const std::optional<HandlerError> error = runCatching([this, &handler, costsMayChange] {
         handler();
         if (costsMayChange)
             showCosts();
+    });
+    if (!error)
         return;
-    } catch (const SettingsWriteError& e) {
-        error = QString::fromUtf8(e.what());
-        detail = QString::fromStdString(e.detail());
-    } catch (const std::exception& e) {
-        error = QString::fromUtf8(e.what());
-    } catch (...) {
-        error = QStringLiteral("Unexpected error");
-    }
     // Through the turn's steps, so that during a recorded turn the message
     // comes after the effects the handler made before it failed.
-    m_turnSteps.deferred([this, error, detail] { showError(error, detail); });
+    m_turnSteps.deferred([this, error = *error] {
+        showHandlerError(this, error, m_options.errorHook, m_options.messageHook);
+    });
     if (costsMayChange)
         showCosts();
-}
-
-void TableWindow::showError(const QString& text, const QString& detail) {
-    if (m_options.errorHook) {
-        m_options.errorHook(text, detail);
-        return;
-    }
-    if (m_options.messageHook) {
-        m_options.messageHook(text, QStringLiteral("tavolier"));
-        return;
-    }
-    TableDialog::inform(this, QStringLiteral("Tavolier"), text, detail);
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
@@ -687,101 +604,23 @@ void TableWindow::showOptionsPanel(bool shown) {
 // ---- TableView: the canvas
 
 bool TableWindow::paintBackground() {
-    if (!m_pictures.loadBackground()) {
-        reportMissingPicture(QStringLiteral("texasbmp2.bmp"));
-        return false;
-    }
-    clearArea(Rect { 0, 0, 1012, 680 });
-    return true;
+    return m_canvas.paintBackground();
 }
 
 void TableWindow::clearArea(Rect area) {
-    const QRect target = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
-                             .intersected(QRect(0, 0, 1000, 670));
-    if (target.isEmpty())
-        return;
-    QPainter painter(&m_canvas);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QImage& background = m_pictures.background();
-    if (background.isNull()) {
-        painter.fillRect(target, Qt::black);
-    } else {
-        const qreal s = background.devicePixelRatio();
-        const QRectF source(
-            target.x() * s, target.y() * s, target.width() * s, target.height() * s);
-        painter.drawImage(QRectF(target), background, source);
-    }
-    touched(target);
+    m_canvas.clearArea(area);
 }
 
 void TableWindow::stamp(ImageList list, int index, int x, int y) {
-    const ImageStrip& pictures = strip(list);
-    const QImage* picture = pictures.picture(index);
-    const QRect target(x, y, pictures.width(), pictures.height());
-    if (picture == nullptr) {
-        if (pictures.count() == 0)
-            reportMissingPicture(QString::fromLatin1(TablePictures::fileOf(list)));
-        // The cards are the game: without their pictures they are drawn plain.
-        if (list != ImageList::cards || index < 0 || index >= 60)
-            return;
-        QPainter painter(&m_canvas);
-        drawPlainCard(painter, QRectF(target), index);
-        touched(target);
-        return;
-    }
-    QPainter painter(&m_canvas);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(target), *picture);
-    touched(target);
-}
-
-void TableWindow::reportMissingPicture(const QString& file) {
-    if (m_missingPictures.contains(file))
-        return;
-    m_missingPictures << file;
-    qWarning("tavolier: the picture %s is missing or cannot be read (looked for in %s)",
-        qPrintable(file), qPrintable(m_finder.dirs().join(QStringLiteral(", "))));
-    if (m_pictureNotice == nullptr) {
-        m_pictureNotice = new QLabel(this);
-        m_pictureNotice->setObjectName("pictureNotice");
-        m_pictureNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_pictureNotice->setStyleSheet(
-            "QLabel { color: #fff4d6; background: rgba(0, 0, 0, 160); padding: 1px 4px; }");
-        m_pictureNotice->setFont(uiFont("Verdana", 8, false));
-        m_pictureNotice->move(292, 3);
-    }
-    m_pictureNotice->setText(
-        QString("Pictures missing or unreadable: %1").arg(m_missingPictures.join(", ")));
-    m_pictureNotice->adjustSize();
-    m_pictureNotice->show();
-    m_pictureNotice->raise();
-}
-
-void TableWindow::touched(const QRect& area) {
-    update(m_zoom == 1.0 && m_origin.isNull() ? area : toWindow(area));
-}
-
-QRect TableWindow::toWindow(const QRect& logical) const {
-    const QRectF r(
-        QPointF(logical.topLeft()) * m_zoom + QPointF(m_origin), QSizeF(logical.size()) * m_zoom);
-    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
-}
-
-QPoint TableWindow::toTable(const QPoint& inWindow) const {
-    return ((QPointF(inWindow - m_origin)) / m_zoom).toPoint();
+    m_canvas.stamp(list, index, x, y);
 }
 
 void TableWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const qreal zoom = std::max(1.0, std::min(width() / 1000.0, height() / 670.0));
-    const QPoint origin(static_cast<int>((width() - 1000 * zoom) / 2),
-        static_cast<int>((height() - 670 * zoom) / 2));
-    if (zoom == m_zoom && origin == m_origin)
+    if (!m_canvas.fit(size()))
         return;
-    m_zoom = zoom;
-    m_origin = origin;
     // The 2x pictures serve a table drawn larger than 1.25 times their 1x size.
-    if (m_scale < 2 && m_zoom * devicePixelRatioF() > 1.25)
+    if (m_canvas.scale() < 2 && m_canvas.zoom() * devicePixelRatioF() > 1.25)
         setCanvasScale(2);
     zoomControls();
     update();
@@ -792,50 +631,10 @@ void TableWindow::setCanvasScale(qreal scale) {
     // a turn being played back.
     if (m_playback != nullptr)
         m_playback->finish();
-    m_scale = scale;
-    m_optionsController->setScale(m_scale);
-    m_pictures.locate(m_scale);
-    m_canvas = QImage(QSize(1000, 670) * m_scale, QImage::Format_RGB32);
-    m_canvas.setDevicePixelRatio(m_scale);
-    m_canvas.fill(Qt::black);
+    m_optionsController->setScale(scale);
+    m_canvas.setScale(scale);
     guardedDrawing([this] { redraw(m_table); });
 }
-
-namespace {
-
-// The 1x place and font of a control, kept the first time it is zoomed.
-void zoomWidget(QWidget* widget, qreal zoom, QPoint origin, bool placed) {
-    if (!widget->property("tableGeometry").isValid()) {
-        widget->setProperty("tableGeometry", widget->geometry());
-        const QFont font = widget->font();
-        widget->setProperty("tableFontPixels", font.pixelSize());
-        widget->setProperty("tableFontPoints", font.pointSizeF());
-    }
-    QFont font = widget->font();
-    const int pixels = widget->property("tableFontPixels").toInt();
-    if (pixels > 0)
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * zoom))));
-    else if (const qreal points = widget->property("tableFontPoints").toReal(); points > 0)
-        font.setPointSizeF(points * zoom);
-    widget->setFont(font);
-    if (placed) {
-        const QRect r = widget->property("tableGeometry").toRect();
-        widget->setGeometry(
-            QRectF(QPointF(r.topLeft()) * zoom + QPointF(origin), QSizeF(r.size()) * zoom)
-                .toRect());
-        if (widget->property("fitsText").toBool())
-            widget->adjustSize();
-    }
-    // Children placed by hand follow; those of a layout are placed by it.
-    const bool byHand = widget->layout() == nullptr;
-    for (QObject* child : widget->children()) {
-        auto* inner = qobject_cast<QWidget*>(child);
-        if (inner != nullptr && !inner->isWindow())
-            zoomWidget(inner, zoom, QPoint(), byHand);
-    }
-}
-
-} // namespace
 
 void TableWindow::zoomControls() {
     for (QObject* child : children()) {
@@ -843,10 +642,11 @@ void TableWindow::zoomControls() {
         if (widget == nullptr || widget->isWindow())
             continue;
         if (widget == m_marksView) {
-            widget->setGeometry(QRect(m_origin, (QSizeF(1000, 670) * m_zoom).toSize()));
+            widget->setGeometry(
+                QRect(m_canvas.origin(), (QSizeF(1000, 670) * m_canvas.zoom()).toSize()));
             continue;
         }
-        zoomWidget(widget, m_zoom, m_origin, true);
+        zoomWidget(widget, m_canvas.zoom(), m_canvas.origin(), true);
     }
 }
 
@@ -857,20 +657,7 @@ void TableWindow::paintEvent(QPaintEvent* event) {
         QTimer::singleShot(0, this, [this] { afterFirstFrame(); });
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect area = event->rect();
-    if (m_zoom == 1.0 && m_origin.isNull()) {
-        const QRectF source(area.x() * m_scale, area.y() * m_scale, area.width() * m_scale,
-            area.height() * m_scale);
-        painter.drawImage(QRectF(area), m_canvas, source);
-        return;
-    }
-    // Black round the table, the table scaled into its place.
-    const QRectF table(QPointF(m_origin), QSizeF(1000, 670) * m_zoom);
-    painter.setClipRegion(QRegion(area) - QRegion(table.toAlignedRect()));
-    painter.fillRect(area, Qt::black);
-    painter.setClipRect(area);
-    painter.drawImage(table, m_canvas);
+    m_canvas.paint(painter, event->rect());
 }
 
 // ---- TableView: sound, messages, timers
@@ -949,7 +736,7 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     QWidget* child = childAt(event->position().toPoint());
     if (child != nullptr && qobject_cast<QLabel*>(child) == nullptr)
         return;
-    const QPoint at = toTable(event->position().toPoint());
+    const QPoint at = m_canvas.toTable(event->position().toPoint());
     m_pointer = at;
     guardedDrawing([this, at] {
         if (m_playback->playing())

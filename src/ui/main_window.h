@@ -11,9 +11,11 @@
 #include "settings/opponents_pace.h"
 #include "settings/settings_store.h"
 #include "ui/assets.h"
+#include "ui/handler_guard.h"
 #include "ui/sound_cues.h"
+#include "ui/sound_loader.h"
 #include "ui/statistics_window.h"
-#include "ui/table_pictures.h"
+#include "ui/table_canvas.h"
 
 #include <QImage>
 #include <QPoint>
@@ -23,7 +25,6 @@
 
 #include <array>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -56,10 +57,10 @@ struct WindowOptions {
     bool runTimers = true;
     // Messages and questions go to these instead of modal boxes when set
     // (tests); they are in place before the start-up runs.
-    std::function<void(const QString& text, const QString& caption)> messageHook;
+    MessageHook messageHook;
     std::function<bool(const QString& text, const QString& caption)> questionHook;
     // Errors a handler ends with go here, with their detail, when set (tests).
-    std::function<void(const QString& text, const QString& detail)> errorHook;
+    ErrorHook errorHook;
     // Where the hand-history files go; empty takes the user's data folder.
     QString historyFolder;
     // False shows every turn at once whatever the opponents' pace (tests).
@@ -70,10 +71,12 @@ struct WindowOptions {
 };
 
 // TableWindow: the card table. A window of at least 1000 x 670 whose table is a
-// retained canvas: the core stamps pictures into an image the size of the
-// client area and paintEvent only shows it. Labels and buttons are real
-// widgets over the canvas. Every handler runs inside one guard, so a refused
-// settings write ends the handler with a message and the game goes on.
+// retained canvas (TableCanvas): the core stamps pictures into it and
+// paintEvent only shows it. Labels and buttons are real widgets over the
+// canvas, from one table of controls. The window is the coordinator: it is the
+// game's TableView, wires the controls, the options panel, the playback and
+// the sound, and runs every handler inside one guard, so a refused settings
+// write ends the handler with a message and the game goes on.
 class TableWindow : public QWidget, public TableView {
 public:
     TableWindow(TableState& state, Random& random, SettingsStore& settings,
@@ -86,7 +89,7 @@ public:
     // The game events of the table: add a listener to hear them.
     [[nodiscard]] EventFanOut& gameEvents() { return m_events; }
     // The retained canvas, at the device pixel ratio of the window.
-    [[nodiscard]] const QImage& canvas() const { return m_canvas; }
+    [[nodiscard]] const QImage& canvas() const { return m_canvas.image(); }
     // The options panel; it is built after the first frame (or when first
     // asked for) and what was written to it before is written then.
     [[nodiscard]] OptionsPanel* optionsPanel() const;
@@ -147,8 +150,8 @@ public:
     [[nodiscard]] int beepCount() const { return m_beeps; }
     // The picture files that were missing or unreadable, each told once in
     // the log and on the table.
-    [[nodiscard]] const QStringList& missingPictures() const { return m_missingPictures; }
-    [[nodiscard]] QLabel* pictureNotice() const { return m_pictureNotice; }
+    [[nodiscard]] const QStringList& missingPictures() const { return m_canvas.missingPictures(); }
+    [[nodiscard]] QLabel* pictureNotice() const { return m_canvas.pictureNotice(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -199,9 +202,6 @@ private:
     // module, on worker threads.
     void afterFirstFrame();
     void aboutbox();
-    // The message of an error that ended a handler, with where and why as
-    // the box's detailed text.
-    void showError(const QString& text, const QString& detail);
     // What Check/Call and Raise cost now, on their tooltips and under them,
     // and the marks that follow the legal actions and the playback.
     void showCosts();
@@ -216,14 +216,6 @@ private:
     void announceMatchEnd(const QString& text, const QString& caption);
     // "New", as the top row's button does it; confirmed skips the question.
     void startNewMatch(bool confirmed);
-    // Tells once, in the log and on the table, that a picture file is
-    // missing or cannot be read.
-    void reportMissingPicture(const QString& file);
-    // Marks a logical rectangle of the canvas for repainting.
-    void touched(const QRect& area);
-    // The table's 1000 x 670 layout to the window's pixels and back.
-    [[nodiscard]] QRect toWindow(const QRect& logical) const;
-    [[nodiscard]] QPoint toTable(const QPoint& inWindow) const;
     // Places and sizes every control of the table (and of the options
     // panel) for the zoom: their 1x places are kept the first time.
     void zoomControls();
@@ -238,14 +230,7 @@ private:
     Game m_game { m_table };
     WindowOptions m_options;
     AssetFinder m_finder;
-    // The picture lists and the background, at the canvas's scale.
-    TablePictures m_pictures { m_finder };
-    qreal m_scale = 1.0;
-    // How much the table is enlarged in the window, and where it starts.
-    qreal m_zoom = 1.0;
-    QPoint m_origin;
-
-    QImage m_canvas;
+    TableCanvas m_canvas { *this, m_finder };
 
     std::array<QLabel*, kLabelCount> m_labels {};
     std::array<QPushButton*, kButtonCount> m_buttons {};
@@ -254,8 +239,7 @@ private:
     std::unique_ptr<OptionsController> m_optionsController;
     OptionsPanel* m_panel = nullptr; // once built
     RulesDialog* m_about = nullptr;
-    std::unique_ptr<SoundCues> m_sound;
-    std::future<SoundFactory> m_soundModule; // loading on a worker thread
+    SoundLoader m_sound;
     std::unique_ptr<TableStory> m_story;
     Playback* m_playback = nullptr;
     // The stored opponents' pace, read once at start-up and kept as the pace
@@ -280,8 +264,6 @@ private:
     QLabel* m_hint = nullptr;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
-    QStringList m_missingPictures;
-    QLabel* m_pictureNotice = nullptr;
     bool m_firstFrame = false;
     // Where the pointer rests on the canvas, if it does.
     std::optional<QPoint> m_pointer;

@@ -1,8 +1,11 @@
-#include "ui/sound_cues.h"
+#include "ui/sound_loader.h"
 
 #include <QDir>
 #include <QLibrary>
 #include <QLoggingCategory>
+#include <QMetaObject>
+#include <QObject>
+#include <QTimer>
 
 namespace tavolier {
 
@@ -64,6 +67,45 @@ void quietMultimediaLog() {
             if (next != nullptr)
                 next(type, context, text);
         });
+}
+
+SoundLoader::SoundLoader(const AssetFinder& finder, bool audio, SoundFactory factory,
+    QStringList pluginDirs, std::function<void()> beep)
+    : m_finder(finder)
+    , m_audio(audio)
+    , m_factory(std::move(factory))
+    , m_pluginDirs(std::move(pluginDirs))
+    , m_beep(std::move(beep)) {
+}
+
+SoundLoader::~SoundLoader() {
+    if (m_module.valid())
+        m_module.wait();
+}
+
+void SoundLoader::loadSoon(QObject* context) {
+    if (m_sound == nullptr && m_factory)
+        QTimer::singleShot(0, context, [this] { (void)cues(); });
+    else if (m_sound == nullptr && !m_module.valid()) {
+        m_module = std::async(std::launch::async, [this, context, dirs = m_pluginDirs] {
+            SoundFactory factory = loadSoundModule(dirs);
+            QMetaObject::invokeMethod(
+                context, [this] { (void)cues(); }, Qt::QueuedConnection);
+            return factory;
+        });
+    }
+}
+
+SoundCues& SoundLoader::cues() {
+    if (m_sound == nullptr) {
+        SoundFactory factory = m_factory;
+        if (!factory)
+            factory = m_module.valid() ? m_module.get() : loadSoundModule(m_pluginDirs);
+        m_sound = factory ? factory(m_finder, m_audio, m_beep) : nullptr;
+        if (m_sound == nullptr)
+            m_sound = alertOnlySounds(m_beep);
+    }
+    return *m_sound;
 }
 
 } // namespace tavolier
