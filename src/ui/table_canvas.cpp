@@ -144,6 +144,11 @@ void TableCanvas::reportMissingPicture(const QString& file) {
             "QLabel { color: #fff4d6; background: rgba(0, 0, 0, 160); padding: 1px 4px; }");
         m_pictureNotice->setFont(uiFont("Verdana", 8, false));
         m_pictureNotice->move(292, 3);
+        // Sized by its text at every zoom; placed at once when the table
+        // is enlarged already.
+        m_pictureNotice->setProperty("fitsText", true);
+        if (zoomed())
+            zoomWidget(m_pictureNotice, m_zoom, m_origin, true);
     }
     m_pictureNotice->setText(
         QString("Pictures missing or unreadable: %1").arg(m_missingPictures.join(", ")));

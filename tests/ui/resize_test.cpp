@@ -1,8 +1,12 @@
 // The table scales with its window: the controls, the pointer and the
 // canvas's pictures follow, and the size is kept for the next start.
+#include "presentation/card_drawing.h"
 #include "ui_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 namespace tavolier::uitest {
@@ -37,6 +41,44 @@ TEST(WindowResize, ControlsPointerAndPicturesFollowTheZoomAndTheSizeIsKept) {
     form.close();
     EXPECT_EQ(f.file.readInteger("Settings", "WindowWidth", 0), 1800);
     EXPECT_EQ(f.file.readInteger("Settings", "WindowHeight", 0), 1005);
+}
+
+// The notice of missing pictures follows the zoom like the labels, whether
+// it was put up before the window grew or while it is enlarged (here the
+// background goes missing then).
+TEST(WindowResize, TheMissingPictureNoticeFollowsTheZoom) {
+    QTemporaryDir empty;
+    WindowFixture f(4, { empty.path() });
+    TableWindow& form = f.open();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QLabel* notice = form.pictureNotice();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->pos(), QPoint(292, 3));
+    const int height = notice->height();
+    form.resize(2000, 1340);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notice->pos(), QPoint(584, 6));
+    EXPECT_GE(notice->height(), 2 * height - 2);
+
+    // Every generated picture, through links the test can take away.
+    QTemporaryDir linked;
+    const QDir generated(QStringLiteral(TAVOLIER_ASSET_DIR));
+    for (const QString& name : generated.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::link(generated.filePath(name), QDir(linked.path()).filePath(name)));
+    WindowFixture g(4, { linked.path() });
+    TableWindow& large = g.open();
+    large.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
+    large.resize(2000, 1340);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(large.pictureNotice(), nullptr);
+    for (const QString& name : QDir(linked.path()).entryList({ "texasbmp2*" }, QDir::Files))
+        ASSERT_TRUE(QFile::remove(QDir(linked.path()).filePath(name)));
+    redraw(large.table());
+    ASSERT_NE(large.pictureNotice(), nullptr);
+    EXPECT_EQ(large.pictureNotice()->pos(), QPoint(584, 6));
+    EXPECT_GE(large.pictureNotice()->height(), 2 * height - 2);
 }
 
 } // namespace tavolier::uitest
