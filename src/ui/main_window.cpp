@@ -462,6 +462,7 @@ void TableWindow::marksChanged() {
         guardedDrawing([this] { (void)paintBackground(); });
     } else if (m_marks.matchResult().empty()) {
         m_feltClearedForMatchEnd = false;
+        m_matchEndAnnounced = false;
     }
     if (m_marksView != nullptr)
         m_marksView->marksChanged();
@@ -672,6 +673,13 @@ void TableWindow::beep() {
 }
 
 void TableWindow::message(std::string_view text, std::string_view caption) {
+    // The rules may announce a match end once for each seat that reached the
+    // target in the same hand: the first announcement is the match's box.
+    if (caption == "Game over") {
+        if (m_matchEndAnnounced)
+            return;
+        m_matchEndAnnounced = true;
+    }
     if (m_options.messageHook) {
         m_options.messageHook(qs(text), qs(caption));
         return;

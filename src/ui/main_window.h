@@ -261,6 +261,9 @@ private:
     bool m_newMatchConfirmed = false;
     // The felt was cleared for the match end shown last.
     bool m_feltClearedForMatchEnd = false;
+    // "Game over" was shown for the match end under way: the match's other
+    // announcements are not.
+    bool m_matchEndAnnounced = false;
     QLabel* m_hint = nullptr;
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+#include <algorithm>
+
 namespace tavolier::uitest {
 
 namespace {
@@ -183,6 +185,33 @@ TEST(MatchEnd, LeavesAClearedFeltThatSaysHowToGoOn) {
         EXPECT_TRUE(form.marks().matchResult().empty());
         EXPECT_TRUE(hint->text().isEmpty());
     }
+}
+
+// Classic announces the match end once for each seat at the target after a
+// showdown (here Chong and Jack start over it): the window shows one box, and
+// the next match's end is shown again.
+TEST(MatchEnd, SeveralSeatsAtTheTargetMakeOneBox) {
+    WindowFixture f(3);
+    f.file.writeInteger("Settings", "Rules", 0);
+    f.file.writeInteger("Cash", "freak", 5000);
+    f.file.writeInteger("Cash", "geek", 5000);
+    TableWindow& form = f.open();
+    form.show();
+    auto gameOvers = [&f] {
+        return std::count_if(f.messages.begin(), f.messages.end(),
+            [](const QString& m) { return m.endsWith("|Game over"); });
+    };
+    for (int hand = 0; hand < 8 && form.marks().matchResult().empty(); ++hand) {
+        QTest::keyClick(&form, Qt::Key_F);
+        QTest::keyClick(&form, Qt::Key_D);
+    }
+    ASSERT_FALSE(form.marks().matchResult().empty());
+    EXPECT_EQ(gameOvers(), 1);
+
+    QTest::keyClick(&form, Qt::Key_N);
+    ASSERT_TRUE(form.marks().matchResult().empty());
+    form.table().view.message("You win!", "Game over");
+    EXPECT_EQ(gameOvers(), 2);
 }
 
 // The first start (no settings file yet) says how to deal, until the first Deal.
