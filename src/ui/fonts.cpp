@@ -1,5 +1,8 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #include <cmath>
 
 namespace tavolier {
@@ -10,6 +13,19 @@ QFont uiFont(const QString& family, int points, bool bold) {
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+FontsAhead::FontsAhead()
+    : m_read(std::async(std::launch::async, [] { (void)QFontDatabase::families(); })) {
+}
+
+FontsAhead::~FontsAhead() {
+    wait();
+}
+
+void FontsAhead::wait() {
+    if (m_read.valid())
+        m_read.get();
 }
 
 } // namespace tavolier

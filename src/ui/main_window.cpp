@@ -225,6 +225,8 @@ void TableWindow::layOutControls() {
     // Shown right after the first frame: its faces and sizes of type would
     // cost that frame a few milliseconds.
     m_marksView->hide();
+    // The first label measures its text: the fonts must be read by then.
+    m_fonts.wait();
     const QFont labelFont = uiFont("Verdana", 8, true);
     const QFont statusFont = uiFont("Verdana", 8, false);
     auto makeLabel = [this](const QString& objectName, const QString& text, QPoint at,

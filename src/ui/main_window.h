@@ -11,6 +11,7 @@
 #include "settings/opponents_pace.h"
 #include "settings/settings_store.h"
 #include "ui/assets.h"
+#include "ui/fonts.h"
 #include "ui/handler_guard.h"
 #include "ui/sound_cues.h"
 #include "ui/sound_loader.h"
@@ -223,6 +224,8 @@ private:
     // table redrawn from the state).
     void setCanvasScale(qreal scale);
 
+    // First: the fonts are read while the rest is built.
+    FontsAhead m_fonts;
     EventFanOut m_events;
     // Declared before the table, whose screen it is.
     TurnSteps m_turnSteps;
