@@ -412,6 +412,8 @@ void TableWindow::showCosts() {
     if (m_story != nullptr)
         m_story->showCosts(m_game.legalActions());
     showCues();
+    if (m_accessibility != nullptr)
+        m_accessibility->cuesShown();
 }
 
 void TableWindow::showCues() {
@@ -424,8 +426,6 @@ void TableWindow::showCues() {
     cues.humanHand = m_humanHand;
     m_marksView->setCues(cues);
     showHint();
-    if (m_accessibility != nullptr)
-        m_accessibility->cuesShown();
 }
 
 void TableWindow::showHint() {
@@ -758,6 +758,8 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void TableWindow::turnShown() {
     showCues();
+    if (m_accessibility != nullptr)
+        m_accessibility->cuesShown();
     // The badge may have waited for the whole turn under a resting pointer.
     if (m_pointer)
         guardedDrawing([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });

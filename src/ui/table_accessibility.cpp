@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cmath>
 #include <vector>
@@ -331,6 +332,10 @@ void TableAccessibility::panelBuilt(OptionsPanel& panel) {
     named(panel.rules, QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Rules"));
     for (QAbstractButton* radio : panel.cardbacks->buttons())
         radio->setAccessibleName(tr("Card back %1").arg(radio->text()));
+    if (!panel.cardbacks->buttons().isEmpty())
+        panel.cardbacks->buttons().first()->parentWidget()->setAccessibleName(tr("Card back"));
+    if (!panel.Levels->buttons().isEmpty())
+        panel.Levels->buttons().first()->parentWidget()->setAccessibleName(tr("AI level"));
     for (QAbstractButton* radio : panel.Levels->buttons())
         radio->setAccessibleDescription(tr("AI level"));
     panel.Label3->setAccessibleName(tr("Small bet"));
@@ -441,10 +446,12 @@ QRect TableAccessibility::place(int index) const {
 }
 
 bool TableAccessibility::standsIn(const QObject* object) const {
+    if (object == m_window.marksView())
+        return true;
     const auto* label = qobject_cast<const QLabel*>(object);
     if (label == nullptr || label->parent() != &m_window)
         return false;
-    if (label == m_window.label(Label::pot))
+    if (label == m_window.label(Label::pot) || label == m_window.story()->potLegend())
         return true;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         if (label == m_window.label(seatInfo(seat).chipsLabel)
@@ -466,12 +473,17 @@ QString TableAccessibility::seatState(int seat) const {
         parts << status;
     const TableMarks& marks = m_window.marks();
     const SeatNumber number(seat);
+    // A blind the status already names is not said twice.
+    auto mark = [&parts](const QString& text) {
+        if (!parts.contains(text, Qt::CaseInsensitive))
+            parts << text;
+    };
     if (marks.button() == number)
-        parts << tr("dealer button");
+        mark(tr("dealer button"));
     if (marks.smallBlind() == number)
-        parts << tr("small blind");
+        mark(tr("small blind"));
     if (marks.bigBlind() == number)
-        parts << tr("big blind");
+        mark(tr("big blind"));
     if (const std::int32_t bet = marks.streetBets()[number.index()]; bet > 0)
         parts << tr("bet %1").arg(bet);
     return list(parts);
@@ -526,6 +538,7 @@ QString TableAccessibility::cardsState() const {
 }
 
 void TableAccessibility::actionTaken(const ActionTaken& e) {
+    m_playedSinceTurn = true;
     if (e.seat.isHuman())
         return refresh();
     const QString who = seatName(e.seat.number());
@@ -579,8 +592,10 @@ void TableAccessibility::potAwarded(const PotAwarded& e) {
 
 void TableAccessibility::cuesShown() {
     const bool toAct = m_window.marksView()->humanToAct();
-    if (toAct && !m_humanToAct)
+    if (toAct && (!m_humanToAct || m_playedSinceTurn)) {
+        m_playedSinceTurn = false;
         announce(turnState());
+    }
     m_humanToAct = toAct;
 }
 
@@ -589,13 +604,25 @@ void TableAccessibility::handEnded(const HandEnded&) {
 }
 
 void TableAccessibility::announce(const QString& text) {
-    m_news = text;
-    refresh();
-    if (!QAccessible::isActive())
+    // What happens within one pass of the event loop (a whole turn at the
+    // Instant pace) is told at once: a screen reader reads the notification
+    // when it hears of it, by then with the last news only.
+    m_news = m_telling ? m_news + QStringLiteral(". ") + text : text;
+    if (m_telling)
         return;
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&m_window);
-    QAccessibleInterface* news
-        = table != nullptr ? table->child(static_cast<int>(Part::news)) : nullptr;
+    m_telling = true;
+    QTimer::singleShot(0, this, [this] {
+        m_telling = false;
+        tell();
+    });
+}
+
+void TableAccessibility::tell() {
+    refresh();
+    // Nobody has asked for the tree: nobody listens.
+    if (m_tree == nullptr)
+        return;
+    QAccessibleInterface* news = m_tree->part(static_cast<int>(Part::news));
     if (news == nullptr)
         return;
     // A notification that changes its name and shows again is read out.

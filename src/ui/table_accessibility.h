@@ -56,8 +56,8 @@ public:
     [[nodiscard]] QString name(int index) const;
     [[nodiscard]] QString description(int index) const;
     [[nodiscard]] QRect place(int index) const;
-    // The window showed the human's actions again: "Your turn" is announced
-    // when the turn comes to the human.
+    // A handler or a turn's playback is over and the window shows the human's
+    // actions again: "Your turn" is announced when the turn comes back.
     void cuesShown();
     // A label whose text one of the parts reads out (left out of the tree).
     [[nodiscard]] bool standsIn(const QObject* object) const;
@@ -80,8 +80,11 @@ private:
     [[nodiscard]] QString cardsState() const;
     // Black plates behind the texts on the felt, the pot never dimmed.
     void applyHighContrast();
-    // Says text through the notification part.
+    // Says text through the notification part, joined to what was said
+    // before in the same pass of the event loop.
     void announce(const QString& text);
+    // Tells the listeners that the notification changed.
+    void tell();
     // Tells the tree which parts read differently now.
     void refresh();
 
@@ -93,6 +96,8 @@ private:
     QString m_news;
     bool m_highContrast = false;
     bool m_humanToAct = false;
+    bool m_playedSinceTurn = false; // a seat acted since "Your turn" was told
+    bool m_telling = false; // news waits to be told at the end of this pass
     // Each seat's name label ("Chong:"), by seat number.
     std::array<QWidget*, 9> m_nameLabels {};
     std::array<QString, kPartCount> m_said {};

@@ -156,18 +156,24 @@ TEST(TableTree, AnOpponentsActionAndTheWinnerAreAnnounced) {
     TableWindow& form = f.open();
     NewsHeard heard(form);
     form.turnSteps().shownEvents().add(heard);
-    const bool ended = checkDownToTheEnd(form);
+    // The news of one pass of the event loop is told at its end, joined:
+    // here, one turn's.
+    for (int press = 0; press < 20 && !form.button(Button::deal)->isEnabled(); ++press) {
+        QCoreApplication::processEvents();
+        QTest::mouseClick(form.button(Button::checkOrCall), Qt::LeftButton);
+    }
     form.turnSteps().shownEvents().remove(heard);
     const std::vector<QString>& news = heard.news;
-    ASSERT_TRUE(ended);
-    const QRegularExpression action("^(Chong|Jack|Carlos|Cindy|Robert|Edmund|Marc) "
+    ASSERT_TRUE(form.button(Button::deal)->isEnabled());
+    const QRegularExpression action("(^|\\. )(Chong|Jack|Carlos|Cindy|Robert|Edmund|Marc) "
                                     "(checks|folds|(calls|raises|bets) \\d+)");
     EXPECT_TRUE(std::any_of(news.begin(), news.end(),
         [&](const QString& news) { return action.match(news).hasMatch(); }));
     EXPECT_TRUE(std::any_of(
-        news.begin(), news.end(), [](const QString& news) { return news.startsWith("Flop: "); }));
-    EXPECT_TRUE(std::any_of(news.begin(), news.end(),
-        [](const QString& said) { return said.startsWith("Your turn: "); }));
+        news.begin(), news.end(), [](const QString& news) { return news.contains("Flop: "); }));
+    EXPECT_TRUE(std::any_of(news.begin(), news.end(), [](const QString& said) {
+        return said.contains(QRegularExpression("Flop: .*Your turn: "));
+    }));
     ASSERT_FALSE(news.empty());
     EXPECT_TRUE(QRegularExpression("(You win|wins) \\d+").match(news.back()).hasMatch())
         << news.back().toStdString();
