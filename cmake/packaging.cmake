@@ -22,6 +22,6 @@ and tavolier-cli, a command-line companion that scores hands and plays whole
 matches without a window.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The labels ask for fonts that fontconfig replaces with DejaVu or Liberation.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -4,6 +4,7 @@
 #include "settings/settings_file.h"
 #include "tavolier_version.h"
 #include "ui/first_frame.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/session_settings.h"
 #include "ui/sound_cues.h"
@@ -26,11 +27,13 @@
 namespace {
 
 constexpr std::string_view kUsage
-    = "usage: tavolier [--help] [--version] [Qt options]\n"
+    = "usage: tavolier [--help] [--version] [--lang CODE] [Qt options]\n"
       "Fixed-limit Texas Hold'em at one table against seven computer opponents.\n"
       "\n"
-      "  -h, --help     print this help and exit\n"
-      "      --version  print the version and exit\n"
+      "  -h, --help       print this help and exit\n"
+      "      --version    print the version and exit\n"
+      "      --lang CODE  speak this language: en, de or fr (default: the desktop's,\n"
+      "                   from LANGUAGE, LC_ALL, LC_MESSAGES or LANG)\n"
       "\n"
       "Qt's own options (-platform NAME, -display DISPLAY, ...) are passed on to Qt.\n"
       "The settings and chips are kept in $XDG_CONFIG_HOME/tavolier/tavolier.ini\n"
@@ -68,8 +71,9 @@ std::optional<tavolier::SessionSettings> openSettings() {
     return tavolier::openSessionSettings(
         std::filesystem::path(path.toStdString()), [](const QString& question) {
             tavolier::TableDialog box(QStringLiteral("Tavolier"), question,
-                { { QStringLiteral("Play without saving"), 1, true, false },
-                    { QStringLiteral("Quit"), 0, false, true } },
+                { { QCoreApplication::translate("Settings", "Play without saving"), 1, true,
+                      false },
+                    { QCoreApplication::translate("Settings", "Quit"), 0, false, true } },
                 nullptr);
             return box.choose() == 1;
         });
@@ -96,13 +100,33 @@ int main(int argc, char** argv) {
         tavolier::kVersion.data(), static_cast<qsizetype>(tavolier::kVersion.size())));
     QGuiApplication::setDesktopFileName("io.github.tavolier.tavolier");
     QApplication app(argc, argv);
-    // Qt has taken its own options out; anything left is not ours either.
-    if (const QStringList rest = QApplication::arguments().mid(1); !rest.isEmpty()) {
+    // Qt has taken its own options out; --lang is ours, anything left is not.
+    QStringList rest = QApplication::arguments().mid(1);
+    QString asked;
+    if (!rest.isEmpty() && rest.front().startsWith(QStringLiteral("--lang="))) {
+        asked = rest.takeFirst().mid(7);
+    } else if (rest.size() >= 2 && rest.front() == QStringLiteral("--lang")) {
+        rest.removeFirst();
+        asked = rest.takeFirst();
+    }
+    if (!rest.isEmpty()) {
         std::fprintf(stderr, "tavolier: unknown argument '%s'\n", qPrintable(rest.front()));
         print(stderr, kUsage);
         return 2;
     }
     tavolier::quietMultimediaLog();
+
+    const QString language = tavolier::chooseLanguage(
+        asked, [](const char* name) { return qEnvironmentVariable(name); },
+        tavolier::kTranslatedLanguages);
+    if (!asked.isEmpty() && language != asked.toLower() && asked.toLower() != QStringLiteral("en"))
+        std::fprintf(
+            stderr, "tavolier: no translation for '%s'; playing in English\n", qPrintable(asked));
+    const auto translators
+        = tavolier::installTranslations(app, language, tavolier::defaultTranslationDirs());
+    if (language != QStringLiteral("en") && translators.empty())
+        std::fprintf(stderr, "tavolier: the %s translation was not found; playing in English\n",
+            qPrintable(language));
 
     const std::optional<tavolier::SessionSettings> settings = openSettings();
     if (!settings)

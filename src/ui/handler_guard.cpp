@@ -2,6 +2,9 @@
 
 #include "settings/settings_store.h"
 #include "ui/table_dialog.h"
+#include "ui/table_texts.h"
+
+#include <QCoreApplication>
 
 #include <exception>
 
@@ -12,11 +15,12 @@ std::optional<HandlerError> runCatching(const std::function<void()>& handler) {
         handler();
         return std::nullopt;
     } catch (const SettingsWriteError& e) {
-        return HandlerError { QString::fromUtf8(e.what()), QString::fromStdString(e.detail()) };
+        return HandlerError { tableText(e.what()), QString::fromStdString(e.detail()) };
     } catch (const std::exception& e) {
         return HandlerError { QString::fromUtf8(e.what()), QString() };
     } catch (...) {
-        return HandlerError { QStringLiteral("Unexpected error"), QString() };
+        return HandlerError { QCoreApplication::translate("TableWindow", "Unexpected error"),
+            QString() };
     }
 }
 

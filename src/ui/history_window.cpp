@@ -133,7 +133,7 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     , m_settings(settings)
     , m_table(table) {
     setObjectName("historyWindow");
-    setWindowTitle("Hand history");
+    setWindowTitle(tr("Hand history"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     // Dark like the table's rail and the Statistics window.
     setStyleSheet(QString::fromLatin1(kDarkPanelStyle)
@@ -151,17 +151,17 @@ HistoryWindow::HistoryWindow(const HandHistory& history, SettingsStore& settings
     m_list->setItemDelegate(new CardLineDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->header()->setStretchLastSection(true);
-    m_list->setAccessibleName("Hands of this session");
+    m_list->setAccessibleName(tr("Hands of this session"));
 
-    m_saveToFile = new QCheckBox("Save to file", this);
+    m_saveToFile = new QCheckBox(tr("Save to file"), this);
     m_saveToFile->setObjectName("saveToFile");
-    m_copy = new QPushButton("Copy hand", this);
+    m_copy = new QPushButton(tr("Copy hand"), this);
     m_copy->setObjectName("copyHand");
-    m_copy->setToolTip("Copy the selected hand as text (Ctrl+C)");
-    m_export = new QPushButton("Export for tracking tools...", this);
+    m_copy->setToolTip(tr("Copy the selected hand as text (Ctrl+C)"));
+    m_export = new QPushButton(tr("Export for tracking tools..."), this);
     m_export->setObjectName("exportForTrackers");
-    m_export->setToolTip("Save the selected hands, or all hands of a day, in the words every "
-                         "tracking tool reads");
+    m_export->setToolTip(tr("Save the selected hands, or all hands of a day, in the words every "
+                            "tracking tool reads"));
     m_notice = new QLabel(this);
     m_notice->setObjectName("historyNotice");
     m_notice->setWordWrap(true);
@@ -371,9 +371,9 @@ bool HistoryWindow::writeExport(const QString& path, const std::string& text) {
 
 void HistoryWindow::exportForTrackers() {
     QMenu menu(this);
-    QAction* selected = menu.addAction("Selected hands");
+    QAction* selected = menu.addAction(tr("Selected hands"));
     selected->setEnabled(!selectedHandsForTrackers().empty());
-    QMenu* days = menu.addMenu("All hands of a day");
+    QMenu* days = menu.addMenu(tr("All hands of a day"));
     for (const QString& day : daysWithFiles())
         days->addAction(day)->setData(day);
     days->setEnabled(!days->isEmpty());
@@ -383,7 +383,7 @@ void HistoryWindow::exportForTrackers() {
     const QString day = chosen == selected ? QString() : chosen->data().toString();
     const std::string text = day.isEmpty() ? selectedHandsForTrackers() : dayForTrackers(day);
     if (text.empty()) {
-        showNotice("There was nothing to export.");
+        showNotice(tr("There was nothing to export."));
         return;
     }
     const QString suggested
@@ -391,11 +391,11 @@ void HistoryWindow::exportForTrackers() {
               .filePath(day.isEmpty() ? QString("tavolier-hands-for-trackers.txt")
                                       : "tavolier-" + day + "-for-trackers.txt");
     const QString path = QFileDialog::getSaveFileName(
-        this, "Export for tracking tools", suggested, "Hand histories (*.txt)");
+        this, tr("Export for tracking tools"), suggested, tr("Hand histories (*.txt)"));
     if (path.isEmpty())
         return;
     if (!writeExport(path, text))
-        showNotice(QString("The export could not be written to %1.").arg(path));
+        showNotice(tr("The export could not be written to %1.").arg(path));
 }
 
 QStringList HistoryWindow::linesOf(std::size_t index) const {

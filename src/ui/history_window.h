@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "presentation/hand_history.h"
 
 #include <QWidget>
@@ -26,6 +28,8 @@ class SettingsStore;
 // for tracking tools. It remembers its size and place in the settings file's
 // "History" section.
 class HistoryWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
+
 public:
     HistoryWindow(const HandHistory& history, SettingsStore& settings, QWidget* table);
     ~HistoryWindow() override;

@@ -15,6 +15,7 @@
 #include "ui/table_marks_view.h"
 #include "ui/table_story.h"
 #include "ui/table_style.h"
+#include "ui/table_texts.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -192,24 +193,24 @@ void TableWindow::defineControls() {
     // The action buttons in a row 64 pixels apart; the top row 72 apart, with
     // "Statistics" in its fifth place, after "History". Each tip names the key.
     m_controls = {
-        { Button::deal, {}, "Deal", Qt::Key_D, "Deal a new hand (D)",
+        { Button::deal, {}, QT_TRANSLATE_NOOP("TableText", "Deal"), Qt::Key_D, QT_TRANSLATE_NOOP("TableWindow", "Deal a new hand (D)"),
             QRect(395, 607, 65, 33), true, [this] { m_dealtOnce = true; m_game.deal(); } },
-        { Button::checkOrCall, {}, "Check", Qt::Key_C, "Check, or call the bet (C)",
+        { Button::checkOrCall, {}, QT_TRANSLATE_NOOP("TableText", "Check"), Qt::Key_C, QT_TRANSLATE_NOOP("TableWindow", "Check, or call the bet (C)"),
             QRect(459, 607, 65, 33), true, [this] { m_game.checkOrCall(); } },
-        { Button::raise, {}, "Raise", Qt::Key_R, "Raise (R)",
+        { Button::raise, {}, QT_TRANSLATE_NOOP("TableText", "Raise"), Qt::Key_R, QT_TRANSLATE_NOOP("TableWindow", "Raise (R)"),
             QRect(523, 607, 65, 33), true, [this] { m_game.raise(); } },
-        { Button::fold, {}, "Fold", Qt::Key_F, "Fold (F)",
+        { Button::fold, {}, QT_TRANSLATE_NOOP("TableText", "Fold"), Qt::Key_F, QT_TRANSLATE_NOOP("TableWindow", "Fold (F)"),
             QRect(587, 607, 65, 33), true, [this] { m_game.fold(); } },
-        { Button::deal, "dxButton5", "New", Qt::Key_N, "New match (N)",
+        { Button::deal, "dxButton5", QT_TRANSLATE_NOOP("TableText", "New"), Qt::Key_N, QT_TRANSLATE_NOOP("TableWindow", "New match (N)"),
             QRect(3, 3, 69, 18), false, [this] { startNewMatch(false); } },
-        { Button::deal, "dxButton6", "Options", Qt::Key_O, "Options (O)",
+        { Button::deal, "dxButton6", QT_TRANSLATE_NOOP("TableText", "Options"), Qt::Key_O, QT_TRANSLATE_NOOP("TableWindow", "Options (O)"),
             QRect(75, 3, 69, 18), false, [this] { showOptionsPanel(optionsPanel()->isHidden()); } },
-        { Button::deal, "dxButton8", "About", Qt::Key_A, "About: the rules (A)",
+        { Button::deal, "dxButton8", QT_TRANSLATE_NOOP("TableText", "About"), Qt::Key_A, QT_TRANSLATE_NOOP("TableWindow", "About: the rules (A)"),
             QRect(147, 3, 69, 18), false, [this] { aboutbox(); } },
-        { Button::deal, "historyButton", "History", Qt::Key_H, "Hand history (H)",
+        { Button::deal, "historyButton", QT_TRANSLATE_NOOP("TableText", "History"), Qt::Key_H, QT_TRANSLATE_NOOP("TableWindow", "Hand history (H)"),
             QRect(219, 3, 69, 18), false, [this] { m_story->openHistory(); } },
-        { Button::deal, "statisticsButton", "Statistics", Qt::Key_S,
-            "Statistics of your hands and of this match (S)",
+        { Button::deal, "statisticsButton", QT_TRANSLATE_NOOP("TableText", "Statistics"), Qt::Key_S,
+            QT_TRANSLATE_NOOP("TableWindow", "Statistics of your hands and of this match (S)"),
             QRect(291, 3, 69, 18), false, [this] { openStatistics(); } },
     };
     // clang-format on
@@ -254,7 +255,7 @@ void TableWindow::layOutControls() {
         Label::edmundStatus, Label::marcStatus };
     for (std::size_t i = 0; i < kSeatLabels.size(); ++i) {
         const SeatLabels& seat = kSeatLabels[i];
-        makeLabel(seat.nameObject, seat.caption, seat.name, labelFont, Qt::yellow);
+        makeLabel(seat.nameObject, tableText(seat.caption), seat.name, labelFont, Qt::yellow);
         m_labels[at(chipsLabels[i])] = makeLabel(
             qs(labelName(chipsLabels[i])), QString(), seat.chips, labelFont, Qt::yellow);
         m_labels[at(statusLabels[i])] = makeLabel(
@@ -271,12 +272,13 @@ void TableWindow::layOutControls() {
 
     // The two rows of buttons, from the one table of controls.
     for (Control& control : m_controls) {
-        auto* button = new QPushButton(control.caption, this);
+        auto* button
+            = new QPushButton(QCoreApplication::translate("TableText", control.caption), this);
         button->setObjectName(control.objectName);
         button->setGeometry(control.place);
         button->setFont(uiFont("Verdana", 8, true));
         button->setStyleSheet(control.action ? kActionButtonStyle : kTopButtonStyle);
-        button->setToolTip(control.tip);
+        button->setToolTip(QCoreApplication::translate("TableWindow", control.tip));
         button->setCursor(Qt::PointingHandCursor);
         control.button = button;
         if (control.action)
@@ -434,9 +436,9 @@ void TableWindow::showHint() {
     QString hint;
     const std::string& result = m_marks.matchResult();
     if (!result.empty())
-        hint = QString::fromStdString(result) + QStringLiteral("  Press New (N) for a new match");
+        hint = tr("%1  Press New (N) for a new match").arg(tableText(result));
     else if (m_firstStart && !m_dealtOnce && m_game.legalActions().deal)
-        hint = QStringLiteral("Press Deal (D) to play a hand");
+        hint = tr("Press Deal (D) to play a hand");
     if (m_hint->text() != hint)
         m_hint->setText(hint);
 }
@@ -451,7 +453,7 @@ void TableWindow::marksChanged() {
         const auto count = static_cast<std::size_t>(m_marks.boardCount());
         for (std::size_t i = 0; i < count && i < 5; ++i)
             cards[2 + i] = m_marks.board()[i];
-        named = QString::fromStdString(m_game.rules().handName(
+        named = tableText(m_game.rules().handName(
             std::span<const Card>(cards.data(), 2 + std::min<std::size_t>(count, 5))));
     }
     m_humanHand = named;
@@ -537,7 +539,7 @@ void TableWindow::setLabelText(Label which, std::string_view text) {
             isOnPanel(which), [this, which, t = std::string(text)] { setLabelText(which, t); }))
         return;
     QLabel* l = label(which);
-    l->setText(qs(text));
+    l->setText(tableText(text));
     l->adjustSize();
     if (which == Label::humanStatus)
         showCues();
@@ -573,7 +575,7 @@ void TableWindow::setButtonCaption(Button which, std::string_view caption) {
     if (laterOnPanel(isOnPanel(which),
             [this, which, c = std::string(caption)] { setButtonCaption(which, c); }))
         return;
-    button(which)->setText(qs(caption));
+    button(which)->setText(tableText(caption));
 }
 
 void TableWindow::setButtonEnabled(Button which, bool enabled) {
@@ -683,20 +685,20 @@ void TableWindow::message(std::string_view text, std::string_view caption) {
         m_matchEndAnnounced = true;
     }
     if (m_options.messageHook) {
-        m_options.messageHook(qs(text), qs(caption));
+        m_options.messageHook(tableText(text), tableText(caption));
         return;
     }
     if (caption == "Game over") {
-        announceMatchEnd(qs(text), qs(caption));
+        announceMatchEnd(tableText(text), tableText(caption));
         return;
     }
-    TableDialog::inform(this, qs(caption), qs(text));
+    TableDialog::inform(this, tableText(caption), tableText(text));
 }
 
 void TableWindow::announceMatchEnd(const QString& text, const QString& caption) {
     TableDialog box(caption, text,
-        { { QStringLiteral("New match"), 1, true, false },
-            { QStringLiteral("Look at the table"), 0, false, true } },
+        { { QCoreApplication::translate("TableWindow", "New match"), 1, true, false },
+            { QCoreApplication::translate("TableWindow", "Look at the table"), 0, false, true } },
         this);
     if (box.choose() != 1)
         return;
@@ -722,8 +724,8 @@ bool TableWindow::ask(std::string_view text, std::string_view caption) {
     if (m_newMatchConfirmed && caption == "New game")
         return true;
     if (m_options.questionHook)
-        return m_options.questionHook(qs(text), qs(caption));
-    return TableDialog::confirm(this, qs(caption), qs(text));
+        return m_options.questionHook(tableText(text), tableText(caption));
+    return TableDialog::confirm(this, tableText(caption), tableText(text));
 }
 
 void TableWindow::startTimer(Timer which) {

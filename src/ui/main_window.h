@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "core/random.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
@@ -79,6 +81,8 @@ struct WindowOptions {
 // the sound, and runs every handler inside one guard, so a refused settings
 // write ends the handler with a message and the game goes on.
 class TableWindow : public QWidget, public TableView {
+    Q_DECLARE_TR_FUNCTIONS(TableWindow)
+
 public:
     TableWindow(TableState& state, Random& random, SettingsStore& settings,
         WindowOptions options = {}, QWidget* parent = nullptr);

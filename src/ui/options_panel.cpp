@@ -3,6 +3,7 @@
 #include "game/rule_set.h"
 #include "settings/opponents_pace.h"
 #include "ui/fonts.h"
+#include "ui/table_texts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -52,42 +53,43 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     // The picture follows the panel when the table is zoomed.
     m_image->setScaledContents(true);
 
-    addLabel("Initial cash:", 80, 78)->setObjectName("Label12");
+    addLabel(tr("Initial cash:"), 80, 78)->setObjectName("Label12");
     money = new QLineEdit(this);
     money->setObjectName("money");
     money->setGeometry(190, 75, 54, 21);
-    dxButton2 = new QPushButton("Enter", this);
+    dxButton2 = new QPushButton(tr("Enter"), this);
     dxButton2->setObjectName("dxButton2");
     dxButton2->setGeometry(252, 78, 50, 17);
 
-    addLabel("Play until", 80, 114)->setObjectName("Label13");
-    addLabel("someone wins:", 80, 128)->setObjectName("Label14");
+    addLabel(tr("Play until"), 80, 114)->setObjectName("Label13");
+    addLabel(tr("someone wins:"), 80, 128)->setObjectName("Label14");
     until = new QLineEdit(this);
     until->setObjectName("until");
     until->setGeometry(190, 118, 54, 21);
-    dxButton3 = new QPushButton("Enter", this);
+    dxButton3 = new QPushButton(tr("Enter"), this);
     dxButton3->setObjectName("dxButton3");
     dxButton3->setGeometry(252, 120, 50, 17);
 
-    addLabel("Sound", 384, 64)->setObjectName("Label5");
-    SoundOff1 = new QPushButton("On", this);
+    addLabel(tr("Sound"), 384, 64)->setObjectName("Label5");
+    SoundOff1 = new QPushButton(QCoreApplication::translate("TableText", "On"), this);
     SoundOff1->setObjectName("SoundOff1");
     SoundOff1->setGeometry(376, 88, 55, 17);
 
-    addLabel("Card Back", 376, 144)->setObjectName("Label8");
+    addLabel(tr("Card Back"), 376, 144)->setObjectName("Label8");
     cardbacks = addRadioGroup({ "1", "2", "3", "4", "5", "6", "7", "8" }, 376, 168, 57, 169);
     cardbacks->setObjectName("cardbacks");
 
-    addLabel("AI Level", 104, 192)->setObjectName("Label1");
-    Levels = addRadioGroup({ "Amateur", "Expert", "Master", "Genius" }, 78, 220, 97, 105);
+    addLabel(tr("AI Level"), 104, 192)->setObjectName("Label1");
+    Levels = addRadioGroup(
+        { tr("Amateur"), tr("Expert"), tr("Master"), tr("Genius") }, 78, 220, 97, 105);
     Levels->setObjectName("Levels");
 
-    addLabel("Betting Limits:", 230, 186)->setObjectName("Label11");
-    addLabel("Small Bet:", 226, 248)->setObjectName("Label6");
+    addLabel(tr("Betting Limits:"), 230, 186)->setObjectName("Label11");
+    addLabel(tr("Small Bet:"), 226, 248)->setObjectName("Label6");
     addLabel("$", 298, 248)->setObjectName("Label10");
     Label3 = addLabel("", 306, 248);
     Label3->setObjectName("Label3");
-    addLabel("Big Bet:", 227, 272)->setObjectName("Label7");
+    addLabel(tr("Big Bet:"), 227, 272)->setObjectName("Label7");
     addLabel("$", 298, 272)->setObjectName("Label9");
     Label4 = addLabel("", 306, 272);
     Label4->setObjectName("Label4");
@@ -96,13 +98,13 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
     upDownLeft = new QPushButton(QString::fromUtf8("\u25C0"), this);
     upDownLeft->setObjectName("UpDown1Left");
     upDownLeft->setGeometry(232, 312, 40, 17);
-    upDownLeft->setToolTip("Lower betting limits");
+    upDownLeft->setToolTip(tr("Lower betting limits"));
     upDownRight = new QPushButton(QString::fromUtf8("\u25B6"), this);
     upDownRight->setObjectName("UpDown1Right");
     upDownRight->setGeometry(272, 312, 40, 17);
-    upDownRight->setToolTip("Higher betting limits");
+    upDownRight->setToolTip(tr("Higher betting limits"));
 
-    dxButton1 = new QPushButton("Ok", this);
+    dxButton1 = new QPushButton(tr("Ok"), this);
     dxButton1->setObjectName("dxButton1");
     dxButton1->setGeometry(238, 368, 65, 25);
 
@@ -125,18 +127,18 @@ OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* pare
         combo->setStyleSheet(comboStyle);
         return combo;
     };
-    addLabel("Opponents' pace", 374, 361)->setObjectName("LabelPace");
-    pace = addCombo("pace", "How fast the opponents' actions are shown", QRect(374, 378, 96, 19));
+    addLabel(tr("Opponents' pace"), 374, 361)->setObjectName("LabelPace");
+    pace = addCombo(
+        "pace", tr("How fast the opponents' actions are shown"), QRect(374, 378, 96, 19));
     for (std::string_view caption : kPaceCaptions)
-        pace->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-    addLabel("Rules", 76, 361)->setObjectName("LabelRules");
+        pace->addItem(tableText(caption));
+    addLabel(tr("Rules"), 76, 361)->setObjectName("LabelRules");
     rules = addCombo("rules",
-        "Classic: the game's own rules. Standard: limit hold'em as card rooms play it. "
-        "A change takes effect at the next Deal.",
+        tr("Classic: the game's own rules. Standard: limit hold'em as card rooms play it. "
+           "A change takes effect at the next Deal."),
         QRect(76, 378, 104, 19));
     for (const RuleSetEntry& entry : ruleSets())
-        rules->addItem(
-            QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())));
+        rules->addItem(tableText(entry.caption));
 
     for (QPushButton* button :
         { dxButton2, dxButton3, SoundOff1, upDownLeft, upDownRight, dxButton1 }) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/assets.h"
 
 #include <QWidget>
@@ -19,6 +21,8 @@ namespace tavolier {
 // every control at its place. It holds no logic: the window wires the
 // controls to the options handlers.
 class OptionsPanel : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(OptionsPanel)
+
 public:
     OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* parent);
     ~OptionsPanel() override;

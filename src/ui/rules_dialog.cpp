@@ -12,7 +12,7 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_picture(finder, "rules.jpg", scale) {
     setObjectName("AboutBox");
-    setWindowTitle("Texas hold'em rules");
+    setWindowTitle(tr("Texas hold'em rules"));
     setModal(true);
     setFixedSize(421, 631);
     setAutoFillBackground(true);
@@ -28,7 +28,7 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
     m_image->setAccessibleDescription(QCoreApplication::translate(
         "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OKButton");
     ok->setGeometry(168, 592, 81, 27);
     ok->setFont(uiFont("Tahoma", 8, false));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/assets.h"
 
 #include <QDialog>
@@ -12,6 +14,8 @@ namespace tavolier {
 // modally by "About". Its picture is decoded when the dialog is first shown,
 // or ahead of that on a worker thread (prefetchPicture).
 class RulesDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(RulesDialog)
+
 public:
     RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent);
     ~RulesDialog() override;

@@ -6,6 +6,7 @@
 #include "presentation/hand_history.h"
 #include "ui/chips_chart.h"
 #include "ui/fonts.h"
+#include "ui/table_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,7 +115,7 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     , m_statistics(statistics)
     , m_counters(std::move(counters)) {
     setObjectName(QStringLiteral("Statistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setAttribute(Qt::WA_StyledBackground);
     setFont(uiFont(QStringLiteral("Verdana"), 8, false));
     setStyleSheet(
@@ -136,21 +137,20 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
 
     // The three counters with their rates, all time and this session.
     QVBoxLayout* body = nullptr;
-    left->addWidget(panel(this, QStringLiteral("Your hands"), &body));
+    left->addWidget(panel(this, tr("Your hands"), &body));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
     body->addLayout(grid);
-    const QStringList columns { QStringLiteral("All time"), QStringLiteral("This session") };
+    const QStringList columns { tr("All time"), tr("This session") };
     for (int c = 0; c < 2; ++c) {
         auto* heading = new QLabel(columns[c], this);
         heading->setProperty("role", "column");
         heading->setAlignment(Qt::AlignRight);
         grid->addWidget(heading, 0, c + 1);
     }
-    const QStringList rows { QStringLiteral("Hands played"), QStringLiteral("Hands won"),
-        QStringLiteral("Won per hand played"), QStringLiteral("Showdowns"),
-        QStringLiteral("Showdowns per hand played") };
+    const QStringList rows { tr("Hands played"), tr("Hands won"), tr("Won per hand played"),
+        tr("Showdowns"), tr("Showdowns per hand played") };
     static constexpr std::array<const char*, 5> rowNames { "handsPlayed", "handsWon", "wonRate",
         "showdowns", "showdownRate" };
     static constexpr std::array<const char*, 2> columnNames { "AllTime", "Session" };
@@ -163,12 +163,12 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
     }
 
     // The session: wins by seat, the biggest pot, the human's best hand.
-    left->addWidget(panel(this, QStringLiteral("This session"), &body));
+    left->addWidget(panel(this, tr("This session"), &body));
     auto* wins = new QGridLayout;
     wins->setHorizontalSpacing(10);
     wins->setVerticalSpacing(1);
     body->addLayout(wins);
-    auto* winsHeading = new QLabel(QStringLiteral("Hands won"), this);
+    auto* winsHeading = new QLabel(tr("Hands won"), this);
     winsHeading->setProperty("role", "column");
     winsHeading->setAlignment(Qt::AlignRight);
     wins->addWidget(winsHeading, 0, 2);
@@ -197,8 +197,7 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
 
     // The chart of the match, drawn by the plugin.
     QVBoxLayout* chartBody = nullptr;
-    outer->addWidget(
-        panel(this, QStringLiteral("Chips over the hands of this match"), &chartBody), 1);
+    outer->addWidget(panel(this, tr("Chips over the hands of this match"), &chartBody), 1);
     QString error;
     m_factory = loadChipsChart(pluginDirs, &error);
     if (m_factory != nullptr) {
@@ -208,8 +207,7 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
             "tavolier::StatisticsWindow", "Chips over the hands of this match"));
         chartBody->addWidget(m_chart, 1);
     } else {
-        m_chartNote
-            = new QLabel(QStringLiteral("The chart is not available (%1).").arg(error), this);
+        m_chartNote = new QLabel(tr("The chart is not available (%1).").arg(error), this);
         m_chartNote->setObjectName(QStringLiteral("chartNote"));
         m_chartNote->setWordWrap(true);
         m_chartNote->setMinimumSize(300, 180);
@@ -248,19 +246,18 @@ void StatisticsWindow::refresh() {
             QString::number(m_statistics.winsBySeat()[static_cast<std::size_t>(seat)]));
     }
     if (const auto& pot = m_statistics.biggestPot()) {
-        m_biggestPot->setText(QStringLiteral("Biggest pot: %1, taken by %2")
-                                  .arg(pot->pot)
-                                  .arg(QString::fromStdString(seatNameList(pot->winners))));
+        m_biggestPot->setText(
+            tr("Biggest pot: %1, taken by %2").arg(pot->pot).arg(seatNamesText(pot->winners)));
     } else {
-        m_biggestPot->setText(QStringLiteral("Biggest pot: none yet"));
+        m_biggestPot->setText(tr("Biggest pot: none yet"));
     }
     if (const auto& hand = m_statistics.humansBestHand()) {
-        const QString name = hand->name.empty() ? QStringLiteral("a hand without a name")
-                                                : QString::fromStdString(hand->name);
-        m_bestHand->setText(QStringLiteral("Your best hand: %1 (%2 %3)")
+        const QString name
+            = hand->name.empty() ? tr("a hand without a name") : tableText(hand->name);
+        m_bestHand->setText(tr("Your best hand: %1 (%2 %3)")
                                 .arg(name, cardText(hand->cards[0]), cardText(hand->cards[1])));
     } else {
-        m_bestHand->setText(QStringLiteral("Your best hand: none shown yet"));
+        m_bestHand->setText(tr("Your best hand: none shown yet"));
     }
 
     if (m_factory != nullptr && m_chart != nullptr) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "core/game_events.h"
 #include "presentation/match_statistics.h"
 
@@ -32,6 +34,8 @@ class ChipsChartFactory;
 // seat's chips over the hands of the current match. It reads the statistics
 // the window keeps from the game events and refreshes after every hand.
 class StatisticsWindow : public QWidget, public GameEvents {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+
 public:
     StatisticsWindow(const MatchStatistics& statistics, std::function<StoredCounters()> counters,
         const QStringList& pluginDirs, QWidget* parent);

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QRegion>
@@ -151,7 +152,8 @@ void TableCanvas::reportMissingPicture(const QString& file) {
             zoomWidget(m_pictureNotice, m_zoom, m_origin, true);
     }
     m_pictureNotice->setText(
-        QString("Pictures missing or unreadable: %1").arg(m_missingPictures.join(", ")));
+        QCoreApplication::translate("TableWindow", "Pictures missing or unreadable: %1")
+            .arg(m_missingPictures.join(", ")));
     m_pictureNotice->adjustSize();
     m_pictureNotice->show();
     m_pictureNotice->raise();

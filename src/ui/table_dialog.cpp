@@ -118,9 +118,8 @@ void TableDialog::inform(
 }
 
 bool TableDialog::confirm(QWidget* parent, const QString& title, const QString& text) {
-    TableDialog box(title, text,
-        { { QStringLiteral("Yes"), 1, true, false }, { QStringLiteral("No"), 0, false, true } },
-        parent);
+    TableDialog box(
+        title, text, { { tr("Yes"), 1, true, false }, { tr("No"), 0, false, true } }, parent);
     return box.choose() == 1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <QString>
 
@@ -15,6 +17,8 @@ namespace tavolier {
 // Esc the choice marked as the escape; the arrow and Tab keys move between
 // the buttons.
 class TableDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TableDialog)
+
 public:
     struct Choice {
         QString caption;

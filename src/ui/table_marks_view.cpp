@@ -3,6 +3,7 @@
 #include "presentation/hand_history.h"
 #include "ui/fonts.h"
 #include "ui/table_style.h"
+#include "ui/table_texts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -49,11 +50,14 @@ struct Marker {
 std::vector<Marker> markersOf(const TableMarks& marks, SeatNumber seat) {
     std::vector<Marker> held;
     if (seat == marks.button())
-        held.push_back({ "D", QColor(0xf4, 0xf1, 0xe6), QColor(0x1a, 0x1a, 0x1a) });
+        held.push_back({ QT_TRANSLATE_NOOP("TableMarksView", "D"), QColor(0xf4, 0xf1, 0xe6),
+            QColor(0x1a, 0x1a, 0x1a) });
     if (seat == marks.smallBlind())
-        held.push_back({ "SB", QColor(0x2f, 0x6f, 0xb3), Qt::white });
+        held.push_back(
+            { QT_TRANSLATE_NOOP("TableMarksView", "SB"), QColor(0x2f, 0x6f, 0xb3), Qt::white });
     if (seat == marks.bigBlind())
-        held.push_back({ "BB", QColor(0xd4, 0xa9, 0x3a), QColor(0x24, 0x16, 0x0a) });
+        held.push_back({ QT_TRANSLATE_NOOP("TableMarksView", "BB"), QColor(0xd4, 0xa9, 0x3a),
+            QColor(0x24, 0x16, 0x0a) });
     return held;
 }
 
@@ -205,8 +209,8 @@ void TableMarksView::paintEvent(QPaintEvent*) {
     for (int seat = 1; seat <= 8; ++seat) {
         const std::vector<Marker> held = markersOf(m_marks, SeatNumber(seat));
         for (std::size_t slot = 0; slot < held.size(); ++slot)
-            paintMarker(painter, seat, static_cast<int>(slot), QString::fromLatin1(held[slot].text),
-                held[slot].fill, held[slot].ink);
+            paintMarker(painter, seat, static_cast<int>(slot), tr(held[slot].text), held[slot].fill,
+                held[slot].ink);
     }
 
     // The chips of this street, and those of the last one sliding to the pot.
@@ -240,7 +244,7 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         font.setItalic(!m_marks.handOpen());
         painter.setFont(font);
         raisedText(painter, qrect(kStreetNamePlace), Qt::AlignCenter,
-            QString::fromLatin1(streetName(*street)), kInk, m_highContrast);
+            tableText(streetName(*street)), kInk, m_highContrast);
     }
 
     // The human's last action, where the core writes no status of its own.
@@ -248,14 +252,14 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         painter.setFont(uiFont("Verdana", 8, false));
         painter.setPen(Qt::white);
         painter.drawText(QRect(396, 575, 120, 15), Qt::AlignLeft | Qt::AlignTop,
-            QString::fromStdString(m_marks.humanAction()));
+            tableText(m_marks.humanAction()));
     }
 
     // "You have: ..." under the human's cards.
     if (!m_cues.humanHand.isEmpty()) {
         painter.setFont(uiFont("Verdana", 8, true));
         raisedText(painter, qrect(kHumanHandPlace), Qt::AlignCenter,
-            QStringLiteral("You have: ") + m_cues.humanHand, kInk, m_highContrast);
+            tr("You have: %1").arg(m_cues.humanHand), kInk, m_highContrast);
     }
 
     // The human's turn: the action row glows, says so, and shows its costs.
@@ -268,7 +272,7 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         }
         painter.setFont(uiFont("Verdana", 9, true));
         raisedText(painter, qrect(kYourTurnPlace).adjusted(4, 0, 0, 0),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your turn"), QColor(0xff, 0xe6, 0x8a),
+            Qt::AlignLeft | Qt::AlignVCenter, tr("Your turn"), QColor(0xff, 0xe6, 0x8a),
             m_highContrast);
         painter.setFont(uiFont("Verdana", 7, true));
         const LegalActions& legal = m_cues.legal;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "core/game_events.h"
 #include "presentation/table_marks.h"
 
@@ -29,6 +31,8 @@ struct TableCues {
 // glowing action row with "Your turn" and the buttons' costs, the human's
 // last action and "You have: ...". It lets the mouse through to the table.
 class TableMarksView : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TableMarksView)
+
 public:
     TableMarksView(const TableMarks& marks, QWidget* parent);
 

@@ -113,7 +113,7 @@ TableStory::TableStory(StoryWidgets widgets, SettingsStore& settings, QString hi
     // "Pot", raised on the felt left of the pot's figure (betsize at 488, 266).
     m_legend = new FeltText(FeltText::Look::raised, m_widgets.table);
     m_legend->setObjectName("potLegend");
-    m_legend->setText("Pot");
+    m_legend->setText(tr("Pot"));
     m_legend->setFont(uiFont("Verdana", 7, true));
     m_legend->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_legend->setGeometry(450, 267, 34, 14);
@@ -131,19 +131,18 @@ TableStory::~TableStory() = default;
 
 void TableStory::showCosts(const LegalActions& legal) {
     if (m_widgets.checkOrCall != nullptr) {
-        QString tip = "Check, or call the bet (C)";
+        QString tip = QCoreApplication::translate("TableWindow", "Check, or call the bet (C)");
         if (legal.checkOrCall)
-            tip = legal.mustCall ? QString("Call %1 (C)").arg(legal.callCost)
-                                 : QString("Check (C)");
+            tip = legal.mustCall ? tr("Call %1 (C)").arg(legal.callCost) : tr("Check (C)");
         if (m_widgets.checkOrCall->toolTip() != tip) {
             m_widgets.checkOrCall->setToolTip(tip);
             m_widgets.checkOrCall->setStatusTip(tip);
         }
     }
     if (m_widgets.raise != nullptr) {
-        QString tip = "Raise (R)";
+        QString tip = QCoreApplication::translate("TableWindow", "Raise (R)");
         if (legal.raise)
-            tip = QString("Raise: %1 in all (R)").arg(legal.raiseCost);
+            tip = tr("Raise: %1 in all (R)").arg(legal.raiseCost);
         if (m_widgets.raise->toolTip() != tip) {
             m_widgets.raise->setToolTip(tip);
             m_widgets.raise->setStatusTip(tip);
@@ -195,7 +194,7 @@ void TableStory::handFinished(const HandRecord& hand) {
         return;
     // Play goes on, the history window says why until a write succeeds.
     m_writeFailed = true;
-    m_failure = QString("Hands are not being saved: %1 could not be written.")
+    m_failure = tr("Hands are not being saved: %1 could not be written.")
                     .arg(QString::fromStdString(m_file.fileFor(hand).string()));
     if (m_window != nullptr)
         m_window->showNotice(m_failure);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "core/game_events.h"
 #include "presentation/hand_history.h"
 #include "presentation/hand_history_file.h"
@@ -59,6 +61,8 @@ struct StoryWidgets {
 // winner's caption under the board. It reads the game events and the
 // human's legal actions; it changes no rule.
 class TableStory : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TableStory)
+
 public:
     // historyFolder: where the day's files go; guard runs a settings write
     // the way the window runs its handlers.

@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -56,9 +57,9 @@ public:
         chart->setAnimationOptions(QChart::NoAnimation);
 
         auto* hands = new QValueAxis;
-        hands->setTitleText(QStringLiteral("Hand"));
+        hands->setTitleText(QCoreApplication::translate("StatisticsWindow", "Hand"));
         auto* chips = new QValueAxis;
-        chips->setTitleText(QStringLiteral("Chips"));
+        chips->setTitleText(QCoreApplication::translate("StatisticsWindow", "Chips"));
         for (QValueAxis* axis : { hands, chips }) {
             axis->setLabelsColor(kInk);
             axis->setTitleBrush(kInk);
@@ -119,7 +120,7 @@ public:
                     series->setPointsVisible(on || single);
                     if (on)
                         QToolTip::showText(QCursor::pos(),
-                            QStringLiteral("%1: %2 after hand %3")
+                            QCoreApplication::translate("StatisticsWindow", "%1: %2 after hand %3")
                                 .arg(name)
                                 .arg(qRound(point.y()))
                                 .arg(qRound(point.x())),

@@ -1,0 +1,91 @@
+#include "ui/language.h"
+
+#include "ui/assets.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tavolier {
+namespace {
+
+// "de_DE.UTF-8" -> "de", "fr_CA@euro" -> "fr", "pt-BR" -> "pt".
+QString languageOf(const QString& locale) {
+    QString code = locale.trimmed();
+    for (const QChar stop : { QChar('_'), QChar('-'), QChar('.'), QChar('@') }) {
+        const qsizetype at = code.indexOf(stop);
+        if (at >= 0)
+            code.truncate(at);
+    }
+    return code.toLower();
+}
+
+} // namespace
+
+QString chooseLanguage(const QString& asked,
+    const std::function<QString(const char* name)>& environment, const QStringList& available) {
+    const QString english = QStringLiteral("en");
+    QStringList wanted;
+    if (!asked.isEmpty()) {
+        wanted << asked;
+    } else {
+        QString locale = environment("LC_ALL");
+        if (locale.isEmpty())
+            locale = environment("LC_MESSAGES");
+        if (locale.isEmpty())
+            locale = environment("LANG");
+        // As gettext does: LANGUAGE is not read when the locale is the
+        // plain C one, whose messages are English.
+        if (locale == QStringLiteral("C") || locale == QStringLiteral("POSIX"))
+            return english;
+        wanted << environment("LANGUAGE").split(QChar(':'), Qt::SkipEmptyParts) << locale;
+    }
+    for (const QString& entry : wanted) {
+        const QString code = languageOf(entry);
+        if (code == english || code == QStringLiteral("c"))
+            return english;
+        if (available.contains(code))
+            return code;
+    }
+    return english;
+}
+
+QStringList defaultTranslationDirs() {
+    QStringList dirs;
+    for (const QString& dir : defaultAssetDirs())
+        dirs << dir + QStringLiteral("/translations");
+    dirs.removeDuplicates();
+    return dirs;
+}
+
+std::vector<std::unique_ptr<QTranslator>> installTranslations(
+    QCoreApplication& app, const QString& language, const QStringList& dirs) {
+    std::vector<std::unique_ptr<QTranslator>> installed;
+    if (language == QStringLiteral("en") || language.isEmpty())
+        return installed;
+    auto game = std::make_unique<QTranslator>();
+    bool found = false;
+    for (const QString& dir : dirs) {
+        const QString file = dir + QStringLiteral("/tavolier_") + language + QStringLiteral(".qm");
+        if (QFileInfo::exists(file) && game->load(file)) {
+            found = true;
+            break;
+        }
+    }
+    if (!found)
+        return installed;
+    // Qt's own texts (the file dialog, the context menus of text fields).
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + language,
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(qt.get());
+        installed.push_back(std::move(qt));
+    }
+    app.installTranslator(game.get());
+    installed.push_back(std::move(game));
+    return installed;
+}
+
+} // namespace tavolier

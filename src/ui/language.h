@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCoreApplication;
+
+namespace tavolier {
+
+// The languages the game speaks besides English, whose texts are its own.
+inline const QStringList kTranslatedLanguages { QStringLiteral("de"), QStringLiteral("fr") };
+
+// The language the player asked for: `--lang CODE` when given, else the
+// desktop's, read as gettext reads it (LC_ALL, then LC_MESSAGES, then LANG;
+// LANGUAGE's list comes first unless the locale is "C"). The first language
+// of `available` named there wins; English ("en") otherwise, and for "C".
+[[nodiscard]] QString chooseLanguage(const QString& asked,
+    const std::function<QString(const char* name)>& environment, const QStringList& available);
+
+// Where the game's .qm files are looked for: beside the program (the build
+// tree) and in the installed data folder.
+[[nodiscard]] QStringList defaultTranslationDirs();
+
+// Loads the game's translation for language from dirs, and Qt's own for its
+// stock texts, and installs them in app. English loads nothing. Returns the
+// translators (they must outlive their use); empty when the game's file was
+// not found, and then the game speaks English.
+std::vector<std::unique_ptr<QTranslator>> installTranslations(
+    QCoreApplication& app, const QString& language, const QStringList& dirs);
+
+} // namespace tavolier

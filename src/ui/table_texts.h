@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/game_events.h"
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace tavolier {
+
+// The rules write their words on the table in English: the seats'
+// statuses, the buttons' captions, the messages and the hand names. The
+// window shows them through tableText, in the player's language; figures
+// and the seats' names pass unchanged.
+[[nodiscard]] QString tableText(std::string_view english);
+
+// A hand name as either rule set writes it ("Two pairs Kings and Sevens,
+// Ace kicker", "Straight Ten High", Classic's high card "King"), in the
+// player's language; nullopt for a text that is not a hand name.
+[[nodiscard]] std::optional<QString> handNameText(std::string_view english);
+
+// "Jack", "Jack and Cindy", "You, Jack and Cindy", in the player's language.
+[[nodiscard]] QString seatNamesText(const SeatFlags& seats);
+
+} // namespace tavolier
