@@ -5,466 +5,597 @@
     <name>HandName</name>
     <message>
         <source>Royal flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Royal Flush</translation>
     </message>
     <message>
         <source>Straight flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight Flush</translation>
     </message>
     <message>
         <source>Straight flush %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight Flush, %1 hoch</translation>
     </message>
     <message>
         <source>High card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Karte %1</translation>
     </message>
     <message>
         <source>One pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paar %1</translation>
     </message>
     <message>
         <source>Two pairs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Paare %1</translation>
     </message>
     <message>
         <source>Two pairs %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Paare %1 und %2</translation>
     </message>
     <message>
         <source>Three %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drilling %1</translation>
     </message>
     <message>
         <source>Straight %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße, %1 hoch</translation>
     </message>
     <message>
         <source>Flush %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Flush, %1 hoch</translation>
     </message>
     <message>
         <source>Full house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Full House %1</translation>
     </message>
     <message>
         <source>Full house %1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Full House %1 über %2</translation>
     </message>
     <message>
         <source>Four %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierling %1</translation>
     </message>
     <message>
         <source>%1, %2 kicker</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Kicker %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Hand history</source>
-        <translation type="unfinished"></translation>
+        <translation>Handverlauf</translation>
     </message>
     <message>
         <source>Hands of this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Hände dieser Sitzung</translation>
     </message>
     <message>
         <source>Save to file</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern</translation>
     </message>
     <message>
         <source>Copy hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand kopieren</translation>
     </message>
     <message>
         <source>Copy the selected hand as text (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Hand als Text kopieren (Ctrl+C)</translation>
     </message>
     <message>
         <source>Export for tracking tools...</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Tracking-Tools exportieren...</translation>
     </message>
     <message>
         <source>Save the selected hands, or all hands of a day, in the words every tracking tool reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Hände oder alle Hände eines Tages in dem Format speichern, das jedes Tracking-Tool liest</translation>
     </message>
     <message>
         <source>Selected hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Hände</translation>
     </message>
     <message>
         <source>All hands of a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Hände eines Tages</translation>
     </message>
     <message>
         <source>There was nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gab nichts zu exportieren.</translation>
     </message>
     <message>
         <source>Export for tracking tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Export für Tracking-Tools</translation>
     </message>
     <message>
         <source>Hand histories (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Handverläufe (*.txt)</translation>
     </message>
     <message>
         <source>The export could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkapital:</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Play until</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen bis zum</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipstand von:</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Card Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenrücken</translation>
     </message>
     <message>
         <source>AI Level</source>
-        <translation type="unfinished"></translation>
+        <translation>KI-Stufe</translation>
     </message>
     <message>
         <source>Amateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Amateur</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister</translation>
     </message>
     <message>
         <source>Genius</source>
-        <translation type="unfinished"></translation>
+        <translation>Genie</translation>
     </message>
     <message>
         <source>Betting Limits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatzlimits:</translation>
     </message>
     <message>
         <source>Small Bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Small Bet:</translation>
     </message>
     <message>
         <source>Big Bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Big Bet:</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatzlimits senken</translation>
     </message>
     <message>
         <source>Higher betting limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatzlimits erhöhen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Opponents&apos; pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegnertempo</translation>
     </message>
     <message>
         <source>How fast the opponents&apos; actions are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie schnell die Aktionen der Gegner angezeigt werden</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold&apos;em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
     </message>
 </context>
 <context>
     <name>Rank</name>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Acht</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Neun</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
 </context>
 <context>
     <name>Ranks</name>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweien</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreien</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieren</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünfen</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechsen</translation>
     </message>
     <message>
         <source>Sevens</source>
-        <translation type="unfinished"></translation>
+        <translation>Siebenen</translation>
     </message>
     <message>
         <source>Eights</source>
-        <translation type="unfinished"></translation>
+        <translation>Achten</translation>
     </message>
     <message>
         <source>Nines</source>
-        <translation type="unfinished"></translation>
+        <translation>Neunen</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehnen</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>Buben</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>Damen</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>Könige</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse</translation>
     </message>
 </context>
 <context>
     <name>RanksOf</name>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweien</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreien</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieren</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünfen</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechsen</translation>
     </message>
     <message>
         <source>Sevens</source>
-        <translation type="unfinished"></translation>
+        <translation>Siebenen</translation>
     </message>
     <message>
         <source>Eights</source>
-        <translation type="unfinished"></translation>
+        <translation>Achten</translation>
     </message>
     <message>
         <source>Nines</source>
-        <translation type="unfinished"></translation>
+        <translation>Neunen</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehnen</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>Buben</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>Damen</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>Könige</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse</translation>
     </message>
 </context>
 <context>
     <name>RulesDialog</name>
     <message>
         <source>Texas hold&apos;em rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas-Hold&apos;em-Regeln</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Play without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern spielen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand</translation>
     </message>
     <message>
         <source>Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Chips</translation>
     </message>
     <message>
         <source>%1: %2 after hand %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 nach Hand %3</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Your hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Hände</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <source>Hands played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Hände</translation>
     </message>
     <message>
         <source>Hands won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Hände</translation>
     </message>
     <message>
         <source>Won per hand played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen pro gespielter Hand</translation>
     </message>
     <message>
         <source>Showdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Showdowns</translation>
     </message>
     <message>
         <source>Showdowns per hand played</source>
-        <translation type="unfinished"></translation>
+        <translation>Showdowns pro gespielter Hand</translation>
     </message>
     <message>
         <source>Chips over the hands of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>Chips im Verlauf dieser Partie</translation>
     </message>
     <message>
         <source>The chart is not available (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm ist nicht verfügbar (%1).</translation>
     </message>
     <message>
         <source>Biggest pot: %1, taken by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Pot: %1, Gewinner: %2</translation>
     </message>
     <message>
         <source>Biggest pot: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Pot: noch keiner</translation>
     </message>
     <message>
         <source>a hand without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Hand ohne Namen</translation>
     </message>
     <message>
         <source>Your best hand: %1 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine beste Hand: %1 (%2 %3)</translation>
     </message>
     <message>
         <source>Your best hand: none shown yet</source>
+        <translation>Deine beste Hand: noch keine gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>Hand #%1 · %2 · %3/%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · new match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You post the small blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You post the big blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You call %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 calls %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You raise %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raises %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You bet %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bets %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You fold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are out of chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You take back %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes back %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody wins the pot of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 split %2, %3 each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, everyone folded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chip lost to the split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chips lost to the split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -472,283 +603,283 @@
     <name>TableDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>TableMarksView</name>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>SB</source>
-        <translation type="unfinished"></translation>
+        <translation>SB</translation>
     </message>
     <message>
         <source>BB</source>
-        <translation type="unfinished"></translation>
+        <translation>BB</translation>
     </message>
     <message>
         <source>You have: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast: %1</translation>
     </message>
     <message>
         <source>Your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran</translation>
     </message>
 </context>
 <context>
     <name>TableStory</name>
     <message>
         <source>Pot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Call %1 (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgehen: %1 (C)</translation>
     </message>
     <message>
         <source>Check (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Checken (C)</translation>
     </message>
     <message>
         <source>Raise: %1 in all (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen: insgesamt %1 (R)</translation>
     </message>
     <message>
         <source>Hands are not being saved: %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hände werden nicht gespeichert: %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>TableText</name>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Small Blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Small Blind</translation>
     </message>
     <message>
         <source>Big Blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Big Blind</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Geht mit</translation>
     </message>
     <message>
         <source>Bets</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt</translation>
     </message>
     <message>
         <source>Raises</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöht</translation>
     </message>
     <message>
         <source>Folds</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>All-in</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgehen</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>You win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du gewinnst!</translation>
     </message>
     <message>
         <source>You lose!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du verlierst!</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bist du sicher?</translation>
     </message>
     <message>
         <source>Invalid value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert</translation>
     </message>
     <message>
         <source>Unable to write to tavolier.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>tavolier.ini kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>You:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du:</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-Flop</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished"></translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished"></translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>Showdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Showdown</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt</translation>
     </message>
 </context>
 <context>
     <name>TableWindow</name>
     <message>
         <source>Deal a new hand (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Hand geben (D)</translation>
     </message>
     <message>
         <source>Check, or call the bet (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Checken oder den Einsatz mitgehen (C)</translation>
     </message>
     <message>
         <source>Raise (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen (R)</translation>
     </message>
     <message>
         <source>Fold (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen (F)</translation>
     </message>
     <message>
         <source>New match (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Partie (N)</translation>
     </message>
     <message>
         <source>Options (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen (O)</translation>
     </message>
     <message>
         <source>About: the rules (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln: die Spielregeln anzeigen (A)</translation>
     </message>
     <message>
         <source>Hand history (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Handverlauf (H)</translation>
     </message>
     <message>
         <source>Statistics of your hands and of this match (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik deiner Hände und dieser Partie (S)</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
         <source>%1  Press New (N) for a new match</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Drücke Neu (N) für eine neue Partie</translation>
     </message>
     <message>
         <source>Press Deal (D) to play a hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke Geben (D), um eine Hand zu spielen</translation>
     </message>
     <message>
         <source>Pictures missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder fehlen oder sind nicht lesbar: %1</translation>
     </message>
     <message>
         <source>New match</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Partie</translation>
     </message>
     <message>
         <source>Look at the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch ansehen</translation>
     </message>
 </context>
 </TS>

@@ -5,466 +5,597 @@
     <name>HandName</name>
     <message>
         <source>Royal flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush royale</translation>
     </message>
     <message>
         <source>Straight flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush</translation>
     </message>
     <message>
         <source>Straight flush %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush hauteur %1</translation>
     </message>
     <message>
         <source>High card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte haute %1</translation>
     </message>
     <message>
         <source>One pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire %1</translation>
     </message>
     <message>
         <source>Two pairs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Double paire %1</translation>
     </message>
     <message>
         <source>Two pairs %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Double paire %1 et %2</translation>
     </message>
     <message>
         <source>Three %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan %1</translation>
     </message>
     <message>
         <source>Straight %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte hauteur %1</translation>
     </message>
     <message>
         <source>Flush %1 High</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur hauteur %1</translation>
     </message>
     <message>
         <source>Full house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Full aux %1</translation>
     </message>
     <message>
         <source>Full house %1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Full aux %1 par les %2</translation>
     </message>
     <message>
         <source>Four %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré %1</translation>
     </message>
     <message>
         <source>%1, %2 kicker</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kicker %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Hand history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des mains</translation>
     </message>
     <message>
         <source>Hands of this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains de cette session</translation>
     </message>
     <message>
         <source>Save to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un fichier</translation>
     </message>
     <message>
         <source>Copy hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la main</translation>
     </message>
     <message>
         <source>Copy the selected hand as text (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la main sélectionnée sous forme de texte (Ctrl+C)</translation>
     </message>
     <message>
         <source>Export for tracking tools...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter pour les outils de suivi...</translation>
     </message>
     <message>
         <source>Save the selected hands, or all hands of a day, in the words every tracking tool reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les mains sélectionnées, ou toutes les mains d&apos;une journée, dans le format que lit tout outil de suivi</translation>
     </message>
     <message>
         <source>Selected hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains sélectionnées</translation>
     </message>
     <message>
         <source>All hands of a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les mains d&apos;une journée</translation>
     </message>
     <message>
         <source>There was nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y avait rien à exporter.</translation>
     </message>
     <message>
         <source>Export for tracking tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Export pour les outils de suivi</translation>
     </message>
     <message>
         <source>Hand histories (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historiques de mains (*.txt)</translation>
     </message>
     <message>
         <source>The export could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export n&apos;a pas pu être écrit dans %1.</translation>
     </message>
 </context>
 <context>
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cave initiale&#xa0;:</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Play until</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer jusqu&apos;à</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>un tapis de&#xa0;:</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Card Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos des cartes</translation>
     </message>
     <message>
         <source>AI Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau IA</translation>
     </message>
     <message>
         <source>Amateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Amateur</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>Genius</source>
-        <translation type="unfinished"></translation>
+        <translation>Génie</translation>
     </message>
     <message>
         <source>Betting Limits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites de mise&#xa0;:</translation>
     </message>
     <message>
         <source>Small Bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite mise&#xa0;:</translation>
     </message>
     <message>
         <source>Big Bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosse mise&#xa0;:</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser les limites de mise</translation>
     </message>
     <message>
         <source>Higher betting limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter les limites de mise</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Opponents&apos; pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rythme adverse</translation>
     </message>
     <message>
         <source>How fast the opponents&apos; actions are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d&apos;affichage des actions des adversaires</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique&#xa0;: les règles propres au jeu. Standard&#xa0;: le limit hold&apos;em tel qu&apos;on le joue dans les salles de poker. Un changement prend effet à la prochaine donne.</translation>
     </message>
 </context>
 <context>
     <name>Rank</name>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Six</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
 </context>
 <context>
     <name>Ranks</name>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Six</translation>
     </message>
     <message>
         <source>Sevens</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept</translation>
     </message>
     <message>
         <source>Eights</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit</translation>
     </message>
     <message>
         <source>Nines</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>Valets</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>Dames</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rois</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
 </context>
 <context>
     <name>RanksOf</name>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>de Deux</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>de Trois</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>de Quatre</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>de Cinq</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>de Six</translation>
     </message>
     <message>
         <source>Sevens</source>
-        <translation type="unfinished"></translation>
+        <translation>de Sept</translation>
     </message>
     <message>
         <source>Eights</source>
-        <translation type="unfinished"></translation>
+        <translation>de Huit</translation>
     </message>
     <message>
         <source>Nines</source>
-        <translation type="unfinished"></translation>
+        <translation>de Neuf</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>de Dix</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>de Valets</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>de Dames</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>de Rois</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;As</translation>
     </message>
 </context>
 <context>
     <name>RulesDialog</name>
     <message>
         <source>Texas hold&apos;em rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles du Texas hold&apos;em</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Play without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer sans enregistrer</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons</translation>
     </message>
     <message>
         <source>%1: %2 after hand %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 après la main %3</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Your hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos mains</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session</translation>
     </message>
     <message>
         <source>Hands played</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains jouées</translation>
     </message>
     <message>
         <source>Hands won</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains gagnées</translation>
     </message>
     <message>
         <source>Won per hand played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagnées par main jouée</translation>
     </message>
     <message>
         <source>Showdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Abattages</translation>
     </message>
     <message>
         <source>Showdowns per hand played</source>
-        <translation type="unfinished"></translation>
+        <translation>Abattages par main jouée</translation>
     </message>
     <message>
         <source>Chips over the hands of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons au fil des mains de cette partie</translation>
     </message>
     <message>
         <source>The chart is not available (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;est pas disponible (%1).</translation>
     </message>
     <message>
         <source>Biggest pot: %1, taken by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus gros pot&#xa0;: %1, gagnant&#xa0;: %2</translation>
     </message>
     <message>
         <source>Biggest pot: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus gros pot&#xa0;: aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>a hand without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>une main sans nom</translation>
     </message>
     <message>
         <source>Your best hand: %1 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre meilleure main&#xa0;: %1 (%2 %3)</translation>
     </message>
     <message>
         <source>Your best hand: none shown yet</source>
+        <translation>Votre meilleure main&#xa0;: aucune montrée pour l&apos;instant</translation>
+    </message>
+</context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>Hand #%1 · %2 · %3/%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · new match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You post the small blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You post the big blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You call %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 calls %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You raise %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raises %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You bet %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bets %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You fold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are out of chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You take back %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes back %2 · pot %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody wins the pot of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 split %2, %3 each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, everyone folded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chip lost to the split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chips lost to the split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -472,283 +603,283 @@
     <name>TableDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>TableMarksView</name>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>SB</source>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
     <message>
         <source>BB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>You have: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer</translation>
     </message>
 </context>
 <context>
     <name>TableStory</name>
     <message>
         <source>Pot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Call %1 (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre %1 (C)</translation>
     </message>
     <message>
         <source>Check (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole (C)</translation>
     </message>
     <message>
         <source>Raise: %1 in all (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer&#xa0;: %1 au total (R)</translation>
     </message>
     <message>
         <source>Hands are not being saved: %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mains ne sont pas enregistrées&#xa0;: impossible d&apos;écrire %1.</translation>
     </message>
 </context>
 <context>
     <name>TableText</name>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Stats</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Small Blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite blinde</translation>
     </message>
     <message>
         <source>Big Blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosse blinde</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Suit</translation>
     </message>
     <message>
         <source>Bets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise</translation>
     </message>
     <message>
         <source>Raises</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance</translation>
     </message>
     <message>
         <source>Folds</source>
-        <translation type="unfinished"></translation>
+        <translation>Se couche</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapis</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>You win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez&#xa0;!</translation>
     </message>
     <message>
         <source>You lose!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous perdez&#xa0;!</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>Invalid value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide</translation>
     </message>
     <message>
         <source>Unable to write to tavolier.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans tavolier.ini</translation>
     </message>
     <message>
         <source>You:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous:</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantané</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lent</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré-flop</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished"></translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished"></translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>Showdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Abattage</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne</translation>
     </message>
 </context>
 <context>
     <name>TableWindow</name>
     <message>
         <source>Deal a new hand (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner une nouvelle main (D)</translation>
     </message>
     <message>
         <source>Check, or call the bet (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole, ou suivre la mise (C)</translation>
     </message>
     <message>
         <source>Raise (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer (R)</translation>
     </message>
     <message>
         <source>Fold (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer (F)</translation>
     </message>
     <message>
         <source>New match (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie (N)</translation>
     </message>
     <message>
         <source>Options (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Options (O)</translation>
     </message>
     <message>
         <source>About: the rules (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles&#xa0;: afficher les règles du jeu (A)</translation>
     </message>
     <message>
         <source>Hand history (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des mains (H)</translation>
     </message>
     <message>
         <source>Statistics of your hands and of this match (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques de vos mains et de cette partie (S)</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
     <message>
         <source>%1  Press New (N) for a new match</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Appuyez sur Nouveau (N) pour une nouvelle partie</translation>
     </message>
     <message>
         <source>Press Deal (D) to play a hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Donner (D) pour jouer une main</translation>
     </message>
     <message>
         <source>Pictures missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Images manquantes ou illisibles&#xa0;: %1</translation>
     </message>
     <message>
         <source>New match</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Look at the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la table</translation>
     </message>
 </context>
 </TS>

@@ -34,26 +34,33 @@ namespace {
     return std::string(historySeatName(seat));
 }
 
-// "You check" but "Jack checks": the verb agrees with the seat.
-[[nodiscard]] std::string says(SeatNumber seat, std::string_view verb) {
-    std::string line = name(seat);
-    line += ' ';
-    line += verb;
-    if (!seat.isHuman()) {
-        if (verb.ends_with("sh") || verb.ends_with("ch") || verb.ends_with('s'))
-            line += "es";
-        else
-            line += 's';
+// pattern with "%1", "%2", ... replaced by args in turn.
+[[nodiscard]] std::string fill(
+    std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9'
+            && static_cast<std::size_t>(next - '1') < args.size()) {
+            text += *(args.begin() + (next - '1'));
+            ++i;
+        } else {
+            text += pattern[i];
+        }
     }
-    return line;
+    return text;
+}
+
+// "You call 4 · pot 10" but "Jack calls 4 · pot 10": the human's words or
+// another seat's.
+[[nodiscard]] std::string said(const StoryWords::Said& words, SeatNumber seat,
+    std::int64_t amount = 0, std::int64_t potAfter = 0) {
+    return fill(words[seat.isHuman() ? 0 : 1],
+        { historySeatName(seat), std::to_string(amount), std::to_string(potAfter) });
 }
 
 [[nodiscard]] std::string num(std::int64_t value) {
     return std::to_string(value);
-}
-
-[[nodiscard]] std::string chips(std::int64_t value) {
-    return num(value) + (value == 1 || value == -1 ? " chip" : " chips");
 }
 
 [[nodiscard]] std::string twoDigits(int value) {
@@ -88,35 +95,47 @@ namespace {
 }
 
 // "Jack", "Jack and Cindy", "You, Jack and Cindy".
-[[nodiscard]] std::string nameList(const std::vector<SeatNumber>& seats) {
+[[nodiscard]] std::string nameList(
+    const std::vector<SeatNumber>& seats, const StoryWords& words = englishStory()) {
+    const auto nameOf
+        = [&words](SeatNumber seat) { return seat.isHuman() ? words.you : name(seat); };
     std::string list;
-    for (std::size_t i = 0; i < seats.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < seats.size(); ++i) {
         if (i > 0)
-            list += i + 1 == seats.size() ? " and " : ", ";
-        list += name(seats[i]);
+            list += ", ";
+        list += nameOf(seats[i]);
     }
-    return list;
+    if (seats.empty())
+        return list;
+    if (seats.size() == 1)
+        return nameOf(seats.front());
+    return fill(words.lastOfList, { list, nameOf(seats.back()) });
+}
+
+// The name a hand was shown with, in the story's words.
+[[nodiscard]] std::string shownName(std::string_view name, const StoryWords& words) {
+    return words.handName ? words.handName(name) : std::string(name);
 }
 
 // "Jack wins 42", "You win 42", "Jack and Cindy split 42, 21 each"; with
 // side pots, or an odd chip, each winner's take: "Jack wins 30, Cindy wins 12".
-[[nodiscard]] std::string awardText(const PotAwarded& award) {
+[[nodiscard]] std::string awardText(const PotAwarded& award, const StoryWords& words) {
     const std::vector<SeatNumber> winners = winnersOf(award);
     if (winners.empty())
-        return "Nobody wins the pot of " + num(award.pot);
+        return fill(words.nobodyWins, { num(award.pot) });
     if (winners.size() == 1)
-        return says(winners[0], "win") + " " + num(award.share);
+        return said(words.win, winners[0], award.share);
     // An award that does not say each take is an even split.
     bool even = true;
     for (const SeatNumber seat : winners)
         even = even && (award.won[seat.index()] == award.share || award.won[seat.index()] == 0);
     if (even)
-        return nameList(winners) + " split " + num(award.pot) + ", " + num(award.share) + " each";
+        return fill(words.split, { nameList(winners, words), num(award.pot), num(award.share) });
     std::string text;
     for (const SeatNumber seat : winners) {
         if (!text.empty())
             text += ", ";
-        text += says(seat, "win") + " " + num(award.won[seat.index()]);
+        text += said(words.win, seat, award.won[seat.index()]);
     }
     return text;
 }
@@ -139,14 +158,19 @@ const char* streetName(Street street) {
     return "";
 }
 
-std::string matchEndText(const MatchEnded& m) {
+const StoryWords& englishStory() {
+    static const StoryWords english;
+    return english;
+}
+
+std::string matchEndText(const MatchEnded& m, const StoryWords& words) {
     switch (m.result) {
     case MatchResult::humanWon:
-        return "You win!";
+        return words.youWinMatch;
     case MatchResult::humanLost:
-        return "You lose!";
+        return words.youLoseMatch;
     case MatchResult::seatReachedTarget:
-        return m.seat.isHuman() ? std::string("You win!") : name(m.seat) + " wins";
+        return m.seat.isHuman() ? words.youWinMatch : fill(words.seatWinsMatch, { name(m.seat) });
     }
     return {};
 }
@@ -283,103 +307,104 @@ std::string HistoryLine::plain() const {
 
 // ---- The History window's lines
 
-std::vector<HistoryLine> historyLines(const HandRecord& hand) {
+std::vector<HistoryLine> historyLines(const HandRecord& hand, const StoryWords& words) {
     using Kind = HistoryLine::Kind;
     std::vector<HistoryLine> lines;
     const HandStarted& s = hand.start;
-    lines.push_back({ Kind::heading,
-        "Hand #" + num(s.handNumber) + " \u00b7 " + clockText(hand.startedAt) + " \u00b7 "
-            + num(s.smallBet) + "/" + num(s.bigBet) + (s.newMatch ? " \u00b7 new match" : ""),
-        {}, {} });
-    lines.push_back({ Kind::note, "Your cards", { s.humanCards[0], s.humanCards[1] }, {} });
+    std::string heading = fill(words.heading,
+        { num(s.handNumber), clockText(hand.startedAt), num(s.smallBet), num(s.bigBet) });
+    if (s.newMatch)
+        heading = fill(words.newMatch, { heading });
+    lines.push_back({ Kind::heading, std::move(heading), {}, {} });
+    lines.push_back({ Kind::note, words.yourCards, { s.humanCards[0], s.humanCards[1] }, {} });
 
     bool riverShown = false;
     for (const HandRecord::Step& step : hand.steps) {
         if (const auto* blind = std::get_if<BlindPosted>(&step)) {
             lines.push_back({ Kind::blind,
-                says(blind->seat, "post") + (blind->big ? " the big blind " : " the small blind ")
-                    + num(blind->amount) + " \u00b7 pot " + num(blind->potAfter),
+                said(blind->big ? words.postBig : words.postSmall, blind->seat, blind->amount,
+                    blind->potAfter),
                 {}, {} });
         } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
             std::string text;
             switch (a->kind) {
             case ActionKind::check:
-                text = says(a->seat, "check");
+                text = said(words.check, a->seat);
                 break;
             case ActionKind::call:
-                text = says(a->seat, "call") + " " + num(a->paid) + " \u00b7 pot "
-                    + num(a->potAfter);
+                text = said(words.call, a->seat, a->paid, a->potAfter);
                 break;
             case ActionKind::raise:
-                text = says(a->seat, "raise") + " " + num(a->paid) + " \u00b7 pot "
-                    + num(a->potAfter);
+                text = said(words.raise, a->seat, a->paid, a->potAfter);
                 break;
             case ActionKind::bet:
-                text
-                    = says(a->seat, "bet") + " " + num(a->paid) + " \u00b7 pot " + num(a->potAfter);
+                text = said(words.bet, a->seat, a->paid, a->potAfter);
                 break;
             case ActionKind::fold:
-                text = says(a->seat, "fold");
+                text = said(words.fold, a->seat);
                 break;
             case ActionKind::sitsOut:
-                text = name(a->seat) + (a->seat.isHuman() ? " are" : " is") + " out of chips";
+                text = said(words.outOfChips, a->seat);
                 break;
             }
             lines.push_back({ Kind::action, std::move(text), {}, {} });
         } else if (const auto* back = std::get_if<BetReturned>(&step)) {
             lines.push_back({ Kind::action,
-                says(back->seat, "take") + " back " + num(back->amount) + " \u00b7 pot "
-                    + num(back->potAfter),
-                {}, {} });
+                said(words.takeBack, back->seat, back->amount, back->potAfter), {}, {} });
         } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
             const int count = std::clamp(dealt->boardCount, 0, 5);
             std::vector<Card> board(dealt->board.begin(), dealt->board.begin() + count);
             if (dealt->street == Street::showdown && riverShown)
                 board.clear();
             riverShown = riverShown || dealt->street == Street::river;
-            lines.push_back({ Kind::street, streetName(dealt->street), std::move(board), {} });
+            const auto street = std::clamp<std::size_t>(
+                static_cast<std::size_t>(dealt->street) - 1, 0, words.streets.size() - 1);
+            lines.push_back({ Kind::street, words.streets[street], std::move(board), {} });
         } else if (const auto* shown = std::get_if<HandShown>(&step)) {
-            lines.push_back(
-                { Kind::shown, says(shown->seat, "show"), { shown->cards[0], shown->cards[1] },
-                    shown->name.empty() ? std::string() : " \u00b7 " + shown->name });
+            lines.push_back({ Kind::shown, said(words.show, shown->seat),
+                { shown->cards[0], shown->cards[1] },
+                shown->name.empty() ? std::string() : " \u00b7 " + shownName(shown->name, words) });
         } else if (const auto* award = std::get_if<PotAwarded>(&step)) {
-            std::string text = awardText(*award);
+            std::string text = awardText(*award, words);
             if (award->byFolds)
-                text += ", everyone folded";
+                text = fill(words.everyoneFolded, { text });
             lines.push_back({ Kind::result, std::move(text), {}, {} });
             if (award->lostToSplit > 0 && award->winnerCount > 0)
-                lines.push_back(
-                    { Kind::result, chips(award->lostToSplit) + " lost to the split", {}, {} });
+                lines.push_back({ Kind::result,
+                    fill(words.lostToSplit[award->lostToSplit == 1 ? 0 : 1],
+                        { num(award->lostToSplit) }),
+                    {}, {} });
         }
     }
     if (hand.matchEnd)
-        lines.push_back({ Kind::note, "Game over: " + matchEndText(*hand.matchEnd), {}, {} });
+        lines.push_back(
+            { Kind::note, fill(words.gameOver, { matchEndText(*hand.matchEnd, words) }), {}, {} });
     return lines;
 }
 
-std::string historyText(const HandRecord& hand) {
+std::string historyText(const HandRecord& hand, const StoryWords& words) {
     std::string text;
-    for (const HistoryLine& line : historyLines(hand)) {
+    for (const HistoryLine& line : historyLines(hand, words)) {
         text += line.plain();
         text += '\n';
     }
     return text;
 }
 
-std::string winnerCaption(const HandRecord& hand) {
+std::string winnerCaption(const HandRecord& hand, const StoryWords& words) {
     const PotAwarded* award = hand.award();
     if (award == nullptr)
         return {};
     const std::vector<SeatNumber> winners = winnersOf(*award);
     if (award->byFolds && winners.size() == 1)
-        return says(winners[0], "win") + " " + num(award->share);
-    std::string caption = awardText(*award);
+        return said(words.win, winners[0], award->share);
+    std::string caption = awardText(*award, words);
     if (winners.size() == 1) {
         // The name the winner's hand was shown with.
         for (const HandRecord::Step& step : hand.steps) {
             const auto* shown = std::get_if<HandShown>(&step);
             if (shown != nullptr && shown->seat == winners[0] && !shown->name.empty()) {
-                caption += " with " + shown->name;
+                caption = fill(words.withHand, { caption, shownName(shown->name, words) });
                 break;
             }
         }

@@ -114,20 +114,66 @@ struct HistoryLine {
     [[nodiscard]] std::string plain() const;
 };
 
+// The words of the story of a hand, with "%1", "%2", "%3" where the name,
+// the amount and the pot after it go. English by default; the window gives
+// its own language's. Each pair holds the human's words first ("You call"),
+// then another seat's ("%1 calls").
+struct StoryWords {
+    using Said = std::array<std::string, 2>;
+    std::string heading = "Hand #%1 \u00b7 %2 \u00b7 %3/%4";
+    std::string newMatch = "%1 \u00b7 new match";
+    std::string yourCards = "Your cards";
+    Said postSmall { "You post the small blind %2 \u00b7 pot %3",
+        "%1 posts the small blind %2 \u00b7 pot %3" };
+    Said postBig { "You post the big blind %2 \u00b7 pot %3",
+        "%1 posts the big blind %2 \u00b7 pot %3" };
+    Said check { "You check", "%1 checks" };
+    Said call { "You call %2 \u00b7 pot %3", "%1 calls %2 \u00b7 pot %3" };
+    Said raise { "You raise %2 \u00b7 pot %3", "%1 raises %2 \u00b7 pot %3" };
+    Said bet { "You bet %2 \u00b7 pot %3", "%1 bets %2 \u00b7 pot %3" };
+    Said fold { "You fold", "%1 folds" };
+    Said outOfChips { "You are out of chips", "%1 is out of chips" };
+    Said takeBack { "You take back %2 \u00b7 pot %3", "%1 takes back %2 \u00b7 pot %3" };
+    Said show { "You show", "%1 shows" };
+    Said win { "You win %2", "%1 wins %2" };
+    std::string nobodyWins = "Nobody wins the pot of %1";
+    std::string split = "%1 split %2, %3 each";
+    std::string everyoneFolded = "%1, everyone folded";
+    // One chip, then more ("%1 chips lost to the split").
+    std::array<std::string, 2> lostToSplit { "%1 chip lost to the split",
+        "%1 chips lost to the split" };
+    std::string gameOver = "Game over: %1";
+    std::string youWinMatch = "You win!";
+    std::string youLoseMatch = "You lose!";
+    std::string seatWinsMatch = "%1 wins";
+    std::string withHand = "%1 with %2";
+    std::string you = "You";
+    std::string lastOfList = "%1 and %2";
+    std::array<std::string, 5> streets { "Pre-flop", "Flop", "Turn", "River", "Showdown" };
+    // The name a hand is shown with, in these words; empty: as the rules
+    // wrote it.
+    std::function<std::string(std::string_view)> handName;
+};
+[[nodiscard]] const StoryWords& englishStory();
+
 // The History window's story of a hand ("Chong raises 8 · pot 30", "Jack
 // calls 4", "Jack wins 42", ...), as far as it has been played.
-[[nodiscard]] std::vector<HistoryLine> historyLines(const HandRecord& hand);
+[[nodiscard]] std::vector<HistoryLine> historyLines(
+    const HandRecord& hand, const StoryWords& words = englishStory());
 // The same, one line per row, for copying.
-[[nodiscard]] std::string historyText(const HandRecord& hand);
+[[nodiscard]] std::string historyText(
+    const HandRecord& hand, const StoryWords& words = englishStory());
 
 // The felt's caption once the pot has gone: "Jack wins 42 with Two pairs
 // Queens", "Jack and Cindy split 42, 21 each", "You win 14"; empty before.
-[[nodiscard]] std::string winnerCaption(const HandRecord& hand);
+[[nodiscard]] std::string winnerCaption(
+    const HandRecord& hand, const StoryWords& words = englishStory());
 
 // "Pre-flop", "Flop", "Turn", "River", "Showdown".
 [[nodiscard]] const char* streetName(Street street);
 // "You win!", "You lose!" or "Chong wins".
-[[nodiscard]] std::string matchEndText(const MatchEnded& m);
+[[nodiscard]] std::string matchEndText(
+    const MatchEnded& m, const StoryWords& words = englishStory());
 
 // The words that open each hand of a hand-history file: the game's own
 // ("Tavolier Hand #"), or the largest site's, which every tracking tool

@@ -260,9 +260,9 @@ void HistoryWindow::handChanged(std::size_t index) {
 }
 
 void HistoryWindow::rebuild(QTreeWidgetItem* row, const HandRecord& hand) {
-    std::vector<HistoryLine> lines = historyLines(hand);
+    std::vector<HistoryLine> lines = historyLines(hand, m_words);
     QString heading = lines.empty() ? QString() : qs(lines.front().plain());
-    const std::string caption = winnerCaption(hand);
+    const std::string caption = winnerCaption(hand, m_words);
     // The winner on a line of its own, so that a narrow window cuts nothing.
     if (!caption.empty())
         heading += QStringLiteral("\n") + qs(caption);
@@ -304,7 +304,7 @@ QString HistoryWindow::selectedHandText() const {
     const int index = handOf(m_list->currentItem());
     if (index < 0 || static_cast<std::size_t>(index) >= m_history.hands().size())
         return {};
-    return qs(historyText(m_history.hands()[static_cast<std::size_t>(index)]));
+    return qs(historyText(m_history.hands()[static_cast<std::size_t>(index)], m_words));
 }
 
 void HistoryWindow::copySelectedHand() {

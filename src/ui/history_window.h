@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "presentation/hand_history.h"
+#include "ui/table_texts.h"
 
 #include <QWidget>
 
@@ -77,6 +78,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The story's words in the player's language.
+    StoryWords m_words = storyWords();
     void rebuild(QTreeWidgetItem* row, const HandRecord& hand);
     // Asks what to export and where, then writes it.
     void exportForTrackers();

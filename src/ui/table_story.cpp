@@ -166,7 +166,7 @@ void TableStory::openHistory() {
 void TableStory::handChanged(std::size_t index) {
     if (index + 1 == m_history.hands().size()) {
         const HandRecord& hand = m_history.hands()[index];
-        m_caption->setText(QString::fromStdString(tavolier::winnerCaption(hand)));
+        m_caption->setText(QString::fromStdString(tavolier::winnerCaption(hand, m_words)));
         const bool paid = hand.award() != nullptr;
         if (paid != m_potDimmed && m_widgets.pot != nullptr) {
             m_potDimmed = paid;

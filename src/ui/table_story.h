@@ -6,6 +6,7 @@
 #include "presentation/hand_history.h"
 #include "presentation/hand_history_file.h"
 #include "ui/history_window.h"
+#include "ui/table_texts.h"
 
 #include <QLabel>
 #include <QObject>
@@ -87,6 +88,8 @@ public:
     [[nodiscard]] QString historyFolder() const { return m_folder; }
 
 private:
+    // The story's words in the player's language.
+    StoryWords m_words = storyWords();
     void handChanged(std::size_t index);
     void handFinished(const HandRecord& hand);
     void setSaveToFile(bool on);

@@ -219,6 +219,59 @@ std::optional<QString> handNameText(std::string_view english) {
     return mainName(english);
 }
 
+StoryWords storyWords() {
+    const auto story = [](const char* english) {
+        return QCoreApplication::translate("Story", english).toStdString();
+    };
+    StoryWords words;
+    words.heading = story(QT_TRANSLATE_NOOP("Story", "Hand #%1 · %2 · %3/%4"));
+    words.newMatch = story(QT_TRANSLATE_NOOP("Story", "%1 · new match"));
+    words.yourCards = story(QT_TRANSLATE_NOOP("Story", "Your cards"));
+    words.postSmall
+        = { story(QT_TRANSLATE_NOOP("Story", "You post the small blind %2 · pot %3")),
+              story(QT_TRANSLATE_NOOP("Story", "%1 posts the small blind %2 · pot %3")) };
+    words.postBig = { story(QT_TRANSLATE_NOOP("Story", "You post the big blind %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 posts the big blind %2 · pot %3")) };
+    words.check = { story(QT_TRANSLATE_NOOP("Story", "You check")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 checks")) };
+    words.call = { story(QT_TRANSLATE_NOOP("Story", "You call %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 calls %2 · pot %3")) };
+    words.raise = { story(QT_TRANSLATE_NOOP("Story", "You raise %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 raises %2 · pot %3")) };
+    words.bet = { story(QT_TRANSLATE_NOOP("Story", "You bet %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 bets %2 · pot %3")) };
+    words.fold = { story(QT_TRANSLATE_NOOP("Story", "You fold")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 folds")) };
+    words.outOfChips = { story(QT_TRANSLATE_NOOP("Story", "You are out of chips")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 is out of chips")) };
+    words.takeBack = { story(QT_TRANSLATE_NOOP("Story", "You take back %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 takes back %2 · pot %3")) };
+    words.show = { story(QT_TRANSLATE_NOOP("Story", "You show")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 shows")) };
+    words.win = { story(QT_TRANSLATE_NOOP("Story", "You win %2")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 wins %2")) };
+    words.nobodyWins = story(QT_TRANSLATE_NOOP("Story", "Nobody wins the pot of %1"));
+    words.split = story(QT_TRANSLATE_NOOP("Story", "%1 split %2, %3 each"));
+    words.everyoneFolded = story(QT_TRANSLATE_NOOP("Story", "%1, everyone folded"));
+    words.lostToSplit = { story(QT_TRANSLATE_NOOP("Story", "%1 chip lost to the split")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 chips lost to the split")) };
+    words.gameOver = story(QT_TRANSLATE_NOOP("Story", "Game over: %1"));
+    words.youWinMatch = tableText("You win!").toStdString();
+    words.youLoseMatch = tableText("You lose!").toStdString();
+    words.seatWinsMatch = translated("TableText", "%1 wins").toStdString();
+    words.withHand = story(QT_TRANSLATE_NOOP("Story", "%1 with %2"));
+    words.you = translated("TableText", "You").toStdString();
+    words.lastOfList = translated("TableText", "%1 and %2").toStdString();
+    words.streets = { tableText("Pre-flop").toStdString(), tableText("Flop").toStdString(),
+        tableText("Turn").toStdString(), tableText("River").toStdString(),
+        tableText("Showdown").toStdString() };
+    words.handName = [](std::string_view name) {
+        const std::optional<QString> text = handNameText(name);
+        return text ? text->toStdString() : std::string(name);
+    };
+    return words;
+}
+
 QString seatNamesText(const SeatFlags& seats) {
     QStringList names;
     for (const int seat : kNamingOrder)

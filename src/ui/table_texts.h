@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_events.h"
+#include "presentation/hand_history.h"
 
 #include <QString>
 
@@ -19,6 +20,10 @@ namespace tavolier {
 // Ace kicker", "Straight Ten High", Classic's high card "King"), in the
 // player's language; nullopt for a text that is not a hand name.
 [[nodiscard]] std::optional<QString> handNameText(std::string_view english);
+
+// The words of the History window's story of a hand and of the felt's
+// caption, in the player's language.
+[[nodiscard]] StoryWords storyWords();
 
 // "Jack", "Jack and Cindy", "You, Jack and Cindy", in the player's language.
 [[nodiscard]] QString seatNamesText(const SeatFlags& seats);
