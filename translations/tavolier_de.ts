@@ -116,6 +116,43 @@
     </message>
 </context>
 <context>
+    <name>OddsBadge</name>
+    <message>
+        <source>Poor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Below
+Average</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Very
+Good</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>YOUR HAND</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash:</source>
@@ -186,11 +223,11 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Opponents&apos; pace</source>
+        <source>Opponents' pace</source>
         <translation>Gegnertempo</translation>
     </message>
     <message>
-        <source>How fast the opponents&apos; actions are shown</source>
+        <source>How fast the opponents' actions are shown</source>
         <translation>Wie schnell die Aktionen der Gegner angezeigt werden</translation>
     </message>
     <message>
@@ -198,8 +235,15 @@
         <translation>Regeln</translation>
     </message>
     <message>
-        <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold&apos;em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
+        <source>Classic: the game's own rules. Standard: limit hold'em as card rooms play it. A change takes effect at the next Deal.</source>
+        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold'em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPicture</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished">Optionen</translation>
     </message>
 </context>
 <context>
@@ -370,12 +414,171 @@
 <context>
     <name>RulesDialog</name>
     <message>
-        <source>Texas hold&apos;em rules</source>
-        <translation>Texas-Hold&apos;em-Regeln</translation>
+        <source>Texas hold'em rules</source>
+        <translation>Texas-Hold'em-Regeln</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RulesPage</name>
+    <message>
+        <source>Straight flush</source>
+        <translation type="unfinished">Straight Flush</translation>
+    </message>
+    <message>
+        <source>five in a row, one suit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>four cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>three of a kind and a pair</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>five of one suit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>five in a row (A-2-3-4-5 too)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>three cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>two different pairs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>two cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>High card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>none of the above</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Texas Hold'em</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>fixed-limit, as played at this table</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The deal and the blinds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fixed bets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every bet and raise has one fixed size: the &lt;b&gt;small bet&lt;/b&gt; before and on the flop, the &lt;b&gt;big bet&lt;/b&gt; (twice as much) on the turn and the river. Answer a bet with &lt;b&gt;Call&lt;/b&gt; or &lt;b&gt;Fold&lt;/b&gt;; with none to answer, &lt;b&gt;Check&lt;/b&gt; or &lt;b&gt;Raise&lt;/b&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The four streets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pre-flop</source>
+        <translation type="unfinished">Pre-Flop</translation>
+    </message>
+    <message>
+        <source>two cards each</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation type="unfinished">Flop</translation>
+    </message>
+    <message>
+        <source>three on the board</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished">Turn</translation>
+    </message>
+    <message>
+        <source>a fourth card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>River</source>
+        <translation type="unfinished">River</translation>
+    </message>
+    <message>
+        <source>the fifth card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hands, best first</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your odds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The buttons</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -472,131 +675,131 @@
     <name>Story</name>
     <message>
         <source>Hand #%1 · %2 · %3/%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand #%1 · %2 · %3/%4</translation>
     </message>
     <message>
         <source>%1 · new match</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · neue Partie</translation>
     </message>
     <message>
         <source>Your cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Karten</translation>
     </message>
     <message>
         <source>You post the small blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du setzt den Small Blind %2 · Pot %3</translation>
     </message>
     <message>
         <source>%1 posts the small blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt den Small Blind %2 · Pot %3</translation>
     </message>
     <message>
         <source>You post the big blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du setzt den Big Blind %2 · Pot %3</translation>
     </message>
     <message>
         <source>%1 posts the big blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt den Big Blind %2 · Pot %3</translation>
     </message>
     <message>
         <source>You check</source>
-        <translation type="unfinished"></translation>
+        <translation>Du checkst</translation>
     </message>
     <message>
         <source>%1 checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 checkt</translation>
     </message>
     <message>
         <source>You call %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du gehst %2 mit · Pot %3</translation>
     </message>
     <message>
         <source>%1 calls %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geht %2 mit · Pot %3</translation>
     </message>
     <message>
         <source>You raise %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du erhöhst %2 · Pot %3</translation>
     </message>
     <message>
         <source>%1 raises %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erhöht %2 · Pot %3</translation>
     </message>
     <message>
         <source>You bet %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du setzt %2 · Pot %3</translation>
     </message>
     <message>
         <source>%1 bets %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt %2 · Pot %3</translation>
     </message>
     <message>
         <source>You fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Du passt</translation>
     </message>
     <message>
         <source>%1 folds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt</translation>
     </message>
     <message>
         <source>You are out of chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine Chips mehr</translation>
     </message>
     <message>
         <source>%1 is out of chips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Chips mehr</translation>
     </message>
     <message>
         <source>You take back %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du nimmst %2 zurück · Pot %3</translation>
     </message>
     <message>
         <source>%1 takes back %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt %2 zurück · Pot %3</translation>
     </message>
     <message>
         <source>You show</source>
-        <translation type="unfinished"></translation>
+        <translation>Du zeigst</translation>
     </message>
     <message>
         <source>%1 shows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeigt</translation>
     </message>
     <message>
         <source>You win %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du gewinnst %2</translation>
     </message>
     <message>
         <source>%1 wins %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt %2</translation>
     </message>
     <message>
         <source>Nobody wins the pot of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand gewinnt den Pot von %1</translation>
     </message>
     <message>
         <source>%1 split %2, %3 each</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teilen sich %2, je %3</translation>
     </message>
     <message>
         <source>%1, everyone folded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, alle haben gepasst</translation>
     </message>
     <message>
         <source>%1 chip lost to the split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Chip geht bei der Teilung verloren</translation>
     </message>
     <message>
         <source>%1 chips lost to the split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Chips gehen bei der Teilung verloren</translation>
     </message>
     <message>
         <source>Game over: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei: %1</translation>
     </message>
     <message>
         <source>%1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Save the selected hands, or all hands of a day, in the words every tracking tool reads</source>
-        <translation>Enregistrer les mains sélectionnées, ou toutes les mains d&apos;une journée, dans le format que lit tout outil de suivi</translation>
+        <translation>Enregistrer les mains sélectionnées, ou toutes les mains d'une journée, dans le format que lit tout outil de suivi</translation>
     </message>
     <message>
         <source>Selected hands</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>All hands of a day</source>
-        <translation>Toutes les mains d&apos;une journée</translation>
+        <translation>Toutes les mains d'une journée</translation>
     </message>
     <message>
         <source>There was nothing to export.</source>
-        <translation>Il n&apos;y avait rien à exporter.</translation>
+        <translation>Il n'y avait rien à exporter.</translation>
     </message>
     <message>
         <source>Export for tracking tools</source>
@@ -112,14 +112,51 @@
     </message>
     <message>
         <source>The export could not be written to %1.</source>
-        <translation>L&apos;export n&apos;a pas pu être écrit dans %1.</translation>
+        <translation>L'export n'a pas pu être écrit dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>OddsBadge</name>
+    <message>
+        <source>Poor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Below
+Average</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Very
+Good</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>YOUR HAND</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash:</source>
-        <translation>Cave initiale&#xa0;:</translation>
+        <translation>Cave initiale :</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -127,11 +164,11 @@
     </message>
     <message>
         <source>Play until</source>
-        <translation>Jouer jusqu&apos;à</translation>
+        <translation>Jouer jusqu'à</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation>un tapis de&#xa0;:</translation>
+        <translation>un tapis de :</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -163,15 +200,15 @@
     </message>
     <message>
         <source>Betting Limits:</source>
-        <translation>Limites de mise&#xa0;:</translation>
+        <translation>Limites de mise :</translation>
     </message>
     <message>
         <source>Small Bet:</source>
-        <translation>Petite mise&#xa0;:</translation>
+        <translation>Petite mise :</translation>
     </message>
     <message>
         <source>Big Bet:</source>
-        <translation>Grosse mise&#xa0;:</translation>
+        <translation>Grosse mise :</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
@@ -186,20 +223,27 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Opponents&apos; pace</source>
+        <source>Opponents' pace</source>
         <translation>Rythme adverse</translation>
     </message>
     <message>
-        <source>How fast the opponents&apos; actions are shown</source>
-        <translation>Vitesse d&apos;affichage des actions des adversaires</translation>
+        <source>How fast the opponents' actions are shown</source>
+        <translation>Vitesse d'affichage des actions des adversaires</translation>
     </message>
     <message>
         <source>Rules</source>
         <translation>Règles</translation>
     </message>
     <message>
-        <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation>Classique&#xa0;: les règles propres au jeu. Standard&#xa0;: le limit hold&apos;em tel qu&apos;on le joue dans les salles de poker. Un changement prend effet à la prochaine donne.</translation>
+        <source>Classic: the game's own rules. Standard: limit hold'em as card rooms play it. A change takes effect at the next Deal.</source>
+        <translation>Classique : les règles propres au jeu. Standard : le limit hold'em tel qu'on le joue dans les salles de poker. Un changement prend effet à la prochaine donne.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPicture</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished">Options</translation>
     </message>
 </context>
 <context>
@@ -364,18 +408,177 @@
     </message>
     <message>
         <source>Aces</source>
-        <translation>d&apos;As</translation>
+        <translation>d'As</translation>
     </message>
 </context>
 <context>
     <name>RulesDialog</name>
     <message>
-        <source>Texas hold&apos;em rules</source>
-        <translation>Règles du Texas hold&apos;em</translation>
+        <source>Texas hold'em rules</source>
+        <translation>Règles du Texas hold'em</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RulesPage</name>
+    <message>
+        <source>Straight flush</source>
+        <translation type="unfinished">Quinte flush</translation>
+    </message>
+    <message>
+        <source>five in a row, one suit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>four cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>three of a kind and a pair</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>five of one suit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>five in a row (A-2-3-4-5 too)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>three cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>two different pairs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>two cards of one rank</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>High card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>none of the above</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Texas Hold'em</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>fixed-limit, as played at this table</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The deal and the blinds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fixed bets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every bet and raise has one fixed size: the &lt;b&gt;small bet&lt;/b&gt; before and on the flop, the &lt;b&gt;big bet&lt;/b&gt; (twice as much) on the turn and the river. Answer a bet with &lt;b&gt;Call&lt;/b&gt; or &lt;b&gt;Fold&lt;/b&gt;; with none to answer, &lt;b&gt;Check&lt;/b&gt; or &lt;b&gt;Raise&lt;/b&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The four streets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pre-flop</source>
+        <translation type="unfinished">Pré-flop</translation>
+    </message>
+    <message>
+        <source>two cards each</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation type="unfinished">Flop</translation>
+    </message>
+    <message>
+        <source>three on the board</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished">Turn</translation>
+    </message>
+    <message>
+        <source>a fourth card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>River</source>
+        <translation type="unfinished">River</translation>
+    </message>
+    <message>
+        <source>the fifth card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hands, best first</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your odds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The buttons</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -401,7 +604,7 @@
     </message>
     <message>
         <source>%1: %2 after hand %3</source>
-        <translation>%1&#xa0;: %2 après la main %3</translation>
+        <translation>%1 : %2 après la main %3</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -445,15 +648,15 @@
     </message>
     <message>
         <source>The chart is not available (%1).</source>
-        <translation>Le graphique n&apos;est pas disponible (%1).</translation>
+        <translation>Le graphique n'est pas disponible (%1).</translation>
     </message>
     <message>
         <source>Biggest pot: %1, taken by %2</source>
-        <translation>Plus gros pot&#xa0;: %1, gagnant&#xa0;: %2</translation>
+        <translation>Plus gros pot : %1, gagnant : %2</translation>
     </message>
     <message>
         <source>Biggest pot: none yet</source>
-        <translation>Plus gros pot&#xa0;: aucun pour l&apos;instant</translation>
+        <translation>Plus gros pot : aucun pour l'instant</translation>
     </message>
     <message>
         <source>a hand without a name</source>
@@ -461,142 +664,142 @@
     </message>
     <message>
         <source>Your best hand: %1 (%2 %3)</source>
-        <translation>Votre meilleure main&#xa0;: %1 (%2 %3)</translation>
+        <translation>Votre meilleure main : %1 (%2 %3)</translation>
     </message>
     <message>
         <source>Your best hand: none shown yet</source>
-        <translation>Votre meilleure main&#xa0;: aucune montrée pour l&apos;instant</translation>
+        <translation>Votre meilleure main : aucune montrée pour l'instant</translation>
     </message>
 </context>
 <context>
     <name>Story</name>
     <message>
         <source>Hand #%1 · %2 · %3/%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Main n°%1 · %2 · %3/%4</translation>
     </message>
     <message>
         <source>%1 · new match</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · nouvelle partie</translation>
     </message>
     <message>
         <source>Your cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos cartes</translation>
     </message>
     <message>
         <source>You post the small blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous payez la petite blinde %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 posts the small blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paie la petite blinde %2 · pot %3</translation>
     </message>
     <message>
         <source>You post the big blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous payez la grosse blinde %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 posts the big blind %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paie la grosse blinde %2 · pot %3</translation>
     </message>
     <message>
         <source>You check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous dites parole</translation>
     </message>
     <message>
         <source>%1 checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dit parole</translation>
     </message>
     <message>
         <source>You call %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous suivez %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 calls %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suit %2 · pot %3</translation>
     </message>
     <message>
         <source>You raise %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous relancez %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 raises %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 relance %2 · pot %3</translation>
     </message>
     <message>
         <source>You bet %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous misez %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 bets %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mise %2 · pot %3</translation>
     </message>
     <message>
         <source>You fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous vous couchez</translation>
     </message>
     <message>
         <source>%1 folds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se couche</translation>
     </message>
     <message>
         <source>You are out of chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n'avez plus de jetons</translation>
     </message>
     <message>
         <source>%1 is out of chips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'a plus de jetons</translation>
     </message>
     <message>
         <source>You take back %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous reprenez %2 · pot %3</translation>
     </message>
     <message>
         <source>%1 takes back %2 · pot %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 reprend %2 · pot %3</translation>
     </message>
     <message>
         <source>You show</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous montrez</translation>
     </message>
     <message>
         <source>%1 shows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 montre</translation>
     </message>
     <message>
         <source>You win %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez %2</translation>
     </message>
     <message>
         <source>%1 wins %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne %2</translation>
     </message>
     <message>
         <source>Nobody wins the pot of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne ne gagne le pot de %1</translation>
     </message>
     <message>
         <source>%1 split %2, %3 each</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se partagent %2, %3 chacun</translation>
     </message>
     <message>
         <source>%1, everyone folded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tout le monde s'est couché</translation>
     </message>
     <message>
         <source>%1 chip lost to the split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jeton perdu au partage</translation>
     </message>
     <message>
         <source>%1 chips lost to the split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jetons perdus au partage</translation>
     </message>
     <message>
         <source>Game over: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée : %1</translation>
     </message>
     <message>
         <source>%1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec %2</translation>
     </message>
 </context>
 <context>
@@ -626,7 +829,7 @@
     </message>
     <message>
         <source>You have: %1</source>
-        <translation>Vous avez&#xa0;: %1</translation>
+        <translation>Vous avez : %1</translation>
     </message>
     <message>
         <source>Your turn</source>
@@ -649,11 +852,11 @@
     </message>
     <message>
         <source>Raise: %1 in all (R)</source>
-        <translation>Relancer&#xa0;: %1 au total (R)</translation>
+        <translation>Relancer : %1 au total (R)</translation>
     </message>
     <message>
         <source>Hands are not being saved: %1 could not be written.</source>
-        <translation>Les mains ne sont pas enregistrées&#xa0;: impossible d&apos;écrire %1.</translation>
+        <translation>Les mains ne sont pas enregistrées : impossible d'écrire %1.</translation>
     </message>
 </context>
 <context>
@@ -736,11 +939,11 @@
     </message>
     <message>
         <source>You win!</source>
-        <translation>Vous gagnez&#xa0;!</translation>
+        <translation>Vous gagnez !</translation>
     </message>
     <message>
         <source>You lose!</source>
-        <translation>Vous perdez&#xa0;!</translation>
+        <translation>Vous perdez !</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -752,7 +955,7 @@
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Êtes-vous sûr&#xa0;?</translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -760,7 +963,7 @@
     </message>
     <message>
         <source>Unable to write to tavolier.ini</source>
-        <translation>Impossible d&apos;écrire dans tavolier.ini</translation>
+        <translation>Impossible d'écrire dans tavolier.ini</translation>
     </message>
     <message>
         <source>You:</source>
@@ -847,7 +1050,7 @@
     </message>
     <message>
         <source>About: the rules (A)</source>
-        <translation>Règles&#xa0;: afficher les règles du jeu (A)</translation>
+        <translation>Règles : afficher les règles du jeu (A)</translation>
     </message>
     <message>
         <source>Hand history (H)</source>
@@ -871,7 +1074,7 @@
     </message>
     <message>
         <source>Pictures missing or unreadable: %1</source>
-        <translation>Images manquantes ou illisibles&#xa0;: %1</translation>
+        <translation>Images manquantes ou illisibles : %1</translation>
     </message>
     <message>
         <source>New match</source>

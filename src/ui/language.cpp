@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace tavolier {
@@ -85,7 +86,18 @@ std::vector<std::unique_ptr<QTranslator>> installTranslations(
     }
     app.installTranslator(game.get());
     installed.push_back(std::move(game));
+    // The program's locale says which pictures with words to show.
+    QLocale::setDefault(QLocale(language));
     return installed;
+}
+
+QString pictureInLanguage(const AssetFinder& finder, const QString& file) {
+    const QLocale locale;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        return file;
+    const qsizetype dot = file.lastIndexOf(QChar('.'));
+    const QString named = file.left(dot) + QChar('_') + locale.name().left(2) + file.mid(dot);
+    return finder.find(named).isEmpty() ? file : named;
 }
 
 } // namespace tavolier

@@ -33,4 +33,10 @@ inline const QStringList kTranslatedLanguages { QStringLiteral("de"), QStringLit
 std::vector<std::unique_ptr<QTranslator>> installTranslations(
     QCoreApplication& app, const QString& language, const QStringList& dirs);
 
+class AssetFinder;
+
+// A picture that carries words, in the language the game speaks when it
+// was painted for it ("rules_de.jpg" for "rules.jpg"); else the file itself.
+[[nodiscard]] QString pictureInLanguage(const AssetFinder& finder, const QString& file);
+
 } // namespace tavolier

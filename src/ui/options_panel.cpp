@@ -3,6 +3,7 @@
 #include "game/rule_set.h"
 #include "settings/opponents_pace.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/table_texts.h"
 
 #include <QButtonGroup>
@@ -38,7 +39,7 @@ const char* const kPanelButtonStyle
 
 OptionsPanel::OptionsPanel(const AssetFinder& finder, qreal scale, QWidget* parent)
     : QWidget(parent)
-    , m_picture(finder, "options.png", scale) {
+    , m_picture(finder, pictureInLanguage(finder, QStringLiteral("options.png")), scale) {
     setObjectName("Panel1");
     setGeometry(232, 104, 522, 431);
     setAutoFillBackground(true);

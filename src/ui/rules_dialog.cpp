@@ -1,6 +1,7 @@
 #include "ui/rules_dialog.h"
 
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -10,7 +11,7 @@ namespace tavolier {
 
 RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_picture(finder, "rules.jpg", scale) {
+    , m_picture(finder, pictureInLanguage(finder, QStringLiteral("rules.jpg")), scale) {
     setObjectName("AboutBox");
     setWindowTitle(tr("Texas hold'em rules"));
     setModal(true);

@@ -1,5 +1,7 @@
 #include "ui/table_pictures.h"
 
+#include "ui/language.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -60,8 +62,11 @@ void TablePictures::locate(qreal scale) {
     // needs only the cards) or after the first frame on a worker thread.
     for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
         m_strips[i] = std::make_unique<ImageStrip>();
-        m_strips[i]->locate(
-            m_finder, kStripFiles[i].file, kStripFiles[i].width, kStripFiles[i].height, m_scale);
+        // The odds badges carry words: the player's language's when painted.
+        const QString file = QString::fromLatin1(kStripFiles[i].file);
+        m_strips[i]->locate(m_finder,
+            i == at(ImageList::procent) ? pictureInLanguage(m_finder, file) : file,
+            kStripFiles[i].width, kStripFiles[i].height, m_scale);
     }
     m_background = QImage();
     m_backgroundPath.clear();

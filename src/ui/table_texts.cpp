@@ -227,9 +227,8 @@ StoryWords storyWords() {
     words.heading = story(QT_TRANSLATE_NOOP("Story", "Hand #%1 · %2 · %3/%4"));
     words.newMatch = story(QT_TRANSLATE_NOOP("Story", "%1 · new match"));
     words.yourCards = story(QT_TRANSLATE_NOOP("Story", "Your cards"));
-    words.postSmall
-        = { story(QT_TRANSLATE_NOOP("Story", "You post the small blind %2 · pot %3")),
-              story(QT_TRANSLATE_NOOP("Story", "%1 posts the small blind %2 · pot %3")) };
+    words.postSmall = { story(QT_TRANSLATE_NOOP("Story", "You post the small blind %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 posts the small blind %2 · pot %3")) };
     words.postBig = { story(QT_TRANSLATE_NOOP("Story", "You post the big blind %2 · pot %3")),
         story(QT_TRANSLATE_NOOP("Story", "%1 posts the big blind %2 · pot %3")) };
     words.check = { story(QT_TRANSLATE_NOOP("Story", "You check")),

@@ -2,6 +2,7 @@
 // the little dancing figure made of gold coins.
 #include "assetgen.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -10,8 +11,11 @@
 namespace tavolier::assetgen {
 namespace {
 
-const char* const kRatings[7]
-    = { "Poor", "Below\nAverage", "Average", "Good", "Very\nGood", "Great", "Excellent" };
+// The badge's words, in the language the pictures are painted for.
+const char* const kRatings[7] = { QT_TRANSLATE_NOOP("OddsBadge", "Poor"),
+    QT_TRANSLATE_NOOP("OddsBadge", "Below\nAverage"), QT_TRANSLATE_NOOP("OddsBadge", "Average"),
+    QT_TRANSLATE_NOOP("OddsBadge", "Good"), QT_TRANSLATE_NOOP("OddsBadge", "Very\nGood"),
+    QT_TRANSLATE_NOOP("OddsBadge", "Great"), QT_TRANSLATE_NOOP("OddsBadge", "Excellent") };
 
 QColor gradeColour(int grade) {
     static const QColor colours[7] = {
@@ -74,9 +78,10 @@ void paintOddsBadge(QPainter& p, int grade) {
     p.setBrush(gl);
     p.drawPath(gloss);
 
-    drawCentredText(p, QPointF(face.center().x(), face.top() + 13), QStringLiteral("YOUR HAND"),
+    drawCentredText(p, QPointF(face.center().x(), face.top() + 13),
+        QCoreApplication::translate("OddsBadge", "YOUR HAND"),
         pixelFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold), QColor(255, 255, 255, 215), 0.8);
-    const QString label = QString::fromLatin1(kRatings[grade]);
+    const QString label = QCoreApplication::translate("OddsBadge", kRatings[grade]);
     const QStringList lines = label.split(QLatin1Char('\n'));
     const QFont big
         = pixelFont(QStringLiteral("DejaVu Sans"), lines.size() == 1 ? 21 : 18, QFont::Bold);

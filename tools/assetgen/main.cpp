@@ -4,6 +4,10 @@
 //
 // tavolier-assetgen --icons OUTDIR: paints the desktop icon into a hicolor
 // theme tree under OUTDIR: 16 to 512 pixels and a scalable SVG.
+//
+// tavolier-assetgen --language CODE QMFILE OUTDIR: paints the pictures that
+// carry words (the rules page, the options panel, the odds badges) again
+// with the words of QMFILE, as NAME_CODE beside the English ones.
 #include "assetgen.h"
 #include "ui/raw_picture.h"
 
@@ -13,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QSvgGenerator>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -61,6 +66,50 @@ QImage questionBadge(const QImage& table, Ring ring, int scale) {
     return img;
 }
 
+// Odds badges: plaques over the bare table; the last one is the
+// question-mark badge exactly as the background carries it.
+std::vector<QImage> oddsBadges(const QImage& bare, int scale) {
+    std::vector<QImage> procent;
+    for (int grade = 0; grade < 7; ++grade) {
+        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
+        QPainter p(&img);
+        prepare(p, scale);
+        paintOddsBadge(p, grade);
+        procent.push_back(img);
+    }
+    {
+        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
+        QPainter p(&img);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage((kBadgePos.x - kProcentPos.x) * scale, (kBadgePos.y - kProcentPos.y) * scale,
+            questionBadge(bare, Ring::Gold, scale));
+        procent.push_back(img);
+    }
+    return procent;
+}
+
+// The name of a picture file at a scale: "rules.jpg", "rules@2x.jpg".
+QString fileAt(const QString& dir, const QString& base, int scale, const char* ext) {
+    const QString sfx = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return dir + QLatin1Char('/') + base + sfx + QLatin1Char('.') + QLatin1String(ext);
+}
+
+// The pictures that carry words, painted in another language beside the
+// English ones: "rules_de.jpg", "options_de.png", "procent_de.png" (and raw).
+bool paintInLanguage(const QString& dir, const QString& language, int scale) {
+    bool ok = true;
+    const auto named = [&](const char* base, const char* ext) {
+        return fileAt(dir, QLatin1String(base) + QLatin1Char('_') + language, scale, ext);
+    };
+    const std::vector<QImage> procent = oddsBadges(paintBareTable(scale), scale);
+    ok &= save(hstrip(procent), named("procent", "png"), "png")
+        && saveRaw(hstrip(procent), named("procent", "argb"));
+    ok &= save(paintOptionsPanel(scale), named("options", "png"), "png");
+    ok &= save(
+        paintRules(scale).convertToFormat(QImage::Format_RGB888), named("rules", "jpg"), "jpg", 92);
+    return ok;
+}
+
 // Every picture at one scale; suffix "" or "@2x".
 bool paintAll(const QString& dir, int scale) {
     const QString sfx = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
@@ -96,24 +145,7 @@ bool paintAll(const QString& dir, int scale) {
         winks[2 * kPeople + k] = cropAt(closing, off, kWinkWidth, kWinkHeight, scale);
     }
 
-    // Odds badges: plaques over the bare table; the last one is the
-    // question-mark badge exactly as the background carries it.
-    std::vector<QImage> procent;
-    for (int grade = 0; grade < 7; ++grade) {
-        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
-        QPainter p(&img);
-        prepare(p, scale);
-        paintOddsBadge(p, grade);
-        procent.push_back(img);
-    }
-    {
-        QImage img = cropAt(bare, kProcentPos, kBadgeWidth, kBadgeHeight, scale);
-        QPainter p(&img);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage((kBadgePos.x - kProcentPos.x) * scale, (kBadgePos.y - kProcentPos.y) * scale,
-            highlights[15]);
-        procent.push_back(img);
-    }
+    std::vector<QImage> procent = oddsBadges(bare, scale);
 
     // The background: the bare table with the plain portraits and the badge.
     QImage background = bare.copy(0, 0, kTableWidth * scale, kTableHeight * scale)
@@ -209,8 +241,23 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
         return paintIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    if (argc == 5 && std::strcmp(argv[1], "--language") == 0) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        QTranslator words;
+        if (!words.load(QString::fromLocal8Bit(argv[3]))) {
+            std::fprintf(stderr, "tavolier-assetgen: cannot read %s\n", argv[3]);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&words);
+        const QString dir = QString::fromLocal8Bit(argv[4]);
+        bool ok = QDir().mkpath(dir);
+        for (const int scale : { 1, 2 })
+            ok = ok && paintInLanguage(dir, language, scale);
+        return ok ? 0 : 1;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tavolier-assetgen OUTDIR | --icons OUTDIR\n");
+        std::fprintf(stderr,
+            "usage: tavolier-assetgen OUTDIR | --icons OUTDIR | --language CODE QMFILE OUTDIR\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);

@@ -2,9 +2,12 @@
 // application icon.
 #include "assetgen.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -64,13 +67,16 @@ QImage paintOptionsPanel(int scale) {
         QPainter p(&img);
         prepare(p, scale);
 
-        drawCentredText(p, QPointF(261, 36), QStringLiteral("Options"),
-            pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold), QColor(0xf0, 0xd4, 0x84),
-            1.5);
+        const QString title = QCoreApplication::translate("OptionsPicture", "Options");
+        const QFont titleFont = pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold);
+        drawCentredText(p, QPointF(261, 36), title, titleFont, QColor(0xf0, 0xd4, 0x84), 1.5);
+        // The rules and suits either side move out for a longer word.
+        const qreal room
+            = std::max<qreal>(0, QFontMetricsF(titleFont).horizontalAdvance(title) / 2 + 10 - 56);
         p.setPen(QPen(QColor(0xc9, 0xa2, 0x4a, 150), 1));
-        p.drawLine(QPointF(150, 36), QPointF(205, 36));
-        p.drawLine(QPointF(317, 36), QPointF(372, 36));
-        const qreal suitX[4] = { 126, 140, 382, 396 };
+        p.drawLine(QPointF(150 - room, 36), QPointF(205 - room, 36));
+        p.drawLine(QPointF(317 + room, 36), QPointF(372 + room, 36));
+        const qreal suitX[4] = { 126 - room, 140 - room, 382 + room, 396 + room };
         for (int s = 0; s < 4; ++s)
             paintSuit(p, s, QPointF(suitX[s], 36), 9, QColor(0xc9, 0xa2, 0x4a, 200));
 
