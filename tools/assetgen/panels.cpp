@@ -71,8 +71,11 @@ QImage paintOptionsPanel(int scale) {
         const QFont titleFont = pixelFont(QStringLiteral("DejaVu Serif"), 24, QFont::Bold);
         drawCentredText(p, QPointF(261, 36), title, titleFont, QColor(0xf0, 0xd4, 0x84), 1.5);
         // The rules and suits either side move out for a longer word.
-        const qreal room
-            = std::max<qreal>(0, QFontMetricsF(titleFont).horizontalAdvance(title) / 2 + 10 - 56);
+        const QFontMetricsF metrics(titleFont);
+        const qreal room = std::max<qreal>(0,
+            (metrics.horizontalAdvance(title)
+                - metrics.horizontalAdvance(QStringLiteral("Options")))
+                / 2);
         p.setPen(QPen(QColor(0xc9, 0xa2, 0x4a, 150), 1));
         p.drawLine(QPointF(150 - room, 36), QPointF(205 - room, 36));
         p.drawLine(QPointF(317 + room, 36), QPointF(372 + room, 36));
