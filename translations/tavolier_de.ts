@@ -119,37 +119,39 @@
     <name>OddsBadge</name>
     <message>
         <source>Poor</source>
-        <translation type="unfinished" />
+        <translation>Schwach</translation>
     </message>
     <message>
         <source>Below
 Average</source>
-        <translation type="unfinished" />
+        <translation>Eher
+schwach</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished" />
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished" />
+        <translation>Gut</translation>
     </message>
     <message>
         <source>Very
 Good</source>
-        <translation type="unfinished" />
+        <translation>Sehr
+gut</translation>
     </message>
     <message>
         <source>Great</source>
-        <translation type="unfinished" />
+        <translation>Großartig</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished" />
+        <translation>Exzellent</translation>
     </message>
     <message>
         <source>YOUR HAND</source>
-        <translation type="unfinished" />
+        <translation>DEINE HAND</translation>
     </message>
 </context>
 <context>
@@ -160,7 +162,7 @@ Good</source>
     </message>
     <message>
         <source>Enter</source>
-        <translation>Anwenden</translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Play until</source>
@@ -243,7 +245,7 @@ Good</source>
     <name>OptionsPicture</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Optionen</translation>
+        <translation>Optionen</translation>
     </message>
 </context>
 <context>
@@ -426,159 +428,159 @@ Good</source>
     <name>RulesPage</name>
     <message>
         <source>Straight flush</source>
-        <translation type="unfinished">Straight Flush</translation>
+        <translation>Straight Flush</translation>
     </message>
     <message>
         <source>five in a row, one suit</source>
-        <translation type="unfinished" />
+        <translation>fünf in Folge, eine Farbe</translation>
     </message>
     <message>
         <source>Four of a kind</source>
-        <translation type="unfinished" />
+        <translation>Vierling</translation>
     </message>
     <message>
         <source>four cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>vier Karten gleichen Werts</translation>
     </message>
     <message>
         <source>Full house</source>
-        <translation type="unfinished" />
+        <translation>Full House</translation>
     </message>
     <message>
         <source>three of a kind and a pair</source>
-        <translation type="unfinished" />
+        <translation>Drilling und ein Paar</translation>
     </message>
     <message>
         <source>Flush</source>
-        <translation type="unfinished" />
+        <translation>Flush</translation>
     </message>
     <message>
         <source>five of one suit</source>
-        <translation type="unfinished" />
+        <translation>fünf Karten einer Farbe</translation>
     </message>
     <message>
         <source>Straight</source>
-        <translation type="unfinished" />
+        <translation>Straße</translation>
     </message>
     <message>
         <source>five in a row (A-2-3-4-5 too)</source>
-        <translation type="unfinished" />
+        <translation>fünf in Folge, auch A-2-3-4-5</translation>
     </message>
     <message>
         <source>Three of a kind</source>
-        <translation type="unfinished" />
+        <translation>Drilling</translation>
     </message>
     <message>
         <source>three cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>drei Karten gleichen Werts</translation>
     </message>
     <message>
         <source>Two pairs</source>
-        <translation type="unfinished" />
+        <translation>Zwei Paare</translation>
     </message>
     <message>
         <source>two different pairs</source>
-        <translation type="unfinished" />
+        <translation>zwei verschiedene Paare</translation>
     </message>
     <message>
         <source>One pair</source>
-        <translation type="unfinished" />
+        <translation>Ein Paar</translation>
     </message>
     <message>
         <source>two cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>zwei Karten gleichen Werts</translation>
     </message>
     <message>
         <source>High card</source>
-        <translation type="unfinished" />
+        <translation>Höchste Karte</translation>
     </message>
     <message>
         <source>none of the above</source>
-        <translation type="unfinished" />
+        <translation>nichts von alledem</translation>
     </message>
     <message>
         <source>Texas Hold'em</source>
-        <translation type="unfinished" />
+        <translation>Texas Hold'em</translation>
     </message>
     <message>
         <source>fixed-limit, as played at this table</source>
-        <translation type="unfinished" />
+        <translation>Fixed Limit, wie hier am Tisch gespielt</translation>
     </message>
     <message>
         <source>The deal and the blinds</source>
-        <translation type="unfinished" />
+        <translation>Geben und Blinds</translation>
     </message>
     <message>
         <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
-        <translation type="unfinished" />
+        <translation>Du und sieben Gegner erhalten je zwei verdeckte Karten. Die nächsten zwei Spieler setzen die Blinds: der &lt;b&gt;Small Blind&lt;/b&gt; ist ein halber Small Bet, der &lt;b&gt;Big Blind&lt;/b&gt; ein ganzer (bei Limit 4/8: 2 und 4).</translation>
     </message>
     <message>
         <source>Fixed bets</source>
-        <translation type="unfinished" />
+        <translation>Feste Einsätze</translation>
     </message>
     <message>
         <source>Every bet and raise has one fixed size: the &lt;b&gt;small bet&lt;/b&gt; before and on the flop, the &lt;b&gt;big bet&lt;/b&gt; (twice as much) on the turn and the river. Answer a bet with &lt;b&gt;Call&lt;/b&gt; or &lt;b&gt;Fold&lt;/b&gt;; with none to answer, &lt;b&gt;Check&lt;/b&gt; or &lt;b&gt;Raise&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Einsätze und Erhöhungen sind fest: der &lt;b&gt;Small Bet&lt;/b&gt; vor und auf dem Flop, der &lt;b&gt;Big Bet&lt;/b&gt; (das Doppelte) auf Turn und River. Auf einen Einsatz: &lt;b&gt;Mitgehen&lt;/b&gt; oder &lt;b&gt;Passen&lt;/b&gt;; ohne Einsatz: &lt;b&gt;Check&lt;/b&gt; oder &lt;b&gt;Erhöhen&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The four streets</source>
-        <translation type="unfinished" />
+        <translation>Die vier Setzrunden</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished">Pre-Flop</translation>
+        <translation>Pre-Flop</translation>
     </message>
     <message>
         <source>two cards each</source>
-        <translation type="unfinished" />
+        <translation>je zwei Karten</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished">Flop</translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>three on the board</source>
-        <translation type="unfinished" />
+        <translation>drei aufs Board</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished">Turn</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>a fourth card</source>
-        <translation type="unfinished" />
+        <translation>die vierte Karte</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished">River</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>the fifth card</source>
-        <translation type="unfinished" />
+        <translation>die fünfte Karte</translation>
     </message>
     <message>
         <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
-        <translation type="unfinished" />
+        <translation>In jeder Runde wird gesetzt. Beim &lt;b&gt;Showdown&lt;/b&gt; gewinnen die besten fünf deiner zwei und der fünf Boardkarten den Pot; gleiche Hände teilen ihn.</translation>
     </message>
     <message>
         <source>Hands, best first</source>
-        <translation type="unfinished" />
+        <translation>Rangfolge der Hände</translation>
     </message>
     <message>
         <source>Your odds</source>
-        <translation type="unfinished" />
+        <translation>Deine Chancen</translation>
     </message>
     <message>
         <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Halte die Maus auf die Plakette unter den Karten: sie bewertet deine Hand gegen sechs Zufallshände, von &lt;b&gt;Schwach&lt;/b&gt; über &lt;b&gt;Mittel&lt;/b&gt; bis &lt;b&gt;Exzellent&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The buttons</source>
-        <translation type="unfinished" />
+        <translation>Die Knöpfe</translation>
     </message>
     <message>
         <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Geben&lt;/b&gt; startet die nächste Hand, &lt;b&gt;Neu&lt;/b&gt; eine neue Partie. Eine Partie endet, wenn du oder alle Gegner pleite sind oder jemand das Ziel erreicht. &lt;b&gt;Optionen&lt;/b&gt; legt Startchips, Ziel, Limits, Kartenrücken, KI-Stufe und Ton fest.</translation>
     </message>
 </context>
 <context>
@@ -799,7 +801,7 @@ Good</source>
     </message>
     <message>
         <source>%1 with %2</source>
-        <translation>%1 mit %2</translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>

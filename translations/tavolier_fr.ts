@@ -119,37 +119,39 @@
     <name>OddsBadge</name>
     <message>
         <source>Poor</source>
-        <translation type="unfinished" />
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Below
 Average</source>
-        <translation type="unfinished" />
+        <translation>Sous la
+moyenne</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished" />
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished" />
+        <translation>Bon</translation>
     </message>
     <message>
         <source>Very
 Good</source>
-        <translation type="unfinished" />
+        <translation>Très
+bon</translation>
     </message>
     <message>
         <source>Great</source>
-        <translation type="unfinished" />
+        <translation>Superbe</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished" />
+        <translation>Excellent</translation>
     </message>
     <message>
         <source>YOUR HAND</source>
-        <translation type="unfinished" />
+        <translation>VOTRE JEU</translation>
     </message>
 </context>
 <context>
@@ -243,7 +245,7 @@ Good</source>
     <name>OptionsPicture</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
 </context>
 <context>
@@ -426,159 +428,159 @@ Good</source>
     <name>RulesPage</name>
     <message>
         <source>Straight flush</source>
-        <translation type="unfinished">Quinte flush</translation>
+        <translation>Quinte flush</translation>
     </message>
     <message>
         <source>five in a row, one suit</source>
-        <translation type="unfinished" />
+        <translation>suite de cinq, même couleur</translation>
     </message>
     <message>
         <source>Four of a kind</source>
-        <translation type="unfinished" />
+        <translation>Carré</translation>
     </message>
     <message>
         <source>four cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>quatre cartes de même valeur</translation>
     </message>
     <message>
         <source>Full house</source>
-        <translation type="unfinished" />
+        <translation>Full</translation>
     </message>
     <message>
         <source>three of a kind and a pair</source>
-        <translation type="unfinished" />
+        <translation>un brelan et une paire</translation>
     </message>
     <message>
         <source>Flush</source>
-        <translation type="unfinished" />
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>five of one suit</source>
-        <translation type="unfinished" />
+        <translation>cinq de même couleur</translation>
     </message>
     <message>
         <source>Straight</source>
-        <translation type="unfinished" />
+        <translation>Quinte</translation>
     </message>
     <message>
         <source>five in a row (A-2-3-4-5 too)</source>
-        <translation type="unfinished" />
+        <translation>suite de cinq, dont A-2-3-4-5</translation>
     </message>
     <message>
         <source>Three of a kind</source>
-        <translation type="unfinished" />
+        <translation>Brelan</translation>
     </message>
     <message>
         <source>three cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>trois cartes de même valeur</translation>
     </message>
     <message>
         <source>Two pairs</source>
-        <translation type="unfinished" />
+        <translation>Double paire</translation>
     </message>
     <message>
         <source>two different pairs</source>
-        <translation type="unfinished" />
+        <translation>deux paires différentes</translation>
     </message>
     <message>
         <source>One pair</source>
-        <translation type="unfinished" />
+        <translation>Paire</translation>
     </message>
     <message>
         <source>two cards of one rank</source>
-        <translation type="unfinished" />
+        <translation>deux cartes de même valeur</translation>
     </message>
     <message>
         <source>High card</source>
-        <translation type="unfinished" />
+        <translation>Carte haute</translation>
     </message>
     <message>
         <source>none of the above</source>
-        <translation type="unfinished" />
+        <translation>aucune des mains ci-dessus</translation>
     </message>
     <message>
         <source>Texas Hold'em</source>
-        <translation type="unfinished" />
+        <translation>Texas Hold'em</translation>
     </message>
     <message>
         <source>fixed-limit, as played at this table</source>
-        <translation type="unfinished" />
+        <translation>limite fixe, comme à cette table</translation>
     </message>
     <message>
         <source>The deal and the blinds</source>
-        <translation type="unfinished" />
+        <translation>La donne et les blindes</translation>
     </message>
     <message>
         <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
-        <translation type="unfinished" />
+        <translation>Vous et sept adversaires recevez deux cartes cachées. Les deux joueurs suivants paient les blindes : la &lt;b&gt;petite blinde&lt;/b&gt; vaut une demi-petite mise, la &lt;b&gt;grosse blinde&lt;/b&gt; une petite mise (en 4/8 : 2 et 4).</translation>
     </message>
     <message>
         <source>Fixed bets</source>
-        <translation type="unfinished" />
+        <translation>Mises fixes</translation>
     </message>
     <message>
         <source>Every bet and raise has one fixed size: the &lt;b&gt;small bet&lt;/b&gt; before and on the flop, the &lt;b&gt;big bet&lt;/b&gt; (twice as much) on the turn and the river. Answer a bet with &lt;b&gt;Call&lt;/b&gt; or &lt;b&gt;Fold&lt;/b&gt;; with none to answer, &lt;b&gt;Check&lt;/b&gt; or &lt;b&gt;Raise&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Mises et relances sont fixes : la &lt;b&gt;petite mise&lt;/b&gt; avant et au flop, la &lt;b&gt;grosse mise&lt;/b&gt; (le double) au turn et à la river. Face à une mise : &lt;b&gt;Suivre&lt;/b&gt; ou &lt;b&gt;Passer&lt;/b&gt; ; sinon &lt;b&gt;Parole&lt;/b&gt; ou &lt;b&gt;Relancer&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The four streets</source>
-        <translation type="unfinished" />
+        <translation>Les quatre tours</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished">Pré-flop</translation>
+        <translation>Pré-flop</translation>
     </message>
     <message>
         <source>two cards each</source>
-        <translation type="unfinished" />
+        <translation>deux par joueur</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished">Flop</translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>three on the board</source>
-        <translation type="unfinished" />
+        <translation>trois au tableau</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished">Turn</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>a fourth card</source>
-        <translation type="unfinished" />
+        <translation>une quatrième</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished">River</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>the fifth card</source>
-        <translation type="unfinished" />
+        <translation>la cinquième</translation>
     </message>
     <message>
         <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
-        <translation type="unfinished" />
+        <translation>On mise à chaque tour. À l'&lt;b&gt;abattage&lt;/b&gt;, les cinq meilleures cartes de vos deux et des cinq du tableau gagnent le pot ; à égalité, on partage.</translation>
     </message>
     <message>
         <source>Hands, best first</source>
-        <translation type="unfinished" />
+        <translation>Classement des mains</translation>
     </message>
     <message>
         <source>Your odds</source>
-        <translation type="unfinished" />
+        <translation>Vos chances</translation>
     </message>
     <message>
         <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Survolez le badge sous vos cartes pour voir ce que vaut votre jeu face à six mains au hasard : de &lt;b&gt;Faible&lt;/b&gt; à &lt;b&gt;Excellent&lt;/b&gt; en passant par &lt;b&gt;Moyen&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The buttons</source>
-        <translation type="unfinished" />
+        <translation>Les boutons</translation>
     </message>
     <message>
         <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Donner&lt;/b&gt; lance la main suivante, &lt;b&gt;Nouveau&lt;/b&gt; une nouvelle partie. La partie finit si vous ou tous les adversaires êtes ruinés, ou si un joueur atteint le but. &lt;b&gt;Options&lt;/b&gt; règle : cave initiale, but, limites, dos des cartes, niveau IA et son.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "ui/side_windows.h"
 
 #include "core/seats.h"
+#include "core/table_state.h"
 #include "presentation/hand_history.h"
 #include "ui/chips_chart.h"
 #include "ui/fonts.h"
@@ -49,6 +50,8 @@ const QColor kInk(0xf2, 0xe6, 0xc8);
 const QColor kGold(0xd9, 0xb4, 0x52);
 
 QString plainName(int seat) {
+    if (seat == kHuman)
+        return QCoreApplication::translate("TableText", "You");
     const std::string_view name = seatInfo(seat).name;
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }

@@ -1,0 +1,213 @@
+// The game in German and French: the desktop's language is chosen as gettext
+// does, every hand name either rule set writes is translated whole, and the
+// windows show no English text that has a translation, nor a cut one.
+#include "core/seats.h"
+#include "evaluation/hand_names.h"
+#include "evaluation/standard_ranking.h"
+#include "ui/history_window.h"
+#include "ui/language.h"
+#include "ui/options_panel.h"
+#include "ui/table_story.h"
+#include "ui/table_texts.h"
+#include "ui_fixture.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace tavolier {
+namespace {
+
+// The game's translation installed for the life of the object.
+class InLanguage {
+public:
+    explicit InLanguage(const QString& code)
+        : m_translators(
+            installTranslations(*qApp, code, { QStringLiteral(TAVOLIER_TRANSLATIONS_DIR) })) { }
+    ~InLanguage() {
+        for (const auto& translator : m_translators)
+            QCoreApplication::removeTranslator(translator.get());
+        QLocale::setDefault(m_locale);
+    }
+    [[nodiscard]] bool loaded() const { return !m_translators.empty(); }
+
+private:
+    QLocale m_locale;
+    std::vector<std::unique_ptr<QTranslator>> m_translators;
+};
+
+// The English texts that a .ts file translates into something else.
+QSet<QString> translatedSources(const QString& language) {
+    QFile file(QStringLiteral(TAVOLIER_TS_DIR "/tavolier_") + language + QStringLiteral(".ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    QSet<QString> sources;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QStringLiteral("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QStringLiteral("translation") && xml.readElementText() != source)
+            sources.insert(source);
+    }
+    return sources;
+}
+
+// Every hand name the two rule sets can write: Classic's by score, and the
+// Standard names of every category with every rank in each place a name reads.
+std::vector<std::string> everyHandName() {
+    std::vector<std::string> names;
+    for (std::int32_t score = 0; score <= 1000; ++score)
+        if (!handName(score).empty())
+            names.emplace_back(handName(score));
+    for (int category = 0; category <= static_cast<int>(HandCategory::straightFlush); ++category)
+        for (int a = 0; a < 13; ++a)
+            for (int b = 0; b < 13; ++b)
+                for (int c = -1; c < 13; ++c) {
+                    StandardRank rank;
+                    rank.category = static_cast<HandCategory>(category);
+                    rank.ranks = { a, b, b, b, c };
+                    names.push_back(standardHandName(rank));
+                }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+TEST(Language, TheDesktopsLanguageIsReadAsGettextReadsIt) {
+    const QStringList available { QStringLiteral("de"), QStringLiteral("fr") };
+    struct Case {
+        QString asked;
+        std::map<std::string, QString> environment;
+        QString chosen;
+    };
+    const std::vector<Case> cases {
+        { {}, { { "LANG", "de_DE.UTF-8" } }, "de" },
+        { {}, { { "LANG", "fr_CA@euro" } }, "fr" },
+        { {}, { { "LANG", "it_IT.UTF-8" } }, "en" },
+        { {}, { { "LC_ALL", "fr_FR.UTF-8" }, { "LANG", "de_DE.UTF-8" } }, "fr" },
+        { {}, { { "LC_MESSAGES", "de_AT" }, { "LANG", "fr_FR" } }, "de" },
+        // LANGUAGE is a list, read first: the first language there is wins.
+        { {}, { { "LANGUAGE", "it:fr:de" }, { "LANG", "de_DE" } }, "fr" },
+        { {}, { { "LANGUAGE", "en_GB:de" }, { "LANG", "de_DE" } }, "en" },
+        // ... but not under the C locale, whose messages are English.
+        { {}, { { "LANGUAGE", "de" }, { "LANG", "C" } }, "en" },
+        { {}, {}, "en" },
+        { "fr", { { "LANG", "de_DE.UTF-8" } }, "fr" },
+        { "en", { { "LANG", "de_DE.UTF-8" } }, "en" },
+        { "xx", { { "LANG", "de_DE.UTF-8" } }, "en" },
+    };
+    for (const Case& c : cases) {
+        const auto environment = [&c](const char* name) {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? QString() : found->second;
+        };
+        EXPECT_EQ(chooseLanguage(c.asked, environment, available), c.chosen)
+            << c.asked.toStdString() << " " << c.environment.size();
+    }
+}
+
+TEST(Language, EveryHandNameReadsAsWrittenInEnglishAndWholeInEachLanguage) {
+    const std::vector<std::string> names = everyHandName();
+    ASSERT_GT(names.size(), 1000u);
+    for (const std::string& name : names) {
+        const std::optional<QString> english = handNameText(name);
+        ASSERT_TRUE(english.has_value()) << name;
+        EXPECT_EQ(english->toStdString(), name);
+    }
+    for (const QString& language : kTranslatedLanguages) {
+        const InLanguage speaking(language);
+        ASSERT_TRUE(speaking.loaded()) << language.toStdString();
+        // Two hands the English tells apart stay apart: no rank word is
+        // lost or shared, no placeholder left unfilled.
+        QSet<QString> translated;
+        for (const std::string& name : names) {
+            const QString text = handNameText(name).value_or(QString());
+            EXPECT_FALSE(text.isEmpty() || text.contains(QChar('%'))) << name;
+            translated.insert(text);
+        }
+        EXPECT_EQ(static_cast<std::size_t>(translated.size()), names.size())
+            << language.toStdString();
+    }
+}
+
+// The texts a widget shows that may be cut: a label's lines, a button's
+// caption.
+void expectWhole(const QWidget& widget, const QString& where) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        if (label->wordWrap() || label->text().contains(QChar('<')))
+            return;
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : label->text().split(QChar('\n')))
+            EXPECT_LE(metrics.horizontalAdvance(line), label->contentsRect().width() + 1)
+                << where.toStdString() << ": " << label->objectName().toStdString() << " \""
+                << line.toStdString() << "\"";
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        EXPECT_LE(button->sizeHint().width() - 8, button->width())
+            << where.toStdString() << ": " << button->objectName().toStdString() << " \""
+            << button->text().toStdString() << "\"";
+    }
+}
+
+// The opponents' names, the same in every language ("Jack" is no rank).
+QSet<QString> opponentNames() {
+    QSet<QString> names;
+    for (int seat = 1; seat < kHuman; ++seat)
+        names.insert(QString::fromUtf8(
+            seatInfo(seat).name.data(), static_cast<qsizetype>(seatInfo(seat).name.size())));
+    return names;
+}
+
+// Visible texts of window and its children that the language translates
+// but that show in English, and texts cut by their widget.
+void expectTranslatedAndWhole(QWidget& window, const QSet<QString>& english, const QString& where) {
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.push_front(&window);
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(&window) && widget != &window)
+            continue;
+        QStringList texts { widget->windowTitle(), widget->toolTip() };
+        if (const auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        for (const QString& text : texts)
+            EXPECT_FALSE(english.contains(text) && !opponentNames().contains(text))
+                << where.toStdString() << ": " << widget->objectName().toStdString() << " shows \""
+                << text.toStdString() << "\" in English";
+        expectWhole(*widget, where);
+    }
+}
+
+TEST(Language, TheWindowsSpeakTheLanguageWholeAtOneAndTwoTimes) {
+    for (const QString& language : kTranslatedLanguages) {
+        const InLanguage speaking(language);
+        ASSERT_TRUE(speaking.loaded());
+        const QSet<QString> english = translatedSources(language);
+        ASSERT_GT(english.size(), 200);
+        uitest::WindowFixture fixture(11);
+        TableWindow& form = fixture.open();
+        form.show();
+        ASSERT_TRUE(uitest::checkDownToTheEnd(form));
+        form.optionsPanel()->show();
+        form.story()->openHistory();
+        form.openStatistics();
+        for (const QSize size : { QSize(1000, 670), QSize(2000, 1340) }) {
+            form.resize(size);
+            QCoreApplication::processEvents();
+            const QString where = language + QStringLiteral(" at %1 pixels").arg(size.width());
+            expectTranslatedAndWhole(form, english, where);
+            expectTranslatedAndWhole(*form.story()->historyWindow(), english, where);
+            expectTranslatedAndWhole(*form.statisticsWindow(), english, where);
+        }
+    }
+}
+
+} // namespace
+} // namespace tavolier
