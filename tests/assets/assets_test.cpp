@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -374,7 +375,10 @@ TEST(Generator, WritesTheSameBytesEveryRun) {
     const QStringList files = QDir(kDir).entryList(QDir::Files);
     int compared = 0;
     for (const QString& name : files) {
-        if (name == QStringLiteral("assets.stamp"))
+        // The stamps, and the pictures painted again in another language
+        // by a run of their own ("rules_de.jpg").
+        static const QRegularExpression inLanguage(QStringLiteral("_[a-z]{2}(@2x)?\\.|\\.stamp$"));
+        if (inLanguage.match(name).hasMatch())
             continue;
         QFile a(kDir + QLatin1Char('/') + name);
         QFile b(tmp.path() + QLatin1Char('/') + name);
