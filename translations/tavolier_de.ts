@@ -225,11 +225,11 @@ gut</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Opponents' pace</source>
+        <source>Opponents&apos; pace</source>
         <translation>Gegnertempo</translation>
     </message>
     <message>
-        <source>How fast the opponents' actions are shown</source>
+        <source>How fast the opponents&apos; actions are shown</source>
         <translation>Wie schnell die Aktionen der Gegner angezeigt werden</translation>
     </message>
     <message>
@@ -237,8 +237,8 @@ gut</translation>
         <translation>Regeln</translation>
     </message>
     <message>
-        <source>Classic: the game's own rules. Standard: limit hold'em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold'em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
+        <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
+        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold&apos;em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
     </message>
 </context>
 <context>
@@ -416,8 +416,8 @@ gut</translation>
 <context>
     <name>RulesDialog</name>
     <message>
-        <source>Texas hold'em rules</source>
-        <translation>Texas-Hold'em-Regeln</translation>
+        <source>Texas hold&apos;em rules</source>
+        <translation>Texas-Hold&apos;em-Regeln</translation>
     </message>
     <message>
         <source>OK</source>
@@ -499,8 +499,8 @@ gut</translation>
         <translation>nichts von alledem</translation>
     </message>
     <message>
-        <source>Texas Hold'em</source>
-        <translation>Texas Hold'em</translation>
+        <source>Texas Hold&apos;em</source>
+        <translation>Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>fixed-limit, as played at this table</source>
@@ -559,7 +559,7 @@ gut</translation>
         <translation>die fünfte Karte</translation>
     </message>
     <message>
-        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
+        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board&apos;s five win the pot; equal hands share it.</source>
         <translation>In jeder Runde wird gesetzt. Beim &lt;b&gt;Showdown&lt;/b&gt; gewinnen die besten fünf deiner zwei und der fünf Boardkarten den Pot; gleiche Hände teilen ihn.</translation>
     </message>
     <message>
@@ -579,7 +579,7 @@ gut</translation>
         <translation>Die Knöpfe</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
+        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents&apos; level and the sound.</source>
         <translation>&lt;b&gt;Geben&lt;/b&gt; startet die nächste Hand, &lt;b&gt;Neu&lt;/b&gt; eine neue Partie. Eine Partie endet, wenn du oder alle Gegner pleite sind oder jemand das Ziel erreicht. &lt;b&gt;Optionen&lt;/b&gt; legt Startchips, Ziel, Limits, Kartenrücken, KI-Stufe und Ton fest.</translation>
     </message>
 </context>
@@ -1085,6 +1085,298 @@ gut</translation>
     <message>
         <source>Look at the table</source>
         <translation>Tisch ansehen</translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::RulesDialog</name>
+    <message>
+        <source>The rules of Texas hold&apos;em</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A page of the rules; OK or Esc closes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::StatisticsWindow</name>
+    <message>
+        <source>Chips over the hands of this match</source>
+        <translation type="unfinished">Chips im Verlauf dieser Partie</translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::TableAccessibility</name>
+    <message>
+        <source>10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation type="unfinished">Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation type="unfinished">Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation type="unfinished">König</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation type="unfinished">Ass</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished">Du</translation>
+    </message>
+    <message>
+        <source>Pre-flop</source>
+        <translation type="unfinished">Pre-Flop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation type="unfinished">Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished">Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation type="unfinished">River</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation type="unfinished">Showdown</translation>
+    </message>
+    <message>
+        <source>Initial cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter initial cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play until someone wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chips above the initial cash that win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter play until someone wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound: press to switch it on or off (shows the state)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower betting limits</source>
+        <translation type="unfinished">Einsatzlimits senken</translation>
+    </message>
+    <message>
+        <source>Higher betting limits</source>
+        <translation type="unfinished">Einsatzlimits erhöhen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Closes the options (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opponents&apos; pace</source>
+        <translation type="unfinished">Gegnertempo</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Regeln</translation>
+    </message>
+    <message>
+        <source>Card back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn to act</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation type="unfinished">Pot</translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation type="unfinished">Deine Karten</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chips</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dealer button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>small blind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>big blind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press New (N) for a new match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call %1 (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>raise to %1 in all (R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fold (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opponents are acting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand is over: press Deal (D) for the next one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cards yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hand yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, folded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Best hand: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation type="unfinished">%1 checkt</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raises %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation type="unfinished">%1 passt</translation>
+    </message>
+    <message>
+        <source>%1 is out of chips</source>
+        <translation type="unfinished">%1 hat keine Chips mehr</translation>
+    </message>
+    <message>
+        <source>%1, all in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation type="unfinished">Du gewinnst %1</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation type="unfinished">%1 gewinnt %2</translation>
+    </message>
+    <message>
+        <source>Nobody wins the pot</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Save the selected hands, or all hands of a day, in the words every tracking tool reads</source>
-        <translation>Enregistrer les mains sélectionnées, ou toutes les mains d'une journée, dans le format que lit tout outil de suivi</translation>
+        <translation>Enregistrer les mains sélectionnées, ou toutes les mains d&apos;une journée, dans le format que lit tout outil de suivi</translation>
     </message>
     <message>
         <source>Selected hands</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>All hands of a day</source>
-        <translation>Toutes les mains d'une journée</translation>
+        <translation>Toutes les mains d&apos;une journée</translation>
     </message>
     <message>
         <source>There was nothing to export.</source>
-        <translation>Il n'y avait rien à exporter.</translation>
+        <translation>Il n&apos;y avait rien à exporter.</translation>
     </message>
     <message>
         <source>Export for tracking tools</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>The export could not be written to %1.</source>
-        <translation>L'export n'a pas pu être écrit dans %1.</translation>
+        <translation>L&apos;export n&apos;a pas pu être écrit dans %1.</translation>
     </message>
 </context>
 <context>
@@ -158,7 +158,7 @@ bon</translation>
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash:</source>
-        <translation>Cave initiale :</translation>
+        <translation>Cave initiale&#xa0;:</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -166,11 +166,11 @@ bon</translation>
     </message>
     <message>
         <source>Play until</source>
-        <translation>Jouer jusqu'à</translation>
+        <translation>Jouer jusqu&apos;à</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation>un tapis de :</translation>
+        <translation>un tapis de&#xa0;:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -202,15 +202,15 @@ bon</translation>
     </message>
     <message>
         <source>Betting Limits:</source>
-        <translation>Limites de mise :</translation>
+        <translation>Limites de mise&#xa0;:</translation>
     </message>
     <message>
         <source>Small Bet:</source>
-        <translation>Petite mise :</translation>
+        <translation>Petite mise&#xa0;:</translation>
     </message>
     <message>
         <source>Big Bet:</source>
-        <translation>Grosse mise :</translation>
+        <translation>Grosse mise&#xa0;:</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
@@ -225,20 +225,20 @@ bon</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Opponents' pace</source>
+        <source>Opponents&apos; pace</source>
         <translation>Rythme adverse</translation>
     </message>
     <message>
-        <source>How fast the opponents' actions are shown</source>
-        <translation>Vitesse d'affichage des actions des adversaires</translation>
+        <source>How fast the opponents&apos; actions are shown</source>
+        <translation>Vitesse d&apos;affichage des actions des adversaires</translation>
     </message>
     <message>
         <source>Rules</source>
         <translation>Règles</translation>
     </message>
     <message>
-        <source>Classic: the game's own rules. Standard: limit hold'em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation>Classique : les règles propres au jeu. Standard : le limit hold'em tel qu'on le joue dans les salles de poker. Un changement prend effet à la prochaine donne.</translation>
+        <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
+        <translation>Classique&#xa0;: les règles propres au jeu. Standard&#xa0;: le limit hold&apos;em tel qu&apos;on le joue dans les salles de poker. Un changement prend effet à la prochaine donne.</translation>
     </message>
 </context>
 <context>
@@ -410,14 +410,14 @@ bon</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation>d'As</translation>
+        <translation>d&apos;As</translation>
     </message>
 </context>
 <context>
     <name>RulesDialog</name>
     <message>
-        <source>Texas hold'em rules</source>
-        <translation>Règles du Texas hold'em</translation>
+        <source>Texas hold&apos;em rules</source>
+        <translation>Règles du Texas hold&apos;em</translation>
     </message>
     <message>
         <source>OK</source>
@@ -499,8 +499,8 @@ bon</translation>
         <translation>aucune des mains ci-dessus</translation>
     </message>
     <message>
-        <source>Texas Hold'em</source>
-        <translation>Texas Hold'em</translation>
+        <source>Texas Hold&apos;em</source>
+        <translation>Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>fixed-limit, as played at this table</source>
@@ -512,7 +512,7 @@ bon</translation>
     </message>
     <message>
         <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
-        <translation>Vous et sept adversaires recevez deux cartes cachées. Les deux joueurs suivants paient les blindes : la &lt;b&gt;petite blinde&lt;/b&gt; vaut une demi-petite mise, la &lt;b&gt;grosse blinde&lt;/b&gt; une petite mise (en 4/8 : 2 et 4).</translation>
+        <translation>Vous et sept adversaires recevez deux cartes cachées. Les deux joueurs suivants paient les blindes&#xa0;: la &lt;b&gt;petite blinde&lt;/b&gt; vaut une demi-petite mise, la &lt;b&gt;grosse blinde&lt;/b&gt; une petite mise (en 4/8&#xa0;: 2 et 4).</translation>
     </message>
     <message>
         <source>Fixed bets</source>
@@ -520,7 +520,7 @@ bon</translation>
     </message>
     <message>
         <source>Every bet and raise has one fixed size: the &lt;b&gt;small bet&lt;/b&gt; before and on the flop, the &lt;b&gt;big bet&lt;/b&gt; (twice as much) on the turn and the river. Answer a bet with &lt;b&gt;Call&lt;/b&gt; or &lt;b&gt;Fold&lt;/b&gt;; with none to answer, &lt;b&gt;Check&lt;/b&gt; or &lt;b&gt;Raise&lt;/b&gt;.</source>
-        <translation>Mises et relances sont fixes : la &lt;b&gt;petite mise&lt;/b&gt; avant et au flop, la &lt;b&gt;grosse mise&lt;/b&gt; (le double) au turn et à la river. Face à une mise : &lt;b&gt;Suivre&lt;/b&gt; ou &lt;b&gt;Passer&lt;/b&gt; ; sinon &lt;b&gt;Parole&lt;/b&gt; ou &lt;b&gt;Relancer&lt;/b&gt;.</translation>
+        <translation>Mises et relances sont fixes&#xa0;: la &lt;b&gt;petite mise&lt;/b&gt; avant et au flop, la &lt;b&gt;grosse mise&lt;/b&gt; (le double) au turn et à la river. Face à une mise&#xa0;: &lt;b&gt;Suivre&lt;/b&gt; ou &lt;b&gt;Passer&lt;/b&gt;&#xa0;; sinon &lt;b&gt;Parole&lt;/b&gt; ou &lt;b&gt;Relancer&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The four streets</source>
@@ -559,8 +559,8 @@ bon</translation>
         <translation>la cinquième</translation>
     </message>
     <message>
-        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board's five win the pot; equal hands share it.</source>
-        <translation>On mise à chaque tour. À l'&lt;b&gt;abattage&lt;/b&gt;, les cinq meilleures cartes de vos deux et des cinq du tableau gagnent le pot ; à égalité, on partage.</translation>
+        <source>Each street has a round of betting. At the &lt;b&gt;showdown&lt;/b&gt; the best five of your two cards and the board&apos;s five win the pot; equal hands share it.</source>
+        <translation>On mise à chaque tour. À l&apos;&lt;b&gt;abattage&lt;/b&gt;, les cinq meilleures cartes de vos deux et des cinq du tableau gagnent le pot&#xa0;; à égalité, on partage.</translation>
     </message>
     <message>
         <source>Hands, best first</source>
@@ -572,15 +572,15 @@ bon</translation>
     </message>
     <message>
         <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
-        <translation>Survolez le badge sous vos cartes pour voir ce que vaut votre jeu face à six mains au hasard : de &lt;b&gt;Faible&lt;/b&gt; à &lt;b&gt;Excellent&lt;/b&gt; en passant par &lt;b&gt;Moyen&lt;/b&gt;.</translation>
+        <translation>Survolez le badge sous vos cartes pour voir ce que vaut votre jeu face à six mains au hasard&#xa0;: de &lt;b&gt;Faible&lt;/b&gt; à &lt;b&gt;Excellent&lt;/b&gt; en passant par &lt;b&gt;Moyen&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The buttons</source>
         <translation>Les boutons</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents' level and the sound.</source>
-        <translation>&lt;b&gt;Donner&lt;/b&gt; lance la main suivante, &lt;b&gt;Nouveau&lt;/b&gt; une nouvelle partie. La partie finit si vous ou tous les adversaires êtes ruinés, ou si un joueur atteint le but. &lt;b&gt;Options&lt;/b&gt; règle : cave initiale, but, limites, dos des cartes, niveau IA et son.</translation>
+        <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents&apos; level and the sound.</source>
+        <translation>&lt;b&gt;Donner&lt;/b&gt; lance la main suivante, &lt;b&gt;Nouveau&lt;/b&gt; une nouvelle partie. La partie finit si vous ou tous les adversaires êtes ruinés, ou si un joueur atteint le but. &lt;b&gt;Options&lt;/b&gt; règle&#xa0;: cave initiale, but, limites, dos des cartes, niveau IA et son.</translation>
     </message>
 </context>
 <context>
@@ -606,7 +606,7 @@ bon</translation>
     </message>
     <message>
         <source>%1: %2 after hand %3</source>
-        <translation>%1 : %2 après la main %3</translation>
+        <translation>%1&#xa0;: %2 après la main %3</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -650,15 +650,15 @@ bon</translation>
     </message>
     <message>
         <source>The chart is not available (%1).</source>
-        <translation>Le graphique n'est pas disponible (%1).</translation>
+        <translation>Le graphique n&apos;est pas disponible (%1).</translation>
     </message>
     <message>
         <source>Biggest pot: %1, taken by %2</source>
-        <translation>Plus gros pot : %1, gagnant : %2</translation>
+        <translation>Plus gros pot&#xa0;: %1, gagnant&#xa0;: %2</translation>
     </message>
     <message>
         <source>Biggest pot: none yet</source>
-        <translation>Plus gros pot : aucun pour l'instant</translation>
+        <translation>Plus gros pot&#xa0;: aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>a hand without a name</source>
@@ -666,11 +666,11 @@ bon</translation>
     </message>
     <message>
         <source>Your best hand: %1 (%2 %3)</source>
-        <translation>Votre meilleure main : %1 (%2 %3)</translation>
+        <translation>Votre meilleure main&#xa0;: %1 (%2 %3)</translation>
     </message>
     <message>
         <source>Your best hand: none shown yet</source>
-        <translation>Votre meilleure main : aucune montrée pour l'instant</translation>
+        <translation>Votre meilleure main&#xa0;: aucune montrée pour l&apos;instant</translation>
     </message>
 </context>
 <context>
@@ -745,11 +745,11 @@ bon</translation>
     </message>
     <message>
         <source>You are out of chips</source>
-        <translation>Vous n'avez plus de jetons</translation>
+        <translation>Vous n&apos;avez plus de jetons</translation>
     </message>
     <message>
         <source>%1 is out of chips</source>
-        <translation>%1 n'a plus de jetons</translation>
+        <translation>%1 n&apos;a plus de jetons</translation>
     </message>
     <message>
         <source>You take back %2 · pot %3</source>
@@ -785,7 +785,7 @@ bon</translation>
     </message>
     <message>
         <source>%1, everyone folded</source>
-        <translation>%1, tout le monde s'est couché</translation>
+        <translation>%1, tout le monde s&apos;est couché</translation>
     </message>
     <message>
         <source>%1 chip lost to the split</source>
@@ -797,7 +797,7 @@ bon</translation>
     </message>
     <message>
         <source>Game over: %1</source>
-        <translation>Partie terminée : %1</translation>
+        <translation>Partie terminée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 with %2</source>
@@ -831,7 +831,7 @@ bon</translation>
     </message>
     <message>
         <source>You have: %1</source>
-        <translation>Vous avez : %1</translation>
+        <translation>Vous avez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your turn</source>
@@ -854,11 +854,11 @@ bon</translation>
     </message>
     <message>
         <source>Raise: %1 in all (R)</source>
-        <translation>Relancer : %1 au total (R)</translation>
+        <translation>Relancer&#xa0;: %1 au total (R)</translation>
     </message>
     <message>
         <source>Hands are not being saved: %1 could not be written.</source>
-        <translation>Les mains ne sont pas enregistrées : impossible d'écrire %1.</translation>
+        <translation>Les mains ne sont pas enregistrées&#xa0;: impossible d&apos;écrire %1.</translation>
     </message>
 </context>
 <context>
@@ -941,11 +941,11 @@ bon</translation>
     </message>
     <message>
         <source>You win!</source>
-        <translation>Vous gagnez !</translation>
+        <translation>Vous gagnez&#xa0;!</translation>
     </message>
     <message>
         <source>You lose!</source>
-        <translation>Vous perdez !</translation>
+        <translation>Vous perdez&#xa0;!</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -957,7 +957,7 @@ bon</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -965,7 +965,7 @@ bon</translation>
     </message>
     <message>
         <source>Unable to write to tavolier.ini</source>
-        <translation>Impossible d'écrire dans tavolier.ini</translation>
+        <translation>Impossible d&apos;écrire dans tavolier.ini</translation>
     </message>
     <message>
         <source>You:</source>
@@ -1052,7 +1052,7 @@ bon</translation>
     </message>
     <message>
         <source>About: the rules (A)</source>
-        <translation>Règles : afficher les règles du jeu (A)</translation>
+        <translation>Règles&#xa0;: afficher les règles du jeu (A)</translation>
     </message>
     <message>
         <source>Hand history (H)</source>
@@ -1076,7 +1076,7 @@ bon</translation>
     </message>
     <message>
         <source>Pictures missing or unreadable: %1</source>
-        <translation>Images manquantes ou illisibles : %1</translation>
+        <translation>Images manquantes ou illisibles&#xa0;: %1</translation>
     </message>
     <message>
         <source>New match</source>
@@ -1085,6 +1085,298 @@ bon</translation>
     <message>
         <source>Look at the table</source>
         <translation>Voir la table</translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::RulesDialog</name>
+    <message>
+        <source>The rules of Texas hold&apos;em</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A page of the rules; OK or Esc closes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::StatisticsWindow</name>
+    <message>
+        <source>Chips over the hands of this match</source>
+        <translation type="unfinished">Jetons au fil des mains de cette partie</translation>
+    </message>
+</context>
+<context>
+    <name>tavolier::TableAccessibility</name>
+    <message>
+        <source>10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation type="unfinished">Valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation type="unfinished">Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation type="unfinished">Roi</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation type="unfinished">As</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished">Vous</translation>
+    </message>
+    <message>
+        <source>Pre-flop</source>
+        <translation type="unfinished">Pré-flop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation type="unfinished">Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished">Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation type="unfinished">River</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation type="unfinished">Abattage</translation>
+    </message>
+    <message>
+        <source>Initial cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter initial cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play until someone wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chips above the initial cash that win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter play until someone wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound: press to switch it on or off (shows the state)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower betting limits</source>
+        <translation type="unfinished">Baisser les limites de mise</translation>
+    </message>
+    <message>
+        <source>Higher betting limits</source>
+        <translation type="unfinished">Augmenter les limites de mise</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Closes the options (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opponents&apos; pace</source>
+        <translation type="unfinished">Rythme adverse</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Règles</translation>
+    </message>
+    <message>
+        <source>Card back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn to act</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation type="unfinished">Pot</translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation type="unfinished">Vos cartes</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chips</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dealer button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>small blind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>big blind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press New (N) for a new match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call %1 (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>raise to %1 in all (R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fold (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opponents are acting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand is over: press Deal (D) for the next one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cards yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hand yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, folded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Best hand: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation type="unfinished">%1 dit parole</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raises %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation type="unfinished">%1 se couche</translation>
+    </message>
+    <message>
+        <source>%1 is out of chips</source>
+        <translation type="unfinished">%1 n&apos;a plus de jetons</translation>
+    </message>
+    <message>
+        <source>%1, all in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation type="unfinished">Vous gagnez %1</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation type="unfinished">%1 gagne %2</translation>
+    </message>
+    <message>
+        <source>Nobody wins the pot</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
