@@ -1091,292 +1091,292 @@ gut</translation>
     <name>tavolier::RulesDialog</name>
     <message>
         <source>The rules of Texas hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln von Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>A page of the rules; OK or Esc closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seite mit den Regeln; OK oder Esc schließt sie</translation>
     </message>
 </context>
 <context>
     <name>tavolier::StatisticsWindow</name>
     <message>
         <source>Chips over the hands of this match</source>
-        <translation type="unfinished">Chips im Verlauf dieser Partie</translation>
+        <translation>Chips im Verlauf dieser Partie</translation>
     </message>
 </context>
 <context>
     <name>tavolier::TableAccessibility</name>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished">Bube</translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished">Dame</translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished">König</translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished">Ass</translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Du</translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished">Pre-Flop</translation>
+        <translation>Pre-Flop</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished">Flop</translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished">Turn</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished">River</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>Showdown</source>
-        <translation type="unfinished">Showdown</translation>
+        <translation>Showdown</translation>
     </message>
     <message>
         <source>Initial cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkapital</translation>
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkapital übernehmen</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen bis zum Chipstand von</translation>
     </message>
     <message>
         <source>The chips above the initial cash that win</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chips über dem Startkapital, mit denen man gewinnt</translation>
     </message>
     <message>
         <source>Enter play until someone wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel-Chipstand übernehmen</translation>
     </message>
     <message>
         <source>Sound: press to switch it on or off (shows the state)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton: drücken zum Ein- oder Ausschalten (zeigt den Zustand)</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
-        <translation type="unfinished">Einsatzlimits senken</translation>
+        <translation>Einsatzlimits senken</translation>
     </message>
     <message>
         <source>Higher betting limits</source>
-        <translation type="unfinished">Einsatzlimits erhöhen</translation>
+        <translation>Einsatzlimits erhöhen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Closes the options (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Optionen (Esc)</translation>
     </message>
     <message>
         <source>Opponents&apos; pace</source>
-        <translation type="unfinished">Gegnertempo</translation>
+        <translation>Gegnertempo</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Regeln</translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>Card back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenrücken %1</translation>
     </message>
     <message>
         <source>AI level</source>
-        <translation type="unfinished"></translation>
+        <translation>KI-Stufe</translation>
     </message>
     <message>
         <source>Small bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Small Bet</translation>
     </message>
     <message>
         <source>Big bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Big Bet</translation>
     </message>
     <message>
         <source>Turn to act</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Zug</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Board</translation>
     </message>
     <message>
         <source>Pot</source>
-        <translation type="unfinished">Pot</translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Your cards</source>
-        <translation type="unfinished">Deine Karten</translation>
+        <translation>Deine Karten</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>%1 chips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Chips</translation>
     </message>
     <message numerus="yes">
         <source>%n chips</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Chip</numerusform>
+            <numerusform>%n Chips</numerusform>
         </translation>
     </message>
     <message>
         <source>dealer button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dealer-Button</translation>
     </message>
     <message>
         <source>small blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Small Blind</translation>
     </message>
     <message>
         <source>big blind</source>
-        <translation type="unfinished"></translation>
+        <translation>Big Blind</translation>
     </message>
     <message>
         <source>bet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz %1</translation>
     </message>
     <message>
         <source>Press New (N) for a new match</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke Neu (N) für eine neue Partie</translation>
     </message>
     <message>
         <source>call %1 (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>mitgehen: %1 (C)</translation>
     </message>
     <message>
         <source>check (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>checken (C)</translation>
     </message>
     <message>
         <source>raise to %1 in all (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>erhöhen auf insgesamt %1 (R)</translation>
     </message>
     <message>
         <source>fold (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>passen (F)</translation>
     </message>
     <message>
         <source>Your turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran: %1</translation>
     </message>
     <message>
         <source>The opponents are acting</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gegner sind am Zug</translation>
     </message>
     <message>
         <source>The hand is over: press Deal (D) for the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hand ist vorbei: Drücke Geben (D) für die nächste</translation>
     </message>
     <message>
         <source>No cards yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Karten</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No hand yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Hand</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 und %2</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, folded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gepasst</translation>
     </message>
     <message>
         <source>%1. Best hand: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Beste Hand: %2</translation>
     </message>
     <message>
         <source>%1 checks</source>
-        <translation type="unfinished">%1 checkt</translation>
+        <translation>%1 checkt</translation>
     </message>
     <message>
         <source>%1 calls %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geht %2 mit</translation>
     </message>
     <message>
         <source>%1 raises %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erhöht %2</translation>
     </message>
     <message>
         <source>%1 bets %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt %2</translation>
     </message>
     <message>
         <source>%1 folds</source>
-        <translation type="unfinished">%1 passt</translation>
+        <translation>%1 passt</translation>
     </message>
     <message>
         <source>%1 is out of chips</source>
-        <translation type="unfinished">%1 hat keine Chips mehr</translation>
+        <translation>%1 hat keine Chips mehr</translation>
     </message>
     <message>
         <source>%1, all in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, All-in</translation>
     </message>
     <message>
         <source>You win %1</source>
-        <translation type="unfinished">Du gewinnst %1</translation>
+        <translation>Du gewinnst %1</translation>
     </message>
     <message>
         <source>%1 wins %2</source>
-        <translation type="unfinished">%1 gewinnt %2</translation>
+        <translation>%1 gewinnt %2</translation>
     </message>
     <message>
         <source>Nobody wins the pot</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand gewinnt den Pot</translation>
     </message>
 </context>
 </TS>

@@ -1091,292 +1091,292 @@ bon</translation>
     <name>tavolier::RulesDialog</name>
     <message>
         <source>The rules of Texas hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>Les règles du Texas hold&apos;em</translation>
     </message>
     <message>
         <source>A page of the rules; OK or Esc closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page des règles&#xa0;; OK ou Esc la ferme</translation>
     </message>
 </context>
 <context>
     <name>tavolier::StatisticsWindow</name>
     <message>
         <source>Chips over the hands of this match</source>
-        <translation type="unfinished">Jetons au fil des mains de cette partie</translation>
+        <translation>Jetons au fil des mains de cette partie</translation>
     </message>
 </context>
 <context>
     <name>tavolier::TableAccessibility</name>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished">Valet</translation>
+        <translation>Valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished">Dame</translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished">Roi</translation>
+        <translation>Roi</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished">As</translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Vous</translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>Pre-flop</source>
-        <translation type="unfinished">Pré-flop</translation>
+        <translation>Pré-flop</translation>
     </message>
     <message>
         <source>Flop</source>
-        <translation type="unfinished">Flop</translation>
+        <translation>Flop</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished">Turn</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>River</source>
-        <translation type="unfinished">River</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>Showdown</source>
-        <translation type="unfinished">Abattage</translation>
+        <translation>Abattage</translation>
     </message>
     <message>
         <source>Initial cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Cave initiale</translation>
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la cave initiale</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer jusqu&apos;à un tapis de</translation>
     </message>
     <message>
         <source>The chips above the initial cash that win</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jetons au-delà de la cave initiale qui font gagner</translation>
     </message>
     <message>
         <source>Enter play until someone wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider le tapis à atteindre</translation>
     </message>
     <message>
         <source>Sound: press to switch it on or off (shows the state)</source>
-        <translation type="unfinished"></translation>
+        <translation>Son&#xa0;: appuyez pour l&apos;activer ou le couper (affiche l&apos;état)</translation>
     </message>
     <message>
         <source>Lower betting limits</source>
-        <translation type="unfinished">Baisser les limites de mise</translation>
+        <translation>Baisser les limites de mise</translation>
     </message>
     <message>
         <source>Higher betting limits</source>
-        <translation type="unfinished">Augmenter les limites de mise</translation>
+        <translation>Augmenter les limites de mise</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Closes the options (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme les options (Esc)</translation>
     </message>
     <message>
         <source>Opponents&apos; pace</source>
-        <translation type="unfinished">Rythme adverse</translation>
+        <translation>Rythme adverse</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Règles</translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Card back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos des cartes %1</translation>
     </message>
     <message>
         <source>AI level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau IA</translation>
     </message>
     <message>
         <source>Small bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite mise</translation>
     </message>
     <message>
         <source>Big bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosse mise</translation>
     </message>
     <message>
         <source>Turn to act</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur actif</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Pot</source>
-        <translation type="unfinished">Pot</translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Your cards</source>
-        <translation type="unfinished">Vos cartes</translation>
+        <translation>Vos cartes</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide</translation>
     </message>
     <message>
         <source>%1 chips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jetons</translation>
     </message>
     <message numerus="yes">
         <source>%n chips</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jeton</numerusform>
+            <numerusform>%n jetons</numerusform>
         </translation>
     </message>
     <message>
         <source>dealer button</source>
-        <translation type="unfinished"></translation>
+        <translation>bouton du donneur</translation>
     </message>
     <message>
         <source>small blind</source>
-        <translation type="unfinished"></translation>
+        <translation>petite blinde</translation>
     </message>
     <message>
         <source>big blind</source>
-        <translation type="unfinished"></translation>
+        <translation>grosse blinde</translation>
     </message>
     <message>
         <source>bet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mise %1</translation>
     </message>
     <message>
         <source>Press New (N) for a new match</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Nouveau (N) pour une nouvelle partie</translation>
     </message>
     <message>
         <source>call %1 (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>suivre %1 (C)</translation>
     </message>
     <message>
         <source>check (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>parole (C)</translation>
     </message>
     <message>
         <source>raise to %1 in all (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>relancer à %1 au total (R)</translation>
     </message>
     <message>
         <source>fold (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>passer (F)</translation>
     </message>
     <message>
         <source>Your turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The opponents are acting</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adversaires jouent</translation>
     </message>
     <message>
         <source>The hand is over: press Deal (D) for the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>La main est terminée&#xa0;: appuyez sur Donner (D) pour la suivante</translation>
     </message>
     <message>
         <source>No cards yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de cartes</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No hand yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de main</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, folded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, hors du coup</translation>
     </message>
     <message>
         <source>%1. Best hand: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Meilleure main&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 checks</source>
-        <translation type="unfinished">%1 dit parole</translation>
+        <translation>%1 dit parole</translation>
     </message>
     <message>
         <source>%1 calls %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suit %2</translation>
     </message>
     <message>
         <source>%1 raises %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 relance %2</translation>
     </message>
     <message>
         <source>%1 bets %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mise %2</translation>
     </message>
     <message>
         <source>%1 folds</source>
-        <translation type="unfinished">%1 se couche</translation>
+        <translation>%1 se couche</translation>
     </message>
     <message>
         <source>%1 is out of chips</source>
-        <translation type="unfinished">%1 n&apos;a plus de jetons</translation>
+        <translation>%1 n&apos;a plus de jetons</translation>
     </message>
     <message>
         <source>%1, all in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tapis</translation>
     </message>
     <message>
         <source>You win %1</source>
-        <translation type="unfinished">Vous gagnez %1</translation>
+        <translation>Vous gagnez %1</translation>
     </message>
     <message>
         <source>%1 wins %2</source>
-        <translation type="unfinished">%1 gagne %2</translation>
+        <translation>%1 gagne %2</translation>
     </message>
     <message>
         <source>Nobody wins the pot</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne ne gagne le pot</translation>
     </message>
 </context>
 </TS>
