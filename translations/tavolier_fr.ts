@@ -835,7 +835,7 @@ bon</translation>
     </message>
     <message>
         <source>Your turn</source>
-        <translation>À vous de jouer</translation>
+        <translation>À vous</translation>
     </message>
 </context>
 <context>
