@@ -1378,5 +1378,9 @@ gut</translation>
         <source>Nobody wins the pot</source>
         <translation>Niemand gewinnt den Pot</translation>
     </message>
+    <message>
+        <source>Card back</source>
+        <translation>Kartenrücken</translation>
+    </message>
 </context>
 </TS>

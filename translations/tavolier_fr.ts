@@ -1378,5 +1378,9 @@ bon</translation>
         <source>Nobody wins the pot</source>
         <translation>Personne ne gagne le pot</translation>
     </message>
+    <message>
+        <source>Card back</source>
+        <translation>Dos des cartes</translation>
+    </message>
 </context>
 </TS>
