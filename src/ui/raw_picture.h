@@ -29,8 +29,9 @@ inline constexpr std::uint32_t kRawMaxSide = 1U << 15;
 // The pictures that come with a raw copy: those the start-up deal and the
 // first frame show. Only these are looked for raw, so no other picture costs
 // a look-up more.
-inline constexpr std::array<const char*, 7> kRawCopies { "cards.png", "cards@2x.png",
-    "highlights.png", "highlights@2x.png", "procent.png", "procent@2x.png", "texasbmp2@2x.png" };
+inline constexpr std::array<const char*, 8> kRawCopies { "cards.png", "cards@2x.png",
+    "highlights.png", "highlights@2x.png", "procent.png", "procent@2x.png", "texasbmp2.bmp",
+    "texasbmp2@2x.png" };
 
 [[nodiscard]] inline bool hasRawCopy(const QString& name) {
     for (const char* copy : kRawCopies) {

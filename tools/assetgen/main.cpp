@@ -182,12 +182,14 @@ bool paintAll(const QString& dir, int scale) {
         cards.push_back(img);
     }
 
-    if (scale == 1)
-        ok &= save(
-            background.convertToFormat(QImage::Format_RGB888), dir + "/texasbmp2.bmp", "bmp");
-    else
+    if (scale == 1) {
+        // The raw copy holds the file's own pixels: those of the BMP.
+        const QImage bmp = background.convertToFormat(QImage::Format_RGB888);
+        ok &= save(bmp, dir + "/texasbmp2.bmp", "bmp") && saveRaw(bmp, file("texasbmp2", "argb"));
+    } else {
         ok &= save(background, file("texasbmp2", "png"), "png")
             && saveRaw(background, file("texasbmp2", "argb"));
+    }
     ok &= save(hstrip(cards), file("cards", "png"), "png");
     ok &= save(hstrip(highlights), file("highlights", "png"), "png");
     ok &= save(hstrip(smiles), file("smiles", "png"), "png");
