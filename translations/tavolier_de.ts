@@ -166,11 +166,11 @@ gut</translation>
     </message>
     <message>
         <source>Play until</source>
-        <translation>Spielen bis zum</translation>
+        <translation>Spielen bis zu</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation>Chipstand von:</translation>
+        <translation>einem Gewinn von:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -238,7 +238,7 @@ gut</translation>
     </message>
     <message>
         <source>Classic: the game&apos;s own rules. Standard: limit hold&apos;em as card rooms play it. A change takes effect at the next Deal.</source>
-        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold&apos;em, wie es in Kartenräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
+        <translation>Klassisch: die eigenen Regeln des Spiels. Standard: Limit Hold&apos;em, wie es in Pokerräumen gespielt wird. Eine Änderung gilt ab dem nächsten Geben.</translation>
     </message>
 </context>
 <context>
@@ -512,7 +512,7 @@ gut</translation>
     </message>
     <message>
         <source>You and seven opponents get two cards face down each. First the next two players post the blinds: the &lt;b&gt;small blind&lt;/b&gt; is half a small bet, the &lt;b&gt;big blind&lt;/b&gt; one small bet (with limits of 4 and 8: 2 and 4).</source>
-        <translation>Du und sieben Gegner erhalten je zwei verdeckte Karten. Die nächsten zwei Spieler setzen die Blinds: der &lt;b&gt;Small Blind&lt;/b&gt; ist ein halber Small Bet, der &lt;b&gt;Big Blind&lt;/b&gt; ein ganzer (bei Limit 4/8: 2 und 4).</translation>
+        <translation>Du erhältst wie deine sieben Gegner zwei verdeckte Karten. Die nächsten zwei Spieler setzen die Blinds: der &lt;b&gt;Small Blind&lt;/b&gt; ist ein halber Small Bet, der &lt;b&gt;Big Blind&lt;/b&gt; ein ganzer (bei Limit 4/8: 2 und 4).</translation>
     </message>
     <message>
         <source>Fixed bets</source>
@@ -572,7 +572,7 @@ gut</translation>
     </message>
     <message>
         <source>Hold the mouse over the badge under your cards to see how your hand rates against six random hands: from &lt;b&gt;Poor&lt;/b&gt; through &lt;b&gt;Average&lt;/b&gt; to &lt;b&gt;Excellent&lt;/b&gt;.</source>
-        <translation>Halte die Maus auf die Plakette unter den Karten: sie bewertet deine Hand gegen sechs Zufallshände, von &lt;b&gt;Schwach&lt;/b&gt; über &lt;b&gt;Mittel&lt;/b&gt; bis &lt;b&gt;Exzellent&lt;/b&gt;.</translation>
+        <translation>Halte die Maus über die Plakette unter den Karten: sie bewertet deine Hand gegen sechs Zufallshände, von &lt;b&gt;Schwach&lt;/b&gt; über &lt;b&gt;Mittel&lt;/b&gt; bis &lt;b&gt;Exzellent&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The buttons</source>
@@ -580,7 +580,7 @@ gut</translation>
     </message>
     <message>
         <source>&lt;b&gt;Deal&lt;/b&gt; starts the next hand, &lt;b&gt;New&lt;/b&gt; a new match. A match ends when you or all opponents are broke, or a player reaches the target. &lt;b&gt;Options&lt;/b&gt; sets the starting chips, the target, the limits, the card back, the opponents&apos; level and the sound.</source>
-        <translation>&lt;b&gt;Geben&lt;/b&gt; startet die nächste Hand, &lt;b&gt;Neu&lt;/b&gt; eine neue Partie. Eine Partie endet, wenn du oder alle Gegner pleite sind oder jemand das Ziel erreicht. &lt;b&gt;Optionen&lt;/b&gt; legt Startchips, Ziel, Limits, Kartenrücken, KI-Stufe und Ton fest.</translation>
+        <translation>&lt;b&gt;Geben&lt;/b&gt; startet die nächste Hand, &lt;b&gt;Neu&lt;/b&gt; eine neue Partie. Eine Partie endet, wenn du oder alle Gegner pleite sind oder jemand das Ziel erreicht. &lt;b&gt;Optionen&lt;/b&gt; legt Startkapital, Ziel, Limits, Kartenrücken, KI-Stufe und Ton fest.</translation>
     </message>
 </context>
 <context>
@@ -781,7 +781,7 @@ gut</translation>
     </message>
     <message>
         <source>%1 split %2, %3 each</source>
-        <translation>%1 teilen sich %2, je %3</translation>
+        <translation>%1: %2 geteilt, je %3</translation>
     </message>
     <message>
         <source>%1, everyone folded</source>
@@ -953,7 +953,7 @@ gut</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation>Neues Spiel</translation>
+        <translation>Neue Partie</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -1181,7 +1181,7 @@ gut</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Spielen bis zum Chipstand von</translation>
+        <translation>Spielen bis zu einem Gewinn von</translation>
     </message>
     <message>
         <source>The chips above the initial cash that win</source>
@@ -1189,7 +1189,7 @@ gut</translation>
     </message>
     <message>
         <source>Enter play until someone wins</source>
-        <translation>Ziel-Chipstand übernehmen</translation>
+        <translation>Gewinnziel übernehmen</translation>
     </message>
     <message>
         <source>Sound: press to switch it on or off (shows the state)</source>

@@ -170,7 +170,7 @@ bon</translation>
     </message>
     <message>
         <source>someone wins:</source>
-        <translation>un tapis de&#xa0;:</translation>
+        <translation>un gain de&#xa0;:</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -677,7 +677,7 @@ bon</translation>
     <name>Story</name>
     <message>
         <source>Hand #%1 · %2 · %3/%4</source>
-        <translation>Main n°%1 · %2 · %3/%4</translation>
+        <translation>Main n°&#xa0;%1 · %2 · %3/%4</translation>
     </message>
     <message>
         <source>%1 · new match</source>
@@ -781,7 +781,7 @@ bon</translation>
     </message>
     <message>
         <source>%1 split %2, %3 each</source>
-        <translation>%1 se partagent %2, %3 chacun</translation>
+        <translation>%2 partagés entre %1, %3 chacun</translation>
     </message>
     <message>
         <source>%1, everyone folded</source>
@@ -1032,7 +1032,7 @@ bon</translation>
     </message>
     <message>
         <source>Check, or call the bet (C)</source>
-        <translation>Parole, ou suivre la mise (C)</translation>
+        <translation>Dire parole ou suivre la mise (C)</translation>
     </message>
     <message>
         <source>Raise (R)</source>
@@ -1181,7 +1181,7 @@ bon</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Jouer jusqu&apos;à un tapis de</translation>
+        <translation>Jouer jusqu&apos;à un gain de</translation>
     </message>
     <message>
         <source>The chips above the initial cash that win</source>
@@ -1189,7 +1189,7 @@ bon</translation>
     </message>
     <message>
         <source>Enter play until someone wins</source>
-        <translation>Valider le tapis à atteindre</translation>
+        <translation>Valider le gain à atteindre</translation>
     </message>
     <message>
         <source>Sound: press to switch it on or off (shows the state)</source>

@@ -33,9 +33,16 @@ inline constexpr std::array<const char*, 8> kRawCopies { "cards.png", "cards@2x.
     "highlights.png", "highlights@2x.png", "procent.png", "procent@2x.png", "texasbmp2.bmp",
     "texasbmp2@2x.png" };
 
+// The same picture painted in another language ("procent_de@2x.png") has
+// one too.
 [[nodiscard]] inline bool hasRawCopy(const QString& name) {
+    QString plain = name;
+    const qsizetype mark = name.lastIndexOf(QLatin1Char('_'));
+    if (mark > 0 && mark + 3 < name.size()
+        && (name[mark + 3] == QLatin1Char('.') || name[mark + 3] == QLatin1Char('@')))
+        plain = name.left(mark) + name.mid(mark + 3);
     for (const char* copy : kRawCopies) {
-        if (name == QLatin1String(copy))
+        if (plain == QLatin1String(copy))
             return true;
     }
     return false;
