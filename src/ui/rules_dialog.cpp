@@ -2,12 +2,50 @@
 
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/rules_text.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 
 namespace tavolier {
+
+namespace {
+
+// The rules page's words as plain text, one paragraph a line, in the
+// player's language.
+QString rulesText() {
+    using namespace rules_text;
+    const auto words = [](const char* english) {
+        return QTextDocumentFragment::fromHtml(QCoreApplication::translate("RulesPage", english))
+            .toPlainText();
+    };
+    QStringList lines { words(kTitle) + QStringLiteral(", ") + words(kSubtitle) + QChar('.') };
+    const auto section = [&](const char* heading, const char* text) {
+        lines << words(heading) + QStringLiteral(": ") + words(text);
+    };
+    section(kDealHeading, kDealText);
+    section(kBetsHeading, kBetsText);
+    QStringList streets;
+    for (std::size_t i = 0; i < kStreets.size(); ++i)
+        streets << QStringLiteral("%1. %2, %3")
+                       .arg(i + 1)
+                       .arg(words(kStreets[i][0]), words(kStreets[i][1]));
+    lines << words(kStreetsHeading) + QStringLiteral(": ") + streets.join(QStringLiteral("; "))
+            + QChar('.');
+    lines << words(kShowdownText);
+    QStringList ranking;
+    for (const auto& [name, note] : kRanking)
+        ranking << words(name) + QStringLiteral(", ") + words(note);
+    lines << words(kRankingHeading) + QStringLiteral(": ") + ranking.join(QStringLiteral("; "))
+            + QChar('.');
+    section(kOddsHeading, kOddsText);
+    section(kButtonsHeading, kButtonsText);
+    return lines.join(QChar('\n')) + QChar('\n');
+}
+
+} // namespace
 
 RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -26,8 +64,10 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
     m_image->setGeometry(0, 0, 425, 585);
     m_image->setAccessibleName(
         QCoreApplication::translate("tavolier::RulesDialog", "The rules of Texas hold'em"));
-    m_image->setAccessibleDescription(QCoreApplication::translate(
-        "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
+    // The page is a picture: a screen reader reads its words from here.
+    m_image->setAccessibleDescription(rulesText()
+        + QCoreApplication::translate(
+            "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OKButton");

@@ -242,6 +242,12 @@ TEST(KeyboardAlone, TabEnterAndEscPlayAndLeaveEveryBox) {
     QTest::keyClick(&form, Qt::Key_A);
     EXPECT_TRUE(answered);
     EXPECT_FALSE(form.aboutBox()->isVisible());
+    // The rules page is a picture: its words are there for a screen reader.
+    const auto* page = form.aboutBox()->findChild<QWidget*>(QStringLiteral("Image1"));
+    ASSERT_NE(page, nullptr);
+    for (const char* words :
+        { "The deal and the blinds", "Straight flush, five in a row", "starts the next hand" })
+        EXPECT_TRUE(page->accessibleDescription().contains(QLatin1String(words))) << words;
 }
 
 // The seats' labels, the pot and every caption on the felt reach 4.5:1
