@@ -11,6 +11,7 @@
 #include "ui/playback.h"
 #include "ui/rules_dialog.h"
 #include "ui/table_accessibility.h"
+#include "ui/table_button.h"
 #include "ui/table_dialog.h"
 #include "ui/table_marks_view.h"
 #include "ui/table_story.h"
@@ -272,12 +273,11 @@ void TableWindow::layOutControls() {
 
     // The two rows of buttons, from the one table of controls.
     for (Control& control : m_controls) {
-        auto* button
-            = new QPushButton(QCoreApplication::translate("TableText", control.caption), this);
+        auto* button = new TableButton(QCoreApplication::translate("TableText", control.caption),
+            control.action ? TableButton::Look::action : TableButton::Look::top, this);
         button->setObjectName(control.objectName);
         button->setGeometry(control.place);
         button->setFont(uiFont("Verdana", 8, true));
-        button->setStyleSheet(control.action ? kActionButtonStyle : kTopButtonStyle);
         button->setToolTip(QCoreApplication::translate("TableWindow", control.tip));
         button->setCursor(Qt::PointingHandCursor);
         control.button = button;

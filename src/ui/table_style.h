@@ -9,9 +9,9 @@ inline constexpr unsigned kCaptionInk = 0xfff6d8u;
 // The plates behind the felt's texts in high contrast.
 inline constexpr unsigned kHighContrastPlate = 0x000000u;
 
-// The table's buttons: gold lacquer on the dark rail. The action buttons,
-// the top row and the buttons of the table's own message boxes share it.
-// The button with the keyboard's focus wears a blue ring.
+// The buttons of the table's own message boxes and side windows: gold
+// lacquer, as the table's rows paint it (TableButton), with a blue ring on
+// the button with the keyboard's focus.
 inline constexpr const char* kActionButtonStyle
     = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 4px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6e7bd, stop:0.5 #e0c27a,"
@@ -22,16 +22,6 @@ inline constexpr const char* kActionButtonStyle
       "QPushButton:focus { border: 2px solid #1f4fbf; }"
       "QPushButton:disabled { color: #6e6657; border: 1px solid #3a3530;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #a9a293, stop:1 #7c766a); }";
-
-// The top row: the same lacquer, flatter, in a row of small tabs.
-inline constexpr const char* kTopButtonStyle
-    = "QPushButton { color: #24160a; border: 1px solid #3a2416; border-radius: 3px; padding: 0px "
-      "2px;"
-      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f1deab, stop:1 #c49b4c); }"
-      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4d6,"
-      " stop:1 #d8b266); }"
-      "QPushButton:pressed { background: #a88139; }"
-      "QPushButton:focus { border: 2px solid #1f4fbf; }";
 
 // The side windows and message boxes: dark leather with light text.
 inline constexpr const char* kDarkPanelStyle
