@@ -7,6 +7,7 @@
 #include "ui/playback.h"
 #include "ui/table_marks_view.h"
 #include "ui/table_story.h"
+#include "ui/table_texts.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -251,9 +252,8 @@ TableAccessibility::TableAccessibility(TableWindow& window)
     // A seat's name label reads its caption ("Chong:").
     for (QLabel* label : window.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
         for (int seat = 1; seat <= kSeatCount; ++seat) {
-            const std::string_view caption = seatInfo(seat).caption;
-            if (label->text()
-                == QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())))
+            // As the window shows it: "You:" in the player's language.
+            if (label->text() == tableText(seatInfo(seat).caption))
                 m_nameLabels[static_cast<std::size_t>(seat)] = label;
         }
 

@@ -12,6 +12,7 @@
 #include "ui_fixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -185,6 +186,22 @@ void expectTranslatedAndWhole(QWidget& window, const QSet<QString>& english, con
     }
 }
 
+// The names and descriptions a screen reader reads in the window's
+// accessible tree that show in English though the language translates them.
+void expectSpokenInLanguage(QAccessibleInterface* at, const QSet<QString>& english,
+    const QString& language, int depth = 0) {
+    if (at == nullptr || depth > 8)
+        return;
+    for (const QAccessible::Text kind : { QAccessible::Name, QAccessible::Description }) {
+        const QString text = at->text(kind);
+        EXPECT_FALSE(english.contains(text) && !opponentNames().contains(text))
+            << language.toStdString() << ": a screen reader hears \"" << text.toStdString()
+            << "\" in English";
+    }
+    for (int i = 0; i < at->childCount(); ++i)
+        expectSpokenInLanguage(at->child(i), english, language, depth + 1);
+}
+
 TEST(Language, TheWindowsSpeakTheLanguageWholeAtOneAndTwoTimes) {
     for (const QString& language : kTranslatedLanguages) {
         const InLanguage speaking(language);
@@ -206,6 +223,7 @@ TEST(Language, TheWindowsSpeakTheLanguageWholeAtOneAndTwoTimes) {
             expectTranslatedAndWhole(*form.story()->historyWindow(), english, where);
             expectTranslatedAndWhole(*form.statisticsWindow(), english, where);
         }
+        expectSpokenInLanguage(QAccessible::queryAccessibleInterface(&form), english, language);
     }
 }
 
