@@ -4,6 +4,8 @@
 #include "core/seats.h"
 #include "evaluation/hand_names.h"
 #include "evaluation/standard_ranking.h"
+#include "presentation/table_marks.h"
+#include "ui/fonts.h"
 #include "ui/history_window.h"
 #include "ui/language.h"
 #include "ui/options_panel.h"
@@ -61,7 +63,8 @@ QSet<QString> translatedSources(const QString& language) {
 }
 
 // Every hand name the two rule sets can write: Classic's by score, and the
-// Standard names of every category with every rank in each place a name reads.
+// Standard names of every category with every rank a hand can hold in each
+// place a name reads.
 std::vector<std::string> everyHandName() {
     std::vector<std::string> names;
     for (std::int32_t score = 0; score <= 1000; ++score)
@@ -71,6 +74,9 @@ std::vector<std::string> everyHandName() {
         for (int a = 0; a < 13; ++a)
             for (int b = 0; b < 13; ++b)
                 for (int c = -1; c < 13; ++c) {
+                    // Ranks a hand can hold: no pair twice, no kicker of a pair's rank.
+                    if (a == b || c == a || c == b)
+                        continue;
                     StandardRank rank;
                     rank.category = static_cast<HandCategory>(category);
                     rank.ranks = { a, b, b, b, c };
@@ -135,6 +141,31 @@ TEST(Language, EveryHandNameReadsAsWrittenInEnglishAndWholeInEachLanguage) {
         }
         EXPECT_EQ(static_cast<std::size_t>(translated.size()), names.size())
             << language.toStdString();
+    }
+}
+
+TEST(Language, TheFeltsCaptionsFitTheirPlaces) {
+    const std::vector<std::string> names = everyHandName();
+    const auto width = [](const Rect& place) { return place.right - place.left; };
+    for (const QString& language : kTranslatedLanguages) {
+        const InLanguage speaking(language);
+        ASSERT_TRUE(speaking.loaded());
+        const QFontMetrics bold8(uiFont(QStringLiteral("Verdana"), 8, true));
+        for (const std::string& name : names) {
+            const QString line = QCoreApplication::translate("TableMarksView", "You have: %1")
+                                     .arg(handNameText(name).value_or(QString()));
+            EXPECT_LE(bold8.horizontalAdvance(line), width(kHumanHandPlace))
+                << language.toStdString() << " \"" << line.toStdString() << "\"";
+        }
+        const QFontMetrics bold9(uiFont(QStringLiteral("Verdana"), 9, true));
+        const QString turn = QCoreApplication::translate("TableMarksView", "Your turn");
+        EXPECT_LE(bold9.horizontalAdvance(turn), width(kYourTurnPlace) - 4) << turn.toStdString();
+        for (const Street street :
+            { Street::preflop, Street::flop, Street::turn, Street::river, Street::showdown }) {
+            const QString text = tableText(streetName(street));
+            EXPECT_LE(bold9.horizontalAdvance(text) + 0.6 * text.size(), width(kStreetNamePlace))
+                << text.toStdString();
+        }
     }
 }
 
