@@ -95,8 +95,7 @@ namespace {
 }
 
 // "Jack", "Jack and Cindy", "You, Jack and Cindy".
-[[nodiscard]] std::string nameList(
-    const std::vector<SeatNumber>& seats, const StoryWords& words = englishStory()) {
+[[nodiscard]] std::string nameList(const std::vector<SeatNumber>& seats, const StoryWords& words) {
     const auto nameOf
         = [&words](SeatNumber seat) { return seat.isHuman() ? words.you : name(seat); };
     std::string list;
@@ -272,8 +271,8 @@ void HandHistory::matchEnded(const MatchEnded& e) {
 
 // ---- Names and cards
 
-std::string seatNameList(const SeatFlags& seats) {
-    return nameList(flaggedSeats(seats));
+std::string seatNameList(const SeatFlags& seats, const StoryWords& words) {
+    return nameList(flaggedSeats(seats), words);
 }
 
 std::string_view historySeatName(SeatNumber seat) {

@@ -90,9 +90,6 @@ inline constexpr std::array<int, 8> kNamingOrder { 8, 7, 6, 5, 4, 3, 2, 1 };
 
 // The name a seat goes by in the history: "You", "Chong", ... "Marc".
 [[nodiscard]] std::string_view historySeatName(SeatNumber seat);
-// The names of the seats flagged, in naming order, joined for a sentence:
-// "Jack", "Jack and Cindy", "You, Jack and Cindy"; empty when none is.
-[[nodiscard]] std::string seatNameList(const SeatFlags& seats);
 // "Ah", "Td", "9c": rank then suit.
 [[nodiscard]] std::string cardCode(Card card);
 // "A♥", "10♦", "9♣": rank and suit glyph, as the history window reads.
@@ -155,6 +152,11 @@ struct StoryWords {
     std::function<std::string(std::string_view)> handName;
 };
 [[nodiscard]] const StoryWords& englishStory();
+
+// The names of the seats flagged, in naming order, joined for a sentence:
+// "Jack", "Jack and Cindy", "You, Jack and Cindy"; empty when none is.
+[[nodiscard]] std::string seatNameList(
+    const SeatFlags& seats, const StoryWords& words = englishStory());
 
 // The History window's story of a hand ("Chong raises 8 · pot 30", "Jack
 // calls 4", "Jack wins 42", ...), as far as it has been played.

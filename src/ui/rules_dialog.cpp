@@ -64,10 +64,6 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
     m_image->setGeometry(0, 0, 425, 585);
     m_image->setAccessibleName(
         QCoreApplication::translate("tavolier::RulesDialog", "The rules of Texas hold'em"));
-    // The page is a picture: a screen reader reads its words from here.
-    m_image->setAccessibleDescription(rulesText()
-        + QCoreApplication::translate(
-            "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OKButton");
@@ -80,6 +76,12 @@ RulesDialog::RulesDialog(const AssetFinder& finder, qreal scale, QWidget* parent
 RulesDialog::~RulesDialog() = default;
 
 void RulesDialog::showEvent(QShowEvent* event) {
+    // The page is a picture: a screen reader reads its words from here,
+    // written when the page is first shown rather than at start-up.
+    if (m_image->accessibleDescription().isEmpty())
+        m_image->setAccessibleDescription(rulesText()
+            + QCoreApplication::translate(
+                "tavolier::RulesDialog", "A page of the rules; OK or Esc closes it"));
     if (!m_picture.decoded() && !m_picture.image().isNull())
         m_image->setPixmap(QPixmap::fromImage(m_picture.image()));
     QDialog::showEvent(event);

@@ -250,7 +250,9 @@ void StatisticsWindow::refresh() {
     }
     if (const auto& pot = m_statistics.biggestPot()) {
         m_biggestPot->setText(
-            tr("Biggest pot: %1, taken by %2").arg(pot->pot).arg(seatNamesText(pot->winners)));
+            tr("Biggest pot: %1, taken by %2")
+                .arg(pot->pot)
+                .arg(QString::fromStdString(seatNameList(pot->winners, storyWords()))));
     } else {
         m_biggestPot->setText(tr("Biggest pot: none yet"));
     }

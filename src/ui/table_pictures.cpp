@@ -13,21 +13,23 @@ template <typename E> constexpr std::size_t at(E value) {
     return static_cast<std::size_t>(value);
 }
 
-// Each picture list: its file and the 1x size of one picture.
+// Each picture list: its file, the 1x size of one picture, and whether it
+// carries words (painted again in each language).
 struct StripFile {
     const char* file;
     int width;
     int height;
+    bool words;
 };
 
 // clang-format off
 const std::array<StripFile, 6> kStripFiles { {
-    { "cards.png",      62,  84 },
-    { "highlights.png", 128, 128 },
-    { "winks.png",      71, 104 },
-    { "smiles.png",     128, 128 },
-    { "procent.png",    139, 127 },
-    { "gold.png",       94,  94 },
+    { "cards.png",      62,  84,  false },
+    { "highlights.png", 128, 128, false },
+    { "winks.png",      71, 104,  false },
+    { "smiles.png",     128, 128, false },
+    { "procent.png",    139, 127, true },
+    { "gold.png",       94,  94,  false },
 } };
 // clang-format on
 
@@ -62,11 +64,10 @@ void TablePictures::locate(qreal scale) {
     // needs only the cards) or after the first frame on a worker thread.
     for (std::size_t i = 0; i < kStripFiles.size(); ++i) {
         m_strips[i] = std::make_unique<ImageStrip>();
-        // The odds badges carry words: the player's language's when painted.
-        const QString file = QString::fromLatin1(kStripFiles[i].file);
-        m_strips[i]->locate(m_finder,
-            i == at(ImageList::procent) ? pictureInLanguage(m_finder, file) : file,
-            kStripFiles[i].width, kStripFiles[i].height, m_scale);
+        const StripFile& strip = kStripFiles[i];
+        const QString file = QString::fromLatin1(strip.file);
+        m_strips[i]->locate(m_finder, strip.words ? pictureInLanguage(m_finder, file) : file,
+            strip.width, strip.height, m_scale);
     }
     m_background = QImage();
     m_backgroundPath.clear();

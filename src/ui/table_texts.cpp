@@ -1,11 +1,9 @@
 #include "ui/table_texts.h"
 
 #include "core/seats.h"
-#include "core/table_state.h"
 #include "presentation/hand_history.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <array>
 
@@ -269,21 +267,6 @@ StoryWords storyWords() {
         return text ? text->toStdString() : std::string(name);
     };
     return words;
-}
-
-QString seatNamesText(const SeatFlags& seats) {
-    QStringList names;
-    for (const int seat : kNamingOrder)
-        if (seats[static_cast<std::size_t>(seat)])
-            names << (seat == kHuman
-                    ? translated("TableText", QT_TRANSLATE_NOOP("TableText", "You"))
-                    : QString::fromUtf8(seatInfo(seat).name.data(),
-                        static_cast<qsizetype>(seatInfo(seat).name.size())));
-    if (names.size() < 2)
-        return names.join(QString());
-    const QString last = names.takeLast();
-    return translated("TableText", QT_TRANSLATE_NOOP("TableText", "%1 and %2"))
-        .arg(names.join(QStringLiteral(", ")), last);
 }
 
 QString tableText(std::string_view english) {

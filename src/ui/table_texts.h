@@ -25,7 +25,4 @@ namespace tavolier {
 // caption, in the player's language.
 [[nodiscard]] StoryWords storyWords();
 
-// "Jack", "Jack and Cindy", "You, Jack and Cindy", in the player's language.
-[[nodiscard]] QString seatNamesText(const SeatFlags& seats);
-
 } // namespace tavolier
