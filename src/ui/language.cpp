@@ -38,8 +38,9 @@ QString chooseLanguage(const QString& asked,
         if (locale.isEmpty())
             locale = environment("LANG");
         // As gettext does: LANGUAGE is not read when the locale is the
-        // plain C one, whose messages are English.
-        if (locale == QStringLiteral("C") || locale == QStringLiteral("POSIX"))
+        // plain C one (C.UTF-8 too), whose messages are English.
+        if (const QString code = languageOf(locale);
+            code == QStringLiteral("c") || code == QStringLiteral("posix"))
             return english;
         wanted << environment("LANGUAGE").split(QChar(':'), Qt::SkipEmptyParts) << locale;
     }

@@ -277,16 +277,13 @@ TEST(Contrast, LabelsAndCaptionsReadOnTheFelt) {
         EXPECT_GE(feltContrast(felt, place(painted), kCaptionInk), 4.5);
 }
 
-TEST(Contrast, HighContrastIsTheSettingOrTheDesktopThemesName) {
-    EXPECT_TRUE(TableAccessibility::highContrastWanted(-1, "HighContrast"));
+// High contrast is the setting, else the desktop theme's name; then every
+// seat's labels stand on a black plate: 7:1 and more.
+TEST(Contrast, HighContrastPutsTheSeatsLabelsOnBlack) {
     EXPECT_TRUE(TableAccessibility::highContrastWanted(-1, "Adwaita:HighContrastInverse"));
     EXPECT_FALSE(TableAccessibility::highContrastWanted(-1, "Adwaita"));
     EXPECT_FALSE(TableAccessibility::highContrastWanted(0, "HighContrast"));
     EXPECT_TRUE(TableAccessibility::highContrastWanted(1, ""));
-}
-
-// In high contrast every seat's labels stand on a black plate: 7:1 and more.
-TEST(Contrast, HighContrastPutsTheSeatsLabelsOnBlack) {
     WindowFixture f;
     f.file.writeInteger("Settings", "HighContrast", 1);
     TableWindow& form = f.open();
