@@ -82,7 +82,8 @@ BENCHMARK(BM_SlowestHumanAction)->Unit(benchmark::kMicrosecond);
 
 // Everyone calls and checks without an estimate.
 struct CallAndCheck : Opponent {
-    Decision decide(const TableState&, EstimateCarry&, const TurnQuestion& turn, Random&) override {
+    Decision decide(const SeatView& view, Random&) override {
+        const TurnQuestion& turn = view.turn;
         return turn.facingBet ? Decision { DecisionKind::call, turn.toCall }
                               : Decision { DecisionKind::check, 0 };
     }

@@ -5,7 +5,10 @@
 #include "core/table_view.h"
 #include "game/game.h"
 #include "game/levels.h"
+#include "game/rule_set.h"
+#include "game/seat_views.h"
 #include "game/table.h"
+#include "opponents/characters.h"
 #include "opponents/odds.h"
 #include "settings/settings_store.h"
 
@@ -27,9 +30,15 @@ namespace {
 // The human's turn decided as an opponent decides its own, on the question
 // the rules put to the human's seat.
 void actAsOpponent(Game& game, std::int32_t levelCode, const LegalActions& legal) {
-    TableState& s = game.table.state;
-    MonteCarloOpponents asOpponent(levelCode);
-    const Decision decision = asOpponent.decide(s, s.estimate, game.humanTurn(), game.table.random);
+    Table& table = game.table;
+    const SeatView view = seatViewOf(table, kHuman, game.humanTurn());
+    Decision decision;
+    if (validRulesNumber(table.state.rulesInPlay) == 0) {
+        MonteCarloOpponents asOpponent(table.state, levelCode);
+        decision = asOpponent.decide(view, table.random);
+    } else {
+        decision = makeOpponent(plainCharacter(), levelCode)->decide(view, table.random);
+    }
     switch (decision.kind) {
     case DecisionKind::fold:
         game.fold();

@@ -1,6 +1,8 @@
 #include "game/table.h"
 
 #include "core/seats.h"
+#include "game/rule_set.h"
+#include "opponents/characters.h"
 #include "presentation/card_drawing.h"
 
 #include <algorithm>
@@ -9,6 +11,7 @@ namespace tavolier {
 
 Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_)
     : Scene(state_, random_, view_)
+    , m_classicOpponents(state_)
     , settings(settings_)
     , events(m_nobodyListens) {
 }
@@ -16,8 +19,41 @@ Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStor
 Table::Table(TableState& state_, Random& random_, TableView& view_, SettingsStore& settings_,
     GameEvents& events_)
     : Scene(state_, random_, view_)
+    , m_classicOpponents(state_)
     , settings(settings_)
     , events(events_) {
+}
+
+Opponent& Table::opponentAt(int seat) {
+    const bool isSeat = seat >= 1 && seat <= kSeatCount;
+    const std::size_t i = isSeat ? static_cast<std::size_t>(seat) : 0;
+    if (isSeat && m_seated[i] != nullptr)
+        return *m_seated[i];
+    if (!isSeat || validRulesNumber(state.rulesInPlay) == 0)
+        return m_classicOpponents;
+    if (m_charactersLevel != state.aiLevelCode) {
+        // A new level: every seat starts afresh at it.
+        for (auto& opponent : m_characters)
+            opponent.reset();
+        m_charactersLevel = state.aiLevelCode;
+    }
+    std::unique_ptr<Opponent>& opponent = m_characters[i];
+    if (!opponent) {
+        const Character* character = characterOfSeat(seat);
+        opponent
+            = makeOpponent(character != nullptr ? *character : plainCharacter(), state.aiLevelCode);
+    }
+    return *opponent;
+}
+
+void Table::seatOpponent(int seat, Opponent* opponent) {
+    if (seat >= 1 && seat <= kSeatCount)
+        m_seated[static_cast<std::size_t>(seat)] = opponent;
+}
+
+void Table::seatOpponents(Opponent& opponents) {
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        seatOpponent(seat, &opponents);
 }
 
 void Table::pay(int seat, std::int32_t amount) {
@@ -125,6 +161,7 @@ void Table::reportHandStarted(bool newMatch, int smallBlindSeat, int bigBlindSea
     const SeatFigures& stacks, const HandOpening& opening) {
     m_handOpen = true;
     m_streetReported = state.street;
+    m_log.clear();
     // A seat out of chips at the deal is told once, at its first turn; a seat
     // that runs out during the hand is passed over without a word.
     for (int seat = 1; seat <= kSeatCount; ++seat)
@@ -149,13 +186,26 @@ void Table::reportHandStarted(bool newMatch, int smallBlindSeat, int bigBlindSea
 void Table::reportBlind(int seat, bool big, std::int32_t potAfter) {
     if (!m_handOpen)
         return;
-    events.blindPosted(
-        BlindPosted { SeatNumber(seat), big, big ? state.bigBlind : state.smallBlind, potAfter });
+    const BlindPosted e { SeatNumber(seat), big, big ? state.bigBlind : state.smallBlind,
+        potAfter };
+    logBlind(e);
+    events.blindPosted(e);
 }
 
 void Table::reportBlindPosted(const BlindPosted& blind) {
-    if (m_handOpen)
-        events.blindPosted(blind);
+    if (!m_handOpen)
+        return;
+    logBlind(blind);
+    events.blindPosted(blind);
+}
+
+void Table::logBlind(const BlindPosted& blind) {
+    ViewAction a;
+    a.street = Street::preflop;
+    a.kind = blind.big ? ViewActionKind::bigBlind : ViewActionKind::smallBlind;
+    a.amount = blind.amount;
+    a.allIn = blind.allIn;
+    m_log.push_back(LoggedAction { blind.seat.number(), a });
 }
 
 void Table::reportAction(int seat, ActionKind kind, std::int32_t paid, bool allIn) {
@@ -169,6 +219,18 @@ void Table::reportAction(int seat, ActionKind kind, std::int32_t paid, bool allI
     e.potAfter = state.pot;
     e.stackAfter = state.seat(seat).chips;
     e.allIn = allIn;
+    if (kind != ActionKind::sitsOut) {
+        ViewAction a;
+        a.street = state.street;
+        a.kind = kind == ActionKind::fold ? ViewActionKind::fold
+            : kind == ActionKind::check   ? ViewActionKind::check
+            : kind == ActionKind::call    ? ViewActionKind::call
+            : kind == ActionKind::bet     ? ViewActionKind::bet
+                                          : ViewActionKind::raise;
+        a.amount = paid;
+        a.allIn = allIn;
+        m_log.push_back(LoggedAction { seat, a });
+    }
     events.actionTaken(e);
 }
 

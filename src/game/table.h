@@ -5,11 +5,15 @@
 #include "core/table_state.h"
 #include "core/table_view.h"
 #include "opponents/opponent.h"
+#include "opponents/seat_view.h"
 #include "presentation/scene.h"
 #include "settings/settings_store.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace tavolier {
 
@@ -35,17 +39,33 @@ public:
 
 private:
     GameEvents m_nobodyListens;
-    MonteCarloOpponents m_levels;
-    Opponent* m_opponents = &m_levels;
+    MonteCarloOpponents m_classicOpponents;
+    // Standard's opponents, one per seat by seat number, at the level they
+    // were made for.
+    std::array<std::unique_ptr<Opponent>, kSeatCount + 1> m_characters;
+    std::int32_t m_charactersLevel = 0;
+    std::array<Opponent*, kSeatCount + 1> m_seated {};
 
 public:
     SettingsStore& settings;
     GameEvents& events;
 
-    // Who decides for the computer seats: the opponents' levels, unless a
-    // test or a program seats its own players with seatOpponents.
-    [[nodiscard]] Opponent& opponents() { return *m_opponents; }
-    void seatOpponents(Opponent& opponents) { m_opponents = &opponents; }
+    // Who decides for a seat: the one seated there by seatOpponent, else the
+    // rules' own: Classic's opponents under the Classic rules, the seat's
+    // character at the table's level under the others.
+    [[nodiscard]] Opponent& opponentAt(int seat);
+    // Seats a player of the caller's (a test's, a program's) at one seat, or
+    // at every seat; nullptr gives the seat back to the rules' own.
+    void seatOpponent(int seat, Opponent* opponent);
+    void seatOpponents(Opponent& opponents);
+
+    // The hand's public betting so far, by seat number (the blinds first),
+    // for the seats' views.
+    struct LoggedAction {
+        int seat = 0;
+        ViewAction action;
+    };
+    [[nodiscard]] const std::vector<LoggedAction>& handLog() const { return m_log; }
 
     // Pays amount from a seat into the pot and shows both (clamped to 32 bits).
     void pay(int seat, std::int32_t amount);
@@ -103,6 +123,9 @@ private:
     bool m_handOpen = false;
     Street m_streetReported = Street::preflop;
     SeatFlags m_toldSitsOut {};
+    std::vector<LoggedAction> m_log;
+
+    void logBlind(const BlindPosted& blind);
 };
 
 // Every seat's chips, by seat number.

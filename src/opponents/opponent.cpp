@@ -4,10 +4,12 @@
 
 namespace tavolier {
 
-Decision MonteCarloOpponents::decide(
-    const TableState& table, EstimateCarry& carry, const TurnQuestion& turn, Random& random) {
-    const EstimateInput input = estimateInput(
-        table, table.seat(turn.seat).holeCards, m_levelCode != 0 ? m_levelCode : table.aiLevelCode);
+Decision MonteCarloOpponents::decide(const SeatView& view, Random& random) {
+    const TurnQuestion& turn = view.turn;
+    TableState& table = m_table;
+    EstimateCarry& carry = table.estimate;
+    const EstimateInput input
+        = estimateInput(table, view.holeCards, m_levelCode != 0 ? m_levelCode : table.aiLevelCode);
     if (turn.facingBet) {
         if (!turn.mayRaise) {
             const bool stays = decideStay(input, carry, random).staysIn;

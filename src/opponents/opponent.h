@@ -2,6 +2,7 @@
 
 #include "core/random.h"
 #include "core/table_state.h"
+#include "opponents/seat_view.h"
 
 #include <cstdint>
 
@@ -19,43 +20,33 @@ struct Decision {
     friend constexpr bool operator==(const Decision&, const Decision&) = default;
 };
 
-// What the rules ask of a seat at its turn.
-struct TurnQuestion {
-    int seat = 0;
-    // A bet is open that the seat answers: it calls (or raises) or folds.
-    bool facingBet = false;
-    std::int32_t toCall = 0; // what a call costs
-    std::int32_t betSize = 0; // what a bet or raise adds: the street's bet
-    bool mayRaise = false; // a bet or a raise is allowed now
-};
-
-// Whoever decides for a computer seat. The game's opponents are the Monte
-// Carlo levels below; the tests script their own.
+// Whoever decides for a computer seat: one object per seat, asked at the
+// seat's turn with what that seat may know. random is the game's one
+// generator. The tests script their own.
 class Opponent {
 public:
     virtual ~Opponent() = default;
-    // The seat's decision. carry is what the estimate carries from one run
-    // to the next; random is the game's one generator.
-    [[nodiscard]] virtual Decision decide(
-        const TableState& table, EstimateCarry& carry, const TurnQuestion& turn, Random& random)
-        = 0;
+    [[nodiscard]] virtual Decision decide(const SeatView& view, Random& random) = 0;
 };
 
-// The opponents' levels: a Monte Carlo estimate with the table's level code,
-// then the two decisions. Facing a bet, the stay rule calls or folds and,
-// where a raise is allowed, the raise rule on the same estimate raises
-// instead of calling; with nothing to call, the raise rule bets or checks.
+// The Classic rules' opponents: a Monte Carlo estimate with the table's
+// level code, then the two decisions. Facing a bet, the stay rule calls or
+// folds and, where a raise is allowed, the raise rule on the same estimate
+// raises instead of calling; with nothing to call, the raise rule bets or
+// checks. The estimate reads the table's count of seats out and shares the
+// table's carried estimate with the odds badge, as those rules are written.
 class MonteCarloOpponents : public Opponent {
 public:
     // At the table's level code, or at levelCode when it is not 0 (a
     // program that plays the human's seat as an opponent would).
-    explicit MonteCarloOpponents(std::int32_t levelCode = 0)
-        : m_levelCode(levelCode) { }
+    explicit MonteCarloOpponents(TableState& table, std::int32_t levelCode = 0)
+        : m_table(table)
+        , m_levelCode(levelCode) { }
 
-    [[nodiscard]] Decision decide(const TableState& table, EstimateCarry& carry,
-        const TurnQuestion& turn, Random& random) override;
+    [[nodiscard]] Decision decide(const SeatView& view, Random& random) override;
 
 private:
+    TableState& m_table;
     std::int32_t m_levelCode;
 };
 

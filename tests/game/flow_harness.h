@@ -32,7 +32,8 @@ public:
     bool defaultRaise = false;
     std::vector<std::string> asked;
 
-    Decision decide(const TableState&, EstimateCarry&, const TurnQuestion& turn, Random&) override {
+    Decision decide(const SeatView& view, Random&) override {
+        const TurnQuestion& turn = view.turn;
         const int seat = turn.seat;
         if (turn.facingBet) {
             asked.push_back("answer " + std::to_string(seat));

@@ -11,8 +11,8 @@
 
 namespace tavolier::testing {
 
-Decision RandomOpponent::decide(
-    const TableState&, EstimateCarry&, const TurnQuestion& turn, Random& random) {
+Decision RandomOpponent::decide(const SeatView& view, Random& random) {
+    const TurnQuestion& turn = view.turn;
     const int roll = random.below(100);
     const bool wish = random.below(100) < wishPercent;
     if (turn.facingBet) {

@@ -30,8 +30,7 @@ public:
     int freeFoldPercent = 2;
     int wishPercent = 5; // asks for a barred raise or a check facing a bet
 
-    Decision decide(const TableState& table, EstimateCarry& carry, const TurnQuestion& turn,
-        Random& random) override;
+    Decision decide(const SeatView& view, Random& random) override;
 };
 
 enum class HumanPolicy { call, raise, fold, random };

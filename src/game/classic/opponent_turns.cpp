@@ -6,6 +6,7 @@
 #include "game/classic/match.h"
 #include "game/classic/player_actions.h"
 #include "game/classic/showdown.h"
+#include "game/seat_views.h"
 #include "game/table.h"
 #include "opponents/odds.h"
 #include "presentation/animations.h"
@@ -53,7 +54,7 @@ namespace {
 [[nodiscard]] bool decideToStay(Table& table, int seat) {
     TableState& s = table.state;
     const TurnQuestion question { seat, true, s.toCall, streetBet(s), false };
-    return table.opponents().decide(s, s.estimate, question, table.random).kind
+    return table.opponentAt(seat).decide(seatViewOf(table, seat, question), table.random).kind
         != DecisionKind::fold;
 }
 
@@ -61,7 +62,8 @@ namespace {
 [[nodiscard]] std::int32_t decideRaiseBy(Table& table, int seat) {
     TableState& s = table.state;
     const TurnQuestion question { seat, false, 0, streetBet(s), true };
-    const Decision decision = table.opponents().decide(s, s.estimate, question, table.random);
+    const Decision decision
+        = table.opponentAt(seat).decide(seatViewOf(table, seat, question), table.random);
     const bool raises = decision.kind == DecisionKind::bet || decision.kind == DecisionKind::raise;
     return raises ? decision.amount : 0;
 }

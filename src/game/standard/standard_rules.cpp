@@ -6,6 +6,7 @@
 #include "game/deck.h"
 #include "game/match_rules.h"
 #include "game/options.h"
+#include "game/seat_views.h"
 #include "game/table.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
@@ -535,7 +536,8 @@ void playOn(Table& table) {
         }
         const TurnOptions o = optionsFor(s, seat);
         const TurnQuestion question { seat, o.toCall > 0, o.toCall, betSizeOf(s), o.mayRaise };
-        applyDecision(table, seat, table.opponents().decide(s, s.estimate, question, table.random));
+        const SeatView view = seatViewOf(table, seat, question);
+        applyDecision(table, seat, table.opponentAt(seat).decide(view, table.random));
     }
 }
 
