@@ -1,0 +1,151 @@
+// tavolier-starting-hands OUTFILE: plays every kind of starting hand against
+// one to seven random hands to the showdown many times and writes what each
+// is worth as a C++ source file of constant data (g_startingHands), so the
+// opponents look a starting hand up instead of simulating it.
+#include "evaluation/standard_ranking.h"
+#include "opponents/starting_hands.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <numeric>
+#include <vector>
+
+namespace tavolier {
+// The generator fills the table; nothing reads this one.
+const std::array<StartingHandWorth, kStartingHandKinds> g_startingHands {};
+} // namespace tavolier
+
+namespace {
+
+using tavolier::Card;
+
+// Its own dice: the table is the same on every build.
+struct Dice {
+    std::uint64_t state;
+    std::uint32_t below(std::uint32_t n) {
+        state += 0x9E3779B97F4A7C15ULL;
+        std::uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        z ^= z >> 31;
+        return static_cast<std::uint32_t>(((z >> 32) * n) >> 32);
+    }
+};
+
+constexpr int kTrials = 6000;
+
+// The share of the pot that hole cards a, b take against k random hands.
+double shareAgainst(Card a, Card b, int k, Dice& dice) {
+    std::array<Card, 52> deck {};
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int rank = 0; rank < 13; ++rank) {
+            const Card c { suit, rank };
+            if (c != a && c != b)
+                deck[static_cast<std::size_t>(n++)] = c;
+        }
+    }
+    double won = 0;
+    for (int t = 0; t < kTrials; ++t) {
+        const int need = 5 + 2 * k;
+        for (int i = 0; i < need; ++i) {
+            const int j = i + static_cast<int>(dice.below(static_cast<std::uint32_t>(n - i)));
+            std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(j)]);
+        }
+        std::array<Card, 7> cards {};
+        for (int i = 0; i < 5; ++i)
+            cards[static_cast<std::size_t>(i + 2)] = deck[static_cast<std::size_t>(i)];
+        cards[0] = a;
+        cards[1] = b;
+        const std::uint32_t mine = tavolier::rankStandard(cards).value;
+        int tied = 1;
+        bool lost = false;
+        for (int o = 0; o < k && !lost; ++o) {
+            cards[0] = deck[static_cast<std::size_t>(5 + 2 * o)];
+            cards[1] = deck[static_cast<std::size_t>(6 + 2 * o)];
+            const std::uint32_t theirs = tavolier::rankStandard(cards).value;
+            if (theirs > mine)
+                lost = true;
+            else if (theirs == mine)
+                ++tied;
+        }
+        if (!lost)
+            won += 1.0 / tied;
+    }
+    return won / kTrials;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tavolier;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tavolier-starting-hands OUTFILE\n");
+        return 2;
+    }
+    Dice dice { 0x51A77EDULL };
+    std::array<StartingHandWorth, kStartingHandKinds> table {};
+    std::array<double, kStartingHandKinds> strength {};
+    std::array<int, kStartingHandKinds> combos {};
+    for (int hi = 0; hi < 13; ++hi) {
+        for (int lo = 0; lo <= hi; ++lo) {
+            for (int suited = 0; suited < 2; ++suited) {
+                if (hi == lo && suited == 1)
+                    continue;
+                const Card a { 0, hi };
+                const Card b { hi == lo || suited == 0 ? 1 : 0, lo };
+                const int index = startingHandIndex(a, b);
+                combos[static_cast<std::size_t>(index)] = hi == lo ? 6 : suited ? 4 : 12;
+                for (int k = 1; k <= kMostOpponents; ++k) {
+                    const double share = shareAgainst(a, b, k, dice);
+                    table[static_cast<std::size_t>(index)].share[static_cast<std::size_t>(k - 1)]
+                        = static_cast<std::uint16_t>(share * 10000.0 + 0.5);
+                }
+                // How good it is: its share over a fair share, heads-up and
+                // against four, in equal parts.
+                const auto& s = table[static_cast<std::size_t>(index)].share;
+                strength[static_cast<std::size_t>(index)] = s[0] * 2.0 + s[3] * 5.0;
+            }
+        }
+    }
+    std::vector<int> order(kStartingHandKinds);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+        return strength[static_cast<std::size_t>(x)] > strength[static_cast<std::size_t>(y)];
+    });
+    int seen = 0;
+    for (int index : order) {
+        seen += combos[static_cast<std::size_t>(index)];
+        table[static_cast<std::size_t>(index)].percentile
+            = static_cast<std::uint16_t>(seen * 10000 / 1326);
+    }
+
+    std::FILE* out = std::fopen(argv[1], "w");
+    if (out == nullptr) {
+        std::fprintf(stderr, "tavolier-starting-hands: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::fputs("// Generated by tavolier-starting-hands when the program is built: what\n"
+               "// each kind of starting hand is worth against 1 .. 7 random hands.\n"
+               "#include \"opponents/starting_hands.h\"\n\n"
+               "namespace tavolier {\n\n"
+               "// clang-format off\n"
+               "const std::array<StartingHandWorth, kStartingHandKinds> g_startingHands { {\n",
+        out);
+    for (const StartingHandWorth& w : table) {
+        std::fputs("    { {", out);
+        for (std::uint16_t s : w.share)
+            std::fprintf(out, " %u,", unsigned { s });
+        std::fprintf(out, " }, %u },\n", unsigned { w.percentile });
+    }
+    std::fputs("} };\n// clang-format on\n\n} // namespace tavolier\n", out);
+    const bool ok = std::ferror(out) == 0;
+    if (std::fclose(out) != 0 || !ok) {
+        std::fprintf(stderr, "tavolier-starting-hands: cannot write %s\n", argv[1]);
+        std::remove(argv[1]);
+        return 1;
+    }
+    return 0;
+}
