@@ -45,6 +45,7 @@ private:
     std::array<std::unique_ptr<Opponent>, kSeatCount + 1> m_characters;
     std::int32_t m_charactersLevel = 0;
     std::array<Opponent*, kSeatCount + 1> m_seated {};
+    Random* m_deckRandom = nullptr;
 
 public:
     SettingsStore& settings;
@@ -66,6 +67,13 @@ public:
         ViewAction action;
     };
     [[nodiscard]] const std::vector<LoggedAction>& handLog() const { return m_log; }
+
+    // Where the Standard rules shuffle the deck from: the one generator,
+    // unless a program that deals the same cards again (a duplicate duel)
+    // gives the deck a stream of its own, so that what the players decided
+    // never changes the cards. Classic always shuffles from the one generator.
+    [[nodiscard]] Random& deckRandom() { return m_deckRandom != nullptr ? *m_deckRandom : random; }
+    void shuffleFrom(Random& deck) { m_deckRandom = &deck; }
 
     // Pays amount from a seat into the pot and shows both (clamped to 32 bits).
     void pay(int seat, std::int32_t amount);

@@ -91,6 +91,11 @@ TEST(OutputThatCannotBeWritten, EndsEveryCommandWithStatusOneAndAMessage) {
     err.str("");
     EXPECT_EQ(runPlay(Args { "--hands", "3", "--seed", "1" }, full, err), 1);
     EXPECT_EQ(err.str(), "tavolier-cli play: cannot write the output\n");
+
+    full.clear();
+    err.str("");
+    EXPECT_EQ(runDuel(Args { "--hands", "8", "--jobs", "1", "--level", "Amateur" }, full, err), 1);
+    EXPECT_EQ(err.str(), "tavolier-cli duel: cannot write the output\n");
 }
 
 TEST(OutputThatCannotBeWritten, StopsEvalAtTheFirstLineItCannotWrite) {

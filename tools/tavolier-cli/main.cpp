@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "tavolier_version.h"
 
+#include <cerrno>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ void usage(std::ostream& out) {
            "       tavolier-cli tournament [--matches M] [--jobs J] [--seed S] [--level L]\n"
            "                         [--human POLICY|level:L] [--max-hands N] [--progress]\n"
            "                         [--rules classic|standard]\n"
+           "       tavolier-cli duel [--hands N] [--seed S] [--jobs J] [--level L]\n"
+           "                         [--human PLAYER] [--seat CHAIR=PLAYER]...\n"
+           "                         PLAYER: level:L, call or raise; CHAIR: 1-8 or a name\n"
            "       tavolier-cli --help | --version\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
            "exit status: 0 done, 1 the output or the settings file could not be written,\n"
@@ -39,8 +43,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h") {
+        // The text is longer than the stream's buffer: a full device may
+        // refuse it while it is written, and its reason is kept from then.
+        errno = 0;
         usage(std::cout);
-        return tavolier::cli::outputWorks(std::cout, std::cerr, "--help")
+        const int error = std::cout.good() ? 0 : errno;
+        return tavolier::cli::outputWorks(std::cout, std::cerr, "--help", error)
             ? 0
             : tavolier::cli::kOutputFailed;
     }
@@ -60,6 +68,8 @@ int main(int argc, char** argv) {
         return tavolier::cli::runPlay(rest, std::cout, std::cerr);
     if (command == "tournament")
         return tavolier::cli::runTournament(rest, std::cout, std::cerr);
+    if (command == "duel")
+        return tavolier::cli::runDuel(rest, std::cout, std::cerr);
     std::cerr << "tavolier-cli: unknown command " << tavolier::cli::quoteInput(command) << "\n";
     usage(std::cerr);
     return 2;

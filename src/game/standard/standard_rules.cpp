@@ -586,7 +586,7 @@ void dealHand(Table& table, bool newMatch) {
     for (int seat : kClockwise)
         table.setStatus(seat, "");
     table.showPot();
-    shuffleAndDeal(s, table.random);
+    shuffleAndDeal(s, table.deckRandom());
     // A new hand starts from a fresh table: the full repaint also takes away
     // the cards of seats that went broke in the last hand.
     redraw(table);
