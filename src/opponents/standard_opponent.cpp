@@ -103,9 +103,8 @@ void StandardOpponent::takeNotes(const SeatView& v) {
         m_actionsSeen = 0;
         m_voluntaryThisHand.fill(false);
         m_raisedThisHand.fill(false);
+        m_actedThisHand.fill(false);
         m_trapStreet = Street::showdown;
-        for (int p = 0; p < v.seatCount; ++p)
-            m_notes[static_cast<std::size_t>(std::abs(v.at(p).player)) % kNotes].hands += 1;
     }
     for (std::size_t i = m_actionsSeen; i < v.actions.size(); ++i) {
         const ViewAction& a = v.actions[i];
@@ -115,6 +114,14 @@ void StandardOpponent::takeNotes(const SeatView& v) {
         PlayerNotes& n = m_notes[id];
         const bool voluntary = a.kind == ViewActionKind::call || isRaise(a.kind);
         if (a.street == Street::preflop) {
+            // A hand counts for a player once its first choice is seen: a
+            // seat that folds early does not see the players after it.
+            const bool blind
+                = a.kind == ViewActionKind::smallBlind || a.kind == ViewActionKind::bigBlind;
+            if (!blind && !m_actedThisHand[id]) {
+                m_actedThisHand[id] = true;
+                n.hands += 1;
+            }
             if (voluntary && !m_voluntaryThisHand[id]) {
                 m_voluntaryThisHand[id] = true;
                 n.voluntary += 1;
@@ -127,6 +134,8 @@ void StandardOpponent::takeNotes(const SeatView& v) {
             n.bets += 1;
         } else if (a.kind == ViewActionKind::call) {
             n.calls += 1;
+        } else if (a.kind == ViewActionKind::fold) {
+            n.folds += 1;
         }
     }
     m_actionsSeen = v.actions.size();
@@ -160,7 +169,8 @@ HandRange StandardOpponent::rangeOf(const SeatView& v, int place) const {
             }
             if (isRaise(a.kind))
                 bets += 1;
-        } else if (a.place == place) {
+        } else if (a.place == place && m_level == Thinking::genius) {
+            // Genius also reads the betting after the flop.
             if (isRaise(a.kind))
                 r.bets += 1;
             else if (a.kind == ViewActionKind::call)
@@ -182,7 +192,8 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
     const TurnQuestion& t = v.turn;
     const Character& c = m_character;
     const double pct = startingPercentile(startingHandIndex(v.holeCards[0], v.holeCards[1]));
-    const PlaceClass cls = placeClass(v);
+    // Amateur does not think of its place: it plays as from the middle.
+    const PlaceClass cls = m_level == Thinking::amateur ? middle : placeClass(v);
     const double loose = c.looseness[at(cls)] / 100.0;
     const double raiseShare = c.raising / 100.0;
     // A seat that cares little for the price stays in more often.
@@ -226,7 +237,7 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
         return callOrCheck(t);
     }
     if (bets == 2) {
-        const double cold = m_level == Thinking::amateur ? 0.6 : 0.4;
+        const double cold = m_level == Thinking::amateur ? 0.7 : 0.36;
         double limit = putIn ? loose * 0.75 * sticky : loose * cold * sticky * readRaiser;
         if (cls == blinds && m_level != Thinking::amateur)
             limit = std::max(limit, loose * 0.7); // the blind already in makes the price
@@ -258,6 +269,17 @@ namespace {
             raiser = a.place;
     }
     return raiser;
+}
+
+// Whether this seat made the last bet or raise of the street before.
+[[nodiscard]] bool betLastStreet(const SeatView& v) {
+    const Street before = static_cast<Street>(static_cast<int>(v.street) - 1);
+    int raiser = -1;
+    for (const ViewAction& a : v.actions) {
+        if (a.street == before && isRaise(a.kind))
+            raiser = a.place;
+    }
+    return raiser == v.place;
 }
 
 } // namespace
@@ -298,6 +320,29 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         else if (opponents >= 2)
             valueBar += 0.1;
     }
+    // Genius plays the players still in as it has seen them answer bets:
+    // thinner value bets and fewer bluffs against those who call, more
+    // bluffs against those who fold.
+    double bluffFactor = 1.0;
+    if (m_level == Thinking::genius) {
+        double folding = 0;
+        int counted = 0;
+        for (int p = 0; p < v.seatCount; ++p) {
+            if (p == v.place || !v.at(p).inHand)
+                continue;
+            const PlayerNotes& n = notesOf(v.at(p).player);
+            folding += (n.folds + 3.0) / (n.folds + n.calls + 8.0);
+            counted += 1;
+        }
+        folding = counted > 0 ? folding / counted : 0.375;
+        if (folding < 0.3) {
+            valueBar -= 0.15;
+            bluffFactor = 0.6;
+        } else if (folding > 0.5) {
+            valueBar += 0.05;
+            bluffFactor = 1.6;
+        }
+    }
     double raiseBar = valueBar + (river ? 0.45 : 0.3);
     if (v.betsThisStreet >= 3)
         raiseBar += 0.3;
@@ -316,10 +361,14 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         // Against one or two: the raiser before the flop bets the flop
         // again, and a seat that everyone checked to takes a stab.
         if (!river && opponents <= 2 && t.mayRaise) {
-            const bool raisedLast = lastPreflopRaiser(v) == v.place && v.street == Street::flop;
+            const bool raisedLast = v.street == Street::flop
+                ? lastPreflopRaiser(v) == v.place
+                : betLastStreet(v) && (share >= 0.3 || draw);
             const bool checkedTo = inPosition && m_level >= Thinking::expert;
             if ((raisedLast || checkedTo)
-                && chance(random, c.aggression / 100.0 * (opponents == 1 ? 0.8 : 0.5)))
+                && chance(random,
+                    c.aggression / 100.0 * (opponents == 1 ? 0.8 : 0.5)
+                        * std::min(bluffFactor, 1.2)))
                 return raiseOr(v);
         }
         if (river && t.mayRaise && opponents <= 2) {
@@ -328,7 +377,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             double rate = c.bluffing / 100.0 * (opponents == 1 ? 1.0 : 0.4);
             if (m_level >= Thinking::expert)
                 rate *= inPosition ? 1.3 : 0.7;
-            if (share < hopeless && chance(random, rate))
+            if (share < hopeless && chance(random, rate * bluffFactor))
                 return raiseOr(v);
         }
         return callOrCheck(t);
@@ -350,7 +399,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
     // What staying to the showdown costs: this call and, before the river,
     // about a big bet a street to come, against the pot it wins then.
     const int streetsLeft = v.street == Street::flop ? 2 : v.street == Street::turn ? 1 : 0;
-    const double later = streetsLeft * v.bigBet * 0.8;
+    const double later = streetsLeft * v.bigBet * 1.0;
     double pot = static_cast<double>(v.pot) + t.toCall + later * std::min(opponents, 2);
     double cost = t.toCall + later;
     if (m_level == Thinking::genius && draw) {
@@ -359,7 +408,12 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         pot = static_cast<double>(v.pot) + t.toCall + later;
     }
     const double need = cost / (pot + cost - t.toCall) * priceBar;
-    return share >= need ? callOrCheck(t) : foldOrCheck(t);
+    // A hand without a made pair or a draw seldom gets to its showdown
+    // share: it meets more bets, out of position most of all.
+    double realised = 1.0;
+    if (!river && (made == MadeHand::nothing || made == MadeHand::weakPair))
+        realised = inPosition ? 0.85 : 0.7;
+    return share * realised >= need ? callOrCheck(t) : foldOrCheck(t);
 }
 
 } // namespace tavolier

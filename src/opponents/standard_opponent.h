@@ -34,11 +34,12 @@ public:
 
     // What it has seen a player do over the session.
     struct PlayerNotes {
-        int hands = 0; // hands it was dealt in
+        int hands = 0; // hands in which it was seen to choose before the flop
         int voluntary = 0; // hands it put chips in before the flop, blinds aside
         int raisedFirst = 0; // hands it raised before the flop
         int bets = 0; // bets and raises after the flop
         int calls = 0; // calls after the flop
+        int folds = 0; // folds after the flop
     };
 
 private:
@@ -50,6 +51,7 @@ private:
     std::array<PlayerNotes, kNotes> m_notes {};
     std::int64_t m_handSeen = -1;
     std::size_t m_actionsSeen = 0;
+    std::array<bool, kNotes> m_actedThisHand {};
     std::array<bool, kNotes> m_voluntaryThisHand {};
     std::array<bool, kNotes> m_raisedThisHand {};
     // This hand: it checked a strong hand on this street to raise later.
