@@ -86,12 +86,20 @@ std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
     } };
     for (const auto& [name, policy] : kPolicies) {
         if (text == name)
-            return HumanPlayer { policy, 900 };
+            return HumanPlayer { policy, 900, {}, nullptr };
     }
     constexpr std::string_view kLevel = "level:";
     if (text.starts_with(kLevel)) {
         if (const auto code = parseLevel(text.substr(kLevel.size())))
-            return HumanPlayer { Policy::level, *code };
+            return HumanPlayer { Policy::level, *code, {}, nullptr };
+    }
+    // The computer-poker protocol's seat; the command line checks the
+    // address when it listens.
+    constexpr std::string_view kAcpc = "acpc:";
+    if (text.starts_with(kAcpc) && text.size() > kAcpc.size()) {
+        HumanPlayer outside { Policy::outside, 900, {}, nullptr };
+        outside.address = std::string(text);
+        return outside;
     }
     return std::nullopt;
 }
@@ -122,6 +130,12 @@ void humanActs(Game& game, const HumanPlayer& player) {
     case HumanPlayer::Policy::level:
         actAsOpponent(game, player.levelCode, legal);
         return;
+    case HumanPlayer::Policy::outside:
+        if (player.outside != nullptr)
+            player.outside->act(game);
+        else
+            game.checkOrCall();
+        return;
     }
 }
 
@@ -143,7 +157,12 @@ MatchOutcome playMatch(const MatchSetup& setup, Random& random) {
     MemorySettings settings;
     settings.logWrites = false;
     MatchWatch watch;
-    Table table(state, random, view, settings, watch);
+    // An outside player hears the table too.
+    EventFanOut events;
+    events.add(watch);
+    if (setup.human.outside != nullptr)
+        events.add(*setup.human.outside);
+    Table table(state, random, view, settings, events);
     Game game(table);
     const std::uint64_t drawsBefore = random.drawCount();
 

@@ -5,11 +5,20 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tavolier {
 
 class Game;
+
+// A player from outside the program in the human's chair (a program on a
+// socket, seated by the command line): it hears the table's events and takes
+// the human's turns. act may throw to end the run when the player fails.
+class OutsidePlayer : public GameEvents {
+public:
+    virtual void act(Game& game) = 0;
+};
 
 // Who plays the human's seat when a program plays for the human: a fixed
 // policy, or the opponents' own rules at a level.
@@ -20,12 +29,18 @@ struct HumanPlayer {
         fold, // always fold
         smart, // stays in when the badge's estimate (2001 trials) is good enough
         level, // decides as an opponent does, with levelCode trials
+        outside, // an outside program decides: see OutsidePlayer
     };
     Policy policy = Policy::smart;
     std::int32_t levelCode = 900; // for Policy::level: 400, 600, 800 or 900
+    // For Policy::outside: where it connects ("acpc:" and what follows), and
+    // the player once the command line has seated it.
+    std::string address;
+    OutsidePlayer* outside = nullptr;
 
-    // "call", "raise", "fold", "smart" or "level:N" (N one of the level
-    // codes or captions, as parseLevel reads them); nullopt otherwise.
+    // "call", "raise", "fold", "smart", "level:N" (N one of the level codes
+    // or captions, as parseLevel reads them) or "acpc:PORT" / "acpc:HOST:PORT";
+    // nullopt otherwise.
     [[nodiscard]] static std::optional<HumanPlayer> parse(std::string_view text);
 };
 

@@ -6,8 +6,10 @@
 
 #include "core/card.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -41,6 +43,19 @@ template <typename T> [[nodiscard]] std::optional<T> parseNumber(std::string_vie
     if (rank == std::string_view::npos || suit == std::string_view::npos)
         return std::nullopt;
     return Card { static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank) };
+}
+
+// A decision's time as typed: seconds, a fraction allowed ("10", "0.5"),
+// above 0 and at most a day; nullopt otherwise.
+[[nodiscard]] inline std::optional<std::chrono::milliseconds> parseDecisionTime(
+    std::string_view text) {
+    double seconds = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, seconds);
+    if (text.empty() || ec != std::errc() || ptr != end || !(seconds > 0) || seconds > 86400)
+        return std::nullopt;
+    return std::chrono::milliseconds(
+        std::max<long long>(1, static_cast<long long>(seconds * 1000)));
 }
 
 // How much of a bad input an error message quotes.

@@ -18,6 +18,7 @@ int runOdds(std::span<const std::string_view> args, std::ostream& out, std::ostr
 int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 int runTournament(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 // Plays matches 0..matches-1 of a run seeded with seed on jobs threads and
 // hands each outcome to finished as its match ends, one call at a time, in

@@ -16,7 +16,7 @@ void usage(std::ostream& out) {
            "stdin)\n"
            "       tavolier-cli odds --street N (--level L | --trials N)\n"
            "                         [--seed S | --draws splitmix64:S] CARD x7\n"
-           "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY]\n"
+           "       tavolier-cli play --hands N [--seed S] [--level L] [--human POLICY|acpc:PORT]\n"
            "                         [--draws splitmix64:S] [--settings FILE] [--history FILE]\n"
            "                         [--rules classic|standard]\n"
            "                         [--history-style tavolier|trackers] [--first-hand N]\n"
@@ -26,10 +26,15 @@ void usage(std::ostream& out) {
            "       tavolier-cli duel [--hands N] [--seed S] [--jobs J] [--level L]\n"
            "                         [--human PLAYER] [--seat CHAIR=PLAYER]...\n"
            "                         PLAYER: level:L, call or raise; CHAIR: 1-8 or a name\n"
+           "       (play and tournament: --human acpc:[HOST:]PORT [--acpc-timeout SECONDS]\n"
+           "        seats an outside program in the human's chair)\n"
+           "       tavolier-cli acpc-client --character NAME [--level L] --game FILE\n"
+           "                         [--seed S] HOST PORT\n"
            "       tavolier-cli --help | --version\n"
            "cards are rank then suit: ranks 2-9 T J Q K A, suits c d h s\n"
            "exit status: 0 done, 1 the output or the settings file could not be written,\n"
-           "2 bad arguments or input; see tavolier-cli(6)\n";
+           "2 bad arguments or input, 3 the program or dealer at the other end failed;\n"
+           "see tavolier-cli(6)\n";
 }
 
 } // namespace
@@ -70,6 +75,8 @@ int main(int argc, char** argv) {
         return tavolier::cli::runTournament(rest, std::cout, std::cerr);
     if (command == "duel")
         return tavolier::cli::runDuel(rest, std::cout, std::cerr);
+    if (command == "acpc-client")
+        return tavolier::cli::runAcpcClient(rest, std::cout, std::cerr);
     std::cerr << "tavolier-cli: unknown command " << tavolier::cli::quoteInput(command) << "\n";
     usage(std::cerr);
     return 2;

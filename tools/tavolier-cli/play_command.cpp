@@ -1,6 +1,7 @@
 // tavolier-cli play: whole hands and matches on a fresh table, with a simple
 // policy in the human's seat. The output is the same for the same arguments,
 // apart from the lines that begin with "time".
+#include "acpc_seat.h"
 #include "cli_text.h"
 #include "commands.h"
 
@@ -46,6 +47,7 @@ struct PlayOptions {
     std::string historyPath; // --history: every hand in the hand-history layout
     HistoryStyle historyStyle = HistoryStyle::tavolier; // --history-style
     std::optional<std::int64_t> firstHand; // --first-hand: the first hand's number in the file
+    std::chrono::milliseconds acpcTimeout { 10'000 }; // --acpc-timeout: a decision's time
 };
 
 // Parses the arguments; an error message and nullopt for anything unknown.
@@ -103,11 +105,22 @@ struct PlayOptions {
             o.rules = *rules;
         } else if (name == "--human") {
             const std::optional<HumanPlayer> human = HumanPlayer::parse(value);
-            if (!human || human->policy == HumanPlayer::Policy::level) {
-                err << "tavolier-cli play: --human takes call, raise, fold or smart\n";
+            if (!human || human->policy == HumanPlayer::Policy::level
+                || (human->policy == HumanPlayer::Policy::outside
+                    && !acpc::parseSeatAddress(human->address))) {
+                err << "tavolier-cli play: --human takes call, raise, fold, smart, acpc:PORT or "
+                       "acpc:HOST:PORT\n";
                 return std::nullopt;
             }
             o.human = *human;
+        } else if (name == "--acpc-timeout") {
+            const std::optional<std::chrono::milliseconds> timeout = parseDecisionTime(value);
+            if (!timeout) {
+                err << "tavolier-cli play: --acpc-timeout takes seconds, more than 0 and at most "
+                       "86400\n";
+                return std::nullopt;
+            }
+            o.acpcTimeout = *timeout;
         } else if (name == "--settings") {
             if (value.empty()) {
                 err << "tavolier-cli play: --settings takes a file name\n";
@@ -340,6 +353,26 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         };
         events.add(history);
     }
+    // --human acpc:...: the program connects before the first hand.
+    HumanPlayer human = o.human;
+    std::optional<acpc::OutsideSeat> outside;
+    if (o.human.policy == HumanPlayer::Policy::outside) {
+        outside.emplace(o.acpcTimeout);
+        std::string error;
+        if (!outside->open(*acpc::parseSeatAddress(o.human.address), err, error)) {
+            err << "tavolier-cli play: " << escapeText(error) << "\n";
+            if (historyFile)
+                (void)historyFile->append("Run stopped: " + error + "\n");
+            return acpc::kPartnerFailed;
+        }
+        human.outside = &*outside;
+        events.add(*outside);
+    }
+    // The table as the last finished hand left it: what a failed partner's
+    // run writes to the settings.
+    std::optional<TableState> finished;
+    std::string partnerFailure;
+
     Table table(state, random, view, *store, events);
     Game game(table);
 
@@ -357,8 +390,20 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         for (;;) {
             const LegalActions legal = game.legalActions();
             if (legal.handInProgress) {
-                humanActs(game, o.human);
+                try {
+                    humanActs(game, human);
+                } catch (const acpc::PartnerFailed& failure) {
+                    partnerFailure = failure.what();
+                    break;
+                }
                 continue;
+            }
+            if (outside) {
+                finished = state;
+                if (!outside->failure().empty()) {
+                    partnerFailure = outside->failure();
+                    break;
+                }
             }
             if (dealt) {
                 out << "end " << hand;
@@ -399,6 +444,22 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             err << ": " << escapeText(error.detail());
         err << "\n";
         return 1;
+    }
+    if (outside)
+        outside->close();
+    if (!partnerFailure.empty()) {
+        // Every finished hand is in the history file already; the settings
+        // get the chips and statistics as the last finished hand left them.
+        err << "tavolier-cli play: " << escapeText(partnerFailure) << "\n";
+        if (historyFile)
+            (void)historyFile->append("Run stopped: " + partnerFailure + "\n");
+        try {
+            writeStatsAndChips(table.settings, finished ? *finished : state);
+        } catch (const SettingsWriteError& error) {
+            err << "tavolier-cli play: " << error.what() << "\n";
+        }
+        out.flush();
+        return acpc::kPartnerFailed;
     }
     const std::int64_t lost = narrator.lostToSplits();
     if (historyFile) {

@@ -1,6 +1,7 @@
 // tavolier-cli tournament: many whole matches, played in parallel, and a
 // table of who won them. Match k draws from its own generator, seeded from
 // the run's seed and k alone, so the table is the same for any --jobs.
+#include "acpc_seat.h"
 #include "cli_text.h"
 #include "commands.h"
 
@@ -38,6 +39,7 @@ struct TournamentOptions {
     unsigned jobs = 0; // 0: every core
     MatchSetup setup;
     std::optional<bool> progress; // nullopt: when standard error is a terminal
+    std::chrono::milliseconds acpcTimeout { 10'000 }; // --acpc-timeout: a decision's time
 };
 
 [[nodiscard]] std::optional<TournamentOptions> parseOptions(
@@ -93,12 +95,23 @@ struct TournamentOptions {
             o.setup.rules = *rules;
         } else if (name == "--human") {
             const auto human = HumanPlayer::parse(value);
-            if (!human) {
-                err << "tavolier-cli tournament: --human takes call, raise, fold, smart or "
-                       "level:L (L one of 400, 600, 800, 900, Amateur, Expert, Master, Genius)\n";
+            if (!human
+                || (human->policy == HumanPlayer::Policy::outside
+                    && !acpc::parseSeatAddress(human->address))) {
+                err << "tavolier-cli tournament: --human takes call, raise, fold, smart, "
+                       "level:L (L one of 400, 600, 800, 900, Amateur, Expert, Master, Genius), "
+                       "acpc:PORT or acpc:HOST:PORT\n";
                 return std::nullopt;
             }
             o.setup.human = *human;
+        } else if (name == "--acpc-timeout") {
+            const auto timeout = parseDecisionTime(value);
+            if (!timeout) {
+                err << "tavolier-cli tournament: --acpc-timeout takes seconds, more than 0 and at "
+                       "most 86400\n";
+                return std::nullopt;
+            }
+            o.acpcTimeout = *timeout;
         } else if (name == "--max-hands") {
             const auto maxHands = parseNumber<std::int64_t>(value);
             if (!maxHands || *maxHands < 1) {
@@ -126,6 +139,8 @@ struct TournamentOptions {
         return "smart";
     case HumanPlayer::Policy::level:
         return "level:" + std::to_string(human.levelCode);
+    case HumanPlayer::Policy::outside:
+        return human.address;
     }
     return {};
 }
@@ -215,7 +230,21 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
     const std::optional<TournamentOptions> options = parseOptions(args, err);
     if (!options)
         return 2;
-    const TournamentOptions& o = *options;
+    TournamentOptions o = *options;
+    // An outside program in the human's seat plays one match after another
+    // on one connection, in this thread.
+    std::optional<acpc::OutsideSeat> outside;
+    if (o.setup.human.policy == HumanPlayer::Policy::outside) {
+        outside.emplace(o.acpcTimeout);
+        std::string error;
+        if (!outside->open(*acpc::parseSeatAddress(o.setup.human.address), err, error)) {
+            err << "tavolier-cli tournament: " << escapeText(error) << "\n";
+            return acpc::kPartnerFailed;
+        }
+        o.setup.human.outside = &*outside;
+        o.jobs = 1;
+        o.progress = false;
+    }
     const unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1U, std::thread::hardware_concurrency());
     const bool showProgress = o.progress.value_or(::isatty(STDERR_FILENO) == 1);
 
@@ -238,6 +267,8 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
             o.setup, o.seed, o.matches, jobs,
             [&](std::int64_t, const MatchOutcome& m) {
                 hands += m.hands;
+                if (outside && !outside->failure().empty())
+                    return false;
                 if (!m.finished)
                     ++unfinished;
                 else if (m.winner.isSeat())
@@ -247,10 +278,20 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
                 return true;
             },
             progress);
+    } catch (const acpc::PartnerFailed& failure) {
+        err << "tavolier-cli tournament: " << escapeText(failure.what()) << "\n";
+        return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
         // Out of memory or threads: said plainly, never an abort.
         err << (showProgress ? "\n" : "") << "tavolier-cli tournament: " << error.what() << "\n";
         return 1;
+    }
+    if (outside) {
+        outside->close();
+        if (!outside->failure().empty()) {
+            err << "tavolier-cli tournament: " << escapeText(outside->failure()) << "\n";
+            return acpc::kPartnerFailed;
+        }
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
     if (showProgress)
