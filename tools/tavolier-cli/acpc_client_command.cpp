@@ -11,16 +11,18 @@
 #include "commands.h"
 
 #include "core/random.h"
-#include "core/table_state.h"
-#include "game/deck.h"
 #include "game/levels.h"
+#include "opponents/characters.h"
 #include "opponents/opponent.h"
+#include "opponents/seat_view.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <fstream>
+#include <limits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -30,14 +32,8 @@ namespace tavolier::cli {
 
 namespace {
 
-// clang-format off
-// The characters who take a seat at a dealer's table, as the table names them.
-constexpr std::array<std::string_view, 7> kCharacters {
-    "Chong", "Jack", "Carlos", "Cindy", "Robert", "Edmund", "Marc" };
-// clang-format on
-
 struct ClientOptions {
-    std::string character;
+    const Character* character = nullptr;
     std::int32_t level = 400;
     std::string gamePath;
     std::string host;
@@ -49,7 +45,6 @@ struct ClientOptions {
     std::span<const std::string_view> args, std::ostream& err) {
     ClientOptions o;
     std::vector<std::string_view> places;
-    bool haveCharacter = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view name = args[i];
         if (!name.starts_with("--")) {
@@ -62,21 +57,12 @@ struct ClientOptions {
         }
         const std::string_view value = args[++i];
         if (name == "--character") {
-            const auto found
-                = std::find_if(kCharacters.begin(), kCharacters.end(), [&](std::string_view c) {
-                      return c.size() == value.size()
-                          && std::equal(c.begin(), c.end(), value.begin(), [](char a, char b) {
-                                 return std::tolower(static_cast<unsigned char>(a))
-                                     == std::tolower(static_cast<unsigned char>(b));
-                             });
-                  });
-            if (found == kCharacters.end()) {
+            o.character = findCharacter(value);
+            if (o.character == nullptr) {
                 err << "tavolier-cli acpc-client: --character takes Chong, Jack, Carlos, Cindy, "
                        "Robert, Edmund or Marc\n";
                 return std::nullopt;
             }
-            o.character = std::string(*found);
-            haveCharacter = true;
         } else if (name == "--level") {
             const auto level = parseLevel(value);
             if (!level) {
@@ -105,7 +91,7 @@ struct ClientOptions {
     }
     const std::uint16_t port
         = places.size() == 2 ? parseNumber<std::uint16_t>(places[1]).value_or(0) : 0;
-    if (!haveCharacter || o.gamePath.empty() || port == 0 || places[0].empty()) {
+    if (o.character == nullptr || o.gamePath.empty() || port == 0 || places[0].empty()) {
         err << "tavolier-cli acpc-client: usage: acpc-client --character NAME [--level L] --game "
                "FILE [--seed S] HOST PORT\n";
         return std::nullopt;
@@ -139,38 +125,79 @@ struct ClientOptions {
     return std::pair { hand, stacks };
 }
 
-// The seat's decision, as the character decides it, on the table as the
-// state shows it.
+// A seat's view of the hand from what the dealer told: places count from
+// the button (place 0), positions from the seat after it (position 0).
+[[nodiscard]] SeatView viewOf(const acpc::GameDefinition& game, const acpc::MatchState& state,
+    const acpc::HandBetting& replayed) {
+    const acpc::HandBetting hand = replayed.atNextAction();
+    const int n = hand.players();
+    const auto placeOf = [n](int position) { return (position + 1) % n; };
+    const acpc::Choices choices = hand.choices();
+    SeatView v;
+    const std::int32_t toCall = hand.toCall(state.position);
+    v.turn = TurnQuestion { kHuman, toCall > 0, toCall, hand.raiseSize(), choices.raise };
+    // Before the flop the big blind is the street's first bet.
+    const bool blindBet = hand.round() == 0
+        && std::any_of(hand.blinds().begin(), hand.blinds().end(), [](auto b) { return b > 0; });
+    v.betsThisStreet = hand.raises() + (blindBet ? 1 : 0);
+    v.betCap = hand.maxRaises() >= 255 ? 0 : hand.maxRaises() + (blindBet ? 1 : 0);
+    const auto& own = state.holeCards[static_cast<std::size_t>(state.position)];
+    v.holeCards = { own[0], own[1] };
+    v.street = static_cast<Street>(std::min(hand.round(), 3) + 1);
+    for (const auto& cards : state.board) {
+        for (const Card& c : cards) {
+            if (v.boardCount < 5)
+                v.board[static_cast<std::size_t>(v.boardCount++)] = c;
+        }
+    }
+    // The blinds: the largest, and the smallest one posted below it.
+    v.bigBlind = *std::max_element(hand.blinds().begin(), hand.blinds().end());
+    v.smallBlind = v.bigBlind / 2;
+    for (const std::int32_t blind : hand.blinds()) {
+        if (blind > 0 && blind < v.bigBlind)
+            v.smallBlind = blind;
+    }
+    v.smallBet = game.raiseSizes.front();
+    v.bigBet = game.raiseSizes[std::min<std::size_t>(2, game.raiseSizes.size() - 1)];
+    v.seatCount = n;
+    v.place = placeOf(state.position);
+    // A dealer that gives no stacks plays with stacks nobody reaches.
+    constexpr std::int32_t kDeepStack = 1'000'000'000;
+    for (int p = 0; p < n; ++p) {
+        SeatInView& seat = v.seats[static_cast<std::size_t>(placeOf(p))];
+        const std::int32_t stack = std::min(hand.stack(p), kDeepStack);
+        seat.stack = std::max(stack - hand.spent(p), 0);
+        seat.street = hand.spentThisRound(p);
+        seat.hand = hand.spent(p);
+        seat.inHand = !hand.folded(p);
+        seat.allIn = seat.inHand && hand.spent(p) >= stack;
+        v.pot += hand.spent(p);
+    }
+    for (const acpc::BettingStep& step : hand.steps()) {
+        static constexpr std::array<ViewActionKind, 7> kKinds { ViewActionKind::smallBlind,
+            ViewActionKind::bigBlind, ViewActionKind::fold, ViewActionKind::check,
+            ViewActionKind::call, ViewActionKind::bet, ViewActionKind::raise };
+        v.actions.push_back(
+            ViewAction { static_cast<Street>(std::min(step.round, 3) + 1), placeOf(step.position),
+                kKinds[static_cast<std::size_t>(step.kind)], step.amount, step.allIn });
+    }
+    v.handNumber = static_cast<std::int64_t>(state.handNumber) + 1;
+    return v;
+}
+
+// The character in the seat: its decision on the seat's view, turned into
+// an action the game allows (never a fold when a check is free, never a
+// raise the round does not allow).
 class CharacterSeat {
 public:
-    CharacterSeat(std::int32_t level, Random& random)
-        : m_decide(level)
-        , m_random(&random) {
-        initDecks(m_table);
-        m_table.aiLevelCode = level;
-    }
+    CharacterSeat(const Character& character, std::int32_t level, Random& random)
+        : m_opponent(makeOpponent(character, level))
+        , m_random(&random) { }
 
     [[nodiscard]] char decide(const acpc::GameDefinition& game, const acpc::MatchState& state,
         const acpc::HandBetting& hand) {
         const acpc::Choices choices = hand.choices();
-        const int round = std::min(hand.round(), 3);
-        TableState& t = m_table;
-        t.street = static_cast<Street>(round + 1);
-        t.smallBet = game.raiseSizes[0];
-        t.bigBet = game.raiseSizes[std::min<std::size_t>(2, game.raiseSizes.size() - 1)];
-        t.outCount = std::clamp(kSeatCount - hand.inHand(), 0, kSeatCount - 1);
-        const auto& own = state.holeCards[static_cast<std::size_t>(state.position)];
-        t.seat(kHuman).holeCards = { own[0], own[1] };
-        std::size_t at = 0;
-        for (const auto& cards : state.board) {
-            for (const Card& c : cards) {
-                if (at < t.board.size())
-                    t.board[at++] = c;
-            }
-        }
-        const std::int32_t toCall = hand.toCall(state.position);
-        const TurnQuestion question { kHuman, toCall > 0, toCall, hand.raiseSize(), choices.raise };
-        const Decision d = m_decide.decide(t, t.estimate, question, *m_random);
+        const Decision d = m_opponent->decide(viewOf(game, state, hand), *m_random);
         switch (d.kind) {
         case DecisionKind::fold:
             return choices.fold ? 'f' : 'c';
@@ -185,8 +212,7 @@ public:
     }
 
 private:
-    TableState m_table;
-    MonteCarloOpponents m_decide;
+    std::unique_ptr<Opponent> m_opponent;
     Random* m_random;
 };
 
@@ -228,7 +254,7 @@ int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std
     Random random(o.seed.value_or(0));
     if (!o.seed)
         random.seedFromClock();
-    CharacterSeat seat(o.level, random);
+    CharacterSeat seat(*o.character, o.level, random);
 
     const std::unique_ptr<acpc::LineConnection> dealer
         = acpc::LineConnection::connectTo(o.host, o.port, error);
@@ -253,7 +279,7 @@ int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std
         switch (dealer->readLine(line)) {
         case acpc::LineConnection::Read::closed:
             // The dealer ends a match by closing the connection.
-            out << "acpc-client " << o.character << ": " << states << " states, " << actions
+            out << "acpc-client " << o.character->name << ": " << states << " states, " << actions
                 << " actions\n";
             return outputWorks(out, err, "acpc-client") ? 0 : kOutputFailed;
         case acpc::LineConnection::Read::tooLong:
@@ -292,7 +318,7 @@ int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std
         ++actions;
         if (!dealer->writeLine(line + ":" + action)) {
             // The dealer went away while we answered: the match is over.
-            out << "acpc-client " << o.character << ": " << states << " states, " << actions
+            out << "acpc-client " << o.character->name << ": " << states << " states, " << actions
                 << " actions\n";
             return outputWorks(out, err, "acpc-client") ? 0 : kOutputFailed;
         }

@@ -387,7 +387,8 @@ HandBetting::HandBetting(
     , m_spent(static_cast<std::size_t>(players), 0)
     , m_folded(static_cast<std::size_t>(players), false)
     , m_acted(static_cast<std::size_t>(players), false)
-    , m_mayRaise(static_cast<std::size_t>(players), false) {
+    , m_mayRaise(static_cast<std::size_t>(players), false)
+    , m_roundStart(static_cast<std::size_t>(players), 0) {
     std::vector<std::int32_t> blinds = game.blinds;
     if (players != game.players) {
         // Fewer seats dealt in than the game has: the blinds of the game's
@@ -417,7 +418,24 @@ HandBetting::HandBetting(
         // The level is the full big blind, even when a short stack posts less.
         m_level = std::max(m_level, blinds[at]);
     }
+    m_blinds = blinds;
+    // The blinds as actions: the smaller first.
+    std::vector<int> posting;
+    for (int p = 0; p < players; ++p) {
+        if (blinds[static_cast<std::size_t>(p)] > 0)
+            posting.push_back(p);
+    }
+    std::stable_sort(posting.begin(), posting.end(), [&](int a, int b) {
+        return blinds[static_cast<std::size_t>(a)] < blinds[static_cast<std::size_t>(b)];
+    });
+    for (std::size_t i = 0; i < posting.size(); ++i) {
+        const auto at = static_cast<std::size_t>(posting[i]);
+        m_steps.push_back({ 0, posting[i],
+            i + 1 == posting.size() ? BettingStep::Kind::bigBlind : BettingStep::Kind::smallBlind,
+            m_spent[at], m_spent[at] >= m_stacks[at] });
+    }
     openRound();
+    std::fill(m_roundStart.begin(), m_roundStart.end(), 0);
 }
 
 bool HandBetting::active(int p) const {
@@ -447,6 +465,7 @@ int HandBetting::inHand() const {
 void HandBetting::openRound() {
     m_raises = 0;
     m_last = -1;
+    m_roundStart = m_spent;
     // With fewer than two seats able to bet, only a seat short of the level acts.
     const bool betting = activeCount() >= 2;
     for (int p = 0; p < m_players; ++p) {
@@ -504,6 +523,19 @@ std::int32_t HandBetting::raiseSize() const {
     return m_raiseSizes[static_cast<std::size_t>(m_round)];
 }
 
+std::int32_t HandBetting::roundStartLevel() const {
+    std::int32_t level = 0;
+    for (int p = 0; p < m_players; ++p)
+        level = std::max(level, m_roundStart[static_cast<std::size_t>(p)]);
+    return level;
+}
+
+HandBetting HandBetting::atNextAction() const {
+    HandBetting ahead = *this;
+    while (ahead.actingInRound() < 0 && ahead.nextRound()) { }
+    return ahead;
+}
+
 Choices HandBetting::choices() const {
     Choices c;
     const int p = acting();
@@ -538,12 +570,17 @@ bool HandBetting::apply(char action) {
     m_acted[at] = true;
     m_mayRaise[at] = false;
     m_last = p;
+    const std::int32_t before = m_spent[at];
+    // Nothing bet on the round yet (before the flop the big blind is the bet).
+    const bool opens = m_level == roundStartLevel();
+    BettingStep step { m_round, p, BettingStep::Kind::fold, 0, false };
     switch (action) {
     case 'f':
         m_folded[at] = true;
         break;
     case 'c':
         m_spent[at] = std::max(m_spent[at], std::min(m_level, m_stacks[at]));
+        step.kind = m_spent[at] > before ? BettingStep::Kind::call : BettingStep::Kind::check;
         break;
     case 'r': {
         const std::int64_t full = static_cast<std::int64_t>(m_level) + raiseSize();
@@ -559,11 +596,15 @@ bool HandBetting::apply(char action) {
             }
         }
         m_level = std::max(m_level, m_spent[at]);
+        step.kind = opens ? BettingStep::Kind::bet : BettingStep::Kind::raise;
         break;
     }
     default:
         break;
     }
+    step.amount = m_spent[at] - before;
+    step.allIn = action != 'f' && m_spent[at] >= m_stacks[at];
+    m_steps.push_back(step);
     return true;
 }
 

@@ -84,6 +84,16 @@ struct Choices {
     bool raise = false;
 };
 
+// One action of a hand as the betting replayed it, blinds first.
+struct BettingStep {
+    enum class Kind { smallBlind, bigBlind, fold, check, call, bet, raise };
+    int round = 0;
+    int position = 0;
+    Kind kind = Kind::check;
+    std::int32_t amount = 0; // chips it put in
+    bool allIn = false; // nothing left behind
+};
+
 // The betting of one hand with players seats, as the game plays it, action
 // by action. When the state's number of players differs from the game's (a
 // table where seats without chips sit a hand out), the blinds fall on
@@ -115,6 +125,24 @@ public:
     [[nodiscard]] bool folded(int position) const {
         return m_folded[static_cast<std::size_t>(position)];
     }
+    // What a position put in on the present round.
+    [[nodiscard]] std::int32_t spentThisRound(int position) const {
+        const auto at = static_cast<std::size_t>(position);
+        return m_spent[at] - m_roundStart[at];
+    }
+    [[nodiscard]] std::int32_t stack(int position) const {
+        return m_stacks[static_cast<std::size_t>(position)];
+    }
+    [[nodiscard]] int players() const { return m_players; }
+    // The full raises of the present round so far, and the most it allows.
+    [[nodiscard]] int raises() const { return m_raises; }
+    [[nodiscard]] int maxRaises() const { return m_maxRaises[static_cast<std::size_t>(m_round)]; }
+    // The blinds by position, as this hand posts them in full.
+    [[nodiscard]] const std::vector<std::int32_t>& blinds() const { return m_blinds; }
+    [[nodiscard]] const std::vector<BettingStep>& steps() const { return m_steps; }
+    // The hand moved on to the round the next action belongs to (the same
+    // hand when a seat is to act in the present round).
+    [[nodiscard]] HandBetting atNextAction() const;
 
     // Applies the acting seat's action ('f', 'c' or 'r'); false when nobody
     // is to act or the action is not one of the three.
@@ -136,6 +164,9 @@ private:
     std::vector<bool> m_folded;
     std::vector<bool> m_acted;
     std::vector<bool> m_mayRaise;
+    std::vector<std::int32_t> m_roundStart; // spent when the round began
+    std::vector<std::int32_t> m_blinds;
+    std::vector<BettingStep> m_steps;
     std::int32_t m_level = 0;
     int m_raises = 0;
     int m_round = 0;
@@ -145,6 +176,8 @@ private:
     [[nodiscard]] bool needsToAct(int p) const;
     [[nodiscard]] int activeCount() const;
     void openRound();
+    // The most any seat had put in when the round began.
+    [[nodiscard]] std::int32_t roundStartLevel() const;
     // The acting position of the present round; -1 when it is done.
     [[nodiscard]] int actingInRound() const;
 };
