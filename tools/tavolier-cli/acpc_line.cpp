@@ -50,6 +50,21 @@ LineConnection::~LineConnection() {
 }
 
 void LineConnection::close() {
+    if (m_fd < 0)
+        return;
+    // The other side reads the end; what it still sends for a moment is
+    // read and dropped, so that it gets an orderly end, not a reset.
+    ::shutdown(m_fd, SHUT_WR);
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(500);
+    for (char chunk[4096];;) {
+        const auto left
+            = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        pollfd p { m_fd, POLLIN, 0 };
+        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0)
+            break;
+        if (::recv(m_fd, chunk, sizeof chunk, 0) <= 0)
+            break;
+    }
     closeRetrying(m_fd);
     m_fd = -1;
 }

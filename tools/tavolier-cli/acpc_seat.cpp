@@ -90,7 +90,7 @@ void OutsideSeat::close() {
 }
 
 void OutsideSeat::fail(std::string_view what, std::optional<std::string_view> arrived) {
-    std::string text = "the program in the human's seat failed in hand " + std::to_string(m_hands)
+    std::string text = "the program in the human seat failed in hand " + std::to_string(m_hands)
         + ", state " + m_lastSent + ": " + std::string(what);
     text += arrived ? "; arrived " + quoteLine(*arrived) : "; nothing arrived";
     m_failure = text;
@@ -105,7 +105,7 @@ void OutsideSeat::send() {
     if (m_connection && !m_connection->writeLine(m_lastSent)) {
         // Noticed here inside the rules, which go on: the run ends after the
         // hand, or at the seat's next turn.
-        m_failure = "the program in the human's seat failed in hand " + std::to_string(m_hands)
+        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
             + ", state " + m_lastSent + ": the connection dropped";
     }
 }
@@ -145,7 +145,7 @@ void OutsideSeat::handStarted(const HandStarted& e) {
         stackLine += std::to_string(s);
     }
     if (m_failure.empty() && m_connection && !m_connection->writeLine(stackLine))
-        m_failure = "the program in the human's seat failed in hand " + std::to_string(m_hands)
+        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
             + ": the connection dropped";
     m_pending = true;
 }
@@ -208,6 +208,11 @@ void OutsideSeat::act(Game& game) {
         throw PartnerFailed(m_failure);
     if (formatMatchState(m_state) != m_lastSent)
         m_pending = true;
+    // A comment before the state to answer, for a program too simple to
+    // follow the betting.
+    if (m_pending && m_connection && !m_connection->writeLine(kTurnComment))
+        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
+            + ": the connection dropped";
     send();
     if (!m_failure.empty())
         throw PartnerFailed(m_failure);

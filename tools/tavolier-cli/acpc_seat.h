@@ -44,6 +44,10 @@ struct SeatAddress {
 // 200 bytes and "..." when it is longer.
 [[nodiscard]] std::string quoteLine(std::string_view line);
 
+// The comment line the table sends just before each state the program is to
+// answer (a program may ignore it, as every comment).
+inline constexpr std::string_view kTurnComment = "# your turn";
+
 // The exit status of a run that a partner (a program at the table, or a
 // dealer) ended by failing.
 inline constexpr int kPartnerFailed = 3;
