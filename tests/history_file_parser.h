@@ -39,6 +39,15 @@ struct ParsedHand {
     std::vector<std::int64_t> pots; // main pot then side pots, when the summary names them
     std::int64_t rake = -1;
     std::string dealtToYou;
+    // A blind posted after "*** HOLE CARDS ***".
+    bool blindAfterHoleCards = false;
+    // The bets and raises, not all-in, that stop off the limit's ladder: the
+    // total a seat has in on the street is not a whole number of the
+    // street's bet (the small bet before the turn, the big bet after).
+    std::vector<std::string> offLadder;
+    // How far the seat that put in most tops every other seat once the
+    // returned bets are counted: what should have been returned and was not.
+    std::int64_t uncalled = 0;
 };
 
 struct ParseResult {
@@ -103,6 +112,14 @@ inline ParseResult parseHistory(const std::string& text) {
             streetIn[who] += amount;
             level = std::max(level, streetIn[who]);
         };
+        bool holeCards = false;
+        auto onLadder = [&](const std::string& l, const std::string& who, bool allIn) {
+            const bool late = !hand.streets.empty()
+                && (hand.streets.back() == "TURN" || hand.streets.back() == "RIVER");
+            const std::int64_t bet = late ? hand.bigBet : hand.smallBet;
+            if (!allIn && bet > 0 && streetIn[who] % bet != 0)
+                hand.offLadder.push_back(l);
+        };
         auto newStreet = [&](const std::string& name, const std::string& cards) {
             hand.streets.push_back(name);
             streetIn.clear();
@@ -152,14 +169,23 @@ inline ParseResult parseHistory(const std::string& text) {
                     known(m[1]);
                     put(m[1], std::stoll(m[3]));
                     hand.blinds[m[2]] = m[1];
+                    hand.blindAfterHoleCards = hand.blindAfterHoleCards || holeCards;
+                    // The others answer the full big blind (the small bet).
+                    if (m[2] == "big")
+                        level = std::max<std::int64_t>(level, hand.smallBet);
                 } else if (l == "*** HOLE CARDS ***") {
+                    holeCards = true;
                 } else if (l == "*** SHOW DOWN ***") {
                     hand.streets.push_back("SHOW DOWN");
                 } else if (std::regex_match(l, m, dealt)) {
                     hand.dealtToYou = m[1];
-                } else if (std::regex_match(l, m, calls) || std::regex_match(l, m, bets)) {
+                } else if (std::regex_match(l, m, calls)) {
                     known(m[1]);
                     put(m[1], std::stoll(m[2]));
+                } else if (std::regex_match(l, m, bets)) {
+                    known(m[1]);
+                    put(m[1], std::stoll(m[2]));
+                    onLadder(l, m[1], m[3].matched);
                 } else if (std::regex_match(l, m, raises)) {
                     known(m[1]);
                     const std::int64_t by = std::stoll(m[2]);
@@ -167,6 +193,7 @@ inline ParseResult parseHistory(const std::string& text) {
                     if (by <= 0 || to != level + by)
                         fail("'" + l + "' does not raise the level " + std::to_string(level));
                     put(m[1], to - streetIn[m[1]]);
+                    onLadder(l, m[1], m[4].matched);
                 } else if (std::regex_match(l, m, returned)) {
                     known(m[2]);
                     put(m[2], -std::stoll(m[1]));
@@ -220,8 +247,16 @@ inline ParseResult parseHistory(const std::string& text) {
             && (hand.stacks.empty() || hand.seatSummaries.size() != hand.stacks.size()
                 || hand.totalPot < 0))
             fail("incomplete hand");
-        if (ok)
+        if (ok) {
+            std::int64_t top = 0;
+            std::int64_t second = 0;
+            for (const auto& [who, paid] : hand.paid) {
+                second = std::max(second, std::min(top, paid));
+                top = std::max(top, paid);
+            }
+            hand.uncalled = top - second;
             result.hands.push_back(std::move(hand));
+        }
     }
     return result;
 }

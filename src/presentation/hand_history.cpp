@@ -580,9 +580,16 @@ void HandWriter::blind(const BlindPosted& b) {
     line(who(b.seat) + "posts " + (b.big ? "big" : "small") + " blind " + num(b.amount)
         + (b.allIn ? " and is all-in" : ""));
     put(b.seat, b.amount);
+    // The others answer the full big blind, even when it was posted short.
+    if (b.big)
+        m_level = std::max<std::int64_t>(m_level, m_hand.start.bigBlind);
 }
 
 void HandWriter::action(const ActionTaken& a) {
+    // A seat passed over for want of chips writes nothing, so the blinds that
+    // follow still come before the hole cards.
+    if (a.kind == ActionKind::sitsOut)
+        return;
     holeCards();
     Outcome& o = m_outcome[a.seat.index()];
     const std::int64_t paid = a.paid;
@@ -611,7 +618,6 @@ void HandWriter::action(const ActionTaken& a) {
         o.foldedOn = a.street;
         break;
     case ActionKind::sitsOut:
-        // The seat was not dealt in; the seat lines leave it out.
         break;
     }
     put(a.seat, paid);

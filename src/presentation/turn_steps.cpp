@@ -238,6 +238,10 @@ void TurnSteps::actionTaken(const ActionTaken& e) {
     cut(e.seat.number());
 }
 
+void TurnSteps::betReturned(const BetReturned& e) {
+    event([this, e] { m_shown.betReturned(e); });
+}
+
 void TurnSteps::streetDealt(const StreetDealt& e) {
     event([this, e] { m_shown.streetDealt(e); });
     cut(0);

@@ -83,6 +83,7 @@ public:
     void handStarted(const HandStarted& e) override;
     void blindPosted(const BlindPosted& e) override;
     void actionTaken(const ActionTaken& e) override;
+    void betReturned(const BetReturned& e) override;
     void streetDealt(const StreetDealt& e) override;
     void handShown(const HandShown& e) override;
     void potAwarded(const PotAwarded& e) override;

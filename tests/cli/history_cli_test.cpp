@@ -106,7 +106,7 @@ struct FileSeen {
 // every hand, every seat's net result, every street of the board, and the
 // pot against what was collected and raked.
 FileSeen checkFile(const HistoryRun& run, const RunAccount& account, std::int64_t firstHand,
-    const std::string& site) {
+    const std::string& site, bool standard) {
     FileSeen seen;
     EXPECT_GT(run.file.size(), 3u);
     EXPECT_NE(run.file.substr(0, 3), "\xEF\xBB\xBF");
@@ -150,6 +150,13 @@ FileSeen checkFile(const HistoryRun& run, const RunAccount& account, std::int64_
                 << "hand " << end.hand << " " << who;
         }
         EXPECT_EQ(collected + hand.rake, hand.totalPot) << "hand " << end.hand;
+        EXPECT_FALSE(hand.blindAfterHoleCards) << "hand " << end.hand;
+        // The card rooms' betting: every uncalled bet goes back, and every
+        // bet and raise that is not all in lands on the ladder.
+        if (standard) {
+            EXPECT_EQ(hand.uncalled, 0) << "hand " << end.hand;
+            EXPECT_TRUE(hand.offLadder.empty()) << "hand " << end.hand << ": " << hand.offLadder[0];
+        }
         // The seat numbers run in the order of play, as a tracker reads the
         // positions: the blinds follow the button (heads-up it posts the small).
         auto after = [&hand](int seat) {
@@ -212,7 +219,7 @@ TEST(PlayHistoryFile, TwoThousandHandsReadBackAndEverySeatsChipsBalance) {
         ASSERT_EQ(run.status, 0) << run.err;
         const RunAccount account = accountOf(run.out);
         ASSERT_EQ(account.ends.size(), static_cast<std::size_t>(std::stoi(kLongRun)));
-        const FileSeen seen = checkFile(run, account, 1, "Tavolier");
+        const FileSeen seen = checkFile(run, account, 1, "Tavolier", !classic);
         // Classic: the human's folds leave boards shown only at the showdown.
         if (classic) {
             EXPECT_GT(seen.boardsShownAtTheShowdownOnly, 0);
@@ -239,7 +246,8 @@ TEST(PlayHistoryFile, SmallStacksForTrackingToolsReadBackAndBalance) {
                 "--history-style", "trackers", "--first-hand", "1000001" },
             file);
         ASSERT_EQ(run.status, 0) << run.err;
-        const FileSeen seen = checkFile(run, accountOf(run.out), 1000001, "PokerStars");
+        const FileSeen seen = checkFile(
+            run, accountOf(run.out), 1000001, "PokerStars", rules == std::string("standard"));
         EXPECT_GT(seen.seatsLeftOut, 0) << rules;
         EXPECT_GT(rules == std::string("classic") ? seen.mucks : seen.sidePots, 0) << rules;
     }

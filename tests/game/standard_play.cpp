@@ -191,7 +191,9 @@ std::string countsText(long long hands, const RefereeCounts& c) {
     auto item = [](long long n, const char* what) { return std::to_string(n) + " " + what; };
     return item(hands, "hands, ") + item(c.showdowns, "showdowns, ")
         + item(c.endsByFolds, "won by folds, ") + item(c.allIns, "all-ins, ")
-        + item(c.shortBlinds, "short blinds, ") + item(c.incompleteRaises, "incomplete raises, ")
+        + item(c.shortBlinds, "short blinds, ") + item(c.incompleteRaises, "incomplete raises (")
+        + item(c.incompleteBets, "of them opening bets), ")
+        + item(c.halfRaises, "all-ins of half a raise that counted in full, ")
         + item(c.returns, "returned bets, ") + item(c.sidePotHands, "hands with side pots (")
         + item(c.sidePots, "side pots), ") + item(c.splitPots, "split pots, ")
         + item(c.oddChips, "with odd chips, ") + item(c.cappedStreets, "capped streets, ")

@@ -95,6 +95,8 @@ RefereeCounts& RefereeCounts::operator+=(const RefereeCounts& o) {
     allIns += o.allIns;
     shortBlinds += o.shortBlinds;
     incompleteRaises += o.incompleteRaises;
+    incompleteBets += o.incompleteBets;
+    halfRaises += o.halfRaises;
     returns += o.returns;
     sidePotHands += o.sidePotHands;
     sidePots += o.sidePots;
@@ -173,9 +175,14 @@ std::string StandardReferee::whyNoRaise(int seat) const {
     return "";
 }
 
+std::int32_t StandardReferee::rung() const {
+    return m_fullBets * m_betSize;
+}
+
 std::int32_t StandardReferee::raiseCostOf(int seat) const {
+    // To the next rung of the street's ladder.
     const Seat& s = m_seats[at(seat)];
-    return std::min(m_level + m_betSize - s.street, s.stack);
+    return std::min(std::max(rung() + m_betSize, m_level) - s.street, s.stack);
 }
 
 void StandardReferee::openStreet(std::int32_t level, int fullBets) {
@@ -451,7 +458,19 @@ void StandardReferee::actionTaken(const ActionTaken& e) {
             seatName(seat) + " made a " + kindWord(e.kind) + " with the level at "
                 + std::to_string(m_level) + " (a bet opens a street, a raise goes over a bet)");
         pays = raiseCostOf(seat);
-        full = s.street + pays >= m_level + m_betSize;
+        const std::int32_t reaches = s.street + pays;
+        // A full bet or raise reaches the next rung; all in for half a bet
+        // or more above the rung counts as one, except for an opening bet.
+        full = reaches >= rung() + m_betSize
+            || (reaches > m_level && m_fullBets > 0 && 2 * (reaches - rung()) >= m_betSize);
+        if (full && reaches < rung() + m_betSize)
+            ++m_counts.halfRaises;
+        // Every bet or raise that is not all in lands on the ladder.
+        const std::int32_t reported = s.street + e.paid;
+        check(e.allIn || reported % m_betSize == 0,
+            seatName(seat) + "'s " + kindWord(e.kind) + " on the " + streetName() + " reaches "
+                + std::to_string(reported) + ", off the ladder of " + std::to_string(m_betSize)
+                + " a bet");
         break;
     }
     case ActionKind::sitsOut:
@@ -503,8 +522,10 @@ void StandardReferee::actionTaken(const ActionTaken& e) {
         if (m_fullBets == 5 && m_uncapped)
             ++m_counts.uncappedStreets;
     } else if (s.street > m_level) {
-        // All in for less than a full raise: the others answer the new level,
-        // but raising is not reopened.
+        // All in for less than a full bet, or by less than half a bet: the
+        // others answer the new level, but raising is not reopened.
+        if (m_fullBets == 0)
+            ++m_counts.incompleteBets;
         m_level = s.street;
         ++m_counts.incompleteRaises;
         for (int other = 1; other <= 8; ++other) {

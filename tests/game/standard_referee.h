@@ -30,7 +30,9 @@ struct RefereeCounts {
     long long endsByFolds = 0;
     long long allIns = 0; // blinds, calls, bets and raises that took a seat's last chip
     long long shortBlinds = 0; // a blind posted for less than its size
-    long long incompleteRaises = 0; // all in for more than the level, less than a full raise
+    long long incompleteRaises = 0; // all in above the level that raised nothing
+    long long incompleteBets = 0; // all in for less than a street's opening bet
+    long long halfRaises = 0; // all in short of a full raise by at most half a bet
     long long returns = 0; // uncalled bets given back
     long long sidePotHands = 0; // hands paid in more than one pot
     long long sidePots = 0; // pots after the main pot
@@ -106,6 +108,8 @@ private:
     [[nodiscard]] std::int32_t toCallOf(int seat) const;
     // Why the seat may not bet or raise now; empty when it may.
     [[nodiscard]] std::string whyNoRaise(int seat) const;
+    // The level the street's full bets and raises have reached.
+    [[nodiscard]] std::int32_t rung() const;
     [[nodiscard]] std::int32_t raiseCostOf(int seat) const;
     void openStreet(std::int32_t level, int fullBets);
     [[nodiscard]] std::int64_t potNow() const;

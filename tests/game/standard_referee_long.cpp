@@ -40,6 +40,8 @@ TEST(StandardRefereeLong, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     EXPECT_GT(seen.allIns, 1000);
     EXPECT_GT(seen.shortBlinds, 100);
     EXPECT_GT(seen.incompleteRaises, 100);
+    EXPECT_GT(seen.incompleteBets, 10);
+    EXPECT_GT(seen.halfRaises, 10);
     EXPECT_GT(seen.returns, 1000);
     EXPECT_GT(seen.sidePotHands, 1000);
     EXPECT_GT(seen.splitPots, 100);

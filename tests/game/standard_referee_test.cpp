@@ -34,6 +34,8 @@ TEST(StandardReferee, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     EXPECT_GT(seen.endsByFolds, 0);
     EXPECT_GT(seen.allIns, 0);
     EXPECT_GT(seen.shortBlinds, 0);
+    EXPECT_GT(seen.incompleteBets, 0);
+    EXPECT_GT(seen.halfRaises, 0);
     EXPECT_GT(seen.returns, 0);
     EXPECT_GT(seen.sidePotHands, 0);
     EXPECT_GT(seen.cappedStreets, 0);
@@ -165,6 +167,15 @@ TEST(StandardReferee, ObjectsToAStreamThatBreaksARule) {
              return false;
          }),
             "the rules give it" },
+        // A raise one chip past the next rung.
+        { firstWhere([](RecordedEvent& e) {
+             auto* a = std::get_if<ActionTaken>(&e);
+             if (a == nullptr || a->kind != ActionKind::raise || a->allIn || a->stackAfter < 1)
+                 return false;
+             a->paid += 1;
+             return true;
+         }),
+            "off the ladder" },
         { [](EventRecorder& run) {
              std::erase_if(run.events,
                  [](const RecordedEvent& e) { return std::holds_alternative<BetReturned>(e); });

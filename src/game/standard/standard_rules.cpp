@@ -53,6 +53,15 @@ constexpr Rect kHumanCardsArea { 503, 484, 615, 594 };
     return s.street > Street::flop ? bigBetOf(s) : smallBetOf(s);
 }
 
+// The street's ladder: every full bet and raise takes the level one bet up,
+// so the level a bet or raise reaches is a whole number of bets (before the
+// flop the big blind is the first of them, counted in full even when it was
+// posted short). An all-in short of the next rung leaves the ladder where it
+// was, unless it raises by half a bet or more, which counts as a full raise.
+[[nodiscard]] std::int64_t rungOf(const TableState& s) {
+    return static_cast<std::int64_t>(s.betting.bets) * betSizeOf(s);
+}
+
 // In the hand and still able to put chips in.
 [[nodiscard]] bool canAct(const TableState& s, int seat) {
     const Seat& st = s.seat(seat);
@@ -100,8 +109,12 @@ struct TurnOptions {
     const bool anotherCanAct = countAbleToAct(s) - (canAct(s, seat) ? 1 : 0) > 0;
     o.mayRaise = b.mayRaise[at(seat)] && (b.uncapped || b.bets < kMostBets) && chips > owed
         && anotherCanAct;
-    if (o.mayRaise)
-        o.raiseCost = static_cast<std::int32_t>(std::min(owed + betSizeOf(s), chips));
+    if (o.mayRaise) {
+        // A bet or raise goes to the next rung of the ladder.
+        const std::int64_t to = rungOf(s) + betSizeOf(s);
+        o.raiseCost = static_cast<std::int32_t>(
+            std::min(std::max<std::int64_t>(to - b.street[at(seat)], owed), chips));
+    }
     return o;
 }
 
@@ -224,11 +237,17 @@ void applyDecision(Table& table, int seat, Decision decision) {
     case DecisionKind::bet:
     case DecisionKind::raise: {
         const bool opens = b.level == 0;
-        const std::int64_t fullLevel = static_cast<std::int64_t>(b.level) + betSizeOf(s);
+        const std::int64_t rung = rungOf(s);
+        const std::int64_t fullLevel = rung + betSizeOf(s);
         const std::int32_t paid = put(table, seat, o.raiseCost);
         const bool allIn = s.seat(seat).allIn;
         const std::int32_t total = b.street[at(seat)];
-        if (total >= fullLevel) {
+        // All in for half a bet or more above the ladder's rung is a full
+        // raise; an all-in opening bet short of a full bet never is, the next
+        // seat completes it.
+        const bool halfRaise
+            = b.bets > 0 && 2 * (static_cast<std::int64_t>(total) - rung) >= betSizeOf(s);
+        if (total >= fullLevel || (total > b.level && halfRaise)) {
             // A full bet or raise: every other seat that can act answers it
             // and may raise again.
             b.level = total;
@@ -240,9 +259,10 @@ void applyDecision(Table& table, int seat, Decision decision) {
                 }
             }
         } else if (total > b.level) {
-            // All in for less than a full raise: the others answer the new
-            // level, and only those not yet asked since the last full raise
-            // may raise.
+            // All in for less than a full bet, or by less than half a bet: a
+            // call as far as raising goes. The others answer the new level,
+            // and only those not yet asked since the last full raise may
+            // raise.
             b.level = total;
             for (int other = 1; other <= kSeatCount; ++other) {
                 if (other != seat && canAct(s, other) && b.street[at(other)] < b.level)
