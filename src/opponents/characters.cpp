@@ -13,19 +13,19 @@ namespace {
 // looseness: early, middle, late, blinds.
 const std::array<Character, 7> kCharacters { {
     { "Chong", "Tight and aggressive: plays few hands and plays them hard",
-      { 12, 16, 24, 18 }, 80, 65, 35, 45, 10, 100 },
+      { 12, 16, 24, 18 }, 80, 65, 30, 45, 10, 100 },
     { "Jack", "Calling station: sees many flops and calls down far too light",
       { 22, 28, 36, 40 }, 20, 25, 0, 10, 5, 25 },
     { "Carlos", "Loose and passive: limps in with many hands, raises only when strong",
       { 30, 36, 44, 40 }, 15, 35, 15, 15, 25, 70 },
     { "Cindy", "Tricky: slow-plays her big hands, check-raises and semi-bluffs",
-      { 15, 19, 28, 22 }, 60, 55, 50, 60, 55, 90 },
+      { 15, 19, 28, 22 }, 60, 55, 35, 60, 55, 90 },
     { "Robert", "Rock: waits for premium hands, never bluffs",
       { 7, 9, 13, 10 }, 70, 45, 0, 0, 5, 100 },
     { "Edmund", "Solid regular: aggressive, uses his position, bluffs in balance",
-      { 14, 19, 30, 22 }, 75, 60, 55, 40, 15, 100 },
+      { 14, 19, 30, 22 }, 75, 60, 25, 40, 15, 100 },
     { "Marc", "Maniac: raises and re-raises with almost anything, bluffs often",
-      { 34, 40, 50, 45 }, 80, 90, 90, 70, 5, 55 },
+      { 34, 40, 50, 45 }, 80, 90, 40, 70, 5, 55 },
 } };
 
 const Character kPlain { "", "Plays by the level alone",

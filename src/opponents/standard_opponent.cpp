@@ -1,9 +1,12 @@
 #include "opponents/standard_opponent.h"
 
+#include "evaluation/standard_ranking.h"
 #include "opponents/starting_hands.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 
 namespace tavolier {
 
@@ -145,7 +148,8 @@ HandRange StandardOpponent::rangeOf(const SeatView& v, int place) const {
     // A table's usual player, unless Genius has seen this one play.
     double voluntary = 0.3;
     double raising = 0.12;
-    double bluffs = 0.3;
+    // Master takes a bet after the flop at its word.
+    double bluffs = 0.15;
     if (m_level == Thinking::genius) {
         const PlayerNotes& n = notesOf(v.at(place).player);
         voluntary = (n.voluntary + 3.0) / (n.hands + 10.0);
@@ -169,8 +173,7 @@ HandRange StandardOpponent::rangeOf(const SeatView& v, int place) const {
             }
             if (isRaise(a.kind))
                 bets += 1;
-        } else if (a.place == place && m_level == Thinking::genius) {
-            // Genius also reads the betting after the flop.
+        } else if (a.place == place) {
             if (isRaise(a.kind))
                 r.bets += 1;
             else if (a.kind == ViewActionKind::call)
@@ -237,7 +240,7 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
         return callOrCheck(t);
     }
     if (bets == 2) {
-        const double cold = m_level == Thinking::amateur ? 0.7 : 0.36;
+        const double cold = m_level == Thinking::amateur ? 0.5 : 0.36;
         double limit = putIn ? loose * 0.75 * sticky : loose * cold * sticky * readRaiser;
         if (cls == blinds && m_level != Thinking::amateur)
             limit = std::max(limit, loose * 0.7); // the blind already in makes the price
@@ -305,7 +308,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         q.opponents = std::max(o, 1);
     }
     const double share = potShare(q, random);
-    const double strength = share * (opponents + 1); // 1: a fair share
+    const double strength = share * (q.opponents + 1); // 1: a fair share
     const MadeHand made = madeHand(v.holeCards[0], v.holeCards[1], shapeOf(v.board, v.boardCount));
     const bool draw = made == MadeHand::draw;
     const bool river = v.street >= Street::river;
@@ -331,7 +334,8 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             if (p == v.place || !v.at(p).inHand)
                 continue;
             const PlayerNotes& n = notesOf(v.at(p).player);
-            folding += (n.folds + 3.0) / (n.folds + n.calls + 8.0);
+            const double folds = (n.folds + 3.0) / (n.folds + n.calls + 8.0);
+            folding += folds;
             counted += 1;
         }
         folding = counted > 0 ? folding / counted : 0.375;
@@ -340,15 +344,27 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             bluffFactor = 0.6;
         } else if (folding > 0.5) {
             valueBar += 0.05;
-            bluffFactor = 1.6;
+            bluffFactor = 1.2;
         }
     }
     double raiseBar = valueBar + (river ? 0.45 : 0.3);
     if (v.betsThisStreet >= 3)
         raiseBar += 0.3;
 
+    // On the river a hand no better in kind than the board alone bets
+    // only as a bluff.
+    bool showdownHand = true;
+    if (river) {
+        std::array<Card, 7> seven {};
+        seven[0] = v.holeCards[0];
+        seven[1] = v.holeCards[1];
+        std::copy(v.board.begin(), v.board.end(), seven.begin() + 2);
+        const HandCategory mine = rankStandard(seven).category;
+        const HandCategory boardAlone = rankStandard(std::span<const Card>(v.board)).category;
+        showdownHand = mine > boardAlone;
+    }
     if (t.toCall == 0) {
-        if (strength >= valueBar || nuts) {
+        if ((strength >= valueBar && showdownHand) || nuts) {
             // A trap: check a very strong hand before the river.
             if (!river && share > 0.8 && chance(random, c.slowPlaying / 100.0)) {
                 m_trapStreet = v.street;
@@ -384,7 +400,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
     }
 
     // Facing a bet.
-    bool raises = strength >= raiseBar || nuts;
+    bool raises = (strength >= raiseBar && showdownHand) || nuts;
     if (m_level == Thinking::genius && m_trapStreet == v.street && share > 0.7)
         raises = true; // the check-raise it set up
     if (!river && draw && v.betsThisStreet <= 1
@@ -394,8 +410,10 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         return raiseOr(v);
 
     const double priceBar = 0.35 + 0.65 * c.priceSense / 100.0;
+    // Without ranges a bettor is taken for a little better than random.
+    const double read = q.weighted ? share : share * 0.8;
     if (m_level == Thinking::amateur)
-        return strength >= 0.75 * priceBar ? callOrCheck(t) : foldOrCheck(t);
+        return read * (q.opponents + 1) >= priceBar ? callOrCheck(t) : foldOrCheck(t);
     // What staying to the showdown costs: this call and, before the river,
     // about a big bet a street to come, against the pot it wins then.
     const int streetsLeft = v.street == Street::flop ? 2 : v.street == Street::turn ? 1 : 0;
@@ -413,7 +431,14 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
     double realised = 1.0;
     if (!river && (made == MadeHand::nothing || made == MadeHand::weakPair))
         realised = inPosition ? 0.85 : 0.7;
-    return share * realised >= need ? callOrCheck(t) : foldOrCheck(t);
+    if (!q.weighted) {
+        // Against random hands a share says little about a bettor: Expert
+        // asks Amateur's fair share, less when the price is good.
+        const double price = std::clamp(need * 4.0, 0.6, 1.3);
+        return read * realised * (q.opponents + 1) >= priceBar * price ? callOrCheck(t)
+                                                                       : foldOrCheck(t);
+    }
+    return read * realised >= need ? callOrCheck(t) : foldOrCheck(t);
 }
 
 } // namespace tavolier

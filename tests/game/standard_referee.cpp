@@ -109,6 +109,7 @@ RefereeCounts& RefereeCounts::operator+=(const RefereeCounts& o) {
     sitOuts += o.sitOuts;
     humanTurns += o.humanTurns;
     humanRaiseBarred += o.humanRaiseBarred;
+    freeFolds += o.freeFolds;
     return *this;
 }
 
@@ -442,6 +443,8 @@ void StandardReferee::actionTaken(const ActionTaken& e) {
                 + std::to_string(toCall) + " to call)");
         break;
     case ActionKind::fold:
+        if (toCall == 0 && seat != 8)
+            ++m_counts.freeFolds;
         break;
     case ActionKind::call:
         check(toCall > 0, seatName(seat) + " called with nothing to call on the " + streetName());

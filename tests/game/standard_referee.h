@@ -45,6 +45,7 @@ struct RefereeCounts {
     long long sitOuts = 0; // seats without chips at a deal
     long long humanTurns = 0; // the human's legal actions checked
     long long humanRaiseBarred = 0; // human turns where Raise was rightly not allowed
+    long long freeFolds = 0; // computer seats that folded with nothing to call
 
     RefereeCounts& operator+=(const RefereeCounts& other);
 };

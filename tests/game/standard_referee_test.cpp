@@ -45,19 +45,33 @@ TEST(StandardReferee, RandomPlayAtEveryTableShapeKeepsEveryRule) {
     EXPECT_GT(seen.sitOuts, 0);
     EXPECT_GT(seen.humanTurns, 0);
     EXPECT_GT(seen.humanRaiseBarred, 0);
+    // The random players fold now and then when checking is free: the
+    // count below sees such folds.
+    EXPECT_GT(seen.freeFolds, 0);
 }
 
+// At every level, and never folding when checking is free.
 TEST(StandardReferee, TheRealOpponentsKeepEveryRule) {
-    StandardRun run = tableShapes()[1].run; // uneven stacks, near target
-    run.seed = 77;
-    run.hands = 60;
-    run.monteCarlo = true;
-    run.level = 400;
-    run.human = HumanPolicy::random;
     RefereeCounts seen;
     long long hands = 0;
-    expectRulesKept(run, "", seen, hands);
+    for (const std::int32_t level : { 400, 600, 800, 900 }) {
+        StandardRun run = tableShapes()[1].run; // uneven stacks, near target
+        run.seed = 77;
+        run.hands = 60;
+        run.monteCarlo = true;
+        run.level = level;
+        run.human = HumanPolicy::random;
+        expectRulesKept(run, "level " + std::to_string(level) + ": ", seen, hands);
+    }
+    StandardRun deep = tableShapes()[7].run; // deep stacks: long streets
+    deep.seed = 78;
+    deep.hands = 120;
+    deep.monteCarlo = true;
+    deep.level = 900;
+    expectRulesKept(deep, "deep: ", seen, hands);
     EXPECT_GT(seen.allIns, 0);
+    EXPECT_GT(seen.showdowns, 50);
+    EXPECT_EQ(seen.freeFolds, 0);
 }
 
 // ---- The referee objects to a stream that breaks a rule.
