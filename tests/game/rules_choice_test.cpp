@@ -3,6 +3,7 @@
 #include "doubles/event_recorder.h"
 #include "flow_harness.h"
 #include "game/game.h"
+#include "game/rule_set.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,34 @@ namespace {
 
 [[nodiscard]] std::string_view rulesOfLastHand(const EventRecorder& events) {
     return events.all<HandStarted>().back().rulesName;
+}
+
+// The human's hand is named from the cards shown: on the flop and the turn
+// it is what those cards make, the name the river gives them when the last
+// cards add nothing (the unused slots once made a pair of their own).
+TEST(RulesChoice, EachRuleSetNamesTheHandFromTheCardsShownOnly) {
+    const auto card = [](std::string_view code) {
+        constexpr std::string_view kRanks = "23456789TJQKA";
+        constexpr std::string_view kSuits = "cdhs";
+        return Card { static_cast<std::int32_t>(kSuits.find(code[1])),
+            static_cast<std::int32_t>(kRanks.find(code[0])) };
+    };
+    const std::vector<std::pair<std::vector<std::string_view>, std::vector<std::string_view>>>
+        shown { { { "6s", "Jh", "Td", "9c", "8d" }, { "2c", "3d" } },
+            { { "Qc", "Ac", "6h", "5d", "3d", "8c" }, { "2h" } },
+            { { "2c", "2d", "9h", "8d", "3s" }, { "4h", "5c" } } };
+    for (const RuleSetEntry& entry : ruleSets()) {
+        for (const auto& [cards, rest] : shown) {
+            std::vector<Card> now;
+            for (std::string_view code : cards)
+                now.push_back(card(code));
+            std::vector<Card> river = now;
+            for (std::string_view code : rest)
+                river.push_back(card(code));
+            EXPECT_EQ(entry.rules.handName(now), entry.rules.handName(river))
+                << entry.caption << " " << cards.size() << " cards";
+        }
+    }
 }
 
 TEST(RulesChoice, StoredNumberPicksTheRulesAndAnythingElseIsClassic) {

@@ -47,13 +47,16 @@ TurnQuestion ClassicRules::humanTurn(const Table& table) const {
 }
 
 std::string ClassicRules::handName(std::span<const Card> cards) const {
-    // Before the river the slots the cards leave hold the two placeholders,
-    // as in the opponents' estimate; fewer than five cards have no name.
+    // Before the river the slots the cards leave hold a card of no rank,
+    // which the evaluator leaves out, so that the name is the best five of
+    // the cards shown (the opponents' placeholders would rank above the Ace
+    // and pair each other). Fewer than five cards have no name.
     if (cards.size() < 5)
         return {};
+    constexpr Card kNoCard { 0, -1 };
     std::array<Card, 7> slots {};
     for (std::size_t i = 0; i < slots.size(); ++i)
-        slots[i] = i < cards.size() ? cards[i] : (i == 5 ? kPlaceholderA : kPlaceholderB);
+        slots[i] = i < cards.size() ? cards[i] : kNoCard;
     return std::string(tavolier::handName(evaluate(slots).score));
 }
 
