@@ -40,6 +40,7 @@ struct GameDefinition {
     int ranks = 13;
     int holeCards = 2;
     std::vector<int> boardCards; // by round
+    friend bool operator==(const GameDefinition&, const GameDefinition&) = default;
 };
 
 // Reads a game definition ("GAMEDEF" ... "END GAMEDEF"; keys in any case;
