@@ -7,6 +7,7 @@
 #include "opponents/opponent.h"
 #include "opponents/seat_view.h"
 #include "presentation/scene.h"
+#include "settings/settings_io.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -50,6 +51,9 @@ private:
 public:
     SettingsStore& settings;
     GameEvents& events;
+    // The stored values the start-up could not play with and put back to
+    // their defaults; the window and the command line say so.
+    std::vector<RefusedValue> refusedValues;
 
     // Who decides for a seat: the one seated there by seatOpponent, else the
     // rules' own: Classic's opponents under the Classic rules, the seat's

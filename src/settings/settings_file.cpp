@@ -521,6 +521,22 @@ std::int32_t SettingsFile::readInteger(
 
 void SettingsFile::writeInteger(
     std::string_view section, std::string_view key, std::int32_t value) {
+    const StoredInteger one { section, key, value };
+    writeIntegers({ &one, 1 });
+}
+
+void SettingsFile::writeIntegers(std::span<const StoredInteger> values) {
+    try {
+        writeAllOf(values);
+    } catch (const SettingsWriteError& refusal) {
+        // The message names this file, whatever it is called.
+        throw SettingsWriteError(refusal.detail(), m_path.filename().string());
+    }
+}
+
+void SettingsFile::writeAllOf(std::span<const StoredInteger> values) {
+    if (values.empty())
+        return;
     Head head(m_calls);
     readHead(head, true);
     // A file that is there but cannot be read is left alone: rewriting it
@@ -542,11 +558,33 @@ void SettingsFile::writeInteger(
         if (m_calls.access(target.c_str(), W_OK) != 0)
             throw refused("cannot write", target, errno);
     }
-    const std::string_view bytes = std::string_view(head.raw).substr(0, m_readLimit);
-    const auto text = ini::readablePart(bytes, head.whole);
-    const ini::Edit edit = ini::planWrite(text, head.whole, section, key, value, m_readLimit);
-    if (head.exists && edit.replacement == text.substr(edit.begin, edit.end - edit.begin))
+    // Each value is planned on the text the one before left, as if the file
+    // were read again between them; the file is replaced once. A single
+    // value's edit is the plan itself.
+    std::string edited = head.raw;
+    ini::Edit edit;
+    for (const StoredInteger& v : values) {
+        const bool whole = head.whole && edited.size() <= m_readLimit;
+        const std::string_view bytes = std::string_view(edited).substr(0, m_readLimit);
+        const auto text = ini::readablePart(bytes, whole);
+        edit = ini::planWrite(text, whole, v.section, v.key, v.value, m_readLimit);
+        edited.replace(edit.begin, edit.end - edit.begin, edit.replacement);
+    }
+    if (head.exists && edited == head.raw)
         return; // already stored as it would be written
+    if (values.size() != 1) {
+        // The bytes that changed, between what stayed before and after them.
+        const std::string_view before = head.raw;
+        const std::size_t shorter = std::min(before.size(), edited.size());
+        std::size_t begin = 0;
+        while (begin < shorter && before[begin] == edited[begin])
+            ++begin;
+        std::size_t kept = 0;
+        while (kept < shorter - begin
+            && before[before.size() - 1 - kept] == edited[edited.size() - 1 - kept])
+            ++kept;
+        edit = { begin, before.size() - kept, edited.substr(begin, edited.size() - kept - begin) };
+    }
     replaceFile(head, edit, target);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -131,6 +132,9 @@ public:
     // the path holds something other than a regular file, when the user may
     // not write to the file, or when it is longer than the write limit.
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
+    // Every value, planned as the writes of them one by one would plan
+    // them, in one replacement of the file.
+    void writeIntegers(std::span<const StoredInteger> values) override;
 
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
     [[nodiscard]] std::filesystem::path filePath() const override { return m_path; }
@@ -141,6 +145,7 @@ private:
     // head.exists false; anything else that cannot be read sets head.error.
     // keepOpen leaves the file open for a write to copy the rest from.
     void readHead(Head& head, bool keepOpen);
+    void writeAllOf(std::span<const StoredInteger> values);
     // The file a write replaces: the path, or the file its links lead to.
     [[nodiscard]] std::filesystem::path writeTarget() const;
     // target: the file the path names (writeTarget).

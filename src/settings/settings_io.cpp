@@ -2,6 +2,8 @@
 
 #include "core/seats.h"
 
+#include <cassert>
+
 namespace tavolier {
 
 void readAll(SettingsStore& store, TableState& state) {
@@ -19,20 +21,73 @@ void readAll(SettingsStore& store, TableState& state) {
     state.bigBet = store.readInteger("Bet", "Big", 8);
 }
 
+std::vector<RefusedValue> refuseUnplayableValues(TableState& state) {
+    static constexpr std::string_view kTooMany
+        = "more chips than a table can hold (at most 134217727)";
+    std::vector<RefusedValue> refused;
+    const auto check = [&](std::int32_t& value, std::string_view section, std::string_view key,
+                           std::int32_t lowest, std::int32_t fallback, std::string_view tooFew) {
+        if (value >= lowest && value <= kMostStoredChips)
+            return;
+        refused.push_back({ section, key, value, fallback, value < lowest ? tooFew : kTooMany });
+        value = fallback;
+    };
+    // Stacks may be negative (a seat then sits out until a new match).
+    for (int seat : kCashWriteOrder)
+        check(
+            state.seat(seat).chips, "Cash", seatInfo(seat).key, -kMostStoredChips, 1200, kTooMany);
+    check(state.initialChips, "Cash", "initial", 1, 1200,
+        "a match needs a starting stack of at least 1 chip");
+    check(state.smallBet, "Bet", "Small", 0, 4, "a bet cannot be negative");
+    check(state.bigBet, "Bet", "Big", 0, 8, "a bet cannot be negative");
+    return refused;
+}
+
+std::string describe(const RefusedValue& refused) {
+    std::string text = "[";
+    text.append(refused.section).append("] ").append(refused.key).append("=");
+    text.append(std::to_string(refused.stored)).append(": ").append(refused.why);
+    return text;
+}
+
+void SavePoint::addStats(const TableState& state) {
+    for (const StoredInteger value : { StoredInteger { "Stats", "showdowns", state.showdowns },
+             StoredInteger { "Stats", "handsplayed", state.handsPlayed },
+             StoredInteger { "Stats", "handswon", state.handsWon } }) {
+        assert(m_count < m_values.size());
+        m_values[m_count++] = value;
+    }
+}
+
+void SavePoint::addChips(const TableState& state) {
+    for (int seat : kCashWriteOrder) {
+        assert(m_count < m_values.size());
+        m_values[m_count++] = { "Cash", seatInfo(seat).key, state.seat(seat).chips };
+    }
+}
+
+void SavePoint::write() {
+    m_store.writeIntegers({ m_values.data(), m_count });
+    m_count = 0;
+}
+
 void writeStats(SettingsStore& store, const TableState& state) {
-    store.writeInteger("Stats", "showdowns", state.showdowns);
-    store.writeInteger("Stats", "handsplayed", state.handsPlayed);
-    store.writeInteger("Stats", "handswon", state.handsWon);
+    SavePoint save(store);
+    save.addStats(state);
+    save.write();
 }
 
 void writeChips(SettingsStore& store, const TableState& state) {
-    for (int seat : kCashWriteOrder)
-        store.writeInteger("Cash", seatInfo(seat).key, state.seat(seat).chips);
+    SavePoint save(store);
+    save.addChips(state);
+    save.write();
 }
 
 void writeStatsAndChips(SettingsStore& store, const TableState& state) {
-    writeStats(store, state);
-    writeChips(store, state);
+    SavePoint save(store);
+    save.addStats(state);
+    save.addChips(state);
+    save.write();
 }
 
 } // namespace tavolier

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,13 +15,14 @@ namespace tavolier {
 
 // The one error of the program: a settings write that could not be made. It
 // ends the handler that made the write; the window shows its message, and
-// the detail (where and why) beside it.
+// the detail (where and why) beside it. The message names the file ("Unable
+// to write to tavolier.ini", or the name a command line gave).
 class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError()
         : std::runtime_error("Unable to write to tavolier.ini") { }
-    explicit SettingsWriteError(std::string detail)
-        : std::runtime_error("Unable to write to tavolier.ini")
+    explicit SettingsWriteError(std::string detail, std::string_view fileName = "tavolier.ini")
+        : std::runtime_error("Unable to write to " + std::string(fileName))
         , m_detail(std::move(detail)) { }
 
     // The path and the system's reason ("/home/ann/.config/tavolier/tavolier.ini:
@@ -29,6 +31,13 @@ public:
 
 private:
     std::string m_detail;
+};
+
+// One key's value in a save of several keys.
+struct StoredInteger {
+    std::string_view section;
+    std::string_view key;
+    std::int32_t value = 0;
 };
 
 // Integer and boolean keys by section and key name (matched without regard
@@ -44,6 +53,13 @@ public:
     // Throws SettingsWriteError when the value cannot be stored.
     virtual void writeInteger(std::string_view section, std::string_view key, std::int32_t value)
         = 0;
+    // Stores the values in order as one save (a file is rewritten once, not
+    // once a key). Throws SettingsWriteError when they cannot be stored; a
+    // file then keeps what it held before.
+    virtual void writeIntegers(std::span<const StoredInteger> values) {
+        for (const StoredInteger& v : values)
+            writeInteger(v.section, v.key, v.value);
+    }
 
     // The file the store keeps its values in; empty for a store in memory.
     [[nodiscard]] virtual std::filesystem::path filePath() const { return {}; }
@@ -95,6 +111,40 @@ public:
 private:
     SettingsStore& m_stored;
     MemorySettings m_written;
+};
+
+// The window's settings: a store whose refused writes do not stop the game.
+// What could not be stored is kept here (and read back from here) and goes
+// to the store again with the next write, so saving resumes as soon as the
+// file can be written. The first refusal after a successful save is told
+// once, through takeRefusal().
+class ResilientSettings : public SettingsStore {
+public:
+    explicit ResilientSettings(SettingsStore& stored)
+        : m_stored(stored) { }
+    std::int32_t readInteger(
+        std::string_view section, std::string_view key, std::int32_t fallback) override;
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value) override;
+    void writeIntegers(std::span<const StoredInteger> values) override;
+    [[nodiscard]] std::filesystem::path filePath() const override { return m_stored.filePath(); }
+
+    // Whether values wait for a write that was refused.
+    [[nodiscard]] bool saving() const { return m_waiting.empty(); }
+    // The refusal that stopped saving, once: nullopt afterwards, and while
+    // saving works.
+    [[nodiscard]] std::optional<SettingsWriteError> takeRefusal();
+
+private:
+    struct Waiting {
+        std::string section;
+        std::string key;
+        std::int32_t value;
+    };
+    SettingsStore& m_stored;
+    // Values not yet stored, in the order they were first written.
+    std::vector<Waiting> m_waiting;
+    std::optional<SettingsWriteError> m_refusal;
+    bool m_told = false;
 };
 
 } // namespace tavolier

@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 namespace tavolier {
 
@@ -83,7 +84,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
             | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
             | Qt::WindowCloseButtonHint)
     , m_turnSteps(*this)
-    , m_table(state, random, m_turnSteps, settings, m_events)
+    , m_settings(settings)
+    , m_table(state, random, m_turnSteps, m_settings, m_events)
     , m_options(std::move(options))
     , m_finder(m_options.assetDirs)
     , m_sound(m_finder, m_options.audio, m_options.soundFactory, m_options.pluginDirs,
@@ -114,7 +116,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
         historyFolder = defaultHistoryFolder();
     m_story = std::make_unique<TableStory>(StoryWidgets { this, label(Label::pot),
                                                button(Button::checkOrCall), button(Button::raise) },
-        settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
+        m_settings, historyFolder, [this](const std::function<void()>& write) { guarded(write); });
     m_turnSteps.setBackgroundCheck([this] { return m_canvas.pictures().loadBackground(); });
     m_events.add(m_turnSteps);
     // The story and the statistics hear each event as its step is shown.
@@ -143,6 +145,19 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     m_firstStart = !QFileInfo::exists(QString::fromStdString(settings.filePath().string()));
     guarded([this] { m_game.startUp(); });
     guarded([this] { redraw(m_table); });
+    // Stored chips or bets the table cannot play with fell back to their
+    // defaults: the player is told which.
+    if (!m_table.refusedValues.empty()) {
+        QString detail;
+        for (const RefusedValue& refused : m_table.refusedValues)
+            detail += QString::fromStdString(describe(refused))
+                + QCoreApplication::translate("TableWindow", "; %1 is used instead.\n")
+                      .arg(refused.used);
+        tell({ QCoreApplication::translate("TableWindow",
+                   "Some values in the settings file cannot be played with and were replaced "
+                   "by their defaults."),
+            detail.trimmed() });
+    }
     const TableState& s = m_table.state;
     m_statistics.setSessionStart({ s.handsPlayed, s.handsWon, s.showdowns });
     m_pace = readPace(m_table.settings);
@@ -166,6 +181,9 @@ TableWindow::~TableWindow() = default;
 
 void TableWindow::afterFirstFrame() {
     m_marksView->show();
+    // The start-up's messages, once the table is on screen.
+    for (const std::function<void()>& say : std::exchange(m_afterFirstFrame, {}))
+        QTimer::singleShot(0, this, say);
     // The window's icon: finding a theme's or decoding any picture loads
     // code the first frame can do without.
     if (const QString icon = m_finder.find("tavolier.png"); !icon.isEmpty())
@@ -373,20 +391,35 @@ void TableWindow::guardedDrawing(const std::function<void()>& handler) {
 }
 
 void TableWindow::runGuarded(const std::function<void()>& handler, bool costsMayChange) {
-    const std::optional<HandlerError> error = runCatching([this, &handler, costsMayChange] {
+    std::optional<HandlerError> error = runCatching([this, &handler, costsMayChange] {
         handler();
         if (costsMayChange)
             showCosts();
     });
+    // A save the file refused does not end the handler: play goes on, and
+    // the player hears of it once, with the reason.
+    if (const std::optional<SettingsWriteError> refusal = m_settings.takeRefusal();
+        !error && refusal)
+        error = HandlerError { tableText(refusal->what()) + "\n\n"
+                + QCoreApplication::translate("TableWindow",
+                    "Play goes on without saving; the chips and statistics are saved again as "
+                    "soon as the file can be written."),
+            QString::fromStdString(refusal->detail()) };
     if (!error)
         return;
     // Through the turn's steps, so that during a recorded turn the message
     // comes after the effects the handler made before it failed.
-    m_turnSteps.deferred([this, error = *error] {
-        showHandlerError(this, error, m_options.errorHook, m_options.messageHook);
-    });
+    m_turnSteps.deferred([this, error = *error] { tell(error); });
     if (costsMayChange)
         showCosts();
+}
+
+void TableWindow::tell(const HandlerError& notice) {
+    if (!m_firstFrame && !m_options.errorHook && !m_options.messageHook) {
+        m_afterFirstFrame.push_back([this, notice] { tell(notice); });
+        return;
+    }
+    showHandlerError(this, notice, m_options.errorHook, m_options.messageHook);
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
@@ -686,6 +719,18 @@ void TableWindow::message(std::string_view text, std::string_view caption) {
     }
     if (m_options.messageHook) {
         m_options.messageHook(tableText(text), tableText(caption));
+        return;
+    }
+    // A match that the stored chips have already ended is announced over
+    // the table, not before it is drawn.
+    if (!m_firstFrame) {
+        m_afterFirstFrame.push_back(
+            [this, text = std::string(text), caption = std::string(caption)] {
+                if (caption == "Game over")
+                    announceMatchEnd(tableText(text), tableText(caption));
+                else
+                    TableDialog::inform(this, tableText(caption), tableText(text));
+            });
         return;
     }
     if (caption == "Game over") {

@@ -196,6 +196,9 @@ private:
     // guarded and guardedDrawing: the handler's errors, and the costs when
     // they may have changed.
     void runGuarded(const std::function<void()>& handler, bool costsMayChange);
+    // Shows an error or notice; before the table's first frame it waits for
+    // that frame, so that no box stands over an empty window.
+    void tell(const HandlerError& notice);
     // Runs handler, guarded, on a click of button.
     void onClick(QPushButton* button, std::function<void()> handler);
     // The options panel's controller, with the window's guard and controls.
@@ -233,6 +236,8 @@ private:
     EventFanOut m_events;
     // Declared before the table, whose screen it is.
     TurnSteps m_turnSteps;
+    // The table's settings: a refused write is told once and play goes on.
+    ResilientSettings m_settings;
     Table m_table;
     Game m_game { m_table };
     WindowOptions m_options;
@@ -275,6 +280,8 @@ private:
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
     bool m_firstFrame = false;
+    // What the start-up had to say, shown once the table is on screen.
+    std::vector<std::function<void()>> m_afterFirstFrame;
     // Where the pointer rests on the canvas, if it does.
     std::optional<QPoint> m_pointer;
 };

@@ -17,6 +17,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -242,8 +243,8 @@ TEST(PlaySettingsOption, ARefusedWriteSaysWhereAndWhy) {
     EXPECT_EQ(
         runPlay(Args { "--hands", "2", "--seed", "1", "--settings", path.string() }, out, err), 1);
     EXPECT_EQ(err.str(),
-        "tavolier-cli play: Unable to write to tavolier.ini: cannot write " + path.string()
-            + ": the file is read-only\n");
+        "tavolier-cli play: Unable to write to tavolier-read-only.ini: cannot write "
+            + path.string() + ": the file is read-only\n");
     ::chmod(path.c_str(), 0644);
     std::filesystem::remove(path);
 }
@@ -370,6 +371,33 @@ TEST(PlaySettingsOption, TheLastHandsStatisticsAreKept) {
     EXPECT_EQ(stored.readInteger("Stats", "handswon", -1), last[11]);
     EXPECT_EQ(stored.readInteger("Stats", "showdowns", -1), last[12]);
     EXPECT_EQ(stored.readInteger("Cash", "player", -1), last[1]);
+}
+
+// Chips that a table cannot play with (a match with no starting stack, sums
+// beyond 32 bits) are refused before a hand is dealt, and the file is kept.
+TEST(PlaySettingsOption, StoredChipsATableCannotPlayWithAreRefused) {
+    const std::vector<std::pair<std::string, std::string>> cases {
+        { "[Cash]\nplayer=2147483647\n",
+            "[Cash] player=2147483647: more chips than a table can hold (at most 134217727)" },
+        { "[Cash]\ninitial=0\nfreak=0\nplayer=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\n"
+          "expert=0\nrobot=0\n",
+            "[Cash] initial=0: a match needs a starting stack of at least 1 chip" },
+        { "[Bet]\nBig=-8\n", "[Bet] Big=-8: a bet cannot be negative" },
+    };
+    for (const auto& [text, why] : cases) {
+        const IniFile ini("tavolier-unplayable.ini", text);
+        for (const char* rules : { "standard", "classic" }) {
+            std::ostringstream out;
+            std::ostringstream err;
+            EXPECT_EQ(runPlay(Args { "--hands", "5", "--rules", rules, "--settings", ini.path() },
+                          out, err),
+                2);
+            EXPECT_EQ(err.str(), "tavolier-cli play: " + ini.path() + ": " + why + "\n");
+            EXPECT_EQ(textOf(ini.path()), text);
+        }
+    }
+    std::filesystem::remove(
+        std::filesystem::path(::testing::TempDir()) / "tavolier-unplayable.ini.lock");
 }
 
 // A second run on a settings file that another process plays on is refused

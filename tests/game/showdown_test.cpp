@@ -142,13 +142,17 @@ TEST(Settlement, SkippedWhenEveryOpponentIsOut) {
         EXPECT_EQ(h.view.style(seatInfo(seat).statusLabel), FontStyle::plain) << seat;
 }
 
-TEST(Settlement, RefusedWriteLeavesTheEarlierChangesStanding) {
+TEST(Settlement, RefusedSaveComesAfterThePayout) {
+    // The statistics and chips are saved once the pot is paid: a refused
+    // save leaves no pot unpaid and no hand uncounted.
     AtShowdown h;
     h.foldAllBut({ 7 });
+    h.state.pot = 40;
     h.settings.failAfter = 0;
     EXPECT_THROW(showdown(h.table), SettingsWriteError);
     EXPECT_TRUE(h.state.potSettled);
-    EXPECT_EQ(h.state.handsPlayed, 0);
+    EXPECT_EQ(h.state.handsPlayed, 1);
+    EXPECT_EQ(h.chips(7) + h.chips(8), 2040);
 }
 
 TEST(FoldedSeats, NeverWinWhenNobodyTakesPart) {

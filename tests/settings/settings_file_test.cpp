@@ -1,4 +1,7 @@
+#include "core/seats.h"
+#include "core/table_state.h"
 #include "settings/settings_file.h"
+#include "settings/settings_io.h"
 #include "settings/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -354,6 +357,92 @@ TEST(SettingsFileWriting, AFailedWriteLeavesTheOldFileWhole) {
         EXPECT_EQ(readBytes(folder.ini()), kSample) << "failure " << i;
         EXPECT_EQ(folder.entryCount(), 1) << "failure " << i;
         EXPECT_EQ(file.readInteger("Cash", "until", 0), 600);
+    }
+}
+
+TEST(SettingsFileWriting, ASaveOfManyKeysReplacesTheFileOnceWithTheBytesOfSingleWrites) {
+    TableState state;
+    state.handsPlayed = 12;
+    state.showdowns = 3;
+    for (int seat = 1; seat <= 8; ++seat)
+        state.seat(seat).chips = 1000 + seat;
+    TempFolder one;
+    TempFolder many;
+    writeBytes(one.ini(), kSample);
+    writeBytes(many.ini(), kSample);
+    const ino_t before = inodeOf(one.ini());
+    SettingsFile first(one.ini());
+    writeStatsAndChips(first, state);
+    EXPECT_NE(inodeOf(one.ini()), before);
+    SettingsFile single(many.ini());
+    single.writeInteger("Stats", "showdowns", 3);
+    single.writeInteger("Stats", "handsplayed", 12);
+    single.writeInteger("Stats", "handswon", 0);
+    for (int seat : kCashWriteOrder)
+        single.writeInteger("Cash", seatInfo(seat).key, 1000 + seat);
+    EXPECT_EQ(readBytes(one.ini()), readBytes(many.ini()));
+
+    // One temporary made, one rename: a second save of the same values
+    // makes none.
+    struct Counting : FileSystemCalls {
+        int temporaries = 0;
+        int mkstemp(char* pattern) override {
+            ++temporaries;
+            return FileSystemCalls::mkstemp(pattern);
+        }
+    } calls;
+    state.handsPlayed = 13;
+    SettingsFile counted(one.ini(), calls);
+    writeStatsAndChips(counted, state);
+    EXPECT_EQ(calls.temporaries, 1);
+    writeStatsAndChips(counted, state);
+    EXPECT_EQ(calls.temporaries, 1);
+}
+
+TEST(ResilientSettings, PlayGoesOnThroughAFullDiskAndSavesAgainAfterIt) {
+    TempFolder folder;
+    writeBytes(folder.ini(), kSample);
+    FaultyCalls calls;
+    SettingsFile file(folder.ini(), calls);
+    ResilientSettings settings(file);
+    calls.diskRoom = 0;
+    EXPECT_NO_THROW(settings.writeInteger("Cash", "until", 700));
+    EXPECT_NO_THROW(settings.writeInteger("Cash", "initial", 900));
+    EXPECT_FALSE(settings.saving());
+    // Told once, with the reason.
+    const std::optional<SettingsWriteError> refusal = settings.takeRefusal();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(contains(refusal->detail(), std::strerror(ENOSPC))) << refusal->detail();
+    EXPECT_FALSE(settings.takeRefusal().has_value());
+    settings.writeInteger("Cash", "until", 800);
+    EXPECT_FALSE(settings.takeRefusal().has_value());
+    // The game reads what it wrote; the file is as it was.
+    EXPECT_EQ(settings.readInteger("cash", "UNTIL", 0), 800);
+    EXPECT_EQ(readBytes(folder.ini()), kSample);
+
+    // Room again: the next save stores what waited too.
+    calls.diskRoom = -1;
+    settings.writeInteger("Settings", "Sound", 0);
+    EXPECT_TRUE(settings.saving());
+    EXPECT_EQ(file.readInteger("Cash", "until", 0), 800);
+    EXPECT_EQ(file.readInteger("Cash", "initial", 0), 900);
+    EXPECT_EQ(file.readInteger("Settings", "Sound", 1), 0);
+    // A later refusal is told again.
+    calls.failRename = true;
+    settings.writeInteger("Cash", "until", 850);
+    EXPECT_TRUE(settings.takeRefusal().has_value());
+}
+
+TEST(SettingsFileWriting, TheMessageNamesTheFile) {
+    TempFolder folder;
+    FaultyCalls calls;
+    calls.diskRoom = 0;
+    SettingsFile file(folder.path() / "s.ini", calls);
+    try {
+        file.writeInteger("Cash", "until", 700);
+        ADD_FAILURE() << "a full disk went unnoticed";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_STREQ(error.what(), "Unable to write to s.ini");
     }
 }
 

@@ -77,6 +77,21 @@ TEST(WindowStartUp, StoredLevelCodeOutsideTheTableSelectsNoLevel) {
     EXPECT_EQ(form.button(Button::sound)->text(), "Off");
 }
 
+TEST(WindowStartUp, AStartingStackThatCannotStartAMatchFallsBackAndIsTold) {
+    WindowFixture f;
+    f.file.writeInteger("Cash", "initial", -5);
+    f.file.writeInteger("Cash", "player", 2147483647);
+    TableWindow& form = f.open();
+    EXPECT_EQ(f.state.initialChips, 1200);
+    // The human's stack fell back before the blinds, which it may have paid.
+    EXPECT_LE(f.state.seat(8).chips, 1200);
+    EXPECT_GE(f.state.seat(8).chips, 1200 - f.state.bigBet);
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_TRUE(f.messages[0].startsWith("Some values in the settings file"))
+        << f.messages[0].toStdString();
+    (void)form;
+}
+
 TEST(RulesDialog, IsBuiltOnceAndShownModallyByAbout) {
     WindowFixture f;
     TableWindow& form = f.open();

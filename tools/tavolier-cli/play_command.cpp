@@ -382,6 +382,14 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     try {
         out << "hand 1\n";
         game.prepareStartUp(false);
+        // A file the game cannot play from is refused before a hand is
+        // dealt, and left as it is.
+        if (!table.refusedValues.empty()) {
+            for (const RefusedValue& refused : table.refusedValues)
+                err << "tavolier-cli play: " << escapeText(o.settingsPath) << ": "
+                    << escapeText(describe(refused)) << "\n";
+            return 2;
+        }
         if (o.level)
             state.aiLevelCode = *o.level;
         state.rulesChoice = o.rules;

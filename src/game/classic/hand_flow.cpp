@@ -196,6 +196,7 @@ void prepareStartUp(Table& table, bool seedFromClock) {
     table.setButtonEnabled(Button::deal, false);
     s.anchorSeat = 1;
     readAll(table.settings, s);
+    table.refusedValues = refuseUnplayableValues(s);
     showSettingsInPanel(table);
     if (seedFromClock)
         table.random.seedFromClock();
@@ -224,8 +225,7 @@ void startupDeal(Table& table) {
 void deal(Table& table) {
     TableState& s = table.state;
     resetPreviousHand(table);
-    writeStats(table.settings, s);
-    writeChips(table.settings, s);
+    writeStatsAndChips(table.settings, s);
     table.setStatus(kHuman, "");
     if (announceFinishedMatch(table))
         return;

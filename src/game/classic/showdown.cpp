@@ -113,7 +113,10 @@ namespace {
 void settle(Table& table, const Settlement& settled, PotAwarded& award) {
     TableState& s = table.state;
     s.potSettled = true;
-    writeStats(table.settings, s);
+    // The statistics as they stood before this hand and the chips after the
+    // payout, saved together once the pot is paid.
+    SavePoint save(table.settings);
+    save.addStats(s);
     if (!s.seat(kHuman).folded)
         s.showdowns = clampedAdd(s.showdowns, 1);
     s.handsPlayed = clampedAdd(s.handsPlayed, 1);
@@ -138,7 +141,8 @@ void settle(Table& table, const Settlement& settled, PotAwarded& award) {
     award.share = settled.share;
     award.lostToSplit = settled.lostToSplit;
     table.playSoundIfOn("chip4.wav");
-    writeChips(table.settings, s);
+    save.addChips(s);
+    save.write();
     startWinAnimation(table);
 }
 

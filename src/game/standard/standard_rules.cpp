@@ -668,8 +668,7 @@ void StandardRules::startupDeal(Table& table) const {
 
 void StandardRules::deal(Table& table) const {
     resetPreviousHand(table);
-    writeStats(table.settings, table.state);
-    writeChips(table.settings, table.state);
+    writeStatsAndChips(table.settings, table.state);
     if (announceFinishedMatch(table))
         return;
     dealHand(table, false);
