@@ -29,15 +29,19 @@ namespace {
 
 // The human's turn decided as an opponent decides its own, on the question
 // the rules put to the human's seat.
-void actAsOpponent(Game& game, std::int32_t levelCode, const LegalActions& legal) {
+void actAsOpponent(Game& game, const HumanPlayer& player, const LegalActions& legal) {
     Table& table = game.table;
     const SeatView view = seatViewOf(table, kHuman, game.humanTurn());
+    const std::int32_t levelCode
+        = player.levelCode != 0 ? player.levelCode : table.state.aiLevelCode;
     Decision decision;
     if (validRulesNumber(table.state.rulesInPlay) == 0) {
         MonteCarloOpponents asOpponent(table.state, levelCode);
         decision = asOpponent.decide(view, table.random);
     } else {
-        decision = makeOpponent(plainCharacter(), levelCode)->decide(view, table.random);
+        const Character& character
+            = player.character != nullptr ? *player.character : plainCharacter();
+        decision = makeOpponent(character, levelCode)->decide(view, table.random);
     }
     switch (decision.kind) {
     case DecisionKind::fold:
@@ -101,7 +105,46 @@ std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
         outside.address = std::string(text);
         return outside;
     }
+    constexpr std::string_view kCharacter = "character:";
+    if (text.starts_with(kCharacter)) {
+        std::string_view name = text.substr(kCharacter.size());
+        std::int32_t code = 0;
+        if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
+            const auto level = parseLevel(name.substr(at + 1));
+            if (!level)
+                return std::nullopt;
+            code = *level;
+            name = name.substr(0, at);
+        }
+        if (const Character* character = findCharacter(name))
+            return HumanPlayer { Policy::character, code, {}, nullptr, character };
+    }
     return std::nullopt;
+}
+
+std::string HumanPlayer::text() const {
+    switch (policy) {
+    case Policy::call:
+        return "call";
+    case Policy::raise:
+        return "raise";
+    case Policy::fold:
+        return "fold";
+    case Policy::smart:
+        return "smart";
+    case Policy::level:
+        return "level:" + std::to_string(levelCode);
+    case Policy::outside:
+        return address;
+    case Policy::character: {
+        std::string text = "character:";
+        text.append(character != nullptr ? character->name : "");
+        if (levelCode != 0)
+            text.append("@").append(std::to_string(levelCode));
+        return text;
+    }
+    }
+    return {};
 }
 
 void humanActs(Game& game, const HumanPlayer& player) {
@@ -128,7 +171,8 @@ void humanActs(Game& game, const HumanPlayer& player) {
             game.fold();
         return;
     case HumanPlayer::Policy::level:
-        actAsOpponent(game, player.levelCode, legal);
+    case HumanPlayer::Policy::character:
+        actAsOpponent(game, player, legal);
         return;
     case HumanPlayer::Policy::outside:
         if (player.outside != nullptr)

@@ -20,8 +20,10 @@ public:
     virtual void act(Game& game) = 0;
 };
 
+struct Character;
+
 // Who plays the human's seat when a program plays for the human: a fixed
-// policy, or the opponents' own rules at a level.
+// policy, the opponents' own rules at a level, or one of the characters.
 struct HumanPlayer {
     enum class Policy {
         call, // always check or call
@@ -30,18 +32,26 @@ struct HumanPlayer {
         smart, // stays in when the badge's estimate (2001 trials) is good enough
         level, // decides as an opponent does, with levelCode trials
         outside, // an outside program decides: see OutsidePlayer
+        character, // decides as the character does (Standard rules only)
     };
     Policy policy = Policy::smart;
-    std::int32_t levelCode = 900; // for Policy::level: 400, 600, 800 or 900
+    // For Policy::level: 400, 600, 800 or 900; for Policy::character the
+    // same, or 0 for the table's level.
+    std::int32_t levelCode = 900;
     // For Policy::outside: where it connects ("acpc:" and what follows), and
     // the player once the command line has seated it.
     std::string address;
     OutsidePlayer* outside = nullptr;
+    const Character* character = nullptr; // for Policy::character
 
     // "call", "raise", "fold", "smart", "level:N" (N one of the level codes
-    // or captions, as parseLevel reads them) or "acpc:PORT" / "acpc:HOST:PORT";
+    // or captions, as parseLevel reads them), "character:NAME" or
+    // "character:NAME@N" (NAME one of the seven characters, any case) or
+    // "acpc:PORT" / "acpc:HOST:PORT";
     // nullopt otherwise.
     [[nodiscard]] static std::optional<HumanPlayer> parse(std::string_view text);
+    // As parse reads it: "level:900", "character:Marc", "character:Marc@600".
+    [[nodiscard]] std::string text() const;
 };
 
 // The human's turn, taken by the player: one of Check/Call, Raise or Fold.

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,6 +163,8 @@ TEST(PlayCommand, RejectsBadArguments) {
              { "--hands", "x" },
              { "--hands", "3", "--level", "500" },
              { "--hands", "3", "--human", "bluff" },
+             { "--hands", "3", "--human", "character:Bob", "--rules", "standard" },
+             { "--hands", "3", "--human", "character:Marc" }, // Classic has no characters
              { "--hands", "3", "--draws", "xorshift:1" },
              { "--hands", "3", "--draws", "splitmix64:" },
              { "--hands", "3", "--seed", "-1" },
@@ -173,6 +176,20 @@ TEST(PlayCommand, RejectsBadArguments) {
         EXPECT_FALSE(r.err.empty());
         EXPECT_TRUE(r.out.empty());
     }
+}
+
+// The human's chair played by a level or a character: each plays its own way.
+TEST(PlayCommand, HumanPlaysAsALevelOrACharacter) {
+    std::set<std::string> stories;
+    for (const std::string_view human :
+        { "level:Genius", "character:Robert", "character:marc@Genius" }) {
+        const CommandRun r
+            = play({ "--hands", "40", "--seed", "4", "--rules", "standard", "--human", human });
+        ASSERT_EQ(r.status, 0) << human << r.err;
+        stories.insert(r.out.substr(0, r.out.find("time ")));
+    }
+    EXPECT_EQ(stories.size(), 3U);
+    EXPECT_EQ(play({ "--hands", "5", "--seed", "4", "--human", "level:Expert" }).status, 0);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // jobs, each match as if played alone, and refused options.
 #include "command_run.h"
 #include "commands.h"
+#include "opponents/characters.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,14 @@ TEST(Tournament, HumanPlayersAreReadByName) {
     EXPECT_EQ(HumanPlayer::parse("level:800")->levelCode, 800);
     EXPECT_FALSE(HumanPlayer::parse("level:"));
     EXPECT_FALSE(HumanPlayer::parse("Smart"));
+    const auto cindy = HumanPlayer::parse("character:cindy@Expert");
+    ASSERT_TRUE(cindy);
+    EXPECT_EQ(cindy->policy, HumanPlayer::Policy::character);
+    EXPECT_EQ(cindy->character->name, "Cindy");
+    EXPECT_EQ(cindy->levelCode, 600);
+    EXPECT_EQ(HumanPlayer::parse("character:Marc")->levelCode, 0); // the table's level
+    EXPECT_FALSE(HumanPlayer::parse("character:Marc@"));
+    EXPECT_FALSE(HumanPlayer::parse("character:"));
 }
 
 // However many matches are asked for, nothing is kept per match: a run of

@@ -105,11 +105,13 @@ struct PlayOptions {
             o.rules = *rules;
         } else if (name == "--human") {
             const std::optional<HumanPlayer> human = HumanPlayer::parse(value);
-            if (!human || human->policy == HumanPlayer::Policy::level
+            if (!human
                 || (human->policy == HumanPlayer::Policy::outside
                     && !acpc::parseSeatAddress(human->address))) {
-                err << "tavolier-cli play: --human takes call, raise, fold, smart, acpc:PORT or "
-                       "acpc:HOST:PORT\n";
+                err << "tavolier-cli play: --human takes call, raise, fold, smart, level:L, "
+                       "character:NAME or character:NAME@L (L one of 400, 600, 800, 900, "
+                       "Amateur, Expert, Master, Genius; NAME one of Chong, Jack, Carlos, Cindy, "
+                       "Robert, Edmund, Marc), acpc:PORT or acpc:HOST:PORT\n";
                 return std::nullopt;
             }
             o.human = *human;
@@ -153,6 +155,11 @@ struct PlayOptions {
     }
     if (!haveHands) {
         err << "tavolier-cli play: --hands N is required\n";
+        return std::nullopt;
+    }
+    if (o.human.policy == HumanPlayer::Policy::character && o.rules == 0) {
+        err << "tavolier-cli play: --human character:NAME plays by the Standard rules only "
+               "(--rules standard)\n";
         return std::nullopt;
     }
     if (o.firstHand && *o.firstHand - 1 > std::numeric_limits<std::int64_t>::max() - o.hands) {

@@ -99,8 +99,9 @@ struct TournamentOptions {
                 || (human->policy == HumanPlayer::Policy::outside
                     && !acpc::parseSeatAddress(human->address))) {
                 err << "tavolier-cli tournament: --human takes call, raise, fold, smart, "
-                       "level:L (L one of 400, 600, 800, 900, Amateur, Expert, Master, Genius), "
-                       "acpc:PORT or acpc:HOST:PORT\n";
+                       "level:L, character:NAME or character:NAME@L (L one of 400, 600, 800, "
+                       "900, Amateur, Expert, Master, Genius; NAME one of Chong, Jack, Carlos, "
+                       "Cindy, Robert, Edmund, Marc), acpc:PORT or acpc:HOST:PORT\n";
                 return std::nullopt;
             }
             o.setup.human = *human;
@@ -124,25 +125,12 @@ struct TournamentOptions {
             return std::nullopt;
         }
     }
-    return o;
-}
-
-[[nodiscard]] std::string humanText(const HumanPlayer& human) {
-    switch (human.policy) {
-    case HumanPlayer::Policy::call:
-        return "call";
-    case HumanPlayer::Policy::raise:
-        return "raise";
-    case HumanPlayer::Policy::fold:
-        return "fold";
-    case HumanPlayer::Policy::smart:
-        return "smart";
-    case HumanPlayer::Policy::level:
-        return "level:" + std::to_string(human.levelCode);
-    case HumanPlayer::Policy::outside:
-        return human.address;
+    if (o.setup.human.policy == HumanPlayer::Policy::character && o.setup.rules == 0) {
+        err << "tavolier-cli tournament: --human character:NAME plays by the Standard rules "
+               "only (--rules standard)\n";
+        return std::nullopt;
     }
-    return {};
+    return o;
 }
 
 // The Wilson score interval of a share at 95%.
@@ -298,7 +286,7 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
         err << "\n";
 
     out << "tournament " << o.matches << " matches, seed " << o.seed << ", human "
-        << humanText(o.setup.human) << ", opponents level " << o.setup.opponentLevel << "\n";
+        << o.setup.human.text() << ", opponents level " << o.setup.opponentLevel << "\n";
     out << "seat     matches won   share\n";
     auto row = [&](std::string_view name, std::int64_t count) {
         out << std::left << std::setw(9) << name << std::right << std::setw(11) << count
