@@ -32,6 +32,20 @@ const Character kPlain { "", "Plays by the level alone",
     { 14, 18, 27, 22 }, 70, 55, 25, 35, 10, 100 };
 // clang-format on
 
+// clang-format off
+// Each character's band, in the order of kCharacters: VPIP, PFR, aggression.
+const std::array<StyleBand, 7> kBands { {
+    { 9, 17,   5, 12,   2.0, 6.0 }, // Chong: tight and aggressive
+    { 19, 30,  1, 7,    0.2, 0.9 }, // Jack: calling station
+    { 24, 36,  1, 7,    0.6, 1.6 }, // Carlos: loose and passive
+    { 12, 21,  5, 12,   1.5, 3.5 }, // Cindy: tricky
+    { 4, 11,   2, 7,    1.2, 3.8 }, // Robert: rock
+    { 12, 22,  7.5, 15, 2.0, 6.0 }, // Edmund: solid regular
+    { 28, 42,  18, 30,  2.2, 5.0 }, // Marc: maniac
+} };
+const StyleBand kOpenBand {};
+// clang-format on
+
 [[nodiscard]] bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x))
@@ -58,6 +72,14 @@ const Character* characterOfSeat(int seat) {
     if (seat < 1 || seat > 7)
         return nullptr;
     return &kCharacters[static_cast<std::size_t>(7 - seat)];
+}
+
+const StyleBand& styleBand(const Character& character) {
+    for (std::size_t i = 0; i < kCharacters.size(); ++i) {
+        if (&kCharacters[i] == &character)
+            return kBands[i];
+    }
+    return kOpenBand;
 }
 
 const Character& plainCharacter() {

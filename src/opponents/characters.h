@@ -36,6 +36,18 @@ struct Character {
     int priceSense = 100;
 };
 
+// The style a character is built to show over many hands, at any level:
+// low and high ends of its VPIP and PFR (per cent of hands) and of its
+// aggression factor after the flop ((bets + raises) / calls).
+struct StyleBand {
+    double vpipLow = 0, vpipHigh = 100;
+    double pfrLow = 0, pfrHigh = 100;
+    double aggressionLow = 0, aggressionHigh = 1000;
+};
+
+// A character's declared band; the plain style's is open.
+[[nodiscard]] const StyleBand& styleBand(const Character& character);
+
 // The seven characters, in the order of play of their seats (Chong first).
 [[nodiscard]] const std::array<Character, 7>& characters();
 

@@ -279,7 +279,9 @@ void StyleStatistics::judgeRiver(int seat, const std::array<Card, 2>& cards) {
     if (h.riverAggressive > 0) {
         const StandardRank board = rankStandard(std::span<const Card>(m_board));
         style.riverAggressive += h.riverAggressive;
-        if (rank.category <= board.category)
+        // On a board of two pairs or better every hand plays a made hand:
+        // no bet there counts as a bluff.
+        if (rank.category <= board.category && board.category <= HandCategory::onePair)
             style.riverBluffs += h.riverAggressive;
     }
     if (h.riverChance) {

@@ -23,8 +23,9 @@ struct SeatStyle {
 
     // River bets and raises whose cards became known (at the showdown, or
     // told afterwards by reveal), and those of them made with a bluff: a
-    // hand of no higher kind than the five board cards make alone (high
-    // card on a board without a pair, the board's own pair on a paired one).
+    // hand of no higher kind than the five board cards make alone, on a
+    // board of one pair at most (high card on a board without a pair, the
+    // board's own pair on a paired one).
     std::int64_t riverAggressive = 0;
     std::int64_t riverBluffs = 0;
 

@@ -6,6 +6,7 @@
 #include "duel_table.h"
 
 #include "core/seats.h"
+#include "opponents/characters.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,39 @@ TEST(DuelDeals, SeatEveryPlayerInEveryChairOnce) {
             EXPECT_EQ(sitting.size(), static_cast<std::size_t>(kSeatCount));
         }
         EXPECT_EQ(chairs.size(), static_cast<std::size_t>(kSeatCount)) << "player " << player;
+    }
+}
+
+// Over a seeded run at the weakest and the strongest level, each character
+// plays within the band its table declares.
+TEST(CharacterStyles, FallInTheirDeclaredBands) {
+    for (const std::int32_t level : { 400, 900 }) {
+        std::array<DuelPlayer, kSeatCount + 1> players {};
+        players[kHuman] = DuelPlayer { DuelPlayer::Kind::level, level, nullptr };
+        for (int seat = 1; seat < kHuman; ++seat)
+            players[static_cast<std::size_t>(seat)]
+                = DuelPlayer { DuelPlayer::Kind::character, level, characterOfSeat(seat) };
+        DuelTable table(players);
+        DuelTally tally;
+        table.playBlock(21, 0, 160, tally);
+        for (int player = 1; player < kHuman; ++player) {
+            SeatStyle style;
+            for (int seating = 0; seating < kSeatings; ++seating)
+                for (int seat = 1; seat <= kSeatCount; ++seat)
+                    if (duelPlayerAt(seat, seating) == player)
+                        style += tally.styles[static_cast<std::size_t>(seating)].seat(
+                            SeatNumber(seat));
+            const Character& character = *characterOfSeat(player);
+            const StyleBand& band = styleBand(character);
+            const std::string who = std::string(character.name) + " at " + std::to_string(level);
+            EXPECT_EQ(style.hands, 160 * kSeatings) << who;
+            EXPECT_GE(*style.vpip(), band.vpipLow) << who;
+            EXPECT_LE(*style.vpip(), band.vpipHigh) << who;
+            EXPECT_GE(*style.pfr(), band.pfrLow) << who;
+            EXPECT_LE(*style.pfr(), band.pfrHigh) << who;
+            EXPECT_GE(*style.aggressionFactor(), band.aggressionLow) << who;
+            EXPECT_LE(*style.aggressionFactor(), band.aggressionHigh) << who;
+        }
     }
 }
 
