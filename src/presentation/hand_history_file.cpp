@@ -30,6 +30,56 @@ namespace {
 
 } // namespace
 
+std::optional<std::string> replaceFileWith(const std::filesystem::path& path, std::string_view text,
+    std::span<const std::filesystem::path> kept, HistoryFileCalls& calls) {
+    struct stat target { };
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && !S_ISREG(target.st_mode))
+        return path.string() + " is not a regular file";
+    for (const std::filesystem::path& keep : kept) {
+        struct stat info { };
+        if (exists && !keep.empty() && ::stat(keep.c_str(), &info) == 0
+            && info.st_dev == target.st_dev && info.st_ino == target.st_ino)
+            return path.string() + " holds the game's own " + keep.filename().string()
+                + " and is not replaced";
+    }
+    // A link is followed: its file is replaced, the link stays.
+    std::error_code ec;
+    std::filesystem::path file = std::filesystem::is_symlink(path, ec)
+        ? std::filesystem::weakly_canonical(path, ec)
+        : path;
+    if (ec)
+        file = path;
+    std::string temp = file.string() + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return "cannot write " + file.string() + ": " + systemReason(errno);
+    int error = 0;
+    std::string_view rest = text;
+    while (error == 0 && !rest.empty()) {
+        const ssize_t n = calls.write(fd, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n == 0 ? ENOSPC : errno;
+        else
+            rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (error == 0 && ::fchmod(fd, exists ? (target.st_mode & 07777) : 0644) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temp.c_str(), file.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return "cannot write " + file.string() + ": " + systemReason(error);
+    }
+    return std::nullopt;
+}
+
 HistoryFileHandle::HistoryFileHandle(const std::filesystem::path& file,
     const std::filesystem::path& settingsFile, HistoryFileCalls& calls)
     : m_calls(calls) {

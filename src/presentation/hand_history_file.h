@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,16 @@ public:
     // The shared POSIX instance.
     [[nodiscard]] static HistoryFileCalls& posix();
 };
+
+// Writes text to path as a whole new file, as an export does: into a
+// temporary beside it, every write and the flush to disk checked, then
+// renamed over the old file. When anything fails the old file stays as it
+// was and the reason is returned. A path that names one of the kept files
+// (the same device and inode, whatever links lead there) is refused, as is
+// anything but a regular file.
+[[nodiscard]] std::optional<std::string> replaceFileWith(const std::filesystem::path& path,
+    std::string_view text, std::span<const std::filesystem::path> kept = {},
+    HistoryFileCalls& calls = HistoryFileCalls::posix());
 
 // A hand-history file open for appending. It is opened without truncation,
 // without following a symbolic link at its own name and without waiting (a

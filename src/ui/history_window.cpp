@@ -1,5 +1,6 @@
 #include "ui/history_window.h"
 
+#include "presentation/hand_history_file.h"
 #include "settings/settings_store.h"
 #include "ui/side_windows.h"
 #include "ui/table_style.h"
@@ -21,7 +22,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -361,12 +361,18 @@ std::string HistoryWindow::dayForTrackers(const QString& day) const {
     return forTrackingTools(file.readAll().toStdString());
 }
 
-bool HistoryWindow::writeExport(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.commit();
+std::optional<QString> HistoryWindow::writeExport(
+    const QString& path, const std::string& text) const {
+    std::vector<std::filesystem::path> kept { m_settings.filePath() };
+    if (!m_folder.empty()) {
+        for (const QString& day : daysWithFiles())
+            kept.push_back(m_folder / ("tavolier-" + day.toStdString() + ".txt"));
+    }
+    const std::optional<std::string> failed
+        = replaceFileWith(std::filesystem::path(QFile::encodeName(path).toStdString()), text, kept);
+    if (!failed)
+        return std::nullopt;
+    return QString::fromStdString(*failed);
 }
 
 void HistoryWindow::exportForTrackers() {
@@ -394,8 +400,8 @@ void HistoryWindow::exportForTrackers() {
         this, tr("Export for tracking tools"), suggested, tr("Hand histories (*.txt)"));
     if (path.isEmpty())
         return;
-    if (!writeExport(path, text))
-        showNotice(tr("The export could not be written to %1.").arg(path));
+    if (const std::optional<QString> failed = writeExport(path, text))
+        showNotice(tr("The export could not be written to %1.").arg(path) + "\n" + *failed);
 }
 
 QStringList HistoryWindow::linesOf(std::size_t index) const {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -62,8 +63,11 @@ public:
     [[nodiscard]] QStringList daysWithFiles() const;
     // All hands of the day's file in the trackers' style; empty when unreadable.
     [[nodiscard]] std::string dayForTrackers(const QString& day) const;
-    // Writes an export in one step; false when it could not be written.
-    static bool writeExport(const QString& path, const std::string& text);
+    // Writes an export in one step, every write checked; on failure the old
+    // file stays and the reason is returned. The settings file and the
+    // hand-history files are never export targets.
+    [[nodiscard]] std::optional<QString> writeExport(
+        const QString& path, const std::string& text) const;
 
     [[nodiscard]] QTreeWidget* handList() const { return m_list; }
     [[nodiscard]] QPushButton* exportButton() const { return m_export; }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -506,6 +507,35 @@ TEST(HandHistoryFileWriting, AShortAppendLeavesTheFileAsItWasAndTheHandIsWritten
     ASSERT_EQ(parsed.hands.size(), 3u);
     EXPECT_EQ(parsed.hands[1].id, 102);
     EXPECT_EQ(parsed.hands[2].id, 103);
+}
+
+TEST(ExportFile, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
+    testing_support::TempFolder dir;
+    const auto path = dir.path() / "export.txt";
+    FillingDisk disk;
+    disk.room = SIZE_MAX;
+    ASSERT_EQ(replaceFileWith(path, "the first export\n", {}, disk), std::nullopt);
+    for (std::size_t room : { std::size_t { 0 }, std::size_t { 5 } }) {
+        disk.room = room;
+        const auto failed = replaceFileWith(path, std::string(4096, 'x'), {}, disk);
+        ASSERT_TRUE(failed.has_value());
+        EXPECT_NE(failed->find(std::strerror(ENOSPC)), std::string::npos) << *failed;
+        EXPECT_EQ(fileText(path), "the first export\n");
+        // No temporary stays beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                      std::filesystem::directory_iterator()),
+            1);
+    }
+    // The game's own files are never replaced, whatever name leads there.
+    const auto settings = dir.path() / "tavolier.ini";
+    testing_support::writeBytes(settings, "[Cash]\nplayer=1500\n");
+    std::filesystem::create_symlink(settings, dir.path() / "link.txt");
+    const std::filesystem::path kept[] = { settings };
+    for (const auto& target : { settings, dir.path() / "link.txt" }) {
+        disk.room = SIZE_MAX;
+        EXPECT_TRUE(replaceFileWith(target, "hands", kept, disk).has_value());
+        EXPECT_EQ(fileText(settings), "[Cash]\nplayer=1500\n");
+    }
 }
 
 TEST(HandHistoryFileWriting, TwoSessionsStartedInTheSameSecondNeverShareANumber) {

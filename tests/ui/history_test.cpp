@@ -82,6 +82,13 @@ WindowStory readLines(const QStringList& lines) {
     return story;
 }
 
+std::string bytesOf(const std::filesystem::path& path) {
+    QFile f(QString::fromStdString(path.string()));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll().toStdString();
+}
+
 // The one history file in the folder.
 std::string historyFile(const QString& folder) {
     const QStringList files = QDir(folder).entryList({ "tavolier-*.txt" }, QDir::Files);
@@ -333,10 +340,19 @@ TEST(HandHistoryWindow, ExportsTheSelectedHandsAndADaysFileForTrackingTools) {
     const std::string exported = window->dayForTrackers(days.front());
     EXPECT_EQ(exported, forTrackingTools(day));
     const QString path = f.dir.path() + "/export.txt";
-    ASSERT_TRUE(HistoryWindow::writeExport(path, exported));
+    ASSERT_EQ(window->writeExport(path, exported), std::nullopt);
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().toStdString(), exported);
+
+    // Neither the settings file nor the day's file is ever an export target.
+    const std::string settings = bytesOf(f.file.path());
+    EXPECT_TRUE(
+        window->writeExport(QString::fromStdString(f.file.path().string()), exported).has_value());
+    EXPECT_EQ(bytesOf(f.file.path()), settings);
+    const QString dayFile = f.historyFolder + "/tavolier-" + days.front() + ".txt";
+    EXPECT_TRUE(window->writeExport(dayFile, exported).has_value());
+    EXPECT_EQ(historyFile(f.historyFolder), day);
 }
 
 // Standard hands played with the window's buttons, on short stacks so that
