@@ -232,6 +232,21 @@ TEST(AcpcSeat, OurClientPlaysHundredsOfHandsAtOurTable) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(AcpcSeat, OurClientPlaysEveryChairOfADuel) {
+    // The program moves one chair clockwise each seating: its cards and
+    // position must follow it.
+    const auto folder = freshFolder("duel");
+    Program table(
+        { "duel", "--hands", "160", "--seed", "3", "--human", "acpc:0" }, folder, "table");
+    Program client({ "acpc-client", "--character", "Robert", "--game", TAVOLIER_GAME_DEFINITION,
+                       "127.0.0.1", std::to_string(table.port()) },
+        folder, "client");
+    EXPECT_EQ(client.status(), 0) << client.err();
+    EXPECT_EQ(table.status(), 0) << table.err();
+    EXPECT_NE(table.out().find("\nYou     acpc program "), std::string::npos) << table.out();
+    std::filesystem::remove_all(folder);
+}
+
 // ---- Bad partners at the table.
 
 enum class Fault { malformed, foldWhenCheckIsFree, silence, dropped, longLine };

@@ -84,14 +84,23 @@ bool OutsideSeat::open(const SeatAddress& address, std::ostream& err, std::strin
     return false;
 }
 
+void OutsideSeat::sitAt(int seat, const TableState* table) {
+    m_seat = seat;
+    m_table = table;
+}
+
+std::string OutsideSeat::seatName() const {
+    return m_seat == kHumanSeat.number() ? std::string("You") : std::string(seatInfo(m_seat).name);
+}
+
 void OutsideSeat::close() {
     if (m_connection)
         m_connection->close();
 }
 
 void OutsideSeat::fail(std::string_view what, std::optional<std::string_view> arrived) {
-    std::string text = "the program in the human seat failed in hand " + std::to_string(m_hands)
-        + ", state " + m_lastSent + ": " + std::string(what);
+    std::string text = "the program (seat " + seatName() + ") failed in hand "
+        + std::to_string(m_hands) + ", state " + m_lastSent + ": " + std::string(what);
     text += arrived ? "; arrived " + quoteLine(*arrived) : "; nothing arrived";
     m_failure = text;
     throw PartnerFailed(text);
@@ -105,13 +114,13 @@ void OutsideSeat::send() {
     if (m_connection && !m_connection->writeLine(m_lastSent)) {
         // Noticed here inside the rules, which go on: the run ends after the
         // hand, or at the seat's next turn.
-        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
-            + ", state " + m_lastSent + ": the connection dropped";
+        m_failure = "the program (seat " + seatName() + ") failed in hand "
+            + std::to_string(m_hands) + ", state " + m_lastSent + ": the connection dropped";
     }
 }
 
 void OutsideSeat::handStarted(const HandStarted& e) {
-    m_inHand = e.stacks[kHumanSeat.index()] > 0;
+    m_inHand = e.stacks[static_cast<std::size_t>(m_seat)] > 0;
     if (!m_inHand)
         return;
     ++m_hands;
@@ -131,13 +140,14 @@ void OutsideSeat::handStarted(const HandStarted& e) {
         stacks.push_back(e.stacks[static_cast<std::size_t>(seat)]);
     }
     m_state = MatchState {};
-    m_state.position = m_positionOf[kHumanSeat.index()];
+    m_state.position = m_positionOf[static_cast<std::size_t>(m_seat)];
     m_state.handNumber = static_cast<std::uint32_t>(m_hands - 1);
     m_state.betting.assign(1, "");
     m_state.board.assign(1, {});
     m_state.holeCards.assign(stacks.size(), {});
-    m_state.holeCards[static_cast<std::size_t>(m_state.position)]
-        = { e.humanCards[0], e.humanCards[1] };
+    const std::array<Card, 2> own
+        = m_table != nullptr ? m_table->seat(m_seat).holeCards : e.humanCards;
+    m_state.holeCards[static_cast<std::size_t>(m_state.position)] = { own[0], own[1] };
     // The stacks of the hand by position, for a program that wants them.
     std::string stackLine = "# hand " + std::to_string(m_state.handNumber) + " stacks";
     for (const std::int32_t s : stacks) {
@@ -145,8 +155,8 @@ void OutsideSeat::handStarted(const HandStarted& e) {
         stackLine += std::to_string(s);
     }
     if (m_failure.empty() && m_connection && !m_connection->writeLine(stackLine))
-        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
-            + ": the connection dropped";
+        m_failure = "the program (seat " + seatName() + ") failed in hand "
+            + std::to_string(m_hands) + ": the connection dropped";
     m_pending = true;
 }
 
@@ -203,7 +213,7 @@ void OutsideSeat::handEnded(const HandEnded&) {
     m_inHand = false;
 }
 
-void OutsideSeat::act(Game& game) {
+char OutsideSeat::ask(bool mayFold, bool mayRaise) {
     if (!m_failure.empty())
         throw PartnerFailed(m_failure);
     if (formatMatchState(m_state) != m_lastSent)
@@ -211,8 +221,8 @@ void OutsideSeat::act(Game& game) {
     // A comment before the state to answer, for a program too simple to
     // follow the betting.
     if (m_pending && m_connection && !m_connection->writeLine(kTurnComment))
-        m_failure = "the program in the human seat failed in hand " + std::to_string(m_hands)
-            + ": the connection dropped";
+        m_failure = "the program (seat " + seatName() + ") failed in hand "
+            + std::to_string(m_hands) + ": the connection dropped";
     send();
     if (!m_failure.empty())
         throw PartnerFailed(m_failure);
@@ -231,21 +241,37 @@ void OutsideSeat::act(Game& game) {
     if (line.size() != expected.size() + 1 || !line.starts_with(expected)
         || std::string_view("fcr").find(line.back()) == std::string_view::npos)
         fail("it sent a malformed answer (the state sent, then :f, :c or :r)", line);
+    if (line.back() == 'f' && !mayFold)
+        fail("it sent an illegal action (a fold when a check is free)", line);
+    if (line.back() == 'r' && !mayRaise)
+        fail("it sent an illegal action (a raise when no raise is allowed)", line);
+    return line.back();
+}
+
+void OutsideSeat::act(Game& game) {
     const LegalActions legal = game.legalActions();
-    switch (line.back()) {
+    switch (ask(legal.mustCall, legal.raise)) {
     case 'f':
-        if (!legal.mustCall)
-            fail("it sent an illegal action (a fold when a check is free)", line);
         game.fold();
         return;
     case 'r':
-        if (!legal.raise)
-            fail("it sent an illegal action (a raise when no raise is allowed)", line);
         game.raise();
         return;
     default:
         game.checkOrCall();
         return;
+    }
+}
+
+Decision OutsideSeat::decide(const SeatView& view, Random&) {
+    switch (ask(view.turn.facingBet, view.turn.mayRaise)) {
+    case 'f':
+        return { DecisionKind::fold, 0 };
+    case 'r':
+        return { view.turn.facingBet ? DecisionKind::raise : DecisionKind::bet, view.turn.betSize };
+    default:
+        return view.turn.facingBet ? Decision { DecisionKind::call, view.turn.toCall }
+                                   : Decision { DecisionKind::check, 0 };
     }
 }
 

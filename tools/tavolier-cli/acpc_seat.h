@@ -12,7 +12,9 @@
 #include "acpc_line.h"
 #include "acpc_protocol.h"
 
+#include "core/table_state.h"
 #include "game/match_play.h"
+#include "opponents/opponent.h"
 
 #include <chrono>
 #include <cstdint>
@@ -52,7 +54,10 @@ inline constexpr std::string_view kTurnComment = "# your turn";
 // dealer) ended by failing.
 inline constexpr int kPartnerFailed = 3;
 
-class OutsideSeat : public OutsidePlayer {
+// The program's seat. It plays the human's chair of play and tournament
+// (act), or any chair of a table whose seats are all opponents (decide,
+// after sitAt).
+class OutsideSeat : public OutsidePlayer, public Opponent {
 public:
     explicit OutsideSeat(std::chrono::milliseconds timeout)
         : m_timeout(timeout) { }
@@ -67,6 +72,12 @@ public:
     // The human's turn: the state goes out and the answer is played.
     // Throws PartnerFailed.
     void act(Game& game) override;
+    // The same for a table that asks its seats as opponents.
+    [[nodiscard]] Decision decide(const SeatView& view, Random& random) override;
+    // The chair the program sits in from the next hand (the human's until
+    // told), and the table whose state holds its cards (nullptr: the
+    // human's cards as the hand's start reports them).
+    void sitAt(int seat, const TableState* table);
     // A failure noticed while sending (the connection dropped): the run
     // ends after the hand. Empty when none.
     [[nodiscard]] const std::string& failure() const { return m_failure; }
@@ -82,6 +93,8 @@ private:
     Listener m_listener;
     std::unique_ptr<LineConnection> m_connection;
     std::string m_failure;
+    int m_seat = 8;
+    const TableState* m_table = nullptr;
 
     // The hand as the human's seat sees it.
     bool m_inHand = false;
@@ -92,6 +105,10 @@ private:
     std::string m_lastSent;
 
     void send();
+    // The program's answer to the state: 'f', 'c' or 'r'. Throws PartnerFailed.
+    [[nodiscard]] char ask(bool mayFold, bool mayRaise);
+    // "You", or the name of the chair the program sits in.
+    [[nodiscard]] std::string seatName() const;
     [[noreturn]] void fail(std::string_view what, std::optional<std::string_view> arrived);
 };
 

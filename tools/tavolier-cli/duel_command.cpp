@@ -58,6 +58,8 @@ namespace {
 }
 
 struct DuelOptions {
+    std::string acpcAddress; // the chair of kind outside listens here
+    std::chrono::milliseconds acpcTimeout { 10'000 }; // --acpc-timeout: a decision's time
     std::int64_t hands = 8000;
     std::uint64_t seed = 0;
     unsigned jobs = 0; // 0: every core
@@ -71,7 +73,7 @@ struct DuelOptions {
     constexpr std::string_view kPlayers
         = "level:L, character:NAME or character:NAME@L (L one of 400, 600, 800, 900, Amateur, "
           "Expert, Master, Genius; NAME one of Chong, Jack, Carlos, Cindy, Robert, Edmund, "
-          "Marc), call or raise";
+          "Marc), call, raise, acpc:PORT or acpc:HOST:PORT";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view name = args[i];
         if (i + 1 >= args.size()) {
@@ -115,6 +117,16 @@ struct DuelOptions {
                 return std::nullopt;
             }
             o.chairs[kHuman] = player;
+            if (player->kind == DuelPlayer::Kind::outside)
+                o.acpcAddress = std::string(value);
+        } else if (name == "--acpc-timeout") {
+            const auto timeout = parseDecisionTime(value);
+            if (!timeout) {
+                err << "tavolier-cli duel: --acpc-timeout takes seconds, more than 0 and at most "
+                       "86400\n";
+                return std::nullopt;
+            }
+            o.acpcTimeout = *timeout;
         } else if (name == "--seat") {
             const std::size_t equals = value.find('=');
             const auto chair = equals == std::string_view::npos
@@ -130,6 +142,8 @@ struct DuelOptions {
                 return std::nullopt;
             }
             o.chairs[static_cast<std::size_t>(*chair)] = player;
+            if (player->kind == DuelPlayer::Kind::outside)
+                o.acpcAddress = std::string(value.substr(equals + 1));
         } else {
             err << "tavolier-cli duel: unknown option " << quoteInput(name) << "\n";
             return std::nullopt;
@@ -187,6 +201,8 @@ std::string DuelPlayer::text() const {
         return "raise";
     case Kind::character:
         return "character:" + std::string(character->name) + "@" + levelCaption(levelCode);
+    case Kind::outside:
+        return "acpc program";
     case Kind::level:
         break;
     }
@@ -201,6 +217,7 @@ std::unique_ptr<Opponent> DuelPlayer::make() const {
         return std::make_unique<AlwaysRaise>();
     case Kind::character:
         return makeOpponent(*character, levelCode);
+    case Kind::outside: // seated by the table itself
     case Kind::level:
         break;
     }
@@ -212,6 +229,8 @@ std::optional<DuelPlayer> parseDuelPlayer(std::string_view text) {
         return DuelPlayer { DuelPlayer::Kind::call, 0, nullptr };
     if (text == "raise")
         return DuelPlayer { DuelPlayer::Kind::raise, 0, nullptr };
+    if (acpc::parseSeatAddress(text))
+        return DuelPlayer { DuelPlayer::Kind::outside, 0, nullptr };
     constexpr std::string_view kLevel = "level:";
     if (text.starts_with(kLevel)) {
         if (const auto code = parseLevel(text.substr(kLevel.size())))
@@ -264,9 +283,19 @@ DuelTable::DuelTable(const std::array<DuelPlayer, kSeatCount + 1>& players)
 void DuelTable::seatPlayers(int seating) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         const auto at = static_cast<std::size_t>(seat);
-        m_seated[at] = m_players[static_cast<std::size_t>(duelPlayerAt(seat, seating))].make();
+        const DuelPlayer& player = m_players[static_cast<std::size_t>(duelPlayerAt(seat, seating))];
+        m_seated[at] = player.make();
         m_table.seatOpponent(seat, m_seated[at].get());
+        if (player.kind == DuelPlayer::Kind::outside && m_outside != nullptr) {
+            m_table.seatOpponent(seat, m_outside);
+            m_outside->sitAt(seat, &m_state);
+        }
     }
+}
+
+void DuelTable::seatOutside(acpc::OutsideSeat& outside) {
+    m_outside = &outside;
+    m_events.outside = &outside;
 }
 
 void DuelTable::playBlock(
@@ -311,7 +340,7 @@ void DuelTable::playHand(std::uint64_t seed, std::int64_t deal, int seating, Gam
     m_game.deal();
     while (m_game.legalActions().handInProgress) {
         const LegalActions legal = m_game.legalActions();
-        const Decision decision = m_seated[kHuman]->decide(
+        const Decision decision = m_table.opponentAt(kHuman).decide(
             seatViewOf(m_table, kHuman, m_game.humanTurn()), m_decisions);
         switch (decision.kind) {
         case DecisionKind::fold:
@@ -378,8 +407,25 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
     }
     const std::int64_t deals = (o.hands + kSeatings - 1) / kSeatings;
     const unsigned hardware = std::max(1U, std::thread::hardware_concurrency());
-    const auto jobs
+    auto jobs
         = static_cast<unsigned>(std::min<std::int64_t>(o.jobs != 0 ? o.jobs : hardware, deals));
+    // An outside program: one connection, one job, in this thread.
+    std::optional<acpc::OutsideSeat> outside;
+    const auto outsideChairs = std::count_if(players.begin() + 1, players.end(),
+        [](const DuelPlayer& p) { return p.kind == DuelPlayer::Kind::outside; });
+    if (outsideChairs > 1) {
+        err << "tavolier-cli duel: one outside program at most\n";
+        return 2;
+    }
+    if (outsideChairs == 1) {
+        outside.emplace(o.acpcTimeout);
+        std::string error;
+        if (!outside->open(*acpc::parseSeatAddress(o.acpcAddress), err, error)) {
+            err << "tavolier-cli duel: " << escapeText(error) << "\n";
+            return acpc::kPartnerFailed;
+        }
+        jobs = 1;
+    }
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();
@@ -392,6 +438,8 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
         std::mutex mutex;
         auto work = [&](DuelTally& tally) {
             DuelTable table(players);
+            if (outside)
+                table.seatOutside(*outside);
             {
                 const std::lock_guard lock(mutex);
                 bigBet = table.bigBet();
@@ -405,10 +453,15 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
         for (unsigned j = 1; j < jobs; ++j)
             threads.emplace_back(work, std::ref(*tallies[j]));
         work(*tallies[0]);
+    } catch (const acpc::PartnerFailed& failure) {
+        err << "tavolier-cli duel: " << escapeText(failure.what()) << "\n";
+        return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
         err << "tavolier-cli duel: " << error.what() << "\n";
         return 1;
     }
+    if (outside)
+        outside->close();
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
 
     // Sums of whole numbers: the same in whatever order the jobs played.

@@ -3,6 +3,8 @@
 // The duel's table: players in chairs, duplicate deals played once per
 // seating, and what each player won and how it played.
 
+#include "acpc_seat.h"
+
 #include "core/game_events.h"
 #include "core/random.h"
 #include "core/seats.h"
@@ -33,7 +35,13 @@ inline constexpr std::int32_t kDeepStackBigBets = 1000;
 // Who plays a chair: a character at a level, an opponents' level with no
 // character of its own, or a fixed policy.
 struct DuelPlayer {
-    enum class Kind { level, character, call, raise };
+    enum class Kind {
+        level,
+        character,
+        call,
+        raise,
+        outside, // a program over the computer-poker protocol: see DuelTable::seatOutside
+    };
     Kind kind = Kind::level;
     std::int32_t levelCode = 0; // 0: the duel's --level
     const Character* character = nullptr; // for Kind::character
@@ -47,7 +55,8 @@ struct DuelPlayer {
 
 // "level:L" (a level's code or caption), "character:NAME" or
 // "character:NAME@L" (one of the seven characters, at level L or the
-// duel's), "call" or "raise"; nullopt otherwise.
+// duel's), "call", "raise" or "acpc:PORT" / "acpc:HOST:PORT" (an outside
+// program); nullopt otherwise.
 [[nodiscard]] std::optional<DuelPlayer> parseDuelPlayer(std::string_view text);
 
 // The player (named by the chair it starts in) who sits in seat at seating
@@ -55,18 +64,27 @@ struct DuelPlayer {
 [[nodiscard]] int duelPlayerAt(int seat, int seating);
 
 // Passes the events on to the statistics of the seating being played.
+// An outside program, when one plays, hears them all too.
 class SeatingEvents : public GameEvents {
 public:
     GameEvents* current = nullptr;
-    void handStarted(const HandStarted& e) override { current->handStarted(e); }
-    void blindPosted(const BlindPosted& e) override { current->blindPosted(e); }
-    void actionTaken(const ActionTaken& e) override { current->actionTaken(e); }
-    void betReturned(const BetReturned& e) override { current->betReturned(e); }
-    void streetDealt(const StreetDealt& e) override { current->streetDealt(e); }
-    void handShown(const HandShown& e) override { current->handShown(e); }
-    void potAwarded(const PotAwarded& e) override { current->potAwarded(e); }
-    void handEnded(const HandEnded& e) override { current->handEnded(e); }
-    void matchEnded(const MatchEnded& e) override { current->matchEnded(e); }
+    GameEvents* outside = nullptr;
+    void handStarted(const HandStarted& e) override { each(&GameEvents::handStarted, e); }
+    void blindPosted(const BlindPosted& e) override { each(&GameEvents::blindPosted, e); }
+    void actionTaken(const ActionTaken& e) override { each(&GameEvents::actionTaken, e); }
+    void betReturned(const BetReturned& e) override { each(&GameEvents::betReturned, e); }
+    void streetDealt(const StreetDealt& e) override { each(&GameEvents::streetDealt, e); }
+    void handShown(const HandShown& e) override { each(&GameEvents::handShown, e); }
+    void potAwarded(const PotAwarded& e) override { each(&GameEvents::potAwarded, e); }
+    void handEnded(const HandEnded& e) override { each(&GameEvents::handEnded, e); }
+    void matchEnded(const MatchEnded& e) override { each(&GameEvents::matchEnded, e); }
+
+private:
+    template <typename Event> void each(void (GameEvents::*handler)(const Event&), const Event& e) {
+        (current->*handler)(e);
+        if (outside != nullptr)
+            (outside->*handler)(e);
+    }
 };
 
 // What the deals a job played gave, added up.
@@ -104,6 +122,8 @@ public:
     void playBlock(std::uint64_t seed, std::int64_t first, std::int64_t count, DuelTally& tally);
     // Fresh players in the chairs of seating number seating.
     void seatPlayers(int seating);
+    // The program that plays the player of kind outside (one at most).
+    void seatOutside(acpc::OutsideSeat& outside);
     // One hand: deal number deal, on fresh deep stacks, with the players
     // seated now, telling its events to events. The cards come from the
     // deal's own stream, the decisions from the seating's.
@@ -112,6 +132,7 @@ public:
 private:
     std::array<DuelPlayer, kSeatCount + 1> m_players;
     std::array<std::unique_ptr<Opponent>, kSeatCount + 1> m_seated;
+    acpc::OutsideSeat* m_outside = nullptr;
     TableState m_state;
     TableState m_start;
     Random m_decisions { 0 };

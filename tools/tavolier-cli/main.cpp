@@ -27,7 +27,7 @@ void usage(std::ostream& out) {
            "                         [--human PLAYER] [--seat CHAIR=PLAYER]...\n"
            "                         CHAIR: 1-8 or a name; for duel PLAYER is level:L,\n"
            "                         character:NAME[@L], call or raise\n"
-           "       (play and tournament: --human acpc:[HOST:]PORT [--acpc-timeout SECONDS]\n"
+           "       (play, tournament and duel: --human acpc:[HOST:]PORT [--acpc-timeout SECONDS]\n"
            "        seats an outside program in the human's chair)\n"
            "       tavolier-cli acpc-client --character NAME [--level L] --game FILE\n"
            "                         [--seed S] HOST PORT\n"
