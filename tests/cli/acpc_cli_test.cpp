@@ -5,6 +5,8 @@
 #include "acpc_line.h"
 #include "acpc_protocol.h"
 #include "acpc_seat.h"
+#include "command_run.h"
+#include "commands.h"
 #include "history_file_parser.h"
 
 #include <gtest/gtest.h>
@@ -347,6 +349,40 @@ TEST(AcpcSeat, EveryBadPartnerEndsTheRunWithStatus3AndKeepsTheFinishedHands) {
             readFile(settings).find("handsplayed=" + std::to_string(hand - 1)), std::string::npos);
         std::filesystem::remove_all(folder);
     }
+}
+
+TEST(AcpcSeat, BadAddressesTimesAndFirstLinesAreRefused) {
+    for (const auto& args :
+        std::vector<std::vector<std::string_view>> { { "--hands", "1", "--human", "acpc:" },
+            { "--hands", "1", "--human", "acpc:70000" },
+            { "--hands", "1", "--human", "acpc:host:" },
+            { "--hands", "1", "--human", "acpc:a\nb:1" }, { "--hands", "1", "--acpc-timeout", "0" },
+            { "--hands", "1", "--acpc-timeout", "ten" } }) {
+        EXPECT_EQ(runCommand(runPlay, args).status, 2) << args[3];
+    }
+    EXPECT_EQ(runCommand(runTournament, { "--human", "acpc:x" }).status, 2);
+    EXPECT_EQ(runCommand(runDuel, { "--human", "acpc:0", "--seat", "Marc=acpc:0" }).status, 2);
+    for (const auto& args : std::vector<std::vector<std::string_view>> {
+             { "--character", "Nobody", "--game", TAVOLIER_GAME_DEFINITION, "localhost", "1" },
+             { "--character", "Marc", "localhost", "1" },
+             { "--character", "Marc", "--game", "/nonexistent", "localhost", "1" },
+             { "--character", "Marc", "--game", TAVOLIER_CLI_PATH, "localhost", "1" },
+             { "--character", "Marc", "--game", TAVOLIER_GAME_DEFINITION, "localhost", "0" } }) {
+        EXPECT_EQ(runCommand(runAcpcClient, args).status, 2) << args[1];
+    }
+    // A program whose first line is not the version.
+    const auto folder = freshFolder("version");
+    Program table(
+        { "play", "--hands", "5", "--rules", "standard", "--human", "acpc:0" }, folder, "table");
+    std::string error;
+    const auto program = acpc::LineConnection::connectTo("127.0.0.1", table.port(), error);
+    ASSERT_TRUE(program) << error;
+    ASSERT_TRUE(program->writeLine("VERSION:1.0.0"));
+    EXPECT_EQ(table.status(), acpc::kPartnerFailed);
+    EXPECT_NE(
+        table.err().find("first line is 'VERSION:1.0.0', not VERSION:2.0.0"), std::string::npos)
+        << table.err();
+    std::filesystem::remove_all(folder);
 }
 
 // ---- A dealer at the client.

@@ -43,7 +43,11 @@ std::optional<SeatAddress> parseSeatAddress(std::string_view address) {
         address.remove_prefix(colon + 1);
         if (a.host.size() > 2 && a.host.front() == '[' && a.host.back() == ']')
             a.host = a.host.substr(1, a.host.size() - 2);
-        if (a.host.empty())
+        // A name or an address: nothing an error message would have to escape.
+        if (a.host.empty()
+            || a.host.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                        "0123456789.-_:")
+                != std::string::npos)
             return std::nullopt;
     }
     const auto port = parseNumber<std::uint16_t>(address);

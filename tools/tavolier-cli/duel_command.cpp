@@ -421,7 +421,7 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
         outside.emplace(o.acpcTimeout);
         std::string error;
         if (!outside->open(*acpc::parseSeatAddress(o.acpcAddress), err, error)) {
-            err << "tavolier-cli duel: " << escapeText(error) << "\n";
+            err << "tavolier-cli duel: " << error << "\n";
             return acpc::kPartnerFailed;
         }
         jobs = 1;
@@ -454,7 +454,7 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
             threads.emplace_back(work, std::ref(*tallies[j]));
         work(*tallies[0]);
     } catch (const acpc::PartnerFailed& failure) {
-        err << "tavolier-cli duel: " << escapeText(failure.what()) << "\n";
+        err << "tavolier-cli duel: " << failure.what() << "\n";
         return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
         err << "tavolier-cli duel: " << error.what() << "\n";

@@ -367,7 +367,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         outside.emplace(o.acpcTimeout);
         std::string error;
         if (!outside->open(*acpc::parseSeatAddress(o.human.address), err, error)) {
-            err << "tavolier-cli play: " << escapeText(error) << "\n";
+            err << "tavolier-cli play: " << error << "\n";
             if (historyFile)
                 (void)historyFile->append("Run stopped: " + error + "\n");
             return acpc::kPartnerFailed;
@@ -465,7 +465,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
     if (!partnerFailure.empty()) {
         // Every finished hand is in the history file already; the settings
         // get the chips and statistics as the last finished hand left them.
-        err << "tavolier-cli play: " << escapeText(partnerFailure) << "\n";
+        err << "tavolier-cli play: " << partnerFailure << "\n";
         if (historyFile)
             (void)historyFile->append("Run stopped: " + partnerFailure + "\n");
         try {

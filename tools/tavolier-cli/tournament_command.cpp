@@ -226,7 +226,7 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
         outside.emplace(o.acpcTimeout);
         std::string error;
         if (!outside->open(*acpc::parseSeatAddress(o.setup.human.address), err, error)) {
-            err << "tavolier-cli tournament: " << escapeText(error) << "\n";
+            err << "tavolier-cli tournament: " << error << "\n";
             return acpc::kPartnerFailed;
         }
         o.setup.human.outside = &*outside;
@@ -267,7 +267,7 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
             },
             progress);
     } catch (const acpc::PartnerFailed& failure) {
-        err << "tavolier-cli tournament: " << escapeText(failure.what()) << "\n";
+        err << "tavolier-cli tournament: " << failure.what() << "\n";
         return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
         // Out of memory or threads: said plainly, never an abort.
@@ -277,7 +277,7 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
     if (outside) {
         outside->close();
         if (!outside->failure().empty()) {
-            err << "tavolier-cli tournament: " << escapeText(outside->failure()) << "\n";
+            err << "tavolier-cli tournament: " << outside->failure() << "\n";
             return acpc::kPartnerFailed;
         }
     }
