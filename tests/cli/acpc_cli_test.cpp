@@ -361,6 +361,9 @@ TEST(AcpcSeat, BadAddressesTimesAndFirstLinesAreRefused) {
         EXPECT_EQ(runCommand(runPlay, args).status, 2) << args[3];
     }
     EXPECT_EQ(runCommand(runTournament, { "--human", "acpc:x" }).status, 2);
+    // The protocol's seat plays the Standard rules, never Classic's.
+    EXPECT_EQ(runCommand(runPlay, { "--hands", "1", "--human", "acpc:0" }).status, 2);
+    EXPECT_EQ(runCommand(runTournament, { "--human", "acpc:0" }).status, 2);
     EXPECT_EQ(runCommand(runDuel, { "--human", "acpc:0", "--seat", "Marc=acpc:0" }).status, 2);
     for (const auto& args : std::vector<std::vector<std::string_view>> {
              { "--character", "Nobody", "--game", TAVOLIER_GAME_DEFINITION, "localhost", "1" },

@@ -162,6 +162,11 @@ struct PlayOptions {
                "(--rules standard)\n";
         return std::nullopt;
     }
+    if (o.human.policy == HumanPlayer::Policy::outside && o.rules == 0) {
+        err << "tavolier-cli play: --human acpc: plays by the Standard rules only "
+               "(--rules standard)\n";
+        return std::nullopt;
+    }
     if (o.firstHand && *o.firstHand - 1 > std::numeric_limits<std::int64_t>::max() - o.hands) {
         err << "tavolier-cli play: --first-hand leaves no room for " << o.hands
             << " hand numbers\n";

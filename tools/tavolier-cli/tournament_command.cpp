@@ -130,6 +130,11 @@ struct TournamentOptions {
                "only (--rules standard)\n";
         return std::nullopt;
     }
+    if (o.setup.human.policy == HumanPlayer::Policy::outside && o.setup.rules == 0) {
+        err << "tavolier-cli tournament: --human acpc: plays by the Standard rules only "
+               "(--rules standard)\n";
+        return std::nullopt;
+    }
     return o;
 }
 
