@@ -1383,4 +1383,40 @@ gut</translation>
         <translation>Kartenrücken</translation>
     </message>
 </context>
+<context>
+    <name>Character</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A seat&apos;s name and its style, as its portrait&apos;s tooltip shows them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Tight and aggressive: plays few hands and plays them hard</source>
+        <translation>Eng und aggressiv: spielt wenige Hände, diese aber hart</translation>
+    </message>
+    <message>
+        <source>Calling station: sees many flops and calls down far too light</source>
+        <translation>Calling Station: sieht viele Flops und geht viel zu leicht mit</translation>
+    </message>
+    <message>
+        <source>Loose and passive: limps in with many hands, raises only when strong</source>
+        <translation>Locker und passiv: steigt mit vielen Händen billig ein, erhöht nur wenn stark</translation>
+    </message>
+    <message>
+        <source>Tricky: slow-plays her big hands, check-raises and semi-bluffs</source>
+        <translation>Trickreich: spielt starke Hände langsam, macht Check-Raises und Semi-Bluffs</translation>
+    </message>
+    <message>
+        <source>Rock: waits for premium hands, never bluffs</source>
+        <translation>Fels: wartet auf Premium-Hände, blufft nie</translation>
+    </message>
+    <message>
+        <source>Solid regular: aggressive, uses his position, bluffs in balance</source>
+        <translation>Solider Stammspieler: aggressiv, nutzt seine Position, blufft mit Maß</translation>
+    </message>
+    <message>
+        <source>Maniac: raises and re-raises with almost anything, bluffs often</source>
+        <translation>Maniac: erhöht und erhöht erneut mit fast allem, blufft oft</translation>
+    </message>
+</context>
 </TS>

@@ -1383,4 +1383,40 @@ bon</translation>
         <translation>Dos des cartes</translation>
     </message>
 </context>
+<context>
+    <name>Character</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A seat&apos;s name and its style, as its portrait&apos;s tooltip shows them.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Tight and aggressive: plays few hands and plays them hard</source>
+        <translation>Serré et agressif : joue peu de mains, mais les joue fort</translation>
+    </message>
+    <message>
+        <source>Calling station: sees many flops and calls down far too light</source>
+        <translation>Calling station : voit beaucoup de flops et suit bien trop facilement</translation>
+    </message>
+    <message>
+        <source>Loose and passive: limps in with many hands, raises only when strong</source>
+        <translation>Large et passif : entre avec beaucoup de mains, ne relance qu&apos;avec du jeu</translation>
+    </message>
+    <message>
+        <source>Tricky: slow-plays her big hands, check-raises and semi-bluffs</source>
+        <translation>Rusée : joue lentement ses grosses mains, fait des check-raises et des semi-bluffs</translation>
+    </message>
+    <message>
+        <source>Rock: waits for premium hands, never bluffs</source>
+        <translation>Roc : attend les meilleures mains, ne bluffe jamais</translation>
+    </message>
+    <message>
+        <source>Solid regular: aggressive, uses his position, bluffs in balance</source>
+        <translation>Habitué solide : agressif, joue sa position, bluffe avec mesure</translation>
+    </message>
+    <message>
+        <source>Maniac: raises and re-raises with almost anything, bluffs often</source>
+        <translation>Maniaque : relance et surrelance avec presque tout, bluffe souvent</translation>
+    </message>
+</context>
 </TS>

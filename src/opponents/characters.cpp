@@ -25,7 +25,7 @@ const std::array<Character, 7> kCharacters { {
     { "Edmund", "Solid regular: aggressive, uses his position, bluffs in balance",
       { 14, 19, 30, 22 }, 75, 60, 25, 40, 15, 100 },
     { "Marc", "Maniac: raises and re-raises with almost anything, bluffs often",
-      { 34, 40, 50, 45 }, 80, 90, 40, 70, 5, 55 },
+      { 34, 40, 50, 45 }, 80, 90, 30, 70, 5, 55 },
 } };
 
 const Character kPlain { "", "Plays by the level alone",

@@ -74,6 +74,17 @@ constexpr int kOwnCap = 6;
     return Decision { t.toCall > 0 ? DecisionKind::raise : DecisionKind::bet, t.betSize };
 }
 
+// Whether a seat has called or raised before the flop, blinds aside.
+[[nodiscard]] bool anyoneIn(const SeatView& v) {
+    for (const ViewAction& a : v.actions) {
+        if (a.street == Street::preflop
+            && (a.kind == ViewActionKind::call || a.kind == ViewActionKind::bet
+                || a.kind == ViewActionKind::raise))
+            return true;
+    }
+    return false;
+}
+
 // Simulated deals by level: more thinking, more deals.
 [[nodiscard]] int trialsOf(Thinking level) {
     switch (level) {
@@ -155,7 +166,8 @@ HandRange StandardOpponent::rangeOf(const SeatView& v, int place) const {
         voluntary = (n.voluntary + 3.0) / (n.hands + 10.0);
         raising = (n.raisedFirst + 1.2) / (n.hands + 10.0);
         const double aggression = (n.bets + 2.0) / (n.calls + 2.0);
-        bluffs = std::clamp(0.1 + 0.15 * aggression, 0.12, 0.6);
+        // A player more aggressive than the usual bluffs more often.
+        bluffs = std::clamp(0.15 * aggression / 1.7, 0.08, 0.45);
     }
     HandRange r;
     r.bluffs = bluffs;
@@ -231,6 +243,11 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
     }
     const int bets = v.betsThisStreet;
     if (bets <= 1) {
+        // Genius, first in from a late place, raises to take the blinds
+        // with more hands.
+        if (m_level == Thinking::genius && cls == late && !anyoneIn(v) && t.mayRaise
+            && pct <= loose * 1.5)
+            return raiseOr(v);
         // The hands just past its range it plays now and then, so that it
         // cannot be read from a chart.
         if (pct > loose && !(pct <= loose * 1.2 && chance(random, 0.2)))

@@ -1,8 +1,10 @@
 #include "ui/main_window.h"
 
 #include "game/options.h"
+#include "game/rule_set.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
+#include "presentation/portraits.h"
 #include "settings/opponents_pace.h"
 #include "settings/settings_io.h"
 #include "ui/fonts.h"
@@ -25,6 +27,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +38,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <span>
@@ -810,6 +814,26 @@ void TableWindow::turnShown() {
     // The badge may have waited for the whole turn under a resting pointer.
     if (m_pointer)
         guardedDrawing([this] { mouseMoved(m_table, m_pointer->x(), m_pointer->y()); });
+}
+
+bool TableWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // Classic's opponents are one written rule; Standard's have characters.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = m_canvas.toTable(help->pos());
+    QString tip;
+    if (validRulesNumber(m_table.state.rulesInPlay) != 0) {
+        for (int seat = 1; seat < kHuman && tip.isEmpty(); ++seat) {
+            if (portraitOf(seat).hover.inside(at.x(), at.y()))
+                tip = characterStyleText(seat);
+        }
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }
 
 void TableWindow::leaveEvent(QEvent* event) {

@@ -168,6 +168,8 @@ protected:
     // Between hands, writes what the next Deal would write first.
     void closeEvent(QCloseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // A portrait's tooltip: the seat's style under the Standard rules.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

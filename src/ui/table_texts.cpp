@@ -1,11 +1,13 @@
 #include "ui/table_texts.h"
 
 #include "core/seats.h"
+#include "opponents/characters.h"
 #include "presentation/hand_history.h"
 
 #include <QCoreApplication>
 
 #include <array>
+#include <string>
 
 namespace tavolier {
 namespace {
@@ -47,6 +49,21 @@ namespace {
     QT_TRANSLATE_NOOP("TableText", "Turn"),
     QT_TRANSLATE_NOOP("TableText", "River"),
     QT_TRANSLATE_NOOP("TableText", "Showdown"),
+};
+
+// Each character's style, as the table of characters writes it.
+[[maybe_unused]] constexpr std::array kCharacterStyles {
+    QT_TRANSLATE_NOOP("Character", "Tight and aggressive: plays few hands and plays them hard"),
+    QT_TRANSLATE_NOOP("Character", "Calling station: sees many flops and calls down far too light"),
+    QT_TRANSLATE_NOOP(
+        "Character", "Loose and passive: limps in with many hands, raises only when strong"),
+    QT_TRANSLATE_NOOP(
+        "Character", "Tricky: slow-plays her big hands, check-raises and semi-bluffs"),
+    QT_TRANSLATE_NOOP("Character", "Rock: waits for premium hands, never bluffs"),
+    QT_TRANSLATE_NOOP(
+        "Character", "Solid regular: aggressive, uses his position, bluffs in balance"),
+    QT_TRANSLATE_NOOP(
+        "Character", "Maniac: raises and re-raises with almost anything, bluffs often"),
 };
 
 // The ranks as the hand names write them: alone ("Ace"), many ("Aces"),
@@ -287,6 +304,18 @@ QString tableText(std::string_view english) {
         && english.find_first_not_of("0123456789", space + 1) == std::string_view::npos)
         return tableText(english.substr(0, space)) + text.mid(static_cast<qsizetype>(space));
     return QCoreApplication::translate("TableText", text.toUtf8().constData());
+}
+
+QString characterStyleText(int seat) {
+    const Character* character = characterOfSeat(seat);
+    if (character == nullptr)
+        return {};
+    const std::string style(character->style);
+    //: A seat's name and its style, as its portrait's tooltip shows them.
+    return QCoreApplication::translate("Character", "%1: %2")
+        .arg(QString::fromUtf8(
+                 character->name.data(), static_cast<qsizetype>(character->name.size())),
+            QCoreApplication::translate("Character", style.c_str()));
 }
 
 } // namespace tavolier

@@ -21,6 +21,12 @@ namespace tavolier {
 // player's language; nullopt for a text that is not a hand name.
 [[nodiscard]] std::optional<QString> handNameText(std::string_view english);
 
+// The style of the opponent at seat under the Standard rules, for its
+// portrait's tooltip and the statistics: "Robert: Rock: waits for premium
+// hands, never bluffs", in the player's language; empty for a seat
+// without a character.
+[[nodiscard]] QString characterStyleText(int seat);
+
 // The words of the History window's story of a hand and of the felt's
 // caption, in the player's language.
 [[nodiscard]] StoryWords storyWords();
