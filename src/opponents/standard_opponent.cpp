@@ -244,9 +244,9 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
     const int bets = v.betsThisStreet;
     if (bets <= 1) {
         // Genius, first in from a late place, raises to take the blinds
-        // with more hands.
+        // with more hands, as far as its character likes to raise.
         if (m_level == Thinking::genius && cls == late && !anyoneIn(v) && t.mayRaise
-            && pct <= loose * 1.5)
+            && pct <= loose * std::min(1.3, raiseShare * 1.6))
             return raiseOr(v);
         // The hands just past its range it plays now and then, so that it
         // cannot be read from a chart.
@@ -410,7 +410,10 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             double rate = c.bluffing / 100.0 * (opponents == 1 ? 1.0 : 0.4);
             if (m_level >= Thinking::expert)
                 rate *= inPosition ? 1.3 : 0.7;
-            if (share < hopeless && chance(random, rate * bluffFactor))
+            // Without ranges a share says little: a hand no better than the
+            // board is the one to bluff with.
+            const bool bluffHand = q.weighted ? share < hopeless : !showdownHand;
+            if (bluffHand && chance(random, rate * bluffFactor))
                 return raiseOr(v);
         }
         return callOrCheck(t);
