@@ -390,8 +390,9 @@ TEST(AcpcSeat, BadAddressesTimesAndFirstLinesAreRefused) {
 
 // ---- A dealer at the client.
 
-TEST(AcpcClient, AnswersWhereItActsEndsWith0WhenClosedAnd3OnGarbage) {
-    for (const bool garbage : { false, true }) {
+TEST(AcpcClient, AnswersWhereItActsEndsWith0AfterAHandAnd3OnGarbageOrADrop) {
+    enum class End { afterTheHand, garbage, dropInTheHand };
+    for (const End end : { End::afterTheHand, End::garbage, End::dropInTheHand }) {
         const auto folder = freshFolder("dealer");
         acpc::Listener dealer;
         std::string error;
@@ -413,16 +414,30 @@ TEST(AcpcClient, AnswersWhereItActsEndsWith0WhenClosedAnd3OnGarbage) {
         EXPECT_TRUE(
             std::regex_match(line, std::regex(R"(MATCHSTATE:2:1::\|\|AsAh\|\|\|\|\|:[fcr])")))
             << line;
-        if (garbage) {
+        if (end == End::garbage) {
             ASSERT_TRUE(player->writeLine("MATCHSTATE:2:1:rcx:||AsAh|||||"));
+        } else if (end == End::afterTheHand) {
+            // The others fold: the hand is over, and then the match.
+            acpc::HandBetting hand(tableGame(), 8, {});
+            std::string betting(1, line.back());
+            hand.apply(line.back());
+            while (!hand.over()) {
+                hand.apply('f');
+                betting += 'f';
+            }
+            ASSERT_TRUE(player->writeLine("MATCHSTATE:2:1:" + betting + ":||AsAh|||||"));
         }
         player->close();
-        EXPECT_EQ(client.status(), garbage ? acpc::kPartnerFailed : 0) << client.err();
-        if (garbage) {
-            EXPECT_NE(
-                client.err().find("the dealer sent a malformed match state"), std::string::npos)
-                << client.err();
-        }
+        EXPECT_EQ(client.status(), end == End::afterTheHand ? 0 : acpc::kPartnerFailed)
+            << client.err();
+        const std::string expected = end == End::garbage
+            ? "the dealer sent a malformed match state (the betting holds something other than f, "
+              "c, r and /) after the state 'MATCHSTATE:2:1::||AsAh|||||': "
+              "'MATCHSTATE:2:1:rcx:||AsAh|||||'"
+            : end == End::dropInTheHand ? "connection dropped in the middle of a hand, after the "
+                                          "state 'MATCHSTATE:2:1::||AsAh|||||'"
+                                        : "";
+        EXPECT_NE(client.err().find(expected), std::string::npos) << client.err();
         std::filesystem::remove_all(folder);
     }
 }

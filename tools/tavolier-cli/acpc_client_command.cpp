@@ -270,15 +270,29 @@ int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std
     std::map<std::uint32_t, std::vector<std::int32_t>> stacksByHand;
     std::int64_t states = 0;
     std::int64_t actions = 0;
+    // The last state read, and whether its hand was over.
+    std::string lastState;
+    bool handOver = true;
+    const auto where = [&] {
+        return lastState.empty() ? std::string("before any match state")
+                                 : "after the state " + acpc::quoteLine(lastState);
+    };
     const auto garbage = [&](std::string_view what, std::string_view line) {
-        err << "tavolier-cli acpc-client: the dealer sent " << what << ": " << acpc::quoteLine(line)
-            << "\n";
+        err << "tavolier-cli acpc-client: the dealer sent " << what << " " << where() << ": "
+            << acpc::quoteLine(line) << "\n";
         return acpc::kPartnerFailed;
     };
     for (std::string line;;) {
         switch (dealer->readLine(line)) {
         case acpc::LineConnection::Read::closed:
-            // The dealer ends a match by closing the connection.
+            // The dealer ends a match by closing the connection after a
+            // hand; in the middle of one, the connection dropped.
+            if (!handOver) {
+                err << "tavolier-cli acpc-client: the dealer's connection dropped in the middle "
+                       "of a hand, "
+                    << where() << "\n";
+                return acpc::kPartnerFailed;
+            }
             out << "acpc-client " << o.character->name << ": " << states << " states, " << actions
                 << " actions\n";
             return outputWorks(out, err, "acpc-client") ? 0 : kOutputFailed;
@@ -312,6 +326,8 @@ int runAcpcClient(std::span<const std::string_view> args, std::ostream& out, std
             = acpc::HandBetting::replay(*game, *state, stacks, error);
         if (!hand)
             return garbage("a state the game cannot reach (" + error + ")", line);
+        lastState = line;
+        handOver = hand->over();
         if (hand->acting() != state->position)
             continue;
         const char action = seat.decide(*game, *state, *hand);
