@@ -180,13 +180,24 @@ bool LineConnection::writeLine(std::string_view text) {
     data += "\r\n";
     std::size_t sent = 0;
     while (sent < data.size()) {
-        const ssize_t n = ::send(m_fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN)
-                continue;
-            return false;
+        const ssize_t n
+            = ::send(m_fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n >= 0) {
+            sent += static_cast<std::size_t>(n);
+            continue;
         }
-        sent += static_cast<std::size_t>(n);
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            return false;
+        // The other side reads nothing: it gets the write timeout to make room.
+        pollfd p { m_fd, POLLOUT, 0 };
+        int ready;
+        do
+            ready = ::poll(&p, 1, static_cast<int>(m_writeTimeout.count()));
+        while (ready < 0 && errno == EINTR);
+        if (ready <= 0)
+            return false;
     }
     return true;
 }

@@ -37,8 +37,11 @@ public:
     // timeout is not given).
     [[nodiscard]] Read readLine(
         std::string& line, std::optional<std::chrono::milliseconds> timeout = std::nullopt);
-    // Sends text and "\r\n"; false when the connection is gone.
+    // Sends text and "\r\n"; false when the connection is gone, or when
+    // the other side has read nothing for the write timeout with the
+    // connection's buffers full.
     [[nodiscard]] bool writeLine(std::string_view text);
+    void setWriteTimeout(std::chrono::milliseconds timeout) { m_writeTimeout = timeout; }
     // Ends the connection (the other side reads its end).
     void close();
 
@@ -46,6 +49,7 @@ private:
     int m_fd = -1;
     std::string m_buffer; // received, not yet a whole line
     bool m_skipping = false; // inside a refused line: dropped up to its end
+    std::chrono::milliseconds m_writeTimeout { 60'000 };
 };
 
 // A listening socket for one program to connect to.

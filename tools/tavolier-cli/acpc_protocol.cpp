@@ -85,7 +85,6 @@ constexpr std::int32_t kNoStack = std::numeric_limits<std::int32_t>::max();
 
 std::optional<GameDefinition> readGameDefinition(std::string_view text, std::string& error) {
     GameDefinition g;
-    g.blinds.clear();
     bool begun = false;
     bool ended = false;
     bool limit = false;

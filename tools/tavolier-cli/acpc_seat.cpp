@@ -66,6 +66,8 @@ bool OutsideSeat::open(const SeatAddress& address, std::ostream& err, std::strin
     m_connection = m_listener.acceptOne(error);
     if (!m_connection)
         return false;
+    // A program that stops reading is as silent as one that stops answering.
+    m_connection->setWriteTimeout(m_timeout);
     std::string line;
     switch (m_connection->readLine(line, m_timeout)) {
     case LineConnection::Read::line:
