@@ -672,6 +672,38 @@ gut</translation>
         <source>Your best hand: none shown yet</source>
         <translation>Deine beste Hand: noch keine gezeigt</translation>
     </message>
+    <message>
+        <source>VPIP</source>
+        <translation>VPIP</translation>
+    </message>
+    <message>
+        <source>PFR</source>
+        <translation>PFR</translation>
+    </message>
+    <message>
+        <source>AF</source>
+        <translation>AF</translation>
+    </message>
+    <message>
+        <source>WTSD</source>
+        <translation>WTSD</translation>
+    </message>
+    <message>
+        <source>Hands in which the seat called or raised before the flop, in per cent</source>
+        <translation>Hände, in denen der Platz vor dem Flop mitging oder erhöhte, in Prozent</translation>
+    </message>
+    <message>
+        <source>Hands in which the seat raised before the flop, in per cent</source>
+        <translation>Hände, in denen der Platz vor dem Flop erhöhte, in Prozent</translation>
+    </message>
+    <message>
+        <source>Bets and raises per call from the flop on</source>
+        <translation>Einsätze und Erhöhungen je Mitgehen ab dem Flop</translation>
+    </message>
+    <message>
+        <source>Showdowns per flop seen, in per cent</source>
+        <translation>Showdowns je gesehenem Flop, in Prozent</translation>
+    </message>
 </context>
 <context>
     <name>Story</name>

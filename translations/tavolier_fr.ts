@@ -672,6 +672,38 @@ bon</translation>
         <source>Your best hand: none shown yet</source>
         <translation>Votre meilleure main&#xa0;: aucune montrée pour l&apos;instant</translation>
     </message>
+    <message>
+        <source>VPIP</source>
+        <translation>VPIP</translation>
+    </message>
+    <message>
+        <source>PFR</source>
+        <translation>PFR</translation>
+    </message>
+    <message>
+        <source>AF</source>
+        <translation>AF</translation>
+    </message>
+    <message>
+        <source>WTSD</source>
+        <translation>WTSD</translation>
+    </message>
+    <message>
+        <source>Hands in which the seat called or raised before the flop, in per cent</source>
+        <translation>Mains où la place a suivi ou relancé avant le flop, en pour cent</translation>
+    </message>
+    <message>
+        <source>Hands in which the seat raised before the flop, in per cent</source>
+        <translation>Mains où la place a relancé avant le flop, en pour cent</translation>
+    </message>
+    <message>
+        <source>Bets and raises per call from the flop on</source>
+        <translation>Mises et relances par appel à partir du flop</translation>
+    </message>
+    <message>
+        <source>Showdowns per flop seen, in per cent</source>
+        <translation>Abattages par flop vu, en pour cent</translation>
+    </message>
 </context>
 <context>
     <name>Story</name>

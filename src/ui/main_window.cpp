@@ -126,6 +126,7 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     // The story and the statistics hear each event as its step is shown.
     m_turnSteps.shownEvents().add(m_story->events());
     m_turnSteps.shownEvents().add(m_statistics);
+    m_turnSteps.shownEvents().add(m_styles);
     m_turnSteps.shownEvents().add(m_marks);
     m_marks.changed = [this] { marksChanged(); };
     m_playback = new Playback(m_turnSteps, *this,
@@ -523,7 +524,7 @@ void TableWindow::openStatistics() {
             [&s] {
                 return StoredCounters { s.handsPlayed, s.handsWon, s.showdowns };
             },
-            m_options.pluginDirs, this);
+            m_options.pluginDirs, this, &m_styles);
         m_turnSteps.shownEvents().add(*m_statisticsWindow);
         m_statisticsWindow->placeBeside(*this);
     }

@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/table.h"
 #include "presentation/match_statistics.h"
+#include "presentation/style_statistics.h"
 #include "presentation/table_marks.h"
 #include "presentation/turn_steps.h"
 #include "settings/opponents_pace.h"
@@ -114,6 +115,8 @@ public:
     // passes the game events on as their step is shown.
     [[nodiscard]] TurnSteps& turnSteps() { return m_turnSteps; }
     [[nodiscard]] const MatchStatistics& statistics() const { return m_statistics; }
+    // Each seat's style this session, as the Statistics window shows it.
+    [[nodiscard]] const StyleStatistics& styles() const { return m_styles; }
     // The button, blinds, bets, street and turn marks on the felt.
     [[nodiscard]] const TableMarks& marks() const { return m_marks; }
     [[nodiscard]] TableMarksView* marksView() const { return m_marksView; }
@@ -260,6 +263,7 @@ private:
     // box changes it (the box shows it when the panel is built).
     OpponentsPace m_pace = kDefaultPace;
     MatchStatistics m_statistics;
+    StyleStatistics m_styles; // each seat's style this session
     TableMarks m_marks;
     TableMarksView* m_marksView = nullptr;
     // The table's state and news for assistive technology.

@@ -4,6 +4,7 @@
 
 #include "core/seats.h"
 #include "core/table_state.h"
+#include "opponents/characters.h"
 #include "presentation/hand_history.h"
 #include "ui/chips_chart.h"
 #include "ui/fonts.h"
@@ -68,6 +69,20 @@ QString cardText(Card card) {
     return QString(QChar::fromLatin1(kRanks[card.rank])) + QString::fromUtf8(kSuits[card.suit]);
 }
 
+// A seat's style line in the player's language; empty for the human's seat.
+QString styleLine(int seat) {
+    const Character* character = characterOfSeat(seat);
+    if (character == nullptr)
+        return {};
+    // Translated where the portraits' tooltips gather the style lines.
+    const std::string line(character->style);
+    return QCoreApplication::translate("Character", line.c_str());
+}
+
+QString styleFigure(const std::optional<double>& value, int decimals) {
+    return value ? QString::number(*value, 'f', decimals) : QStringLiteral("–");
+}
+
 QFrame* panel(QWidget* parent, const QString& title, QVBoxLayout** body) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("statisticsPanel"));
@@ -113,10 +128,12 @@ ChipsChartFactory* loadChipsChart(const QStringList& dirs, QString* error) {
 }
 
 StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
-    std::function<StoredCounters()> counters, const QStringList& pluginDirs, QWidget* parent)
+    std::function<StoredCounters()> counters, const QStringList& pluginDirs, QWidget* parent,
+    const StyleStatistics* styles)
     : QWidget(parent, Qt::Window)
     , m_statistics(statistics)
-    , m_counters(std::move(counters)) {
+    , m_counters(std::move(counters))
+    , m_styles(styles) {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(tr("Statistics"));
     setAttribute(Qt::WA_StyledBackground);
@@ -167,14 +184,29 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
 
     // The session: wins by seat, the biggest pot, the human's best hand.
     left->addWidget(panel(this, tr("This session"), &body));
+    // Each seat's wins and style: the character's line on its name, and
+    // this session's VPIP, PFR, aggression and showdowns beside its wins.
     auto* wins = new QGridLayout;
-    wins->setHorizontalSpacing(10);
+    wins->setHorizontalSpacing(8);
     wins->setVerticalSpacing(1);
     body->addLayout(wins);
-    auto* winsHeading = new QLabel(tr("Hands won"), this);
-    winsHeading->setProperty("role", "column");
-    winsHeading->setAlignment(Qt::AlignRight);
-    wins->addWidget(winsHeading, 0, 2);
+    const std::array<QString, 5> columnTitles { tr("Hands won"), tr("VPIP"), tr("PFR"), tr("AF"),
+        tr("WTSD") };
+    const std::array<QString, 5> columnTips {
+        QString(),
+        tr("Hands in which the seat called or raised before the flop, in per cent"),
+        tr("Hands in which the seat raised before the flop, in per cent"),
+        tr("Bets and raises per call from the flop on"),
+        tr("Showdowns per flop seen, in per cent"),
+    };
+    for (std::size_t c = 0; c < columnTitles.size(); ++c) {
+        auto* heading = new QLabel(columnTitles[c], this);
+        heading->setProperty("role", "column");
+        heading->setAlignment(Qt::AlignRight);
+        heading->setToolTip(columnTips[c]);
+        wins->addWidget(heading, 0, static_cast<int>(c) + 2);
+    }
+    static constexpr std::array<const char*, 4> styleNames { "vpip", "pfr", "af", "wtsd" };
     for (std::size_t i = 0; i < kNamingOrder.size(); ++i) {
         const int seat = kNamingOrder[i];
         const int row = static_cast<int>(i) + 1;
@@ -183,9 +215,19 @@ StatisticsWindow::StatisticsWindow(const MatchStatistics& statistics,
         swatch->setStyleSheet(QStringLiteral("background: %1; border-radius: 1px;")
                                   .arg(seatColour(SeatNumber(seat)).name()));
         wins->addWidget(swatch, row, 0, Qt::AlignVCenter);
-        wins->addWidget(new QLabel(plainName(seat), this), row, 1);
+        auto* name = new QLabel(plainName(seat), this);
+        name->setObjectName(QStringLiteral("name%1").arg(seat));
+        name->setToolTip(styleLine(seat));
+        name->setAccessibleDescription(styleLine(seat));
+        wins->addWidget(name, row, 1);
         m_winLabels[static_cast<std::size_t>(seat)]
             = addFigure(wins, row, 2, QStringLiteral("wins%1").arg(seat));
+        for (std::size_t c = 0; c < styleNames.size(); ++c) {
+            QLabel* figure = addFigure(wins, row, static_cast<int>(c) + 3,
+                QStringLiteral("%1%2").arg(styleNames[c]).arg(seat));
+            figure->setMinimumWidth(28);
+            m_styleLabels[static_cast<std::size_t>(seat)][c] = figure;
+        }
     }
     wins->setColumnStretch(1, 1);
     m_biggestPot = new QLabel(this);
@@ -247,6 +289,15 @@ void StatisticsWindow::refresh() {
     for (int seat : kNamingOrder) {
         m_winLabels[static_cast<std::size_t>(seat)]->setText(
             QString::number(m_statistics.winsBySeat()[static_cast<std::size_t>(seat)]));
+    }
+    for (int seat : kNamingOrder) {
+        const SeatStyle none;
+        const SeatStyle& style = m_styles != nullptr ? m_styles->seat(SeatNumber(seat)) : none;
+        auto& labels = m_styleLabels[static_cast<std::size_t>(seat)];
+        labels[0]->setText(styleFigure(style.vpip(), 0));
+        labels[1]->setText(styleFigure(style.pfr(), 0));
+        labels[2]->setText(styleFigure(style.aggressionFactor(), 1));
+        labels[3]->setText(styleFigure(style.wentToShowdown(), 0));
     }
     if (const auto& pot = m_statistics.biggestPot()) {
         m_biggestPot->setText(

@@ -4,6 +4,7 @@
 
 #include "core/game_events.h"
 #include "presentation/match_statistics.h"
+#include "presentation/style_statistics.h"
 
 #include <QColor>
 #include <QStringList>
@@ -30,15 +31,18 @@ class ChipsChartFactory;
 
 // "Statistics": a window beside the table, not modal, with the stored
 // counters and their rates (all time and this session), the session's wins
-// by seat, its biggest pot, the human's best hand, and a chart of every
-// seat's chips over the hands of the current match. It reads the statistics
-// the window keeps from the game events and refreshes after every hand.
+// by seat, its biggest pot, the human's best hand, each seat's style (the
+// character's line, and this session's VPIP, PFR, aggression and showdowns)
+// and a chart of every seat's chips over the hands of the current match. It
+// reads the statistics the window keeps from the game events and refreshes
+// after every hand.
 class StatisticsWindow : public QWidget, public GameEvents {
     Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
 
 public:
+    // Without styles, the style figures read "–".
     StatisticsWindow(const MatchStatistics& statistics, std::function<StoredCounters()> counters,
-        const QStringList& pluginDirs, QWidget* parent);
+        const QStringList& pluginDirs, QWidget* parent, const StyleStatistics* styles = nullptr);
 
     // Shows the figures and the chart as they stand now.
     void refresh();
@@ -69,6 +73,9 @@ private:
     // all time and session.
     std::array<std::array<QLabel*, 2>, 5> m_counterLabels {};
     std::array<QLabel*, 9> m_winLabels {};
+    const StyleStatistics* m_styles = nullptr;
+    // By seat number: VPIP, PFR, aggression factor, went to showdown.
+    std::array<std::array<QLabel*, 4>, 9> m_styleLabels {};
     QLabel* m_biggestPot = nullptr;
     QLabel* m_bestHand = nullptr;
     QLabel* m_chartNote = nullptr;

@@ -2,6 +2,8 @@
 // counters, the session's figures and the chart of the match; Qt Charts is
 // loaded only when it first opens.
 #include "doubles/event_recorder.h"
+#include "opponents/characters.h"
+#include "presentation/style_statistics.h"
 #include "ui/chips_chart.h"
 #include "ui/playback.h"
 #include "ui_fixture.h"
@@ -146,6 +148,8 @@ TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
     form.show();
     testing::EventRecorder recorder;
     form.gameEvents().add(recorder);
+    StyleStatistics styles; // counted from the game's events as they happen
+    form.gameEvents().add(styles);
     QTest::keyClick(&form, Qt::Key_S);
     StatisticsWindow& window = *form.statisticsWindow();
 
@@ -179,6 +183,28 @@ TEST(StatisticsWindow, AgreesWithHandsPlayedThroughTheRealButtons) {
         wins += figure(window, QStringLiteral("wins%1").arg(seat).toLatin1().constData())
                     .toLongLong();
     EXPECT_GE(wins, static_cast<long long>(ended.size()));
+    // Each seat's style figures are those of its own events (the window's
+    // count has the start-up hand too, dealt before this test listened),
+    // and each opponent's name carries its character's line.
+    for (int seat = 1; seat <= 8; ++seat) {
+        const SeatStyle& shown = form.styles().seat(SeatNumber(seat));
+        const SeatStyle& counted = styles.seat(SeatNumber(seat));
+        EXPECT_EQ(shown.hands, counted.hands + 1) << "seat " << seat;
+        EXPECT_GE(shown.voluntarilyIn, counted.voluntarilyIn) << "seat " << seat;
+        EXPECT_LE(shown.voluntarilyIn, counted.voluntarilyIn + 1) << "seat " << seat;
+        ASSERT_TRUE(shown.vpip()) << "seat " << seat;
+        EXPECT_EQ(figure(window, QStringLiteral("vpip%1").arg(seat).toLatin1().constData()),
+            QString::number(*shown.vpip(), 'f', 0))
+            << "seat " << seat;
+        EXPECT_EQ(figure(window, QStringLiteral("pfr%1").arg(seat).toLatin1().constData()),
+            QString::number(*shown.pfr(), 'f', 0))
+            << "seat " << seat;
+        auto* name = window.findChild<QLabel*>(QStringLiteral("name%1").arg(seat));
+        ASSERT_NE(name, nullptr);
+        const Character* character = characterOfSeat(seat);
+        EXPECT_EQ(name->toolTip().toStdString(),
+            character != nullptr ? std::string(character->style) : std::string());
+    }
 
     ASSERT_NE(window.chartFactory(), nullptr);
     EXPECT_EQ(window.chartFactory()->pointCounts(window.chart()),
