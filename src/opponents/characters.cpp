@@ -19,7 +19,7 @@ const std::array<Character, 7> kCharacters { {
     { "Carlos", "Loose and passive: limps in with many hands, raises only when strong",
       { 30, 36, 44, 40 }, 15, 35, 15, 15, 25, 70 },
     { "Cindy", "Tricky: slow-plays her big hands, check-raises and semi-bluffs",
-      { 15, 19, 28, 22 }, 60, 55, 35, 60, 55, 90 },
+      { 15, 19, 28, 22 }, 60, 55, 30, 60, 55, 90 },
     { "Robert", "Rock: waits for premium hands, never bluffs",
       { 7, 9, 13, 10 }, 70, 45, 0, 0, 5, 100 },
     { "Edmund", "Solid regular: aggressive, uses his position, bluffs in balance",

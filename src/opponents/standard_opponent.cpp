@@ -252,7 +252,10 @@ Decision StandardOpponent::beforeFlop(const SeatView& v, Random& random) {
         // cannot be read from a chart.
         if (pct > loose && !(pct <= loose * 1.2 && chance(random, 0.2)))
             return foldOrCheck(t);
-        if (pct <= loose * raiseShare)
+        // Genius raises the callers who limped in with more of its hands:
+        // they hold less than a raiser would.
+        const double isolate = m_level == Thinking::genius && anyoneIn(v) ? 1.4 : 1.0;
+        if (pct <= loose * std::min(1.0, raiseShare * isolate))
             return raiseOr(v);
         return callOrCheck(t);
     }
