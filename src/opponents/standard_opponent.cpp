@@ -359,13 +359,8 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             counted += 1;
         }
         folding = counted > 0 ? folding / counted : 0.375;
-        if (folding < 0.3) {
-            valueBar -= 0.15;
-            bluffFactor = 0.6;
-        } else if (folding > 0.5) {
-            valueBar += 0.05;
-            bluffFactor = 1.2;
-        }
+        valueBar -= std::clamp((0.45 - folding) * 3.0, -0.15, 0.45);
+        bluffFactor = std::clamp(folding / 0.4, 0.5, 1.2);
     }
     double raiseBar = valueBar + (river ? 0.45 : 0.3);
     if (v.betsThisStreet >= 3)
