@@ -24,8 +24,9 @@ inline constexpr std::array<OpponentLevel, 4> kOpponentLevels { {
 } };
 // clang-format on
 
-// An opponent level by its code or caption: "400" or "Amateur", "600" or
-// "Expert", "800" or "Master", "900" or "Genius"; nullopt otherwise.
+// An opponent level by its code or caption, in any case: "400" or
+// "Amateur" ("amateur"), "600" or "Expert", "800" or "Master", "900" or
+// "Genius"; nullopt otherwise.
 [[nodiscard]] std::optional<std::int32_t> parseLevel(std::string_view text);
 
 } // namespace tavolier

@@ -123,6 +123,7 @@ TEST(Tournament, HumanPlayersAreReadByName) {
     EXPECT_EQ(genius->policy, HumanPlayer::Policy::level);
     EXPECT_EQ(genius->levelCode, 900);
     EXPECT_EQ(HumanPlayer::parse("level:800")->levelCode, 800);
+    EXPECT_EQ(HumanPlayer::parse("level:genius")->levelCode, 900); // captions in any case
     EXPECT_FALSE(HumanPlayer::parse("level:"));
     EXPECT_FALSE(HumanPlayer::parse("Smart"));
     const auto cindy = HumanPlayer::parse("character:cindy@Expert");
