@@ -6,6 +6,7 @@
 #include "ui/first_frame.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
+#include "ui/quit_signals.h"
 #include "ui/session_settings.h"
 #include "ui/sound_cues.h"
 #include "ui/table_dialog.h"
@@ -16,6 +17,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -78,6 +80,15 @@ std::optional<tavolier::SessionSettings> openSettings() {
             return box.choose() == 1;
         });
 }
+// The window while it plays: the display's loss ends the program from inside
+// Qt (through exit), and the session is ended on the way out as a close
+// would end it.
+tavolier::TableWindow* g_playing = nullptr;
+
+void endSessionAtExit() {
+    if (g_playing != nullptr && !g_playing->sessionEnded())
+        g_playing->endSession();
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -137,5 +148,14 @@ int main(int argc, char** argv) {
     window.centreOnScreen();
     tavolier::watchFirstFrame(window);
     window.show();
-    return app.exec();
+    // A signal to end is a close: the hand and the statistics are kept.
+    tavolier::QuitSignals quitSignals([&window] {
+        window.close();
+        QApplication::quit();
+    });
+    g_playing = &window;
+    std::atexit(endSessionAtExit);
+    const int status = app.exec();
+    g_playing = nullptr;
+    return status;
 }

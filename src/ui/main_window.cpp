@@ -175,8 +175,12 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     // The size the window had when last closed.
     const int width = m_table.settings.readInteger("Settings", "WindowWidth", 1000);
     const int height = m_table.settings.readInteger("Settings", "WindowHeight", 670);
+    // Never more than the screen has room for, so no button is out of reach.
+    const QSize room
+        = screen() != nullptr ? screen()->availableGeometry().size() : QSize(8000, 6000);
     if (width > 1000 || height > 670)
-        resize(std::clamp(width, 1000, 8000), std::clamp(height, 670, 6000));
+        resize(std::clamp(width, 1000, std::max(1000, std::min(8000, room.width()))),
+            std::clamp(height, 670, std::max(670, std::min(6000, room.height()))));
 
     if (m_options.runTimers)
         m_timers[at(Timer::winktimer)]->start();
@@ -428,6 +432,12 @@ void TableWindow::tell(const HandlerError& notice) {
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
+    endSession();
+    QWidget::closeEvent(event);
+}
+
+void TableWindow::endSession() {
+    m_sessionEnded = true;
     // A turn still being played back is shown to its end, so that the story
     // and the history file hear the whole hand.
     m_playback->finish();
@@ -441,11 +451,11 @@ void TableWindow::closeEvent(QCloseEvent* event) {
         m_table.settings.readInteger("Settings", "WindowHeight", 670));
     if (!isMaximized() && !isFullScreen() && stored != size()) {
         guarded([this] {
-            m_table.settings.writeInteger("Settings", "WindowWidth", width());
-            m_table.settings.writeInteger("Settings", "WindowHeight", height());
+            const std::array<StoredInteger, 2> stored { { { "Settings", "WindowWidth", width() },
+                { "Settings", "WindowHeight", height() } } };
+            m_table.settings.writeIntegers(stored);
         });
     }
-    QWidget::closeEvent(event);
 }
 
 void TableWindow::showCosts() {

@@ -170,6 +170,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Between hands, writes what the next Deal would write first.
     void closeEvent(QCloseEvent* event) override;
+
+public:
+    // What a close keeps: the turn being played back shown to its end (so
+    // the hand reaches its file), the last hand's statistics and chips
+    // between hands, and the window's size. A signal to end the program and
+    // the loss of the display end the session through it too.
+    void endSession();
+    // Whether endSession has run.
+    [[nodiscard]] bool sessionEnded() const { return m_sessionEnded; }
+
+protected:
     void leaveEvent(QEvent* event) override;
     // A portrait's tooltip: the seat's style under the Standard rules.
     bool event(QEvent* event) override;
@@ -286,6 +297,7 @@ private:
     StatisticsWindow* m_statisticsWindow = nullptr;
     int m_beeps = 0;
     bool m_firstFrame = false;
+    bool m_sessionEnded = false;
     // What the start-up had to say, shown once the table is on screen.
     std::vector<std::function<void()>> m_afterFirstFrame;
     // Where the pointer rests on the canvas, if it does.

@@ -1,8 +1,12 @@
 // Closing the window: between hands the file catches up with the last hand,
 // as the next Deal would have made it; in the middle of a hand it keeps what
 // that hand's Deal wrote. And a refused write shows where and why.
+#include "ui/playback.h"
+#include "ui/quit_signals.h"
 #include "ui/session_settings.h"
 #include "ui_fixture.h"
+
+#include <QDir>
 
 #include <QtTest/QTest>
 
@@ -11,6 +15,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+
+#include <csignal>
 
 #include <sys/stat.h>
 
@@ -74,6 +80,38 @@ TEST(WindowClose, BetweenHandsWritesWhatTheNextDealWouldWrite) {
         playHands(other, 3);
         QTest::mouseClick(other.button(Button::deal), Qt::LeftButton);
         EXPECT_EQ(dealKeys(dealing.file), dealKeys(closing.file)) << "seed " << seed;
+    }
+}
+
+// The hands in the history folder's files.
+int handsInHistory(const QString& folder) {
+    int hands = 0;
+    for (const QString& name : QDir(folder).entryList({ "tavolier-*.txt" }, QDir::Files)) {
+        std::ifstream in((folder + "/" + name).toStdString());
+        for (std::string line; std::getline(in, line);)
+            hands += line.find("Hand #") != std::string::npos ? 1 : 0;
+    }
+    return hands;
+}
+
+// SIGTERM, SIGINT and SIGHUP end the game as a close does: a turn being
+// played back is shown to its end and its hand written, and between hands
+// the last hand's statistics reach the file.
+TEST(WindowClose, ASignalToEndIsAClose) {
+    for (const int signal : QuitSignals::kSignals) {
+        WindowFixture f(2);
+        f.playback = true;
+        f.file.writeInteger("Settings", "Pace", static_cast<std::int32_t>(OpponentsPace::slow));
+        TableWindow& form = f.open();
+        form.show();
+        QuitSignals quit([&form] { form.close(); });
+        QTest::mouseClick(form.button(Button::fold), Qt::LeftButton);
+        ASSERT_TRUE(form.playback()->playing());
+        ASSERT_EQ(handsInHistory(f.historyFolder), 0);
+        std::raise(signal);
+        QTRY_VERIFY(form.isHidden());
+        EXPECT_EQ(handsInHistory(f.historyFolder), 1);
+        EXPECT_EQ(dealKeys(f.file), dealKeys(f.state));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -90,6 +91,16 @@ TEST(WindowStartUp, AStartingStackThatCannotStartAMatchFallsBackAndIsTold) {
     EXPECT_TRUE(f.messages[0].startsWith("Some values in the settings file"))
         << f.messages[0].toStdString();
     (void)form;
+}
+
+TEST(WindowStartUp, TheStoredSizeIsHeldToTheScreen) {
+    WindowFixture f;
+    f.file.writeInteger("Settings", "WindowWidth", 7680);
+    f.file.writeInteger("Settings", "WindowHeight", 4320);
+    TableWindow& form = f.open();
+    const QSize room = form.screen()->availableGeometry().size();
+    EXPECT_LE(form.width(), std::max(1000, room.width()));
+    EXPECT_LE(form.height(), std::max(670, room.height()));
 }
 
 TEST(RulesDialog, IsBuiltOnceAndShownModallyByAbout) {
