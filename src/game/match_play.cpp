@@ -41,7 +41,7 @@ void actAsOpponent(Game& game, const HumanPlayer& player, const LegalActions& le
     } else {
         const Character& character
             = player.character != nullptr ? *player.character : plainCharacter();
-        decision = makeOpponent(character, levelCode)->decide(view, table.random);
+        decision = table.humansStandIn(character, levelCode).decide(view, table.random);
     }
     switch (decision.kind) {
     case DecisionKind::fold:

@@ -46,6 +46,15 @@ Opponent& Table::opponentAt(int seat) {
     return *opponent;
 }
 
+Opponent& Table::humansStandIn(const Character& character, std::int32_t levelCode) {
+    if (!m_standIn || m_standInCharacter != &character || m_standInLevel != levelCode) {
+        m_standIn = makeOpponent(character, levelCode);
+        m_standInCharacter = &character;
+        m_standInLevel = levelCode;
+    }
+    return *m_standIn;
+}
+
 void Table::seatOpponent(int seat, Opponent* opponent) {
     if (seat >= 1 && seat <= kSeatCount)
         m_seated[static_cast<std::size_t>(seat)] = opponent;

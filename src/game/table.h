@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/table_state.h"
 #include "core/table_view.h"
+#include "opponents/characters.h"
 #include "opponents/opponent.h"
 #include "opponents/seat_view.h"
 #include "presentation/scene.h"
@@ -46,6 +47,9 @@ private:
     std::array<std::unique_ptr<Opponent>, kSeatCount + 1> m_characters;
     std::int32_t m_charactersLevel = 0;
     std::array<Opponent*, kSeatCount + 1> m_seated {};
+    std::unique_ptr<Opponent> m_standIn;
+    const Character* m_standInCharacter = nullptr;
+    std::int32_t m_standInLevel = 0;
     Random* m_deckRandom = nullptr;
 
 public:
@@ -63,6 +67,10 @@ public:
     // at every seat; nullptr gives the seat back to the rules' own.
     void seatOpponent(int seat, Opponent* opponent);
     void seatOpponents(Opponent& opponents);
+    // The player a program puts in the human's chair under the Standard
+    // rules: one object for the session, so that it remembers what it saw,
+    // made afresh when the character or the level changes.
+    [[nodiscard]] Opponent& humansStandIn(const Character& character, std::int32_t levelCode);
 
     // The hand's public betting so far, by seat number (the blinds first),
     // for the seats' views.
