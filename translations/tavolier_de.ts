@@ -114,6 +114,14 @@
         <source>The export could not be written to %1.</source>
         <translation>Der Export konnte nicht nach %1 geschrieben werden.</translation>
     </message>
+    <message>
+        <source>1 hand written to %1</source>
+        <translation>1 Hand in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 hands written to %2</source>
+        <translation>%1 Hände in %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>OddsBadge</name>
@@ -752,12 +760,12 @@ gut</translation>
         <translation>%1 geht %2 mit · Pot %3</translation>
     </message>
     <message>
-        <source>You raise %2 · pot %3</source>
-        <translation>Du erhöhst %2 · Pot %3</translation>
+        <source>You raise to %2 · pot %3</source>
+        <translation>Du erhöhst auf %2 · Pot %3</translation>
     </message>
     <message>
-        <source>%1 raises %2 · pot %3</source>
-        <translation>%1 erhöht %2 · Pot %3</translation>
+        <source>%1 raises to %2 · pot %3</source>
+        <translation>%1 erhöht auf %2 · Pot %3</translation>
     </message>
     <message>
         <source>You bet %2 · pot %3</source>
@@ -834,6 +842,18 @@ gut</translation>
     <message>
         <source>%1 with %2</source>
         <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 · all-in</source>
+        <translation>%1 · All-in</translation>
+    </message>
+    <message>
+        <source>Main pot %1 · won by %2</source>
+        <translation>Hauptpot %1 · gewonnen von %2</translation>
+    </message>
+    <message>
+        <source>Side pot %1 · won by %2</source>
+        <translation>Nebenpot %1 · gewonnen von %2</translation>
     </message>
 </context>
 <context>
@@ -1099,10 +1119,6 @@ gut</translation>
         <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
-        <source>%1  Press New (N) for a new match</source>
-        <translation>%1  Drücke Neu (N) für eine neue Partie</translation>
-    </message>
-    <message>
         <source>Press Deal (D) to play a hand</source>
         <translation>Drücke Geben (D), um eine Hand zu spielen</translation>
     </message>
@@ -1117,6 +1133,38 @@ gut</translation>
     <message>
         <source>Look at the table</source>
         <translation>Tisch ansehen</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Press New (N) for a new match</source>
+        <translation>%1 %2
+Drücke Neu (N) für eine neue Partie</translation>
+    </message>
+    <message>
+        <source>You are out of chips: the match is lost.
+Press New (N) for a new match</source>
+        <translation>Du hast keine Chips mehr: die Partie ist verloren.
+Drücke Neu (N) für eine neue Partie</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>(%1 reached %2 chips)</source>
+        <translation>(%1 hat %2 Chips erreicht)</translation>
+    </message>
+    <message>
+        <source>(you are out of chips)</source>
+        <translation>(du hast keine Chips mehr)</translation>
+    </message>
+    <message>
+        <source>(every opponent is out of chips)</source>
+        <translation>(kein Gegner hat noch Chips)</translation>
+    </message>
+    <message>
+        <source>Final chips: %1</source>
+        <translation>Chips am Ende: %1</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1461,14 @@ gut</translation>
     <message>
         <source>Card back</source>
         <translation>Kartenrücken</translation>
+    </message>
+    <message>
+        <source>Gives every seat the initial cash typed beside it at once</source>
+        <translation>Gibt jedem Platz sofort das daneben eingetragene Startkapital</translation>
+    </message>
+    <message>
+        <source>Sets the chips above the initial cash that win the match</source>
+        <translation>Legt fest, wie viele Chips über dem Startkapital die Partie gewinnen</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@
         <source>The export could not be written to %1.</source>
         <translation>L&apos;export n&apos;a pas pu être écrit dans %1.</translation>
     </message>
+    <message>
+        <source>1 hand written to %1</source>
+        <translation>1 main écrite dans %1</translation>
+    </message>
+    <message>
+        <source>%1 hands written to %2</source>
+        <translation>%1 mains écrites dans %2</translation>
+    </message>
 </context>
 <context>
     <name>OddsBadge</name>
@@ -752,12 +760,12 @@ bon</translation>
         <translation>%1 suit %2 · pot %3</translation>
     </message>
     <message>
-        <source>You raise %2 · pot %3</source>
-        <translation>Vous relancez %2 · pot %3</translation>
+        <source>You raise to %2 · pot %3</source>
+        <translation>Vous relancez à %2 · pot %3</translation>
     </message>
     <message>
-        <source>%1 raises %2 · pot %3</source>
-        <translation>%1 relance %2 · pot %3</translation>
+        <source>%1 raises to %2 · pot %3</source>
+        <translation>%1 relance à %2 · pot %3</translation>
     </message>
     <message>
         <source>You bet %2 · pot %3</source>
@@ -834,6 +842,18 @@ bon</translation>
     <message>
         <source>%1 with %2</source>
         <translation>%1 avec %2</translation>
+    </message>
+    <message>
+        <source>%1 · all-in</source>
+        <translation>%1 · tapis</translation>
+    </message>
+    <message>
+        <source>Main pot %1 · won by %2</source>
+        <translation>Pot principal %1 · gagné par %2</translation>
+    </message>
+    <message>
+        <source>Side pot %1 · won by %2</source>
+        <translation>Pot annexe %1 · gagné par %2</translation>
     </message>
 </context>
 <context>
@@ -1099,10 +1119,6 @@ bon</translation>
         <translation>Erreur inattendue</translation>
     </message>
     <message>
-        <source>%1  Press New (N) for a new match</source>
-        <translation>%1  Appuyez sur Nouveau (N) pour une nouvelle partie</translation>
-    </message>
-    <message>
         <source>Press Deal (D) to play a hand</source>
         <translation>Appuyez sur Donner (D) pour jouer une main</translation>
     </message>
@@ -1117,6 +1133,38 @@ bon</translation>
     <message>
         <source>Look at the table</source>
         <translation>Voir la table</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Press New (N) for a new match</source>
+        <translation>%1 %2
+Appuyez sur Nouveau (N) pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>You are out of chips: the match is lost.
+Press New (N) for a new match</source>
+        <translation>Vous n&apos;avez plus de jetons&#xa0;: la partie est perdue.
+Appuyez sur Nouveau (N) pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>(%1 reached %2 chips)</source>
+        <translation>(%1 a atteint %2 jetons)</translation>
+    </message>
+    <message>
+        <source>(you are out of chips)</source>
+        <translation>(vous n&apos;avez plus de jetons)</translation>
+    </message>
+    <message>
+        <source>(every opponent is out of chips)</source>
+        <translation>(aucun adversaire n&apos;a plus de jetons)</translation>
+    </message>
+    <message>
+        <source>Final chips: %1</source>
+        <translation>Jetons à la fin&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1461,14 @@ bon</translation>
     <message>
         <source>Card back</source>
         <translation>Dos des cartes</translation>
+    </message>
+    <message>
+        <source>Gives every seat the initial cash typed beside it at once</source>
+        <translation>Donne aussitôt à chaque place la cave initiale saisie à côté</translation>
+    </message>
+    <message>
+        <source>Sets the chips above the initial cash that win the match</source>
+        <translation>Fixe les jetons au-delà de la cave initiale qui gagnent la partie</translation>
     </message>
 </context>
 <context>

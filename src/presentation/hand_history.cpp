@@ -318,14 +318,24 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand, const StoryWords& 
     lines.push_back({ Kind::note, words.yourCards, { s.humanCards[0], s.humanCards[1] }, {} });
 
     bool riverShown = false;
+    // What each seat has in on the street: a raise is told by the total it
+    // reaches ("raises to 30"), not by what it paid.
+    std::array<std::int64_t, 9> streetIn {};
+    const auto putIn = [&streetIn](SeatNumber seat, std::int64_t amount) {
+        if (seat.isSeat())
+            streetIn[seat.index()] += amount;
+        return seat.isSeat() ? streetIn[seat.index()] : amount;
+    };
     for (const HandRecord::Step& step : hand.steps) {
         if (const auto* blind = std::get_if<BlindPosted>(&step)) {
+            putIn(blind->seat, blind->amount);
             lines.push_back({ Kind::blind,
                 said(blind->big ? words.postBig : words.postSmall, blind->seat, blind->amount,
                     blind->potAfter),
                 {}, {} });
         } else if (const auto* a = std::get_if<ActionTaken>(&step)) {
             std::string text;
+            const std::int64_t total = putIn(a->seat, a->paid);
             switch (a->kind) {
             case ActionKind::check:
                 text = said(words.check, a->seat);
@@ -334,7 +344,7 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand, const StoryWords& 
                 text = said(words.call, a->seat, a->paid, a->potAfter);
                 break;
             case ActionKind::raise:
-                text = said(words.raise, a->seat, a->paid, a->potAfter);
+                text = said(words.raise, a->seat, total, a->potAfter);
                 break;
             case ActionKind::bet:
                 text = said(words.bet, a->seat, a->paid, a->potAfter);
@@ -346,11 +356,15 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand, const StoryWords& 
                 text = said(words.outOfChips, a->seat);
                 break;
             }
+            if (a->allIn && a->kind != ActionKind::fold && a->kind != ActionKind::sitsOut)
+                text = fill(words.allIn, { text });
             lines.push_back({ Kind::action, std::move(text), {}, {} });
         } else if (const auto* back = std::get_if<BetReturned>(&step)) {
+            putIn(back->seat, -back->amount);
             lines.push_back({ Kind::action,
                 said(words.takeBack, back->seat, back->amount, back->potAfter), {}, {} });
         } else if (const auto* dealt = std::get_if<StreetDealt>(&step)) {
+            streetIn = {};
             const int count = std::clamp(dealt->boardCount, 0, 5);
             std::vector<Card> board(dealt->board.begin(), dealt->board.begin() + count);
             if (dealt->street == Street::showdown && riverShown)
@@ -368,6 +382,15 @@ std::vector<HistoryLine> historyLines(const HandRecord& hand, const StoryWords& 
             if (award->byFolds)
                 text = fill(words.everyoneFolded, { text });
             lines.push_back({ Kind::result, std::move(text), {}, {} });
+            // Side pots: each pot on its own line, the main pot first.
+            if (award->pots.size() > 1 && !award->byFolds) {
+                for (std::size_t p = 0; p < award->pots.size(); ++p)
+                    lines.push_back({ Kind::result,
+                        fill(p == 0 ? words.mainPot : words.sidePot,
+                            { num(award->pots[p].amount),
+                                seatNameList(award->pots[p].winners, words) }),
+                        {}, {} });
+            }
             if (award->lostToSplit > 0 && award->winnerCount > 0)
                 lines.push_back({ Kind::result,
                     fill(words.lostToSplit[award->lostToSplit == 1 ? 0 : 1],

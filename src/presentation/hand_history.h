@@ -126,13 +126,19 @@ struct StoryWords {
         "%1 posts the big blind %2 \u00b7 pot %3" };
     Said check { "You check", "%1 checks" };
     Said call { "You call %2 \u00b7 pot %3", "%1 calls %2 \u00b7 pot %3" };
-    Said raise { "You raise %2 \u00b7 pot %3", "%1 raises %2 \u00b7 pot %3" };
+    // A raise names the total the seat has in on the street after it.
+    Said raise { "You raise to %2 \u00b7 pot %3", "%1 raises to %2 \u00b7 pot %3" };
     Said bet { "You bet %2 \u00b7 pot %3", "%1 bets %2 \u00b7 pot %3" };
     Said fold { "You fold", "%1 folds" };
     Said outOfChips { "You are out of chips", "%1 is out of chips" };
     Said takeBack { "You take back %2 \u00b7 pot %3", "%1 takes back %2 \u00b7 pot %3" };
     Said show { "You show", "%1 shows" };
     Said win { "You win %2", "%1 wins %2" };
+    // After an action that took the seat's last chip.
+    std::string allIn = "%1 \u00b7 all-in";
+    // With side pots, each pot and who won it: "Main pot 50 · won by Carlos".
+    std::string mainPot = "Main pot %1 \u00b7 won by %2";
+    std::string sidePot = "Side pot %1 \u00b7 won by %2";
     std::string nobodyWins = "Nobody wins the pot of %1";
     std::string split = "%1 split %2, %3 each";
     std::string everyoneFolded = "%1, everyone folded";
@@ -158,7 +164,7 @@ struct StoryWords {
 [[nodiscard]] std::string seatNameList(
     const SeatFlags& seats, const StoryWords& words = englishStory());
 
-// The History window's story of a hand ("Chong raises 8 · pot 30", "Jack
+// The History window's story of a hand ("Chong raises to 8 · pot 30", "Jack
 // calls 4", "Jack wins 42", ...), as far as it has been played.
 [[nodiscard]] std::vector<HistoryLine> historyLines(
     const HandRecord& hand, const StoryWords& words = englishStory());

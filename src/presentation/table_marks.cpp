@@ -47,6 +47,7 @@ void TableMarks::handStarted(const HandStarted& e) {
     m_board = {};
     m_boardCount = 0;
     m_matchResult.clear();
+    m_matchEnd.reset();
     notify();
 }
 
@@ -107,15 +108,10 @@ void TableMarks::handEnded(const HandEnded&) {
 
 void TableMarks::matchEnded(const MatchEnded& e) {
     m_matchResult = matchEndText(e);
-    // The felt is cleared for the next match: nothing of the last hand stays.
+    m_matchEnd = e;
+    // The last hand stays on the felt as it ended.
     m_handOpen = false;
     m_acting = {};
-    m_bets = {};
-    m_button = {};
-    m_smallBlind = {};
-    m_bigBlind = {};
-    m_street.reset();
-    m_boardCount = 0;
     notify();
 }
 

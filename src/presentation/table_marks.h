@@ -47,6 +47,8 @@ public:
     // "You win!", "You lose!" or "Chong wins" once the match is over; empty
     // from the next hand on.
     [[nodiscard]] const std::string& matchResult() const { return m_matchResult; }
+    // How the match ended, until the next hand.
+    [[nodiscard]] const std::optional<MatchEnded>& matchEnd() const { return m_matchEnd; }
 
     // Runs after every event that changed the marks.
     std::function<void()> changed;
@@ -80,6 +82,7 @@ private:
     std::array<Card, 5> m_board {};
     int m_boardCount = 0;
     std::string m_matchResult;
+    std::optional<MatchEnded> m_matchEnd;
 };
 
 // Where the marks of each seat go on the 1000 x 670 table, by seat number

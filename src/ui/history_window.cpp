@@ -231,7 +231,9 @@ void HistoryWindow::open() {
     // The rows' heights follow the width the window has now.
     m_list->doItemsLayout();
     m_list->setFocus();
-    if (m_list->currentItem() == nullptr && m_list->topLevelItemCount() > 0)
+    // The hand in view is the newest, open at the bottom: it is the one
+    // selected, for the copy and the export.
+    if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
 }
 
@@ -250,10 +252,14 @@ void HistoryWindow::handChanged(std::size_t index) {
     QTreeWidgetItem* item = m_list->topLevelItem(row);
     rebuild(item, m_history.hands()[index]);
     if (fresh) {
-        // The newest hand opens; the one before it closes.
+        // The newest hand opens; the one before it closes. A selection that
+        // followed the newest hand follows it on.
+        const int reading = m_list->currentItem() == nullptr ? -1 : handOf(m_list->currentItem());
         if (row > 0)
             m_list->topLevelItem(row - 1)->setExpanded(false);
         item->setExpanded(true);
+        if (reading < 0 || reading == row - 1)
+            m_list->setCurrentItem(item);
     }
     if (atEnd)
         m_list->scrollToBottom();
@@ -323,8 +329,9 @@ std::string HistoryWindow::selectedHandsForTrackers() const {
     std::set<int> indices;
     for (const QTreeWidgetItem* item : m_list->selectedItems())
         indices.insert(handOf(item));
-    if (indices.empty())
-        indices.insert(handOf(m_list->currentItem()));
+    const int reading = handOf(m_list->currentItem());
+    if (!indices.contains(reading))
+        indices = { reading };
     std::string text;
     for (int index : indices) {
         if (index < 0 || static_cast<std::size_t>(index) >= m_history.hands().size())
@@ -392,16 +399,37 @@ void HistoryWindow::exportForTrackers() {
         showNotice(tr("There was nothing to export."));
         return;
     }
-    const QString suggested
-        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-              .filePath(day.isEmpty() ? QString("tavolier-hands-for-trackers.txt")
-                                      : "tavolier-" + day + "-for-trackers.txt");
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export for tracking tools"), suggested, tr("Hand histories (*.txt)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export for tracking tools"),
+        suggestedExportPath(day), tr("Hand histories (*.txt)"));
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> failed = writeExport(path, text))
+    exportTo(path, text);
+}
+
+QString HistoryWindow::suggestedExportPath(const QString& day) const {
+    const QString folder = m_folder.empty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        : QString::fromStdString(m_folder.string());
+    return QDir(folder).filePath(day.isEmpty() ? QString("tavolier-hands-for-trackers.txt")
+                                               : "tavolier-" + day + "-for-trackers.txt");
+}
+
+bool HistoryWindow::exportTo(const QString& path, const std::string& text) {
+    if (const std::optional<QString> failed = writeExport(path, text)) {
         showNotice(tr("The export could not be written to %1.").arg(path) + "\n" + *failed);
+        return false;
+    }
+    // Each hand opens after a blank line, or the file.
+    int hands = 0;
+    for (std::size_t at = 0; (at = text.find(" Hand #", at)) != std::string::npos; ++at) {
+        const std::size_t line = text.rfind('\n', at);
+        if (line == std::string::npos || line == 0 || text[line - 1] == '\n')
+            ++hands;
+    }
+    showNotice(hands == 1
+            ? tr("1 hand written to %1").arg(QDir::toNativeSeparators(path))
+            : tr("%1 hands written to %2").arg(hands).arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 QStringList HistoryWindow::linesOf(std::size_t index) const {

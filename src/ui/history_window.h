@@ -56,8 +56,9 @@ public:
     // number each hand has in them.
     void setExportSource(
         std::filesystem::path folder, std::function<std::int64_t(const HandRecord&)> handId);
-    // The finished hands selected (the current one when none is), each once
-    // and in the order played, in the trackers' style.
+    // The finished hands selected, each once and in the order played, in
+    // the trackers' style; the hand being read (the current row) alone when
+    // it is not among them.
     [[nodiscard]] std::string selectedHandsForTrackers() const;
     // The days that have a hand-history file, newest first ("2026-12-08").
     [[nodiscard]] QStringList daysWithFiles() const;
@@ -68,6 +69,12 @@ public:
     // hand-history files are never export targets.
     [[nodiscard]] std::optional<QString> writeExport(
         const QString& path, const std::string& text) const;
+    // Writes an export and says under the list what was written where ("42
+    // hands written to ...") or why it could not be.
+    bool exportTo(const QString& path, const std::string& text);
+    // Where the save box starts: in the history folder, named for the day
+    // (or for the selected hands when day is empty).
+    [[nodiscard]] QString suggestedExportPath(const QString& day) const;
 
     [[nodiscard]] QTreeWidget* handList() const { return m_list; }
     [[nodiscard]] QPushButton* exportButton() const { return m_export; }

@@ -4,6 +4,7 @@
 #include "game/rule_set.h"
 #include "presentation/animations.h"
 #include "presentation/card_drawing.h"
+#include "presentation/hand_history.h"
 #include "presentation/portraits.h"
 #include "settings/opponents_pace.h"
 #include "settings/settings_io.h"
@@ -105,7 +106,9 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
     setPalette(pal);
     setFont(uiFont("Georgia", 8, false));
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when nothing else has the focus, but it is
+    // no stop of the tab order, where it would show no focus at all.
+    setFocusPolicy(Qt::ClickFocus);
 
     const qreal scale
         = std::max(1.0, m_options.scale > 0 ? m_options.scale : qApp->devicePixelRatio());
@@ -140,6 +143,8 @@ TableWindow::TableWindow(TableState& state, Random& random, SettingsStore& setti
                                                : allowed.fold;
         });
     m_playback->setOnShown([this] { turnShown(); });
+    connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget* from, QWidget* to) { focusMoved(from, to); });
     m_marksView->setSliding(m_options.playback && m_pace != OpponentsPace::instant);
     wireHandlers();
     m_accessibility = new TableAccessibility(*this);
@@ -296,7 +301,8 @@ void TableWindow::layOutControls() {
     m_hint->setObjectName("feltHint");
     m_hint->setFont(uiFont("Verdana", 10, true));
     m_hint->setAlignment(Qt::AlignCenter);
-    m_hint->setGeometry(246, 440, 508, 20);
+    m_hint->setGeometry(246, 440, 508, 40);
+    m_hint->setWordWrap(true);
 
     // The two rows of buttons, from the one table of controls.
     for (Control& control : m_controls) {
@@ -341,6 +347,7 @@ void TableWindow::wireHandlers() {
         connect(control.button, &QPushButton::clicked, this, [this, handler = control.handler] {
             m_playback->runTurn([this, &handler] { guarded(handler); });
             showCues();
+            focusActionRow();
         });
     }
     // The pointer going onto a button or the panel leaves the canvas.
@@ -483,9 +490,15 @@ void TableWindow::showHint() {
         return;
     QString hint;
     const std::string& result = m_marks.matchResult();
-    if (!result.empty())
-        hint = tr("%1  Press New (N) for a new match").arg(tableText(result));
-    else if (m_firstStart && !m_dealtOnce && m_game.legalActions().deal)
+    const TableState& s = m_table.state;
+    if (!result.empty()) {
+        hint = tr("%1 %2\nPress New (N) for a new match")
+                   .arg(tableText(result), matchEndReason(m_marks.matchEnd()));
+    } else if (!m_marks.handOpen() && m_marks.street() && s.seat(kHuman).chips < 1) {
+        // The rules tell the lost match at the next Deal; the felt says so
+        // as soon as the hand is over.
+        hint = tr("You are out of chips: the match is lost.\nPress New (N) for a new match");
+    } else if (m_firstStart && !m_dealtOnce && m_game.legalActions().deal)
         hint = tr("Press Deal (D) to play a hand");
     if (m_hint->text() != hint)
         m_hint->setText(hint);
@@ -505,17 +518,10 @@ void TableWindow::marksChanged() {
             std::span<const Card>(cards.data(), 2 + std::min<std::size_t>(count, 5))));
     }
     m_humanHand = named;
-    if (!m_marks.matchResult().empty() && !m_feltClearedForMatchEnd) {
-        // Whether the match ended at a showdown or at the Deal after it,
-        // the felt is left the same: the clean table, the final chips and
-        // statuses, and the line that says what to do.
-        m_feltClearedForMatchEnd = true;
-        m_story->winnerCaption()->clear();
-        guardedDrawing([this] { (void)paintBackground(); });
-    } else if (m_marks.matchResult().empty()) {
-        m_feltClearedForMatchEnd = false;
+    // The last hand stays on the felt as it ended, with the final chips and
+    // the line that says why the match is over and what to do.
+    if (m_marks.matchResult().empty())
         m_matchEndAnnounced = false;
-    }
     if (m_marksView != nullptr)
         m_marksView->marksChanged();
     showCues();
@@ -755,11 +761,45 @@ void TableWindow::message(std::string_view text, std::string_view caption) {
     TableDialog::inform(this, tableText(caption), tableText(text));
 }
 
+QString TableWindow::matchEndReason(const std::optional<MatchEnded>& end) const {
+    const TableState& s = m_table.state;
+    if (end && end->result == MatchResult::seatReachedTarget) {
+        const std::int64_t target = static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
+        const QString who = end->seat.isHuman()
+            ? tr("You")
+            : QString::fromUtf8(historySeatName(end->seat).data(),
+                static_cast<qsizetype>(historySeatName(end->seat).size()));
+        return tr("(%1 reached %2 chips)").arg(who).arg(target);
+    }
+    if ((end && end->result == MatchResult::humanLost) || s.seat(kHuman).chips < 1)
+        return tr("(you are out of chips)");
+    return tr("(every opponent is out of chips)");
+}
+
+QString TableWindow::finalChips() const {
+    // Every seat, the most chips first.
+    std::vector<int> seats(kNamingOrder.begin(), kNamingOrder.end());
+    const TableState& s = m_table.state;
+    std::stable_sort(seats.begin(), seats.end(),
+        [&s](int a, int b) { return s.seat(a).chips > s.seat(b).chips; });
+    QStringList parts;
+    for (int seat : seats) {
+        const SeatNumber n(seat);
+        const QString who = n.isHuman() ? tr("You")
+                                        : QString::fromUtf8(historySeatName(n).data(),
+                                            static_cast<qsizetype>(historySeatName(n).size()));
+        parts << QStringLiteral("%1 %2").arg(who).arg(std::max(s.seat(seat).chips, 0));
+    }
+    return tr("Final chips: %1").arg(parts.join(QStringLiteral(", ")));
+}
+
 void TableWindow::announceMatchEnd(const QString& text, const QString& caption) {
     TableDialog box(caption, text,
         { { QCoreApplication::translate("TableWindow", "New match"), 1, true, false },
             { QCoreApplication::translate("TableWindow", "Look at the table"), 0, false, true } },
         this);
+    // Why the match is over and where every seat ended, beside the rules' words.
+    box.setDetail(matchEndReason(m_marks.matchEnd()) + QStringLiteral("\n") + finalChips());
     if (box.choose() != 1)
         return;
     // The game is still inside the handler that ended the match: the new
@@ -818,7 +858,38 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     });
 }
 
+void TableWindow::focusMoved(QWidget* from, QWidget* to) {
+    if (to == this || from == nullptr || from->isEnabled())
+        return;
+    for (Button action : { Button::deal, Button::checkOrCall, Button::raise, Button::fold }) {
+        if (from == button(action) && (to == nullptr || to->window() == this)) {
+            m_focusParkedFrom = button(action);
+            setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void TableWindow::focusActionRow() {
+    if (m_focusParkedFrom == nullptr || m_playback->playing())
+        return;
+    if (QApplication::focusWidget() != this) {
+        m_focusParkedFrom = nullptr;
+        return;
+    }
+    // The button that had it, else the one that goes on with the game.
+    for (QPushButton* next : { m_focusParkedFrom, button(Button::checkOrCall), button(Button::deal),
+             button(Button::fold) }) {
+        if (next->isEnabled() && next->isVisible()) {
+            m_focusParkedFrom = nullptr;
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void TableWindow::turnShown() {
+    focusActionRow();
     showCues();
     if (m_accessibility != nullptr)
         m_accessibility->cuesShown();

@@ -189,6 +189,12 @@ protected:
 private:
     // Looks again at what the pointer rests on once a turn is shown whole.
     void turnShown();
+    // The keyboard focus stays with the action row: an action button that
+    // loses it by being barred (while a turn plays, or when the hand is
+    // over) leaves it with the window instead of the next button in the tab
+    // order ("New"); it goes back to the row once a button there is open.
+    void focusMoved(QWidget* from, QWidget* to);
+    void focusActionRow();
     // One button of the table's two rows: its name, caption, key, tip,
     // place and what a click does. A new button is one entry here.
     struct Control {
@@ -238,6 +244,10 @@ private:
     // "Game over": one box with "New match" (Enter) and a way to look at
     // the table first.
     void announceMatchEnd(const QString& text, const QString& caption);
+    // Why the match ended, "(Carlos reached 1800 chips)", and every seat's
+    // final chips, the most first.
+    [[nodiscard]] QString matchEndReason(const std::optional<MatchEnded>& end) const;
+    [[nodiscard]] QString finalChips() const;
     // "New", as the top row's button does it; confirmed skips the question.
     void startNewMatch(bool confirmed);
     // Places and sizes every control of the table (and of the options
@@ -288,8 +298,6 @@ private:
     // "New match" was chosen in the match-end box: "Are you sure?" is
     // answered already.
     bool m_newMatchConfirmed = false;
-    // The felt was cleared for the match end shown last.
-    bool m_feltClearedForMatchEnd = false;
     // "Game over" was shown for the match end under way: the match's other
     // announcements are not.
     bool m_matchEndAnnounced = false;
@@ -302,6 +310,8 @@ private:
     std::vector<std::function<void()>> m_afterFirstFrame;
     // Where the pointer rests on the canvas, if it does.
     std::optional<QPoint> m_pointer;
+    // The action button whose focus the window holds while the row is barred.
+    QPushButton* m_focusParkedFrom = nullptr;
 };
 
 } // namespace tavolier

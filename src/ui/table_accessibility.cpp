@@ -314,12 +314,16 @@ void TableAccessibility::panelBuilt(OptionsPanel& panel) {
             widget->setAccessibleDescription(tr(description));
     };
     named(panel.money, QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Initial cash"));
-    named(panel.dxButton2, QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Enter initial cash"));
+    named(panel.dxButton2, QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Enter initial cash"),
+        QT_TRANSLATE_NOOP("tavolier::TableAccessibility",
+            "Gives every seat the initial cash typed beside it at once"));
     named(panel.until, QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Play until someone wins"),
         QT_TRANSLATE_NOOP(
             "tavolier::TableAccessibility", "The chips above the initial cash that win"));
     named(panel.dxButton3,
-        QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Enter play until someone wins"));
+        QT_TRANSLATE_NOOP("tavolier::TableAccessibility", "Enter play until someone wins"),
+        QT_TRANSLATE_NOOP("tavolier::TableAccessibility",
+            "Sets the chips above the initial cash that win the match"));
     panel.SoundOff1->setAccessibleDescription(
         tr("Sound: press to switch it on or off (shows the state)"));
     named(panel.upDownLeft,

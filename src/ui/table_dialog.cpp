@@ -118,8 +118,9 @@ void TableDialog::inform(
 }
 
 bool TableDialog::confirm(QWidget* parent, const QString& title, const QString& text) {
+    // The question ends a match on Yes: Enter, like Esc, answers No.
     TableDialog box(
-        title, text, { { tr("Yes"), 1, true, false }, { tr("No"), 0, false, true } }, parent);
+        title, text, { { tr("Yes"), 1, false, false }, { tr("No"), 0, true, true } }, parent);
     return box.choose() == 1;
 }
 

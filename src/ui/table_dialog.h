@@ -38,7 +38,7 @@ public:
     // A message with "OK".
     static void inform(QWidget* parent, const QString& title, const QString& text,
         const QString& detail = QString());
-    // A question with "Yes" (Enter) and "No" (Esc).
+    // A question with "Yes" and "No" (Enter and Esc): Yes must be chosen.
     static bool confirm(QWidget* parent, const QString& title, const QString& text);
 
 protected:

@@ -274,7 +274,8 @@ void TableMarksView::paintEvent(QPaintEvent*) {
         raisedText(painter, qrect(kYourTurnPlace).adjusted(4, 0, 0, 0),
             Qt::AlignLeft | Qt::AlignVCenter, tr("Your turn"), QColor(0xff, 0xe6, 0x8a),
             m_highContrast);
-        painter.setFont(uiFont("Verdana", 7, true));
+        // The costs as large as the buttons' captions allow under them.
+        painter.setFont(uiFont("Verdana", 9, true));
         const LegalActions& legal = m_cues.legal;
         if (legal.checkOrCall && legal.mustCall)
             raisedText(

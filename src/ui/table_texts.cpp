@@ -250,8 +250,8 @@ StoryWords storyWords() {
         story(QT_TRANSLATE_NOOP("Story", "%1 checks")) };
     words.call = { story(QT_TRANSLATE_NOOP("Story", "You call %2 · pot %3")),
         story(QT_TRANSLATE_NOOP("Story", "%1 calls %2 · pot %3")) };
-    words.raise = { story(QT_TRANSLATE_NOOP("Story", "You raise %2 · pot %3")),
-        story(QT_TRANSLATE_NOOP("Story", "%1 raises %2 · pot %3")) };
+    words.raise = { story(QT_TRANSLATE_NOOP("Story", "You raise to %2 · pot %3")),
+        story(QT_TRANSLATE_NOOP("Story", "%1 raises to %2 · pot %3")) };
     words.bet = { story(QT_TRANSLATE_NOOP("Story", "You bet %2 · pot %3")),
         story(QT_TRANSLATE_NOOP("Story", "%1 bets %2 · pot %3")) };
     words.fold = { story(QT_TRANSLATE_NOOP("Story", "You fold")),
@@ -264,6 +264,9 @@ StoryWords storyWords() {
         story(QT_TRANSLATE_NOOP("Story", "%1 shows")) };
     words.win = { story(QT_TRANSLATE_NOOP("Story", "You win %2")),
         story(QT_TRANSLATE_NOOP("Story", "%1 wins %2")) };
+    words.allIn = story(QT_TRANSLATE_NOOP("Story", "%1 · all-in"));
+    words.mainPot = story(QT_TRANSLATE_NOOP("Story", "Main pot %1 · won by %2"));
+    words.sidePot = story(QT_TRANSLATE_NOOP("Story", "Side pot %1 · won by %2"));
     words.nobodyWins = story(QT_TRANSLATE_NOOP("Story", "Nobody wins the pot of %1"));
     words.split = story(QT_TRANSLATE_NOOP("Story", "%1 split %2, %3 each"));
     words.everyoneFolded = story(QT_TRANSLATE_NOOP("Story", "%1, everyone folded"));

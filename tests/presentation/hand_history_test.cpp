@@ -218,7 +218,7 @@ TEST(HandHistoryLines, TellEveryActionWithItsAmountAndThePotAfterIt) {
              "Edmund posts the small blind 2 \u00b7 pot 2",
              "Marc posts the big blind 4 \u00b7 pot 6",
              "You call 4 \u00b7 pot 10",
-             "Chong raises 8 \u00b7 pot 18",
+             "Chong raises to 8 \u00b7 pot 18",
              "Jack folds",
              "Robert folds",
              "Edmund calls 6 \u00b7 pot 24",

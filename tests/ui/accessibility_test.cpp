@@ -4,6 +4,7 @@
 // keyboard alone.
 #include "core/seats.h"
 #include "ui/options_panel.h"
+#include "ui/playback.h"
 #include "ui/rules_dialog.h"
 #include "ui/table_accessibility.h"
 #include "ui/table_marks_view.h"
@@ -248,6 +249,43 @@ TEST(KeyboardAlone, TabEnterAndEscPlayAndLeaveEveryBox) {
     for (const char* words :
         { "The deal and the blinds", "Straight flush, five in a row", "starts the next hand" })
         EXPECT_TRUE(page->accessibleDescription().contains(QLatin1String(words))) << words;
+}
+
+// Keys alone through several hands played back at the table's pace: after
+// every press the focus is on an open button of the action row, never on
+// "New" (where the next Space asked to end the match) nor on the window,
+// which is no stop of the tab order.
+TEST(KeyboardAlone, TheFocusStaysOnTheActionRowFromHandToHand) {
+    WindowFixture f;
+    f.playback = true;
+    TableWindow& form = f.open();
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.setFocus();
+    QTest::keyClick(&form, Qt::Key_Tab);
+    const std::array<QPushButton*, 4> row { form.button(Button::deal),
+        form.button(Button::checkOrCall), form.button(Button::raise), form.button(Button::fold) };
+    int deals = 0;
+    for (int press = 0; press < 80 && deals < 4; ++press) {
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        ASSERT_NE(std::find(row.begin(), row.end(), focused), row.end())
+            << "press " << press << ": "
+            << (QApplication::focusWidget()
+                       ? QApplication::focusWidget()->objectName().toStdString()
+                       : std::string("nothing"));
+        ASSERT_TRUE(focused->isEnabled());
+        deals += focused == form.button(Button::deal) ? 1 : 0;
+        // Fold now and then: the rest of the hand is played without the human.
+        QPushButton* target = press % 5 == 3 && form.button(Button::fold)->isEnabled()
+            ? form.button(Button::fold)
+            : focused;
+        if (target != focused)
+            target->setFocus();
+        QTest::keyClick(target, press % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+        form.playback()->finish();
+    }
+    EXPECT_GE(deals, 4);
+    EXPECT_TRUE(f.questions.empty());
 }
 
 // The seats' labels, the pot and every caption on the felt reach 4.5:1

@@ -44,7 +44,10 @@ struct WindowStory {
 
 WindowStory readLines(const QStringList& lines) {
     static const QRegularExpression paying(QStringLiteral(
-        "^(\\w+) (?:posts? the (?:small|big) blind|calls?|raises?) (\\d+) \u00b7 pot (\\d+)$"));
+        "^(\\w+) (?:posts? the (?:small|big) blind|calls?|bets?) (\\d+) \u00b7 pot (\\d+)$"));
+    // A raise names the seat's total on the street.
+    static const QRegularExpression raising(
+        QStringLiteral("^(\\w+) raises? to (\\d+) \u00b7 pot (\\d+)$"));
     static const QRegularExpression quiet(
         QStringLiteral("^(\\w+) (?:checks?|folds?|shows? .*|is out of chips|are out of chips)$"));
     static const QRegularExpression wins(
@@ -54,10 +57,17 @@ WindowStory readLines(const QStringList& lines) {
     static const QRegularExpression other(
         QStringLiteral("^(Your cards|Flop|Turn|River|Showdown)( .*)?$"));
     WindowStory story;
+    std::map<QString, int> streetIn;
     for (const QString& line : lines) {
         QRegularExpressionMatch m;
         if ((m = paying.match(line)).hasMatch()) {
             story.paid[m.captured(1)] += m.captured(2).toInt();
+            streetIn[m.captured(1)] += m.captured(2).toInt();
+            story.lastPot = m.captured(3).toInt();
+        } else if ((m = raising.match(line)).hasMatch()) {
+            const int to = m.captured(2).toInt();
+            story.paid[m.captured(1)] += to - streetIn[m.captured(1)];
+            streetIn[m.captured(1)] = to;
             story.lastPot = m.captured(3).toInt();
         } else if ((m = wins.match(line)).hasMatch()) {
             story.winners = { m.captured(1) };
@@ -75,7 +85,9 @@ WindowStory readLines(const QStringList& lines) {
                 story.won[w] += story.share;
         } else if ((m = lost.match(line)).hasMatch()) {
             story.lost = m.captured(1).toInt();
-        } else if (!quiet.match(line).hasMatch() && !other.match(line).hasMatch()) {
+        } else if (other.match(line).hasMatch()) {
+            streetIn.clear();
+        } else if (!quiet.match(line).hasMatch()) {
             story.unread.push_back(line);
         }
     }
@@ -323,6 +335,12 @@ TEST(HandHistoryWindow, ExportsTheSelectedHandsAndADaysFileForTrackingTools) {
     form.story()->openHistory();
     HistoryWindow* window = form.story()->historyWindow();
     ASSERT_NE(window->exportButton(), nullptr);
+    // At first the hand in view, the newest, is the one selected.
+    const historytest::ParseResult reading
+        = historytest::parseHistory(window->selectedHandsForTrackers());
+    ASSERT_EQ(reading.hands.size(), 1u);
+    EXPECT_EQ(reading.hands[0].id,
+        historytest::parseHistory(historyFile(f.historyFolder)).hands.back().id);
     QTreeWidget* list = window->handList();
     list->clearSelection();
     list->topLevelItem(0)->child(1)->setSelected(true);
@@ -339,8 +357,11 @@ TEST(HandHistoryWindow, ExportsTheSelectedHandsAndADaysFileForTrackingTools) {
     ASSERT_EQ(days.size(), 1);
     const std::string exported = window->dayForTrackers(days.front());
     EXPECT_EQ(exported, forTrackingTools(day));
+    // The save box starts in the history folder; the window says what it wrote where.
+    EXPECT_TRUE(window->suggestedExportPath(days.front()).startsWith(f.historyFolder + "/"));
     const QString path = f.dir.path() + "/export.txt";
-    ASSERT_EQ(window->writeExport(path, exported), std::nullopt);
+    ASSERT_TRUE(window->exportTo(path, exported));
+    EXPECT_EQ(window->notice()->text(), QString("2 hands written to %1").arg(path));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().toStdString(), exported);
@@ -434,6 +455,27 @@ TEST(HandHistoryWindow, StandardHandsWrittenByTheWindowReadBackLikeTheCommandLin
     for (const HandRecord& record : hands)
         for (const HandRecord::Step& step : record.steps)
             returned += std::holds_alternative<BetReturned>(step) ? 1 : 0;
+    // The History window marks every all-in and names each side pot.
+    int sidePotHands = 0;
+    for (std::size_t h = 0; h < hands.size(); ++h) {
+        const QString lines = form.story()->historyWindow()->linesOf(h).join('\n');
+        int allIns = 0;
+        for (const HandRecord::Step& step : hands[h].steps)
+            if (const auto* a = std::get_if<ActionTaken>(&step); a && a->allIn)
+                ++allIns;
+        EXPECT_EQ(lines.count(QStringLiteral("\u00b7 all-in")), allIns) << "hand " << h + 1;
+        const PotAwarded* award = hands[h].award();
+        if (award != nullptr && award->pots.size() > 1 && !award->byFolds) {
+            ++sidePotHands;
+            EXPECT_TRUE(
+                lines.contains(QString("Main pot %1 \u00b7 won by ").arg(award->pots[0].amount)))
+                << lines.toStdString();
+            EXPECT_TRUE(
+                lines.contains(QString("Side pot %1 \u00b7 won by ").arg(award->pots[1].amount)))
+                << lines.toStdString();
+        }
+    }
+    EXPECT_GT(sidePotHands, 0);
     // The run went through what used to go wrong.
     EXPECT_GT(returned, 0);
     EXPECT_GT(satOut, 0);

@@ -152,11 +152,12 @@ TEST(TableMarks, ClassicBetsBeforeTheFlopAddUpToThePot) {
 }
 
 // A match that ends (here at the first pot, the target being one chip over
-// the stack) leaves the same felt whatever the rules: no marks of the last
-// hand, no winner's caption, and a line that says how to go on. It is told in
-// one box, though Classic announces each seat at the target (here Chong and
-// Jack start over it), and the next match's end is told again.
-TEST(MatchEnd, OneBoxThenAClearedFeltThatSaysHowToGoOn) {
+// the stack) leaves the last hand on the felt as it ended whatever the
+// rules: its button, street and winner's caption, and a line that says why
+// the match is over and how to go on. It is told in one box, though Classic
+// announces each seat at the target (here Chong and Jack start over it),
+// and the next match's end is told again.
+TEST(MatchEnd, OneBoxThenTheLastHandAndALineThatSaysWhyAndHowToGoOn) {
     for (int rules : { 0, 1 }) {
         WindowFixture f(3);
         f.file.writeInteger("Settings", "Rules", rules);
@@ -178,15 +179,20 @@ TEST(MatchEnd, OneBoxThenAClearedFeltThatSaysHowToGoOn) {
         ASSERT_FALSE(form.marks().matchResult().empty()) << "rules " << rules;
         EXPECT_EQ(gameOvers(), 1) << "rules " << rules;
         const TableMarks& marks = form.marks();
-        EXPECT_FALSE(marks.button().isSeat());
-        EXPECT_FALSE(marks.bigBlind().isSeat());
-        EXPECT_FALSE(marks.street().has_value());
+        EXPECT_TRUE(marks.button().isSeat());
+        EXPECT_TRUE(marks.bigBlind().isSeat());
+        EXPECT_TRUE(marks.street().has_value());
+        EXPECT_FALSE(marks.handOpen());
         for (std::int32_t bet : marks.streetBets())
             EXPECT_EQ(bet, 0);
-        EXPECT_TRUE(form.story()->winnerCaption()->text().isEmpty());
+        EXPECT_FALSE(form.story()->winnerCaption()->text().isEmpty());
         const QLabel* hint = form.findChild<QLabel*>("feltHint");
         ASSERT_NE(hint, nullptr);
         EXPECT_TRUE(hint->text().startsWith(QString::fromStdString(marks.matchResult())));
+        const std::int64_t target
+            = static_cast<std::int64_t>(f.state.initialChips) + f.state.untilMargin;
+        EXPECT_TRUE(hint->text().contains(QString("reached %1 chips").arg(target)))
+            << hint->text().toStdString();
         EXPECT_TRUE(hint->text().contains("New"));
 
         // N starts the new match; the line goes with its first hand.
@@ -215,19 +221,29 @@ TEST(FirstStart, HintShowsWhileDealIsWaitingUntilTheFirstDeal) {
 }
 
 // The table's own boxes answer the keyboard: Enter takes the default
-// choice, Esc the escape.
+// choice, Esc the escape. The question that ends a match takes No for both:
+// Yes must be chosen.
 TEST(TableDialogBox, EnterTakesTheDefaultAndEscTheEscape) {
     QWidget parent;
     auto pressWhenShown = [](Qt::Key key) {
         QTimer::singleShot(0, [key] {
             if (QWidget* box = QApplication::activeModalWidget())
-                QTest::keyClick(box, key);
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
         });
     };
     pressWhenShown(Qt::Key_Return);
-    EXPECT_TRUE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
+    EXPECT_FALSE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
+    pressWhenShown(Qt::Key_Space);
+    EXPECT_FALSE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
     pressWhenShown(Qt::Key_Escape);
     EXPECT_FALSE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            for (QPushButton* choice : box->findChildren<QPushButton*>())
+                if (choice->text() == "Yes")
+                    choice->click();
+    });
+    EXPECT_TRUE(TableDialog::confirm(&parent, "New game", "Are you sure?"));
     TableDialog match("Game over", "You lose!",
         { { "New match", 1, true, false }, { "Look at the table", 0, false, true } }, &parent);
     pressWhenShown(Qt::Key_Return);
