@@ -185,8 +185,8 @@ void Table::reportHandStarted(bool newMatch, int smallBlindSeat, int bigBlindSea
     e.bigBlindSeat = SeatNumber(bigBlindSeat);
     e.smallBlind = state.smallBlind;
     e.bigBlind = state.bigBlind;
-    e.smallBet = state.smallBet;
-    e.bigBet = state.bigBet;
+    e.smallBet = opening.smallBet > 0 ? opening.smallBet : state.smallBet;
+    e.bigBet = opening.bigBet > 0 ? opening.bigBet : state.bigBet;
     e.stacks = stacks;
     e.humanCards = state.seat(kHuman).holeCards;
     events.handStarted(e);

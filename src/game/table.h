@@ -24,6 +24,10 @@ struct HandOpening {
     int buttonSeat = 0;
     std::string_view rulesName = "Classic";
     bool standardBetting = false;
+    // The bet sizes the hand is played with, where the rules play other
+    // sizes than the stored ones (below one chip); unset: the stored ones.
+    std::int32_t smallBet = 0;
+    std::int32_t bigBet = 0;
 };
 
 // The pieces every rule of the game works on: the scene (the one table state,

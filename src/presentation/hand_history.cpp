@@ -218,6 +218,8 @@ void HandHistory::add(HandRecord::Step step) {
 }
 
 void HandHistory::handStarted(const HandStarted& e) {
+    if (keepOnlyTheHandInPlay)
+        m_hands.clear();
     HandRecord hand;
     hand.start = e;
     if (m_clock)

@@ -61,6 +61,9 @@ public:
     std::function<void(std::size_t hand)> changed;
     // Called once when a hand has ended.
     std::function<void(const HandRecord&)> handFinished;
+    // Forget each hand when the next starts (a long run that writes every
+    // finished hand to a file keeps its memory flat).
+    bool keepOnlyTheHandInPlay = false;
 
     [[nodiscard]] const std::vector<HandRecord>& hands() const { return m_hands; }
 

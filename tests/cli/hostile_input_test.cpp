@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +23,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tavolier::cli {
 namespace {
@@ -220,8 +222,8 @@ TEST(PlayHistoryOption, AStyleOrFirstHandOutOfRangeIsRefused) {
     for (const char* first : { "0", "-4", "1e3", "9223372036854775808" }) {
         err.str("");
         EXPECT_EQ(runPlay(Args { "--hands", "1", "--first-hand", first }, out, err), 2);
-        EXPECT_EQ(
-            err.str(), "tavolier-cli play: --first-hand takes a whole number of at least 1\n");
+        EXPECT_EQ(err.str(),
+            "tavolier-cli play: --first-hand takes a whole number from 1 to 9223372036854775807\n");
     }
     // The last hand's number must still be a number.
     err.str("");
@@ -398,6 +400,67 @@ TEST(PlaySettingsOption, StoredChipsATableCannotPlayWithAreRefused) {
     }
     std::filesystem::remove(
         std::filesystem::path(::testing::TempDir()) / "tavolier-unplayable.ini.lock");
+}
+
+TEST(PlaySettingsOption, AMissingFolderIsRefusedAndNotMade) {
+    const auto folder = std::filesystem::path(::testing::TempDir()) / "tavolier-no-such-folder";
+    std::filesystem::remove_all(folder);
+    const std::string path = (folder / "s.ini").string();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runPlay(Args { "--hands", "1", "--settings", path }, out, err), 2);
+    EXPECT_EQ(
+        err.str(), "tavolier-cli play: --settings: there is no folder " + folder.string() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+// Bet sizes below one chip are played as one chip, and the history says so.
+TEST(PlayHistoryOption, TheHeaderGivesTheBetSizesPlayed) {
+    const IniFile ini("tavolier-zero-bets.ini", "[Bet]\nSmall=0\nBig=0\n");
+    const auto history = std::filesystem::path(::testing::TempDir()) / "tavolier-zero-bets.txt";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(runPlay(Args { "--hands", "1", "--rules", "standard", "--settings", ini.path(),
+                          "--history", history.string() },
+                  out, err),
+        0)
+        << err.str();
+    EXPECT_NE(textOf(history.string()).find("Hold'em Limit (1/1)"), std::string::npos);
+    std::filesystem::remove(history);
+    std::filesystem::remove(ini.path() + ".lock");
+}
+
+// A reader that goes away ends the command with status 1 and a message,
+// not with SIGPIPE.
+TEST(OutputThatCannotBeWritten, AClosedPipeIsStatusOneAndAMessage) {
+    for (const char* command : { "play", "eval" }) {
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        ::close(pipeEnds[0]);
+        const auto errFile = std::filesystem::path(::testing::TempDir()) / "tavolier-pipe.err";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGPIPE, SIG_DFL);
+            ::dup2(pipeEnds[1], STDOUT_FILENO);
+            std::freopen(errFile.c_str(), "w", stderr);
+            std::freopen("/dev/null", "r", stdin);
+            if (std::string_view(command) == "play")
+                ::execl(TAVOLIER_CLI_PATH, "tavolier-cli", "play", "--hands", "500", nullptr);
+            else
+                ::execl(TAVOLIER_CLI_PATH, "tavolier-cli", "eval", "As", "Kd", "7h", "7c", "2s",
+                    "Td", "9c", nullptr);
+            std::_Exit(127);
+        }
+        ::close(pipeEnds[1]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << command << ": ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+        EXPECT_NE(textOf(errFile.string()).find("cannot write the output"), std::string::npos)
+            << textOf(errFile.string());
+        std::filesystem::remove(errFile);
+    }
 }
 
 // A second run on a settings file that another process plays on is refused

@@ -48,6 +48,10 @@ TEST(Tournament, TheTableIsTheSameForOneJobAndThree) {
     EXPECT_NE(one.out.find("\ntime "), std::string::npos);
     EXPECT_NE(one.out.find("human's seat "), std::string::npos);
     EXPECT_TRUE(one.err.empty()) << "no progress bar when standard error is not a terminal";
+    // No more jobs are said to have run than there were matches.
+    const CommandRun many
+        = tournament({ "--matches", "3", "--seed", "5", "--human", "raise", "--jobs", "1024" });
+    EXPECT_NE(many.out.find(", 3 jobs,"), std::string::npos) << many.out;
 }
 
 TEST(Tournament, EachMatchIsWhatPlayingItAloneGives) {

@@ -209,6 +209,24 @@ bool has(const std::vector<std::string>& lines, const std::string& line) {
 
 } // namespace
 
+// A long run that writes each hand to a file keeps only the hand in play,
+// every finished hand still handed over whole.
+TEST(HandHistoryRecords, ARunThatKeepsOnlyTheHandInPlayStaysFlat) {
+    HandHistory history([] { return fixedTime(); });
+    history.keepOnlyTheHandInPlay = true;
+    std::vector<std::size_t> finishedSteps;
+    history.handFinished
+        = [&](const HandRecord& hand) { finishedSteps.push_back(hand.steps.size()); };
+    Script script(history);
+    for (int round = 0; round < 50; ++round) {
+        playRaisedPot(script);
+        playFoldedPot(script, script.stacks());
+        EXPECT_EQ(history.hands().size(), 1u);
+    }
+    ASSERT_EQ(finishedSteps.size(), 100u);
+    EXPECT_EQ(finishedSteps[98], finishedSteps[0]);
+}
+
 TEST(HandHistoryLines, TellEveryActionWithItsAmountAndThePotAfterIt) {
     Played p;
     ASSERT_EQ(p.history.hands().size(), 3u);

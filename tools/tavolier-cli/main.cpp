@@ -5,6 +5,7 @@
 #include "tavolier_version.h"
 
 #include <cerrno>
+#include <csignal>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ void usage(std::ostream& out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away (a closed pipe) makes the next write fail with
+    // EPIPE: the command then says so and ends with status 1.
+    std::signal(SIGPIPE, SIG_IGN);
     // Millions of hands may stream through eval: no need to keep in step with C stdio.
     std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);

@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <limits>
@@ -31,6 +32,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace tavolier::cli {
 
@@ -129,6 +131,15 @@ struct PlayOptions {
                 return std::nullopt;
             }
             o.settingsPath = std::string(value);
+            // The file may be new; its folder must be there already.
+            const std::filesystem::path folder
+                = std::filesystem::path(o.settingsPath).parent_path();
+            std::error_code ec;
+            if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+                err << "tavolier-cli play: --settings: there is no folder "
+                    << escapeText(folder.string()) << "\n";
+                return std::nullopt;
+            }
         } else if (name == "--history") {
             if (value.empty()) {
                 err << "tavolier-cli play: --history takes a file name\n";
@@ -144,7 +155,8 @@ struct PlayOptions {
         } else if (name == "--first-hand") {
             const auto first = parseNumber<std::int64_t>(value);
             if (!first || *first < 1) {
-                err << "tavolier-cli play: --first-hand takes a whole number of at least 1\n";
+                err << "tavolier-cli play: --first-hand takes a whole number from 1 to "
+                    << std::numeric_limits<std::int64_t>::max() << "\n";
                 return std::nullopt;
             }
             o.firstHand = first;
@@ -363,6 +375,8 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
                 historyFailed = !historyFile->append(
                     handHistoryText(hand, first - 1 + hand.start.handNumber, style));
         };
+        // Each hand is in the file once it ends: only the one in play is kept.
+        history.keepOnlyTheHandInPlay = true;
         events.add(history);
     }
     // --human acpc:...: the program connects before the first hand.

@@ -238,7 +238,10 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
         o.jobs = 1;
         o.progress = false;
     }
-    const unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1U, std::thread::hardware_concurrency());
+    // No more jobs than matches, as many as are said to have run.
+    const unsigned jobs = static_cast<unsigned>(std::max<std::int64_t>(1,
+        std::min<std::int64_t>(
+            o.jobs != 0 ? o.jobs : std::max(1U, std::thread::hardware_concurrency()), o.matches)));
     const bool showProgress = o.progress.value_or(::isatty(STDERR_FILENO) == 1);
 
     using Clock = std::chrono::steady_clock;

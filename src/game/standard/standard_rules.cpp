@@ -628,7 +628,7 @@ void dealHand(Table& table, bool newMatch) {
     b.bigBlindSeat = nextWithChips(s, b.smallBlindSeat);
 
     table.reportHandStarted(newMatch, b.smallBlindSeat, b.bigBlindSeat, stacksOf(s),
-        HandOpening { b.buttonSeat, "Standard", true });
+        HandOpening { b.buttonSeat, "Standard", true, smallBetOf(s), bigBetOf(s) });
     for (int seat : kClockwise) {
         if (s.seat(seat).outAtDeal)
             table.reportSitsOut(seat);
