@@ -67,18 +67,16 @@ std::optional<int> answerInfoOption(int argc, char** argv) {
 // owned by one session at a time. A second window is asked whether to play
 // without saving or to quit (nullopt).
 std::optional<tavolier::SessionSettings> openSettings() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    const QString path = folder + "/tavolier.ini";
-    return tavolier::openSessionSettings(
-        std::filesystem::path(path.toStdString()), [](const QString& question) {
-            tavolier::TableDialog box(QStringLiteral("Tavolier"), question,
-                { { QCoreApplication::translate("Settings", "Play without saving"), 1, true,
-                      false },
-                    { QCoreApplication::translate("Settings", "Quit"), 0, false, true } },
-                nullptr);
-            return box.choose() == 1;
-        });
+    const std::filesystem::path path = tavolier::defaultSettingsFile();
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    return tavolier::openSessionSettings(path, [](const QString& question) {
+        tavolier::TableDialog box(QStringLiteral("Tavolier"), question,
+            { { QCoreApplication::translate("Settings", "Play without saving"), 1, true, false },
+                { QCoreApplication::translate("Settings", "Quit"), 0, false, true } },
+            nullptr);
+        return box.choose() == 1;
+    });
 }
 // The window while it plays: the display's loss ends the program from inside
 // Qt (through exit), and the session is ended on the way out as a close
@@ -130,14 +128,16 @@ int main(int argc, char** argv) {
     const QString language = tavolier::chooseLanguage(
         asked, [](const char* name) { return qEnvironmentVariable(name); },
         tavolier::kTranslatedLanguages);
-    if (!asked.isEmpty() && language != asked.toLower() && asked.toLower() != QStringLiteral("en"))
+    if (!tavolier::asksForLanguage(asked, language))
         std::fprintf(
             stderr, "tavolier: no translation for '%s'; playing in English\n", qPrintable(asked));
-    const auto translators
-        = tavolier::installTranslations(app, language, tavolier::defaultTranslationDirs());
+    QString problem;
+    const auto translators = tavolier::installTranslations(
+        app, language, tavolier::defaultTranslationDirs(), &problem);
     if (language != QStringLiteral("en") && translators.empty())
-        std::fprintf(stderr, "tavolier: the %s translation was not found; playing in English\n",
-            qPrintable(language));
+        std::fprintf(stderr, "tavolier: the %s translation %s; playing in English\n",
+            qPrintable(language),
+            problem.isEmpty() ? "was not found" : qPrintable("cannot be used: " + problem));
 
     const std::optional<tavolier::SessionSettings> settings = openSettings();
     if (!settings)

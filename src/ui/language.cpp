@@ -3,7 +3,9 @@
 #include "ui/assets.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -62,19 +64,50 @@ QStringList defaultTranslationDirs() {
     return dirs;
 }
 
+bool asksForLanguage(const QString& asked, const QString& language) {
+    return asked.isEmpty() || languageOf(asked) == language;
+}
+
+QString translationProblem(const QString& file) {
+    QFile qm(file);
+    if (!qm.open(QIODevice::ReadOnly))
+        return file + QStringLiteral(": ") + qm.errorString();
+    const QByteArray bytes = qm.readAll();
+    QFile sum(file + QStringLiteral(".sha256"));
+    if (!sum.open(QIODevice::ReadOnly))
+        return file + QStringLiteral(" has no checksum beside it");
+    const QByteArray expected = sum.readAll().trimmed().left(64).toLower();
+    if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != expected)
+        return file + QStringLiteral(" is damaged (its checksum does not match)");
+    return {};
+}
+
 std::vector<std::unique_ptr<QTranslator>> installTranslations(
-    QCoreApplication& app, const QString& language, const QStringList& dirs) {
+    QCoreApplication& app, const QString& language, const QStringList& dirs, QString* problem) {
     std::vector<std::unique_ptr<QTranslator>> installed;
+    // The pictures with words follow the language played, not the desktop's.
+    QLocale::setDefault(QLocale(QStringLiteral("en")));
     if (language == QStringLiteral("en") || language.isEmpty())
         return installed;
     auto game = std::make_unique<QTranslator>();
     bool found = false;
     for (const QString& dir : dirs) {
         const QString file = dir + QStringLiteral("/tavolier_") + language + QStringLiteral(".qm");
-        if (QFileInfo::exists(file) && game->load(file)) {
+        if (!QFileInfo::exists(file))
+            continue;
+        // Qt trusts a .qm file: a damaged one could crash a lookup.
+        if (const QString why = translationProblem(file); !why.isEmpty()) {
+            if (problem != nullptr && problem->isEmpty())
+                *problem = why;
+            continue;
+        }
+        // A file with no message in it (its header alone) is refused too.
+        if (game->load(file) && !game->isEmpty()) {
             found = true;
             break;
         }
+        if (problem != nullptr && problem->isEmpty())
+            *problem = file + QStringLiteral(" holds no translation");
     }
     if (!found)
         return installed;

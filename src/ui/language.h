@@ -30,8 +30,19 @@ inline const QStringList kTranslatedLanguages { QStringLiteral("de"), QStringLit
 // stock texts, and installs them in app. English loads nothing. Returns the
 // translators (they must outlive their use); empty when the game's file was
 // not found, and then the game speaks English.
-std::vector<std::unique_ptr<QTranslator>> installTranslations(
-    QCoreApplication& app, const QString& language, const QStringList& dirs);
+// A .qm file is loaded only when it matches the checksum written beside it
+// at build time ("tavolier_de.qm.sha256") and holds messages; problem, when
+// given, then says why one was passed over. The program's locale (which
+// pictures with words are shown) is the language's, English when none loads.
+std::vector<std::unique_ptr<QTranslator>> installTranslations(QCoreApplication& app,
+    const QString& language, const QStringList& dirs, QString* problem = nullptr);
+
+// Why a .qm file cannot be trusted (unreadable, no checksum beside it, or one
+// that does not match); empty when it can.
+[[nodiscard]] QString translationProblem(const QString& file);
+
+// Whether the language chosen is the one asked for ("de_DE" asks for "de").
+[[nodiscard]] bool asksForLanguage(const QString& asked, const QString& language);
 
 class AssetFinder;
 

@@ -26,6 +26,12 @@ struct SessionSettings {
     [[nodiscard]] bool saving() const { return unsaved == nullptr; }
 };
 
+// The settings file's fixed place: "tavolier/tavolier.ini" in
+// $XDG_CONFIG_HOME (when it is an absolute path), else in ~/.config. The
+// folder's name is taken byte for byte as the system gives it, whatever its
+// encoding, so that a folder whose name is not UTF-8 is found again.
+[[nodiscard]] std::filesystem::path defaultSettingsFile();
+
 // The question a second session is asked (the settings file's path in it).
 [[nodiscard]] QString settingsInUseQuestion(const std::filesystem::path& file);
 

@@ -17,6 +17,7 @@
 #include <string>
 
 #include <csignal>
+#include <cstdlib>
 
 #include <sys/stat.h>
 
@@ -155,6 +156,20 @@ TEST(HandlerGuard, ARefusedWriteShowsWhereAndWhyAsDetail) {
         QString::fromStdString(
             "cannot write " + f.file.path().string() + ": the file is read-only"));
     ::chmod(f.file.path().c_str(), 0644);
+}
+
+// A configuration folder whose name is not UTF-8 is used as the system gives
+// it, not under a name with a replacement character.
+TEST(SecondSession, TheSettingsFolderIsTakenByteForByte) {
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = before != nullptr ? before : "";
+    const std::string folder = "/tmp/c\xffonf";
+    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    EXPECT_EQ(defaultSettingsFile().native(), folder + "/tavolier/tavolier.ini");
+    if (before != nullptr)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 // A second window on a settings file that another holds is asked what to

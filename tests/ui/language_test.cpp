@@ -15,10 +15,12 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <map>
@@ -125,6 +127,46 @@ TEST(Language, TheDesktopsLanguageIsReadAsGettextReadsIt) {
 // translated whole, two hands the English tells apart stay apart (no rank
 // word lost or shared, no placeholder left), and the felt's painted captions
 // fit their places: "You have: " with every name, "Your turn", the streets.
+// A damaged .qm (Qt would trust it and could crash in a lookup) or one that
+// holds only its header is passed over, and the game plays in English with
+// the reason; English pictures follow --lang en whatever the desktop says.
+TEST(Language, ADamagedOrEmptyTranslationIsRefusedAndEnglishIsWhole) {
+    const QLocale before;
+    QFile good(QStringLiteral(TAVOLIER_TRANSLATIONS_DIR "/tavolier_de.qm"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray bytes = good.readAll();
+    QTemporaryDir dir;
+    const QString copy = dir.path() + "/tavolier_de.qm";
+    const auto write = [&](const QString& path, const QByteArray& data) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(data);
+    };
+    QByteArray damaged = bytes;
+    damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x10);
+    write(copy, damaged);
+    write(copy + ".sha256",
+        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "\n");
+    QString problem;
+    EXPECT_TRUE(installTranslations(*qApp, "de", { dir.path() }, &problem).empty());
+    EXPECT_TRUE(problem.contains("damaged")) << problem.toStdString();
+
+    const QByteArray header = bytes.left(16);
+    write(copy, header);
+    write(copy + ".sha256",
+        QCryptographicHash::hash(header, QCryptographicHash::Sha256).toHex() + "\n");
+    problem.clear();
+    EXPECT_TRUE(installTranslations(*qApp, "de", { dir.path() }, &problem).empty());
+    EXPECT_TRUE(problem.contains("no translation")) << problem.toStdString();
+
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    EXPECT_TRUE(installTranslations(*qApp, "en", { dir.path() }).empty());
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+    EXPECT_TRUE(asksForLanguage("de_DE", "de"));
+    EXPECT_FALSE(asksForLanguage("es", "en"));
+    QLocale::setDefault(before);
+}
+
 TEST(Language, EveryHandNameAndTheFeltsCaptionsReadWholeInEachLanguage) {
     const std::vector<std::string> names = everyHandName();
     ASSERT_GT(names.size(), 1000u);
