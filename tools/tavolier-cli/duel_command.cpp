@@ -457,7 +457,7 @@ int runDuel(std::span<const std::string_view> args, std::ostream& out, std::ostr
         err << "tavolier-cli duel: " << failure.what() << "\n";
         return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
-        err << "tavolier-cli duel: " << error.what() << "\n";
+        err << "tavolier-cli duel: " << escapeText(error.what()) << "\n";
         return 1;
     }
     if (outside)

@@ -473,7 +473,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
             }
         }
     } catch (const SettingsWriteError& error) {
-        err << "tavolier-cli play: " << error.what();
+        err << "tavolier-cli play: " << escapeText(error.what());
         if (!error.detail().empty())
             err << ": " << escapeText(error.detail());
         err << "\n";
@@ -490,7 +490,7 @@ int runPlay(std::span<const std::string_view> args, std::ostream& out, std::ostr
         try {
             writeStatsAndChips(table.settings, finished ? *finished : state);
         } catch (const SettingsWriteError& error) {
-            err << "tavolier-cli play: " << error.what() << "\n";
+            err << "tavolier-cli play: " << escapeText(error.what()) << "\n";
         }
         out.flush();
         return acpc::kPartnerFailed;

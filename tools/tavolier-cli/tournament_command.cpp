@@ -279,7 +279,8 @@ int runTournament(std::span<const std::string_view> args, std::ostream& out, std
         return acpc::kPartnerFailed;
     } catch (const std::exception& error) {
         // Out of memory or threads: said plainly, never an abort.
-        err << (showProgress ? "\n" : "") << "tavolier-cli tournament: " << error.what() << "\n";
+        err << (showProgress ? "\n" : "") << "tavolier-cli tournament: " << escapeText(error.what())
+            << "\n";
         return 1;
     }
     if (outside) {
