@@ -761,8 +761,15 @@ void TableWindow::message(std::string_view text, std::string_view caption) {
     TableDialog::inform(this, tableText(caption), tableText(text));
 }
 
-QString TableWindow::matchEndReason(const std::optional<MatchEnded>& end) const {
+QString TableWindow::matchEndReason(std::optional<MatchEnded> end, const QString& said) const {
     const TableState& s = m_table.state;
+    // The rules' box comes before the event: the seat it names at the target.
+    for (int seat = 1; !end && !said.isEmpty() && seat <= kSeatCount; ++seat) {
+        const std::int64_t target = static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
+        const MatchEnded reached { MatchResult::seatReachedTarget, SeatNumber(seat) };
+        if (s.seat(seat).chips >= target && tableText(matchEndText(reached)) == said)
+            end = reached;
+    }
     if (end && end->result == MatchResult::seatReachedTarget) {
         const std::int64_t target = static_cast<std::int64_t>(s.initialChips) + s.untilMargin;
         const QString who = end->seat.isHuman()
@@ -799,7 +806,7 @@ void TableWindow::announceMatchEnd(const QString& text, const QString& caption) 
             { QCoreApplication::translate("TableWindow", "Look at the table"), 0, false, true } },
         this);
     // Why the match is over and where every seat ended, beside the rules' words.
-    box.setDetail(matchEndReason(m_marks.matchEnd()) + QStringLiteral("\n") + finalChips());
+    box.setDetail(matchEndReason(m_marks.matchEnd(), text) + QStringLiteral("\n") + finalChips());
     if (box.choose() != 1)
         return;
     // The game is still inside the handler that ended the match: the new

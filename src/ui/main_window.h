@@ -246,7 +246,9 @@ private:
     void announceMatchEnd(const QString& text, const QString& caption);
     // Why the match ended, "(Carlos reached 1800 chips)", and every seat's
     // final chips, the most first.
-    [[nodiscard]] QString matchEndReason(const std::optional<MatchEnded>& end) const;
+    // said: the box's words ("Cindy wins"), when the event is still to come.
+    [[nodiscard]] QString matchEndReason(
+        std::optional<MatchEnded> end, const QString& said = QString()) const;
     [[nodiscard]] QString finalChips() const;
     // "New", as the top row's button does it; confirmed skips the question.
     void startNewMatch(bool confirmed);
