@@ -344,8 +344,9 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             valueBar += 0.1;
     }
     // Genius plays the players still in as it has seen them answer bets:
-    // thinner value bets and fewer bluffs against those who call, more
-    // bluffs against those who fold.
+    // thinner value bets and fewer bluffs against those who call (against
+    // a calling station it bets any hand that is ahead of what he calls
+    // with), more bluffs against those who fold.
     double bluffFactor = 1.0;
     if (m_level == Thinking::genius) {
         double folding = 0;
@@ -359,7 +360,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
             counted += 1;
         }
         folding = counted > 0 ? folding / counted : 0.375;
-        valueBar -= std::clamp((0.45 - folding) * 3.0, -0.15, 0.45);
+        valueBar -= std::clamp((0.45 - folding) * 4.0, -0.15, 0.9);
         bluffFactor = std::clamp(folding / 0.4, 0.5, 1.2);
     }
     double raiseBar = valueBar + (river ? 0.45 : 0.3);
@@ -443,7 +444,7 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         cost = t.toCall;
         pot = static_cast<double>(v.pot) + t.toCall + later;
     }
-    const double need = cost / (pot + cost - t.toCall) * priceBar;
+    double need = cost / (pot + cost - t.toCall) * priceBar;
     // A hand without a made pair or a draw seldom gets to its showdown
     // share: it meets more bets, out of position most of all.
     double realised = 1.0;
@@ -455,6 +456,24 @@ Decision StandardOpponent::afterFlop(const SeatView& v, Random& random) {
         const double price = std::clamp(need * 4.0, 0.6, 1.3);
         return read * realised * (q.opponents + 1) >= priceBar * price ? callOrCheck(t)
                                                                        : foldOrCheck(t);
+    }
+    if (m_level == Thinking::genius) {
+        // Genius prices a bet by who made it: a player it has seen bet
+        // more than he calls holds less than his range says, so it calls
+        // him down lighter; a passive player's bet it respects and folds
+        // to more often. The ranges it reads are drawn tight, so against
+        // the table's usual bettor it calls a little lighter than they say.
+        int bettor = -1;
+        for (const ViewAction& a : v.actions) {
+            if (a.street == v.street && isRaise(a.kind))
+                bettor = a.place;
+        }
+        double aggression = 1.5;
+        if (bettor >= 0) {
+            const PlayerNotes& n = notesOf(v.at(bettor).player);
+            aggression = (n.bets + 2.0) / (n.calls + 2.0);
+        }
+        need *= std::clamp(0.85 * std::pow(1.5 / aggression, 0.6), 0.6, 1.3);
     }
     return read * realised >= need ? callOrCheck(t) : foldOrCheck(t);
 }
