@@ -1,5 +1,6 @@
 #include "ui/assets.h"
 
+#include "tavolier_install_paths.h"
 #include "ui/raw_picture.h"
 
 #include <QCoreApplication>

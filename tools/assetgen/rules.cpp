@@ -21,7 +21,7 @@ QString words(const char* english) {
 
 const QColor kInk(0x2a, 0x24, 0x1e);
 const QColor kGreen(0x17, 0x52, 0x2e);
-const QColor kPaper(0xf6, 0xef, 0xdc);
+const QColor kRulesPaper(0xf6, 0xef, 0xdc);
 constexpr qreal kMargin = 16;
 constexpr qreal kWidth = kRulesWidth - 2 * kMargin;
 
@@ -89,7 +89,7 @@ const Example kExamples[9] = {
 } // namespace
 
 QImage paintRules(int scale) {
-    QImage img = newImage(kRulesWidth, kRulesHeight, scale, kPaper);
+    QImage img = newImage(kRulesWidth, kRulesHeight, scale, kRulesPaper);
     QPainter p(&img);
     prepare(p, scale);
 
