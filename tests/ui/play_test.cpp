@@ -86,7 +86,8 @@ TEST(HandlerGuard, ARefusedSaveIsToldOnceAndPlayGoesOnUntilItSavesAgain) {
 
     form.button(Button::sound)->click();
     ASSERT_EQ(f.messages.size(), 1u);
-    EXPECT_TRUE(f.messages[0].startsWith("Unable to write to tavolier.ini")) << f.messages[0].toStdString();
+    EXPECT_TRUE(f.messages[0].startsWith("Unable to write to tavolier.ini"))
+        << f.messages[0].toStdString();
 
     // Hands go on being dealt and counted, without another word.
     const int played = f.state.handsPlayed;
