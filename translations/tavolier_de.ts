@@ -1079,6 +1079,20 @@ gut</translation>
 <context>
     <name>TableWindow</name>
     <message>
+        <source>Play goes on without saving; the chips and statistics are saved again as soon as the file can be written.</source>
+        <translation>Das Spiel geht ohne Speichern weiter; Chips und Statistik werden wieder gespeichert, sobald die Datei geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Some values in the settings file cannot be played with and were replaced by their defaults.</source>
+        <translation>Einige Werte in der Einstellungsdatei sind nicht spielbar und wurden durch ihre Standardwerte ersetzt.</translation>
+    </message>
+    <message>
+        <source>; %1 is used instead.
+</source>
+        <translation>; stattdessen gilt %1.
+</translation>
+    </message>
+    <message>
         <source>Deal a new hand (D)</source>
         <translation>Eine neue Hand geben (D)</translation>
     </message>

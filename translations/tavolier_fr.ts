@@ -1079,6 +1079,20 @@ bon</translation>
 <context>
     <name>TableWindow</name>
     <message>
+        <source>Play goes on without saving; the chips and statistics are saved again as soon as the file can be written.</source>
+        <translation>La partie continue sans sauvegarde ; les jetons et les statistiques seront de nouveau enregistrés dès que le fichier pourra être écrit.</translation>
+    </message>
+    <message>
+        <source>Some values in the settings file cannot be played with and were replaced by their defaults.</source>
+        <translation>Certaines valeurs du fichier de réglages ne sont pas jouables et ont été remplacées par leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>; %1 is used instead.
+</source>
+        <translation> ; %1 est utilisé à la place.
+</translation>
+    </message>
+    <message>
         <source>Deal a new hand (D)</source>
         <translation>Donner une nouvelle main (D)</translation>
     </message>
