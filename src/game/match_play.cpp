@@ -81,6 +81,25 @@ public:
 
 } // namespace
 
+std::optional<CharacterChoice> parseCharacterChoice(std::string_view text) {
+    constexpr std::string_view kCharacter = "character:";
+    if (!text.starts_with(kCharacter))
+        return std::nullopt;
+    std::string_view name = text.substr(kCharacter.size());
+    std::int32_t code = 0;
+    if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
+        const auto level = parseLevel(name.substr(at + 1));
+        if (!level)
+            return std::nullopt;
+        code = *level;
+        name = name.substr(0, at);
+    }
+    const Character* character = findCharacter(name);
+    if (character == nullptr)
+        return std::nullopt;
+    return CharacterChoice { character, code };
+}
+
 std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
     constexpr std::array<std::pair<std::string_view, Policy>, 4> kPolicies { {
         { "call", Policy::call },
@@ -105,20 +124,8 @@ std::optional<HumanPlayer> HumanPlayer::parse(std::string_view text) {
         outside.address = std::string(text);
         return outside;
     }
-    constexpr std::string_view kCharacter = "character:";
-    if (text.starts_with(kCharacter)) {
-        std::string_view name = text.substr(kCharacter.size());
-        std::int32_t code = 0;
-        if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
-            const auto level = parseLevel(name.substr(at + 1));
-            if (!level)
-                return std::nullopt;
-            code = *level;
-            name = name.substr(0, at);
-        }
-        if (const Character* character = findCharacter(name))
-            return HumanPlayer { Policy::character, code, {}, nullptr, character };
-    }
+    if (const auto choice = parseCharacterChoice(text))
+        return HumanPlayer { Policy::character, choice->levelCode, {}, nullptr, choice->character };
     return std::nullopt;
 }
 

@@ -54,6 +54,15 @@ struct HumanPlayer {
     [[nodiscard]] std::string text() const;
 };
 
+// A character as the command line names it: "character:NAME" or
+// "character:NAME@L" (L a level as parseLevel reads it), with the level
+// code (0: the table's); nullopt for any other text or an unknown name.
+struct CharacterChoice {
+    const Character* character = nullptr;
+    std::int32_t levelCode = 0;
+};
+[[nodiscard]] std::optional<CharacterChoice> parseCharacterChoice(std::string_view text);
+
 // The human's turn, taken by the player: one of Check/Call, Raise or Fold.
 // Draws from the table's generator as the policy needs (smart and level run
 // an estimate).

@@ -237,22 +237,9 @@ std::optional<DuelPlayer> parseDuelPlayer(std::string_view text) {
             return DuelPlayer { DuelPlayer::Kind::level, *code, nullptr };
         return std::nullopt;
     }
-    constexpr std::string_view kCharacter = "character:";
-    if (!text.starts_with(kCharacter))
-        return std::nullopt;
-    std::string_view name = text.substr(kCharacter.size());
-    std::int32_t code = 0;
-    if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
-        const auto level = parseLevel(name.substr(at + 1));
-        if (!level)
-            return std::nullopt;
-        code = *level;
-        name = name.substr(0, at);
-    }
-    const Character* character = findCharacter(name);
-    if (character == nullptr)
-        return std::nullopt;
-    return DuelPlayer { DuelPlayer::Kind::character, code, character };
+    if (const auto choice = parseCharacterChoice(text))
+        return DuelPlayer { DuelPlayer::Kind::character, choice->levelCode, choice->character };
+    return std::nullopt;
 }
 
 int duelPlayerAt(int seat, int seating) {
